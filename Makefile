@@ -1,0 +1,51 @@
+# Two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+GENERATOR  := -G Ninja
+
+.PHONY: all deps build run test test-main test-asan bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DZORVA_SANITIZE=ON -DZORVA_FUZZ=ON -DZORVA_BENCH=OFF -DZORVA_UI=OFF
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+# Starts the simulator on default.ini: the terminal face.
+run: build
+	$(BUILD)/bin/zorva-term
+
+test: build
+	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-main
+
+test-main:
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+test-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j2
+
+bench: build
+	$(BUILD)/bin/zorva-bench
+
+# Runs the console fuzzer for ten minutes (make test runs it only briefly).
+fuzz: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) --target zorva-fuzz-console
+	mkdir -p $(ASAN_BUILD)/fuzz-corpus
+	$(ASAN_BUILD)/bin/zorva-fuzz-console -max_total_time=600 $(ASAN_BUILD)/fuzz-corpus fuzz/corpus
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

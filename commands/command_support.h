@@ -1,0 +1,39 @@
+// Helpers shared by the command handlers: the words of the parsed line, the texts the handlers
+// print, output left for the console, mode changes with their prompts, and the interface that
+// the interface-configuration commands act on.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "parser/parsed_command.h"
+
+namespace zorva {
+
+class Simulation;
+struct InterfaceEntry;
+struct RouterRecord;
+
+inline constexpr std::string_view kCrLf = "\r\n";
+inline constexpr std::string_view kInvalidInputText = "% Invalid input detected at '^' marker.";
+inline constexpr std::string_view kIncompleteText = "% Incomplete command.";
+inline constexpr std::string_view kExecCmdLogName = "exec cmd()";
+
+// Leaves `text` in the output buffer for the console to print after the command.
+void set_output(RouterRecord& r, std::string text);
+
+// Enters `mode` and shows its prompt.
+void set_mode(Simulation& sim, int mode);
+
+// FullWords(i), trimmed and in lower case; "" outside 1..kMaxWords.
+std::string full_word(const ParsedCommand& pc, int i);
+
+// Words(i) (typed, lower case) and RawWords(i) (case kept); "" outside 1..kMaxWords.
+const std::string& word(const ParsedCommand& pc, int i);
+const std::string& raw_word(const ParsedCommand& pc, int i);
+
+// The interface selected by the last `interface` command. An index outside the table is logged
+// under `procedure` and gives nullptr, so the caller skips the step.
+InterfaceEntry* selected_interface(Simulation& sim, std::string_view procedure);
+
+}  // namespace zorva

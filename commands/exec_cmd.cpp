@@ -1,0 +1,117 @@
+// The dispatch table from a command's first word to its handler, and the few handlers that only
+// hand work on: ip, show, clear, ping, boot.
+#include "commands/exec_cmd.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "commands/command_support.h"
+#include "commands/config_memory.h"
+#include "commands/config_register.h"
+#include "commands/device_commands.h"
+#include "commands/enable_commands.h"
+#include "commands/interface_config.h"
+#include "commands/mode_commands.h"
+#include "commands/ping.h"
+#include "commands/routing_config.h"
+#include "reports/cdp.h"
+#include "reports/reports.h"
+#include "shell/simulation.h"
+
+namespace zorva {
+
+namespace {
+
+using Handler = void (*)(Simulation&, ParsedCommand&);
+
+struct Route {
+  std::string_view first_word;  // FullWords(1) as the database spells it
+  Handler handler;              // what the word does
+};
+
+// `ip address` and `ip ospf` configure the selected interface; `ip route` is entered by the
+// console after the command, which checks the route and hands it to the routing table.
+void ip_command(Simulation& sim, ParsedCommand& pc) {
+  const std::string second = full_word(pc, 2);
+  if (second == "address") {
+    std::string address = word(pc, 3);
+    std::string mask = word(pc, 4);
+    ip_address_set_interface(sim, address, mask);
+  } else if (second == "ospf") {
+    ip_ospf_command(sim, pc);
+  } else if (second == "route") {
+    sim.current_router.pending_action = "IPROUTE";
+  }
+}
+
+// `show interfaces` with a type word goes straight to the one-interface report; everything else
+// goes through the show dispatcher.
+void show_command(Simulation& sim, ParsedCommand& pc) {
+  if (full_word(pc, 2) == "interfaces" && !word(pc, 3).empty()) {
+    set_output(sim.current_router, build_show_interfaces_specific(
+                                       sim.current_router, full_word(pc, 3), word(pc, 4), sim.log));
+    return;
+  }
+  show_cmd(sim, pc);
+}
+
+// `clear arp-cache`: the console clears its ARP table after the command.
+void clear_command(Simulation& sim, ParsedCommand& pc) {
+  if (full_word(pc, 2) == "arp-cache") sim.current_router.pending_action = "CLEARARP";
+}
+
+void ping_command(Simulation& sim, ParsedCommand& pc) {
+  do_ping(sim, word(pc, 2));
+}
+
+// `boot system ...` is accepted and changes nothing: a real router takes it silently, so no box
+// is shown either.
+void boot_command(Simulation&, ParsedCommand&) {}
+
+constexpr std::array<Route, 29> kRoutes = {{
+    {"banner", banner_command},
+    {"boot", boot_command},
+    {"cdp", exec_cdp},
+    {"clear", clear_command},
+    {"config-register", config_register_command},
+    {"configure", configure_command},
+    {"copy", copy_command},
+    {"description", description_command},
+    {"disable", disable_command},
+    {"enable", enable_commands},
+    {"encapsulation", encapsulation_command},
+    {"end", end_command},
+    {"erase", erase_command},
+    {"exit", exit_command},
+    {"hostname", hostname_command},
+    {"interface", interface_command},
+    {"ip", ip_command},
+    {"line", line_command},
+    {"logout", logout_command},
+    {"network", network_command},
+    {"password", password_command},
+    {"ping", ping_command},
+    {"ppp", ppp_command},
+    {"reload", reload_command},
+    {"router", router_command},
+    {"show", show_command},
+    {"shutdown", shutdown_command},
+    {"username", username_command},
+    {"write", write_command},
+}};
+
+Handler handler_for(std::string_view first_word) {
+  const auto it = std::find_if(kRoutes.begin(), kRoutes.end(),
+                               [&](const Route& r) { return r.first_word == first_word; });
+  return it == kRoutes.end() ? nullptr : it->handler;
+}
+
+}  // namespace
+
+void exec_cmd(Simulation& sim, ParsedCommand& pc) {
+  if (Handler handler = handler_for(full_word(pc, 1))) handler(sim, pc);
+  for (int i = 1; i <= 6; ++i) pc.FullWords[i].clear();
+}
+
+}  // namespace zorva

@@ -1,0 +1,185 @@
+// Interface selection and the interface configuration commands.
+#include "commands/interface_config.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "commands/command_support.h"
+#include "shell/simulation.h"
+#include "state/checked.h"
+#include "state/mode_tables.h"
+#include "state/number_text.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::string_view kIpAddressLogName = "ip address set interface()";
+constexpr std::string_view kInvalidCommand = "\r\nInvalid Command";
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::string type_of_name(const std::string& name) {
+  const char first =
+      name.empty() ? ' '
+                   : static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
+  switch (first) {
+    case 'E':
+      return "ETHERNET";
+    case 'B':
+      return "BRI";
+    case 'S':
+      return "SERIAL";
+    default:
+      return "XXXX";
+  }
+}
+
+int mode_for_type(const std::string& type) {
+  if (type == "ETHERNET") return kModeEthernet;
+  if (type == "SERIAL") return kModeSerial;
+  return kModeBri;
+}
+
+void print_incomplete(RouterRecord& r) {
+  set_output(r, std::string(kCrLf) + std::string(kIncompleteText));
+}
+
+void shut_down(Simulation& sim, InterfaceEntry& e) {
+  if (is_set(e.shutdown)) return;
+  e.shutdown = kTrue;
+  set_output(sim.current_router, "\r\n%LINK-5-CHANGED: Interface " + e.name +
+                                     ", changed state to administratively down");
+}
+
+void bring_up(Simulation& sim, InterfaceEntry& e) {
+  if (!is_set(e.shutdown)) return;
+  e.keepalive_misses = 0;
+  e.shutdown = kFalse;
+  e.status = "up";
+  e.line_protocol = "up";
+  set_output(sim.current_router,
+             "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
+}
+
+void set_encapsulation(InterfaceEntry& e, const char* kind) {
+  e.line_encapsulation = kind;
+  e.encapsulation_shown = kind;
+  e.encapsulation = kind;
+}
+
+}  // namespace
+
+InterfaceLookup parse_interface(Simulation& sim, const std::string& name,
+                                const std::string& second) {
+  InterfaceLookup result;
+  bool valid = false;
+  if (!name.empty() && is_digit(name.back())) {
+    valid = true;
+    result.number = name.back() - '0';
+  } else if (is_numeric(second)) {
+    valid = true;
+    result.number = leading_number(second);
+  }
+  const std::string last_two = name.substr(name.size() < 2 ? 0 : name.size() - 2);
+  if (is_numeric(last_two)) valid = false;
+  RouterRecord& r = sim.current_router;
+  if (!valid) {
+    set_output(r, std::string(kInvalidCommand));
+    return result;
+  }
+  result.type = type_of_name(name);
+  const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+  for (int i = 1; i <= count; ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (e.type == result.type && is_numeric(e.number) &&
+        leading_number(e.number) == result.number) {
+      result.found = true;
+      result.index = i;
+    }
+  }
+  if (!result.found) set_output(r, std::string(kInvalidCommand));
+  return result;
+}
+
+void ip_address_set_interface(Simulation& sim, std::string& address, std::string& mask) {
+  RouterRecord& r = sim.current_router;
+  if (trim(mask).empty() || !sim.ip.is_ip_valid(address)) {
+    print_incomplete(r);
+    return;
+  }
+  const double address_value = sim.ip.last_address_value;
+  if (!sim.ip.is_mask_valid(mask)) {
+    print_incomplete(r);
+    return;
+  }
+  InterfaceEntry* e = selected_interface(sim, kIpAddressLogName);
+  if (e == nullptr) return;
+  sim.ip.create_subnet_slash(mask, *e);
+  e->ip_address = address;
+  e->subnet_mask = mask;
+  e->network_value =
+      sim.ip.boolean_and(address_value, sim.ip.converted_dotted_decimal_to_integer(mask));
+  e->network_address = sim.ip.integer_to_dotted_decimal(e->network_value);
+}
+
+void interface_command(Simulation& sim, ParsedCommand& pc) {
+  const InterfaceLookup found = parse_interface(sim, word(pc, 2), word(pc, 3));
+  if (!found.found) return;
+  RouterRecord& r = sim.current_router;
+  r.cur_if_index = static_cast<Int16>(found.index);
+  r.cur_if_type = found.type;
+  r.cur_if_number = static_cast<Int16>(found.number);  // an existing port number: 0..49
+  set_mode(sim, mode_for_type(found.type));
+}
+
+void shutdown_command(Simulation& sim, ParsedCommand& pc) {
+  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+  if (e == nullptr) return;
+  if (is_set(pc.Negated)) {
+    bring_up(sim, *e);
+  } else {
+    shut_down(sim, *e);
+  }
+}
+
+// The typed line, trimmed, after its first blank; a leading "no" stays part of the text.
+void description_command(Simulation& sim, ParsedCommand& pc) {
+  if (sim.current_router.mode <= kModeGlobal) return;
+  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+  if (e == nullptr) return;
+  const std::string line = trim(pc.Line);
+  const std::size_t blank = line.find(' ');
+  e->description = blank == std::string::npos ? line : line.substr(blank + 1);
+}
+
+void encapsulation_command(Simulation& sim, ParsedCommand& pc) {
+  if (full_word(pc, 2) != "ppp") return;
+  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+  if (e == nullptr) return;
+  set_encapsulation(*e, is_set(pc.Negated) ? "HDLC" : "PPP");
+}
+
+void ppp_command(Simulation& sim, ParsedCommand& pc) {
+  if (full_word(pc, 2) != "authentication" || full_word(pc, 3) != "chap") return;
+  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+  if (e != nullptr) e->ppp_authentication = "CHAP";
+}
+
+void ip_ospf_command(Simulation& sim, ParsedCommand& pc) {
+  const std::string setting = full_word(pc, 3);
+  if (setting != "priority" && setting != "cost") return;
+  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+  if (e == nullptr) return;
+  const std::string& value = word(pc, 4);
+  if (!is_numeric(value)) {
+    set_output(sim.current_router, "\r\n\r\n" + std::string(kInvalidInputText));
+    return;
+  }
+  Int16& field = setting == "priority" ? e->ospf_priority : e->ospf_cost;
+  store_int16(field, leading_number(value), sim.log, kExecCmdLogName);
+}
+
+}  // namespace zorva

@@ -1,0 +1,39 @@
+// Selecting an interface (`interface`) and the commands of the interface configuration modes:
+// ip address, shutdown, description, encapsulation, ppp authentication, ip ospf priority and cost.
+// They all act on the interface the last successful `interface` command selected.
+#pragma once
+
+#include <string>
+
+#include "parser/parsed_command.h"
+
+namespace zorva {
+
+class Simulation;
+
+// What `parse_interface` found for a typed interface name.
+struct InterfaceLookup {
+  bool found = false;  // an interface of that type and number exists
+  std::string type;    // "ETHERNET", "SERIAL", "BRI", or "XXXX" for any other first letter
+  double number = 0;   // the port number read from the name or from the word after it
+  int index = 0;       // position of the interface in the table when found
+};
+
+// Reads an interface name as typed: e0, ethernet0, "ethernet 0", s1, "serial 1". A name with two
+// digits glued to it (serial10) is refused. Prints "Invalid Command" when nothing matches.
+InterfaceLookup parse_interface(Simulation& sim, const std::string& name,
+                                const std::string& second);
+
+// Gives the selected interface an address and mask, or prints "% Incomplete command." when the
+// mask is missing or the address or mask is not valid. Both texts may be trimmed in place.
+void ip_address_set_interface(Simulation& sim, std::string& address, std::string& mask);
+
+// The dispatcher's handlers for the interface words.
+void interface_command(Simulation& sim, ParsedCommand& pc);
+void shutdown_command(Simulation& sim, ParsedCommand& pc);
+void description_command(Simulation& sim, ParsedCommand& pc);
+void encapsulation_command(Simulation& sim, ParsedCommand& pc);
+void ppp_command(Simulation& sim, ParsedCommand& pc);
+void ip_ospf_command(Simulation& sim, ParsedCommand& pc);
+
+}  // namespace zorva

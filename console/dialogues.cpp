@@ -1,0 +1,82 @@
+#include "console/dialogues.h"
+
+#include "console/output.h"
+#include "shell/simulation.h"
+
+namespace zorva {
+
+namespace {
+
+// The secret is stored with every character code raised by one; this undoes it.
+std::string unshifted(const std::string& secret) {
+  std::string s = secret;
+  for (char& c : s) c = static_cast<char>(static_cast<unsigned char>(c) - 1);
+  return s;
+}
+
+bool password_is_right(const RouterRecord& rec, const std::string& typed) {
+  if (!rec.enable_secret.empty()) return unshifted(rec.enable_secret) == typed;
+  if (!rec.enable_password.empty()) return rec.enable_password == typed;
+  return false;
+}
+
+void enter_mode(Simulation& sim, Router& r, int mode) {
+  r.record.mode = static_cast<Int16>(mode);
+  r.record.prompt = sim.mode_tables.prompt_of(mode);
+}
+
+}  // namespace
+
+void password_handle(Simulation& sim, Router& r, int key) {
+  RouterRecord& rec = r.record;
+  std::string& typed = r.console.banner_text;  // the same window text serves both dialogues
+  if (rec.password_tries == 0) {
+    typed.clear();
+    rec.password_tries = 1;
+  }
+  if (key != 13) {
+    typed += static_cast<char>(key);
+    return;
+  }
+  output_text(r, "\r\nPassword:");
+  if (password_is_right(rec, typed)) {
+    enter_mode(sim, r, kModePrivileged);
+    rec.password_state = 0;
+    show_prompt(r);
+  } else {
+    rec.password_tries += 1;
+    if (rec.password_tries > 3) {
+      enter_mode(sim, r, kModeUser);
+      rec.password_state = 0;
+      output_text(r, "\r\n% Bad secrets");
+      show_prompt(r);
+    } else {
+      r.console.set_input("Password:");
+    }
+  }
+  typed.clear();
+}
+
+void Do_Banner(Simulation& sim, Router& r, const std::string& line) {
+  RouterRecord& rec = r.record;
+  Console& c = r.console;
+  c.set_input("");
+  // An empty delimiter is found at the start of the line, as a text search for "" is.
+  const std::size_t found = rec.banner_delimiter.empty() ? 0 : line.find(rec.banner_delimiter[0]);
+  if (found == std::string::npos) {
+    c.banner_line.clear();
+    return;
+  }
+  // The delimiter, the rest of its line and the line break the key handler added.
+  const std::size_t cut = line.size() - found + 2;
+  c.banner_text.resize(c.banner_text.size() > cut ? c.banner_text.size() - cut : 0);
+  rec.banner_motd = c.banner_text;
+  enter_mode(sim, r, kModeGlobal);
+  show_prompt(r);
+  rec.pending_action.clear();
+  rec.output_buffer.clear();
+  c.banner_text.clear();
+  c.banner_line.clear();
+}
+
+}  // namespace zorva

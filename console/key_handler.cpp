@@ -1,0 +1,230 @@
+#include "console/key_handler.h"
+
+#include "console/dialogues.h"
+#include "console/history.h"
+#include "console/output.h"
+#include "console/reload.h"
+#include "network/console_work.h"
+#include "parser/new_parse.h"
+#include "shell/simulation.h"
+#include "state/number_text.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr const char* kDevice = "router";
+
+bool banner_entry(const RouterRecord& rec) {
+  return rec.pending_action == "BANNER";
+}
+
+// The state of one key press: the router, the line being edited and the prompt it stands after.
+class KeyPress {
+ public:
+  KeyPress(Simulation& sim, Router& r) : sim_(sim), r_(r), rec_(r.record), c_(r.console) {
+    line_ = sim.typed_line;
+    if (banner_entry(rec_) && c_.banner_line.empty()) line_.clear();
+  }
+
+  void handle(int key);
+
+ private:
+  std::string prompt_text() const { return rec_.hostname + rec_.prompt; }
+  ParseResult parse(const char* action);
+  void backspace();
+  void enter();
+  void help();
+  void leave_configuration();
+  void type_character(int key);
+  void redraw();
+  void carry_out_pending_action();
+
+  Simulation& sim_;
+  Router& r_;
+  RouterRecord& rec_;
+  Console& c_;
+  std::string line_;
+};
+
+void KeyPress::handle(int key) {
+  switch (key) {
+    case kCtrlA:
+      c_.cursor_from_end = static_cast<Int16>(line_.size());
+      break;
+    case kCtrlB:
+      if (c_.cursor_from_end < static_cast<int>(line_.size())) c_.cursor_from_end += 1;
+      break;
+    case kCtrlE:
+      c_.cursor_from_end = 0;
+      break;
+    case kCtrlF:
+      if (c_.cursor_from_end > 0) c_.cursor_from_end -= 1;
+      break;
+    case kBackspace:
+      backspace();
+      break;
+    case kTab:
+      line_ = parse("tab").completed_line;
+      break;
+    case kEnter:
+      if (banner_entry(rec_)) {
+        store_history_line(rec_.history, rec_.mode, line_);
+        c_.set_input("");
+        output_text(r_, c_.banner_line + "\r\n");
+        c_.banner_text += "\r\n";
+        sim_.typed_line.clear();
+        Do_Banner(sim_, r_, c_.banner_line);
+        return;  // banner entry redraws nothing after a line
+      }
+      enter();
+      break;
+    case kCtrlN:
+      line_ = recall_next(rec_.history, rec_.mode);
+      break;
+    case kCtrlP:
+      line_ = recall_previous(rec_.history, rec_.mode, line_);
+      break;
+    case kCtrlZ:
+      leave_configuration();
+      break;
+    case kQuestion:
+      help();
+      break;
+    default:
+      type_character(key);
+      break;
+  }
+  redraw();
+}
+
+ParseResult KeyPress::parse(const char* action) {
+  rec_.parse_action = action;
+  return new_parse_the_command(sim_, kDevice, rec_.mode, line_, rec_);
+}
+
+void KeyPress::backspace() {
+  if (line_.empty()) return;
+  const int c = c_.cursor_from_end;
+  if (c == 0) {
+    line_.pop_back();
+    if (banner_entry(rec_)) {
+      if (!c_.banner_line.empty()) c_.banner_line.pop_back();
+      if (!c_.banner_text.empty()) c_.banner_text.pop_back();
+    }
+    return;
+  }
+  const int length = static_cast<int>(line_.size());
+  int p = length - c - 1;
+  if (p < 1) p = 0;  // with the caret at the very start nothing is deleted
+  if (c > length) return;
+  line_ = line_.substr(0, p) + line_.substr(length - c);
+}
+
+void KeyPress::enter() {
+  c_.set_input("");
+  store_history_line(rec_.history, rec_.mode, line_);
+  output_text(r_, "\r\n" + prompt_text() + line_);
+  rec_.output_pending = kFalse;
+  sim_.typed_line.clear();
+  const ParseResult result = parse("execute");
+  if (is_set(result.show_message)) output_text(r_, result.message + "\r\n");
+  if (rec_.output_pending == kTrue) output_text(r_, rec_.output_buffer);
+  line_.clear();
+  rec_.history.recall_pos = 0;
+}
+
+void KeyPress::help() {
+  output_text(r_, "\r\n" + prompt_text() + line_ + "?");
+  if (trim(line_).empty()) {
+    output_text(r_, parse("space_questionmark").help_text);
+    line_.clear();
+  } else if (line_.back() == ' ') {
+    output_text(r_, parse("space_questionmark").help_text);
+    line_ += " ";  // the parser trimmed the line; exactly one blank is put back
+  } else {
+    output_text(r_, parse("questionmark").help_text);
+  }
+}
+
+void KeyPress::leave_configuration() {
+  if (rec_.mode <= kModePrivileged) return;
+  rec_.mode = kModePrivileged;
+  rec_.prompt = sim_.mode_tables.prompt_of(kModePrivileged);
+  output_text(r_, "\r\n" + c_.input_text() + "^Z" + "\r\n");
+  output_text(r_, "%SYS-5-CONFIG_I: Configured from console by console\r\n");
+  sim_.typed_line.clear();
+  line_.clear();
+}
+
+void KeyPress::type_character(int key) {
+  // Control characters that are not editing keys are dropped rather than typed into the line.
+  if ((key >= 0 && key < 32) || key == 127 || key > 255 || key < 0) return;
+  const char ch = static_cast<char>(key);
+  line_ += ch;
+  if (banner_entry(rec_)) {
+    c_.banner_line += ch;
+    c_.banner_text += ch;
+  }
+}
+
+void KeyPress::redraw() {
+  std::string shown_prompt = prompt_text();
+  if (banner_entry(rec_)) shown_prompt.clear();
+  if (rec_.password_state < 1) {
+    c_.set_input(rec_.paging_state != 0 ? std::string(kMoreMarker) : shown_prompt + line_);
+  } else {
+    c_.set_input("Password:");
+  }
+  sim_.typed_line = line_;
+  carry_out_pending_action();
+}
+
+void KeyPress::carry_out_pending_action() {
+  const std::string action = rec_.pending_action;
+  if (action == "RELOAD") {
+    Do_Reload(sim_, r_);
+  } else if (action == "IPROUTE") {
+    const ParsedCommand& pc = sim_.parsed;
+    set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6]);
+    rec_.pending_action.clear();
+  } else if (action == "CLEARARP") {
+    Clear_Arp_Table(r_);
+  } else if (action == "PINGING") {
+    ip_ping_execute(r_);
+    if (rec_.output_pending == kTrue) {
+      output_text(r_, rec_.output_buffer);
+      rec_.output_pending = kFalse;
+    }
+  } else if (action == "SHOWARP") {
+    Build_Show_Arp(r_);
+  }
+}
+
+}  // namespace
+
+void key_press(Simulation& sim, Router& r, int key) {
+  // While the boot text of a reload runs, the router's console takes no keys, as a real router.
+  if (r.reloading) return;
+  if (r.record.paging_state == -1) {
+    continue_pause(r, key);
+    return;
+  }
+  if (r.record.password_state > 0) {
+    password_handle(sim, r, key);
+    return;
+  }
+  KeyPress(sim, r).handle(key);
+}
+
+void console_key(Simulation& sim, int key) {
+  if (Router* r = sim.router(sim.active_router)) key_press(sim, *r, key);
+}
+
+void function_key(Simulation& sim, int n) {
+  if (n < 1 || n > sim.number_of_routers) return;
+  sim.active_router = n;
+  sim.host.activate_router(n);
+}
+
+}  // namespace zorva

@@ -1,0 +1,34 @@
+// The keyboard side of a router console: every key arrives here as a character code, edits the one
+// typed line shared by all consoles, and asks the parser for help, completion and execution.
+#pragma once
+
+namespace zorva {
+
+class Router;
+class Simulation;
+
+// Character codes the handler acts on.
+enum KeyCode : int {
+  kCtrlA = 1,  // caret to the start
+  kCtrlB = 2,  // caret back (left arrow)
+  kCtrlE = 5,  // caret to the end
+  kCtrlF = 6,  // caret forward (right arrow)
+  kBackspace = 8,
+  kTab = 9,
+  kEnter = 13,
+  kCtrlN = 14,  // next history line (down arrow)
+  kCtrlP = 16,  // previous history line (up arrow)
+  kCtrlZ = 26,  // leave configuration
+  kQuestion = 63,
+};
+
+// One key typed into router r's console.
+void key_press(Simulation& sim, Router& r, int key);
+
+// One key typed into the active console.
+void console_key(Simulation& sim, int key);
+
+// F1..F12 (n = 1..12): router n's console comes forward when router n exists.
+void function_key(Simulation& sim, int n);
+
+}  // namespace zorva

@@ -1,0 +1,54 @@
+// The command database zorva.mdb and the six queries through which the parser reads the command
+// tree. One connection per simulation; each statement is prepared once; typed words are bound as
+// parameters, never spliced into SQL. The database does not change while the program runs, so each
+// answer is remembered and a line typed before costs no SQL at all.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "parser/parsed_command.h"
+
+namespace zorva {
+
+class ErrorLog;
+
+class CommandDatabase {
+ public:
+  explicit CommandDatabase(ErrorLog& log);
+  ~CommandDatabase();
+  CommandDatabase(const CommandDatabase&) = delete;
+  CommandDatabase& operator=(const CommandDatabase&) = delete;
+
+  // Opens the file read-only. A missing or unreadable file is logged; every query then yields
+  // 0, false or "" and logs under its own name.
+  bool open(const std::filesystem::path& file);
+  void close();
+  bool is_open() const;
+
+  // Called by the parser at the start of every line that reaches the queries. Normally nothing;
+  // with `reopen_every_line` set (the old design, kept for the benchmark) the file is reopened,
+  // every statement prepared anew and the remembered answers forgotten.
+  void begin_line();
+  void set_reopen_every_line(bool on) { reopen_every_line_ = on; }
+  void set_remember_answers(bool on);
+
+  // The six queries. `d` is the depth (word number); outside the ranges below no query is built.
+  Int16 sql_count_commands(const ParsedCommand& pc, int d);       // 1..6
+  void sql_get_command_text(ParsedCommand& pc, int d);            // 1..6
+  std::string sql_help_question(const ParsedCommand& pc, int d);  // 1..6
+  std::string sql_help_space_question(ParsedCommand& pc, const SpecialWords& special,
+                                      int d);                        // 0..6
+  bool sql_is_command_complete(const ParsedCommand& pc, int d);      // 1..6
+  bool sql_check_for_special_cases(const ParsedCommand& pc, int d);  // 2..6
+
+  long long statements_run() const;  // SQL statements actually stepped (for tests and benches)
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  bool reopen_every_line_ = false;
+};
+
+}  // namespace zorva

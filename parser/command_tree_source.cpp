@@ -1,0 +1,670 @@
+// Reading, checking and writing the command tree source: the indented tree text and its report
+// templates become the SQLite command database. The checks mirror how the parser's queries match
+// words (prefix first, then exact; ancestors by prefix; an argument at word 2 winning over
+// keywords), so that a tree which passes them behaves as its text reads.
+#include "parser/command_tree_source.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <map>
+#include <memory>
+#include <set>
+#include <system_error>
+#include <utility>
+
+namespace zorva {
+namespace {
+
+constexpr std::string_view kEnd = "<cr>";
+
+// ---- Text helpers -----------------------------------------------------------------------------
+
+// Splits at LF; a CR before the LF is dropped, so files with either line end read the same.
+std::vector<std::string_view> split_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string_view trim_right(std::string_view s) {
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view trim(std::string_view s) {
+  s = trim_right(s);
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  return s;
+}
+
+char lower_char(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool iequals(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (lower_char(a[i]) != lower_char(b[i])) return false;
+  return true;
+}
+
+// True when `s` begins with `prefix`, ignoring case (the database's `like 'word%'`).
+bool istarts_with(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && iequals(s.substr(0, prefix.size()), prefix);
+}
+
+bool has_upper(std::string_view s) {
+  return std::any_of(s.begin(), s.end(),
+                     [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; });
+}
+
+bool is_known_kind(std::string_view kind) {
+  return std::find(std::begin(kArgumentKinds), std::end(kArgumentKinds), kind) !=
+         std::end(kArgumentKinds);
+}
+
+bool is_known_mode(std::string_view name) {
+  return std::find(std::begin(kTreeModeNames), std::end(kTreeModeNames), name) !=
+         std::end(kTreeModeNames);
+}
+
+std::vector<std::string> split_blanks(std::string_view s) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && s[i] == ' ') ++i;
+    size_t j = i;
+    while (j < s.size() && s[j] != ' ') ++j;
+    if (j > i) words.emplace_back(s.substr(i, j - i));
+    i = j;
+  }
+  return words;
+}
+
+// ---- Reading the tree -------------------------------------------------------------------------
+
+// The text of one row after its indentation: "word", "word {KIND}", each optionally followed by
+// two or more blanks and the help text.
+struct RowText {
+  std::string word;       // keyword, placeholder or <cr>
+  std::string kind;       // text between the braces, "" when there are none
+  std::string help;       // help text
+  bool has_help = false;  // a help text was given
+};
+
+// Splits a row's text; false with `message` set when its form is wrong (the fields are still
+// filled as far as they could be read, so the row can keep its place in the tree).
+bool parse_row_text(std::string_view content, RowText& out, std::string& message) {
+  std::string_view left = content;
+  size_t gap = content.find("  ");
+  if (gap != std::string_view::npos) {
+    left = content.substr(0, gap);
+    std::string_view help = trim(content.substr(gap));
+    out.help = std::string(help);
+    out.has_help = !help.empty();
+  }
+  size_t brace = left.find(" {");
+  if (brace != std::string_view::npos) {
+    out.word = std::string(left.substr(0, brace));
+    std::string_view rest = left.substr(brace + 2);
+    if (rest.empty() || rest.back() != '}' || rest.find('}') != rest.size() - 1) {
+      message = "argument kind must be written as 'PLACEHOLDER {KIND}'";
+      return false;
+    }
+    out.kind = std::string(rest.substr(0, rest.size() - 1));
+  } else {
+    out.word = std::string(left);
+    if (left.find('{') != std::string_view::npos) {
+      message = "argument kind must follow the placeholder after one blank, as in 'WORD {WORD}'";
+      return false;
+    }
+  }
+  if (out.word.find(' ') != std::string::npos) {
+    message = "a word cannot contain a blank; put two or more blanks before the help text";
+    return false;
+  }
+  return true;
+}
+
+// Checks a row's own content (not its place among others); an empty message means it is fine.
+std::string row_content_problem(const RowText& rt, int depth) {
+  if (rt.word == kEnd) {
+    if (!rt.kind.empty()) return "'<cr>' cannot carry an argument kind";
+    if (depth == 1) return "'<cr>' cannot be a first word: it marks where a command may end";
+    return "";
+  }
+  if (!rt.kind.empty()) {
+    if (!is_known_kind(rt.kind))
+      return "unknown argument kind '" + rt.kind + "' (kinds: WORD, LINE, Range, IP, SUBNETMASK)";
+    return "";
+  }
+  if (!rt.has_help) return "keyword '" + rt.word + "' has no help text";
+  if (has_upper(rt.word))
+    return "keyword '" + rt.word + "' must be lower case (an argument needs its {KIND})";
+  return "";
+}
+
+}  // namespace
+
+std::string format_source_error(const SourceError& e) {
+  return e.file + ":" + std::to_string(e.line) + ": " + e.message;
+}
+
+CommandTree read_command_tree(std::string_view text, const std::string& file,
+                              std::vector<SourceError>& errors) {
+  CommandTree tree;
+  std::array<int, kTreeMaxDepth + 1> last_id{};  // last ID given out per table cmd1..cmd7
+  std::vector<int> open_rows;                    // open_rows[k-1]: the latest row at depth k
+  int current_mode = -1;
+  bool skipping_mode = false;  // rows of a rejected mode line are passed over without noise
+  auto fail = [&](int line, std::string message) {
+    errors.push_back({file, line, std::move(message)});
+  };
+
+  int n = 0;
+  for (std::string_view raw : split_lines(text)) {
+    ++n;
+    std::string_view line = trim_right(raw);
+    if (line.empty()) continue;
+    size_t indent = line.find_first_not_of(' ');
+    if (line[indent] == '#') continue;
+    if (line.find('\t') != std::string_view::npos) {
+      fail(n, "tab character: indent by two blanks per level, separate help by blanks");
+      continue;
+    }
+    if (indent == 0) {
+      if (line.substr(0, 5) != "mode ") {
+        fail(n, "expected 'mode NAME' or a row indented by two blanks per level");
+        continue;
+      }
+      std::string name(trim(line.substr(5)));
+      open_rows.clear();
+      skipping_mode = true;
+      current_mode = -1;
+      if (!is_known_mode(name)) {
+        fail(n, "unknown mode '" + name + "'");
+        continue;
+      }
+      auto same = std::find_if(tree.modes.begin(), tree.modes.end(),
+                               [&](const TreeMode& m) { return m.name == name; });
+      if (same != tree.modes.end()) {
+        fail(n, "mode '" + name + "' already began at line " + std::to_string(same->line));
+        continue;
+      }
+      tree.modes.push_back({n, name, static_cast<int>(tree.modes.size()) + 1});
+      tree.roots.emplace_back();
+      current_mode = static_cast<int>(tree.modes.size()) - 1;
+      skipping_mode = false;
+      continue;
+    }
+    if (skipping_mode) continue;
+    if (current_mode < 0) {
+      fail(n, "row before the first 'mode' line");
+      continue;
+    }
+    if (indent % 2 != 0) {
+      fail(n, "indented by " + std::to_string(indent) + " blanks: use two blanks per level");
+      continue;
+    }
+    int depth = static_cast<int>(indent / 2);
+    if (depth > kTreeMaxDepth) {
+      fail(n, "row at word " + std::to_string(depth) + ": commands are at most 7 words deep");
+      continue;
+    }
+    if (depth > static_cast<int>(open_rows.size()) + 1) {
+      fail(n, "indented more than one level below the row above");
+      continue;
+    }
+
+    RowText rt;
+    std::string message;
+    if (!parse_row_text(line.substr(indent), rt, message)) {
+      fail(n, message);
+    } else {
+      message = row_content_problem(rt, depth);
+      if (!message.empty()) fail(n, message);
+    }
+
+    open_rows.resize(static_cast<size_t>(depth - 1));
+    int parent = open_rows.empty() ? -1 : open_rows.back();
+    if (parent >= 0 && tree.rows[static_cast<size_t>(parent)].is_end())
+      fail(n, "nothing can follow '<cr>': it marks where a command ends");
+
+    TreeRow row;
+    row.line = n;
+    row.depth = depth;
+    row.mode = current_mode;
+    row.parent = parent;
+    row.id = ++last_id[static_cast<size_t>(depth)];
+    row.word = std::move(rt.word);
+    row.kind = std::move(rt.kind);
+    row.help = std::move(rt.help);
+    row.has_help = rt.has_help;
+    int index = static_cast<int>(tree.rows.size());
+    tree.rows.push_back(std::move(row));
+    if (parent >= 0)
+      tree.rows[static_cast<size_t>(parent)].children.push_back(index);
+    else
+      tree.roots[static_cast<size_t>(current_mode)].push_back(index);
+    open_rows.push_back(index);
+  }
+  return tree;
+}
+
+// ---- Reading the templates --------------------------------------------------------------------
+
+namespace {
+
+// The row that a mode name and a path of words (as spelled in the tree) name, or -1.
+int find_row(const CommandTree& tree, const std::string& mode,
+             const std::vector<std::string>& words) {
+  auto m = std::find_if(tree.modes.begin(), tree.modes.end(),
+                        [&](const TreeMode& tm) { return tm.name == mode; });
+  if (m == tree.modes.end() || words.empty()) return -1;
+  const std::vector<int>* level = &tree.roots[static_cast<size_t>(m - tree.modes.begin())];
+  int found = -1;
+  for (const std::string& w : words) {
+    found = -1;
+    for (int r : *level)
+      if (tree.rows[static_cast<size_t>(r)].word == w) found = r;
+    if (found < 0) return -1;
+    level = &tree.rows[static_cast<size_t>(found)].children;
+  }
+  return found;
+}
+
+}  // namespace
+
+void read_report_templates(std::string_view text, const std::string& file, CommandTree& tree,
+                           std::vector<SourceError>& errors) {
+  std::vector<std::string_view> lines = split_lines(text);
+  std::map<int, int> template_line;  // row index -> line of the template already given for it
+  auto fail = [&](int line, std::string message) {
+    errors.push_back({file, line, std::move(message)});
+  };
+  for (size_t i = 0; i < lines.size(); ++i) {
+    int n = static_cast<int>(i) + 1;
+    std::string_view line = trim_right(lines[i]);
+    if (line.empty() || line.front() == '#') continue;
+    if (line == "===") {
+      fail(n, "'===' closes a template, but none is open");
+      continue;
+    }
+    if (line.substr(0, 4) != "=== ") {
+      fail(n, "expected '=== MODE WORD ...' to begin a template");
+      continue;
+    }
+    size_t close = i + 1;
+    while (close < lines.size() && trim_right(lines[close]) != "===") ++close;
+    if (close == lines.size()) {
+      fail(n, "template not closed by a line '==='");
+      return;
+    }
+    std::string body;
+    for (size_t k = i + 1; k < close; ++k) {
+      if (k > i + 1) body += "\r\n";
+      body += lines[k];
+    }
+    std::vector<std::string> words = split_blanks(line.substr(4));
+    i = close;
+    if (words.size() < 2) {
+      fail(n, "a template header names a mode and a command path");
+      continue;
+    }
+    std::string mode = words.front();
+    words.erase(words.begin());
+    int row = find_row(tree, mode, words);
+    if (row < 0) {
+      fail(n, "no row '" + std::string(trim(line.substr(4))) + "' in the command tree");
+      continue;
+    }
+    auto [it, fresh] = template_line.emplace(row, n);
+    if (!fresh) {
+      fail(n, "second template for this row (the first is at line " + std::to_string(it->second) +
+                  ")");
+      continue;
+    }
+    TreeRow& target = tree.rows[static_cast<size_t>(row)];
+    target.toptext = std::move(body);
+    target.has_template = true;
+  }
+}
+
+// ---- Checking the tree ------------------------------------------------------------------------
+
+namespace {
+
+class TreeChecker {
+ public:
+  TreeChecker(const CommandTree& tree, const std::string& file, std::vector<SourceError>& errors)
+      : tree_(tree), file_(file), errors_(errors) {}
+
+  void check_siblings() {
+    for (const std::vector<int>& group : tree_.roots) check_group(group);
+    for (const TreeRow& row : tree_.rows) check_group(row.children);
+  }
+
+  void check_rows() {
+    for (const TreeRow& row : tree_.rows) {
+      if (row.is_keyword() && row.children.empty())
+        fail(row.line, "'" + path_text(row) +
+                           "' leads nowhere: add '<cr>' where the command may end, or the words "
+                           "that follow");
+      if (row.is_argument() && row.depth >= 4 && is_typed(row)) {
+        for (int c : row.children)
+          if (!at(c).is_end())
+            fail(at(c).line, "an argument at word " + std::to_string(row.depth) +
+                                 " must be the last word: only '<cr>' may follow it");
+      }
+    }
+  }
+
+  // Every keyword typed in full must resolve to its own row, in each mode that sees it.
+  void check_resolution() {
+    for (size_t m = 0; m < tree_.modes.size(); ++m) {
+      for (const std::vector<int>& view : views_of(static_cast<int>(m))) {
+        for (size_t r = 0; r < tree_.rows.size(); ++r) {
+          const TreeRow& row = tree_.rows[r];
+          if (row.mode == static_cast<int>(m) && row.is_keyword() && is_typed(row))
+            resolve(view, static_cast<int>(r));
+        }
+      }
+    }
+  }
+
+  void check_every_mode() {
+    for (std::string_view name : kTreeModeNames) {
+      bool present = std::any_of(tree_.modes.begin(), tree_.modes.end(),
+                                 [&](const TreeMode& m) { return m.name == name; });
+      if (!present) fail(1, "mode '" + std::string(name) + "' is missing");
+    }
+  }
+
+ private:
+  const TreeRow& at(int index) const { return tree_.rows[static_cast<size_t>(index)]; }
+
+  void fail(int line, std::string message) {
+    if (reported_.emplace(line, message).second)
+      errors_.push_back({file_, line, std::move(message)});
+  }
+
+  std::string path_text(const TreeRow& row) const {
+    std::string text = row.word;
+    for (int p = row.parent; p >= 0; p = at(p).parent) text = at(p).word + " " + text;
+    return text;
+  }
+
+  // Whether the row can be reached by typing: the parser executes at once after an argument at
+  // word 2 or 3 (and an argument further on must be the last word), so rows below an argument
+  // only ever show up in a "?" listing.
+  bool is_typed(const TreeRow& row) const {
+    for (int p = row.parent; p >= 0; p = at(p).parent)
+      if (at(p).is_argument()) return false;
+    return true;
+  }
+
+  void check_group(const std::vector<int>& group) {
+    for (size_t j = 0; j < group.size(); ++j) {
+      const TreeRow& later = at(group[j]);
+      for (size_t i = 0; i < j; ++i) {
+        const TreeRow& earlier = at(group[i]);
+        if (iequals(earlier.word, later.word)) {
+          fail(later.line,
+               "'" + later.word + "' repeats the sibling at line " + std::to_string(earlier.line));
+        } else if (!later.is_end() && istarts_with(earlier.word, later.word)) {
+          fail(later.line, "'" + later.word + "' must come before its longer sibling '" +
+                               earlier.word + "' (line " + std::to_string(earlier.line) +
+                               "): the lookup takes the first row that begins with the word");
+        }
+      }
+    }
+  }
+
+  // The sets of modes a line is resolved against when typed in mode `m`: privileged mode sees
+  // the user-mode rows too, so user-mode rows are checked both alone and with them.
+  std::vector<std::vector<int>> views_of(int m) const {
+    auto index_of = [&](std::string_view name) {
+      for (size_t i = 0; i < tree_.modes.size(); ++i)
+        if (tree_.modes[i].name == name) return static_cast<int>(i);
+      return -1;
+    };
+    const std::string& name = tree_.modes[static_cast<size_t>(m)].name;
+    int user = index_of("usermode");
+    int priv = index_of("privmode");
+    if (name == "usermode" && priv >= 0) return {{m}, {m, priv}};
+    if (name == "privmode" && user >= 0) return {{user, m}};
+    return {{m}};
+  }
+
+  // Matches the path of `target`, typed in full, the way the queries do: each level by prefix
+  // under the rows the level above matched; at the last level a count of two or more is narrowed
+  // to the exact matches, and the command text comes from the first prefix match by ID.
+  void resolve(const std::vector<int>& view, int target) {
+    std::vector<int> path;
+    for (int r = target; r >= 0; r = at(r).parent) path.insert(path.begin(), r);
+    std::vector<int> level;
+    for (int m : view) {
+      const std::vector<int>& roots = tree_.roots[static_cast<size_t>(m)];
+      level.insert(level.end(), roots.begin(), roots.end());
+    }
+    std::vector<int> matched;
+    for (size_t k = 0; k < path.size(); ++k) {
+      const std::string& word = at(path[k]).word;
+      matched.clear();
+      for (int r : level)
+        if (istarts_with(at(r).word, word)) matched.push_back(r);
+      if (k + 1 == path.size()) break;
+      level.clear();
+      for (int r : matched) {
+        const std::vector<int>& children = at(r).children;
+        level.insert(level.end(), children.begin(), children.end());
+      }
+    }
+    const TreeRow& row = at(target);
+    std::string typed = path_text(row);
+    if (row.depth == 2) {
+      for (int r : level)
+        if (at(r).is_argument()) {
+          fail(row.line, "'" + typed + "' can never be typed: the argument '" + at(r).word +
+                             "' (line " + std::to_string(at(r).line) +
+                             ") at word 2 takes any word there");
+          return;
+        }
+    }
+    size_t count = matched.size();
+    if (count >= 2) {
+      size_t exact = static_cast<size_t>(std::count_if(
+          matched.begin(), matched.end(), [&](int r) { return iequals(at(r).word, row.word); }));
+      if (exact > 0) count = exact;
+    }
+    if (count != 1) {
+      std::string lines;
+      for (int r : matched)
+        if (iequals(at(r).word, row.word)) lines += " " + std::to_string(at(r).line);
+      fail(row.line, "'" + typed + "' typed in full matches " + std::to_string(count) +
+                         " rows (lines" + lines + "): it would be ambiguous");
+      return;
+    }
+    int first = *std::min_element(matched.begin(), matched.end(),
+                                  [&](int a, int b) { return at(a).id < at(b).id; });
+    if (first != target)
+      fail(row.line, "'" + typed + "' typed in full finds the row at line " +
+                         std::to_string(at(first).line) + " first");
+  }
+
+  const CommandTree& tree_;
+  const std::string& file_;
+  std::vector<SourceError>& errors_;
+  std::set<std::pair<int, std::string>> reported_;  // each mistake is reported once
+};
+
+}  // namespace
+
+void check_command_tree(const CommandTree& tree, const std::string& file, bool require_every_mode,
+                        std::vector<SourceError>& errors) {
+  TreeChecker checker(tree, file, errors);
+  checker.check_siblings();
+  checker.check_rows();
+  checker.check_resolution();
+  if (require_every_mode) checker.check_every_mode();
+}
+
+// ---- Writing the database ---------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE device (
+  ID INTEGER PRIMARY KEY,       -- key of the device row
+  device TEXT COLLATE NOCASE    -- device name; the queries ask for 'router'
+);
+CREATE TABLE mode (
+  ID INTEGER PRIMARY KEY,       -- key of the mode row
+  mode TEXT COLLATE NOCASE,     -- mode name, as the mode-name table spells it
+  ref INTEGER                   -- device.ID of the device the mode belongs to
+);
+)sql";
+
+// One cmd table: the same columns at every level.
+std::string cmd_table_sql(int level) {
+  std::string t = "cmd" + std::to_string(level);
+  std::string ref = level == 1 ? "mode.ID of the mode the first word belongs to"
+                               : "ID of the parent row in cmd" + std::to_string(level - 1);
+  return "CREATE TABLE " + t +
+         " (\n"
+         "  ID INTEGER PRIMARY KEY,       -- key of the row; rows are numbered in source order\n"
+         "  ref INTEGER,                  -- " +
+         ref +
+         "\n"
+         "  command TEXT COLLATE NOCASE,  -- keyword, argument placeholder, or '<cr>'\n"
+         "  toptext TEXT,                 -- report template of the command, or NULL\n"
+         "  bottext TEXT,                 -- second template slot, NULL (wins over toptext)\n"
+         "  help TEXT,                    -- help text shown by '?', or NULL\n"
+         "  special TEXT                  -- argument kind; NULL for a keyword and for '<cr>'\n"
+         ");\n"
+         "CREATE INDEX " +
+         t + "_ref ON " + t + " (ref);\n";
+}
+
+struct DbCloser {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+struct StmtFinalizer {
+  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+};
+using DbHandle = std::unique_ptr<sqlite3, DbCloser>;
+using StmtHandle = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
+
+bool exec_sql(sqlite3* db, const std::string& sql, std::string& error) {
+  char* message = nullptr;
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
+  error = message ? message : sqlite3_errmsg(db);
+  sqlite3_free(message);
+  return false;
+}
+
+void bind_text_or_null(sqlite3_stmt* s, int index, const std::string& text, bool present) {
+  if (present)
+    sqlite3_bind_text(s, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  else
+    sqlite3_bind_null(s, index);
+}
+
+bool fill_database(sqlite3* db, const CommandTree& tree, std::string& error) {
+  std::string schema = kSchema;
+  for (int level = 1; level <= kTreeMaxDepth; ++level) schema += cmd_table_sql(level);
+  if (!exec_sql(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;", error) ||
+      !exec_sql(db, schema, error) ||
+      !exec_sql(db, "INSERT INTO device (ID, device) VALUES (1, 'router');", error))
+    return false;
+
+  auto prepare = [&](const std::string& sql) {
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK)
+      error = sqlite3_errmsg(db);
+    return StmtHandle(s);
+  };
+  StmtHandle mode_insert = prepare("INSERT INTO mode (ID, mode, ref) VALUES (?, ?, 1)");
+  if (!mode_insert) return false;
+  for (const TreeMode& m : tree.modes) {
+    sqlite3_bind_int(mode_insert.get(), 1, m.id);
+    bind_text_or_null(mode_insert.get(), 2, m.name, true);
+    if (sqlite3_step(mode_insert.get()) != SQLITE_DONE) {
+      error = sqlite3_errmsg(db);
+      return false;
+    }
+    sqlite3_reset(mode_insert.get());
+  }
+
+  std::array<StmtHandle, kTreeMaxDepth + 1> row_insert;
+  for (int level = 1; level <= kTreeMaxDepth; ++level) {
+    row_insert[static_cast<size_t>(level)] =
+        prepare("INSERT INTO cmd" + std::to_string(level) +
+                " (ID, ref, command, toptext, bottext, help, special) "
+                "VALUES (?, ?, ?, ?, NULL, ?, ?)");
+    if (!row_insert[static_cast<size_t>(level)]) return false;
+  }
+  for (const TreeRow& row : tree.rows) {
+    sqlite3_stmt* s = row_insert[static_cast<size_t>(row.depth)].get();
+    int ref = row.parent >= 0 ? tree.rows[static_cast<size_t>(row.parent)].id
+                              : tree.modes[static_cast<size_t>(row.mode)].id;
+    sqlite3_bind_int(s, 1, row.id);
+    sqlite3_bind_int(s, 2, ref);
+    bind_text_or_null(s, 3, row.word, true);
+    bind_text_or_null(s, 4, row.toptext, row.has_template);
+    bind_text_or_null(s, 5, row.help, row.has_help);
+    bind_text_or_null(s, 6, row.kind, row.is_argument());
+    if (sqlite3_step(s) != SQLITE_DONE) {
+      error = sqlite3_errmsg(db);
+      return false;
+    }
+    sqlite3_reset(s);
+  }
+  return exec_sql(db, "COMMIT;", error);
+}
+
+}  // namespace
+
+bool write_command_database(const CommandTree& tree, const std::filesystem::path& out,
+                            std::string& error) {
+  std::filesystem::path temp = out;
+  temp += ".tmp";
+  std::error_code ec;
+  std::filesystem::remove(temp, ec);
+  if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ec);
+
+  bool written = false;
+  {
+    sqlite3* raw = nullptr;
+    int rc = sqlite3_open_v2(temp.string().c_str(), &raw,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    DbHandle db(raw);
+    if (rc != SQLITE_OK) {
+      error = "cannot create " + temp.string() + ": " + (raw ? sqlite3_errmsg(raw) : "no memory");
+    } else {
+      written = fill_database(db.get(), tree, error);
+    }
+  }
+  if (written) {
+    std::filesystem::rename(temp, out, ec);
+    if (ec) {
+      error = "cannot rename " + temp.string() + " to " + out.string() + ": " + ec.message();
+      written = false;
+    }
+  }
+  if (!written) std::filesystem::remove(temp, ec);
+  return written;
+}
+
+}  // namespace zorva

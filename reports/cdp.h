@@ -1,0 +1,21 @@
+// The user-facing half of CDP: the configuration commands (`cdp run`, `cdp timer`, `cdp holdtime`,
+// `cdp advertise-v2`, and `cdp enable` on an interface, each also with `no`) and the `show cdp`
+// reports.
+#pragma once
+
+#include "parser/parsed_command.h"
+
+namespace zorva {
+
+class Simulation;
+
+// Carries out a `cdp` command on sim.current_router. A timer outside 5..254 seconds or a holdtime
+// outside 10..255 prints the invalid-input message and keeps the old value; `no` restores the
+// default after that check.
+void exec_cdp(Simulation& sim, ParsedCommand& pc);
+
+// Builds the `show cdp ...` report named by the command's third word. The neighbour reports are
+// not built yet: for now the output buffer stays empty.
+void cdp_show(Simulation& sim, ParsedCommand& pc);
+
+}  // namespace zorva

@@ -1,0 +1,151 @@
+// The running configuration report, built line by line from the record.
+#include <algorithm>
+
+#include "reports/display_name.h"
+#include "reports/report_text.h"
+#include "reports/reports.h"
+#include "state/number_text.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+// The number of entries 1..count that exist in a list of `capacity` entries.
+int entries_in_use(int count, int capacity) {
+  return std::clamp(count, 0, capacity);
+}
+
+void add_header(std::string& out, const RouterRecord& r) {
+  out.append(kLineEnd);
+  add_line(out, "Current configuration : 677 bytes");
+  add_line(out, "!");
+  add_line(out, "Version 12.1");
+  add_line(out, "service timestamps debug uptime");
+  add_line(out, "service timestamps log uptime");
+  add_line(out, "no service password-encryption");
+  add_line(out, "!");
+  add_line(out, "hostname ", r.hostname);
+  if (!r.enable_secret.empty()) add_line(out, "enable secret 5 ", r.enable_secret);
+  if (!r.enable_password.empty()) add_line(out, "enable password ", r.enable_password);
+  const int users = entries_in_use(r.username_count, kMaxUsers);
+  if (users > 0) {
+    add_line(out, "!");
+    for (int i = 1; i <= users; ++i)
+      add_line(out, "username ", r.usernames[i], " password ", r.user_passwords[i]);
+  }
+  for (int i = 0; i < 4; ++i) add_line(out, "!");
+  add_line(out, "ip subnet-zero");
+}
+
+// The OSPF lines show only on an up interface with an address while OSPF runs, and only when the
+// value differs from a default.
+void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on) {
+  if (e.line_protocol != "up" || e.ip_address.empty() || !ospf_on) return;
+  if (e.ospf_cost != 10 && e.ospf_cost != 64)
+    add_line(out, " ip ospf cost ", plain_number(e.ospf_cost));
+  if (e.ospf_priority != 1) add_line(out, " ip ospf priority ", plain_number(e.ospf_priority));
+}
+
+void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, bool ospf_on) {
+  add_line(out, "!");
+  out.append("interface ");
+  append_display_name(out, name);
+  out.append(kLineEnd);
+  if (!e.description.empty()) add_line(out, " description ", e.description);
+  if (!e.ip_address.empty()) {
+    add_line(out, " ip address ", e.ip_address, " ", e.subnet_mask);
+  } else {
+    add_line(out, " no ip address");
+  }
+  add_line(out, " no ip directed-broadcast");
+  add_ospf_lines(out, e, ospf_on);
+  if (e.encapsulation == "PPP") add_line(out, " encapsulation ppp");
+  if (!e.ppp_authentication.empty())
+    add_line(out, " ppp authentication ", to_lower(e.ppp_authentication));
+  if (is_set(e.shutdown)) add_line(out, " shutdown");
+}
+
+template <std::size_t N>
+void add_classful_networks(std::string& out, const std::array<std::string, N>& networks,
+                           int count) {
+  const int n = entries_in_use(count, static_cast<int>(N) - 1);
+  for (int i = 1; i <= n; ++i) add_line(out, " ", networks[i]);
+}
+
+void add_routing(std::string& out, const ProtocolBlock& p) {
+  if (is_set(p.rip_enabled)) {
+    add_line(out, "!");
+    add_line(out, "router rip");
+    add_classful_networks(out, p.rip_networks, p.rip_network_count);
+  }
+  if (is_set(p.igrp_enabled)) {
+    add_line(out, "!");
+    add_line(out, "router igrp ", plain_number(p.igrp_process_numbers[1]));
+    add_classful_networks(out, p.igrp_networks, p.igrp_network_count);
+  }
+  if (is_set(p.eigrp_enabled)) {
+    add_line(out, "!");
+    add_line(out, "router eigrp ", plain_number(p.eigrp_process_numbers[1]));
+    add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count);
+  }
+  if (is_set(p.ospf_enabled)) {
+    add_line(out, "!");
+    add_line(out, "router ospf ", plain_number(p.ospf_process_numbers[1]));
+    const int n = entries_in_use(p.ospf_network_count, kMaxOspfNetworks);
+    for (int i = 1; i <= n; ++i) {
+      const OspfNetworkEntry& net = p.ospf_networks[i];
+      add_line(out, " network ", net.network, " ", net.wildcard, " area ", net.area);
+    }
+  }
+}
+
+void add_cdp(std::string& out, const RouterRecord& r) {
+  if (!is_set(r.cdp_advertise_v2)) add_line(out, "no cdp advertise-v2");
+  if (r.cdp_holdtime != 180) add_line(out, "cdp holdtime", number_with_blank(r.cdp_holdtime));
+  if (r.cdp_timer != 60) add_line(out, "cdp timer", number_with_blank(r.cdp_timer));
+  if (!is_set(r.cdp_run)) add_line(out, "no cdp run");
+}
+
+void add_lines_and_end(std::string& out, const RouterRecord& r) {
+  if (!r.banner_motd.empty()) {
+    add_line(out, "banner motd ^C");
+    add_line(out, r.banner_motd, "^C");
+  }
+  add_line(out, "line con 0");
+  add_line(out, " transport input none");
+  if (!r.console_password.empty()) add_line(out, " password ", r.console_password);
+  add_line(out, "line aux 0");
+  if (!r.aux_password.empty()) add_line(out, " password ", r.aux_password);
+  add_line(out, "line vty 0 4");
+  if (!r.vty_password.empty()) add_line(out, " password ", r.vty_password);
+  add_line(out, "!");
+  add_line(out, "no scheduler allocate");
+  add_line(out, "End");
+}
+
+}  // namespace
+
+std::string build_running_config(const RouterRecord& r) {
+  const int interfaces = entries_in_use(r.interface_count, kMaxInterfaces);
+  std::string out;
+  out.reserve(1024 + 160 * static_cast<std::size_t>(interfaces) + r.banner_motd.size());
+  add_header(out, r);
+  DisplayNamer namer;
+  const bool ospf_on = is_set(r.protocols.ospf_enabled);
+  for (int i = 1; i <= interfaces; ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    add_interface(out, namer.next(e), e, ospf_on);
+  }
+  add_routing(out, r.protocols);
+  add_line(out, "!");
+  add_line(out, "ip classless");
+  add_line(out, "no ip http server");
+  add_line(out, "!");
+  add_cdp(out, r);
+  add_line(out, "!");
+  add_lines_and_end(out, r);
+  return out;
+}
+
+}  // namespace zorva

@@ -1,0 +1,49 @@
+// The show dispatcher: picks the report by the command's second word as the database spells it.
+#include "reports/cdp.h"
+#include "reports/reports.h"
+#include "reports/show_ip.h"
+#include "shell/simulation.h"
+#include "state/number_text.h"
+
+namespace zorva {
+
+namespace {
+
+// Reports whose whole text is the command's template in the command database.
+bool is_template_report(const std::string& word) {
+  return word == "flash" || word == "clock" || word == "hosts" || word == "users";
+}
+
+}  // namespace
+
+void show_cmd(Simulation& sim, ParsedCommand& pc) {
+  RouterRecord& r = sim.current_router;
+  r.output_pending = kTrue;
+  r.output_buffer.clear();
+  const std::string what = to_lower(trim(pc.FullWords[2]));
+  if (is_template_report(what)) {
+    r.output_buffer = pc.TopText + "\r\n";
+  } else if (what == "arp") {
+    r.pending_action = "SHOWARP";
+  } else if (what == "version") {
+    r.output_buffer = build_show_version(r, pc.TopText, sim.sim_clock);
+  } else if (what == "history") {
+    r.output_buffer = build_show_history(r, sim.log);
+  } else if (what == "protocols") {
+    r.output_buffer = build_show_protocols(r);
+  } else if (what == "running-config") {
+    r.output_buffer = build_running_config(r);
+  } else if (what == "startup-config") {
+    r.output_buffer = r.startup_config.empty()
+                          ? "%% Non-volatile configuration memory is not present\r\n"
+                          : r.startup_config;
+  } else if (what == "interfaces") {
+    r.output_buffer = build_show_interfaces(r);
+  } else if (what == "ip") {
+    ipshow(sim, pc);
+  } else if (what == "cdp") {
+    cdp_show(sim, pc);
+  }
+}
+
+}  // namespace zorva

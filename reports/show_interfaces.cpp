@@ -1,0 +1,102 @@
+// The interface reports: the block of every interface, or of the one named by type and ordinal.
+#include <algorithm>
+#include <cmath>
+
+#include "reports/display_name.h"
+#include "reports/report_text.h"
+#include "reports/reports.h"
+#include "shell/error_log.h"
+#include "state/number_text.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::string_view kSpecificLogName = "build show interfaces specific()";
+
+// Counters and rates are fixed: no traffic is counted.
+constexpr std::string_view kCounterLines =
+    "  Last input 00:00:00, output 00:00:00, output hang never\r\n"
+    "  Last clearing of show interface counters never\r\n"
+    "  Queueing strategy: fifo\r\n"
+    "  Output queue 0/40, 0 drops; input queue 0/75, 0 drops\r\n"
+    "  5 minute input rate 1000 bits/sec, 2 packets/sec\r\n"
+    "  5 minute output rate 1000 bits/sec, 2 packets/sec\r\n"
+    "     0 packets input, 0 bytes, 0 no buffer\r\n"
+    "     Received 0 broadcasts, 0 runts, 0 giants, 0 throttles\r\n"
+    "     0 input errors, 0 CRC, 0 frame, 0 overrun, 0 ignored, 0 abort\r\n"
+    "     0 input packets with dribble condition detected\r\n"
+    "     0 packets output, 0 bytes, 0 underruns\r\n"
+    "     0 output errors, 0 collisions, 0 interface resets\r\n"
+    "     0 babbles, 0 late collision, 0 deferred\r\n"
+    "     0 lost carrier, 0 no carrier\r\n"
+    "     0 output buffer failures, 0 output buffers swapped out\r\n";
+
+constexpr std::size_t kBlockSizeEstimate = 1200;  // bytes of one interface block, roughly
+
+std::string_view hardware_line(const std::string& type) {
+  if (type == "ETHERNET")
+    return "  Hardware is Lance, address is 0000.0c3d.e22c (bia 0000.0c3d.e22c)";
+  if (type == "SERIAL") return "  Hardware is HD64570";
+  if (type == "BRI") return "  Hardware is BRI";
+  return "";
+}
+
+void append_interface_block(std::string& out, DisplayName name, const InterfaceEntry& e) {
+  append_state_line(out, name, e);
+  out.append(kLineEnd);
+  const std::string_view hardware = hardware_line(e.type);
+  if (!hardware.empty()) add_line(out, hardware);
+  if (!e.description.empty()) add_line(out, "  Description: ", e.description);
+  if (!e.ip_address.empty())
+    add_line(out, "  Internet address is ", e.ip_address, "/", plain_number(e.prefix_length));
+  add_line(out, "  MTU 1500 bytes, BW 10000 Kbit, DLY 1000 usec, rely 255/255, load 1/255");
+  add_line(out, "  Encapsulation ", e.encapsulation, ", loopback not set, keepalive set (10 sec)");
+  if (e.encapsulation == "ARPA") add_line(out, "  ARP type: ARPA, ARP Timeout 04:00:00");
+  out.append(kCounterLines);
+}
+
+int interfaces_in_use(const RouterRecord& r) {
+  return std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+}
+
+}  // namespace
+
+std::string build_show_interfaces(const RouterRecord& r) {
+  const int count = interfaces_in_use(r);
+  std::string out;
+  out.reserve(2 + kBlockSizeEstimate * static_cast<std::size_t>(count));
+  out.append(kLineEnd);
+  DisplayNamer namer;
+  for (int i = 1; i <= count; ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    append_interface_block(out, namer.next(e), e);
+  }
+  return out;
+}
+
+std::string build_show_interfaces_specific(const RouterRecord& r, std::string type_word,
+                                           std::string_view number_word, ErrorLog& log) {
+  std::string out(kLineEnd);
+  if (!is_numeric(number_word)) {
+    log.log(kSpecificLogName, RuntimeError::TypeMismatch);
+    return out;
+  }
+  type_word = to_upper(type_word);
+  const double wanted = std::floor(leading_number(number_word));
+  const int count = interfaces_in_use(r);
+  DisplayNamer namer;
+  for (int i = 1; i <= count; ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    const DisplayName name = namer.next(e);
+    if (e.type == type_word && name.ordinal == wanted) {
+      out.reserve(kBlockSizeEstimate + e.description.size());
+      append_interface_block(out, name, e);
+      break;
+    }
+  }
+  return out;
+}
+
+}  // namespace zorva

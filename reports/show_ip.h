@@ -1,0 +1,14 @@
+// The `show ip ...` reports (routing table, protocols, interfaces, OSPF and EIGRP tables).
+#pragma once
+
+#include "parser/parsed_command.h"
+
+namespace zorva {
+
+class Simulation;
+
+// Builds the `show ip` report named by the command's third word into sim.current_router's output
+// buffer. The routing reports are not built yet: for now the buffer stays empty.
+void ipshow(Simulation& sim, ParsedCommand& pc);
+
+}  // namespace zorva

@@ -1,0 +1,190 @@
+#include "script/script_runner.h"
+
+#include <cmath>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "console/key_handler.h"
+#include "shell/scripted_host.h"
+#include "shell/simulation.h"
+#include "state/number_text.h"
+
+namespace zorva {
+
+namespace {
+
+// The rest of a script line after its command word and the one blank that follows it.
+std::string argument_of(const std::string& line, const std::string& word) {
+  if (line.size() <= word.size() + 1) return "";
+  return line.substr(word.size() + 1);
+}
+
+std::optional<ScriptError> parse_line(const std::string& raw, int n,
+                                      std::vector<ScriptStep>& steps) {
+  std::string line = raw;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (trim(line).empty() || trim(line)[0] == '#') return std::nullopt;
+  const std::size_t blank = line.find(' ');
+  const std::string word = line.substr(0, blank);
+  const std::string arg = argument_of(line, word);
+  ScriptStep step{ScriptStep::Kind::Type, n, "", {}, 0};
+  auto error = [n](const std::string& message) { return ScriptError{n, message}; };
+
+  if (word == "type" || word == "line") {
+    step.kind = word == "type" ? ScriptStep::Kind::Type : ScriptStep::Kind::Line;
+    step.text = arg;
+    if (word == "type" && blank == std::string::npos) return error("'type' needs text");
+  } else if (word == "router") {
+    step.kind = ScriptStep::Kind::Router;
+    if (!is_numeric(arg) || leading_number(arg) != std::floor(leading_number(arg)))
+      return error("'router' needs a router number");
+    step.number = static_cast<long long>(leading_number(arg));
+  } else if (word == "key") {
+    step.kind = ScriptStep::Kind::Keys;
+    std::istringstream names(arg);
+    std::string name;
+    while (names >> name) {
+      const std::optional<int> code = key_code_of(name);
+      if (!code) return error("unknown key '" + name + "'");
+      step.keys.push_back(*code);
+    }
+    if (step.keys.empty()) return error("'key' needs at least one key name");
+  } else if (word == "wait") {
+    step.kind = ScriptStep::Kind::Wait;
+    const double seconds = is_numeric(arg) ? leading_number(arg) : -1;
+    if (seconds < 0 || seconds > 1e9) return error("'wait' needs a number of seconds");
+    step.number = std::llround(seconds * 1000.0);
+  } else if (word == "answer") {
+    step.kind = ScriptStep::Kind::Answer;
+    step.text = trim(arg);
+    if (step.text != "yes" && step.text != "no" && step.text != "cancel" && step.text != "ok")
+      return error("'answer' takes yes, no, cancel or ok");
+  } else {
+    return error("unknown command '" + word + "'");
+  }
+  steps.push_back(std::move(step));
+  return std::nullopt;
+}
+
+Answer answer_of(const std::string& word) {
+  if (word == "yes") return Answer::Yes;
+  if (word == "no") return Answer::No;
+  if (word == "ok") return Answer::Ok;
+  return Answer::Cancel;
+}
+
+// A scripted host that prints every box as it appears.
+class PrintingHost : public ScriptedHost {
+ public:
+  PrintingHost(unsigned seed, std::ostream& out) : ScriptedHost(seed), out_(out) {}
+  Answer message_box(std::string_view title, std::string_view text, Buttons buttons) override {
+    const Answer a = ScriptedHost::message_box(title, text, buttons);
+    out_ << describe_box(title, text, a) << "\n";
+    return a;
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+std::string with_plain_line_ends(const std::string& text) {
+  std::string s;
+  s.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    s += text[i];
+  }
+  return s;
+}
+
+void print_transcripts(Simulation& sim, std::ostream& out) {
+  for (int n = 1; n <= sim.router_count; ++n) {
+    Router& r = *sim.router(n);
+    out << "=== Router " << n << " ===\n";
+    out << with_plain_line_ends(r.console.transcript()) << "\n";
+    out << "--- input: " << r.console.input_text() << "\n";
+  }
+}
+
+void press(Simulation& sim, int code) {
+  if (code < 0) {
+    function_key(sim, -code);
+  } else {
+    console_key(sim, code);
+  }
+}
+
+}  // namespace
+
+std::optional<int> key_code_of(const std::string& name) {
+  static const std::pair<const char*, int> kNamed[] = {
+      {"Enter", 13}, {"Tab", 9},   {"Backspace", 8}, {"Space", 32}, {"Esc", 27},
+      {"Up", 16},    {"Down", 14}, {"Left", 2},      {"Right", 6},
+  };
+  for (const auto& [n, code] : kNamed)
+    if (name == n) return code;
+  if (name.size() == 6 && name.rfind("Ctrl+", 0) == 0) {
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(name[5])));
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+  }
+  if ((name.size() == 2 || name.size() == 3) && name[0] == 'F' && is_numeric(name.substr(1))) {
+    const int n = static_cast<int>(leading_number(name.substr(1)));
+    if (n >= 1 && n <= 12 && name.substr(1) == std::to_string(n)) return -n;
+  }
+  if (name.size() == 1 && static_cast<unsigned char>(name[0]) > 32) return name[0];
+  return std::nullopt;
+}
+
+std::optional<ScriptError> parse_script(std::istream& in, std::vector<ScriptStep>& steps) {
+  std::string line;
+  int n = 0;
+  while (std::getline(in, line)) {
+    ++n;
+    if (auto e = parse_line(line, n, steps)) return e;
+  }
+  return std::nullopt;
+}
+
+int run_script(std::istream& script, const ScriptOptions& options, std::ostream& out,
+               std::ostream& err) {
+  std::vector<ScriptStep> steps;
+  if (auto e = parse_script(script, steps)) {
+    err << "script line " << e->line_number << ": " << e->message << "\n";
+    return 2;
+  }
+  PrintingHost host(options.seed, out);
+  Simulation sim(host, {options.app_dir, options.log_file});
+  sim.start(options.topology);
+
+  for (const ScriptStep& step : steps) {
+    switch (step.kind) {
+      case ScriptStep::Kind::Router:
+        if (step.number < 1 || step.number > sim.router_count) {
+          err << "script line " << step.line_number << ": there is no router " << step.number
+              << " (the topology has " << sim.router_count << ")\n";
+          return 2;
+        }
+        sim.active_router = static_cast<int>(step.number);
+        break;
+      case ScriptStep::Kind::Type:
+      case ScriptStep::Kind::Line:
+        for (unsigned char c : step.text) console_key(sim, c);
+        if (step.kind == ScriptStep::Kind::Line) console_key(sim, 13);
+        break;
+      case ScriptStep::Kind::Keys:
+        for (int code : step.keys) press(sim, code);
+        break;
+      case ScriptStep::Kind::Wait:
+        sim.scheduler.advance(step.number);
+        break;
+      case ScriptStep::Kind::Answer:
+        host.queue_answer(answer_of(step.text));
+        break;
+    }
+  }
+  print_transcripts(sim, out);
+  return 0;
+}
+
+}  // namespace zorva

@@ -1,0 +1,40 @@
+// One simulated router as its console window holds it: the record, the console screen, the ARP
+// cache and the window's own fields. The simulation owns one per router, numbered from 1.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "console/console.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+class Simulation;
+
+struct ArpEntry {
+  std::string hardware_address;  // MAC address learned
+  std::string ip_address;        // address it belongs to
+  Int16 age = 0;                 // minutes; 0 when made, never changed
+  std::string interface;         // interface name carried by the frame that made it
+};
+
+inline constexpr int kMaxArpEntries = 100;
+
+class Router {
+ public:
+  Router(Simulation& sim, int number);
+  Router(const Router&) = delete;
+  Router& operator=(const Router&) = delete;
+
+  Simulation& sim;
+  const int number;     // window number: router n of the topology
+  std::string caption;  // "Router n"
+  RouterRecord record;
+  Console console;
+  std::array<ArpEntry, kMaxArpEntries + 1> arp_table{};  // entries 1..arp_count
+  Int16 arp_count = 0;
+  bool reloading = false;  // the boot text of a reload is running
+};
+
+}  // namespace zorva

@@ -1,0 +1,104 @@
+#include "state/router_record.h"
+
+#include <cmath>
+
+#include "shell/error_log.h"
+
+namespace zorva {
+
+RouterRecord new_router_record() {
+  RouterRecord r;
+  r.hostname = "Router";
+  r.prompt = ">";
+  r.mode = 2;
+  return r;
+}
+
+RouterRecord window_load_record() {
+  RouterRecord r = new_router_record();
+  r.cdp_run = kTrue;
+  r.cdp_holdtime = 180;
+  r.cdp_timer = 60;
+  r.cdp_advertise_v2 = kTrue;
+  r.cdp_neighbor_count = 0;
+  r.mode = 2;
+  r.password_state = 0;
+  r.pending_action.clear();
+  r.history.exec_size = 10;
+  r.history.config_size = 10;
+  r.history.exec_wrapped = kFalse;
+  r.history.config_wrapped = kFalse;
+  return r;
+}
+
+namespace {
+
+// A four-digit group 1000..9999 of an Ethernet MAC address.
+std::string mac_group(const std::function<double()>& random) {
+  return std::to_string(static_cast<int>(std::floor(random() * 9000.0 + 1000.0)));
+}
+
+void set_type_defaults(InterfaceEntry& e, const std::string& type,
+                       const std::function<double()>& random) {
+  if (type == "SERIAL") {
+    e.encapsulation = e.encapsulation_shown = e.line_encapsulation = "HDLC";
+    e.ospf_cost = 64;
+    e.ospf_priority = 1;
+  } else if (type == "ETHERNET") {
+    e.encapsulation = e.encapsulation_shown = "ARPA";
+    e.line_encapsulation = "ETHERNET";
+    e.ospf_cost = 10;
+    const std::string a = mac_group(random);
+    e.mac_address = "000C." + a + "." + mac_group(random);
+  } else if (type == "BRI") {
+    e.encapsulation = e.encapsulation_shown = e.line_encapsulation = "HDLC";
+    e.ospf_cost = 1500;
+  }
+}
+
+const char* name_word(const std::string& type) {
+  if (type == "SERIAL") return "Serial";
+  if (type == "ETHERNET") return "Ethernet";
+  if (type == "BRI") return "Bri";
+  return "";
+}
+
+bool is_known_type(const std::string& type) {
+  return type == "SERIAL" || type == "ETHERNET" || type == "BRI";
+}
+
+}  // namespace
+
+void createinterface(RouterRecord& record, const std::string& type, long count,
+                     const std::function<double()>& random, ErrorLog& log) {
+  if (is_known_type(type)) {
+    for (long k = 1; k <= count; ++k) {
+      if (record.interface_count >= kMaxInterfaces) {
+        log.log("Create Interface()", RuntimeError::SubscriptOutOfRange);
+        break;
+      }
+      const int i = ++record.interface_count;
+      InterfaceEntry& e = record.interfaces[i];
+      e.type = type;
+      e.number = std::to_string(k - 1);
+      e.name = name_word(type) + e.number;
+      set_type_defaults(e, type, random);
+    }
+  }
+  for (int i = 1; i <= record.interface_count; ++i) {
+    InterfaceEntry& e = record.interfaces[i];
+    e.status = "down";
+    e.line_protocol = "down";
+    e.shutdown = kTrue;
+    e.keepalive_misses = 4;
+    e.cdp_enable = kTrue;
+    e.ospf_priority = 1;
+  }
+  record.config_register = "0X2102";
+}
+
+void set_the_router_number(RouterRecord& record, Int16 n) {
+  record.router_number = n;
+}
+
+}  // namespace zorva

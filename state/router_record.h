@@ -1,0 +1,236 @@
+// The whole state of one simulated router, its sub-records, and the operations that build a fresh
+// router. A record is a value type: assigning one copies every field, arrays included.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "state/types.h"
+
+namespace zorva {
+
+class ErrorLog;
+
+inline constexpr int kMaxInterfaces = 50;    // interfaces 1..50 of a router
+inline constexpr int kMaxRoutes = 80;        // routes 1..80 in each routing table
+inline constexpr int kMaxCdpNeighbors = 50;  // CDP neighbours 1..50
+inline constexpr int kMaxUsers = 5;          // usernames 1..5
+inline constexpr int kHistorySlots = 100;    // history lines 1..100 per list
+inline constexpr int kMaxPacketRoutes = 50;  // routes 1..50 carried by a routing update
+
+// One route, in the routing table or among the learned candidates.
+struct RouteEntry {
+  Int16 distance = 0;             // administrative distance: 0 connected, 1 static, 90..120 dynamic
+  Flag superseded = kFalse;       // a candidate with a lower distance exists for the same network
+  Int16 age = 0;                  // raised by 3 on every maintenance pass, 0 when refreshed
+  std::string code;               // "C", "S", "R", "I", "D" or "O"
+  std::string network;            // network address, dotted decimal
+  std::string prefix_length;      // mask length as decimal text ("24")
+  Int32 metric = 0;               // route metric
+  Int16 interface_index = 0;      // index in `interfaces` of the interface the route uses
+  std::string interface_name;     // name of that interface; empty for static routes
+  std::string interface_address;  // that interface's address, or a static route's next hop
+  Int16 out_index = 0;            // the same interface index, read by forwarding
+};
+
+// The CDP block of a frame, kept whole for every CDP neighbour.
+struct CdpInfo {
+  Flag present = kFalse;     // the frame carries a CDP advertisement
+  std::string tag;           // always "1"; nobody reads it
+  std::string device_id;     // sender's host name
+  std::string spare;         // never set
+  std::string port_id;       // name of the sending interface
+  std::string platform;      // "1700"
+  std::string capabilities;  // "R"
+  std::string address;       // address of the sending interface
+};
+
+// One frame crossing the patch panel.
+struct PacketRecord {
+  Int16 path_cost = 0;        // OSPF cost carried by an OSPF update
+  Int16 hop_count = 0;        // hop count of RIP and IGRP updates
+  std::string frame_type;     // layer-2 framing of the sending interface
+  Flag keepalive = kFalse;    // the frame is a layer-2 keepalive
+  std::string src_mac;        // MAC of the sending interface; empty on serial lines
+  CdpInfo cdp;                // CDP advertisement
+  std::string protocol;       // "IP" for layer-3 frames
+  std::string payload;        // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", ...
+  Int16 ttl = 0;              // time to live of a ping packet
+  std::string src_ip;         // source address
+  std::string dst_ip;         // destination address
+  std::string out_interface;  // interface on which the last hop sent the frame
+  Int16 update_count = 0;     // entries of `routes` in use
+  std::string router_id;      // OSPF router ID of the sender
+  std::array<RouteEntry, kMaxPacketRoutes + 1> routes{};  // routes of an update, from index 1
+  std::string ppp_authentication;       // the sending interface's PPP authentication
+  std::string sender_hostname;          // the sending router's host name
+  std::string chap_secret;              // the secret offered for CHAP
+  Flag sender_keepalive_seen = kFalse;  // the sending interface's keepalive_seen
+};
+
+// One CDP neighbour: the advertisement as first heard and when it was last heard.
+struct CdpNeighborEntry {
+  CdpInfo info;           // the advertisement as first heard from that neighbour
+  Int32 received_at = 0;  // sim_clock when the neighbour was last heard (32-bit, see README)
+};
+
+// The command history: two rings of 100 lines, one for EXEC modes and one for configuration.
+struct HistoryBlock {
+  std::array<std::string, kHistorySlots + 1> exec_lines{};    // lines of modes 1..3, from index 1
+  Int16 exec_count = 0;                                       // index of the newest exec line
+  Flag exec_wrapped = kFalse;                                 // the exec ring has wrapped
+  Int16 exec_size = 10;                                       // history size for exec lines
+  std::array<std::string, kHistorySlots + 1> config_lines{};  // lines of modes 4..14
+  Int16 config_count = 0;                                     // index of the newest config line
+  Flag config_wrapped = kFalse;                               // the config ring has wrapped
+  Int16 config_size = 10;                                     // history size for config lines
+  Int16 recall_pos = 0;                                       // how far back recall stands
+  std::string saved_line;                                     // line being typed when recall began
+};
+
+// One interface of a router.
+struct InterfaceEntry {
+  Flag cdp_enable = kFalse;         // CDP runs on this interface
+  std::string description;          // "description" text
+  Flag eigrp_state = kFalse;        // an EIGRP network statement covers the interface
+  std::string encapsulation;        // configured encapsulation: "HDLC", "PPP" or "ARPA"
+  std::string encapsulation_shown;  // encapsulation word shown by the CDP report
+  Flag igrp_state = kFalse;         // an IGRP network statement covers the interface
+  std::string type;                 // "SERIAL", "ETHERNET" or "BRI"
+  std::string number;               // port number within its type: "0", "1", ...
+  std::string name;                 // type name word and number: Serial0, Ethernet1, Bri0
+  std::string ip_address;           // dotted address from "ip address"
+  Int16 prefix_length = 0;          // mask length of the address
+  std::string network_address;      // dotted network address (address AND mask)
+  double network_value = 0;         // the network address as a 32-bit unsigned value
+  Int16 keepalive_misses = 0;       // layer-2 ticks without a keepalive from the far end
+  std::string line_encapsulation;   // framing on the wire: "HDLC", "PPP" or "ETHERNET"
+  std::string status;               // "up" or "down"
+  std::string mac_address;          // Ethernet hardware address 000C.nnnn.nnnn
+  Flag ospf_state = kFalse;         // an OSPF network statement covers the interface
+  Int16 ospf_priority = 0;          // "ip ospf priority"
+  Int16 ospf_cost = 0;              // "ip ospf cost"
+  std::string ppp_authentication;   // "CHAP" once configured, else ""
+  Flag keepalive_seen = kFalse;     // a keepalive with matching encapsulation arrived
+  std::string line_protocol;        // "up" or "down"
+  Flag rip_state = kFalse;          // a RIP network statement covers the interface
+  Flag shutdown = kFalse;           // administratively down
+  std::string subnet_mask;          // mask as typed in "ip address"
+};
+
+struct EigrpNeighborEntry {
+  std::string address;    // neighbour address
+  std::string interface;  // interface it was heard on
+  Int32 last_heard = 0;   // sim_clock when last heard
+  Int16 srtt = 0;         // smoothed round-trip time shown in reports
+  std::string mask;       // mask of the neighbour's network
+  Int32 up_since = 0;     // sim_clock when first heard
+};
+
+struct OspfNeighborEntry {
+  std::string address;    // neighbour address
+  std::string interface;  // interface it was heard on
+  Int32 last_heard = 0;   // sim_clock when last heard
+  Int32 first_heard = 0;  // sim_clock when first heard
+  std::string router_id;  // neighbour's OSPF router ID
+  Int16 priority = 0;     // neighbour's OSPF priority
+  std::string mask;       // mask of the neighbour's network
+};
+
+struct OspfNetworkEntry {
+  std::string network;        // typed address AND NOT the wildcard, dotted
+  std::string wildcard;       // wildcard as typed
+  std::string area;           // area number as decimal text
+  std::string wildcard_bits;  // wildcard-bit count, or "0x" and the wildcard in hexadecimal
+};
+
+inline constexpr int kMaxProtocolNetworks = 10;   // RIP, IGRP and EIGRP network statements
+inline constexpr int kMaxOspfNetworks = 15;       // OSPF network statements
+inline constexpr int kMaxProtocolNeighbors = 20;  // EIGRP and OSPF neighbours
+
+// Routing-protocol configuration and neighbour tables.
+struct ProtocolBlock {
+  Flag eigrp_enabled = kFalse;                                         // an EIGRP network exists
+  Int16 eigrp_network_count = 0;                                       // eigrp_networks in use
+  std::array<Int16, 11> eigrp_process_numbers{};                       // [1]: the AS number
+  std::array<std::string, kMaxProtocolNetworks + 1> eigrp_networks{};  // EIGRP networks
+  std::array<EigrpNeighborEntry, kMaxProtocolNeighbors + 1> eigrp_neighbors{};  // neighbours
+  Int16 eigrp_neighbor_count = 0;                                               // neighbours in use
+  std::array<std::string, kMaxProtocolNetworks + 1> igrp_networks{};            // IGRP networks
+  Int16 igrp_network_count = 0;                  // igrp_networks in use
+  Flag igrp_enabled = kFalse;                    // an IGRP network exists
+  std::array<Int16, 11> igrp_process_numbers{};  // [1]: the AS number
+  std::array<OspfNeighborEntry, kMaxProtocolNeighbors + 1> ospf_neighbors{};  // neighbours
+  Int16 ospf_neighbor_count = 0;                                              // neighbours in use
+  std::array<OspfNetworkEntry, kMaxOspfNetworks + 1> ospf_networks{};         // OSPF networks
+  Int16 ospf_network_count = 0;                                      // ospf_networks in use
+  Flag ospf_enabled = kFalse;                                        // an OSPF network exists
+  std::array<Int16, 11> ospf_process_numbers{};                      // [1]: the process number
+  Flag rip_enabled = kFalse;                                         // a RIP network exists
+  std::array<std::string, kMaxProtocolNetworks + 1> rip_networks{};  // RIP networks
+  Int16 rip_network_count = 0;                                       // rip_networks in use
+};
+
+// The complete state of one router.
+struct RouterRecord {
+  std::string aux_password;        // "password" in line-aux mode
+  std::string banner_motd;         // message-of-the-day banner
+  Flag cdp_run = kFalse;           // CDP enabled on the router
+  Int32 cdp_timer = 0;             // CDP advertisement period, seconds
+  Int32 cdp_holdtime = 0;          // CDP holdtime, seconds
+  Flag cdp_advertise_v2 = kFalse;  // CDP version-2 advertisements on
+  std::array<CdpNeighborEntry, kMaxCdpNeighbors + 1> cdp_neighbors{};  // CDP neighbour table
+  Int16 cdp_neighbor_count = 0;                                        // cdp_neighbors in use
+  std::string config_register;   // configuration register as show version prints it
+  std::string console_password;  // "password" in line-console mode
+  std::string prompt;            // prompt suffix after the host name
+  Int16 cur_if_number = 0;       // port number given in the last "interface" command
+  Int16 cur_if_index = 0;        // index of the interface being configured
+  std::string cur_if_type;       // type word of the interface being configured
+  std::string banner_delimiter;  // delimiter of the banner being entered
+  std::string enable_password;   // "enable password" value
+  std::string pending_action;    // console work a command leaves: "", "BANNER", "RELOAD", ...
+  Int16 password_state = 0;      // 1 while the console waits for the enable password
+  HistoryBlock history;          // command history
+  std::string hostname;          // host name
+  std::array<InterfaceEntry, kMaxInterfaces + 1> interfaces{};  // interfaces from index 1
+  std::array<RouteEntry, kMaxRoutes + 1> routes{};              // the routing table
+  std::array<RouteEntry, kMaxRoutes + 1> learned_routes{};      // candidate routes
+  Int16 route_count = 0;                                        // routes in use
+  Int16 learned_route_count = 0;                                // learned_routes in use
+  Int16 mode = 0;                                               // current CLI mode, 1..14
+  Int16 router_number = 0;                                      // this router's number, 1..50
+  Int16 interface_count = 0;                                    // interfaces created, 0..50
+  std::string ospf_router_id;                                   // OSPF router ID
+  std::string parse_action;      // the parser's verdict for the current line
+  Int16 password_tries = 0;      // failed enable-password attempts
+  Int16 paging_state = 0;        // non-zero while output is held at "--MORE--"
+  std::string paging_rest;       // output held back at "--MORE--"
+  ProtocolBlock protocols;       // routing-protocol configuration
+  std::string enable_secret;     // "enable secret", every character code raised by one
+  std::string output_buffer;     // text a command leaves for the console
+  Flag output_pending = kFalse;  // output_buffer is to be printed after the command
+  std::string startup_config;    // saved configuration text
+  PacketRecord ping_packet;      // the packet a ping in progress sends
+  std::array<std::string, kMaxUsers + 1> usernames{};       // "username" names, from index 1
+  Int16 username_count = 0;                                 // usernames in use
+  std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
+  std::string vty_password;                                 // "password" in line-vty mode
+};
+
+// A record with every field zero or empty, except hostname "Router", prompt ">" and mode 2.
+RouterRecord new_router_record();
+
+// The state a router window gives its record when it loads, before any interface exists.
+RouterRecord window_load_record();
+
+// Appends `count` interfaces of one type ("SERIAL", "ETHERNET" or "BRI") and then resets the
+// line state of every interface. `random` gives uniform numbers in [0, 1) for MAC addresses.
+// A 51st interface is refused and logged under "Create Interface()".
+void createinterface(RouterRecord& record, const std::string& type, long count,
+                     const std::function<double()>& random, ErrorLog& log);
+
+void set_the_router_number(RouterRecord& record, Int16 n);
+
+}  // namespace zorva

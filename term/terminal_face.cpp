@@ -1,0 +1,305 @@
+// The terminal face's loop: read keys with a short timeout, advance the simulated clock by the real
+// time that passed, hand the keys to the core, and redraw the screen when the active console
+// changed (at most about 60 times a second).
+#include "term/terminal_face.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <iostream>
+#include <optional>
+
+#include "console/key_handler.h"
+#include "shell/scripted_host.h"
+#include "shell/simulation.h"
+#include "term/box_prompt.h"
+#include "term/posix_terminal.h"
+#include "term/program_launcher.h"
+#include "term/screen_render.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr int kPollMs = 25;    // longest wait for a key before the clock is advanced again
+constexpr int kFrameMs = 16;   // shortest time between two frames
+constexpr int kEscapeMs = 50;  // an Esc with nothing after it for this long is a key of its own
+
+std::string with_plain_line_ends(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    s += text[i];
+  }
+  return s;
+}
+
+bool locale_is_utf8() {
+  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') continue;
+    std::string v(value);
+    std::transform(v.begin(), v.end(), v.begin(), [](unsigned char c) { return std::tolower(c); });
+    return v.find("utf-8") != std::string::npos || v.find("utf8") != std::string::npos;
+  }
+  return false;
+}
+
+std::uint32_t seed_from_clock() {
+  const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
+                     std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+}
+
+}  // namespace
+
+// Tells the face when a router's console changed; only the active one matters for the screen.
+class TerminalFace::ConsoleWatch : public ConsoleView {
+ public:
+  ConsoleWatch(TerminalFace& face, int router) : face_(face), router_(router) {}
+  void transcript_appended(std::string_view) override { face_.console_changed(router_); }
+  void input_changed() override { face_.console_changed(router_); }
+
+ private:
+  TerminalFace& face_;
+  int router_;
+};
+
+const char* terminal_face_help() {
+  return "Keys of the interactive screen:\n"
+         "  F1..F12, Alt+1..Alt+9   show the console of router 1..12 (1..9)\n"
+         "  Ctrl+Q                  quit\n"
+         "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
+         "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
+         "  A question from the router is shown on the input line: answer with y, n or c\n"
+         "  (Enter for OK, Esc for Cancel); simulated time stands still while it waits.\n"
+         "Without a terminal on standard input and output, keys are read from standard input\n"
+         "until it ends, then the active router's transcript is printed. --seed is for scripts.\n";
+}
+
+TerminalFace::TerminalFace(TerminalIo& io, bool screen, std::uint32_t seed, bool utf8)
+    : io_(io), screen_(screen), utf8_(utf8), generator_(seed) {}
+
+TerminalFace::~TerminalFace() {
+  if (sim_) {
+    for (int n = 1; n <= sim_->router_count; ++n)
+      if (Router* r = sim_->router(n)) r->console.set_view(nullptr);
+  }
+  sim_.reset();
+}
+
+int TerminalFace::run(const ScriptOptions& options) {
+  start(options);
+  while (turn()) {
+  }
+  return finish();
+}
+
+void TerminalFace::start(const ScriptOptions& options) {
+  last_tick_ = io_.now_ms();
+  last_input_ = last_tick_;
+  sim_ = std::make_unique<Simulation>(*this, SimulationPaths{options.app_dir, options.log_file});
+  sim_->start(options.topology);
+  watch_consoles();
+  last_tick_ = io_.now_ms();
+  dirty_ = true;
+}
+
+bool TerminalFace::turn() {
+  if (quit_) return false;
+  if (io_.take_resize()) {
+    dirty_ = true;
+    clear_screen_ = true;
+  }
+  draw_if_due();
+  read_keys(poll_timeout());
+  advance_clock();
+  handle_keys();
+  if (input_ended_ && keys_.empty()) quit_ = true;
+  return !quit_;
+}
+
+int TerminalFace::finish() {
+  if (!screen_ && sim_) {
+    if (Router* r = sim_->router(sim_->active_router)) {
+      io_.write_output(with_plain_line_ends(r->console.transcript()) + "\n");
+    }
+  }
+  return 0;
+}
+
+Frame TerminalFace::current_frame() {
+  Router* r = sim_ ? sim_->router(sim_->active_router) : nullptr;
+  const int active = sim_ ? sim_->active_router : 0;
+  const int count = sim_ ? sim_->router_count : 0;
+  const std::string_view transcript = r ? std::string_view(r->console.transcript()) : "";
+  std::string_view input;
+  int caret = 0;
+  if (!question_.empty()) {
+    input = question_;
+    caret = static_cast<int>(question_.size());
+  } else if (r) {
+    input = r->console.input_text();
+    caret = r->console.input_caret();
+  }
+  return layout_screen(title_text(active, count, utf8_), transcript, input, caret, io_.size());
+}
+
+void TerminalFace::watch_consoles() {
+  for (int n = 1; n <= sim_->router_count; ++n) {
+    Router* r = sim_->router(n);
+    if (!r) continue;
+    watches_.push_back(std::make_unique<ConsoleWatch>(*this, n));
+    r->console.set_view(watches_.back().get());
+  }
+}
+
+void TerminalFace::console_changed(int router) {
+  if (sim_ && router == sim_->active_router) dirty_ = true;
+}
+
+void TerminalFace::advance_clock() {
+  const std::int64_t now = io_.now_ms();
+  if (now <= last_tick_) return;
+  const std::int64_t elapsed = now - last_tick_;
+  last_tick_ = now;
+  sim_->scheduler.advance(elapsed);
+}
+
+void TerminalFace::handle_keys() {
+  while (!keys_.empty() && !quit_) {
+    const KeyEvent key = keys_.front();
+    keys_.pop_front();
+    dispatch(key);
+  }
+}
+
+void TerminalFace::dispatch(const KeyEvent& key) {
+  if (key.kind == KeyEvent::Kind::Function) {
+    function_key(*sim_, key.value);
+  } else if (key.value == kQuitKey) {
+    quit_ = true;
+  } else {
+    console_key(*sim_, key.value);
+  }
+}
+
+int TerminalFace::read_keys(int timeout_ms) {
+  char buffer[4096];
+  const int n = io_.read_input(buffer, static_cast<int>(sizeof buffer), timeout_ms);
+  std::vector<KeyEvent> keys;
+  if (n > 0) {
+    last_input_ = io_.now_ms();
+    decoder_.feed(std::string_view(buffer, static_cast<std::size_t>(n)), keys);
+  } else if (n < 0 || io_.now_ms() - last_input_ >= kEscapeMs) {
+    decoder_.flush(keys);  // nothing more came: a waiting Esc is a key of its own
+  }
+  if (n < 0) input_ended_ = true;
+  keys_.insert(keys_.end(), keys.begin(), keys.end());
+  return n;
+}
+
+int TerminalFace::poll_timeout() {
+  const std::int64_t now = io_.now_ms();
+  std::int64_t timeout = kPollMs;
+  if (screen_ && dirty_) timeout = std::min<std::int64_t>(timeout, kFrameMs - (now - last_draw_));
+  if (decoder_.pending())
+    timeout = std::min<std::int64_t>(timeout, kEscapeMs - (now - last_input_));
+  return static_cast<int>(std::max<std::int64_t>(timeout, 0));
+}
+
+void TerminalFace::draw_if_due() {
+  if (!screen_) return;
+  if (sim_ && sim_->active_router != shown_router_) dirty_ = true;
+  if (!dirty_) return;
+  if (frames_drawn_ > 0 && io_.now_ms() - last_draw_ < kFrameMs) return;
+  draw();
+}
+
+void TerminalFace::draw() {
+  if (!screen_) return;
+  std::string out = clear_screen_ ? "\x1b[2J" : "";
+  out += render_frame(current_frame());
+  io_.write_output(out);
+  clear_screen_ = false;
+  dirty_ = false;
+  last_draw_ = io_.now_ms();
+  shown_router_ = sim_ ? sim_->active_router : 0;
+  ++frames_drawn_;
+}
+
+Answer TerminalFace::message_box(std::string_view title, std::string_view text, Buttons buttons) {
+  question_ = box_prompt(title, text, buttons);
+  dirty_ = true;
+  std::optional<Answer> answer;
+  while (!answer) {
+    if (!keys_.empty()) {
+      const KeyEvent key = keys_.front();
+      keys_.pop_front();
+      if (key == KeyEvent::code(kQuitKey)) {
+        quit_ = true;
+        answer = box_default_answer(buttons);
+      } else {
+        answer = box_answer(buttons, key);
+      }
+      continue;
+    }
+    if (input_ended_ || quit_) {
+      quit_ = true;
+      answer = box_default_answer(buttons);
+      continue;
+    }
+    if (io_.take_resize()) {
+      dirty_ = true;
+      clear_screen_ = true;
+    }
+    if (dirty_) draw();
+    read_keys(decoder_.pending() ? kEscapeMs : kPollMs);
+  }
+  question_.clear();
+  dirty_ = true;
+  last_tick_ = io_.now_ms();  // the simulated clock stood still while the question waited
+  if (!screen_) io_.write_output(describe_box(title, text, *answer) + "\n");
+  return *answer;
+}
+
+std::string TerminalFace::date_time_text() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", &local);
+  return text;
+}
+
+double TerminalFace::random() {
+  return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+bool TerminalFace::launch(const std::string& target) {
+  return launch_detached("xdg-open", target);
+}
+
+void TerminalFace::activate_router(int) {
+  dirty_ = true;
+}
+
+int run_terminal_face(const ScriptOptions& options) {
+  const bool screen = PosixTerminal::interactive();
+  try {
+    PosixTerminal terminal(screen);
+    TerminalFace face(terminal, screen, seed_from_clock(), locale_is_utf8());
+    return face.run(options);
+  } catch (const std::exception& e) {
+    std::cerr << "zorva-term: " << e.what() << "\n";
+  } catch (...) {
+    std::cerr << "zorva-term: stopped by an unexpected error\n";
+  }
+  return 1;
+}
+
+}  // namespace zorva

@@ -1,0 +1,93 @@
+// The interactive terminal face: one screen showing the active router's transcript above its input
+// line, keys passed to the core, real time driving the simulated clock.
+//
+// Keys: see terminal_face_help(). Ctrl+Q quits (with flow control off in raw mode it is free; the
+// console gives code 17 no meaning). Message boxes are asked on the input line and answered with
+// the keys shown there; the simulated clock stands still while a question waits.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "script/script_runner.h"
+#include "shell/host.h"
+#include "term/key_decoder.h"
+#include "term/screen_layout.h"
+#include "term/terminal_io.h"
+
+namespace zorva {
+
+class Simulation;
+
+// Runs until the user quits; returns the exit status.
+int run_terminal_face(const ScriptOptions& options);
+
+// The keys of the terminal face, for --help.
+const char* terminal_face_help();
+
+inline constexpr int kQuitKey = 17;  // Ctrl+Q
+
+class TerminalFace : public Host {
+ public:
+  // `screen`: draw the screen (a terminal); otherwise keys are read from a stream until it ends and
+  // the active router's transcript is printed then. `utf8` chooses the title bar's dashes.
+  TerminalFace(TerminalIo& io, bool screen, std::uint32_t seed, bool utf8 = true);
+  ~TerminalFace() override;
+
+  // Whole run: start, turns until quit or end of input, finish. Returns the exit status.
+  int run(const ScriptOptions& options);
+
+  // The steps of run(), apart so that tests can look between them.
+  void start(const ScriptOptions& options);
+  bool turn();  // one turn of the loop; false once the face should stop
+  int finish();
+
+  Simulation* simulation() { return sim_.get(); }
+  Frame current_frame();  // the screen as it would be drawn now
+  int frames_drawn() const { return frames_drawn_; }
+
+  // Host
+  Answer message_box(std::string_view title, std::string_view text, Buttons buttons) override;
+  std::string date_time_text() override;
+  double random() override;
+  bool launch(const std::string& target) override;
+  void activate_router(int n) override;
+
+ private:
+  class ConsoleWatch;
+
+  void watch_consoles();
+  void console_changed(int router);
+  void advance_clock();
+  void handle_keys();
+  void dispatch(const KeyEvent& key);
+  int read_keys(int timeout_ms);  // bytes read, 0 for none, -1 at the end of input
+  void draw_if_due();
+  void draw();
+  int poll_timeout();
+
+  TerminalIo& io_;             // the terminal (or pipe) read and drawn on
+  const bool screen_;          // drawing the screen (false: reading a pipe)
+  const bool utf8_;            // the terminal shows UTF-8
+  std::mt19937 generator_;     // the random source, seeded once
+  KeyDecoder decoder_;         // bytes to keys, across reads
+  std::deque<KeyEvent> keys_;  // decoded keys not handled yet
+  std::vector<std::unique_ptr<ConsoleWatch>> watches_;  // one per router console
+  std::unique_ptr<Simulation> sim_;                     // the network, made by start()
+  std::string question_;         // the message box shown on the input line, if any
+  bool quit_ = false;            // the user asked to leave, or the input ended
+  bool input_ended_ = false;     // standard input reached its end
+  bool clear_screen_ = false;    // the window size changed: clear before the next frame
+  bool dirty_ = true;            // the screen needs drawing
+  int shown_router_ = 0;         // the router whose console is on the screen
+  std::int64_t last_tick_ = 0;   // when the simulated clock was last advanced
+  std::int64_t last_draw_ = 0;   // when the screen was last drawn
+  std::int64_t last_input_ = 0;  // when the last input bytes arrived
+  int frames_drawn_ = 0;         // frames written so far
+};
+
+}  // namespace zorva

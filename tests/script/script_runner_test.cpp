@@ -1,0 +1,103 @@
+// The script runner's own rules: its commands, its errors, and what it prints.
+#include "script/script_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/support/test_simulation.h"
+
+namespace zorva {
+namespace {
+
+struct ScriptResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+ScriptResult run_text(const std::string& script, const std::string& topology_text = "") {
+  testing::TempDir dir;
+  ScriptOptions options;
+  options.app_dir = testing::bin_dir();
+  options.log_file = dir.path() / "zorva.log";
+  if (!topology_text.empty()) options.topology = dir.write("t.ini", topology_text);
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  const int status = run_script(in, options, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(ScriptRunner, InitialTranscriptsOfTheDefaultLab) {
+  const ScriptResult r = run_text("# nothing typed\n\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string screen = "=== Router 1 ===\n" + std::string(29, '\n') + "Press Enter to Start\n\n\n" +
+                       "\n--- input: \n";
+  EXPECT_EQ(r.out.substr(0, screen.size()), screen);
+  EXPECT_NE(r.out.find("=== Router 3 ==="), std::string::npos);
+  EXPECT_EQ(r.out.find("=== Router 4 ==="), std::string::npos);
+}
+
+TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"line x\nfrobnicate\n", "script line 2"},
+      {"key Enter Nope\n", "script line 1"},
+      {"wait soon\n", "script line 1"},
+      {"wait -1\n", "script line 1"},
+      {"answer maybe\n", "script line 1"},
+      {"router one\n", "script line 1"},
+      {"key\n", "script line 1"},
+  };
+  for (const auto& [script, where] : cases) {
+    const ScriptResult r = run_text(script);
+    EXPECT_EQ(r.status, 2) << script;
+    EXPECT_NE(r.err.find(where), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "") << script;
+  }
+}
+
+TEST(ScriptRunner, RouterOutsideTheTopologyStopsTheRun) {
+  for (const char* script : {"router 0\n", "router 99\n", "router 4\n"}) {
+    const ScriptResult r = run_text(script);
+    EXPECT_EQ(r.status, 2) << script;
+    EXPECT_NE(r.err.find("script line 1: there is no router"), std::string::npos) << r.err;
+  }
+}
+
+TEST(ScriptRunner, KeyNames) {
+  EXPECT_EQ(key_code_of("Enter"), 13);
+  EXPECT_EQ(key_code_of("Ctrl+A"), 1);
+  EXPECT_EQ(key_code_of("Ctrl+z"), 26);
+  EXPECT_EQ(key_code_of("F1"), -1);
+  EXPECT_EQ(key_code_of("F12"), -12);
+  EXPECT_EQ(key_code_of("?"), '?');
+  EXPECT_EQ(key_code_of("Up"), 16);
+  EXPECT_EQ(key_code_of("Left"), 2);
+  EXPECT_FALSE(key_code_of("F13"));
+  EXPECT_FALSE(key_code_of("F01"));
+  EXPECT_FALSE(key_code_of("Ctrl+1"));
+  EXPECT_FALSE(key_code_of("Enterprise"));
+}
+
+TEST(ScriptRunner, TypeKeepsTrailingBlanks) {
+  std::vector<ScriptStep> steps;
+  std::istringstream in("type sh  \nline\n");
+  ASSERT_FALSE(parse_script(in, steps));
+  ASSERT_EQ(steps.size(), 2u);
+  EXPECT_EQ(steps[0].text, "sh  ");
+  EXPECT_EQ(steps[1].text, "");
+}
+
+TEST(ScriptRunner, WaitAdvancesTheClock) {
+  const ScriptResult r = run_text("wait 0.5\nwait 2.5\n", testing::topology(1, 1, 0));
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(ScriptRunner, NoRoutersPrintsNothing) {
+  const ScriptResult r = run_text("line enable\nkey F2\n", "[GENERAL]\nnumberofrouters=0\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+}
+
+}  // namespace
+}  // namespace zorva

@@ -1,0 +1,78 @@
+// The error log line and file, the program paths and the version text.
+#include "shell/error_log.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "shell/app_paths.h"
+#include "tests/support/test_simulation.h"
+
+namespace zorva {
+namespace {
+
+TEST(ErrorLog, LineCarriesTimeCommandWordsProcedureAndError) {
+  testing::TempDir d;
+  ScriptedHost host;
+  host.date_time = "05/12/2026 10:11:12";
+  ErrorLog log(host, d.path() / "zorva.log");
+  log.set_last_command_words({"ip", "ospf", "cost", "99999"});
+  EXPECT_EQ(log.format_line("exec cmd()", RuntimeError::Overflow, std::nullopt),
+            "05/12/2026 10:11:12 - cmd: ip ospf cost 99999 -- exec cmd() - 6 - Overflow");
+  EXPECT_EQ(log.format_line("txtin Keypress()", RuntimeError::SubscriptOutOfRange, "Router 2"),
+            "05/12/2026 10:11:12 - cmd: ip ospf cost 99999 -- txtin Keypress() - Router 2 - 9 - "
+            "Subscript out of range");
+  ErrorLog fresh(host, d.path() / "other.log");
+  EXPECT_EQ(fresh.format_line("x()", RuntimeError::Overflow, std::nullopt),
+            "05/12/2026 10:11:12 - cmd:     -- x() - 6 - Overflow");
+}
+
+TEST(ErrorLog, AppendsLinesAndStartsAfreshEachRun) {
+  testing::TempDir d;
+  ScriptedHost host;
+  ErrorLog log(host, d.path() / "zorva.log");
+  log.log("a()", RuntimeError::TypeMismatch);
+  log.log("b()", RuntimeError::FileNotFound);
+  std::ifstream in(d.path() / "zorva.log");
+  std::string l1, l2;
+  std::getline(in, l1);
+  std::getline(in, l2);
+  EXPECT_NE(l1.find("a() - 13 - Type mismatch"), std::string::npos);
+  EXPECT_NE(l2.find("b() - 53 - File not found"), std::string::npos);
+  log.start_afresh();
+  EXPECT_FALSE(std::filesystem::exists(d.path() / "zorva.log"));
+}
+
+TEST(ErrorLog, UnwritableLogDoesNotStopAnything) {
+  ScriptedHost host;
+  ErrorLog log(host, "/nonexistent-folder/zorva.log");
+  log.log("x()", RuntimeError::Overflow);
+  EXPECT_EQ(log.lines_written(), 1);
+}
+
+TEST(AppPaths, AlwaysEndsWithOneSeparator) {
+  EXPECT_EQ(app_path_of("/opt/zorva"), "/opt/zorva/");
+  EXPECT_EQ(app_path_of("/opt/zorva/"), "/opt/zorva/");
+  EXPECT_EQ(app_path_of("/"), "/");
+}
+
+TEST(AppPaths, DefaultTopologyBesideTheProgram) {
+  EXPECT_EQ(default_topology_file("/sim"), "/sim/default.ini");
+  EXPECT_EQ(default_topology_file("/"), "/default.ini");
+}
+
+TEST(AppPaths, VersionText) {
+  EXPECT_EQ(version_text_of(4, 0, 1), "4.01");
+  EXPECT_EQ(version_text_of(1, 2, 0), "1.2");
+  EXPECT_EQ(version_text_of(2, 0, 0), "2");
+  EXPECT_EQ(version_text_of(1, 1, 5), "1.15");
+}
+
+TEST(Startup, MissingProgramDirectoryStillStarts) {
+  testing::TestSimulation t(testing::topology(2, 1, 1), "/nonexistent-zorva-dir");
+  EXPECT_EQ(t.sim->router_count, 2);
+  EXPECT_EQ(t.sim->app_path, "/nonexistent-zorva-dir/");
+}
+
+}  // namespace
+}  // namespace zorva

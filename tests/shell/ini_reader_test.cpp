@@ -1,0 +1,133 @@
+// The INI reader and the topology loader: what a file gives, and what a bad file never does.
+#include "shell/ini_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/topology.h"
+#include "tests/support/test_simulation.h"
+
+namespace zorva {
+namespace {
+
+using testing::TempDir;
+using testing::TestSimulation;
+
+TEST(ReadIniValue, SectionsAndKeysIgnoreCase) {
+  TempDir d;
+  const std::string f = d.write("a.ini", "[General]\nNumberOfRouters = 3 \n[router1]\nserial=2\n");
+  EXPECT_EQ(read_ini_value("GENERAL", "numberofrouters", f), "3");
+  EXPECT_EQ(read_ini_value("ROUTER1", "Serial", f), "2");
+}
+
+TEST(ReadIniValue, MissingFileSectionOrKeyIsEmpty) {
+  TempDir d;
+  const std::string f = d.write("a.ini", "[A]\nk=v\n");
+  EXPECT_EQ(read_ini_value("A", "k", (d.path() / "none.ini").string()), "");
+  EXPECT_EQ(read_ini_value("B", "k", f), "");
+  EXPECT_EQ(read_ini_value("A", "x", f), "");
+}
+
+TEST(ReadIniValue, ValuesAreCutTo49Characters) {
+  TempDir d;
+  const std::string long_value(60, 'x');
+  const std::string f = d.write("a.ini", "[A]\nk=" + long_value + "\n");
+  EXPECT_EQ(read_ini_value("A", "k", f), std::string(49, 'x'));
+}
+
+TEST(ReadIniValue, FirstOfDuplicateSectionsAndKeysWins) {
+  TempDir d;
+  const std::string f = d.write("a.ini", "[A]\nk=1\nk=2\n[A]\nk=3\nj=4\n");
+  EXPECT_EQ(read_ini_value("A", "k", f), "1");
+  EXPECT_EQ(read_ini_value("A", "j", f), "");
+}
+
+TEST(ReadIniValue, CrLfFilesRead) {
+  TempDir d;
+  const std::string f = d.write("a.ini", "[A]\r\nk=v\r\n");
+  EXPECT_EQ(read_ini_value("A", "k", f), "v");
+}
+
+TEST(LoadTopology, TwoRoutersWithTheirInterfaces) {
+  TestSimulation t(
+      "[GENERAL]\nnumberofrouters=2\n[ROUTER1]\nSerial=2\nEthernet=1\n[ROUTER2]\nSerial=1\n");
+  ASSERT_EQ(t.sim->router_count, 2);
+  EXPECT_EQ(t.sim->number_of_routers, 2);
+  EXPECT_EQ(t.router(1).caption, "Router 1");
+  EXPECT_EQ(t.router(2).caption, "Router 2");
+  EXPECT_EQ(t.router(1).record.interface_count, 3);
+  EXPECT_EQ(t.router(1).record.interfaces[3].name, "Ethernet0");
+  EXPECT_EQ(t.router(2).record.interface_count, 1);  // no Bri key: no BRI interfaces
+  EXPECT_EQ(t.router(2).record.router_number, 2);
+}
+
+TEST(LoadTopology, BadFilesGiveFewerOrNoRouters) {
+  const std::string bad[] = {
+      "",
+      std::string("\x00\xff\xfe[GENERAL]\x01\x02", 9),
+      "[GENERAL]\nnumberofrouters=-3\n",
+      "[GENERAL]\nnumberofrouters=99999999999\n",
+      "[ROUTER1]\nSerial=1\n",
+      "[GENERAL]\nnumberofrouters=abc\n",
+  };
+  for (const std::string& text : bad) {
+    TestSimulation t(text);
+    EXPECT_EQ(t.sim->router_count, 0) << text;
+    EXPECT_TRUE(t.host.boxes.empty());
+  }
+}
+
+TEST(LoadTopology, SixtyRoutersStopAtFiftyWithOneBoxEach) {
+  TestSimulation t("[GENERAL]\nnumberofrouters=60\n");
+  EXPECT_EQ(t.sim->router_count, 50);
+  EXPECT_EQ(t.sim->number_of_routers, 50);
+  ASSERT_EQ(t.host.boxes.size(), 10u);
+  EXPECT_EQ(t.host.boxes[0].text, "This version is limited to 50 routers");
+}
+
+TEST(LoadTopology, MissingFileGivesNoRouters) {
+  ScriptedHost host;
+  TempDir d;
+  Simulation sim(host, {d.path(), d.path() / "zorva.log"});
+  sim.start((d.path() / "nothing.ini").string());
+  EXPECT_EQ(sim.router_count, 0);
+  EXPECT_EQ(sim.connectors.connector_count, 0);
+}
+
+TEST(LoadTopology, HugeInterfaceCountsAreCappedAtFifty) {
+  TestSimulation t("[GENERAL]\nnumberofrouters=1\n[ROUTER1]\nSerial=30\nEthernet=30\nBri=30\n");
+  EXPECT_EQ(t.router(1).record.interface_count, 50);
+  EXPECT_NE(t.log_text().find("Create Interface() - 9 - Subscript out of range"),
+            std::string::npos);
+}
+
+TEST(ReadConnectors, EntriesAreStoredAsRead) {
+  TestSimulation t(
+      "[GENERAL]\nnumberofrouters=2\nnumberofconnectors=1\n[ROUTER1]\nSerial=1\n[ROUTER2]\nSerial="
+      "1\n"
+      "[CONNECTOR1]\nconnectortype=serial\ndev1name=Router1\ndev1interface=Serial0\n"
+      "dev2name=Router2\ndev2interface=Serial0\n");
+  ASSERT_EQ(t.sim->connectors.connector_count, 1);
+  const ConnectorEntry& c = t.sim->connectors.entries[1];
+  EXPECT_EQ(c.dev1name, "Router1");
+  EXPECT_EQ(c.dev2interface, "Serial0");
+  EXPECT_EQ(c.connectortype, "serial");
+}
+
+TEST(ReadConnectors, PastTwoHundredLoggedNeverStored) {
+  TestSimulation t("[GENERAL]\nnumberofconnectors=203\n[CONNECTOR201]\ndev1name=Router1\n");
+  EXPECT_EQ(t.sim->connectors.connector_count, 203);
+  EXPECT_EQ(t.sim->connectors.stored(), 200);
+  EXPECT_EQ(t.sim->log.lines_written(), 3);
+}
+
+TEST(ReadConnectors, ConnectorsToNowhereAreHarmless) {
+  TestSimulation t(
+      "[GENERAL]\nnumberofrouters=1\nnumberofconnectors=2\n[ROUTER1]\nSerial=1\n"
+      "[CONNECTOR1]\ndev1name=Router7\ndev1interface=Serial9\ndev2name=Router1\ndev2interface=x\n");
+  EXPECT_EQ(t.sim->router_count, 1);
+  EXPECT_EQ(t.sim->connectors.entries[1].dev1name, "Router7");
+  EXPECT_EQ(t.sim->connectors.entries[2].dev1name, "");
+}
+
+}  // namespace
+}  // namespace zorva
