@@ -1,0 +1,151 @@
+// The parser: splitting a line, the depth walk and its messages, and lines no student should be
+// able to break it with.
+#include "parser/new_parse.h"
+
+#include <gtest/gtest.h>
+
+#include "console/key_handler.h"
+#include "tests/support/test_simulation.h"
+
+namespace zorva {
+namespace {
+
+using testing::TestSimulation;
+
+class Parser : public ::testing::Test {
+ protected:
+  TestSimulation t{testing::topology(1, 2, 1)};
+  RouterRecord& rec = t.router(1).record;
+
+  ParseResult parse(std::string line, const char* action, int mode) {
+    rec.mode = static_cast<Int16>(mode);
+    rec.parse_action = action;
+    return new_parse_the_command(*t.sim, "router", mode, line, rec);
+  }
+};
+
+TEST_F(Parser, ChopUpKeepsEmptyWordsAndRemovesNo) {
+  ParsedCommand pc;
+  std::string line = "  NO  Shutdown now ";
+  chop_up_command(*t.sim, pc, line);
+  EXPECT_EQ(line, "NO  Shutdown now");  // trimmed in the caller's variable
+  EXPECT_EQ(pc.Line, "  NO  Shutdown now ");
+  EXPECT_EQ(pc.Negated, kTrue);
+  EXPECT_EQ(pc.WordCount, 3);
+  EXPECT_EQ(pc.Words[1], "");
+  EXPECT_EQ(pc.Words[2], "shutdown");
+  EXPECT_EQ(pc.Words[4], "now");  // the last word keeps its old place as well
+  EXPECT_EQ(pc.RawWords[1], "NO");
+  EXPECT_EQ(pc.RawWords[3], "Shutdown");
+}
+
+TEST_F(Parser, EmptyLineGivesOneEmptyWord) {
+  ParsedCommand pc;
+  std::string line = "   ";
+  chop_up_command(*t.sim, pc, line);
+  EXPECT_EQ(pc.WordCount, 1);
+  EXPECT_EQ(pc.Words[1], "");
+}
+
+TEST_F(Parser, WordsPastTheTwentySixthAreIgnored) {
+  ParsedCommand pc;
+  std::string line;
+  for (int i = 1; i <= 30; ++i) line += "w" + std::to_string(i) + " ";
+  chop_up_command(*t.sim, pc, line);
+  EXPECT_EQ(pc.WordCount, kMaxWords);
+  EXPECT_EQ(pc.Words[26], "w26");
+}
+
+TEST_F(Parser, MessagesForUnknownAmbiguousAndIncomplete) {
+  EXPECT_EQ(parse("frobnicate", "execute", 2).message, kInvalidInput);
+  EXPECT_EQ(parse("frobnicate", "questionmark", 2).help_text, kUnrecognized);
+  EXPECT_EQ(parse("s", "execute", 3).message, "\r\n% Ambiguous command:  \"s\"");
+  EXPECT_EQ(parse("configure", "execute", 3).message, kIncomplete);
+  const ParseResult ok = parse("configure terminal", "execute", 3);
+  EXPECT_EQ(ok.show_message, kFalse);
+  EXPECT_EQ(rec.mode, 4);
+}
+
+TEST_F(Parser, QuestionAfterUnknownLaterWordPrintsNothing) {
+  EXPECT_EQ(parse("show xyzzy", "questionmark", 3).help_text, "");
+}
+
+TEST_F(Parser, TabCompletesKnownWordsAndDropsTheRest) {
+  EXPECT_EQ(parse("sh ru", "tab", 3).completed_line, "sh running-config ");
+  EXPECT_EQ(parse("sh xyzzy", "tab", 3).completed_line, "show ");
+  EXPECT_EQ(parse("conf", "tab", 3).completed_line, "configure ");
+}
+
+TEST_F(Parser, ArgumentAtWordTwoExecutesAtOnce) {
+  parse("hostname Lab1 and more words", "execute", 4);
+  EXPECT_EQ(rec.hostname, "Lab1");
+}
+
+TEST_F(Parser, ApostrophesAreIgnoredInWords) {
+  parse("con'figure termin'al", "execute", 3);
+  EXPECT_EQ(rec.mode, 4);
+}
+
+TEST_F(Parser, NegatedCommandResolvesWithoutTheNo) {
+  parse("interface s0", "execute", 4);
+  ASSERT_EQ(rec.mode, 6);
+  parse("no shutdown", "execute", 6);
+  EXPECT_EQ(rec.interfaces[1].shutdown, kFalse);
+}
+
+TEST_F(Parser, HostileLinesGiveAMessageNeverACrash) {
+  const std::string hostile[] = {
+      std::string(10000, 'x'),
+      std::string(10000, ' ') + "show",
+      "show " + std::string(5000, '%'),
+      "sh%",
+      "s_ow",
+      "show ver'; drop table cmd1; --",
+      "\"show\" version",
+      std::string("\x01\x02\x7f\xff\xfe", 5),
+      "show \xc3\xa9t\xc3\xa9",
+      std::string("sh\0ow", 5),
+  };
+  for (const std::string& line : hostile) {
+    for (const char* action : {"execute", "tab", "questionmark", "space_questionmark"}) {
+      const ParseResult r = parse(line, action, 3);
+      if (std::string(action) == "execute") {
+        EXPECT_EQ(r.show_message, kTrue) << line.substr(0, 40);
+      }
+    }
+  }
+  // The database is opened read-only: whatever was typed, the tree is still there.
+  EXPECT_EQ(parse("show version", "execute", 3).show_message, kFalse);
+}
+
+TEST_F(Parser, TypedWildcardsMatchOnlyThemselves) {
+  EXPECT_EQ(parse("%", "execute", 3).message, kInvalidInput);
+  EXPECT_EQ(parse("_how", "execute", 3).message, kInvalidInput);
+}
+
+TEST_F(Parser, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
+  EXPECT_EQ(parse("show  version", "execute", 3).message,
+            "\r\n% Ambiguous command:  \"show  version\"");
+}
+
+class BrokenDatabase : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(BrokenDatabase, EveryNonEmptyLineIsInvalidAndLogged) {
+  testing::TempDir app;
+  if (GetParam() != "missing") app.write("zorva.mdb", GetParam());
+  TestSimulation t(testing::topology(1, 1, 0), app.path());
+  t.line("enable");
+  t.type("show ?");
+  EXPECT_NE(t.transcript(1).find("Router>enable\n% Invalid input detected at '^' marker."),
+            std::string::npos);
+  EXPECT_NE(t.log_text().find("sql count commands()"), std::string::npos);
+  EXPECT_EQ(t.router(1).record.mode, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BrokenDatabase,
+                         ::testing::Values("missing", "", "this is not a database at all",
+                                           std::string("SQLite format 3\0garbage", 24)),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
+
+}  // namespace
+}  // namespace zorva
