@@ -4,6 +4,7 @@
 
 #include "commands/factory_defaults.h"
 #include "console/output.h"
+#include "reports/reports.h"
 #include "shell/simulation.h"
 
 namespace zorva {
@@ -13,22 +14,6 @@ namespace {
 std::string breaks(int n) {
   std::string s;
   for (int i = 0; i < n; ++i) s += "\r\n";
-  return s;
-}
-
-// The interface lines of the boot text: Ethernet, then serial, then BRI (run into the next line).
-std::string interface_lines(const RouterRecord& rec) {
-  int ethernet = 0, serial = 0, bri = 0;
-  for (int i = 1; i <= rec.interface_count; ++i) {
-    const std::string& t = rec.interfaces[i].type;
-    ethernet += t == "ETHERNET";
-    serial += t == "SERIAL";
-    bri += t == "BRI";
-  }
-  std::string s;
-  if (ethernet > 0) s += std::to_string(ethernet) + " Ethernet/IEEE 802.3 interface(s)\r\n";
-  if (serial > 0) s += std::to_string(serial) + " Serial network interface(s)\r\n";
-  if (bri > 0) s += std::to_string(bri) + " ISDN Basic Rate interface(s)";
   return s;
 }
 
@@ -67,7 +52,7 @@ Task boot_sequence(Simulation& sim, Router& r, bool keep_configuration) {
   co_await seconds(1);
   if (!keep_configuration) Initialize_Router_to_Defaults(r.record);
   co_await seconds(4);
-  output_text(r, "X.25 software, Version 3.0.0." + breaks(4) + interface_lines(r.record) +
+  output_text(r, "X.25 software, Version 3.0.0." + breaks(4) + interface_summary(r.record) +
                      "7K bytes of non-volatile configuration memory.\r\n"
                      "8192K bytes of processor board PCMCIA flash (Read/Write)" +
                      breaks(5));
