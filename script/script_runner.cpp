@@ -88,21 +88,11 @@ class PrintingHost : public ScriptedHost {
   std::ostream& out_;
 };
 
-std::string with_plain_line_ends(const std::string& text) {
-  std::string s;
-  s.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    s += text[i];
-  }
-  return s;
-}
-
 void print_transcripts(Simulation& sim, std::ostream& out) {
   for (int n = 1; n <= sim.router_count; ++n) {
     Router& r = *sim.router(n);
     out << "=== Router " << n << " ===\n";
-    out << with_plain_line_ends(r.console.transcript()) << "\n";
+    out << plain_line_ends(r.console.transcript()) << "\n";
     out << "--- input: " << r.console.input_text() << "\n";
   }
 }

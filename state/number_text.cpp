@@ -90,6 +90,16 @@ std::string to_lower(std::string_view text) {
   return s;
 }
 
+std::string plain_line_ends(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    s += text[i];
+  }
+  return s;
+}
+
 std::string to_upper(std::string_view text) {
   std::string s(text);
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

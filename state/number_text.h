@@ -26,6 +26,9 @@ std::string number_with_blank(long long n);
 std::string trim(std::string_view text);
 
 std::string to_lower(std::string_view text);
+
+// The text with every CR LF written as a single LF, as transcripts are saved and printed.
+std::string plain_line_ends(std::string_view text);
 std::string to_upper(std::string_view text);
 
 }  // namespace zorva

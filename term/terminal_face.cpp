@@ -15,6 +15,7 @@
 #include "console/key_handler.h"
 #include "shell/scripted_host.h"
 #include "shell/simulation.h"
+#include "state/number_text.h"
 #include "term/box_prompt.h"
 #include "term/posix_terminal.h"
 #include "term/program_launcher.h"
@@ -27,16 +28,6 @@ namespace {
 constexpr int kPollMs = 25;    // longest wait for a key before the clock is advanced again
 constexpr int kFrameMs = 16;   // shortest time between two frames
 constexpr int kEscapeMs = 50;  // an Esc with nothing after it for this long is a key of its own
-
-std::string with_plain_line_ends(std::string_view text) {
-  std::string s;
-  s.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    s += text[i];
-  }
-  return s;
-}
 
 bool locale_is_utf8() {
   for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
@@ -126,7 +117,7 @@ bool TerminalFace::turn() {
 int TerminalFace::finish() {
   if (!screen_ && sim_) {
     if (Router* r = sim_->router(sim_->active_router)) {
-      io_.write_output(with_plain_line_ends(r->console.transcript()) + "\n");
+      io_.write_output(plain_line_ends(r->console.transcript()) + "\n");
     }
   }
   return 0;
