@@ -41,8 +41,8 @@ bench: build
 # Runs the console fuzzer for ten minutes (make test runs it only briefly).
 fuzz: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) --target zorva-fuzz-console
-	mkdir -p $(ASAN_BUILD)/fuzz-corpus
-	$(ASAN_BUILD)/bin/zorva-fuzz-console -max_total_time=600 $(ASAN_BUILD)/fuzz-corpus fuzz/corpus
+	mkdir -p $(ASAN_BUILD)/fuzz-corpus/console
+	$(ASAN_BUILD)/bin/zorva-fuzz-console -max_total_time=600 $(ASAN_BUILD)/fuzz-corpus/console fuzz/corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
