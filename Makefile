@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 GENERATOR  := -G Ninja
 
-.PHONY: all deps build run test test-main test-asan bench fuzz format clean
+.PHONY: all deps build run test test-main test-asan bench fuzz format clean screenshot
 
 all: build
 
@@ -20,9 +20,18 @@ $(ASAN_BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
-# Starts the simulator on default.ini: the terminal face.
+# Starts the simulator on default.ini: the desktop program where a display exists, else the
+# terminal face.
 run: build
-	$(BUILD)/bin/zorva-term
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD)/bin/zorva ]; then \
+	  $(BUILD)/bin/zorva; \
+	else \
+	  $(BUILD)/bin/zorva-term; \
+	fi
+
+# Renders the main window under Xvfb to $(BUILD)/screenshot.png, for review.
+screenshot: build
+	cmake --build $(BUILD) --target screenshot
 
 test: build
 	$(MAKE) --no-print-directory test-asan

@@ -1,0 +1,72 @@
+// Key translation for the router consoles.
+#include "ui/console_keys.h"
+
+namespace zorva::ui {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr int kCaretBack = 2;      // Ctrl+B, left arrow
+constexpr int kPreviousLine = 16;  // Ctrl+P, up arrow
+constexpr int kCaretForward = 6;   // Ctrl+F, right arrow
+constexpr int kNextLine = 14;      // Ctrl+N, down arrow
+
+// Keys that mean the same with or without Shift.
+ConsoleKey editing_key(int key) {
+  switch (key) {
+    case Qt::Key_Backspace:
+      return ConsoleKey::code(kBackspace);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return ConsoleKey::code(kTab);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return ConsoleKey::code(kEnter);
+    case Qt::Key_Escape:
+      return ConsoleKey::code(kEscape);
+    case Qt::Key_Left:
+      return ConsoleKey::code(kCaretBack);
+    case Qt::Key_Up:
+      return ConsoleKey::code(kPreviousLine);
+    case Qt::Key_Right:
+      return ConsoleKey::code(kCaretForward);
+    case Qt::Key_Down:
+      return ConsoleKey::code(kNextLine);
+    default:
+      return ConsoleKey::none();
+  }
+}
+
+ConsoleKey printable(const QString& text) {
+  if (text.size() != 1) return ConsoleKey::none();
+  const char16_t c = text.at(0).unicode();
+  if (c < 32 || c == 127 || c > 255) return ConsoleKey::none();
+  return ConsoleKey::code(c);
+}
+
+}  // namespace
+
+int function_key_number(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return key - Qt::Key_F1 + 1;
+  return 0;
+}
+
+ConsoleKey console_key_of(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (const int n = function_key_number(key, modifiers); n > 0) return ConsoleKey::function(n);
+  const Qt::KeyboardModifiers held =
+      modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier);
+  if (held & (Qt::AltModifier | Qt::MetaModifier)) return ConsoleKey::none();
+  if (held & Qt::ControlModifier) {
+    if (held & Qt::ShiftModifier) return ConsoleKey::none();
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return ConsoleKey::code(key - Qt::Key_A + 1);
+    return ConsoleKey::none();
+  }
+  if (const ConsoleKey k = editing_key(key); k.kind != ConsoleKey::Kind::None) return k;
+  return printable(text);
+}
+
+}  // namespace zorva::ui

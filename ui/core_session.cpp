@@ -1,0 +1,66 @@
+// CoreSession: the core's calls wrapped with the busy guard, and real time feeding the scheduler.
+#include "ui/core_session.h"
+
+#include <algorithm>
+
+#include "console/key_handler.h"
+
+namespace zorva::ui {
+
+CoreSession::CoreSession(const std::filesystem::path& app_dir, QObject* parent)
+    : QObject(parent), sim_(host_, SimulationPaths{app_dir, {}}) {
+  tick_.setInterval(kTickMs);
+  tick_.setTimerType(Qt::PreciseTimer);
+  connect(&tick_, &QTimer::timeout, this, &CoreSession::advance_real_time);
+}
+
+CoreSession::~CoreSession() {
+  tick_.stop();
+}
+
+void CoreSession::start(const std::string& topology) {
+  {
+    Call call(*this);
+    sim_.start(topology);
+  }
+  set_real_time(true);
+}
+
+void CoreSession::key(int n, int code) {
+  Router* r = sim_.router(n);
+  if (r == nullptr) return;
+  Call call(*this);
+  key_press(sim_, *r, code);
+}
+
+void CoreSession::function_key(int n) {
+  Call call(*this);
+  zorva::function_key(sim_, n);
+}
+
+void CoreSession::advance_real_time() {
+  if (!running_) return;
+  if (in_core()) {
+    ++skipped_ticks_;  // the time is not lost: the next free tick hands it over
+    return;
+  }
+  const qint64 now = now_ms_ ? now_ms_() : clock_.elapsed();
+  const qint64 step = std::min(now - handed_ms_, kLongestStepMs);
+  handed_ms_ = now;
+  if (step <= 0) return;
+  Call call(*this);
+  sim_.scheduler.advance(step);
+}
+
+void CoreSession::set_real_time(bool on) {
+  running_ = on;
+  if (on) {
+    clock_.start();
+    handed_ms_ = now_ms_ ? now_ms_() : 0;
+    tick_.start();
+  } else {
+    tick_.stop();
+  }
+}
+
+}  // namespace zorva::ui

@@ -1,0 +1,74 @@
+// The simulation as the desktop face drives it: the core's Simulation with its QtHost, a real-time
+// clock that advances the scheduler, and a guard that keeps the clock from re-entering the core
+// while a key or a timer is being handled (a message box opened from inside the core runs a nested
+// event loop in which the clock timer still fires).
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "shell/simulation.h"
+#include "ui/qt_host.h"
+
+namespace zorva::ui {
+
+class CoreSession : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTickMs = 20;               // how often real time is handed to the core
+  static constexpr qint64 kLongestStepMs = 60000;  // most simulated time one tick may run
+
+  explicit CoreSession(const std::filesystem::path& app_dir, QObject* parent = nullptr);
+  ~CoreSession() override;
+
+  Simulation& sim() { return sim_; }
+  QtHost& host() { return host_; }
+
+  // Core start-up (log, topology, mode tables, connectors, clock) and the real-time clock.
+  void start(const std::string& topology);
+
+  // One key typed into router n's console, as the character code the console expects.
+  void key(int n, int code);
+  // F1..F12 typed anywhere: router n's console comes forward when it exists.
+  void function_key(int n);
+
+  // Runs the simulated time that has passed in real time since the last step.
+  void advance_real_time();
+  // Tests step simulated time themselves and stop the real clock.
+  void set_real_time(bool on);
+  // Replaces the monotonic clock (milliseconds since the clock started), for tests.
+  void set_clock(std::function<qint64()> now_ms) { now_ms_ = std::move(now_ms); }
+
+  bool in_core() const { return depth_ > 0; }  // a key, F-key or clock step is running
+  qint64 skipped_ticks() const { return skipped_ticks_; }
+
+ private:
+  // Marks the core as busy for the life of one call.
+  class Call {
+   public:
+    explicit Call(CoreSession& s) : s_(s) { ++s_.depth_; }
+    ~Call() { --s_.depth_; }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+
+   private:
+    CoreSession& s_;
+  };
+
+  QtHost host_;                     // the core's platform services; outlives `sim_`
+  Simulation sim_;                  // the whole simulated network
+  QTimer tick_;                     // fires every kTickMs while real time runs
+  QElapsedTimer clock_;             // monotonic real time since start
+  std::function<qint64()> now_ms_;  // replacement clock, when set
+  bool running_ = false;            // real time is being handed to the core
+  qint64 handed_ms_ = 0;            // real milliseconds already given to the scheduler
+  int depth_ = 0;                   // nesting of core calls in progress
+  qint64 skipped_ticks_ = 0;        // clock ticks that found the core busy
+};
+
+}  // namespace zorva::ui

@@ -1,0 +1,59 @@
+// zorva: the simulator's desktop face. Starts the main window on the program directory (the
+// executable's folder unless --app-dir says otherwise); --screenshot saves a picture and quits.
+#include <QApplication>
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+#include "shell/simulation.h"
+#include "ui/app_title.h"
+#include "ui/core_session.h"
+#include "ui/frm_main.h"
+#include "ui/start_options.h"
+
+namespace {
+
+// Presses Enter in router 1's console so it shows its prompt, then saves the window to `file`.
+void take_screenshot(zorva::ui::frmMain& w, const QString& file) {
+  w.session().key(1, 13);
+  for (const char c : std::string("show version\r")) w.session().key(1, c);
+  QTimer::singleShot(400, &w, [&w, file] {
+    const bool saved = w.grab().save(file, "PNG");
+    std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "wrote" : "could not write",
+                 qPrintable(file));
+    QApplication::exit(saved ? 0 : 1);
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QString::fromLatin1(zorva::ui::kSettingsOrganization));
+  QApplication::setApplicationName(QString::fromLatin1(zorva::ui::kSettingsApplication));
+
+  QStringList args = QApplication::arguments();
+  args.removeFirst();
+  if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+    std::fputs(qPrintable(zorva::ui::start_options_usage()), stdout);
+    return 0;
+  }
+  QString error;
+  const auto options =
+      zorva::ui::parse_start_options(args, QApplication::applicationDirPath(), &error);
+  if (!options) {
+    std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(zorva::ui::start_options_usage()));
+    return 2;
+  }
+  if (!QDir(options->app_dir).exists()) {
+    std::fprintf(stderr, "zorva: the program directory %s does not exist; starting with no data\n",
+                 qPrintable(options->app_dir));
+  }
+
+  zorva::ui::frmMain window(*options);
+  window.start_up();
+  if (!options->screenshot.isEmpty()) take_screenshot(window, options->screenshot);
+  return QApplication::exec();
+}

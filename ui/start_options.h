@@ -1,0 +1,29 @@
+// The desktop program's command-line options, for automation and tests:
+//   --topology PATH   load PATH and skip the topology chooser
+//   --app-dir DIR     the program directory (default: the executable's folder)
+//   --no-splash       no start-up window
+//   --no-tips         no tip of the day, whatever the stored preference says
+//   --screenshot FILE start, show a console and the Lab Navigator, save the window to FILE, quit
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zorva::ui {
+
+struct StartOptions {
+  QString app_dir;          // program directory: data, labs, topologies, zorva.mdb
+  QString topology;         // topology to load; empty = ask with the chooser
+  bool show_splash = true;  // show frmSplash during start-up
+  bool show_tips = true;    // show frmTip when the preference says so
+  QString screenshot;       // where to save a picture of the window, then quit
+};
+
+// Parses the arguments after the program name. On a bad argument returns nothing and sets `error`.
+std::optional<StartOptions> parse_start_options(const QStringList& args, const QString& app_dir,
+                                                QString* error);
+
+QString start_options_usage();
+
+}  // namespace zorva::ui

@@ -1,0 +1,21 @@
+// Where the router windows go when the Window menu or the toolbar arranges them. Vertical tiling
+// puts the windows side by side in columns, horizontal tiling stacks them in rows; past three
+// windows both use a grid with about as many columns as rows.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+namespace zorva::ui {
+
+enum class Tiling { Horizontal, Vertical };
+
+// The rectangles of `count` tiled windows filling `area`, in window order.
+std::vector<QRect> tile_rects(int count, const QRect& area, Tiling tiling);
+
+// Positions of minimised windows of size `icon` lined up from the bottom-left corner of `area`,
+// filling a row before starting the row above it.
+std::vector<QPoint> icon_positions(int count, const QRect& area, const QSize& icon);
+
+}  // namespace zorva::ui
