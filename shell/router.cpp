@@ -15,8 +15,8 @@ std::string initial_screen() {
 
 }  // namespace
 
-Router::Router(Simulation& s, int n)
-    : sim(s), number(n), caption("Router " + std::to_string(n)), record(window_load_record()) {
+Router::Router(int n)
+    : number(n), caption("Router " + std::to_string(n)), record(window_load_record()) {
   console.append(initial_screen());
 }
 

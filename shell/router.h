@@ -10,8 +10,6 @@
 
 namespace zorva {
 
-class Simulation;
-
 struct ArpEntry {
   std::string hardware_address;  // MAC address learned
   std::string ip_address;        // address it belongs to
@@ -23,15 +21,14 @@ inline constexpr int kMaxArpEntries = 100;
 
 class Router {
  public:
-  Router(Simulation& sim, int number);
+  explicit Router(int number);
   Router(const Router&) = delete;
   Router& operator=(const Router&) = delete;
 
-  Simulation& sim;
   const int number;     // window number: router n of the topology
   std::string caption;  // "Router n"
-  RouterRecord record;
-  Console console;
+  RouterRecord record;  // the router's whole state
+  Console console;      // its screen: transcript, input line, window fields
   std::array<ArpEntry, kMaxArpEntries + 1> arp_table{};  // entries 1..arp_count
   Int16 arp_count = 0;
   bool reloading = false;  // the boot text of a reload is running

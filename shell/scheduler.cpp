@@ -31,10 +31,6 @@ void Scheduler::set_timer_enabled(TimerId id, bool enabled) {
   if (enabled) arm(id);
 }
 
-bool Scheduler::timer_enabled(TimerId id) const {
-  return id >= 0 && id < static_cast<int>(timers_.size()) && timers_[id].enabled;
-}
-
 void Scheduler::schedule_once(SimMillis delay, Callback work) {
   Event e;
   e.work = std::move(work);
@@ -61,16 +57,11 @@ void Scheduler::run(Event& e) {
 }
 
 void Scheduler::advance(SimMillis ms) {
-  advance_until(ms, [] { return false; });
-}
-
-void Scheduler::advance_until(SimMillis ms, const std::function<bool()>& done) {
   const SimMillis target = now_ + (ms < 0 ? 0 : ms);
   while (!queue_.empty() && queue_.begin()->first.first <= target) {
     auto node = queue_.extract(queue_.begin());
     now_ = node.key().first;
     run(node.mapped());
-    if (done()) return;
   }
   now_ = target;
 }

@@ -33,7 +33,6 @@ class Scheduler {
   TimerId add_timer(std::string name, SimMillis interval, Callback work);
   // A disabled timer stops firing; enabling it starts a full interval from now.
   void set_timer_enabled(TimerId id, bool enabled);
-  bool timer_enabled(TimerId id) const;
 
   // Runs `work` once, `delay` from now.
   void schedule_once(SimMillis delay, Callback work);
@@ -42,11 +41,8 @@ class Scheduler {
 
   // Moves the clock forward by `ms`, running every event that falls due on the way.
   void advance(SimMillis ms);
-  // Runs every event due at or before now + ms, stopping when `done` turns true after an event.
-  void advance_until(SimMillis ms, const std::function<bool()>& done);
 
   SimMillis now() const { return now_; }
-  std::size_t pending_events() const { return queue_.size(); }
 
   // Awaitable for coroutines: `co_await scheduler.wait(1000);`
   struct Wait {

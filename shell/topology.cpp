@@ -27,7 +27,7 @@ void create_new_router(Simulation& sim, const std::string& file) {
     return;
   }
   const int n = sim.router_count;
-  sim.routers[n] = std::make_unique<Router>(sim, n);
+  sim.routers[n] = std::make_unique<Router>(n);
   sim.number_of_routers = static_cast<Int16>(n);
   Router& r = *sim.routers[n];
   const std::string section = "ROUTER" + std::to_string(n);
