@@ -8,34 +8,41 @@ namespace {
 
 class RoutingConfig : public CommandFixture {};
 
-TEST_F(RoutingConfig, RipNetworkIsStoredClassfulAndOnce) {
-  run("router rip", {"router", "rip"}, kModeGlobal);
-  EXPECT_EQ(router().mode, kModeRip);
-  EXPECT_EQ(router().prompt, "(config-router)#");
-  run("network 10.1.2.3", {"network"});
-  run("network 10.9.9.9", {"network"});
-  const ProtocolBlock& p = router().protocols;
-  EXPECT_EQ(p.rip_network_count, 1);
-  EXPECT_EQ(p.rip_networks[1], "10.0.0.0");
-  EXPECT_TRUE(is_set(p.rip_enabled));
-  EXPECT_FALSE(output_pending());
+TEST_F(RoutingConfig, RouterWithoutAUsableNumberStaysInGlobalMode) {
+  struct Case {
+    const char* protocol;  // word 2
+    const char* rest;      // what follows it
+    const char* message;   // the output
+  };
+  const Case cases[] = {
+      {"igrp", "", ""},
+      {"eigrp", "", "\r\n% Incomplete command.\r\n"},
+      {"ospf", "", "\r\n% Incomplete command.\r\n"},
+      {"ospf", " one", "\r\n\r\n% Invalid input detected at '^' marker.\r\n"},
+  };
+  for (const Case& c : cases) {
+    run(std::string("router ") + c.protocol + c.rest, {"router", c.protocol}, kModeGlobal);
+    EXPECT_EQ(output(), c.message) << c.protocol << c.rest;
+    EXPECT_EQ(router().mode, kModeGlobal) << c.protocol << c.rest;
+  }
+  run("router ospf 99999", {"router", "ospf"}, kModeGlobal);  // too large: logged, mode entered
+  EXPECT_EQ(router().mode, kModeOspf);
+  EXPECT_EQ(router().protocols.ospf_process_numbers[1], 0);
+  EXPECT_NE(log_text().find("exec cmd() - 6 - Overflow"), std::string::npos);
 }
 
-TEST_F(RoutingConfig, ClassfulNetworksOfEachClass) {
-  run("router eigrp 7", {"router", "eigrp"}, kModeGlobal);
-  for (const char* a : {"172.16.5.1", "192.168.1.5"}) run(std::string("network ") + a, {"network"});
-  const ProtocolBlock& p = router().protocols;
-  EXPECT_EQ(p.eigrp_process_numbers[1], 7);
-  EXPECT_EQ(p.eigrp_networks[1], "172.16.0.0");
-  EXPECT_EQ(p.eigrp_networks[2], "192.168.1.0");
-}
-
-TEST_F(RoutingConfig, InvalidNetworkPrintsInvalidInput) {
+TEST_F(RoutingConfig, ClassfulNetworksAreStoredOnceAndInvalidOnesRefused) {
   run("router igrp 1", {"router", "igrp"}, kModeGlobal);
   run("network 10.1.1", {"network"});
   EXPECT_EQ(output(), "\r\n% Invalid input detected at '^' marker.");
-  EXPECT_EQ(router().protocols.igrp_network_count, 0);
   EXPECT_FALSE(is_set(router().protocols.igrp_enabled));
+  run("network 10.1.2.3", {"network"});
+  run("network 10.9.9.9", {"network"});
+  const ProtocolBlock& p = router().protocols;
+  EXPECT_EQ(p.igrp_network_count, 1);
+  EXPECT_EQ(p.igrp_networks[1], "10.0.0.0");
+  EXPECT_TRUE(is_set(p.igrp_enabled));
+  EXPECT_FALSE(output_pending());
 }
 
 TEST_F(RoutingConfig, EleventhNetworkIsRefusedAndLogged) {
@@ -45,36 +52,11 @@ TEST_F(RoutingConfig, EleventhNetworkIsRefusedAndLogged) {
   EXPECT_NE(log_text().find("add rip network() - 9 - "), std::string::npos);
 }
 
-TEST_F(RoutingConfig, IgrpWithoutNumberStaysInGlobalMode) {
-  run("router igrp", {"router", "igrp"}, kModeGlobal);
-  EXPECT_EQ(router().mode, kModeGlobal);
-  EXPECT_FALSE(output_pending());
-}
-
-TEST_F(RoutingConfig, EigrpAndOspfWithoutNumberAreIncomplete) {
-  for (const char* protocol : {"eigrp", "ospf"}) {
-    run(std::string("router ") + protocol, {"router", protocol}, kModeGlobal);
-    EXPECT_EQ(output(), "\r\n% Incomplete command.\r\n") << protocol;
-    EXPECT_EQ(router().mode, kModeGlobal) << protocol;
-  }
-}
-
-TEST_F(RoutingConfig, NonNumericProcessNumberIsInvalidInput) {
-  run("router ospf one", {"router", "ospf"}, kModeGlobal);
-  EXPECT_EQ(output(), "\r\n\r\n% Invalid input detected at '^' marker.\r\n");
-  EXPECT_EQ(router().mode, kModeGlobal);
-}
-
-TEST_F(RoutingConfig, ProcessNumberTooLargeIsLoggedButTheModeIsEntered) {
-  run("router ospf 99999", {"router", "ospf"}, kModeGlobal);
-  EXPECT_EQ(router().mode, kModeOspf);
-  EXPECT_EQ(router().protocols.ospf_process_numbers[1], 0);
-  EXPECT_NE(log_text().find("exec cmd() - 6 - Overflow"), std::string::npos);
-}
-
-TEST_F(RoutingConfig, EigrpEntryForgetsNeighbours) {
+TEST_F(RoutingConfig, EigrpEntryKeepsItsNumberAndForgetsNeighbours) {
   router().protocols.eigrp_neighbor_count = 3;
   run("router eigrp 100", {"router", "eigrp"}, kModeGlobal);
+  EXPECT_EQ(router().mode, kModeEigrp);
+  EXPECT_EQ(router().protocols.eigrp_process_numbers[1], 100);
   EXPECT_EQ(router().protocols.eigrp_neighbor_count, 0);
 }
 
@@ -105,31 +87,23 @@ TEST_F(RoutingConfig, OspfNetworkStoresNetworkWildcardAreaAndBits) {
   EXPECT_EQ(p.ospf_networks[1].wildcard_bits, "8");
   EXPECT_EQ(p.ospf_networks[2].wildcard_bits, "0x2");
   EXPECT_EQ(p.ospf_networks[2].area, "0");
-  EXPECT_TRUE(is_set(p.ospf_enabled));
-  EXPECT_EQ(p.ospf_process_numbers[1], 1);
 }
 
-TEST_F(RoutingConfig, OspfNetworkWithMissingPartsIsIncomplete) {
+TEST_F(RoutingConfig, OspfNetworkRefusals) {
   run("router ospf 1", {"router", "ospf"}, kModeGlobal);
-  run("network 10.1.1.0 0.0.0.255", {"network"});
-  EXPECT_EQ(output(), "\r\n% Incomplete commmand.");
-  EXPECT_EQ(router().protocols.ospf_network_count, 0);
-}
-
-TEST_F(RoutingConfig, OspfAreaThatIsNotANumberIsLoggedAndNothingStored) {
-  run("router ospf 1", {"router", "ospf"}, kModeGlobal);
-  run("network 10.1.1.0 0.0.0.255 area backbone", {"network"});
+  const std::pair<const char*, const char*> cases[] = {
+      {"network 10.1.1.0 0.0.0.255", "\r\n% Incomplete commmand."},
+      {"network 10.1.1 0.0.0.255 area 0", "\r\n% Invalid input detected at '^' marker."},
+      {"network 10.1.1.0 0.0.0.255 area backbone", ""},
+      {"network 10.1.1.0 0.0.0.255 area 70000", ""},
+  };
+  for (const auto& [line, message] : cases) {
+    run(line, {"network"});
+    EXPECT_EQ(output(), message) << line;
+  }
   EXPECT_EQ(router().protocols.ospf_network_count, 0);
   EXPECT_NE(log_text().find("add ospf network() - 13 - "), std::string::npos);
-  run("network 10.1.1.0 0.0.0.255 area 70000", {"network"});
-  EXPECT_EQ(router().protocols.ospf_network_count, 0);
   EXPECT_NE(log_text().find("add ospf network() - 6 - "), std::string::npos);
-}
-
-TEST_F(RoutingConfig, OspfInvalidAddressPrintsInvalidInput) {
-  run("router ospf 1", {"router", "ospf"}, kModeGlobal);
-  run("network 10.1.1 0.0.0.255 area 0", {"network"});
-  EXPECT_EQ(output(), "\r\n% Invalid input detected at '^' marker.");
 }
 
 TEST_F(RoutingConfig, SixteenthOspfNetworkIsRefused) {

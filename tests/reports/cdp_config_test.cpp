@@ -9,38 +9,31 @@ namespace {
 
 class CdpConfig : public CommandFixture {};
 
-struct PeriodCase {
-  const char* word;   // "timer" or "holdtime"
-  const char* value;  // the typed value
-  bool accepted;      // no message printed
-  Int32 stored;       // the value afterwards
-};
-
-class CdpPeriods : public CdpConfig, public ::testing::WithParamInterface<PeriodCase> {};
-
-TEST_P(CdpPeriods, AcceptInRangeAndRefuseOutside) {
-  const PeriodCase& c = GetParam();
-  run(std::string("cdp ") + c.word + " " + c.value, {"cdp", c.word}, kModeGlobal);
-  const Int32 got = std::string(c.word) == "timer" ? router().cdp_timer : router().cdp_holdtime;
-  EXPECT_EQ(got, c.stored) << c.word << " " << c.value;
-  if (c.accepted) {
-    EXPECT_FALSE(output_pending());
-  } else {
-    EXPECT_EQ(output(), "% Invalid input detected at '^' marker.\r\n");
+TEST_F(CdpConfig, PeriodsAreAcceptedInRangeRoundedAndRefusedOutside) {
+  struct Case {
+    const char* word;   // "timer" or "holdtime"
+    const char* value;  // the typed value
+    Int32 stored;       // the value afterwards; refused values leave the default
+  };
+  const Case cases[] = {
+      {"timer", "5", 5},        {"timer", "254", 254},    {"timer", "30.6", 31},
+      {"timer", "4", 60},       {"timer", "255", 60},     {"timer", "abc", 60},
+      {"holdtime", "10", 10},   {"holdtime", "255", 255}, {"holdtime", "9", 180},
+      {"holdtime", "256", 180},
+  };
+  for (const Case& c : cases) {
+    router().cdp_timer = 60;
+    router().cdp_holdtime = 180;
+    run(std::string("cdp ") + c.word + " " + c.value, {"cdp", c.word}, kModeGlobal);
+    const bool timer = std::string(c.word) == "timer";
+    EXPECT_EQ(timer ? router().cdp_timer : router().cdp_holdtime, c.stored) << c.word << c.value;
+    const bool refused = c.stored == (timer ? 60 : 180);
+    EXPECT_EQ(output(), refused ? "% Invalid input detected at '^' marker.\r\n" : "")
+        << c.word << " " << c.value;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CdpConfig, CdpPeriods,
-    ::testing::Values(PeriodCase{"timer", "5", true, 5}, PeriodCase{"timer", "254", true, 254},
-                      PeriodCase{"timer", "4", false, 60}, PeriodCase{"timer", "255", false, 60},
-                      PeriodCase{"timer", "30.6", true, 31}, PeriodCase{"timer", "abc", false, 60},
-                      PeriodCase{"holdtime", "10", true, 10},
-                      PeriodCase{"holdtime", "255", true, 255},
-                      PeriodCase{"holdtime", "9", false, 180},
-                      PeriodCase{"holdtime", "256", false, 180}));
-
-TEST_F(CdpConfig, NoTimerWithoutNumberComplainsAndRestoresTheDefault) {
+TEST_F(CdpConfig, NoFormRestoresTheDefaultAndComplainsWithoutANumber) {
   router().cdp_timer = 30;
   run("no cdp timer", {"cdp", "timer"}, kModeGlobal);
   EXPECT_EQ(output(), "% Invalid input detected at '^' marker.\r\n");
@@ -50,16 +43,14 @@ TEST_F(CdpConfig, NoTimerWithoutNumberComplainsAndRestoresTheDefault) {
   EXPECT_EQ(router().cdp_holdtime, 180);
 }
 
-TEST_F(CdpConfig, SwitchesFollowTheNoForm) {
+TEST_F(CdpConfig, SwitchesFollowTheNoFormAndEnableActsOnTheSelectedInterface) {
   run("no cdp run", {"cdp", "run"}, kModeGlobal);
   run("no cdp advertise-v2", {"cdp", "advertise-v2"});
   EXPECT_FALSE(is_set(router().cdp_run));
   EXPECT_FALSE(is_set(router().cdp_advertise_v2));
   run("cdp run", {"cdp", "run"});
   EXPECT_TRUE(is_set(router().cdp_run));
-}
 
-TEST_F(CdpConfig, EnableActsOnTheSelectedInterface) {
   select_interface(2);
   run("no cdp enable", {"cdp", "enable"});
   EXPECT_FALSE(is_set(interface(2).cdp_enable));

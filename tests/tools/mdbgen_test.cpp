@@ -1,10 +1,9 @@
-// Tests of the command-database generator's source handling: reading the indented tree and the
-// templates, rejecting each kind of mistake with its file and line, and writing the SQLite file
-// (IDs in file order, NULLs where nothing was given, never a half-written file). Also checks that
-// the shipped data files pass.
+// Tests of the command-database generator: rejecting each kind of source mistake with its file and
+// line, and writing the SQLite file (IDs in file order, NULLs where nothing was given, never a
+// half-written file). Also checks that the shipped sources pass and that the generated database
+// resolves every command the dispatcher acts on.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +12,9 @@
 #include <vector>
 
 #include "parser/command_tree_source.h"
+#include "parser/new_parse.h"
+#include "state/mode_tables.h"
+#include "tests/support/test_simulation.h"
 
 namespace zorva {
 namespace {
@@ -35,109 +37,99 @@ std::string describe(const std::vector<SourceError>& errors) {
   return text;
 }
 
-// ---- Rejected mistakes --------------------------------------------------------------------------
-
+// A mistake in one source file: the first error must name its line and say what is wrong.
 struct MistakeCase {
-  const char* name;       // what the case shows
-  const char* tree;       // the tree text (line 1 is "mode usermode" unless said otherwise)
-  const char* templates;  // the template text
-  const char* file;       // the file the first error names
-  int line;               // the line the first error names
-  const char* message;    // a piece of the first error's message
+  const char* name;     // what the case shows
+  const char* text;     // the source text
+  int line;             // the line the first error names
+  const char* message;  // a piece of the first error's message
 };
 
-const MistakeCase kMistakes[] = {
-    {"duplicate sibling", "mode usermode\n  show  Show\n    <cr>\n  show  Again\n    <cr>\n", "",
-     "tree.txt", 4, "repeats the sibling at line 2"},
+const MistakeCase kTreeMistakes[] = {
+    {"duplicate sibling", "mode usermode\n  show  Show\n    <cr>\n  show  Again\n    <cr>\n", 4,
+     "repeats the sibling at line 2"},
     {"duplicate differing in case",
-     "mode usermode\n  ping  Ping\n    WORD {WORD}  A\n    word {WORD}  B\n", "", "tree.txt", 4,
-     "repeats"},
+     "mode usermode\n  ping  Ping\n    WORD {WORD}  A\n    word {WORD}  B\n", 4, "repeats"},
     {"shorter prefix after longer sibling",
-     "mode globmode\n  ipx  IPX\n    <cr>\n  ip  IP\n    <cr>\n", "", "tree.txt", 4,
+     "mode globmode\n  ipx  IPX\n    <cr>\n  ip  IP\n    <cr>\n", 4,
      "must come before its longer sibling 'ipx'"},
-    {"keyword without help", "mode usermode\n  show\n    <cr>\n", "", "tree.txt", 2,
-     "has no help text"},
-    {"keyword with help after one blank", "mode usermode\n  show Show things\n    <cr>\n", "",
-     "tree.txt", 2, "cannot contain a blank"},
-    {"unknown argument kind", "mode usermode\n  ping  Ping\n    WORD {HOST}  Host\n", "",
-     "tree.txt", 3, "unknown argument kind 'HOST'"},
-    {"argument kind in the wrong case", "mode usermode\n  ping  Ping\n    WORD {word}  Host\n", "",
-     "tree.txt", 3, "unknown argument kind"},
-    {"brace without blank", "mode usermode\n  ping  Ping\n    WORD{WORD}  Host\n", "", "tree.txt",
-     3, "after one blank"},
-    {"odd indentation", "mode usermode\n  show  Show\n   <cr>\n", "", "tree.txt", 3,
-     "use two blanks per level"},
-    {"indentation skipping a level", "mode usermode\n  show  Show\n      <cr>\n", "", "tree.txt", 3,
+    {"keyword without help", "mode usermode\n  show\n    <cr>\n", 2, "has no help text"},
+    {"keyword with help after one blank", "mode usermode\n  show Show things\n    <cr>\n", 2,
+     "cannot contain a blank"},
+    {"unknown argument kind", "mode usermode\n  ping  Ping\n    WORD {HOST}  Host\n", 3,
+     "unknown argument kind 'HOST'"},
+    {"argument kind in the wrong case", "mode usermode\n  ping  Ping\n    WORD {word}  Host\n", 3,
+     "unknown argument kind"},
+    {"brace without blank", "mode usermode\n  ping  Ping\n    WORD{WORD}  Host\n", 3,
+     "after one blank"},
+    {"odd indentation", "mode usermode\n  show  Show\n   <cr>\n", 3, "use two blanks per level"},
+    {"indentation skipping a level", "mode usermode\n  show  Show\n      <cr>\n", 3,
      "more than one level"},
-    {"tab in a row", "mode usermode\n\tshow  Show\n", "", "tree.txt", 2, "tab character"},
+    {"tab in a row", "mode usermode\n\tshow  Show\n", 2, "tab character"},
     {"deeper than seven words",
      "mode usermode\n  a  A\n    b  B\n      c  C\n        d  D\n          e  E\n"
      "            f  F\n              g  G\n                <cr>\n",
-     "", "tree.txt", 9, "at most 7 words deep"},
-    {"unknown mode", "mode usermodus\n  show  Show\n    <cr>\n", "", "tree.txt", 1,
-     "unknown mode 'usermodus'"},
-    {"mode name in the wrong case", "mode consmode\n  exit  Exit\n    <cr>\n", "", "tree.txt", 1,
-     "unknown mode"},
-    {"mode given twice", "mode usermode\n  a  A\n    <cr>\nmode usermode\n", "", "tree.txt", 4,
+     9, "at most 7 words deep"},
+    {"unknown mode", "mode usermodus\n  show  Show\n    <cr>\n", 1, "unknown mode 'usermodus'"},
+    {"mode name in the wrong case", "mode consmode\n  exit  Exit\n    <cr>\n", 1, "unknown mode"},
+    {"mode given twice", "mode usermode\n  a  A\n    <cr>\nmode usermode\n", 4,
      "already began at line 1"},
-    {"row before any mode", "  show  Show\n", "", "tree.txt", 1, "before the first 'mode'"},
-    {"unindented row", "mode usermode\nshow  Show\n", "", "tree.txt", 2, "expected 'mode NAME'"},
-    {"upper-case keyword", "mode usermode\n  Show  Show\n    <cr>\n", "", "tree.txt", 2,
-     "must be lower case"},
-    {"<cr> as a first word", "mode usermode\n  <cr>  End\n", "", "tree.txt", 2,
-     "cannot be a first word"},
-    {"<cr> with a kind", "mode usermode\n  a  A\n    <cr> {WORD}\n", "", "tree.txt", 3,
+    {"row before any mode", "  show  Show\n", 1, "before the first 'mode'"},
+    {"unindented row", "mode usermode\nshow  Show\n", 2, "expected 'mode NAME'"},
+    {"upper-case keyword", "mode usermode\n  Show  Show\n    <cr>\n", 2, "must be lower case"},
+    {"<cr> as a first word", "mode usermode\n  <cr>  End\n", 2, "cannot be a first word"},
+    {"<cr> with a kind", "mode usermode\n  a  A\n    <cr> {WORD}\n", 3,
      "cannot carry an argument kind"},
-    {"row under <cr>", "mode usermode\n  a  A\n    <cr>\n      b  B\n", "", "tree.txt", 4,
+    {"row under <cr>", "mode usermode\n  a  A\n    <cr>\n      b  B\n", 4,
      "nothing can follow '<cr>'"},
-    {"keyword leading nowhere", "mode usermode\n  a  A\n    <cr>\n  b  B\n", "", "tree.txt", 4,
-     "leads nowhere"},
+    {"keyword leading nowhere", "mode usermode\n  a  A\n    <cr>\n  b  B\n", 4, "leads nowhere"},
     {"keyword beside an argument at word 2",
      "mode globmode\n  interface  Interface\n    serial  Serial\n      <cr>\n"
      "    WORD {WORD}  Name\n",
-     "", "tree.txt", 3, "can never be typed"},
+     3, "can never be typed"},
     {"argument under a prefix sibling swallowing word 2",
      "mode globmode\n  dialer  Dialer\n    map  Map\n      <cr>\n  dialer-group  Group\n"
      "    <1-10> {Range}  Group\n",
-     "", "tree.txt", 3, "can never be typed"},
+     3, "can never be typed"},
     {"argument at word 4 followed by a keyword",
      "mode usermode\n  a  A\n    b  B\n      c  C\n        <1-9> {Range}  N\n"
      "          d  D\n            <cr>\n",
-     "", "tree.txt", 6, "must be the last word"},
+     6, "must be the last word"},
     {"same first word in user and privileged mode",
-     "mode usermode\n  show  Show\n    <cr>\nmode privmode\n  show  Show\n    <cr>\n", "",
-     "tree.txt", 2, "it would be ambiguous"},
+     "mode usermode\n  show  Show\n    <cr>\nmode privmode\n  show  Show\n    <cr>\n", 2,
+     "it would be ambiguous"},
     {"prefix siblings sharing a child word",
      "mode globmode\n  ip  IP\n    routing  Routing\n      <cr>\n  ipx  IPX\n"
      "    routing  Routing\n      <cr>\n",
-     "", "tree.txt", 3, "matches 2 rows"},
-    {"template for a path that does not exist", "mode usermode\n  show  Show\n    <cr>\n",
-     "# comment\n=== usermode show version\ntext\n===\n", "templates.txt", 2,
-     "no row 'usermode show version'"},
-    {"template for a mode that does not exist", "mode usermode\n  show  Show\n    <cr>\n",
-     "=== privmode show\ntext\n===\n", "templates.txt", 1, "no row"},
-    {"template given twice", "mode usermode\n  show  Show\n    <cr>\n",
-     "=== usermode show\na\n===\n\n=== usermode show\nb\n===\n", "templates.txt", 5,
+     3, "matches 2 rows"},
+};
+
+// Template mistakes, read against a tree holding only "usermode show".
+const MistakeCase kTemplateMistakes[] = {
+    {"template for a path that does not exist", "# comment\n=== usermode show version\ntext\n===\n",
+     2, "no row 'usermode show version'"},
+    {"template for a mode that does not exist", "=== privmode show\ntext\n===\n", 1, "no row"},
+    {"template given twice", "=== usermode show\na\n===\n\n=== usermode show\nb\n===\n", 5,
      "second template for this row (the first is at line 1)"},
-    {"template not closed", "mode usermode\n  show  Show\n    <cr>\n", "=== usermode show\ntext\n",
-     "templates.txt", 1, "not closed"},
-    {"template header without a path", "mode usermode\n  show  Show\n    <cr>\n",
-     "=== usermode\ntext\n===\n", "templates.txt", 1, "names a mode and a command path"},
-    {"stray template line", "mode usermode\n  show  Show\n    <cr>\n", "text\n", "templates.txt", 1,
-     "expected '=== MODE WORD"},
-    {"stray closing line", "mode usermode\n  show  Show\n    <cr>\n", "===\n", "templates.txt", 1,
-     "none is open"},
+    {"template not closed", "=== usermode show\ntext\n", 1, "not closed"},
+    {"template header without a path", "=== usermode\ntext\n===\n", 1,
+     "names a mode and a command path"},
+    {"stray template line", "text\n", 1, "expected '=== MODE WORD"},
+    {"stray closing line", "===\n", 1, "none is open"},
 };
 
 TEST(MdbgenSource, EachMistakeIsRejectedWithItsFileAndLine) {
-  for (const MistakeCase& c : kMistakes) {
-    std::vector<SourceError> errors = load(c.tree, c.templates);
+  const auto expect_first_error = [](const std::vector<SourceError>& errors, const char* file,
+                                     const MistakeCase& c) {
     ASSERT_FALSE(errors.empty()) << c.name;
-    EXPECT_EQ(errors[0].file, c.file) << c.name << "\n" << describe(errors);
+    EXPECT_EQ(errors[0].file, file) << c.name << "\n" << describe(errors);
     EXPECT_EQ(errors[0].line, c.line) << c.name << "\n" << describe(errors);
     EXPECT_NE(errors[0].message.find(c.message), std::string::npos) << c.name << "\n"
                                                                     << describe(errors);
-  }
+  };
+  for (const MistakeCase& c : kTreeMistakes) expect_first_error(load(c.text, ""), "tree.txt", c);
+  for (const MistakeCase& c : kTemplateMistakes)
+    expect_first_error(load("mode usermode\n  show  Show\n    <cr>\n", c.text), "templates.txt", c);
 }
 
 TEST(MdbgenSource, ErrorsReadAsFileColonLine) {
@@ -158,8 +150,6 @@ TEST(MdbgenSource, ReadingGoesOnAfterAMistakeToReportTheNextOne) {
   EXPECT_EQ(errors[0].line, 2);
   EXPECT_EQ(errors[1].line, 5);
 }
-
-// ---- Accepted sources ---------------------------------------------------------------------------
 
 constexpr const char* kGoodTree =
     "# a comment\n"
@@ -188,55 +178,20 @@ constexpr const char* kGoodTemplates =
     "# not a comment inside a block\n"
     "===\n";
 
-TEST(MdbgenSource, RowsGetIdsPerTableInFileOrderAndKnowTheirParents) {
-  CommandTree tree;
-  std::vector<SourceError> errors = load(kGoodTree, kGoodTemplates, &tree);
-  ASSERT_TRUE(errors.empty()) << describe(errors);
-  ASSERT_EQ(tree.modes.size(), 2u);
-  EXPECT_EQ(tree.modes[1].name, "consMode");
-  EXPECT_EQ(tree.modes[1].id, 2);
-  ASSERT_EQ(tree.rows.size(), 13u);
-  const TreeRow& clock = tree.rows[3];
-  EXPECT_EQ(clock.word, "clock");
-  EXPECT_EQ(clock.depth, 2);
-  EXPECT_EQ(clock.id, 2);  // second row of cmd2
-  EXPECT_EQ(clock.line, 8);
-  EXPECT_EQ(tree.rows[static_cast<size_t>(clock.parent)].word, "show");
-  const TreeRow& end = tree.rows[4];
-  EXPECT_TRUE(end.is_end());
-  EXPECT_TRUE(end.has_help);
-  EXPECT_EQ(end.help, "End of command");
-  EXPECT_FALSE(tree.rows[2].has_help);  // <cr> without help
-  const TreeRow& line = tree.rows[11];
-  EXPECT_EQ(line.word, "LINE");
-  EXPECT_EQ(line.kind, "LINE");
-  EXPECT_EQ(line.help, "The line password");
-  EXPECT_EQ(tree.roots[1].size(), 2u);
-}
-
-TEST(MdbgenSource, TemplateLinesAreKeptAsTheyStandAndJoinedWithCrLf) {
-  CommandTree tree;
-  ASSERT_TRUE(load(kGoodTree, kGoodTemplates, &tree).empty());
-  EXPECT_TRUE(tree.rows[1].has_template);
-  EXPECT_EQ(tree.rows[1].toptext,
-            "\r\n  first line with blanks  \r\n# not a comment inside a block");
-  EXPECT_FALSE(tree.rows[3].has_template);
-}
-
 TEST(MdbgenSource, CrLfSourcesReadLikeLfSources) {
-  std::string tree_crlf, templates_crlf;
-  for (char c : std::string(kGoodTree))
-    tree_crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  for (char c : std::string(kGoodTemplates))
-    templates_crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  CommandTree lf, crlf;
+  const auto crlf = [](std::string text) {
+    for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 2))
+      text.insert(i, 1, '\r');
+    return text;
+  };
+  CommandTree lf, dos;
   ASSERT_TRUE(load(kGoodTree, kGoodTemplates, &lf).empty());
-  ASSERT_TRUE(load(tree_crlf, templates_crlf, &crlf).empty());
-  ASSERT_EQ(lf.rows.size(), crlf.rows.size());
+  ASSERT_TRUE(load(crlf(kGoodTree), crlf(kGoodTemplates), &dos).empty());
+  ASSERT_EQ(lf.rows.size(), dos.rows.size());
   for (size_t i = 0; i < lf.rows.size(); ++i) {
-    EXPECT_EQ(lf.rows[i].word, crlf.rows[i].word);
-    EXPECT_EQ(lf.rows[i].help, crlf.rows[i].help);
-    EXPECT_EQ(lf.rows[i].toptext, crlf.rows[i].toptext);
+    EXPECT_EQ(lf.rows[i].word, dos.rows[i].word);
+    EXPECT_EQ(lf.rows[i].help, dos.rows[i].help);
+    EXPECT_EQ(lf.rows[i].toptext, dos.rows[i].toptext);
   }
 }
 
@@ -254,21 +209,75 @@ TEST(MdbgenSource, TheShippedSourcesPass) {
   EXPECT_EQ(tree.modes.size(), 14u);
 }
 
-// ---- Writing ------------------------------------------------------------------------------------
+// The generated zorva.mdb through the parser.
+class ShippedDatabase : public ::testing::Test {
+ protected:
+  testing::TestSimulation t{testing::topology(1, 2, 1, 1)};
+  RouterRecord& rec = t.router(1).record;
+
+  // What the parser makes of an Enter on `text` in `mode`: "execute" or the kind of its message.
+  std::string outcome(int mode, std::string text) {
+    rec.mode = static_cast<Int16>(mode);
+    rec.parse_action = "execute";
+    const ParseResult r = new_parse_the_command(*t.sim, "router", mode, text, rec);
+    if (!is_set(r.show_message)) return "execute";
+    if (r.message == kIncomplete) return "incomplete";
+    if (r.message.rfind(kAmbiguousPrefix, 0) == 0) return "ambiguous";
+    return r.message == kInvalidInput ? "invalid" : r.message;
+  }
+};
+
+// Lines the scenario transcripts already type are left out.
+TEST_F(ShippedDatabase, EveryDispatcherCommandResolvesInItsMode) {
+  struct ModeLines {
+    int mode;
+    const char* expected;
+    std::vector<const char*> lines;
+  };
+  const ModeLines cases[] = {
+      {kModeUser,
+       "execute",
+       {"exit", "logout", "ping 10.1.1.1", "show interfaces serial 0", "show interfaces bri 0",
+        "show arp", "sh ip int br", "show ip route", "show cdp entry *"}},
+      {kModeUser, "incomplete", {"ping", "show interfaces serial", "show ip eigrp"}},
+      {kModeUser, "ambiguous", {"show ip ospf re"}},
+      {kModeUser, "invalid", {"configure terminal"}},
+      {kModePrivileged,
+       "execute",
+       {"copy run start", "clear arp-cache", "exit", "logout", "enable", "ping 10.0.0.1"}},
+      {kModeGlobal,
+       "execute",
+       {"no enable secret", "interface ethernet0", "ip route 10.0.0.0 255.0.0.0 192.168.1.2",
+        "ip route 10.0.0.0 255.0.0.0 192.168.1.2 120", "no router rip", "router igrp",
+        "router igrp 100", "router eigrp", "router eigrp 100", "cdp run", "no cdp run",
+        "cdp timer 30", "no cdp timer", "cdp holdtime 120", "cdp advertise-v2", "boot system flash",
+        "boot system tftp image.bin", "boot system image.bin"}},
+      {kModeGlobal, "incomplete", {"enable", "interface", "line console"}},
+      {kModeGlobal, "ambiguous", {"e"}},
+      {kModeGlobal, "invalid", {"show version"}},
+      {kModeEthernet, "execute", {"ip ospf priority 5", "cdp enable", "end"}},
+      {kModeEthernet, "incomplete", {"ip ospf cost"}},
+      {kModeSerial,
+       "execute",
+       {"no encapsulation ppp", "encapsulation hdlc", "encapsulation frame-relay", "cdp enable",
+        "exit"}},
+      {kModeBri,
+       "execute",
+       {"ip address 10.1.1.1 255.255.255.0", "encapsulation ppp", "ppp authentication chap",
+        "shutdown", "description isdn", "ip ospf priority 0", "cdp enable", "end"}},
+      {kModeRip, "execute", {"exit"}},
+      {kModeIgrp, "execute", {"network 172.16.0.0", "exit"}},
+      {kModeEigrp, "execute", {"network 192.168.1.0", "end"}},
+      {kModeConsole, "execute", {"login", "end", "stopbits 1"}},  // 1 equals one row, begins 1.5
+      {kModeVty, "execute", {"login", "no password"}},
+  };
+  for (const ModeLines& c : cases) {
+    for (const char* text : c.lines) EXPECT_EQ(outcome(c.mode, text), c.expected) << text;
+  }
+}
 
 class MdbgenWriteTest : public ::testing::Test {
  protected:
-  MdbgenWriteTest()
-      : dir_(fs::temp_directory_path() /
-             ("zorva_mdbgen_" + std::to_string(::getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::create_directories(dir_);
-  }
-  ~MdbgenWriteTest() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
   // The rows of a query, each row's columns joined by "|" with NULL shown as "NULL".
   static std::vector<std::string> rows(const fs::path& file, const std::string& sql) {
     std::vector<std::string> out;
@@ -291,7 +300,8 @@ class MdbgenWriteTest : public ::testing::Test {
     return out;
   }
 
-  fs::path dir_;
+  testing::TempDir tmp_;
+  const fs::path dir_ = tmp_.path();
 };
 
 TEST_F(MdbgenWriteTest, WritesTheTablesWithIdsRefsAndNulls) {
@@ -321,26 +331,20 @@ TEST_F(MdbgenWriteTest, WritesTheTablesWithIdsRefsAndNulls) {
             std::vector<std::string>{"7"});
 }
 
-TEST_F(MdbgenWriteTest, ReplacesAnExistingDatabaseWhole) {
+TEST_F(MdbgenWriteTest, ReplacesAnOlderFileWholeAndLeavesNothingWhenItCannot) {
   CommandTree tree;
   ASSERT_TRUE(load(kGoodTree, "", &tree).empty());
-  fs::path out = dir_ / "zorva.mdb";
-  std::ofstream(out) << "an older file";
   std::string error;
-  ASSERT_TRUE(write_command_database(tree, out, error)) << error;
-  EXPECT_EQ(rows(out, "SELECT count(*) FROM cmd1"), std::vector<std::string>{"3"});
-}
+  std::ofstream(dir_ / "zorva.mdb") << "an older file";
+  ASSERT_TRUE(write_command_database(tree, dir_ / "zorva.mdb", error)) << error;
+  EXPECT_EQ(rows(dir_ / "zorva.mdb", "SELECT count(*) FROM cmd1"), std::vector<std::string>{"3"});
 
-TEST_F(MdbgenWriteTest, AFailedWriteLeavesNoFileBehind) {
-  CommandTree tree;
-  ASSERT_TRUE(load(kGoodTree, "", &tree).empty());
-  fs::path out = dir_ / "occupied";
-  fs::create_directories(out / "inside");  // a directory cannot be replaced by the file
-  std::string error;
-  EXPECT_FALSE(write_command_database(tree, out, error));
+  fs::create_directories(dir_ / "occupied" / "inside");  // a directory cannot be replaced
+  error.clear();
+  EXPECT_FALSE(write_command_database(tree, dir_ / "occupied", error));
   EXPECT_FALSE(error.empty());
   EXPECT_FALSE(fs::exists(dir_ / "occupied.tmp"));
-  EXPECT_TRUE(fs::is_directory(out));
+  EXPECT_TRUE(fs::is_directory(dir_ / "occupied"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Pure rules of the desktop face: where tiled and iconised windows go, and the command line.
+// Pure rules of the desktop face: where tiled and iconised windows go, the command line, saved
+// transcripts and finding the drawing program.
 #include <QtTest>
-#include <set>
 
 #include "ui/drawing_program.h"
 #include "ui/start_options.h"
@@ -40,21 +40,13 @@ class LayoutAndOptionsTest : public QObject {
     QCOMPARE(covered, static_cast<long long>(area.width()) * area.height());
   }
 
-  void three_windows_tile_vertically_as_columns() {
-    const std::vector<QRect> r = tile_rects(3, QRect(0, 0, 900, 600), Tiling::Vertical);
-    QCOMPARE(r[0], QRect(0, 0, 300, 600));
-    QCOMPARE(r[1], QRect(300, 0, 300, 600));
-    QCOMPARE(r[2], QRect(600, 0, 300, 600));
-  }
-
-  void three_windows_tile_horizontally_as_rows() {
-    const std::vector<QRect> r = tile_rects(3, QRect(0, 0, 900, 600), Tiling::Horizontal);
-    QCOMPARE(r[0], QRect(0, 0, 900, 200));
-    QCOMPARE(r[2], QRect(0, 400, 900, 200));
-  }
-
-  void nothing_to_tile_gives_nothing() {
-    QVERIFY(tile_rects(0, QRect(0, 0, 100, 100), Tiling::Vertical).empty());
+  void three_windows_tile_as_equal_columns_or_rows() {
+    const QRect area(0, 0, 900, 600);
+    QVERIFY(tile_rects(3, area, Tiling::Vertical) ==
+            (std::vector<QRect>{{0, 0, 300, 600}, {300, 0, 300, 600}, {600, 0, 300, 600}}));
+    QVERIFY(tile_rects(3, area, Tiling::Horizontal) ==
+            (std::vector<QRect>{{0, 0, 900, 200}, {0, 200, 900, 200}, {0, 400, 900, 200}}));
+    QVERIFY(tile_rects(0, area, Tiling::Vertical).empty());
     QVERIFY(tile_rects(3, QRect(), Tiling::Vertical).empty());
   }
 
@@ -64,47 +56,24 @@ class LayoutAndOptionsTest : public QObject {
     QCOMPARE(p[1], QPoint(200, 370));
     QCOMPARE(p[2], QPoint(0, 340));  // two fit in a row; the third starts the row above
     QCOMPARE(p[4], QPoint(0, 310));
-  }
-
-  void icons_wider_than_the_area_stack_up() {
-    const std::vector<QPoint> p = icon_positions(2, QRect(0, 0, 100, 400), QSize(200, 30));
-    QCOMPARE(p[1], QPoint(0, 340));
+    // Icons wider than the area stack up.
+    QCOMPARE(icon_positions(2, QRect(0, 0, 100, 400), QSize(200, 30))[1], QPoint(0, 340));
   }
 
   void parses_the_command_line() {
-    QString error;
-    const auto o = parse_start_options(
+    auto o = parse_start_options({}, "/bin", nullptr);
+    QVERIFY(o && o->app_dir == "/bin" && o->topology.isEmpty() && o->show_splash && o->show_tips);
+    o = parse_start_options(
         {"--topology", "/t/square.ini", "--app-dir", "/app", "--no-splash", "--no-tips"}, "/bin",
-        &error);
-    QVERIFY(o.has_value());
-    QCOMPARE(o->topology, QStringLiteral("/t/square.ini"));
-    QCOMPARE(o->app_dir, QStringLiteral("/app"));
-    QVERIFY(!o->show_splash);
-    QVERIFY(!o->show_tips);
-  }
-
-  void defaults_ask_for_everything() {
-    const auto o = parse_start_options({}, "/bin", nullptr);
-    QVERIFY(o.has_value());
-    QCOMPARE(o->app_dir, QStringLiteral("/bin"));
-    QVERIFY(o->topology.isEmpty());
-    QVERIFY(o->show_splash);
-    QVERIFY(o->show_tips);
-  }
-
-  void a_screenshot_run_is_quiet() {
-    const auto o = parse_start_options({"--screenshot", "/tmp/s.png"}, "/bin", nullptr);
-    QVERIFY(o.has_value());
-    QCOMPARE(o->screenshot, QStringLiteral("/tmp/s.png"));
-    QVERIFY(!o->show_splash);
-    QVERIFY(!o->show_tips);
-  }
-
-  void rejects_unknown_and_incomplete_arguments() {
+        nullptr);
+    QVERIFY(o && o->topology == "/t/square.ini" && o->app_dir == "/app");
+    QVERIFY(!o->show_splash && !o->show_tips);
+    o = parse_start_options({"--screenshot", "/tmp/s.png"}, "/bin", nullptr);
+    QVERIFY(o && o->screenshot == "/tmp/s.png" && !o->show_splash && !o->show_tips);
     QString error;
-    QVERIFY(!parse_start_options({"--bogus"}, "/bin", &error).has_value());
+    QVERIFY(!parse_start_options({"--bogus"}, "/bin", &error));
     QVERIFY(error.contains(QStringLiteral("--bogus")));
-    QVERIFY(!parse_start_options({"--topology"}, "/bin", &error).has_value());
+    QVERIFY(!parse_start_options({"--topology"}, "/bin", &error));
   }
 
   void a_transcript_is_saved_as_plain_lines() {
@@ -124,14 +93,12 @@ class LayoutAndOptionsTest : public QObject {
     QTemporaryDir app;
     const std::string dir = app.path().toStdString() + "/";
     QCOMPARE(drawing_program_path(dir), std::string());
-    QFile native(app.filePath(QStringLiteral("Topozor")));
-    QVERIFY(native.open(QIODevice::WriteOnly));
-    native.close();
-    QCOMPARE(drawing_program_path(dir), dir + "Topozor");
-    QFile exe(app.filePath(QStringLiteral("Topozor.exe")));
-    QVERIFY(exe.open(QIODevice::WriteOnly));
-    exe.close();
-    QCOMPARE(drawing_program_path(dir), dir + "Topozor.exe");
+    for (const char* name : {"Topozor", "Topozor.exe"}) {  // the second is preferred
+      QFile program(app.filePath(QString::fromLatin1(name)));
+      QVERIFY(program.open(QIODevice::WriteOnly));
+      program.close();
+      QCOMPARE(drawing_program_path(dir), dir + name);
+    }
   }
 };
 
