@@ -16,9 +16,10 @@ enum KeyCode : int {
   kBackspace = 8,
   kTab = 9,
   kEnter = 13,
-  kCtrlN = 14,  // next history line (down arrow)
-  kCtrlP = 16,  // previous history line (up arrow)
-  kCtrlZ = 26,  // leave configuration
+  kCtrlN = 14,   // next history line (down arrow)
+  kCtrlP = 16,   // previous history line (up arrow)
+  kCtrlZ = 26,   // leave configuration
+  kEscape = 27,  // Esc: no editing meaning; faces pass it on like any other key
   kQuestion = 63,
 };
 

@@ -109,8 +109,9 @@ void press(Simulation& sim, int code) {
 
 std::optional<int> key_code_of(const std::string& name) {
   static const std::pair<const char*, int> kNamed[] = {
-      {"Enter", 13}, {"Tab", 9},   {"Backspace", 8}, {"Space", 32}, {"Esc", 27},
-      {"Up", 16},    {"Down", 14}, {"Left", 2},      {"Right", 6},
+      {"Enter", kEnter}, {"Tab", kTab},    {"Backspace", kBackspace},
+      {"Space", ' '},    {"Esc", kEscape}, {"Up", kCtrlP},
+      {"Down", kCtrlN},  {"Left", kCtrlB}, {"Right", kCtrlF},
   };
   for (const auto& [n, code] : kNamed)
     if (name == n) return code;
@@ -160,7 +161,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
       case ScriptStep::Kind::Type:
       case ScriptStep::Kind::Line:
         for (unsigned char c : step.text) console_key(sim, c);
-        if (step.kind == ScriptStep::Kind::Line) console_key(sim, 13);
+        if (step.kind == ScriptStep::Kind::Line) console_key(sim, kEnter);
         break;
       case ScriptStep::Kind::Keys:
         for (int code : step.keys) press(sim, code);

@@ -49,11 +49,11 @@ std::string box_prompt(std::string_view title, std::string_view text, Buttons bu
 std::optional<Answer> box_answer(Buttons buttons, const KeyEvent& key) {
   if (key.kind != KeyEvent::Kind::Code) return std::nullopt;
   const int c = key.value >= 0 && key.value < 128 ? std::tolower(key.value) : key.value;
-  const bool ok_key = c == 13 || c == 'o';
-  const bool cancel_key = c == 'c' || c == kKeyEscape;
+  const bool ok_key = c == kEnter || c == 'o';
+  const bool cancel_key = c == 'c' || c == kEscape;
   switch (buttons) {
     case Buttons::Ok:
-      if (ok_key || c == kKeyEscape) return Answer::Ok;
+      if (ok_key || c == kEscape) return Answer::Ok;
       break;
     case Buttons::OkCancel:
       if (ok_key) return Answer::Ok;

@@ -9,7 +9,6 @@ namespace zorva {
 
 namespace {
 
-constexpr unsigned char kEsc = 27;
 constexpr std::size_t kMaxSequence = 16;  // longer sequences are garbage and are swallowed
 
 bool is_parameter(unsigned char b) {
@@ -22,17 +21,17 @@ bool is_final(unsigned char b) {
 std::optional<KeyEvent> arrow(unsigned char final) {
   switch (final) {
     case 'A':
-      return KeyEvent::code(kKeyUp);
+      return KeyEvent::code(kCtrlP);
     case 'B':
-      return KeyEvent::code(kKeyDown);
+      return KeyEvent::code(kCtrlN);
     case 'C':
-      return KeyEvent::code(kKeyRight);
+      return KeyEvent::code(kCtrlF);
     case 'D':
-      return KeyEvent::code(kKeyLeft);
+      return KeyEvent::code(kCtrlB);
     case 'H':
-      return KeyEvent::code(kKeyHome);
+      return KeyEvent::code(kCtrlA);
     case 'F':
-      return KeyEvent::code(kKeyEnd);
+      return KeyEvent::code(kCtrlE);
     case 'P':
       return KeyEvent::function(1);
     case 'Q':
@@ -55,8 +54,8 @@ std::optional<KeyEvent> tilde_key(std::string_view params) {
   if (n >= 11 && n <= 15) return KeyEvent::function(n - 10);  // F1..F5
   if (n >= 17 && n <= 21) return KeyEvent::function(n - 11);  // F6..F10
   if (n == 23 || n == 24) return KeyEvent::function(n - 12);  // F11, F12
-  if (n == 1 || n == 7) return KeyEvent::code(kKeyHome);
-  if (n == 4 || n == 8) return KeyEvent::code(kKeyEnd);
+  if (n == 1 || n == 7) return KeyEvent::code(kCtrlA);
+  if (n == 4 || n == 8) return KeyEvent::code(kCtrlE);
   return std::nullopt;
 }
 
@@ -79,7 +78,7 @@ void KeyDecoder::feed(std::string_view bytes, std::vector<KeyEvent>& out) {
 }
 
 void KeyDecoder::flush(std::vector<KeyEvent>& out) {
-  if (sequence_.size() == 1) out.push_back(KeyEvent::code(kKeyEscape));
+  if (sequence_.size() == 1) out.push_back(KeyEvent::code(kEscape));
   sequence_.clear();
   skipping_ = false;
   after_cr_ = false;
@@ -102,8 +101,8 @@ void KeyDecoder::plain_byte(unsigned char b, std::vector<KeyEvent>& out) {
   const bool lf_after_cr = b == '\n' && after_cr_;
   after_cr_ = b == '\r';
   if (lf_after_cr) return;
-  if (b == kEsc) {
-    sequence_.assign(1, static_cast<char>(kEsc));
+  if (b == kEscape) {
+    sequence_.assign(1, static_cast<char>(kEscape));
   } else if (b == '\r' || b == '\n') {
     out.push_back(KeyEvent::code(13));
   } else if (b == 127) {
@@ -114,11 +113,11 @@ void KeyDecoder::plain_byte(unsigned char b, std::vector<KeyEvent>& out) {
 }
 
 void KeyDecoder::sequence_byte(unsigned char b, std::vector<KeyEvent>& out) {
-  if (b == kEsc) {  // a new sequence starts: the old one was a lone Esc, or it is dropped
+  if (b == kEscape) {  // a new sequence starts: the old one was a lone Esc, or it is dropped
     std::vector<KeyEvent> lone;
     flush(lone);
     out.insert(out.end(), lone.begin(), lone.end());
-    sequence_.assign(1, static_cast<char>(kEsc));
+    sequence_.assign(1, static_cast<char>(kEscape));
     return;
   }
   sequence_ += static_cast<char>(b);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/key_handler.h"
+
 namespace zorva {
 
 struct KeyEvent {
@@ -18,15 +20,6 @@ struct KeyEvent {
   static KeyEvent function(int n) { return {Kind::Function, n}; }
   bool operator==(const KeyEvent&) const = default;
 };
-
-// Codes the decoder produces for keys that have no byte of their own.
-inline constexpr int kKeyUp = 16;      // Ctrl+P: previous history line
-inline constexpr int kKeyDown = 14;    // Ctrl+N: next history line
-inline constexpr int kKeyRight = 6;    // Ctrl+F: caret forward
-inline constexpr int kKeyLeft = 2;     // Ctrl+B: caret back
-inline constexpr int kKeyHome = 1;     // Ctrl+A: caret to the start
-inline constexpr int kKeyEnd = 5;      // Ctrl+E: caret to the end
-inline constexpr int kKeyEscape = 27;  // a lone Esc
 
 class KeyDecoder {
  public:

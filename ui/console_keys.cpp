@@ -1,18 +1,11 @@
 // Key translation for the router consoles.
 #include "ui/console_keys.h"
 
+#include "console/key_handler.h"
+
 namespace zorva::ui {
 
 namespace {
-
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kCaretBack = 2;      // Ctrl+B, left arrow
-constexpr int kPreviousLine = 16;  // Ctrl+P, up arrow
-constexpr int kCaretForward = 6;   // Ctrl+F, right arrow
-constexpr int kNextLine = 14;      // Ctrl+N, down arrow
 
 // Keys that mean the same with or without Shift.
 ConsoleKey editing_key(int key) {
@@ -28,13 +21,13 @@ ConsoleKey editing_key(int key) {
     case Qt::Key_Escape:
       return ConsoleKey::code(kEscape);
     case Qt::Key_Left:
-      return ConsoleKey::code(kCaretBack);
+      return ConsoleKey::code(kCtrlB);
     case Qt::Key_Up:
-      return ConsoleKey::code(kPreviousLine);
+      return ConsoleKey::code(kCtrlP);
     case Qt::Key_Right:
-      return ConsoleKey::code(kCaretForward);
+      return ConsoleKey::code(kCtrlF);
     case Qt::Key_Down:
-      return ConsoleKey::code(kNextLine);
+      return ConsoleKey::code(kCtrlN);
     default:
       return ConsoleKey::none();
   }
