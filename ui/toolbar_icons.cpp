@@ -118,24 +118,18 @@ QIcon topology_icon() {
 }
 
 QIcon tile_icon(Tiling tiling) {
-  return painted([tiling](QPainter& p) {
-    p.setPen(QPen(kInk, 1.2));
-    p.setBrush(kPaper);
-    if (tiling == Tiling::Horizontal) {
-      p.drawRect(QRectF(4, 4, 24, 11));
-      p.drawRect(QRectF(4, 17, 24, 11));
-    } else {
-      p.drawRect(QRectF(4, 4, 11, 24));
-      p.drawRect(QRectF(17, 4, 11, 24));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kRouterBlue);
-    if (tiling == Tiling::Horizontal) {
-      p.drawRect(QRectF(4, 4, 24, 3));
-      p.drawRect(QRectF(4, 17, 24, 3));
-    } else {
-      p.drawRect(QRectF(4, 4, 11, 3));
-      p.drawRect(QRectF(17, 4, 11, 3));
+  // Two windows, stacked or side by side, each with a blue title bar.
+  const bool stacked = tiling == Tiling::Horizontal;
+  const QRectF windows[] = {stacked ? QRectF(4, 4, 24, 11) : QRectF(4, 4, 11, 24),
+                            stacked ? QRectF(4, 17, 24, 11) : QRectF(17, 4, 11, 24)};
+  return painted([windows](QPainter& p) {
+    for (const QRectF& w : windows) {
+      p.setPen(QPen(kInk, 1.2));
+      p.setBrush(kPaper);
+      p.drawRect(w);
+      p.setPen(Qt::NoPen);
+      p.setBrush(kRouterBlue);
+      p.drawRect(QRectF(w.x(), w.y(), w.width(), 3));
     }
   });
 }
