@@ -187,9 +187,13 @@ void LineParser::resolve_depth(int d) {
   }
 }
 
+// The dispatcher works on the simulation's working copy of the record, which goes back to the
+// router when the command is done. For Tab and "?" nothing runs, so nothing is copied: the working
+// copy is read only while a command runs.
 void LineParser::execute() {
+  if (record_.parse_action != "execute") return;
   sim_.current_router = record_;
-  if (sim_.current_router.parse_action == "execute") exec_cmd(sim_, pc_);
+  exec_cmd(sim_, pc_);
   record_ = sim_.current_router;
 }
 
