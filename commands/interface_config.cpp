@@ -120,9 +120,10 @@ void ip_address_set_interface(Simulation& sim, std::string& address, std::string
   sim.ip.create_subnet_slash(mask, *e);
   e->ip_address = address;
   e->subnet_mask = mask;
-  e->network_value =
+  const double network =
       sim.ip.boolean_and(address_value, sim.ip.converted_dotted_decimal_to_integer(mask));
-  e->network_address = sim.ip.integer_to_dotted_decimal(e->network_value);
+  e->network_value = static_cast<Ipv4>(network);
+  e->network_address = sim.ip.integer_to_dotted_decimal(network);
 }
 
 void interface_command(Simulation& sim, ParsedCommand& pc) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "state/types.h"
 
@@ -19,14 +20,15 @@ inline constexpr int kMaxUsers = 5;          // usernames 1..5
 inline constexpr int kHistorySlots = 100;    // history lines 1..100 per list
 inline constexpr int kMaxPacketRoutes = 50;  // routes 1..50 carried by a routing update
 
-// One route, in the routing table or among the learned candidates.
+// One route, in the routing table or among the learned candidates. The network is kept as a
+// 32-bit value and its prefix as a number; reports print them as dotted text and plain digits.
 struct RouteEntry {
   Int16 distance = 0;             // administrative distance: 0 connected, 1 static, 90..120 dynamic
   Flag superseded = kFalse;       // a candidate with a lower distance exists for the same network
   Int16 age = 0;                  // raised by 3 on every maintenance pass, 0 when refreshed
-  std::string code;               // "C", "S", "R", "I", "D" or "O"
-  std::string network;            // network address, dotted decimal
-  std::string prefix_length;      // mask length as decimal text ("24")
+  char code = 'C';                // 'C', 'S', 'R', 'I', 'D' or 'O'
+  Ipv4 network = 0;               // network address
+  Int16 prefix_length = 0;        // mask length
   Int32 metric = 0;               // route metric
   Int16 interface_index = 0;      // index in `interfaces` of the interface the route uses
   std::string interface_name;     // name of that interface; empty for static routes
@@ -46,7 +48,9 @@ struct CdpInfo {
   std::string address;       // address of the sending interface
 };
 
-// One frame crossing the patch panel.
+// One frame crossing the patch panel. Frames are small values: a keepalive or CDP frame carries
+// no routes, and a routing update carries exactly the routes it carries (`routes.size()` is the
+// update count).
 struct PacketRecord {
   Int16 path_cost = 0;        // OSPF cost carried by an OSPF update
   Int16 hop_count = 0;        // hop count of RIP and IGRP updates
@@ -55,14 +59,13 @@ struct PacketRecord {
   std::string src_mac;        // MAC of the sending interface; empty on serial lines
   CdpInfo cdp;                // CDP advertisement
   std::string protocol;       // "IP" for layer-3 frames
-  std::string payload;        // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", ...
-  Int16 ttl = 0;              // time to live of a ping packet
+  std::string payload;        // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", "EIGRP" or "OSPF"
+  Int16 ttl = 0;              // time to live of a ping packet, lowered at every hop
   std::string src_ip;         // source address
   std::string dst_ip;         // destination address
   std::string out_interface;  // interface on which the last hop sent the frame
-  Int16 update_count = 0;     // entries of `routes` in use
   std::string router_id;      // OSPF router ID of the sender
-  std::array<RouteEntry, kMaxPacketRoutes + 1> routes{};  // routes of an update, from index 1
+  std::vector<RouteEntry> routes;       // routes carried by a routing update, at most 50
   std::string ppp_authentication;       // the sending interface's PPP authentication
   std::string sender_hostname;          // the sending router's host name
   std::string chap_secret;              // the secret offered for CHAP
@@ -103,7 +106,7 @@ struct InterfaceEntry {
   std::string ip_address;           // dotted address from "ip address"
   Int16 prefix_length = 0;          // mask length of the address
   std::string network_address;      // dotted network address (address AND mask)
-  double network_value = 0;         // the network address as a 32-bit unsigned value
+  Ipv4 network_value = 0;           // the network address as a 32-bit value
   Int16 keepalive_misses = 0;       // layer-2 ticks without a keepalive from the far end
   std::string line_encapsulation;   // framing on the wire: "HDLC", "PPP" or "ETHERNET"
   std::string status;               // "up" or "down"

@@ -9,6 +9,7 @@ namespace zorva {
 using Int16 = std::int16_t;  // a count or number kept in a record
 using Int32 = std::int32_t;  // a long kept in a record
 using Flag = std::int16_t;   // a Boolean kept in a record: -1 true, 0 false
+using Ipv4 = std::uint32_t;  // an IPv4 address, network or mask as a 32-bit value
 
 inline constexpr Flag kTrue = -1;
 inline constexpr Flag kFalse = 0;

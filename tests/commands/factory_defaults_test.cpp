@@ -27,7 +27,7 @@ TEST_F(FactoryDefaults, ClearsTheConfigurationButKeepsOspfCdpTimerUsersAndMode) 
   for (int i = 1; i <= r.interface_count; ++i) {
     InterfaceEntry& e = r.interfaces[i];
     e.description = e.network_address = e.subnet_mask = "x";
-    e.network_value = 167772160.0;
+    e.network_value = 167772160u;
     e.eigrp_state = e.igrp_state = e.ospf_state = kTrue;
     e.rip_state = e.shutdown = kFalse;
     e.status = e.line_protocol = "up";
@@ -48,7 +48,7 @@ TEST_F(FactoryDefaults, ClearsTheConfigurationButKeepsOspfCdpTimerUsersAndMode) 
   for (int i = 1; i <= r.interface_count; ++i) {
     const InterfaceEntry& e = r.interfaces[i];
     EXPECT_EQ(e.description + e.network_address + e.subnet_mask, "") << i;
-    EXPECT_EQ(e.network_value, 0) << i;
+    EXPECT_EQ(e.network_value, 0u) << i;
     EXPECT_FALSE(is_set(e.eigrp_state) || is_set(e.igrp_state)) << i;
     EXPECT_TRUE(is_set(e.rip_state) && is_set(e.shutdown)) << i;
     EXPECT_EQ(e.line_protocol, "down") << i;

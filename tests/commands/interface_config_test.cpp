@@ -48,7 +48,7 @@ TEST_F(InterfaceConfig, IpAddressSetsTheNetworkAndRefusalsKeepTheOldAddress) {
   const InterfaceEntry& e = interface(3);
   EXPECT_EQ(e.prefix_length, 24);
   EXPECT_EQ(e.network_address, "10.1.1.0");
-  EXPECT_EQ(e.network_value, 167837952.0);
+  EXPECT_EQ(e.network_value, 167837952u);
   EXPECT_FALSE(output_pending());
   for (const char* line :
        {"ip address 10.2.2.2 255.255.255.255", "ip address 10.2.2.2 0.0.0.0",
