@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "base/scripted_host.h"
 #include "parser/new_parse.h"
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 
 namespace {
 
@@ -17,17 +17,17 @@ const std::filesystem::path kBin = ZORVA_BIN_DIR;
 
 struct Line {
   const char* text;
-  const char* action;
+  zorva::ParseAction action;
   int mode;
 };
 
 // The benchmark lines: Enter, "?" and Tab in the modes a student uses them.
 constexpr Line kLines[] = {
-    {"sh ip ro", "execute", 3},
-    {"interface s0", "execute", 4},
-    {"ip address 10.1.1.1 255.255.255.0", "execute", 6},
-    {"", "space_questionmark", 4},
-    {"sh ru", "tab", 3},
+    {"sh ip ro", zorva::ParseAction::Execute, 3},
+    {"interface s0", zorva::ParseAction::Execute, 4},
+    {"ip address 10.1.1.1 255.255.255.0", zorva::ParseAction::Execute, 6},
+    {"", zorva::ParseAction::SpaceQuestionMark, 4},
+    {"sh ru", zorva::ParseAction::Tab, 3},
 };
 
 void BM_ParseLine(benchmark::State& state) {
@@ -44,10 +44,10 @@ void BM_ParseLine(benchmark::State& state) {
     rec.mode = static_cast<zorva::Int16>(l.mode);
     rec.parse_action = l.action;
     std::string line = l.text;
-    benchmark::DoNotOptimize(zorva::new_parse_the_command(sim, "router", l.mode, line, rec));
+    benchmark::DoNotOptimize(zorva::new_parse_the_command(sim.parser, "router", l.mode, line, rec));
   }
-  state.SetLabel(std::string(old_design ? "reopened: " : "warm: ") + l.action + " '" + l.text +
-                 "'");
+  state.SetLabel(std::string(old_design ? "reopened: " : "warm: ") + zorva::action_name(l.action) +
+                 " '" + l.text + "'");
 }
 BENCHMARK(BM_ParseLine)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMicrosecond);
 

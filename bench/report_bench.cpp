@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "base/error_log.h"
+#include "base/scripted_host.h"
 #include "reports/reports.h"
-#include "shell/error_log.h"
-#include "shell/scripted_host.h"
 #include "state/router_record.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
+#include "base/scripted_host.h"
+#include "simulation/simulation.h"
 
 namespace {
 

@@ -1,8 +1,13 @@
 // Helpers shared by the command handlers.
 #include "commands/command_support.h"
 
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/number_text.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -19,9 +24,9 @@ void set_output(RouterRecord& r, std::string text) {
   r.output_pending = kTrue;
 }
 
-void set_mode(Simulation& sim, int mode) {
-  sim.current_router.mode = static_cast<Int16>(mode);
-  sim.current_router.prompt = sim.mode_tables.prompt_of(mode);
+void set_mode(CommandContext& cmd, int mode) {
+  cmd.router.mode = static_cast<Int16>(mode);
+  cmd.router.prompt = cmd.modes.prompt_of(mode);
 }
 
 std::string full_word(const ParsedCommand& pc, int i) {
@@ -36,10 +41,10 @@ const std::string& raw_word(const ParsedCommand& pc, int i) {
   return in_word_range(i) ? pc.RawWords[i] : kNoWord;
 }
 
-InterfaceEntry* selected_interface(Simulation& sim, std::string_view procedure) {
-  RouterRecord& r = sim.current_router;
+InterfaceEntry* selected_interface(CommandContext& cmd, std::string_view procedure) {
+  RouterRecord& r = cmd.router;
   if (r.cur_if_index < 0 || r.cur_if_index > kMaxInterfaces) {
-    sim.log.log(procedure, RuntimeError::SubscriptOutOfRange);
+    cmd.log.log(procedure, RuntimeError::SubscriptOutOfRange);
     return nullptr;
   }
   return &r.interfaces[r.cur_if_index];

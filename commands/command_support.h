@@ -10,7 +10,7 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 struct InterfaceEntry;
 struct RouterRecord;
 
@@ -23,7 +23,7 @@ inline constexpr std::string_view kExecCmdLogName = "exec cmd()";
 void set_output(RouterRecord& r, std::string text);
 
 // Enters `mode` and shows its prompt.
-void set_mode(Simulation& sim, int mode);
+void set_mode(CommandContext& cmd, int mode);
 
 // FullWords(i), trimmed and in lower case; "" outside 1..kMaxWords.
 std::string full_word(const ParsedCommand& pc, int i);
@@ -34,6 +34,6 @@ const std::string& raw_word(const ParsedCommand& pc, int i);
 
 // The interface selected by the last `interface` command. An index outside the table is logged
 // under `procedure` and gives nullptr, so the caller skips the step.
-InterfaceEntry* selected_interface(Simulation& sim, std::string_view procedure);
+InterfaceEntry* selected_interface(CommandContext& cmd, std::string_view procedure);
 
 }  // namespace zorva

@@ -1,9 +1,14 @@
 // copy, write and erase: the saved configuration and printing the running one.
 #include "commands/config_memory.h"
 
+#include "base/error_log.h"
+#include "base/host.h"
 #include "commands/command_support.h"
+#include "parser/command_context.h"
 #include "reports/reports.h"
-#include "shell/simulation.h"
+#include "state/ip_routines.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -15,14 +20,14 @@ void save_running_config(RouterRecord& r) {
 
 }  // namespace
 
-void copy_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) == "running-config" && full_word(pc, 3) == "startup-config")
-    save_running_config(sim.current_router);
+void copy_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) == "running-config" && full_word(cmd.pc, 3) == "startup-config")
+    save_running_config(cmd.router);
 }
 
-void write_command(Simulation& sim, ParsedCommand& pc) {
-  const std::string second = full_word(pc, 2);
-  RouterRecord& r = sim.current_router;
+void write_command(CommandContext& cmd) {
+  const std::string second = full_word(cmd.pc, 2);
+  RouterRecord& r = cmd.router;
   if (second == "terminal") {
     set_output(r, build_running_config(r));
   } else if (second == "memory" || second.empty()) {
@@ -30,8 +35,8 @@ void write_command(Simulation& sim, ParsedCommand& pc) {
   }
 }
 
-void erase_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) == "startup-config") sim.current_router.startup_config.clear();
+void erase_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) == "startup-config") cmd.router.startup_config.clear();
 }
 
 }  // namespace zorva

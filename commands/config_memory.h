@@ -5,13 +5,13 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
 // `copy running-config startup-config`: saves the running configuration silently.
-void copy_command(Simulation& sim, ParsedCommand& pc);
+void copy_command(CommandContext& cmd);
 // `write` and `write memory` save like copy; `write terminal` prints the running configuration.
-void write_command(Simulation& sim, ParsedCommand& pc);
+void write_command(CommandContext& cmd);
 // `erase startup-config`: forgets the saved configuration.
-void erase_command(Simulation& sim, ParsedCommand& pc);
+void erase_command(CommandContext& cmd);
 
 }  // namespace zorva

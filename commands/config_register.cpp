@@ -1,8 +1,13 @@
 // The `config-register` command and the register value check.
 #include "commands/config_register.h"
 
+#include "base/error_log.h"
+#include "base/host.h"
 #include "commands/command_support.h"
-#include "shell/simulation.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -25,12 +30,12 @@ bool is_register_valid(std::string& text) {
   return true;
 }
 
-void config_register_command(Simulation& sim, ParsedCommand& pc) {
-  std::string value = word(pc, 2);
+void config_register_command(CommandContext& cmd) {
+  std::string value = word(cmd.pc, 2);
   if (is_register_valid(value)) {
-    sim.current_router.config_register = "0x" + value;
+    cmd.router.config_register = "0x" + value;
   } else {
-    set_output(sim.current_router,
+    set_output(cmd.router,
                std::string(kCrLf) + std::string(kInvalidInputText) + std::string(kCrLf));
   }
 }

@@ -7,7 +7,7 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
 // True for "0x" followed by at most eight lower-case hexadecimal digits (none is valid too).
 // When the text is at most 10 characters and begins with "0x", the "0x" is removed from `text`
@@ -15,6 +15,6 @@ class Simulation;
 bool is_register_valid(std::string& text);
 
 // `config-register` x: stores "0x" and the digits, or prints the invalid-input message.
-void config_register_command(Simulation& sim, ParsedCommand& pc);
+void config_register_command(CommandContext& cmd);
 
 }  // namespace zorva

@@ -1,58 +1,62 @@
 // hostname, banner motd, line passwords and local users.
 #include "commands/device_commands.h"
 
+#include "base/error_log.h"
+#include "base/host.h"
 #include "commands/command_support.h"
-#include "shell/simulation.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
 #include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
-void hostname_command(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
+void hostname_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
   // The tree lets "hostname" end so that "no hostname" can; a bare "hostname" names nothing.
-  if (!is_set(pc.Negated) && raw_word(pc, 2).empty()) {
+  if (!is_set(cmd.pc.Negated) && raw_word(cmd.pc, 2).empty()) {
     set_output(r, "\r\n% Incomplete command.\r\n");
     return;
   }
-  r.hostname = is_set(pc.Negated) ? "Router" : raw_word(pc, 2);
+  r.hostname = is_set(cmd.pc.Negated) ? "Router" : raw_word(cmd.pc, 2);
 }
 
-void banner_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) != "motd") return;
-  RouterRecord& r = sim.current_router;
-  r.pending_action = "BANNER";
+void banner_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) != "motd") return;
+  RouterRecord& r = cmd.router;
+  r.pending_action = PendingAction::Banner;
   r.prompt.clear();
-  r.banner_delimiter = word(pc, 3);
+  r.banner_delimiter = word(cmd.pc, 3);
   std::string text = "\r\nEnter the text followed by the '";
   text += r.banner_delimiter.substr(0, 1);
   text += "' to finish\r\n";
   set_output(r, std::move(text));
 }
 
-void password_command(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
+void password_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
   switch (r.mode) {
     case kModeConsole:
-      r.console_password = word(pc, 2);
+      r.console_password = word(cmd.pc, 2);
       break;
     case kModeVty:
-      r.vty_password = word(pc, 2);
+      r.vty_password = word(cmd.pc, 2);
       break;
     case kModeAux:
-      r.aux_password = word(pc, 2);
+      r.aux_password = word(cmd.pc, 2);
       break;
     default:
       break;
   }
 }
 
-void username_command(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
+void username_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
   if (r.username_count < 0) r.username_count = 0;
   if (r.username_count < kMaxUsers) ++r.username_count;
   const int i = r.username_count;
-  r.usernames[i] = word(pc, 2);
-  r.user_passwords[i] = word(pc, 4);
+  r.usernames[i] = word(cmd.pc, 2);
+  r.user_passwords[i] = word(cmd.pc, 4);
 }
 
 }  // namespace zorva

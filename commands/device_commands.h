@@ -6,15 +6,15 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
 // `hostname` name (case kept); `no hostname` restores "Router".
-void hostname_command(Simulation& sim, ParsedCommand& pc);
+void hostname_command(CommandContext& cmd);
 // `banner motd` d: hands the keyboard to banner entry until the delimiter's first character.
-void banner_command(Simulation& sim, ParsedCommand& pc);
+void banner_command(CommandContext& cmd);
 // `password` p in a line mode: the console, vty or aux password.
-void password_command(Simulation& sim, ParsedCommand& pc);
+void password_command(CommandContext& cmd);
 // `username` name `password` p: a new entry, at most five; later users overwrite the fifth.
-void username_command(Simulation& sim, ParsedCommand& pc);
+void username_command(CommandContext& cmd);
 
 }  // namespace zorva

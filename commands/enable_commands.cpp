@@ -1,10 +1,14 @@
 // The `enable` command: privileged mode, the password dialogue, enable password and secret.
 #include "commands/enable_commands.h"
 
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/number_text.h"
 #include "commands/command_support.h"
-#include "shell/simulation.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
 #include "state/mode_tables.h"
-#include "state/number_text.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -13,10 +17,10 @@ namespace {
 constexpr std::string_view kLogName = "enable commands()";
 
 // Plain `enable` in user mode: straight in when no password is set, otherwise the console asks.
-void enter_privileged_or_ask(Simulation& sim) {
-  RouterRecord& r = sim.current_router;
+void enter_privileged_or_ask(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
   if (trim(r.enable_secret).empty() && trim(r.enable_password).empty()) {
-    set_mode(sim, kModePrivileged);
+    set_mode(cmd, kModePrivileged);
     return;
   }
   r.password_tries = 0;
@@ -36,23 +40,23 @@ std::optional<std::string> transform_secret(std::string_view typed) {
   return stored;
 }
 
-void enable_commands(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
-  const std::string second = full_word(pc, 2);
+void enable_commands(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  const std::string second = full_word(cmd.pc, 2);
   if (second.empty() && r.mode == kModeGlobal) {
-    set_mode(sim, kModePrivileged);
+    set_mode(cmd, kModePrivileged);
     return;
   }
   if (r.mode == kModeGlobal && second == "password") {
-    r.enable_password = word(pc, 3);
+    r.enable_password = word(cmd.pc, 3);
   } else if (r.mode == kModeGlobal && second == "secret") {
-    if (std::optional<std::string> stored = transform_secret(word(pc, 3))) {
+    if (std::optional<std::string> stored = transform_secret(word(cmd.pc, 3))) {
       r.enable_secret = std::move(*stored);
     } else {
-      sim.log.log(kLogName, RuntimeError::InvalidProcedureCall);
+      cmd.log.log(kLogName, RuntimeError::InvalidProcedureCall);
     }
   } else if (r.mode == kModeUser) {
-    enter_privileged_or_ask(sim);
+    enter_privileged_or_ask(cmd);
   }
 }
 

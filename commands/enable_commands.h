@@ -10,9 +10,9 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
-void enable_commands(Simulation& sim, ParsedCommand& pc);
+void enable_commands(CommandContext& cmd);
 
 // The stored form of an enable secret: every character code raised by one ("abc" gives "bcd").
 // No value when a character has no successor (code 255).

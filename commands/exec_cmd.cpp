@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "base/error_log.h"
+#include "base/host.h"
 #include "commands/command_support.h"
 #include "commands/config_memory.h"
 #include "commands/config_register.h"
@@ -15,15 +17,18 @@
 #include "commands/mode_commands.h"
 #include "commands/ping.h"
 #include "commands/routing_config.h"
+#include "parser/command_context.h"
 #include "reports/cdp.h"
 #include "reports/reports.h"
-#include "shell/simulation.h"
+#include "state/ip_routines.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
 namespace {
 
-using Handler = void (*)(Simulation&, ParsedCommand&);
+using Handler = void (*)(CommandContext&);
 
 struct Route {
   std::string_view first_word;  // FullWords(1) as the database spells it
@@ -32,42 +37,42 @@ struct Route {
 
 // `ip address` and `ip ospf` configure the selected interface; `ip route` is entered by the
 // console after the command, which checks the route and hands it to the routing table.
-void ip_command(Simulation& sim, ParsedCommand& pc) {
-  const std::string second = full_word(pc, 2);
+void ip_command(CommandContext& cmd) {
+  const std::string second = full_word(cmd.pc, 2);
   if (second == "address") {
-    std::string address = word(pc, 3);
-    std::string mask = word(pc, 4);
-    ip_address_set_interface(sim, address, mask);
+    std::string address = word(cmd.pc, 3);
+    std::string mask = word(cmd.pc, 4);
+    ip_address_set_interface(cmd, address, mask);
   } else if (second == "ospf") {
-    ip_ospf_command(sim, pc);
+    ip_ospf_command(cmd);
   } else if (second == "route") {
-    sim.current_router.pending_action = "IPROUTE";
+    cmd.router.pending_action = PendingAction::IpRoute;
   }
 }
 
 // `show interfaces` with a type word goes straight to the one-interface report; everything else
 // goes through the show dispatcher.
-void show_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) == "interfaces" && !word(pc, 3).empty()) {
-    set_output(sim.current_router, build_show_interfaces_specific(
-                                       sim.current_router, full_word(pc, 3), word(pc, 4), sim.log));
+void show_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) == "interfaces" && !word(cmd.pc, 3).empty()) {
+    set_output(cmd.router, build_show_interfaces_specific(cmd.router, full_word(cmd.pc, 3),
+                                                          word(cmd.pc, 4), cmd.log));
     return;
   }
-  show_cmd(sim, pc);
+  show_cmd(cmd);
 }
 
 // `clear arp-cache`: the console clears its ARP table after the command.
-void clear_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) == "arp-cache") sim.current_router.pending_action = "CLEARARP";
+void clear_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) == "arp-cache") cmd.router.pending_action = PendingAction::ClearArp;
 }
 
-void ping_command(Simulation& sim, ParsedCommand& pc) {
-  do_ping(sim, word(pc, 2));
+void ping_command(CommandContext& cmd) {
+  do_ping(cmd, word(cmd.pc, 2));
 }
 
 // `boot system ...` is accepted and changes nothing: a real router takes it silently, so no box
 // is shown either.
-void boot_command(Simulation&, ParsedCommand&) {}
+void boot_command(CommandContext&) {}
 
 constexpr std::array<Route, 29> kRoutes = {{
     {"banner", banner_command},
@@ -109,9 +114,9 @@ Handler handler_for(std::string_view first_word) {
 
 }  // namespace
 
-void exec_cmd(Simulation& sim, ParsedCommand& pc) {
-  if (Handler handler = handler_for(full_word(pc, 1))) handler(sim, pc);
-  for (int i = 1; i <= 6; ++i) pc.FullWords[i].clear();
+void exec_cmd(CommandContext& cmd) {
+  if (Handler handler = handler_for(full_word(cmd.pc, 1))) handler(cmd);
+  for (int i = 1; i <= 6; ++i) cmd.pc.FullWords[i].clear();
 }
 
 }  // namespace zorva

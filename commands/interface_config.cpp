@@ -4,11 +4,15 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/checked.h"
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/number_text.h"
 #include "commands/command_support.h"
-#include "shell/simulation.h"
-#include "state/checked.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
 #include "state/mode_tables.h"
-#include "state/number_text.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -47,21 +51,20 @@ void print_incomplete(RouterRecord& r) {
   set_output(r, std::string(kCrLf) + std::string(kIncompleteText));
 }
 
-void shut_down(Simulation& sim, InterfaceEntry& e) {
+void shut_down(CommandContext& cmd, InterfaceEntry& e) {
   if (is_set(e.shutdown)) return;
   e.shutdown = kTrue;
-  set_output(sim.current_router, "\r\n%LINK-5-CHANGED: Interface " + e.name +
-                                     ", changed state to administratively down");
+  set_output(cmd.router, "\r\n%LINK-5-CHANGED: Interface " + e.name +
+                             ", changed state to administratively down");
 }
 
-void bring_up(Simulation& sim, InterfaceEntry& e) {
+void bring_up(CommandContext& cmd, InterfaceEntry& e) {
   if (!is_set(e.shutdown)) return;
   e.keepalive_misses = 0;
   e.shutdown = kFalse;
   e.status = "up";
   e.line_protocol = "up";
-  set_output(sim.current_router,
-             "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
+  set_output(cmd.router, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
 }
 
 void set_encapsulation(InterfaceEntry& e, const char* kind) {
@@ -72,7 +75,7 @@ void set_encapsulation(InterfaceEntry& e, const char* kind) {
 
 }  // namespace
 
-InterfaceLookup parse_interface(Simulation& sim, const std::string& name,
+InterfaceLookup parse_interface(CommandContext& cmd, const std::string& name,
                                 const std::string& second) {
   InterfaceLookup result;
   bool valid = false;
@@ -85,7 +88,7 @@ InterfaceLookup parse_interface(Simulation& sim, const std::string& name,
   }
   const std::string last_two = name.substr(name.size() < 2 ? 0 : name.size() - 2);
   if (is_numeric(last_two)) valid = false;
-  RouterRecord& r = sim.current_router;
+  RouterRecord& r = cmd.router;
   if (!valid) {
     set_output(r, std::string(kInvalidCommand));
     return result;
@@ -104,83 +107,83 @@ InterfaceLookup parse_interface(Simulation& sim, const std::string& name,
   return result;
 }
 
-void ip_address_set_interface(Simulation& sim, std::string& address, std::string& mask) {
-  RouterRecord& r = sim.current_router;
-  if (trim(mask).empty() || !sim.ip.is_ip_valid(address)) {
+void ip_address_set_interface(CommandContext& cmd, std::string& address, std::string& mask) {
+  RouterRecord& r = cmd.router;
+  if (trim(mask).empty() || !cmd.ip.is_ip_valid(address)) {
     print_incomplete(r);
     return;
   }
-  const double address_value = sim.ip.last_address_value;
-  if (!sim.ip.is_mask_valid(mask)) {
+  const double address_value = cmd.ip.last_address_value;
+  if (!cmd.ip.is_mask_valid(mask)) {
     print_incomplete(r);
     return;
   }
-  InterfaceEntry* e = selected_interface(sim, kIpAddressLogName);
+  InterfaceEntry* e = selected_interface(cmd, kIpAddressLogName);
   if (e == nullptr) return;
-  sim.ip.create_subnet_slash(mask, *e);
+  cmd.ip.create_subnet_slash(mask, *e);
   e->ip_address = address;
   e->subnet_mask = mask;
   const double network =
-      sim.ip.boolean_and(address_value, sim.ip.converted_dotted_decimal_to_integer(mask));
+      cmd.ip.boolean_and(address_value, cmd.ip.converted_dotted_decimal_to_integer(mask));
   e->network_value = static_cast<Ipv4>(network);
-  e->network_address = sim.ip.integer_to_dotted_decimal(network);
+  e->network_address = cmd.ip.integer_to_dotted_decimal(network);
 }
 
-void interface_command(Simulation& sim, ParsedCommand& pc) {
-  const InterfaceLookup found = parse_interface(sim, word(pc, 2), word(pc, 3));
+void interface_command(CommandContext& cmd) {
+  const InterfaceLookup found = parse_interface(cmd, word(cmd.pc, 2), word(cmd.pc, 3));
   if (!found.found) return;
-  RouterRecord& r = sim.current_router;
+  RouterRecord& r = cmd.router;
   r.cur_if_index = static_cast<Int16>(found.index);
   r.cur_if_type = found.type;
   r.cur_if_number = static_cast<Int16>(found.number);  // an existing port number: 0..49
-  set_mode(sim, mode_for_type(found.type));
+  set_mode(cmd, mode_for_type(found.type));
 }
 
-void shutdown_command(Simulation& sim, ParsedCommand& pc) {
-  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+void shutdown_command(CommandContext& cmd) {
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
-  if (is_set(pc.Negated)) {
-    bring_up(sim, *e);
+  if (is_set(cmd.pc.Negated)) {
+    bring_up(cmd, *e);
   } else {
-    shut_down(sim, *e);
+    shut_down(cmd, *e);
   }
 }
 
 // The typed line, trimmed, after its first blank; a leading "no" stays part of the text.
-void description_command(Simulation& sim, ParsedCommand& pc) {
-  if (sim.current_router.mode <= kModeGlobal) return;
-  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+void description_command(CommandContext& cmd) {
+  if (cmd.router.mode <= kModeGlobal) return;
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
-  const std::string line = trim(pc.Line);
+  const std::string line = trim(cmd.pc.Line);
   const std::size_t blank = line.find(' ');
   e->description = blank == std::string::npos ? line : line.substr(blank + 1);
 }
 
-void encapsulation_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) != "ppp") return;
-  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+void encapsulation_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) != "ppp") return;
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
-  set_encapsulation(*e, is_set(pc.Negated) ? "HDLC" : "PPP");
+  set_encapsulation(*e, is_set(cmd.pc.Negated) ? "HDLC" : "PPP");
 }
 
-void ppp_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) != "authentication" || full_word(pc, 3) != "chap") return;
-  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+void ppp_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) != "authentication" || full_word(cmd.pc, 3) != "chap") return;
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e != nullptr) e->ppp_authentication = "CHAP";
 }
 
-void ip_ospf_command(Simulation& sim, ParsedCommand& pc) {
-  const std::string setting = full_word(pc, 3);
+void ip_ospf_command(CommandContext& cmd) {
+  const std::string setting = full_word(cmd.pc, 3);
   if (setting != "priority" && setting != "cost") return;
-  InterfaceEntry* e = selected_interface(sim, kExecCmdLogName);
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
-  const std::string& value = word(pc, 4);
+  const std::string& value = word(cmd.pc, 4);
   if (!is_numeric(value)) {
-    set_output(sim.current_router, "\r\n\r\n" + std::string(kInvalidInputText));
+    set_output(cmd.router, "\r\n\r\n" + std::string(kInvalidInputText));
     return;
   }
   Int16& field = setting == "priority" ? e->ospf_priority : e->ospf_cost;
-  store_int16(field, leading_number(value), sim.log, kExecCmdLogName);
+  store_int16(field, leading_number(value), cmd.log, kExecCmdLogName);
 }
 
 }  // namespace zorva

@@ -9,7 +9,7 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
 // What `parse_interface` found for a typed interface name.
 struct InterfaceLookup {
@@ -21,19 +21,19 @@ struct InterfaceLookup {
 
 // Reads an interface name as typed: e0, ethernet0, "ethernet 0", s1, "serial 1". A name with two
 // digits glued to it (serial10) is refused. Prints "Invalid Command" when nothing matches.
-InterfaceLookup parse_interface(Simulation& sim, const std::string& name,
+InterfaceLookup parse_interface(CommandContext& cmd, const std::string& name,
                                 const std::string& second);
 
 // Gives the selected interface an address and mask, or prints "% Incomplete command." when the
 // mask is missing or the address or mask is not valid. Both texts may be trimmed in place.
-void ip_address_set_interface(Simulation& sim, std::string& address, std::string& mask);
+void ip_address_set_interface(CommandContext& cmd, std::string& address, std::string& mask);
 
 // The dispatcher's handlers for the interface words.
-void interface_command(Simulation& sim, ParsedCommand& pc);
-void shutdown_command(Simulation& sim, ParsedCommand& pc);
-void description_command(Simulation& sim, ParsedCommand& pc);
-void encapsulation_command(Simulation& sim, ParsedCommand& pc);
-void ppp_command(Simulation& sim, ParsedCommand& pc);
-void ip_ospf_command(Simulation& sim, ParsedCommand& pc);
+void interface_command(CommandContext& cmd);
+void shutdown_command(CommandContext& cmd);
+void description_command(CommandContext& cmd);
+void encapsulation_command(CommandContext& cmd);
+void ppp_command(CommandContext& cmd);
+void ip_ospf_command(CommandContext& cmd);
 
 }  // namespace zorva

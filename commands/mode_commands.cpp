@@ -1,56 +1,60 @@
 // Mode transitions: configure terminal, disable, exit, end, logout, line, reload.
 #include "commands/mode_commands.h"
 
+#include "base/error_log.h"
+#include "base/host.h"
 #include "commands/command_support.h"
-#include "shell/simulation.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
 #include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
-void configure_command(Simulation& sim, ParsedCommand& pc) {
-  if (full_word(pc, 2) == "terminal") set_mode(sim, kModeGlobal);
+void configure_command(CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) == "terminal") set_mode(cmd, kModeGlobal);
 }
 
-void disable_command(Simulation& sim, ParsedCommand&) {
-  set_mode(sim, kModeUser);
+void disable_command(CommandContext& cmd) {
+  set_mode(cmd, kModeUser);
 }
 
 // One level up: privileged to user, global to privileged, any configuration sub-mode to global.
 // In the logged-out and user modes there is nowhere to go.
-void exit_command(Simulation& sim, ParsedCommand&) {
-  const int mode = sim.current_router.mode;
+void exit_command(CommandContext& cmd) {
+  const int mode = cmd.router.mode;
   if (mode == kModePrivileged) {
-    set_mode(sim, kModeUser);
+    set_mode(cmd, kModeUser);
   } else if (mode == kModeGlobal) {
-    set_mode(sim, kModePrivileged);
+    set_mode(cmd, kModePrivileged);
   } else if (mode > kModeGlobal) {
-    set_mode(sim, kModeGlobal);
+    set_mode(cmd, kModeGlobal);
   }
 }
 
-void end_command(Simulation& sim, ParsedCommand&) {
-  set_mode(sim, kModePrivileged);
+void end_command(CommandContext& cmd) {
+  set_mode(cmd, kModePrivileged);
 }
 
-void logout_command(Simulation& sim, ParsedCommand&) {
-  if (sim.current_router.mode == kModePrivileged) set_mode(sim, kModeUser);
+void logout_command(CommandContext& cmd) {
+  if (cmd.router.mode == kModePrivileged) set_mode(cmd, kModeUser);
 }
 
-void line_command(Simulation& sim, ParsedCommand& pc) {
-  if (sim.current_router.mode != kModeGlobal) return;
-  const std::string line = full_word(pc, 2);
+void line_command(CommandContext& cmd) {
+  if (cmd.router.mode != kModeGlobal) return;
+  const std::string line = full_word(cmd.pc, 2);
   if (line == "console") {
-    set_mode(sim, kModeConsole);
+    set_mode(cmd, kModeConsole);
   } else if (line == "vty") {
-    set_mode(sim, kModeVty);
+    set_mode(cmd, kModeVty);
   } else if (line == "aux") {
-    set_mode(sim, kModeAux);
+    set_mode(cmd, kModeAux);
   }
 }
 
-void reload_command(Simulation& sim, ParsedCommand&) {
-  sim.current_router.pending_action = "RELOAD";
-  set_mode(sim, kModeUser);
+void reload_command(CommandContext& cmd) {
+  cmd.router.pending_action = PendingAction::Reload;
+  set_mode(cmd, kModeUser);
 }
 
 }  // namespace zorva

@@ -6,15 +6,15 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
-void configure_command(Simulation& sim, ParsedCommand& pc);
-void disable_command(Simulation& sim, ParsedCommand& pc);
-void exit_command(Simulation& sim, ParsedCommand& pc);
-void end_command(Simulation& sim, ParsedCommand& pc);
-void logout_command(Simulation& sim, ParsedCommand& pc);
-void line_command(Simulation& sim, ParsedCommand& pc);
+void configure_command(CommandContext& cmd);
+void disable_command(CommandContext& cmd);
+void exit_command(CommandContext& cmd);
+void end_command(CommandContext& cmd);
+void logout_command(CommandContext& cmd);
+void line_command(CommandContext& cmd);
 // Leaves user mode with a reload pending; the console asks the question and boots.
-void reload_command(Simulation& sim, ParsedCommand& pc);
+void reload_command(CommandContext& cmd);
 
 }  // namespace zorva

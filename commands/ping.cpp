@@ -3,7 +3,7 @@
 
 namespace zorva {
 
-void do_ping(Simulation&, const std::string&) {
+void do_ping(CommandContext&, const std::string&) {
   // Filled in with the network engine: ping through the patch panel, one second per echo.
 }
 

@@ -6,9 +6,9 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
-// Pings `address` from the router in sim.current_router.
-void do_ping(Simulation& sim, const std::string& address);
+// Pings `address` from the router in cmd.router.
+void do_ping(CommandContext& cmd, const std::string& address);
 
 }  // namespace zorva

@@ -8,11 +8,15 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/checked.h"
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/number_text.h"
 #include "commands/command_support.h"
-#include "shell/simulation.h"
-#include "state/checked.h"
+#include "parser/command_context.h"
+#include "state/ip_routines.h"
 #include "state/mode_tables.h"
-#include "state/number_text.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -32,17 +36,17 @@ void print_invalid_input(RouterRecord& r) {
   set_output(r, std::string(kCrLf) + std::string(kInvalidInputText));
 }
 
-void add_classful_network(Simulation& sim, std::string& address, ClassfulList list) {
-  if (!sim.ip.is_ip_valid(address)) {
-    print_invalid_input(sim.current_router);
+void add_classful_network(CommandContext& cmd, std::string& address, ClassfulList list) {
+  if (!cmd.ip.is_ip_valid(address)) {
+    print_invalid_input(cmd.router);
     return;
   }
-  const std::string net = sim.ip.get_classful_network(address);
+  const std::string net = cmd.ip.get_classful_network(address);
   const int count = std::clamp<int>(list.count, 0, kMaxProtocolNetworks);
   for (int i = 1; i <= count; ++i)
     if (list.networks[i] == net) return;
   if (count >= kMaxProtocolNetworks) {
-    sim.log.log(list.log_name, RuntimeError::SubscriptOutOfRange);
+    cmd.log.log(list.log_name, RuntimeError::SubscriptOutOfRange);
     return;
   }
   list.count = static_cast<Int16>(count + 1);
@@ -52,15 +56,16 @@ void add_classful_network(Simulation& sim, std::string& address, ClassfulList li
 
 // Stores the whole part of a typed process or AS number in element 1 of `numbers`, or logs the
 // overflow and leaves it.
-void store_process_number(Simulation& sim, std::array<Int16, 11>& numbers, const std::string& n) {
-  store_int16(numbers[1], std::floor(leading_number(n)), sim.log, kExecCmdLogName);
+void store_process_number(CommandContext& cmd, std::array<Int16, 11>& numbers,
+                          const std::string& n) {
+  store_int16(numbers[1], std::floor(leading_number(n)), cmd.log, kExecCmdLogName);
 }
 
 // `router igrp|eigrp|ospf` n without `no`: the outcome shared by the numbered protocols.
 // Returns true when n is a number and the mode was entered.
-bool enter_numbered_mode(Simulation& sim, const std::string& n, int mode, bool empty_is_incomplete,
-                         std::array<Int16, 11>& numbers) {
-  RouterRecord& r = sim.current_router;
+bool enter_numbered_mode(CommandContext& cmd, const std::string& n, int mode,
+                         bool empty_is_incomplete, std::array<Int16, 11>& numbers) {
+  RouterRecord& r = cmd.router;
   if (trim(n).empty()) {
     if (empty_is_incomplete)
       set_output(r, std::string(kCrLf) + std::string(kIncompleteText) + std::string(kCrLf));
@@ -70,17 +75,17 @@ bool enter_numbered_mode(Simulation& sim, const std::string& n, int mode, bool e
     set_output(r, "\r\n\r\n" + std::string(kInvalidInputText) + std::string(kCrLf));
     return false;
   }
-  set_mode(sim, mode);
-  store_process_number(sim, numbers, n);
+  set_mode(cmd, mode);
+  store_process_number(cmd, numbers, n);
   return true;
 }
 
 // The wildcard-bit text of an OSPF network: the bit count, or "0x" and the wildcard in
 // upper-case hexadecimal when it is not one of the contiguous wildcards.
-std::string wildcard_bits_text(Simulation& sim, std::string& wildcard) {
-  std::string bits = sim.ip.Is_Wildcard_Mask_Slash(wildcard);
+std::string wildcard_bits_text(CommandContext& cmd, std::string& wildcard) {
+  std::string bits = cmd.ip.Is_Wildcard_Mask_Slash(wildcard);
   if (bits != "-1") return bits;
-  const double value = sim.ip.converted_dotted_decimal_to_integer(wildcard);
+  const double value = cmd.ip.converted_dotted_decimal_to_integer(wildcard);
   char hex[16];
   std::snprintf(hex, sizeof hex, "%llX", static_cast<unsigned long long>(value));
   return "0x" + std::string(hex);
@@ -88,109 +93,109 @@ std::string wildcard_bits_text(Simulation& sim, std::string& wildcard) {
 
 }  // namespace
 
-void router_command(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
+void router_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
   ProtocolBlock& p = r.protocols;
-  const std::string protocol = full_word(pc, 2);
-  const bool negated = is_set(pc.Negated);
-  const std::string& n = word(pc, 3);
+  const std::string protocol = full_word(cmd.pc, 2);
+  const bool negated = is_set(cmd.pc.Negated);
+  const std::string& n = word(cmd.pc, 3);
   if (protocol == "rip") {
     if (negated) {
       p.rip_enabled = kFalse;
     } else {
-      set_mode(sim, kModeRip);
+      set_mode(cmd, kModeRip);
     }
   } else if (protocol == "igrp") {
     if (negated) {
       p.igrp_enabled = kFalse;
     } else {
-      enter_numbered_mode(sim, n, kModeIgrp, false, p.igrp_process_numbers);
+      enter_numbered_mode(cmd, n, kModeIgrp, false, p.igrp_process_numbers);
     }
   } else if (protocol == "eigrp") {
     if (negated) {
       p.eigrp_enabled = kFalse;
-    } else if (enter_numbered_mode(sim, n, kModeEigrp, true, p.eigrp_process_numbers)) {
+    } else if (enter_numbered_mode(cmd, n, kModeEigrp, true, p.eigrp_process_numbers)) {
       p.eigrp_neighbor_count = 0;
     }
   } else if (protocol == "ospf") {
     if (negated) {
       p.ospf_enabled = kFalse;
     } else {
-      enter_numbered_mode(sim, n, kModeOspf, true, p.ospf_process_numbers);
+      enter_numbered_mode(cmd, n, kModeOspf, true, p.ospf_process_numbers);
     }
   }
 }
 
-void network_command(Simulation& sim, ParsedCommand& pc) {
-  switch (sim.current_router.mode) {
+void network_command(CommandContext& cmd) {
+  switch (cmd.router.mode) {
     case kModeRip:
-      add_rip_network(sim, word(pc, 2));
+      add_rip_network(cmd, word(cmd.pc, 2));
       break;
     case kModeIgrp:
-      add_igrp_network(sim, word(pc, 2));
+      add_igrp_network(cmd, word(cmd.pc, 2));
       break;
     case kModeEigrp:
-      add_eigrp_network(sim, word(pc, 2));
+      add_eigrp_network(cmd, word(cmd.pc, 2));
       break;
     case kModeOspf:
-      add_ospf_network(sim, word(pc, 2), word(pc, 3), word(pc, 5));
+      add_ospf_network(cmd, word(cmd.pc, 2), word(cmd.pc, 3), word(cmd.pc, 5));
       break;
     default:
       break;
   }
 }
 
-void add_rip_network(Simulation& sim, std::string address) {
-  ProtocolBlock& p = sim.current_router.protocols;
-  add_classful_network(sim, address,
+void add_rip_network(CommandContext& cmd, std::string address) {
+  ProtocolBlock& p = cmd.router.protocols;
+  add_classful_network(cmd, address,
                        {p.rip_networks, p.rip_network_count, p.rip_enabled, "add rip network()"});
 }
 
-void add_igrp_network(Simulation& sim, std::string address) {
-  ProtocolBlock& p = sim.current_router.protocols;
+void add_igrp_network(CommandContext& cmd, std::string address) {
+  ProtocolBlock& p = cmd.router.protocols;
   add_classful_network(
-      sim, address, {p.igrp_networks, p.igrp_network_count, p.igrp_enabled, "add igrp network()"});
+      cmd, address, {p.igrp_networks, p.igrp_network_count, p.igrp_enabled, "add igrp network()"});
 }
 
-void add_eigrp_network(Simulation& sim, std::string address) {
-  ProtocolBlock& p = sim.current_router.protocols;
+void add_eigrp_network(CommandContext& cmd, std::string address) {
+  ProtocolBlock& p = cmd.router.protocols;
   add_classful_network(
-      sim, address,
+      cmd, address,
       {p.eigrp_networks, p.eigrp_network_count, p.eigrp_enabled, "add eigrp network()"});
 }
 
-void add_ospf_network(Simulation& sim, std::string network, std::string wildcard,
+void add_ospf_network(CommandContext& cmd, std::string network, std::string wildcard,
                       std::string area) {
-  RouterRecord& r = sim.current_router;
+  RouterRecord& r = cmd.router;
   if (trim(network).empty() || trim(wildcard).empty() || trim(area).empty()) {
     set_output(r, "\r\n% Incomplete commmand.");
     return;
   }
   if (!is_numeric(area)) {
-    sim.log.log(kAddOspfLogName, RuntimeError::TypeMismatch);
+    cmd.log.log(kAddOspfLogName, RuntimeError::TypeMismatch);
     return;
   }
   const std::optional<Int16> area_number = fit_int16(leading_number(area));
   if (!area_number) {
-    sim.log.log(kAddOspfLogName, RuntimeError::Overflow);
+    cmd.log.log(kAddOspfLogName, RuntimeError::Overflow);
     return;
   }
-  if (!sim.ip.is_ip_valid(network) || !sim.ip.is_ip_valid(wildcard)) {
+  if (!cmd.ip.is_ip_valid(network) || !cmd.ip.is_ip_valid(wildcard)) {
     print_invalid_input(r);
     return;
   }
-  const std::string stored = sim.ip.integer_to_dotted_decimal(
-      sim.ip.Wildcard_NAND(sim.ip.converted_dotted_decimal_to_integer(network),
-                           sim.ip.converted_dotted_decimal_to_integer(wildcard)));
+  const std::string stored = cmd.ip.integer_to_dotted_decimal(
+      cmd.ip.Wildcard_NAND(cmd.ip.converted_dotted_decimal_to_integer(network),
+                           cmd.ip.converted_dotted_decimal_to_integer(wildcard)));
   ProtocolBlock& p = r.protocols;
   const int count = std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks);
   for (int i = 1; i <= count; ++i)
     if (p.ospf_networks[i].network == stored) return;
   if (count >= kMaxOspfNetworks) {
-    sim.log.log(kAddOspfLogName, RuntimeError::SubscriptOutOfRange);
+    cmd.log.log(kAddOspfLogName, RuntimeError::SubscriptOutOfRange);
     return;
   }
-  std::string bits = wildcard_bits_text(sim, wildcard);
+  std::string bits = wildcard_bits_text(cmd, wildcard);
   p.ospf_network_count = static_cast<Int16>(count + 1);
   OspfNetworkEntry& entry = p.ospf_networks[p.ospf_network_count];
   entry.network = stored;

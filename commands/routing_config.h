@@ -9,19 +9,20 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
-void router_command(Simulation& sim, ParsedCommand& pc);
-void network_command(Simulation& sim, ParsedCommand& pc);
+void router_command(CommandContext& cmd);
+void network_command(CommandContext& cmd);
 
 // Adds the classful network of `address` to the protocol's list, once. An invalid address prints
 // the invalid-input message. A full list (10 networks) refuses further ones and logs it.
-void add_rip_network(Simulation& sim, std::string address);
-void add_igrp_network(Simulation& sim, std::string address);
-void add_eigrp_network(Simulation& sim, std::string address);
+void add_rip_network(CommandContext& cmd, std::string address);
+void add_igrp_network(CommandContext& cmd, std::string address);
+void add_eigrp_network(CommandContext& cmd, std::string address);
 
 // Adds `network` `wildcard` `area` `area` to the OSPF networks, once per network address.
 // A full list (15 networks) refuses further ones and logs it.
-void add_ospf_network(Simulation& sim, std::string network, std::string wildcard, std::string area);
+void add_ospf_network(CommandContext& cmd, std::string network, std::string wildcard,
+                      std::string area);
 
 }  // namespace zorva

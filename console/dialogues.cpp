@@ -1,7 +1,9 @@
 #include "console/dialogues.h"
 
-#include "console/output.h"
-#include "shell/simulation.h"
+#include "console/console_context.h"
+#include "router/output.h"
+#include "router/router.h"
+#include "state/mode_tables.h"
 
 namespace zorva {
 
@@ -20,14 +22,14 @@ bool password_is_right(const RouterRecord& rec, const std::string& typed) {
   return false;
 }
 
-void enter_mode(Simulation& sim, Router& r, int mode) {
+void enter_mode(ConsoleContext& sim, Router& r, int mode) {
   r.record.mode = static_cast<Int16>(mode);
-  r.record.prompt = sim.mode_tables.prompt_of(mode);
+  r.record.prompt = sim.modes.prompt_of(mode);
 }
 
 }  // namespace
 
-void password_handle(Simulation& sim, Router& r, int key) {
+void password_handle(ConsoleContext& sim, Router& r, int key) {
   RouterRecord& rec = r.record;
   std::string& typed = r.console.banner_text;  // the same window text serves both dialogues
   if (rec.password_tries == 0) {
@@ -57,7 +59,7 @@ void password_handle(Simulation& sim, Router& r, int key) {
   typed.clear();
 }
 
-void Do_Banner(Simulation& sim, Router& r, const std::string& line) {
+void Do_Banner(ConsoleContext& sim, Router& r, const std::string& line) {
   RouterRecord& rec = r.record;
   Console& c = r.console;
   c.set_input("");
@@ -73,7 +75,7 @@ void Do_Banner(Simulation& sim, Router& r, const std::string& line) {
   rec.banner_motd = c.banner_text;
   enter_mode(sim, r, kModeGlobal);
   show_prompt(r);
-  rec.pending_action.clear();
+  rec.pending_action = PendingAction::None;
   rec.output_buffer.clear();
   c.banner_text.clear();
   c.banner_line.clear();

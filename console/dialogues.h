@@ -7,12 +7,12 @@
 namespace zorva {
 
 class Router;
-class Simulation;
+struct ConsoleContext;
 
 // One key of the password dialogue.
-void password_handle(Simulation& sim, Router& r, int key);
+void password_handle(ConsoleContext& sim, Router& r, int key);
 
 // One finished banner line; the line holding the delimiter ends the banner.
-void Do_Banner(Simulation& sim, Router& r, const std::string& line);
+void Do_Banner(ConsoleContext& sim, Router& r, const std::string& line);
 
 }  // namespace zorva

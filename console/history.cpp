@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/number_text.h"
 #include "state/mode_tables.h"
-#include "state/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

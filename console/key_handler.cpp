@@ -1,13 +1,15 @@
 #include "console/key_handler.h"
 
+#include "base/number_text.h"
+#include "console/console_context.h"
 #include "console/dialogues.h"
 #include "console/history.h"
-#include "console/output.h"
 #include "console/reload.h"
 #include "network/console_work.h"
 #include "parser/new_parse.h"
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "router/output.h"
+#include "router/router.h"
+#include "state/mode_tables.h"
 
 namespace zorva {
 
@@ -16,13 +18,13 @@ namespace {
 constexpr const char* kDevice = "router";
 
 bool banner_entry(const RouterRecord& rec) {
-  return rec.pending_action == "BANNER";
+  return rec.pending_action == PendingAction::Banner;
 }
 
 // The state of one key press: the router, the line being edited and the prompt it stands after.
 class KeyPress {
  public:
-  KeyPress(Simulation& sim, Router& r) : sim_(sim), r_(r), rec_(r.record), c_(r.console) {
+  KeyPress(ConsoleContext& sim, Router& r) : sim_(sim), r_(r), rec_(r.record), c_(r.console) {
     line_ = sim.typed_line;
     if (banner_entry(rec_) && c_.banner_line.empty()) line_.clear();
   }
@@ -31,7 +33,7 @@ class KeyPress {
 
  private:
   std::string prompt_text() const { return rec_.hostname + rec_.prompt; }
-  ParseResult parse(const char* action);
+  ParseResult parse(ParseAction action);
   void backspace();
   void enter();
   void help();
@@ -40,7 +42,7 @@ class KeyPress {
   void redraw();
   void carry_out_pending_action();
 
-  Simulation& sim_;
+  ConsoleContext& sim_;
   Router& r_;
   RouterRecord& rec_;
   Console& c_;
@@ -65,7 +67,7 @@ void KeyPress::handle(int key) {
       backspace();
       break;
     case kTab:
-      line_ = parse("tab").completed_line;
+      line_ = parse(ParseAction::Tab).completed_line;
       break;
     case kEnter:
       if (banner_entry(rec_)) {
@@ -98,9 +100,9 @@ void KeyPress::handle(int key) {
   redraw();
 }
 
-ParseResult KeyPress::parse(const char* action) {
+ParseResult KeyPress::parse(ParseAction action) {
   rec_.parse_action = action;
-  return new_parse_the_command(sim_, kDevice, rec_.mode, line_, rec_);
+  return new_parse_the_command(sim_.parser, kDevice, rec_.mode, line_, rec_);
 }
 
 void KeyPress::backspace() {
@@ -127,7 +129,7 @@ void KeyPress::enter() {
   output_text(r_, "\r\n" + prompt_text() + line_);
   rec_.output_pending = kFalse;
   sim_.typed_line.clear();
-  const ParseResult result = parse("execute");
+  const ParseResult result = parse(ParseAction::Execute);
   if (is_set(result.show_message)) output_text(r_, result.message + "\r\n");
   if (rec_.output_pending == kTrue) output_text(r_, rec_.output_buffer);
   line_.clear();
@@ -137,20 +139,20 @@ void KeyPress::enter() {
 void KeyPress::help() {
   output_text(r_, "\r\n" + prompt_text() + line_ + "?");
   if (trim(line_).empty()) {
-    output_text(r_, parse("space_questionmark").help_text);
+    output_text(r_, parse(ParseAction::SpaceQuestionMark).help_text);
     line_.clear();
   } else if (line_.back() == ' ') {
-    output_text(r_, parse("space_questionmark").help_text);
+    output_text(r_, parse(ParseAction::SpaceQuestionMark).help_text);
     line_ += " ";  // the parser trimmed the line; exactly one blank is put back
   } else {
-    output_text(r_, parse("questionmark").help_text);
+    output_text(r_, parse(ParseAction::QuestionMark).help_text);
   }
 }
 
 void KeyPress::leave_configuration() {
   if (rec_.mode <= kModePrivileged) return;
   rec_.mode = kModePrivileged;
-  rec_.prompt = sim_.mode_tables.prompt_of(kModePrivileged);
+  rec_.prompt = sim_.modes.prompt_of(kModePrivileged);
   output_text(r_, "\r\n" + c_.input_text() + "^Z" + "\r\n");
   output_text(r_, "%SYS-5-CONFIG_I: Configured from console by console\r\n");
   sim_.typed_line.clear();
@@ -181,29 +183,38 @@ void KeyPress::redraw() {
 }
 
 void KeyPress::carry_out_pending_action() {
-  const std::string action = rec_.pending_action;
-  if (action == "RELOAD") {
-    Do_Reload(sim_, r_);
-  } else if (action == "IPROUTE") {
-    const ParsedCommand& pc = sim_.parsed;
-    set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6]);
-    rec_.pending_action.clear();
-  } else if (action == "CLEARARP") {
-    Clear_Arp_Table(r_);
-  } else if (action == "PINGING") {
-    ip_ping_execute(r_);
-    if (rec_.output_pending == kTrue) {
-      output_text(r_, rec_.output_buffer);
-      rec_.output_pending = kFalse;
+  switch (rec_.pending_action) {
+    case PendingAction::Reload:
+      Do_Reload(sim_, r_);
+      break;
+    case PendingAction::IpRoute: {
+      const ParsedCommand& pc = sim_.parser.parsed;
+      set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6]);
+      rec_.pending_action = PendingAction::None;
+      break;
     }
-  } else if (action == "SHOWARP") {
-    Build_Show_Arp(r_);
+    case PendingAction::ClearArp:
+      Clear_Arp_Table(r_);
+      break;
+    case PendingAction::Pinging:
+      ip_ping_execute(r_);
+      if (rec_.output_pending == kTrue) {
+        output_text(r_, rec_.output_buffer);
+        rec_.output_pending = kFalse;
+      }
+      break;
+    case PendingAction::ShowArp:
+      Build_Show_Arp(r_);
+      break;
+    case PendingAction::None:
+    case PendingAction::Banner:
+      break;
   }
 }
 
 }  // namespace
 
-void key_press(Simulation& sim, Router& r, int key) {
+void key_press(ConsoleContext& sim, Router& r, int key) {
   // While the boot text of a reload runs, the router's console takes no keys, as a real router.
   if (r.reloading) return;
   if (r.record.paging_state == -1) {
@@ -215,16 +226,6 @@ void key_press(Simulation& sim, Router& r, int key) {
     return;
   }
   KeyPress(sim, r).handle(key);
-}
-
-void console_key(Simulation& sim, int key) {
-  if (Router* r = sim.router(sim.active_router)) key_press(sim, *r, key);
-}
-
-void function_key(Simulation& sim, int n) {
-  if (n < 1 || n > sim.number_of_routers) return;
-  sim.active_router = n;
-  sim.host.activate_router(n);
 }
 
 }  // namespace zorva

@@ -5,7 +5,7 @@
 namespace zorva {
 
 class Router;
-class Simulation;
+struct ConsoleContext;
 
 // Character codes the handler acts on.
 enum KeyCode : int {
@@ -24,12 +24,6 @@ enum KeyCode : int {
 };
 
 // One key typed into router r's console.
-void key_press(Simulation& sim, Router& r, int key);
-
-// One key typed into the active console.
-void console_key(Simulation& sim, int key);
-
-// F1..F12 (n = 1..12): router n's console comes forward when router n exists.
-void function_key(Simulation& sim, int n);
+void key_press(ConsoleContext& sim, Router& r, int key);
 
 }  // namespace zorva

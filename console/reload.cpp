@@ -2,10 +2,14 @@
 
 #include <string>
 
+#include "base/host.h"
+#include "base/scheduler.h"
 #include "commands/factory_defaults.h"
-#include "console/output.h"
+#include "console/console_context.h"
 #include "reports/reports.h"
-#include "shell/simulation.h"
+#include "router/output.h"
+#include "router/router.h"
+#include "state/mode_tables.h"
 
 namespace zorva {
 
@@ -17,7 +21,7 @@ std::string breaks(int n) {
   return s;
 }
 
-Task boot_sequence(Simulation& sim, Router& r, bool keep_configuration) {
+Task boot_sequence(ConsoleContext& sim, Router& r, bool keep_configuration) {
   auto seconds = [&sim](int n) { return sim.scheduler.wait(n * 1000); };
   if (keep_configuration) {
     output_text(r, "\r\nBuilding configuration...");
@@ -59,20 +63,20 @@ Task boot_sequence(Simulation& sim, Router& r, bool keep_configuration) {
   co_await seconds(2);
   r.record.mode = kModeUser;
   show_prompt(r);
-  r.record.pending_action.clear();
+  r.record.pending_action = PendingAction::None;
   r.reloading = false;
 }
 
 }  // namespace
 
-void Do_Reload(Simulation& sim, Router& r) {
+void Do_Reload(ConsoleContext& sim, Router& r) {
   if (r.reloading) return;
   r.console.set_input("");
   const Answer a = sim.host.message_box("Reload the Router",
                                         "Would you like to save changes to your configuration?",
                                         Buttons::YesNoCancel);
   if (a == Answer::Cancel || a == Answer::Ok) {
-    r.record.pending_action.clear();
+    r.record.pending_action = PendingAction::None;
     return;
   }
   r.reloading = true;

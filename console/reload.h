@@ -5,9 +5,9 @@
 namespace zorva {
 
 class Router;
-class Simulation;
+struct ConsoleContext;
 
 // Starts the reload of `r`; returns at once, the boot text follows on the scheduler.
-void Do_Reload(Simulation& sim, Router& r);
+void Do_Reload(ConsoleContext& sim, Router& r);
 
 }  // namespace zorva

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "base/scripted_host.h"
 #include "console/key_handler.h"
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::filesystem::path bin = ZORVA_BIN_DIR;
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < size; ++i) {
     const int b = data[i];
     if (b >= 0xF0 && b <= 0xFB) {
-      zorva::function_key(sim, b - 0xEF);
+      sim.function_key(b - 0xEF);
     } else if (b == 0xFC) {
       sim.scheduler.advance(5000);
     } else if (b == 0xFD) {
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (b == 0xFE) {
       host.queue_answer(zorva::Answer::No);
     } else {
-      zorva::console_key(sim, b);
+      sim.console_key(b);
     }
   }
   sim.scheduler.advance(60000);  // let any reload finish

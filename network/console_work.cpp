@@ -1,6 +1,6 @@
 #include "network/console_work.h"
 
-#include "shell/router.h"
+#include "router/router.h"
 
 namespace zorva {
 
@@ -8,19 +8,19 @@ namespace zorva {
 // forgotten.
 void set_ip_route(Router& r, const std::string&, const std::string&, const std::string&,
                   const std::string&) {
-  r.record.pending_action.clear();
+  r.record.pending_action = PendingAction::None;
 }
 
 void Clear_Arp_Table(Router& r) {
-  r.record.pending_action.clear();
+  r.record.pending_action = PendingAction::None;
 }
 
 void Build_Show_Arp(Router& r) {
-  r.record.pending_action.clear();
+  r.record.pending_action = PendingAction::None;
 }
 
 void ip_ping_execute(Router& r) {
-  r.record.pending_action.clear();
+  r.record.pending_action = PendingAction::None;
 }
 
 }  // namespace zorva

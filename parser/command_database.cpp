@@ -16,7 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "shell/error_log.h"
+#include "base/error_log.h"
 
 namespace zorva {
 namespace {
@@ -62,21 +62,6 @@ std::string like_literal(std::string_view word) {
 
 std::string like_prefix(std::string_view word) {
   return like_literal(word) + "%";
-}
-
-// The mode list as the parser hands it in: one name, or names joined by "','".
-std::vector<std::string> split_modes(const std::string& modes) {
-  std::vector<std::string> names;
-  size_t start = 0;
-  for (;;) {
-    size_t sep = modes.find("','", start);
-    if (sep == std::string::npos) {
-      names.push_back(modes.substr(start));
-      return names;
-    }
-    names.push_back(modes.substr(start, sep - start));
-    start = sep + 3;
-  }
 }
 
 // The sub-select of the IDs of the matching rows at `level`, each level with one LIKE condition
@@ -165,17 +150,18 @@ struct CommandDatabase::Impl {
   void close();
   bool has_command_tables(sqlite3* handle) const;
   sqlite3_stmt* statement(Query q, int d, size_t mode_count);
-  bool run(Query q, int d, const std::vector<std::string>& patterns, const std::string& modes,
-           const RowVisitor& visit);
-  bool count(Query q, int d, const std::vector<std::string>& patterns, const std::string& modes,
-             long long& result);
+  bool run(Query q, int d, const std::vector<std::string>& patterns,
+           const std::vector<std::string>& modes, const RowVisitor& visit);
+  bool count(Query q, int d, const std::vector<std::string>& patterns,
+             const std::vector<std::string>& modes, long long& result);
 
-  std::string key(Query q, int d, const std::string& modes, const auto& words, int first,
-                  int last) const {
+  std::string key(Query q, int d, const std::vector<std::string>& modes, const auto& words,
+                  int first, int last) const {
     std::string k;
     k += static_cast<char>('A' + static_cast<int>(q));
     k += static_cast<char>('0' + d);
-    add_key_field(k, modes);
+    for (const std::string& m : modes) add_key_field(k, m);
+    k += '|';  // the mode list ends here, so modes and words never run together
     for (int i = first; i <= last; ++i) add_key_field(k, words[static_cast<size_t>(i)]);
     return k;
   }
@@ -240,13 +226,12 @@ sqlite3_stmt* CommandDatabase::Impl::statement(Query q, int d, size_t mode_count
 // Binds the LIKE patterns in statement order, then the mode names, and hands each row to
 // `visit`. A closed database or a failing statement is logged under the query's name.
 bool CommandDatabase::Impl::run(Query q, int d, const std::vector<std::string>& patterns,
-                                const std::string& modes, const RowVisitor& visit) {
+                                const std::vector<std::string>& modes, const RowVisitor& visit) {
   if (!db) {
     log.log(log_name(q), RuntimeError::DatabaseError);
     return false;
   }
-  std::vector<std::string> names = split_modes(modes);
-  sqlite3_stmt* s = statement(q, d, names.size());
+  sqlite3_stmt* s = statement(q, d, modes.size());
   if (!s) {
     log.log(log_name(q), RuntimeError::QueryFailed);
     return false;
@@ -254,7 +239,7 @@ bool CommandDatabase::Impl::run(Query q, int d, const std::vector<std::string>& 
   int index = 0;
   for (const std::string& p : patterns)
     sqlite3_bind_text(s, ++index, p.c_str(), static_cast<int>(p.size()), SQLITE_TRANSIENT);
-  for (const std::string& m : names)
+  for (const std::string& m : modes)
     sqlite3_bind_text(s, ++index, m.c_str(), static_cast<int>(m.size()), SQLITE_TRANSIENT);
   ++statements_run;
   int rc;
@@ -274,7 +259,7 @@ bool CommandDatabase::Impl::run(Query q, int d, const std::vector<std::string>& 
 }
 
 bool CommandDatabase::Impl::count(Query q, int d, const std::vector<std::string>& patterns,
-                                  const std::string& modes, long long& result) {
+                                  const std::vector<std::string>& modes, long long& result) {
   return run(q, d, patterns, modes, [&](sqlite3_stmt* s) {
     result = sqlite3_column_int64(s, 0);
     return false;

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "commands/exec_cmd.h"
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "base/error_log.h"
+#include "base/number_text.h"
+#include "parser/command_database.h"
+#include "state/mode_tables.h"
 
 namespace zorva {
 
-void chop_up_command(Simulation& sim, ParsedCommand& pc, std::string& line) {
+void chop_up_command(ErrorLog& log, ParsedCommand& pc, std::string& line) {
   pc.Line = line;
   for (int i = 1; i <= kMaxWords; ++i) {
     pc.Words[i].clear();
@@ -37,7 +38,7 @@ void chop_up_command(Simulation& sim, ParsedCommand& pc, std::string& line) {
     pc.WordCount -= 1;
     pc.Negated = kTrue;
   }
-  sim.log.set_last_command_words({pc.Words[1], pc.Words[2], pc.Words[3], pc.Words[4]});
+  log.set_last_command_words({pc.Words[1], pc.Words[2], pc.Words[3], pc.Words[4]});
 }
 
 namespace {
@@ -45,11 +46,11 @@ namespace {
 // One parse: the line, the action, and the answer being built.
 class LineParser {
  public:
-  LineParser(Simulation& sim, const std::string& device, int mode, std::string& line,
+  LineParser(CommandParser& parser, const std::string& device, int mode, std::string& line,
              RouterRecord& record)
-      : sim_(sim),
-        db_(sim.db),
-        pc_(sim.parsed),
+      : parser_(parser),
+        db_(parser.db),
+        pc_(parser.parsed),
         device_(device),
         mode_(mode),
         line_(line),
@@ -59,42 +60,43 @@ class LineParser {
   ParseResult run();
 
  private:
-  bool is(const char* action) const { return action_ == action; }
+  bool is(ParseAction action) const { return action_ == action; }
   void resolve_first_word();
   void resolve_depth(int d);
   void set_ambiguous();
   void execute();
 
-  Simulation& sim_;
+  CommandParser& parser_;
   CommandDatabase& db_;
   ParsedCommand& pc_;
   const std::string& device_;
   const int mode_;
   std::string& line_;
   RouterRecord& record_;
-  const std::string action_;
+  const ParseAction action_;
   ParseResult result_;
   bool stopped_ = false;  // the walk has ended, with or without a message
 };
 
 ParseResult LineParser::run() {
   result_.completed_line = line_;
-  for (int i = 1; i <= kSpecialSlots; ++i) sim_.special_word[i] = kFalse;
+  for (int i = 1; i <= kSpecialSlots; ++i) parser_.special_word[i] = kFalse;
 
-  if (trim(line_).empty() && !is("space_questionmark")) return result_;
+  if (trim(line_).empty() && !is(ParseAction::SpaceQuestionMark)) return result_;
 
-  chop_up_command(sim_, pc_, line_);
-  if (is("space_questionmark")) pc_.WordCount += 1;  // the "?" stands for one more, empty word
+  chop_up_command(parser_.log, pc_, line_);
+  if (is(ParseAction::SpaceQuestionMark))
+    pc_.WordCount += 1;  // the "?" stands for one more, empty word
   for (int i = 1; i <= kMaxDepth; ++i) std::erase(pc_.Words[i], '\'');
 
   db_.begin_line();
   pc_.Device = device_;
-  pc_.Modes = sim_.mode_tables.name_of(mode_);
-  if (mode_ == kModePrivileged)
-    pc_.Modes = sim_.mode_tables.name_of(kModeUser) + "','" + sim_.mode_tables.name_of(mode_);
+  pc_.Modes.clear();
+  if (mode_ == kModePrivileged) pc_.Modes.push_back(parser_.modes.name_of(kModeUser));
+  pc_.Modes.push_back(parser_.modes.name_of(mode_));
 
-  if (line_.empty() && is("space_questionmark")) {
-    result_.help_text = db_.sql_help_space_question(pc_, sim_.special_word, 0);
+  if (line_.empty() && is(ParseAction::SpaceQuestionMark)) {
+    result_.help_text = db_.sql_help_space_question(pc_, parser_.special_word, 0);
     return result_;
   }
   resolve_first_word();
@@ -119,16 +121,18 @@ void LineParser::resolve_first_word() {
   if (count > 1) {
     set_ambiguous();
     result_.help_text = kUnrecognized;
-    if (is("questionmark") && pc_.WordCount == 1) result_.help_text = db_.sql_help_question(pc_, 1);
-    if (is("space_questionmark") && pc_.WordCount == 2)
-      result_.help_text = db_.sql_help_space_question(pc_, sim_.special_word, 1);
+    if (is(ParseAction::QuestionMark) && pc_.WordCount == 1)
+      result_.help_text = db_.sql_help_question(pc_, 1);
+    if (is(ParseAction::SpaceQuestionMark) && pc_.WordCount == 2)
+      result_.help_text = db_.sql_help_space_question(pc_, parser_.special_word, 1);
     stopped_ = true;
     return;
   }
   db_.sql_get_command_text(pc_, 1);
-  if (is("space_questionmark") && pc_.WordCount == 2)
-    result_.help_text = db_.sql_help_space_question(pc_, sim_.special_word, 1);
-  if (is("questionmark") && pc_.WordCount == 1) result_.help_text = db_.sql_help_question(pc_, 1);
+  if (is(ParseAction::SpaceQuestionMark) && pc_.WordCount == 2)
+    result_.help_text = db_.sql_help_space_question(pc_, parser_.special_word, 1);
+  if (is(ParseAction::QuestionMark) && pc_.WordCount == 1)
+    result_.help_text = db_.sql_help_question(pc_, 1);
   result_.completed_line = pc_.FullWords[1] + " ";
   if (pc_.WordCount == 1) {
     if (!db_.sql_is_command_complete(pc_, 1)) {
@@ -148,7 +152,7 @@ void LineParser::resolve_depth(int d) {
     special = db_.sql_check_for_special_cases(pc_, d);
     if (special) {
       count = 1;
-      sim_.special_word[d] = kTrue;
+      parser_.special_word[d] = kTrue;
     }
   }
   if (count == 0) {
@@ -157,7 +161,8 @@ void LineParser::resolve_depth(int d) {
     stopped_ = true;
     return;
   }
-  if (is("questionmark") && pc_.WordCount == d) result_.help_text = db_.sql_help_question(pc_, d);
+  if (is(ParseAction::QuestionMark) && pc_.WordCount == d)
+    result_.help_text = db_.sql_help_question(pc_, d);
   if (count > 1) {
     set_ambiguous();
     stopped_ = true;
@@ -169,9 +174,9 @@ void LineParser::resolve_depth(int d) {
     for (int i = 2; i <= d; ++i) completed += pc_.FullWords[i] + " ";
     result_.completed_line = completed;
   }
-  if (is("space_questionmark") && pc_.WordCount == d + 1)
-    result_.help_text = db_.sql_help_space_question(pc_, sim_.special_word, d);
-  if ((d == 2 || d == 3) && special && !is("space_questionmark")) {
+  if (is(ParseAction::SpaceQuestionMark) && pc_.WordCount == d + 1)
+    result_.help_text = db_.sql_help_space_question(pc_, parser_.special_word, d);
+  if ((d == 2 || d == 3) && special && !is(ParseAction::SpaceQuestionMark)) {
     execute();  // an argument at word 2 or 3: the dispatcher reads the rest of the line itself
     stopped_ = true;
     return;
@@ -187,21 +192,16 @@ void LineParser::resolve_depth(int d) {
   }
 }
 
-// The dispatcher works on the simulation's working copy of the record, which goes back to the
-// router when the command is done. For Tab and "?" nothing runs, so nothing is copied: the working
-// copy is read only while a command runs.
+// The execution step: the runner decides what a complete line does for the action asked.
 void LineParser::execute() {
-  if (record_.parse_action != "execute") return;
-  sim_.current_router = record_;
-  exec_cmd(sim_, pc_);
-  record_ = sim_.current_router;
+  parser_.runner.execution_step(record_, pc_);
 }
 
 }  // namespace
 
-ParseResult new_parse_the_command(Simulation& sim, const std::string& device, int mode,
+ParseResult new_parse_the_command(CommandParser& parser, const std::string& device, int mode,
                                   std::string& line, RouterRecord& record) {
-  return LineParser(sim, device, mode, line, record).run();
+  return LineParser(parser, device, mode, line, record).run();
 }
 
 }  // namespace zorva

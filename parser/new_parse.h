@@ -6,11 +6,36 @@
 #include <string>
 
 #include "parser/parsed_command.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
-class Simulation;
-struct RouterRecord;
+class CommandDatabase;
+class ErrorLog;
+struct ModeTables;
+
+// The layer above the parser: what runs when a line reaches its execution step. The parser owns
+// this interface so that it never depends on the commands it hands lines to.
+class CommandRunner {
+ public:
+  virtual ~CommandRunner() = default;
+  // Called at the execution step of every action: for ParseAction::Execute the command runs on
+  // `record`; for Tab and "?" nothing runs.
+  virtual void execution_step(RouterRecord& record, ParsedCommand& pc) = 0;
+};
+
+// The parser's state, shared by every console: one line of one router is resolved at a time.
+struct CommandParser {
+  CommandParser(CommandDatabase& d, ErrorLog& l, const ModeTables& m, CommandRunner& r)
+      : db(d), log(l), modes(m), runner(r) {}
+
+  CommandDatabase& db;          // the command tree
+  ErrorLog& log;                // where failures go; it also remembers the last line's words
+  const ModeTables& modes;      // mode names for the queries
+  CommandRunner& runner;        // what runs a complete command
+  ParsedCommand parsed;         // the line being resolved
+  SpecialWords special_word{};  // which depths were arguments
+};
 
 // The messages the parser gives; each begins with CR LF, the console adds one after it.
 inline constexpr const char* kInvalidInput = "\r\n% Invalid input detected at '^' marker.";
@@ -21,12 +46,11 @@ inline constexpr const char* kAmbiguousPrefix = "\r\n% Ambiguous command:  \"";
 // Splits `line` into sim.parsed: trims the caller's line in place, cuts it at every blank (two
 // blanks make an empty word), lower-cases Words, keeps RawWords, removes a leading "no". Words past
 // the 26th are ignored.
-void chop_up_command(Simulation& sim, ParsedCommand& parsed, std::string& line);
+void chop_up_command(ErrorLog& log, ParsedCommand& parsed, std::string& line);
 
-// Resolves `line` for the action in record.parse_action ("execute", "tab", "questionmark",
-// "space_questionmark"). `line` is trimmed in place. On a complete command with "execute", the
-// record is copied into sim.current_router, the dispatcher runs, and the record is copied back.
-ParseResult new_parse_the_command(Simulation& sim, const std::string& device, int mode,
+// Resolves `line` for the action in record.parse_action. `line` is trimmed in place. A complete
+// command reaches parser.runner's execution step with `record`, which the command then changes.
+ParseResult new_parse_the_command(CommandParser& parser, const std::string& device, int mode,
                                   std::string& line, RouterRecord& record);
 
 }  // namespace zorva

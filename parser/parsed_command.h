@@ -4,8 +4,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
-#include "state/types.h"
+#include "base/types.h"
 
 namespace zorva {
 
@@ -22,9 +23,9 @@ struct ParsedCommand {
   std::array<std::string, kMaxWords + 1> Words{};     // typed words, lower case, from index 1
   std::array<std::string, kMaxWords + 1> RawWords{};  // typed words with case kept (not shifted)
   std::array<std::string, kMaxWords + 1>
-      FullWords{};     // per depth, the word as the database spells it
-  std::string Modes;   // mode list for the queries, joined by "','"
-  std::string Device;  // device word handed in by the console
+      FullWords{};                 // per depth, the word as the database spells it
+  std::vector<std::string> Modes;  // names of the modes whose commands the line may use
+  std::string Device;              // device word handed in by the console
 };
 
 // SpecialWord[d]: the word at depth d was accepted as an argument, not a keyword.

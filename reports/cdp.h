@@ -7,15 +7,15 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
-// Carries out a `cdp` command on sim.current_router. A timer outside 5..254 seconds or a holdtime
+// Carries out a `cdp` command on cmd.router. A timer outside 5..254 seconds or a holdtime
 // outside 10..255 prints the invalid-input message and keeps the old value; `no` restores the
 // default after that check.
-void exec_cdp(Simulation& sim, ParsedCommand& pc);
+void exec_cdp(CommandContext& cmd);
 
 // Builds the `show cdp ...` report named by the command's third word. The neighbour reports are
 // not built yet: for now the output buffer stays empty.
-void cdp_show(Simulation& sim, ParsedCommand& pc);
+void cdp_show(CommandContext& cmd);
 
 }  // namespace zorva

@@ -1,9 +1,14 @@
 // The CDP configuration commands.
 #include <cmath>
 
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/cdp.h"
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "state/ip_routines.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -32,24 +37,24 @@ void set_period(RouterRecord& r, const ParsedCommand& pc, CdpPeriod period) {
 
 }  // namespace
 
-void exec_cdp(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
-  const std::string what = to_lower(trim(pc.FullWords[2]));
-  const Flag on = to_flag(!is_set(pc.Negated));
+void exec_cdp(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  const std::string what = to_lower(trim(cmd.pc.FullWords[2]));
+  const Flag on = to_flag(!is_set(cmd.pc.Negated));
   if (what == "run") {
     r.cdp_run = on;
   } else if (what == "enable") {
     if (r.cur_if_index < 0 || r.cur_if_index > kMaxInterfaces) {
-      sim.log.log(kLogName, RuntimeError::SubscriptOutOfRange);
+      cmd.log.log(kLogName, RuntimeError::SubscriptOutOfRange);
       return;
     }
     r.interfaces[r.cur_if_index].cdp_enable = on;
   } else if (what == "advertise-v2") {
     r.cdp_advertise_v2 = on;
   } else if (what == "timer") {
-    set_period(r, pc, {r.cdp_timer, 5, 254, 60});
+    set_period(r, cmd.pc, {r.cdp_timer, 5, 254, 60});
   } else if (what == "holdtime") {
-    set_period(r, pc, {r.cdp_holdtime, 10, 255, 180});
+    set_period(r, cmd.pc, {r.cdp_holdtime, 10, 255, 180});
   }
 }
 

@@ -3,7 +3,7 @@
 
 namespace zorva {
 
-void cdp_show(Simulation&, ParsedCommand&) {
+void cdp_show(CommandContext&) {
   // Filled in with the CDP reports: show cdp, neighbors [detail], interface, entry, traffic.
 }
 

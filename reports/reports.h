@@ -11,12 +11,12 @@
 namespace zorva {
 
 class ErrorLog;
-class Simulation;
+struct CommandContext;
 struct RouterRecord;
 
-// `show` ...: sets the output pending and fills sim.current_router's output buffer with the report
+// `show` ...: sets the output pending and fills cmd.router's output buffer with the report
 // named by FullWords(2) (or, for `show arp`, leaves the pending action "SHOWARP").
-void show_cmd(Simulation& sim, ParsedCommand& pc);
+void show_cmd(CommandContext& cmd);
 
 // The running configuration, line by line, as `show running-config` and `write terminal` print it
 // and as `copy` and `write` save it.

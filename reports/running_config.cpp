@@ -1,10 +1,10 @@
 // The running configuration report, built line by line from the record.
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
-#include "state/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

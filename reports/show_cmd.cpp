@@ -1,9 +1,14 @@
 // The show dispatcher: picks the report by the command's second word as the database spells it.
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/cdp.h"
 #include "reports/reports.h"
 #include "reports/show_ip.h"
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "state/ip_routines.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
@@ -16,19 +21,19 @@ bool is_template_report(const std::string& word) {
 
 }  // namespace
 
-void show_cmd(Simulation& sim, ParsedCommand& pc) {
-  RouterRecord& r = sim.current_router;
+void show_cmd(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
   r.output_pending = kTrue;
   r.output_buffer.clear();
-  const std::string what = to_lower(trim(pc.FullWords[2]));
+  const std::string what = to_lower(trim(cmd.pc.FullWords[2]));
   if (is_template_report(what)) {
-    r.output_buffer = pc.TopText + "\r\n";
+    r.output_buffer = cmd.pc.TopText + "\r\n";
   } else if (what == "arp") {
-    r.pending_action = "SHOWARP";
+    r.pending_action = PendingAction::ShowArp;
   } else if (what == "version") {
-    r.output_buffer = build_show_version(r, pc.TopText, sim.sim_clock);
+    r.output_buffer = build_show_version(r, cmd.pc.TopText, cmd.sim_clock);
   } else if (what == "history") {
-    r.output_buffer = build_show_history(r, sim.log);
+    r.output_buffer = build_show_history(r, cmd.log);
   } else if (what == "protocols") {
     r.output_buffer = build_show_protocols(r);
   } else if (what == "running-config") {
@@ -40,9 +45,9 @@ void show_cmd(Simulation& sim, ParsedCommand& pc) {
   } else if (what == "interfaces") {
     r.output_buffer = build_show_interfaces(r);
   } else if (what == "ip") {
-    ipshow(sim, pc);
+    ipshow(cmd);
   } else if (what == "cdp") {
-    cdp_show(sim, pc);
+    cdp_show(cmd);
   }
 }
 

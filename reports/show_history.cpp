@@ -1,6 +1,6 @@
 // The history report: the newest EXEC lines, at most as many as the history size.
+#include "base/error_log.h"
 #include "reports/reports.h"
-#include "shell/error_log.h"
 #include "state/router_record.h"
 
 namespace zorva {

@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/error_log.h"
+#include "base/number_text.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
-#include "shell/error_log.h"
-#include "state/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

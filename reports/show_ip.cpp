@@ -3,7 +3,7 @@
 
 namespace zorva {
 
-void ipshow(Simulation&, ParsedCommand&) {
+void ipshow(CommandContext&) {
   // Filled in with the routing reports: show ip route, protocols, interface, ospf, eigrp.
 }
 

@@ -5,10 +5,10 @@
 
 namespace zorva {
 
-class Simulation;
+struct CommandContext;
 
-// Builds the `show ip` report named by the command's third word into sim.current_router's output
+// Builds the `show ip` report named by the command's third word into cmd.router's output
 // buffer. The routing reports are not built yet: for now the buffer stays empty.
-void ipshow(Simulation& sim, ParsedCommand& pc);
+void ipshow(CommandContext& cmd);
 
 }  // namespace zorva

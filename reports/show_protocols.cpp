@@ -1,10 +1,10 @@
 // The protocols report: every interface with its state and, when it has one, its address.
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
-#include "state/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

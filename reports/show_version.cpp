@@ -2,9 +2,9 @@
 // in, followed by the configuration register.
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
-#include "state/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

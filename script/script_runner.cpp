@@ -5,10 +5,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "base/number_text.h"
+#include "base/scripted_host.h"
 #include "console/key_handler.h"
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "simulation/simulation.h"
 
 namespace zorva {
 
@@ -99,9 +99,9 @@ void print_transcripts(Simulation& sim, std::ostream& out) {
 
 void press(Simulation& sim, int code) {
   if (code < 0) {
-    function_key(sim, -code);
+    sim.function_key(-code);
   } else {
-    console_key(sim, code);
+    sim.console_key(code);
   }
 }
 
@@ -160,8 +160,8 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
         break;
       case ScriptStep::Kind::Type:
       case ScriptStep::Kind::Line:
-        for (unsigned char c : step.text) console_key(sim, c);
-        if (step.kind == ScriptStep::Kind::Line) console_key(sim, kEnter);
+        for (unsigned char c : step.text) sim.console_key(c);
+        if (step.kind == ScriptStep::Kind::Line) sim.console_key(kEnter);
         break;
       case ScriptStep::Kind::Keys:
         for (int code : step.keys) press(sim, code);

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "shell/error_log.h"
-#include "state/checked.h"
-#include "state/number_text.h"
+#include "base/checked.h"
+#include "base/error_log.h"
+#include "base/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

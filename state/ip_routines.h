@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "state/types.h"
+#include "base/types.h"
 
 namespace zorva {
 

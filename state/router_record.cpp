@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/error_log.h"
+#include "base/error_log.h"
 
 namespace zorva {
 
@@ -23,12 +23,48 @@ RouterRecord window_load_record() {
   r.cdp_neighbor_count = 0;
   r.mode = 2;
   r.password_state = 0;
-  r.pending_action.clear();
+  r.pending_action = PendingAction::None;
   r.history.exec_size = 10;
   r.history.config_size = 10;
   r.history.exec_wrapped = kFalse;
   r.history.config_wrapped = kFalse;
   return r;
+}
+
+const char* action_name(PendingAction a) {
+  switch (a) {
+    case PendingAction::None:
+      return "";
+    case PendingAction::Banner:
+      return "BANNER";
+    case PendingAction::ClearArp:
+      return "CLEARARP";
+    case PendingAction::IpRoute:
+      return "IPROUTE";
+    case PendingAction::Pinging:
+      return "PINGING";
+    case PendingAction::Reload:
+      return "RELOAD";
+    case PendingAction::ShowArp:
+      return "SHOWARP";
+  }
+  return "";
+}
+
+const char* action_name(ParseAction a) {
+  switch (a) {
+    case ParseAction::None:
+      return "";
+    case ParseAction::Execute:
+      return "execute";
+    case ParseAction::QuestionMark:
+      return "questionmark";
+    case ParseAction::SpaceQuestionMark:
+      return "space_questionmark";
+    case ParseAction::Tab:
+      return "tab";
+  }
+  return "";
 }
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "state/types.h"
+#include "base/types.h"
 
 namespace zorva {
 
@@ -52,23 +52,23 @@ struct CdpInfo {
 // no routes, and a routing update carries exactly the routes it carries (`routes.size()` is the
 // update count).
 struct PacketRecord {
-  Int16 path_cost = 0;        // OSPF cost carried by an OSPF update
-  Int16 hop_count = 0;        // hop count of RIP and IGRP updates
-  std::string frame_type;     // layer-2 framing of the sending interface
-  Flag keepalive = kFalse;    // the frame is a layer-2 keepalive
-  std::string src_mac;        // MAC of the sending interface; empty on serial lines
-  CdpInfo cdp;                // CDP advertisement
-  std::string protocol;       // "IP" for layer-3 frames
-  std::string payload;        // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", "EIGRP" or "OSPF"
-  Int16 ttl = 0;              // time to live of a ping packet, lowered at every hop
-  std::string src_ip;         // source address
-  std::string dst_ip;         // destination address
-  std::string out_interface;  // interface on which the last hop sent the frame
-  std::string router_id;      // OSPF router ID of the sender
-  std::vector<RouteEntry> routes;       // routes carried by a routing update, at most 50
-  std::string ppp_authentication;       // the sending interface's PPP authentication
-  std::string sender_hostname;          // the sending router's host name
-  std::string chap_secret;              // the secret offered for CHAP
+  Int16 path_cost = 0;             // OSPF cost carried by an OSPF update
+  Int16 hop_count = 0;             // hop count of RIP and IGRP updates
+  std::string frame_type;          // layer-2 framing of the sending interface
+  Flag keepalive = kFalse;         // the frame is a layer-2 keepalive
+  std::string src_mac;             // MAC of the sending interface; empty on serial lines
+  CdpInfo cdp;                     // CDP advertisement
+  std::string protocol;            // "IP" for layer-3 frames
+  std::string payload;             // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", "EIGRP" or "OSPF"
+  Int16 ttl = 0;                   // time to live of a ping packet, lowered at every hop
+  std::string src_ip;              // source address
+  std::string dst_ip;              // destination address
+  std::string out_interface;       // interface on which the last hop sent the frame
+  std::string router_id;           // OSPF router ID of the sender
+  std::vector<RouteEntry> routes;  // routes carried by a routing update, at most 50
+  std::string ppp_authentication;  // the sending interface's PPP authentication
+  std::string sender_hostname;     // the sending router's host name
+  std::string chap_secret;         // the secret offered for CHAP
   Flag sender_keepalive_seen = kFalse;  // the sending interface's keepalive_seen
 };
 
@@ -175,6 +175,30 @@ struct ProtocolBlock {
   Int16 rip_network_count = 0;                                       // rip_networks in use
 };
 
+// Console work a command leaves behind for the console to carry out once the command is done.
+enum class PendingAction : Int16 {
+  None,      // nothing to do
+  Banner,    // "BANNER": the following lines are banner text up to the delimiter
+  ClearArp,  // "CLEARARP": empty the ARP cache
+  IpRoute,   // "IPROUTE": check the static route of the line and hand it to the routing table
+  Pinging,   // "PINGING": send the prepared echo request and print the result
+  Reload,    // "RELOAD": ask about saving, then play the boot text
+  ShowArp,   // "SHOWARP": print the ARP cache
+};
+
+// What the console asks of the parser for the current line.
+enum class ParseAction : Int16 {
+  None,               // no line is being resolved
+  Execute,            // "execute": Enter
+  QuestionMark,       // "questionmark": "?" typed directly after a character
+  SpaceQuestionMark,  // "space_questionmark": "?" after a blank or on an empty line
+  Tab,                // "tab": complete the line
+};
+
+// The word each action has in the log and in the command's own vocabulary ("RELOAD", "execute").
+const char* action_name(PendingAction a);
+const char* action_name(ParseAction a);
+
 // The complete state of one router.
 struct RouterRecord {
   std::string aux_password;        // "password" in line-aux mode
@@ -193,10 +217,10 @@ struct RouterRecord {
   std::string cur_if_type;       // type word of the interface being configured
   std::string banner_delimiter;  // delimiter of the banner being entered
   std::string enable_password;   // "enable password" value
-  std::string pending_action;    // console work a command leaves: "", "BANNER", "RELOAD", ...
-  Int16 password_state = 0;      // 1 while the console waits for the enable password
-  HistoryBlock history;          // command history
-  std::string hostname;          // host name
+  PendingAction pending_action = PendingAction::None;  // console work a command leaves
+  Int16 password_state = 0;  // 1 while the console waits for the enable password
+  HistoryBlock history;      // command history
+  std::string hostname;      // host name
   std::array<InterfaceEntry, kMaxInterfaces + 1> interfaces{};  // interfaces from index 1
   std::array<RouteEntry, kMaxRoutes + 1> routes{};              // the routing table
   std::array<RouteEntry, kMaxRoutes + 1> learned_routes{};      // candidate routes
@@ -206,11 +230,11 @@ struct RouterRecord {
   Int16 router_number = 0;                                      // this router's number, 1..50
   Int16 interface_count = 0;                                    // interfaces created, 0..50
   std::string ospf_router_id;                                   // OSPF router ID
-  std::string parse_action;      // the parser's verdict for the current line
-  Int16 password_tries = 0;      // failed enable-password attempts
-  Int16 paging_state = 0;        // non-zero while output is held at "--MORE--"
-  std::string paging_rest;       // output held back at "--MORE--"
-  ProtocolBlock protocols;       // routing-protocol configuration
+  ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
+  Int16 password_tries = 0;                      // failed enable-password attempts
+  Int16 paging_state = 0;                        // non-zero while output is held at "--MORE--"
+  std::string paging_rest;                       // output held back at "--MORE--"
+  ProtocolBlock protocols;                       // routing-protocol configuration
   std::string enable_secret;     // "enable secret", every character code raised by one
   std::string output_buffer;     // text a command leaves for the console
   Flag output_pending = kFalse;  // output_buffer is to be printed after the command

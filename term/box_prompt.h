@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/host.h"
+#include "base/host.h"
 #include "term/key_decoder.h"
 
 namespace zorva {

@@ -12,10 +12,10 @@
 #include <iostream>
 #include <optional>
 
+#include "base/number_text.h"
+#include "base/scripted_host.h"
 #include "console/key_handler.h"
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
-#include "state/number_text.h"
+#include "simulation/simulation.h"
 #include "term/box_prompt.h"
 #include "term/posix_terminal.h"
 #include "term/program_launcher.h"
@@ -171,11 +171,11 @@ void TerminalFace::handle_keys() {
 
 void TerminalFace::dispatch(const KeyEvent& key) {
   if (key.kind == KeyEvent::Kind::Function) {
-    function_key(*sim_, key.value);
+    sim_->function_key(key.value);
   } else if (key.value == kQuitKey) {
     quit_ = true;
   } else {
-    console_key(*sim_, key.value);
+    sim_->console_key(key.value);
   }
 }
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "base/host.h"
 #include "script/script_runner.h"
-#include "shell/host.h"
 #include "term/key_decoder.h"
 #include "term/screen_layout.h"
 #include "term/terminal_io.h"

@@ -13,7 +13,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "shell/host.h"
+#include "base/host.h"
 #include "ui/browser_address.h"
 #include "ui/console_keys.h"
 

@@ -30,12 +30,12 @@ void CoreSession::key(int n, int code) {
   Router* r = sim_.router(n);
   if (r == nullptr) return;
   Call call(*this);
-  key_press(sim_, *r, code);
+  sim_.key_press(*r, code);
 }
 
 void CoreSession::function_key(int n) {
   Call call(*this);
-  zorva::function_key(sim_, n);
+  sim_.function_key(n);
 }
 
 void CoreSession::advance_real_time() {

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "ui/qt_host.h"
 
 namespace zorva::ui {

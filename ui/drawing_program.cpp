@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "shell/host.h"
+#include "base/host.h"
 #include "ui/app_title.h"
 
 namespace zorva::ui {

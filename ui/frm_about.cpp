@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "shell/host.h"
+#include "base/host.h"
 #include "ui/app_title.h"
 #include "ui/toolbar_icons.h"
 

@@ -8,7 +8,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "shell/router.h"
+#include "router/router.h"
 #include "ui/console_input.h"
 #include "ui/console_text.h"
 #include "ui/core_session.h"

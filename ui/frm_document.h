@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "console/console.h"
+#include "router/console.h"
 
 namespace zorva {
 class Router;

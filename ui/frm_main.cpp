@@ -22,8 +22,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "shell/app_paths.h"
-#include "shell/simulation.h"
+#include "base/app_paths.h"
+#include "simulation/simulation.h"
 #include "ui/app_settings.h"
 #include "ui/app_title.h"
 #include "ui/console_input.h"

@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "ui/app_title.h"
 #include "ui/console_text.h"
 #include "ui/frm_document.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "shell/error_log.h"
+#include "base/error_log.h"
 #include "ui/app_title.h"
 #include "ui/toolbar_icons.h"
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/host.h"
+#include "base/host.h"
 #include "ui/app_settings.h"
 #include "ui/console_text.h"
 

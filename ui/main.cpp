@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "ui/app_title.h"
 #include "ui/core_session.h"
 #include "ui/frm_main.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/host.h"
+#include "base/host.h"
 
 class QWidget;
 

@@ -1,5 +1,6 @@
 // A simulation without a topology for command and report tests: one router record with chosen
-// interfaces in `current_router`, the mode tables filled and the log in a private folder.
+// interfaces, the mode tables filled and the log in a private folder. Commands run on the record
+// through the dispatcher, as the parser hands them over.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,12 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
+#include "base/scripted_host.h"
 #include "commands/exec_cmd.h"
+#include "parser/command_context.h"
 #include "parser/new_parse.h"
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "state/mode_tables.h"
-#include "state/number_text.h"
 #include "state/router_record.h"
 #include "tests/support/test_simulation.h"
 
@@ -29,16 +31,22 @@ class CommandFixture : public ::testing::Test {
     createinterface(r, "SERIAL", serial, random, sim_.log);
     createinterface(r, "ETHERNET", ethernet, random, sim_.log);
     createinterface(r, "BRI", bri, random, sim_.log);
-    sim_.current_router = r;
+    record_ = r;
   }
 
-  RouterRecord& router() { return sim_.current_router; }
-  InterfaceEntry& interface(int i) { return sim_.current_router.interfaces[i]; }
+  RouterRecord& router() { return record_; }
+  InterfaceEntry& interface(int i) { return record_.interfaces[i]; }
+
+  // The context a command of this router runs in.
+  CommandContext context() {
+    return CommandContext{record_,          pc_,       sim_.log, sim_.ip,
+                          sim_.mode_tables, sim_.host, sim_.db,  sim_.sim_clock};
+  }
 
   // The line split by the parser, with `full_words` as the database spellings of its keywords.
   ParsedCommand parsed(std::string line, const std::vector<std::string>& full_words) {
     ParsedCommand pc;
-    chop_up_command(sim_, pc, line);
+    chop_up_command(sim_.log, pc, line);
     for (size_t d = 0; d < full_words.size(); ++d) pc.FullWords[d + 1] = full_words[d];
     return pc;
   }
@@ -48,8 +56,9 @@ class CommandFixture : public ::testing::Test {
     if (mode != 0) set_mode(mode);
     router().output_buffer.clear();
     router().output_pending = kFalse;
-    sim_.parsed = parsed(line, full_words);
-    exec_cmd(sim_, sim_.parsed);
+    pc_ = parsed(line, full_words);
+    CommandContext cmd = context();
+    exec_cmd(cmd);
   }
 
   void set_mode(int mode) {
@@ -65,8 +74,8 @@ class CommandFixture : public ::testing::Test {
     set_mode(type == "ETHERNET" ? kModeEthernet : type == "SERIAL" ? kModeSerial : kModeBri);
   }
 
-  std::string output() const { return sim_.current_router.output_buffer; }
-  bool output_pending() const { return is_set(sim_.current_router.output_pending); }
+  std::string output() const { return record_.output_buffer; }
+  bool output_pending() const { return is_set(record_.output_pending); }
 
   std::string log_text() const {
     std::ifstream in(tmp_.path() / "zorva.log", std::ios::binary);
@@ -78,6 +87,8 @@ class CommandFixture : public ::testing::Test {
   TempDir tmp_;
   ScriptedHost host_;
   Simulation sim_{host_, SimulationPaths{ZORVA_BIN_DIR, tmp_.path() / "zorva.log"}};
+  RouterRecord record_;  // the router the commands run on
+  ParsedCommand pc_;     // the line being run
 };
 
 }  // namespace zorva::testing

@@ -13,15 +13,15 @@ class ExecCmd : public CommandFixture {};
 
 TEST_F(ExecCmd, FullWordsAreClearedAfterEveryCommandKnownOrNot) {
   run("configure terminal", {"configure", "terminal"}, kModePrivileged);
-  const ParsedCommand known = sim_.parsed;
+  const ParsedCommand known = pc_;
   run("frobnicate a b", {"frobnicate", "a", "b"}, kModeUser);
   for (int i = 1; i <= 6; ++i) {
     EXPECT_EQ(known.FullWords[i], "") << i;
-    EXPECT_EQ(sim_.parsed.FullWords[i], "") << i;
+    EXPECT_EQ(pc_.FullWords[i], "") << i;
   }
   EXPECT_EQ(router().mode, kModeUser);
   EXPECT_FALSE(output_pending());
-  EXPECT_EQ(router().pending_action, "");
+  EXPECT_EQ(router().pending_action, PendingAction::None);
 }
 
 TEST_F(ExecCmd, ModeTransitionsTheTranscriptsDoNotShow) {
@@ -111,11 +111,11 @@ TEST_F(ExecCmd, WriteMemoryAndCopySaveSilentlyOtherCopiesAndWriteTerminalDoNot) 
 
 TEST_F(ExecCmd, ConsoleWorkIsLeftAsPendingActions) {
   run("clear arp-cache", {"clear", "arp-cache"}, kModePrivileged);
-  EXPECT_EQ(router().pending_action, "CLEARARP");
+  EXPECT_EQ(router().pending_action, PendingAction::ClearArp);
   run("ip route 10.0.0.0 255.0.0.0 1.1.1.1", {"ip", "route"}, kModeGlobal);
-  EXPECT_EQ(router().pending_action, "IPROUTE");
+  EXPECT_EQ(router().pending_action, PendingAction::IpRoute);
   run("show arp", {"show", "arp"}, kModePrivileged);
-  EXPECT_EQ(router().pending_action, "SHOWARP");
+  EXPECT_EQ(router().pending_action, PendingAction::ShowArp);
   EXPECT_EQ(output(), "");
 }
 

@@ -20,9 +20,10 @@ TEST_F(InterfaceConfig, ParseInterfaceReadsTypeLetterAndNumberOfAnExistingInterf
       {"SERIAL", "0", 1}, {"se", "1.0", 2},     {"s2", "", 0}, {"bri0", "", 0},
       {"serial", "", 0},  {"serial", "one", 0}, {"0", "", 0},  {"", "", 0},
   };
+  CommandContext cmd = context();
   for (const NameCase& c : cases) {
     router().output_buffer.clear();
-    const InterfaceLookup got = parse_interface(sim_, c.name, c.second);
+    const InterfaceLookup got = parse_interface(cmd, c.name, c.second);
     EXPECT_EQ(got.found, c.index != 0) << c.name << " " << c.second;
     EXPECT_EQ(output(), c.index ? "" : "\r\nInvalid Command") << c.name << " " << c.second;
     if (c.index) {

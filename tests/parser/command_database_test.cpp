@@ -7,25 +7,27 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "parser/command_tree_source.h"
-#include "shell/error_log.h"
-#include "shell/scripted_host.h"
+#include "base/error_log.h"
+#include "base/scripted_host.h"
 #include "tests/support/test_simulation.h"
+#include "tools/mdbgen/command_tree_source.h"
 
 namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kPrivileged = "usermode','privmode";
+constexpr const char* kPrivileged = "usermode,privmode";  // the two modes privileged mode offers
 
 // A small tree with the shapes the queries must handle.
 constexpr const char* kSmallTree = R"(
@@ -102,9 +104,14 @@ class CommandDatabaseTest : public ::testing::Test {
 
   void open_small() { ASSERT_TRUE(db_.open(make_database(kSmallTree, kSmallTemplates))); }
 
-  static ParsedCommand line(const std::string& modes, const std::vector<std::string>& words) {
+  // A line of `words` in the modes named by `modes` (names separated by commas).
+  static ParsedCommand line(std::string_view modes, const std::vector<std::string>& words) {
     ParsedCommand pc;
-    pc.Modes = modes;
+    for (std::size_t start = 0; start <= modes.size();) {
+      const std::size_t comma = std::min(modes.find(',', start), modes.size());
+      pc.Modes.emplace_back(modes.substr(start, comma - start));
+      start = comma + 1;
+    }
     pc.Device = "router";
     for (size_t i = 0; i < words.size(); ++i) pc.Words[i + 1] = words[i];
     pc.WordCount = static_cast<Int16>(words.size());
@@ -170,7 +177,7 @@ TEST_F(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
       {"globmode", {"ip", "m"}, 2, 1},   {"usermode", {"show", ""}, 2, 2},
       {"usermode", {"", ""}, 2, 4},      {"usermode", {"setup"}, 1, 0},
       {"privmode", {"show"}, 1, 0},      {kPrivileged, {"show"}, 1, 1},
-      {kPrivileged, {"s"}, 1, 3},        {"globmode','nosuchmode", {"hostname"}, 1, 1},
+      {kPrivileged, {"s"}, 1, 3},        {"globmode,nosuchmode", {"hostname"}, 1, 1},
   };
   for (const Case& c : cases) {
     ParsedCommand pc = line(c.modes, c.words);
@@ -329,7 +336,7 @@ TEST_F(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
   EXPECT_EQ(db_.statements_run(), 2);  // the prefix count, then the exact count
   EXPECT_EQ(db_.sql_count_commands(pc, 1), 3);
   EXPECT_EQ(db_.statements_run(), 2);
-  pc.Modes = "usermode";  // the same word in another mode is another question
+  pc.Modes = {"usermode"};  // the same word in another mode is another question
   EXPECT_EQ(db_.sql_count_commands(pc, 1), 2);
 
   ParsedCommand first = line("usermode", {"sh", "ver"});

@@ -17,17 +17,17 @@ class Parser : public ::testing::Test {
   TestSimulation t{testing::topology(1, 2, 1)};
   RouterRecord& rec = t.router(1).record;
 
-  ParseResult parse(std::string line, const char* action, int mode) {
+  ParseResult parse(std::string line, ParseAction action, int mode) {
     rec.mode = static_cast<Int16>(mode);
     rec.parse_action = action;
-    return new_parse_the_command(*t.sim, "router", mode, line, rec);
+    return new_parse_the_command(t.sim->parser, "router", mode, line, rec);
   }
 };
 
 TEST_F(Parser, ChopUpKeepsEmptyWordsAndRemovesNo) {
   ParsedCommand pc;
   std::string line = "  NO  Shutdown now ";
-  chop_up_command(*t.sim, pc, line);
+  chop_up_command(t.sim->log, pc, line);
   EXPECT_EQ(line, "NO  Shutdown now");  // trimmed in the caller's variable
   EXPECT_EQ(pc.Line, "  NO  Shutdown now ");
   EXPECT_EQ(pc.Negated, kTrue);
@@ -42,7 +42,7 @@ TEST_F(Parser, ChopUpKeepsEmptyWordsAndRemovesNo) {
 TEST_F(Parser, EmptyLineGivesOneEmptyWord) {
   ParsedCommand pc;
   std::string line = "   ";
-  chop_up_command(*t.sim, pc, line);
+  chop_up_command(t.sim->log, pc, line);
   EXPECT_EQ(pc.WordCount, 1);
   EXPECT_EQ(pc.Words[1], "");
 }
@@ -51,45 +51,45 @@ TEST_F(Parser, WordsPastTheTwentySixthAreIgnored) {
   ParsedCommand pc;
   std::string line;
   for (int i = 1; i <= 30; ++i) line += "w" + std::to_string(i) + " ";
-  chop_up_command(*t.sim, pc, line);
+  chop_up_command(t.sim->log, pc, line);
   EXPECT_EQ(pc.WordCount, kMaxWords);
   EXPECT_EQ(pc.Words[26], "w26");
 }
 
 TEST_F(Parser, MessagesForUnknownAmbiguousAndIncomplete) {
-  EXPECT_EQ(parse("frobnicate", "execute", 2).message, kInvalidInput);
-  EXPECT_EQ(parse("frobnicate", "questionmark", 2).help_text, kUnrecognized);
-  EXPECT_EQ(parse("s", "execute", 3).message, "\r\n% Ambiguous command:  \"s\"");
-  EXPECT_EQ(parse("configure", "execute", 3).message, kIncomplete);
-  const ParseResult ok = parse("configure terminal", "execute", 3);
+  EXPECT_EQ(parse("frobnicate", ParseAction::Execute, 2).message, kInvalidInput);
+  EXPECT_EQ(parse("frobnicate", ParseAction::QuestionMark, 2).help_text, kUnrecognized);
+  EXPECT_EQ(parse("s", ParseAction::Execute, 3).message, "\r\n% Ambiguous command:  \"s\"");
+  EXPECT_EQ(parse("configure", ParseAction::Execute, 3).message, kIncomplete);
+  const ParseResult ok = parse("configure terminal", ParseAction::Execute, 3);
   EXPECT_EQ(ok.show_message, kFalse);
   EXPECT_EQ(rec.mode, 4);
 }
 
 TEST_F(Parser, QuestionAfterUnknownLaterWordPrintsNothing) {
-  EXPECT_EQ(parse("show xyzzy", "questionmark", 3).help_text, "");
+  EXPECT_EQ(parse("show xyzzy", ParseAction::QuestionMark, 3).help_text, "");
 }
 
 TEST_F(Parser, TabCompletesKnownWordsAndDropsTheRest) {
-  EXPECT_EQ(parse("sh ru", "tab", 3).completed_line, "sh running-config ");
-  EXPECT_EQ(parse("sh xyzzy", "tab", 3).completed_line, "show ");
-  EXPECT_EQ(parse("conf", "tab", 3).completed_line, "configure ");
+  EXPECT_EQ(parse("sh ru", ParseAction::Tab, 3).completed_line, "sh running-config ");
+  EXPECT_EQ(parse("sh xyzzy", ParseAction::Tab, 3).completed_line, "show ");
+  EXPECT_EQ(parse("conf", ParseAction::Tab, 3).completed_line, "configure ");
 }
 
 TEST_F(Parser, ArgumentAtWordTwoExecutesAtOnce) {
-  parse("hostname Lab1 and more words", "execute", 4);
+  parse("hostname Lab1 and more words", ParseAction::Execute, 4);
   EXPECT_EQ(rec.hostname, "Lab1");
 }
 
 TEST_F(Parser, ApostrophesAreIgnoredInWords) {
-  parse("con'figure termin'al", "execute", 3);
+  parse("con'figure termin'al", ParseAction::Execute, 3);
   EXPECT_EQ(rec.mode, 4);
 }
 
 TEST_F(Parser, NegatedCommandResolvesWithoutTheNo) {
-  parse("interface s0", "execute", 4);
+  parse("interface s0", ParseAction::Execute, 4);
   ASSERT_EQ(rec.mode, 6);
-  parse("no shutdown", "execute", 6);
+  parse("no shutdown", ParseAction::Execute, 6);
   EXPECT_EQ(rec.interfaces[1].shutdown, kFalse);
 }
 
@@ -107,24 +107,25 @@ TEST_F(Parser, HostileLinesGiveAMessageNeverACrash) {
       std::string("sh\0ow", 5),
   };
   for (const std::string& line : hostile) {
-    for (const char* action : {"execute", "tab", "questionmark", "space_questionmark"}) {
+    for (ParseAction action : {ParseAction::Execute, ParseAction::Tab, ParseAction::QuestionMark,
+                               ParseAction::SpaceQuestionMark}) {
       const ParseResult r = parse(line, action, 3);
-      if (std::string(action) == "execute") {
+      if (action == ParseAction::Execute) {
         EXPECT_EQ(r.show_message, kTrue) << line.substr(0, 40);
       }
     }
   }
   // The database is opened read-only: whatever was typed, the tree is still there.
-  EXPECT_EQ(parse("show version", "execute", 3).show_message, kFalse);
+  EXPECT_EQ(parse("show version", ParseAction::Execute, 3).show_message, kFalse);
 }
 
 TEST_F(Parser, TypedWildcardsMatchOnlyThemselves) {
-  EXPECT_EQ(parse("%", "execute", 3).message, kInvalidInput);
-  EXPECT_EQ(parse("_how", "execute", 3).message, kInvalidInput);
+  EXPECT_EQ(parse("%", ParseAction::Execute, 3).message, kInvalidInput);
+  EXPECT_EQ(parse("_how", ParseAction::Execute, 3).message, kInvalidInput);
 }
 
 TEST_F(Parser, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
-  EXPECT_EQ(parse("show  version", "execute", 3).message,
+  EXPECT_EQ(parse("show  version", ParseAction::Execute, 3).message,
             "\r\n% Ambiguous command:  \"show  version\"");
 }
 

@@ -11,10 +11,11 @@ namespace {
 class ShowCmd : public CommandFixture {};
 
 TEST_F(ShowCmd, UnknownWordLeavesAnEmptyPendingOutput) {
-  sim_.parsed = parsed("show sessions", {"show", "sessions"});
+  pc_ = parsed("show sessions", {"show", "sessions"});
   router().output_buffer = "stale";
   router().output_pending = kFalse;
-  show_cmd(sim_, sim_.parsed);
+  CommandContext cmd = context();
+  show_cmd(cmd);
   EXPECT_EQ(output(), "");
   EXPECT_TRUE(output_pending());
 }

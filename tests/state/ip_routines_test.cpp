@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "shell/error_log.h"
-#include "shell/scripted_host.h"
+#include "base/error_log.h"
+#include "base/scripted_host.h"
 #include "state/router_record.h"
 #include "tests/support/test_simulation.h"
 

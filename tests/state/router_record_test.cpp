@@ -5,8 +5,8 @@
 
 #include <regex>
 
-#include "shell/error_log.h"
-#include "shell/scripted_host.h"
+#include "base/error_log.h"
+#include "base/scripted_host.h"
 #include "state/mode_tables.h"
 #include "tests/support/test_simulation.h"
 

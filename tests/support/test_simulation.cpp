@@ -34,8 +34,8 @@ TestSimulation::TestSimulation(const std::string& topology_text, std::filesystem
 }
 
 void TestSimulation::type(const std::string& text, bool enter) {
-  for (unsigned char c : text) console_key(*sim, c);
-  if (enter) console_key(*sim, 13);
+  for (unsigned char c : text) sim->console_key(c);
+  if (enter) sim->console_key(13);
 }
 
 std::string TestSimulation::transcript(int n, std::size_t from) {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
+#include "base/scripted_host.h"
+#include "simulation/simulation.h"
 
 namespace zorva::testing {
 

@@ -12,7 +12,7 @@
 #include <deque>
 #include <string>
 
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "parser/command_tree_source.h"
 #include "parser/new_parse.h"
 #include "state/mode_tables.h"
 #include "tests/support/test_simulation.h"
+#include "tools/mdbgen/command_tree_source.h"
 
 namespace zorva {
 namespace {
@@ -218,8 +218,8 @@ class ShippedDatabase : public ::testing::Test {
   // What the parser makes of an Enter on `text` in `mode`: "execute" or the kind of its message.
   std::string outcome(int mode, std::string text) {
     rec.mode = static_cast<Int16>(mode);
-    rec.parse_action = "execute";
-    const ParseResult r = new_parse_the_command(*t.sim, "router", mode, text, rec);
+    rec.parse_action = ParseAction::Execute;
+    const ParseResult r = new_parse_the_command(t.sim->parser, "router", mode, text, rec);
     if (!is_set(r.show_message)) return "execute";
     if (r.message == kIncomplete) return "incomplete";
     if (r.message.rfind(kAmbiguousPrefix, 0) == 0) return "ambiguous";

@@ -3,8 +3,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "console/output.h"
-#include "shell/simulation.h"
+#include "router/output.h"
+#include "simulation/simulation.h"
 #include "ui/console_input.h"
 #include "ui/core_session.h"
 #include "ui/frm_document.h"

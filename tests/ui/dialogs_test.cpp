@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "shell/scripted_host.h"
-#include "shell/simulation.h"
+#include "base/scripted_host.h"
+#include "simulation/simulation.h"
 #include "ui/app_settings.h"
 #include "ui/frm_about.h"
 #include "ui/frm_choose_topo.h"

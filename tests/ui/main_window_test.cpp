@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "ui/app_settings.h"
 #include "ui/console_input.h"
 #include "ui/core_session.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "parser/command_tree_source.h"
+#include "tools/mdbgen/command_tree_source.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "console/key_handler.h"
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 #include "ui/core_session.h"
 #include "ui/frm_document.h"
 #include "ui/frm_main.h"

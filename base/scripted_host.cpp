@@ -1,4 +1,4 @@
-#include "shell/scripted_host.h"
+#include "base/scripted_host.h"
 
 namespace zorva {
 

@@ -1,11 +1,11 @@
 // The error log line and file, the program paths and the version text.
-#include "shell/error_log.h"
+#include "base/error_log.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "shell/app_paths.h"
+#include "base/app_paths.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {

@@ -1,9 +1,9 @@
 // The INI reader and the topology loader: what a file gives, and what a bad file never does.
-#include "shell/ini_reader.h"
+#include "base/ini_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/topology.h"
+#include "simulation/topology.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {

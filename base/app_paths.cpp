@@ -1,4 +1,4 @@
-#include "shell/app_paths.h"
+#include "base/app_paths.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "shell/router.h"
+#include "router/router.h"
 
 namespace zorva {
 

@@ -1,9 +1,9 @@
-#include "shell/ini_reader.h"
+#include "base/ini_reader.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "state/number_text.h"
+#include "base/number_text.h"
 
 namespace zorva {
 

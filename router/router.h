@@ -3,9 +3,10 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
-#include "console/console.h"
+#include "router/console.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -33,5 +34,10 @@ class Router {
   Int16 arp_count = 0;
   bool reloading = false;  // the boot text of a reload is running
 };
+
+inline constexpr int kMaxRouters = 50;
+
+// Routers by number: entry n is router n, entry 0 stays empty.
+using RouterTable = std::array<std::unique_ptr<Router>, kMaxRouters + 1>;
 
 }  // namespace zorva

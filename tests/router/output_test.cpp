@@ -1,6 +1,6 @@
 // Paging: a screen is 24 carriage returns; Enter releases a line, Space the rest, any other key
 // drops it.
-#include "console/output.h"
+#include "router/output.h"
 
 #include <gtest/gtest.h>
 

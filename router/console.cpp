@@ -1,4 +1,4 @@
-#include "console/console.h"
+#include "router/console.h"
 
 namespace zorva {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/types.h"
+#include "base/types.h"
 
 namespace zorva {
 

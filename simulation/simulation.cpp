@@ -1,7 +1,10 @@
-#include "shell/simulation.h"
+#include "simulation/simulation.h"
 
-#include "shell/app_paths.h"
-#include "shell/topology.h"
+#include "base/app_paths.h"
+#include "commands/exec_cmd.h"
+#include "console/key_handler.h"
+#include "parser/command_context.h"
+#include "simulation/topology.h"
 
 namespace zorva {
 
@@ -34,6 +37,28 @@ void Simulation::start(const std::string& topology) {
   read_connector_ini_info(*this, topology_file);
   db.open(std::filesystem::path(app_path) / "zorva.mdb");
   active_router = 1;
+}
+
+void Simulation::execution_step(RouterRecord& record, ParsedCommand& pc) {
+  if (record.parse_action == ParseAction::Execute) {
+    CommandContext cmd{record, pc, log, ip, mode_tables, host, db, sim_clock};
+    exec_cmd(cmd);
+  }
+  last_command_router.remember(record);
+}
+
+void Simulation::key_press(Router& r, int key) {
+  zorva::key_press(consoles, r, key);
+}
+
+void Simulation::console_key(int key) {
+  if (Router* r = router(active_router)) key_press(*r, key);
+}
+
+void Simulation::function_key(int n) {
+  if (n < 1 || n > number_of_routers) return;
+  active_router = n;
+  host.activate_router(n);
 }
 
 }  // namespace zorva

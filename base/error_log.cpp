@@ -1,9 +1,9 @@
-#include "shell/error_log.h"
+#include "base/error_log.h"
 
 #include <fstream>
 #include <system_error>
 
-#include "shell/host.h"
+#include "base/host.h"
 
 namespace zorva {
 

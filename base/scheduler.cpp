@@ -1,4 +1,4 @@
-#include "shell/scheduler.h"
+#include "base/scheduler.h"
 
 namespace zorva {
 

@@ -1,4 +1,4 @@
-#include "state/number_text.h"
+#include "base/number_text.h"
 
 #include <cctype>
 #include <cmath>

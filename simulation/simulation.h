@@ -7,27 +7,26 @@
 #include <memory>
 #include <string>
 
+#include "base/error_log.h"
+#include "base/host.h"
+#include "base/scheduler.h"
+#include "console/console_context.h"
+#include "network/last_command_router.h"
 #include "parser/command_database.h"
-#include "parser/parsed_command.h"
-#include "shell/connector_table.h"
-#include "shell/error_log.h"
-#include "shell/host.h"
-#include "shell/router.h"
-#include "shell/scheduler.h"
+#include "parser/new_parse.h"
+#include "router/router.h"
+#include "simulation/connector_table.h"
 #include "state/ip_routines.h"
 #include "state/mode_tables.h"
-#include "state/router_record.h"
 
 namespace zorva {
-
-inline constexpr int kMaxRouters = 50;
 
 struct SimulationPaths {
   std::filesystem::path app_dir;   // the program directory: data, topologies, zorva.mdb
   std::filesystem::path log_file;  // "zorva.log" in the current folder by default
 };
 
-class Simulation {
+class Simulation : private CommandRunner {
  public:
   Simulation(Host& host, SimulationPaths paths);
   ~Simulation();
@@ -42,6 +41,12 @@ class Simulation {
   Router* router(int n);  // router n, or nullptr when there is none
   int active_router = 1;  // the console the user types into
 
+  // One key typed into router n's console, or into the active console.
+  void key_press(Router& r, int key);
+  void console_key(int key);
+  // F1..F12 (n = 1..12): router n's console comes forward when router n exists.
+  void function_key(int n);
+
   Host& host;
   ErrorLog log;
   Scheduler scheduler;
@@ -55,17 +60,21 @@ class Simulation {
   IpRoutines ip;
   CommandDatabase db;
 
-  std::array<std::unique_ptr<Router>, kMaxRouters + 1> routers{};  // routers 1..router_count
+  RouterTable routers{};  // routers 1..router_count
   Int32 router_count = 0;
   Int16 number_of_routers = 0;  // kept equal to router_count; the F-keys compare with it
   ConnectorTable connectors;
 
-  RouterRecord current_router;  // working copy while one command runs
-  ParsedCommand parsed;         // the line being resolved
-  SpecialWords special_word{};  // which depths were arguments
-  std::string typed_line;       // the line being typed, shared by every console
+  std::string typed_line;  // the line being typed, shared by every console
+  CommandParser parser{db, log, mode_tables, *this};
+  ConsoleContext consoles{host, scheduler, mode_tables, parser, typed_line};
+  LastCommandRouter last_command_router;  // read by the OSPF router-ID rule
 
  private:
+  // A complete line: runs it on `record` when Enter asked for it, then remembers the router's
+  // interfaces for the OSPF router-ID rule (Tab and "?" reach this step too).
+  void execution_step(RouterRecord& record, ParsedCommand& pc) override;
+
   Scheduler::TimerId timer1_ = -1;
 };
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/host.h"
+#include "base/host.h"
 
 namespace zorva {
 

@@ -2,7 +2,7 @@
 // templates become the SQLite command database. The checks mirror how the parser's queries match
 // words (prefix first, then exact; ancestors by prefix; an argument at word 2 winning over
 // keywords), so that a tree which passes them behaves as its text reads.
-#include "parser/command_tree_source.h"
+#include "tools/mdbgen/command_tree_source.h"
 
 #include <sqlite3.h>
 

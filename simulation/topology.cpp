@@ -1,11 +1,11 @@
-#include "shell/topology.h"
+#include "simulation/topology.h"
 
 #include <cmath>
 
-#include "shell/ini_reader.h"
-#include "shell/simulation.h"
-#include "state/checked.h"
-#include "state/number_text.h"
+#include "base/checked.h"
+#include "base/ini_reader.h"
+#include "base/number_text.h"
+#include "simulation/simulation.h"
 
 namespace zorva {
 

@@ -1,6 +1,6 @@
 // Simulated time: timers fire at their intervals, ties run in the documented order, waits resume,
 // and a week of simulated time leaves the clock and counters sound.
-#include "shell/scheduler.h"
+#include "base/scheduler.h"
 
 #include <gtest/gtest.h>
 

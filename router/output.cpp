@@ -1,6 +1,6 @@
-#include "console/output.h"
+#include "router/output.h"
 
-#include "shell/router.h"
+#include "router/router.h"
 
 namespace zorva {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "shell/error_log.h"
-#include "state/types.h"
+#include "base/error_log.h"
+#include "base/types.h"
 
 namespace zorva {
 

@@ -1,0 +1,22 @@
+// What a router's console shares with the other consoles and the rest of the simulation: the one
+// typed line, the parser, the clock's scheduler and the face's message boxes.
+#pragma once
+
+#include <string>
+
+namespace zorva {
+
+class Host;
+class Scheduler;
+struct CommandParser;
+struct ModeTables;
+
+struct ConsoleContext {
+  Host& host;               // message boxes of the face
+  Scheduler& scheduler;     // simulated time, for the reload's boot text
+  const ModeTables& modes;  // prompts of the modes
+  CommandParser& parser;    // resolves and runs the typed lines
+  std::string& typed_line;  // the line being typed, shared by every console
+};
+
+}  // namespace zorva

@@ -1,0 +1,29 @@
+// What one resolved command works on: the record of the router that typed it, the parsed line,
+// and the few services of the simulation that commands and reports may use. A command changes
+// only the record it is given; nothing else holds a copy of it while the command runs.
+#pragma once
+
+#include "base/types.h"
+#include "parser/parsed_command.h"
+
+namespace zorva {
+
+class CommandDatabase;
+class ErrorLog;
+class Host;
+class IpRoutines;
+struct ModeTables;
+struct RouterRecord;
+
+struct CommandContext {
+  RouterRecord& router;     // the router that typed the line
+  ParsedCommand& pc;        // the resolved line
+  ErrorLog& log;            // where run-time failures are written
+  IpRoutines& ip;           // address arithmetic on dotted text
+  const ModeTables& modes;  // prompts and mode names
+  Host& host;               // message boxes and the random source
+  CommandDatabase& db;      // report templates
+  Int32 sim_clock;          // seconds since start-up when the command runs
+};
+
+}  // namespace zorva
