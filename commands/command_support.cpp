@@ -25,8 +25,7 @@ void set_output(RouterRecord& r, std::string text) {
 }
 
 void set_mode(CommandContext& cmd, int mode) {
-  cmd.router.mode = static_cast<Int16>(mode);
-  cmd.router.prompt = cmd.modes.prompt_of(mode);
+  enter_mode(cmd.router, cmd.modes, mode);
 }
 
 std::string full_word(const ParsedCommand& pc, int i) {

@@ -22,11 +22,6 @@ bool password_is_right(const RouterRecord& rec, const std::string& typed) {
   return false;
 }
 
-void enter_mode(ConsoleContext& sim, Router& r, int mode) {
-  r.record.mode = static_cast<Int16>(mode);
-  r.record.prompt = sim.modes.prompt_of(mode);
-}
-
 }  // namespace
 
 void password_handle(ConsoleContext& sim, Router& r, int key) {
@@ -42,13 +37,13 @@ void password_handle(ConsoleContext& sim, Router& r, int key) {
   }
   output_text(r, "\r\nPassword:");
   if (password_is_right(rec, typed)) {
-    enter_mode(sim, r, kModePrivileged);
+    enter_mode(r.record, sim.modes, kModePrivileged);
     rec.password_state = 0;
     show_prompt(r);
   } else {
     rec.password_tries += 1;
     if (rec.password_tries > 3) {
-      enter_mode(sim, r, kModeUser);
+      enter_mode(r.record, sim.modes, kModeUser);
       rec.password_state = 0;
       output_text(r, "\r\n% Bad secrets");
       show_prompt(r);
@@ -73,7 +68,7 @@ void Do_Banner(ConsoleContext& sim, Router& r, const std::string& line) {
   const std::size_t cut = line.size() - found + 2;
   c.banner_text.resize(c.banner_text.size() > cut ? c.banner_text.size() - cut : 0);
   rec.banner_motd = c.banner_text;
-  enter_mode(sim, r, kModeGlobal);
+  enter_mode(r.record, sim.modes, kModeGlobal);
   show_prompt(r);
   rec.pending_action = PendingAction::None;
   rec.output_buffer.clear();

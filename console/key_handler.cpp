@@ -151,8 +151,7 @@ void KeyPress::help() {
 
 void KeyPress::leave_configuration() {
   if (rec_.mode <= kModePrivileged) return;
-  rec_.mode = kModePrivileged;
-  rec_.prompt = sim_.modes.prompt_of(kModePrivileged);
+  enter_mode(rec_, sim_.modes, kModePrivileged);
   output_text(r_, "\r\n" + c_.input_text() + "^Z" + "\r\n");
   output_text(r_, "%SYS-5-CONFIG_I: Configured from console by console\r\n");
   sim_.typed_line.clear();

@@ -1,5 +1,7 @@
 #include "state/mode_tables.h"
 
+#include "state/router_record.h"
+
 namespace zorva {
 
 namespace {
@@ -12,6 +14,11 @@ const std::string& ModeTables::prompt_of(int mode) const {
 
 const std::string& ModeTables::name_of(int mode) const {
   return mode >= 0 && mode < kModeTableSize ? name[mode] : kEmpty;
+}
+
+void enter_mode(RouterRecord& record, const ModeTables& tables, int mode) {
+  record.mode = static_cast<Int16>(mode);
+  record.prompt = tables.prompt_of(mode);
 }
 
 void fill_mode_tables(ModeTables& t) {
