@@ -7,16 +7,10 @@
 #include <string>
 
 #include "router/console.h"
+#include "state/arp_entry.h"
 #include "state/router_record.h"
 
 namespace zorva {
-
-struct ArpEntry {
-  std::string hardware_address;  // MAC address learned
-  std::string ip_address;        // address it belongs to
-  Int16 age = 0;                 // minutes; 0 when made, never changed
-  std::string interface;         // interface name carried by the frame that made it
-};
 
 inline constexpr int kMaxArpEntries = 100;
 

@@ -1,0 +1,102 @@
+// The EIGRP neighbour, topology and interface reports.
+#include "reports/eigrp_reports.h"
+
+#include <algorithm>
+
+#include "reports/column_text.h"
+#include "reports/ipv4_text.h"
+#include "reports/report_text.h"
+#include "base/number_text.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::size_t kAddressWidth = 24;  // the neighbour address field
+
+int neighbors_in_use(const ProtocolBlock& p) {
+  return std::clamp<int>(p.eigrp_neighbor_count, 0, kMaxProtocolNeighbors);
+}
+
+// The first two letters and the last character of an interface name: Se0, Et1.
+std::string short_name(std::string_view name) {
+  std::string text(name.substr(0, 2));
+  if (!name.empty()) text.push_back(name.back());
+  return text;
+}
+
+void append_neighbor(std::string& out, const EigrpNeighborEntry& n, Int32 sim_clock, bool details) {
+  out.append("0   ");
+  append_padded(out, n.address, kAddressWidth);
+  out.append(short_name(n.interface));
+  out.append(11, ' ');
+  // The hold column is derived from when the neighbour was last heard, so it cycles 0..14.
+  const long long hold = n.last_heard % 15;
+  out.append(plain_number(hold));
+  out.append(hold < 10 ? "  " : " ");
+  out.append(elapsed_text(static_cast<long long>(sim_clock) - n.up_since));
+  out.append(" ");
+  add_line(out, plain_number(n.srtt), "  ", plain_number(n.srtt * 6LL), "  0  2");
+  if (details) add_line(out, "   Version 12.0/1.0, Retrans: 0, Retries: 0");
+}
+
+// The feasible distance shown: the Ethernet figure or the serial one.
+std::string_view feasible_distance(const std::string& interface) {
+  return !interface.empty() && interface.front() == 'E' ? "281600" : "28160";
+}
+
+void append_topology_entry(std::string& out, const EigrpNeighborEntry& n) {
+  const std::string_view fd = feasible_distance(n.interface);
+  const std::string net = dotted(ipv4_of_dotted(n.address) & ipv4_of_dotted(n.mask));
+  // The summary line always says /8, whatever the class of the network.
+  add_line(out, "P ", classful_network(n.address), "/8, 1 successors, FD is ", fd);
+  add_line(out, "         via Summary(", fd, "/0), Null0");
+  add_line(out, "P ", net, "/", mask_slash_text(n.mask), ", 1 successors, FD is ", fd);
+  add_line(out, "         via Connected, ", n.interface);
+}
+
+}  // namespace
+
+std::string build_show_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock, bool details) {
+  std::string out(kLineEnd);
+  add_line(out, "IP-EIGRP neighbors for process 10");
+  add_line(out, "H   Address                 Interface   Hold Uptime   SRTT   RTO  Q  Seq");
+  add_line(out, "                                        (sec)         (ms)       Cnt Num");
+  for (int i = 1; i <= neighbors_in_use(r.protocols); ++i)
+    append_neighbor(out, r.protocols.eigrp_neighbors[i], sim_clock, details);
+  return out;
+}
+
+std::string build_show_eigrp_topology(const RouterRecord& r) {
+  const ProtocolBlock& p = r.protocols;
+  if (!is_set(p.eigrp_enabled)) return "";
+  std::string out(kLineEnd);
+  add_line(out, "IP-EIGRP Topology Table for process ", plain_number(p.eigrp_process_numbers[1]));
+  out.append(kLineEnd);
+  add_line(out, "Codes: P - Passive, A - Active, U - Update, Q - Query, R - Reply,");
+  add_line(out, "       r - Reply status");
+  out.append(kLineEnd);
+  for (int i = 1; i <= neighbors_in_use(p); ++i) append_topology_entry(out, p.eigrp_neighbors[i]);
+  return out;
+}
+
+std::string build_show_eigrp_interfaces(const RouterRecord& r) {
+  const ProtocolBlock& p = r.protocols;
+  if (!is_set(p.eigrp_enabled)) return "";
+  std::string out(kLineEnd);
+  add_line(out, "IP-EIGRP interfaces for process ", plain_number(p.eigrp_process_numbers[1]));
+  out.append(kLineEnd);
+  add_line(out, "                    Xmit Queue   Mean   Pacing Time   Multicast    Pending");
+  add_line(out, "Interface    Peers  Un/Reliable  SRTT   Un/Reliable   Flow Timer   Routes");
+  // Every interface that is up and addressed is listed, covered by an EIGRP network or not.
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (e.line_protocol != "up" || e.ip_address.empty()) continue;
+    add_line(out, short_name(e.name), "            1        0/0      1968       ",
+             "0/10           0           0");
+  }
+  return out;
+}
+
+}  // namespace zorva

@@ -1,0 +1,23 @@
+// The `show ip eigrp` reports built from the EIGRP neighbour table and the interfaces.
+#pragma once
+
+#include <string>
+
+#include "base/types.h"
+
+namespace zorva {
+
+struct RouterRecord;
+
+// The neighbour table (printed whether or not EIGRP is configured). `sim_clock` gives the uptime
+// column; `details` adds a version line under each neighbour.
+std::string build_show_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock, bool details);
+
+// Two topology entries per neighbour: the classful summary and the connected subnet. Empty when
+// EIGRP is not configured.
+std::string build_show_eigrp_topology(const RouterRecord& r);
+
+// One line per interface that is up and has an address. Empty when EIGRP is not configured.
+std::string build_show_eigrp_interfaces(const RouterRecord& r);
+
+}  // namespace zorva

@@ -1,0 +1,19 @@
+// The IP view of the interfaces: `show ip interface` and `show ip interface brief`.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorva {
+
+struct RouterRecord;
+
+// Every interface in table order with its state line and, when it has an address, its address
+// line followed by `interface_template` (the per-interface lines kept as the command's template in
+// the command database) and CR LF.
+std::string build_show_ip_int(const RouterRecord& r, std::string_view interface_template);
+
+// The fixed-column table: one row per interface with its address, method, status and protocol.
+std::string build_show_ip_int_brief(const RouterRecord& r);
+
+}  // namespace zorva

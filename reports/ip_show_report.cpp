@@ -1,0 +1,70 @@
+// The choice of `show ip ...` report by the third, fourth and fifth words.
+#include "reports/ip_show_report.h"
+
+#include "reports/eigrp_reports.h"
+#include "reports/ip_interface_reports.h"
+#include "reports/ip_protocols_report.h"
+#include "reports/ospf_reports.h"
+#include "reports/routing_table_report.h"
+#include "base/number_text.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+// The reports whose whole text is the command's template.
+std::string template_report(const ParsedCommand& pc) {
+  return pc.TopText + "\r\n";
+}
+
+std::string eigrp_report(const RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock,
+                         const std::string& w4) {
+  const std::string& w5 = pc.FullWords[5];
+  if (w4 == "traffic") return template_report(pc);
+  if (w4 == "topology") return build_show_eigrp_topology(r);
+  if (w4 == "interfaces") return build_show_eigrp_interfaces(r);
+  if (w4 == "neighbors") {
+    // The version line needs a fifth word "details"; the command tree spells the only fifth word
+    // "detail", so `show ip eigrp neighbors detail` prints the same table as the plain command.
+    return build_show_eigrp_neighbors(r, sim_clock, w5 == "details");
+  }
+  return "";
+}
+
+std::string ospf_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock,
+                        const std::string& w4) {
+  if (w4.empty()) return build_show_ip_ospf(r);
+  if (w4 == "database") return build_show_ospf_database(r, sim_clock);
+  if (w4 == "interface") return build_show_ospf_interface(r);
+  if (w4 == "neighbor") {
+    // The fifth word is compared as typed: an abbreviated "det" prints nothing.
+    const std::string& t5 = pc.Words[5];
+    if (t5.empty()) return build_show_ospf_neighbors(r, sim_clock);
+    if (t5 == "detail") return build_show_ospf_neighbors_detail(r, sim_clock);
+    return "";
+  }
+  if (w4 == "request-list" || w4 == "retransmission-list" || w4 == "summary-address" ||
+      w4 == "virtual-links")
+    return template_report(pc);
+  return "";
+}
+
+}  // namespace
+
+std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock) {
+  const std::string w3 = to_lower(trim(pc.FullWords[3]));
+  const std::string w4 = to_lower(trim(pc.FullWords[4]));
+  if (w3 == "interface") {
+    if (w4.empty()) return build_show_ip_int(r, pc.TopText);
+    if (w4 == "brief") return build_show_ip_int_brief(r);
+    return "";
+  }
+  if (w3 == "route") return build_routing_table(r, sim_clock);
+  if (w3 == "protocols") return build_show_ip_protocols(r);
+  if (w3 == "eigrp") return eigrp_report(r, pc, sim_clock, w4);
+  if (w3 == "ospf") return ospf_report(r, pc, sim_clock, w4);
+  return "";
+}
+
+}  // namespace zorva

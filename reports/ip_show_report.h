@@ -1,0 +1,20 @@
+// The choice of `show ip ...` report from the words of the parsed command.
+#pragma once
+
+#include <string>
+
+#include "parser/parsed_command.h"
+#include "base/types.h"
+
+namespace zorva {
+
+struct RouterRecord;
+
+// The text of the `show ip` report that the command names, or "" for any other combination. Reads
+// FullWords 3, 4 and 5 (the words as the command database spells them) and Words 5 (the fifth word
+// as typed, so `show ip ospf neighbor detail` needs "detail" in full), and TopText for the reports
+// whose text or per-interface lines are the command's template. The OSPF interface and database
+// reports store the OSPF router ID in `r`.
+std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock);
+
+}  // namespace zorva

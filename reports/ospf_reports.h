@@ -1,0 +1,34 @@
+// The `show ip ospf` reports built from the OSPF neighbour table, the interfaces and the first
+// OSPF network statement.
+#pragma once
+
+#include <string>
+
+#include "base/types.h"
+
+namespace zorva {
+
+struct RouterRecord;
+
+// One row per neighbour: router ID, priority, state, time since last heard, address, interface.
+std::string build_show_ospf_neighbors(const RouterRecord& r, Int32 sim_clock);
+
+// A block of six lines per neighbour.
+std::string build_show_ospf_neighbors_detail(const RouterRecord& r, Int32 sim_clock);
+
+// The process summary. Apart from the process number it is fixed text, and it is printed whether
+// or not OSPF is configured.
+std::string build_show_ip_ospf(const RouterRecord& r);
+
+// Picks the router identifier from the interfaces (see ospf_router_id_of), stores it in
+// r.ospf_router_id and returns it.
+std::string get_ospf_router_id(RouterRecord& r);
+
+// A block per interface that is up and has an address. Refreshes r.ospf_router_id.
+std::string build_show_ospf_interface(RouterRecord& r);
+
+// The router and network link states, one row per neighbour, aged from when each was first
+// heard. Refreshes r.ospf_router_id.
+std::string build_show_ospf_database(RouterRecord& r, Int32 sim_clock);
+
+}  // namespace zorva

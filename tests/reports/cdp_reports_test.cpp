@@ -1,0 +1,123 @@
+// The show cdp reports: global settings, the neighbour table's cut columns, remaining hold time,
+// detail blocks, exact-case entry lookup and the interface list.
+#include "reports/cdp_reports.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/reports/report_records.h"
+
+namespace zorva::testing {
+namespace {
+
+class CdpReports : public ::testing::Test {
+ protected:
+  CdpReports() {
+    r_.cdp_run = kTrue;
+    r_.cdp_timer = 60;
+    r_.cdp_holdtime = 180;
+  }
+
+  CdpNeighborEntry& add_neighbor(const std::string& device, const std::string& port,
+                                 const std::string& address, Int32 received_at) {
+    CdpNeighborEntry& n = r_.cdp_neighbors[++r_.cdp_neighbor_count];
+    n.info = {kTrue, "1", device, "", port, "1700", "R", address};
+    n.received_at = received_at;
+    return n;
+  }
+
+  std::string show(const std::string& w3, const std::string& w4 = "",
+                   const std::string& raw4 = "") {
+    ParsedCommand pc;
+    pc.FullWords[3] = w3;
+    pc.FullWords[4] = w4;
+    pc.RawWords[4] = raw4;
+    return cdp_show_report(r_, pc, 200);
+  }
+
+  RouterRecord r_;
+};
+
+// The detail block of a neighbour named R2 on Serial0 with `hold` seconds left.
+std::string detail_block(const std::string& address_line, const std::string& hold,
+                         const std::string& system_word = "Operating") {
+  return "\r\n-------------------------\r\n"
+         "Device ID: R2\r\n"
+         "Entry address(es):\r\n" +
+         address_line +
+         "Platform: Kolvo 1700 , Capabilities: Router\r\n"
+         "Interface: Serial0, Port ID (outgoing port): Serial0\r\n"
+         "Holdtime: " +
+         hold +
+         " sec\r\n\r\n"
+         "Version :\r\n"
+         "Kolvo " +
+         system_word +
+         " System Software\r\n"
+         "Software, Version 12.0(16), RELEASE SOFTWARE (fc2)\r\n\r\n"
+         "Compiled Fri 02-Mar-01 17:34 by kperl\r\n\r\n";
+}
+
+TEST_F(CdpReports, GlobalSettingsAndTheirOffState) {
+  r_.cdp_advertise_v2 = kTrue;
+  EXPECT_EQ(show(""),
+            "\r\nGlobal CDP information:\r\n"
+            "        Sending CDP packets every 60 seconds\r\n"
+            "        Sending a holdtime value of 180 seconds\r\n"
+            "        Sending CDPv2 advertisements is enabled");
+  r_.cdp_advertise_v2 = kFalse;
+  EXPECT_TRUE(
+      show("").ends_with(" 180 seconds\r\n        Sending CDPv2 advertisements is not enabled"));
+  r_.cdp_run = kFalse;
+  EXPECT_EQ(show(""), "% CDP is not enabled\r\n");
+}
+
+TEST_F(CdpReports, TableCutsLongNamesAndNeverShowsNegativeHold) {
+  add_neighbor("ABCDEFGHIJKLMNOPQRSTUVW", "Serial0", "10.1.1.2", 19);  // -1 left: shows 0
+  add_neighbor("R3", "Ethernet0123456789", "", 21);                    // 1 s left
+  r_.cdp_run = kFalse;  // stored neighbours are still listed
+  EXPECT_EQ(show("neighbors"),
+            "\r\nCapability Codes: R - Router, T - Trans Bridge, B - Source Route Bridge\r\n"
+            "S -Switch, H - Host, i - IGMP, r - Repeater\r\n"
+            "Device ID        Local Intrfce     Holdtme    Capability  Platform  Port ID\r\n"
+            "ABCDEFGHIJKLMNOPQRSSerial0         0             R        1700      Serial0\r\n"
+            "R3                 Ethernet0123456 1             R        1700      "
+            "Ethernet0123456789\r\n");
+}
+
+TEST_F(CdpReports, DetailShowsTheWholeNameAndTheAddressOnlyWhenKnown) {
+  add_neighbor("R2", "Serial0", "10.1.1.2", 100);
+  add_neighbor("R2", "Serial0", "", 0);
+  const std::string both =
+      detail_block("  IP address: 10.1.1.2\r\n", " 80") + detail_block("", " 0");
+  EXPECT_EQ(show("neighbors", "detail"), both);
+  EXPECT_EQ(show("neighbors", "DETAIL"), both);
+  EXPECT_EQ(show("entry", "*"), both);
+  r_.cdp_neighbors[1].info.device_id = "ABCDEFGHIJKLMNOPQRSTUVW";
+  EXPECT_NE(show("neighbors", "detail").find("Device ID: ABCDEFGHIJKLMNOPQRSTUVW\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CdpReports, EntryByNameIsExactCaseAndMisspellsTheSystemLine) {
+  add_neighbor("R2", "Serial0", "", 0);
+  add_neighbor("R4", "Serial1", "", 0);
+  EXPECT_EQ(show("entry", "r2", "R2"), detail_block("", " 0", "Oerating"));
+  EXPECT_EQ(show("entry", "r2", "r2"), "");
+  EXPECT_EQ(show("entry", "r", "R"), "");
+}
+
+TEST_F(CdpReports, InterfaceListsCdpEnabledInterfacesOrSaysNotRunning) {
+  add_interface(r_, "SERIAL", "Serial0", "up").encapsulation_shown = "HDLC";
+  add_interface(r_, "SERIAL", "Serial1", "up");
+  r_.interfaces[1].cdp_enable = kTrue;
+  EXPECT_EQ(show("interface"),
+            "\r\nSerial0 is up, line protocol is up\r\n"
+            "encapsulation HDLC\r\n"
+            "Sending CDP packets every 60 seconds\r\n"
+            "Holdtime is 180 seconds\r\n");
+  r_.cdp_run = kFalse;
+  EXPECT_EQ(show("interface"), "\r\nCDP not running\r\n");
+  EXPECT_EQ(show("run"), "");
+}
+
+}  // namespace
+}  // namespace zorva::testing

@@ -1,0 +1,96 @@
+// show ip protocols: which sections appear, the RIP interface list, the source lines at their two
+// widths, the OSPF network forms and the missing final line end.
+#include "reports/ip_protocols_report.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/reports/report_records.h"
+
+namespace zorva::testing {
+namespace {
+
+bool has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(IpProtocolsReport, SectionsInFixedOrderAndOnlyOspfLeavesTheLastLineOpen) {
+  RouterRecord r;
+  EXPECT_EQ(build_show_ip_protocols(r), "\r\n");
+  ProtocolBlock& p = r.protocols;
+  p.igrp_enabled = p.eigrp_enabled = kTrue;
+  p.igrp_process_numbers[1] = 7;
+  p.eigrp_process_numbers[1] = 55;
+  EXPECT_TRUE(build_show_ip_protocols(r).ends_with("  Distance: internal 90 external 170\r\n"));
+  p.rip_enabled = p.ospf_enabled = kTrue;
+  p.ospf_process_numbers[1] = 3;
+  const std::string t = build_show_ip_protocols(r);
+  const std::size_t igrp = t.find("Routing Protocol is \"igrp 7\"\r\n");
+  const std::size_t eigrp = t.find("Routing Protocol is \"eigrp 55\"\r\n");
+  EXPECT_EQ(t.find("Routing Protocol is \"rip\" \r\n"), 2u);
+  EXPECT_LT(2u, igrp);
+  EXPECT_LT(igrp, eigrp);
+  EXPECT_LT(eigrp, t.find("Routing Protocol is \"ospf 3\"\r\n"));
+  EXPECT_TRUE(has(t, "  Redistributing: igrp 100\r\n"));  // fixed, whatever the AS
+  EXPECT_TRUE(t.ends_with("\r\n  Distance: (default is 110)"));
+}
+
+TEST(IpProtocolsReport, RipListsEveryInterfaceWithLineProtocolUp) {
+  RouterRecord r;
+  r.protocols.rip_enabled = kTrue;
+  r.protocols.rip_networks[1] = "10.0.0.0";
+  r.protocols.rip_network_count = 1;
+  add_interface(r, "SERIAL", "Serial0", "up");
+  add_interface(r, "SERIAL", "Serial1", "down");
+  add_interface(r, "ETHERNET", "Ethernet0", "up");
+  add_interface(r, "BRI", "Bri0", "up");
+  EXPECT_TRUE(has(build_show_ip_protocols(r),
+                  "    Interface        Send  Recv   Key-chain\r\n"
+                  "    Serial0          1     1 2\r\n"
+                  "    Ethernet0        1     1 2\r\n"
+                  "    Bri0             1     1 2\r\n"
+                  "  Routing for Networks:\r\n"
+                  "    10.0.0.0\r\n"
+                  "  Routing Information Sources:\r\n"));
+  for (int i = 1; i <= r.interface_count; ++i) r.interfaces[i].line_protocol = "down";
+  EXPECT_TRUE(has(build_show_ip_protocols(r),
+                  "    Interface        Send  Recv   Key-chain\r\n  Routing for Networks:\r\n"));
+}
+
+TEST(IpProtocolsReport, SourceLinesAreTwentyOneWideAndTwentyForOspf) {
+  RouterRecord r;
+  r.protocols.rip_enabled = r.protocols.ospf_enabled = kTrue;
+  add_route(r, 'R', 0, 8, "10.1.1.2", 120).age = 7;
+  add_route(r, 'R', 0, 8, "10.10.100.100.1.2.33", 120).age = 25;  // 20 characters
+  add_route(r, 'R', 0, 8, "10.10.100.100.1.2.333", 120).age = 9;  // 21 characters
+  add_route(r, 'O', 0, 8, "10.1.1.3", 110).age = 10;
+  add_route(r, 'O', 0, 8, "10.10.100.100.1.2.33", 110).age = 0;
+  const std::string t = build_show_ip_protocols(r);
+  EXPECT_TRUE(has(t,
+                  "  Routing Information Sources:\r\n"
+                  "    10.1.1.2              120      00:00:07\r\n"
+                  "    10.10.100.100.1.2.33  120      00:00:25\r\n"
+                  "    10.10.100.100.1.2.333 120      00:00:09\r\n"
+                  "  Distance: (default is 120)\r\n"));
+  EXPECT_TRUE(has(t,
+                  "    Gateway         Distance      Last Update\r\n"
+                  "    10.1.1.3             110      00:00:10\r\n"
+                  "    10.10.100.100.1.2.33 110      00:00:00\r\n"
+                  "  Distance: (default is 110)"));
+}
+
+TEST(IpProtocolsReport, OspfNetworksShowBitCountOrHexWildcard) {
+  RouterRecord r;
+  ProtocolBlock& p = r.protocols;
+  p.ospf_enabled = kTrue;
+  p.ospf_networks[1] = {"10.1.1.0", "0.0.0.255", "0", "8"};
+  p.ospf_networks[2] = {"10.2.2.0", "0.0.0.5", "0", "0x5"};
+  p.ospf_network_count = 2;
+  EXPECT_TRUE(has(build_show_ip_protocols(r),
+                  "  Routing for Networks:\r\n"
+                  "    10.1.1.0/8\r\n"
+                  "    10.2.2.0  0x5\r\n"
+                  "  Routing Information Sources:\r\n"));
+}
+
+}  // namespace
+}  // namespace zorva::testing

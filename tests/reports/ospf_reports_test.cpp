@@ -1,0 +1,141 @@
+// The OSPF reports and the router ID they use: neighbour columns, detail blocks, the interface
+// block, the database ages and its unterminated network row, and the digit comparison of the ID.
+#include "reports/ospf_reports.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "state/ospf_router_id.h"
+#include "tests/reports/report_records.h"
+
+namespace zorva::testing {
+namespace {
+
+OspfNeighborEntry& add_neighbor(RouterRecord& r, const std::string& router_id,
+                                const std::string& address, const std::string& interface) {
+  OspfNeighborEntry& n = r.protocols.ospf_neighbors[++r.protocols.ospf_neighbor_count];
+  n.router_id = router_id;
+  n.address = address;
+  n.interface = interface;
+  n.priority = 1;
+  return n;
+}
+
+TEST(OspfRouterId, LargestDigitNumberWinsAndTiesKeepTheEarlier) {
+  struct Case {
+    std::vector<std::string> up_addresses;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{}, ""},
+      {{"0.0.0.0"}, ""},                         // 0 never wins
+      {{"10.1.1.1", "9.100.1.1"}, "9.100.1.1"},  // 10111 < 910011
+      {{"11.1.1.1", "1.11.1.1"}, "11.1.1.1"},    // equal digits: the earlier stays
+      {{"1.11.1.1", "11.1.1.1"}, "1.11.1.1"},
+      {{"99.9.9.9", "192.168.100.200"}, "192.168.100.200"},  // 12 digits, beyond 32 bits
+      {{"200.200.200.200", "192.168.100.200"}, "200.200.200.200"},
+  };
+  for (const Case& c : cases) {
+    RouterRecord r;
+    for (const std::string& a : c.up_addresses) add_interface(r, "SERIAL", "Serial0", "up", a);
+    EXPECT_EQ(ospf_router_id_of(r), c.expected) << ::testing::PrintToString(c.up_addresses);
+  }
+}
+
+TEST(OspfRouterId, OnlyInterfacesUpWithAnAddressTakePart) {
+  RouterRecord r;
+  add_interface(r, "SERIAL", "Serial0", "down", "99.99.99.99");
+  add_interface(r, "SERIAL", "Serial1", "up");
+  add_interface(r, "ETHERNET", "Ethernet0", "up", "10.1.1.1");
+  r.ospf_router_id = "stale";
+  EXPECT_EQ(get_ospf_router_id(r), "10.1.1.1");
+  EXPECT_EQ(r.ospf_router_id, "10.1.1.1");
+  EXPECT_EQ(router_id_number("192.168.100.200"), 192168100200ull);
+}
+
+TEST(OspfReports, NeighborRowsKeepPriorityAtSixteen) {
+  RouterRecord r;
+  add_neighbor(r, "2.2.2.2", "10.1.1.2", "Ethernet0").last_heard = 95;
+  add_neighbor(r, "1234567890123456", "10.1.1.3", "Serial0").priority = 12;
+  const std::string text = build_show_ospf_neighbors(r, 100);
+  EXPECT_EQ(text,
+            "\r\nNeighbor ID     Pri   State           Dead Time   Address         Interface\r\n"
+            "2.2.2.2         1     FULL/           00:00:05    10.1.1.2         Ethernet0\r\n"
+            "123456789012345612     FULL/           00:01:40    10.1.1.3         Serial0\r\n");
+}
+
+TEST(OspfReports, DetailNamesTheProcessAsAreaAndTimesFromLastHeard) {
+  RouterRecord r;
+  r.protocols.ospf_process_numbers[1] = 7;
+  OspfNeighborEntry& n = add_neighbor(r, "3.3.3.3", "10.1.1.2", "Serial1");
+  n.last_heard = 3500;
+  n.first_heard = 10;
+  const std::string text = build_show_ospf_neighbors_detail(r, 7200);
+  EXPECT_EQ(text.rfind("\r\n Neighbor 3.3.3.3, interface address 10.1.1.2\r\n"
+                       "    In the area 7 via interface Serial1\r\n",
+                       0),
+            0u);
+  EXPECT_TRUE(text.ends_with("    Options 2\r\n    Dead timer due in 01:01:40\r\n"));
+}
+
+TEST(OspfReports, ProcessReportNamesTheFixedIdentifierAndInterfacesTheChosenOne) {
+  RouterRecord r;
+  r.protocols.ospf_process_numbers[1] = 64;
+  r.protocols.ospf_networks[1].area = "0";
+  r.protocols.ospf_networks[2].area = "5";
+  add_interface(r, "ETHERNET", "Ethernet0", "up", "10.1.1.1", 24).ospf_cost = 10;
+  add_interface(r, "SERIAL", "Serial0", "up", "192.168.1.1", 30);
+  add_interface(r, "SERIAL", "Serial1", "down", "172.16.1.1");
+  EXPECT_EQ(build_show_ip_ospf(r).rfind("\r\n Routing Process \"ospf 64\" with ID 2.2.2.1\r\n", 0),
+            0u);
+  const std::string text = build_show_ospf_interface(r);
+  EXPECT_EQ(
+      text.rfind("\r\nEthernet0 is up, line protocol is up\r\n"
+                 "  Internet Address 10.1.1.1/24 , Area 0\r\n"
+                 "  Process ID 64, Router ID 192.168.1.1, Network Type BROADCAST, Cost: 10\r\n",
+                 0),
+      0u);
+  EXPECT_NE(text.find("  Internet Address 192.168.1.1/30 , Area 0\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("Serial1"), std::string::npos);
+}
+
+std::string database_header(const std::string& rid) {
+  return "\r\n\r\n       OSPF Router with ID (" + rid +
+         ") (Process ID 2)\r\n"
+         "\r\n                Router Link States (Area 1)\r\n\r\n"
+         "Link ID         ADV Router      Age         Seq#       Checksum Link count\r\n";
+}
+
+constexpr const char* kNetHeader =
+    "\r\n                Net Link States (Area 1)\r\n\r\n"
+    "Link ID         ADV Router      Age         Seq#       Checksum\r\n";
+
+TEST(OspfReports, DatabaseAgesPadBelowOneHundred) {
+  RouterRecord r;
+  r.protocols.ospf_process_numbers[1] = 2;
+  r.protocols.ospf_networks[1].area = "1";
+  add_interface(r, "SERIAL", "Serial0", "up", "10.1.1.1");
+  add_neighbor(r, "", "10.1.1.2", "Serial0").first_heard = 195;
+  add_neighbor(r, "", "10.1.1.6", "Serial1").first_heard = 50;
+  add_neighbor(r, "", "10.1.1.10", "Serial2").first_heard = 100;
+  EXPECT_EQ(build_show_ospf_database(r, 200),
+            database_header("10.1.1.1") +
+                "10.1.1.2        10.1.1.2         5         0x80000003 0x9084   1\r\n"
+                "10.1.1.6        10.1.1.6        150         0x80000003 0x9084   1\r\n"
+                "10.1.1.10       10.1.1.10       100         0x80000003 0x9084   1\r\n" +
+                kNetHeader + "10.1.1.2        10.1.1.2         5         0x80000003 0x9084\r\n");
+}
+
+TEST(OspfReports, DatabaseWithoutNeighborsEndsAfterTheFirstEntryAddress) {
+  RouterRecord r;
+  r.protocols.ospf_process_numbers[1] = 2;
+  r.protocols.ospf_networks[1].area = "1";
+  EXPECT_EQ(build_show_ospf_database(r, 0), database_header("") + kNetHeader);
+  add_neighbor(r, "", "10.1.1.2", "Serial0");
+  r.protocols.ospf_neighbor_count = 0;  // the neighbour went, its entry stays
+  EXPECT_EQ(build_show_ospf_database(r, 0), database_header("") + kNetHeader + "10.1.1.2");
+}
+
+}  // namespace
+}  // namespace zorva::testing
