@@ -1,13 +1,14 @@
-// The interfaces of the router that ran the last command, as they stood when that command ended.
+// The OSPF router ID of the router that ran the last command, as its interfaces stood when that
+// command ended.
 //
-// Routers compute the OSPF router ID they put into their updates from this, not from their own
-// interfaces: a student who types into router 2 changes the ID that router 1 advertises next. That
-// is the behaviour the routers are known for, so it is kept, and only what the router-ID rule
-// reads (whether each interface's line protocol is up, and its address) is remembered.
+// Routers put this ID into their OSPF updates, not one computed from their own interfaces: a
+// student who types into router 2 changes the ID that router 1 advertises next. That is the
+// behaviour the routers are known for, so it is kept. Between two commands the interfaces it is
+// computed from cannot change, so the ID is worked out once per command instead of being kept as
+// a copy of the whole record.
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace zorva {
 
@@ -15,18 +16,16 @@ struct RouterRecord;
 
 class LastCommandRouter {
  public:
-  struct Interface {
-    bool line_protocol_up = false;  // line_protocol was "up"
-    std::string ip_address;         // the interface's address, "" when it has none
-  };
-
-  // Remembers `record`'s interfaces; called at the end of every line that reached execution.
+  // Works out the router ID of `record`; called at the end of every line that reached execution
+  // (Tab and "?" included).
   void remember(const RouterRecord& record);
 
-  const std::vector<Interface>& interfaces() const { return interfaces_; }
+  // "" until a line has reached execution, or when that router had no interface up with an
+  // address.
+  const std::string& ospf_router_id() const { return ospf_router_id_; }
 
  private:
-  std::vector<Interface> interfaces_;  // in table order, from the record's interface 1
+  std::string ospf_router_id_;
 };
 
 }  // namespace zorva

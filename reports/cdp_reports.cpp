@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "reports/column_text.h"
 #include "reports/report_text.h"
-#include "base/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "reports/column_text.h"
 #include "reports/ipv4_text.h"
 #include "reports/report_text.h"
-#include "base/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 
+#include "base/number_text.h"
 #include "reports/column_text.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
-#include "base/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

@@ -1,12 +1,12 @@
 // The choice of `show ip ...` report by the third, fourth and fifth words.
 #include "reports/ip_show_report.h"
 
+#include "base/number_text.h"
 #include "reports/eigrp_reports.h"
 #include "reports/ip_interface_reports.h"
 #include "reports/ip_protocols_report.h"
 #include "reports/ospf_reports.h"
 #include "reports/routing_table_report.h"
-#include "base/number_text.h"
 #include "state/router_record.h"
 
 namespace zorva {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "parser/parsed_command.h"
 #include "base/types.h"
+#include "parser/parsed_command.h"
 
 namespace zorva {
 

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "state/ip_routines.h"
 #include "base/number_text.h"
+#include "state/ip_routines.h"
 
 namespace zorva {
 
@@ -24,11 +24,6 @@ std::array<long long, 4> octets_of(std::string_view text) {
 }
 
 }  // namespace
-
-std::string dotted(Ipv4 value) {
-  return plain_number(value >> 24) + "." + plain_number((value >> 16) & 255) + "." +
-         plain_number((value >> 8) & 255) + "." + plain_number(value & 255);
-}
 
 Ipv4 ipv4_of_dotted(std::string_view text) {
   Ipv4 value = 0;

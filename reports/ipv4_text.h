@@ -7,11 +7,9 @@
 #include <string_view>
 
 #include "base/types.h"
+#include "state/ipv4.h"
 
 namespace zorva {
-
-// "10.1.2.0" for 0x0A010200.
-std::string dotted(Ipv4 value);
 
 // The value of dotted text; each of the first four parts is read as a leading number and kept to
 // its low 8 bits (a missing part counts 0), and parts beyond the fourth are ignored.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/types.h"
+#include "state/routing_bookkeeping.h"
 
 namespace zorva {
 
@@ -244,6 +245,9 @@ struct RouterRecord {
   Int16 username_count = 0;                                 // usernames in use
   std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
   std::string vty_password;                                 // "password" in line-vty mode
+  // Bookkeeping of the routing engine, not router state: skipping unchanged rebuilds and logging
+  // each full table once.
+  RoutingBookkeeping routing_bookkeeping;
 };
 
 // A record with every field zero or empty, except hostname "Router", prompt ">" and mode 2.

@@ -1,0 +1,153 @@
+// The routing table of one router: candidates, aging and selection.
+#include "network/routing_table.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "base/error_log.h"
+#include "base/number_text.h"
+#include "network/table_capacity.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::string_view kUpdateRoutesName = "Update Routes()";
+constexpr int kAgeStep = 3;  // added to every candidate's age on each maintenance pass
+constexpr int kMaxAge = 24;  // a candidate older than this is removed
+constexpr char kStaticCode = 'S';
+
+int candidate_count(const RouterRecord& r) {
+  return std::clamp<int>(r.learned_route_count, 0, kMaxRoutes);
+}
+
+bool matches(const RouteEntry& e, Ipv4 network, const std::string& interface_name,
+             Int16 prefix_length, Int16 distance) {
+  return e.distance == distance && e.network == network && e.prefix_length == prefix_length &&
+         e.interface_name == interface_name;
+}
+
+// Candidate `slot` leaves the table: the later ones move down one place and the freed last slot
+// is emptied.
+void remove_candidate(RouterRecord& r, int slot) {
+  const int count = candidate_count(r);
+  for (int k = slot; k < count; ++k) r.learned_routes[k] = std::move(r.learned_routes[k + 1]);
+  r.learned_routes[count] = RouteEntry{};
+  r.learned_route_count = static_cast<Int16>(count - 1);
+}
+
+}  // namespace
+
+void note_candidates_changed(RouterRecord& r) {
+  ++r.routing_bookkeeping.candidates_version;
+}
+
+void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_name,
+                   Int16 prefix_length, Int16 distance, char code, Int32 metric,
+                   const std::string& interface_address, Int16 interface_index, ErrorLog& log) {
+  const int count = candidate_count(r);
+  bool found = false;
+  for (int k = 1; k <= count; ++k) {
+    RouteEntry& e = r.learned_routes[k];
+    if (!matches(e, network, interface_name, prefix_length, distance)) continue;
+    found = true;
+    if (e.age != 0) {
+      e.age = 0;
+      note_candidates_changed(r);
+    }
+  }
+  if (found) return;
+  const std::uint16_t bit = full_table_bit(FullTable::LearnedRoutes);
+  if (count >= kMaxRoutes) {
+    log_full_once(r, bit, kUpdateRoutesName, log);
+    return;
+  }
+  RouteEntry e;
+  e.distance = distance;
+  e.prefix_length = prefix_length;
+  e.metric = metric;
+  e.network = network;
+  e.interface_name = interface_name;
+  e.code = code;
+  e.age = 0;
+  e.interface_address = interface_address;
+  e.interface_index = interface_index;
+  e.out_index = interface_index;
+  r.learned_routes[count + 1] = std::move(e);
+  r.learned_route_count = static_cast<Int16>(count + 1);
+  table_took_entry(r, bit);
+  note_candidates_changed(r);
+}
+
+void Maintain_Routing_Table(RouterRecord& r) {
+  const int count_at_start = candidate_count(r);
+  bool changed = false;
+  // Slots beyond the current count hold no candidate any more and are not touched.
+  for (int slot = 1; slot <= count_at_start && slot <= candidate_count(r); ++slot) {
+    RouteEntry& e = r.learned_routes[slot];
+    const int age = e.code == kStaticCode ? 0 : e.age + kAgeStep;
+    if (age > kMaxAge) {
+      remove_candidate(r, slot);  // the candidate moved into `slot` waits for the next pass
+      changed = true;
+    } else if (age != e.age) {
+      e.age = static_cast<Int16>(age);
+      changed = true;
+    }
+  }
+  if (changed) note_candidates_changed(r);
+}
+
+void rebuild_routing_table(RouterRecord& r) {
+  const int count = candidate_count(r);
+  r.route_count = 0;
+  for (int k = 1; k <= count; ++k) r.learned_routes[k].superseded = kFalse;
+  for (int c = 1; c <= count; ++c) {
+    RouteEntry& candidate = r.learned_routes[c];
+    // A superseded last candidate ends the selection; there is nothing after it anyway.
+    if (c == count && is_set(candidate.superseded)) break;
+    bool winner = true;
+    for (int s = c + 1; s <= count; ++s) {
+      RouteEntry& later = r.learned_routes[s];
+      if (is_set(candidate.superseded)) {
+        winner = false;
+      } else if (candidate.network == later.network) {
+        // The prefix length is not compared: 10.0.0.0/8 and 10.0.0.0/16 are one network here.
+        if (candidate.distance < later.distance) {
+          later.superseded = kTrue;
+        } else {
+          winner = false;  // equal distance: the later candidate wins
+        }
+      }
+    }
+    if (winner) {
+      r.route_count = static_cast<Int16>(r.route_count + 1);
+      r.routes[r.route_count] = candidate;
+    }
+  }
+  RoutingBookkeeping& b = r.routing_bookkeeping;
+  b.built_version = b.candidates_version;
+  b.built_candidates = static_cast<Int16>(count);
+  b.built_routes = r.route_count;
+}
+
+void Calculate_Routing_Table(RouterRecord& r) {
+  const RoutingBookkeeping& b = r.routing_bookkeeping;
+  // The counts are compared too, so that a reset that empties the tables directly is rebuilt.
+  const bool unchanged = b.built_candidates >= 0 && b.built_version == b.candidates_version &&
+                         b.built_candidates == r.learned_route_count &&
+                         b.built_routes == r.route_count;
+  if (!unchanged) rebuild_routing_table(r);
+}
+
+void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log) {
+  const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+  for (int i = 1; i <= count; ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (e.line_protocol != "up" || trim(e.ip_address).empty()) continue;
+    update_routes(r, e.network_value, e.name, e.prefix_length, 0, 'C', 1, e.ip_address,
+                  static_cast<Int16>(i), log);
+  }
+  Calculate_Routing_Table(r);
+}
+
+}  // namespace zorva

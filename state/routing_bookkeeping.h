@@ -1,0 +1,26 @@
+// What the routing engine remembers about one router's tables besides the tables themselves. It is
+// bookkeeping, not router state: no command sets it and no report prints it.
+#pragma once
+
+#include <cstdint>
+
+#include "base/types.h"
+
+namespace zorva {
+
+struct RoutingBookkeeping {
+  // Raised by the routing engine whenever it changes `learned_routes`. Code that edits the
+  // candidates directly instead calls note_candidates_changed (network/routing_table.h).
+  std::uint32_t candidates_version = 0;
+  // The candidates_version, learned_route_count and route_count of the last rebuild of `routes`;
+  // while all three still hold, a rebuild would produce the same table and is skipped.
+  std::uint32_t built_version = 0;
+  Int16 built_candidates = -1;  // -1: no rebuild has happened yet
+  Int16 built_routes = -1;
+  // One bit per table that refuses entries when full (FullTable in network/table_capacity.h): set
+  // when a refusal has been logged, cleared when that table next takes an entry, so that a full
+  // table is logged once and not on every refused entry.
+  std::uint16_t full_logged = 0;
+};
+
+}  // namespace zorva

@@ -1,0 +1,94 @@
+// The EIGRP and OSPF neighbour tables: what an update stores, when silent neighbours go, and a
+// full table.
+#include "network/neighbor_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/network/routing_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+PacketRecord update_from(const std::string& src_ip, const std::string& router_id = "") {
+  PacketRecord frame;
+  frame.src_ip = src_ip;
+  frame.out_interface = "Serial1";
+  frame.router_id = router_id;
+  return frame;
+}
+
+class NeighborTablesTest : public RoutingTest {
+ protected:
+  NeighborTablesTest() {
+    add_interface(r_, "Serial0", "10.1.1.1", 24);
+    add_interface(r_, "Ethernet0", "192.168.5.1", 26);
+    r_.interfaces[2].ospf_priority = 7;
+    r_.cur_if_index = 2;  // the interface last chosen for configuration
+  }
+  RouterRecord r_ = new_router_record();
+};
+
+// Mask and priority come from the interface at cur_if_index, whichever interface heard the
+// update; a repeated update only refreshes last heard.
+TEST_F(NeighborTablesTest, FirstUpdateStoresTheNeighborAndRepeatsOnlyRefreshIt) {
+  add_ospf_neighbors(r_, update_from("10.1.1.2", "10.9.9.9"), 40000, log_);
+  add_eigrp_neighbors(r_, update_from("10.1.1.2"), 40000, log_);
+  r_.cur_if_index = 1;
+  add_ospf_neighbors(r_, update_from("10.1.1.2", "10.7.7.7"), 40008, log_);
+  const ProtocolBlock& p = r_.protocols;
+  ASSERT_EQ(p.ospf_neighbor_count, 1);
+  const OspfNeighborEntry& o = p.ospf_neighbors[1];
+  EXPECT_EQ(o.interface, "Serial1");
+  EXPECT_EQ(o.first_heard, 40000);
+  EXPECT_EQ(o.last_heard, 40008);
+  EXPECT_EQ(o.router_id, "10.9.9.9");
+  EXPECT_EQ(o.priority, 7);
+  EXPECT_EQ(o.mask, "255.255.255.192");
+  ASSERT_EQ(p.eigrp_neighbor_count, 1);
+  EXPECT_EQ(p.eigrp_neighbors[1].srtt, 1123);
+  EXPECT_EQ(p.eigrp_neighbors[1].mask, "255.255.255.192");
+}
+
+// With maintenance every 10 seconds, whatever the phase of the last update, a silent neighbour
+// goes 16 to 25 seconds after it was last heard, and one still talking stays.
+TEST_F(NeighborTablesTest, SilentNeighborGoesBetween16And25Seconds) {
+  const Int32 start = 50000;  // past the range of a 16-bit clock
+  for (int phase = 0; phase < 10; ++phase) {
+    RouterRecord r = r_;
+    add_ospf_neighbors(r, update_from("10.1.1.2"), start + phase, log_);
+    add_ospf_neighbors(r, update_from("10.1.1.3"), start + phase, log_);
+    Int32 gone_at = 0;
+    for (Int32 now = start + 10; now <= start + 60 && gone_at == 0; now += 10) {
+      add_ospf_neighbors(r, update_from("10.1.1.3"), now, log_);
+      Maintain_Ospf_Neighbors(r, now);
+      if (r.protocols.ospf_neighbor_count == 1) gone_at = now;
+    }
+    EXPECT_GE(gone_at - (start + phase), 16) << phase;
+    EXPECT_LE(gone_at - (start + phase), 25) << phase;
+    EXPECT_EQ(r.protocols.ospf_neighbors[1].address, "10.1.1.3") << phase;
+  }
+}
+
+TEST_F(NeighborTablesTest, NeighborMovedIntoAFreedSlotWaitsForTheNextPass) {
+  for (const char* address : {"10.1.1.2", "10.1.1.3", "10.1.1.4"})
+    add_eigrp_neighbors(r_, update_from(address), 0, log_);
+  Maintain_Eigrp_Neighbors(r_, 16);
+  ASSERT_EQ(r_.protocols.eigrp_neighbor_count, 1);
+  EXPECT_EQ(r_.protocols.eigrp_neighbors[1].address, "10.1.1.3");
+}
+
+TEST_F(NeighborTablesTest, FullTablesRefuseAndLogOnce) {
+  for (int n = 1; n <= 25; ++n) {
+    add_eigrp_neighbors(r_, update_from("10.1.1." + std::to_string(n)), n, log_);
+    add_ospf_neighbors(r_, update_from("10.1.1." + std::to_string(n)), n, log_);
+  }
+  EXPECT_EQ(r_.protocols.eigrp_neighbor_count, kMaxProtocolNeighbors);
+  EXPECT_EQ(r_.protocols.ospf_neighbors[20].address, "10.1.1.20");
+  EXPECT_EQ(logged("add eigrp neighbors()"), 1);
+  EXPECT_EQ(logged("add ospf neighbors()"), 1);
+}
+
+}  // namespace
+}  // namespace zorva::testing

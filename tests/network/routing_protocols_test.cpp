@@ -1,0 +1,208 @@
+// The routing protocols: which interfaces send, what an update carries, what a receiver learns and
+// when it ignores an update.
+#include "network/routing_protocols.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "network/routing_table.h"
+#include "tests/network/routing_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+std::vector<std::string> carried(const PacketRecord& frame) {
+  std::vector<std::string> out;
+  for (const RouteEntry& e : frame.routes)
+    out.push_back(dotted(e.network) + "/" + std::to_string(e.prefix_length));
+  return out;
+}
+
+void add_rip_network(RouterRecord& r, const std::string& network) {
+  r.protocols.rip_networks[++r.protocols.rip_network_count] = network;
+  r.protocols.rip_enabled = kTrue;
+}
+
+// A router with every protocol switched on and every flag of interface 1 set.
+RouterRecord listener(Int16 ospf_cost = 64) {
+  RouterRecord r = new_router_record();
+  add_interface(r, "Serial0", "10.1.1.2", 24, true, ospf_cost);
+  InterfaceEntry& e = r.interfaces[1];
+  e.rip_state = e.igrp_state = e.eigrp_state = e.ospf_state = kTrue;
+  ProtocolBlock& p = r.protocols;
+  p.rip_enabled = p.igrp_enabled = p.eigrp_enabled = p.ospf_enabled = kTrue;
+  return r;
+}
+
+class RoutingProtocolsTest : public RoutingTest {
+ protected:
+  // One protocol pass of `r`; its frames are delivered to `to` on interface 1 when given.
+  std::vector<PacketRecord> pass(RouterRecord& r, RoutingProtocol protocol,
+                                 RouterRecord* to = nullptr) {
+    std::vector<PacketRecord> sent;
+    const auto send = [&](const PacketRecord& frame, int) {
+      sent.push_back(frame);
+      if (to != nullptr) receive_routing_update(*to, 1, frame, 100, log_);
+    };
+    Routes_For_Protocol(
+        r, protocol, [] { return std::string("10.9.9.9"); }, send, log_);
+    return sent;
+  }
+};
+
+// After `no router rip` the statements stay: the router sends but ignores what it hears.
+TEST_F(RoutingProtocolsTest, RipRoutersLearnOtherNetworksAndSwitchedOffOneOnlySends) {
+  RouterRecord a = new_router_record();
+  add_interface(a, "Serial0", "10.1.1.1", 24);
+  add_interface(a, "Ethernet0", "10.2.2.1", 24);
+  add_rip_network(a, "10.0.0.0");
+  RouterRecord b = listener();
+  add_interface(b, "Ethernet0", "10.5.5.1", 24);
+  add_rip_network(b, "10.0.0.0");
+  b.protocols.rip_enabled = kFalse;
+  Routes_For_Connected_Interfaces(a, log_);
+  Routes_For_Connected_Interfaces(b, log_);
+  a.interfaces[1].rip_state = kTrue;
+  pass(b, RoutingProtocol::Rip, &a);
+  const int b_count = b.learned_route_count;
+  pass(a, RoutingProtocol::Rip, &b);
+  EXPECT_EQ(b.learned_route_count, b_count);
+  Calculate_Routing_Table(a);
+  ASSERT_EQ(a.route_count, 3);  // 10.1.1.0 also came by RIP, but the connected route wins
+  const RouteEntry& learned = a.routes[3];
+  EXPECT_EQ(dotted(learned.network) + "/" + std::to_string(learned.prefix_length), "10.5.5.0/24");
+  EXPECT_EQ(std::string(1, learned.code) + std::to_string(learned.distance), "R120");
+  EXPECT_EQ(learned.metric, 1);
+  EXPECT_EQ(learned.interface_address, "10.1.1.1");
+  b.protocols.rip_enabled = 1;  // only -1 counts as switched on
+  pass(a, RoutingProtocol::Rip, &b);
+  EXPECT_EQ(b.learned_route_count, b_count);
+}
+
+// What each of three RIP interfaces carries when 172.16.0.0/16 was learned by RIP on interface
+// `learned_on` (and 172.17.0.0/16 by EIGRP, which RIP never carries).
+std::vector<std::vector<std::string>> rip_frames(int learned_on, ErrorLog& log) {
+  RouterRecord r = new_router_record();
+  for (int i = 1; i <= 3; ++i)
+    add_interface(r, "Serial" + std::to_string(i), "10." + std::to_string(i) + ".0.1", 16);
+  add_rip_network(r, "10.0.0.0");
+  update_routes(r, ip("172.16.0.0"), "Serial", 16, 120, 'R', 1, "", static_cast<Int16>(learned_on),
+                log);
+  update_routes(r, ip("172.17.0.0"), "Serial", 16, 90, 'D', 1, "", 3, log);
+  Calculate_Routing_Table(r);  // the connected routes are not in the table yet
+  std::vector<std::vector<std::string>> out;
+  Routes_For_Protocol(
+      r, RoutingProtocol::Rip, {},
+      [&out](const PacketRecord& frame, int) { out.push_back(carried(frame)); }, log);
+  return out;
+}
+
+TEST_F(RoutingProtocolsTest, LearnedRouteIsNotAdvertisedBackOnItsInterface) {
+  const std::vector<std::string> none, route{"172.16.0.0/16"};
+  EXPECT_EQ(rip_frames(1, log_), (std::vector{none, route, route}));
+  // Nothing is left for interface 2, and the frame, not cleared between interfaces, repeats
+  // what interface 1 carried.
+  EXPECT_EQ(rip_frames(2, log_), (std::vector{route, route, route}));
+}
+
+TEST_F(RoutingProtocolsTest, OspfPathCostAddsUpOverTheInterfacesOfOnePass) {
+  RouterRecord a = new_router_record();
+  add_interface(a, "Serial0", "10.1.1.1", 24);
+  add_interface(a, "Serial1", "10.2.2.1", 24);
+  ProtocolBlock& p = a.protocols;
+  p.ospf_networks[1].network = "10.1.1.0";
+  p.ospf_networks[2].network = "10.2.2.0";
+  p.ospf_network_count = 2;
+  Routes_For_Connected_Interfaces(a, log_);
+  RouterRecord b = listener(10);
+  const std::vector<PacketRecord> sent = pass(a, RoutingProtocol::Ospf);
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].path_cost, 64);
+  EXPECT_EQ(sent[1].path_cost, 128);
+  EXPECT_EQ(sent[1].router_id, "10.9.9.9");
+  receive_routing_update(b, 1, sent[1], 100, log_);
+  EXPECT_EQ(b.learned_routes[1].metric, 10 + 128);
+  EXPECT_EQ(b.protocols.ospf_neighbor_count, 1);
+  EXPECT_EQ(a.learned_routes[a.learned_route_count].metric, 0);  // own-network candidate
+}
+
+TEST_F(RoutingProtocolsTest, StatementsCoverOnlyTheirOwnNetwork) {
+  const std::tuple<RoutingProtocol, const char*, bool> cases[] = {
+      {RoutingProtocol::Rip, "10.0.0.0", true},  {RoutingProtocol::Rip, "10.1.1.0", false},
+      {RoutingProtocol::Igrp, "10.0.0.0", true}, {RoutingProtocol::Eigrp, "11.0.0.0", false},
+      {RoutingProtocol::Ospf, "10.1.1.0", true}, {RoutingProtocol::Ospf, "10.0.0.0", false},
+  };
+  for (const auto& [protocol, statement, covers] : cases) {
+    RouterRecord r = new_router_record();
+    add_interface(r, "Serial0", "10.1.1.1", 24);
+    ProtocolBlock& p = r.protocols;
+    p.rip_networks[1] = p.igrp_networks[1] = p.eigrp_networks[1] = statement;
+    p.ospf_networks[1].network = statement;
+    p.rip_network_count = p.igrp_network_count = p.eigrp_network_count = p.ospf_network_count = 1;
+    add_interface(r, "Serial1", "10.1.1.5", 24, /*up=*/false);  // skipped, keeps its flag
+    Flag InterfaceEntry::*flag = traits_of(protocol).interface_flag;
+    r.interfaces[1].*flag = r.interfaces[2].*flag = to_flag(!covers);
+    EXPECT_EQ(pass(r, protocol).size(), covers ? 1u : 0u) << statement;
+    EXPECT_EQ(r.interfaces[1].*flag, to_flag(covers)) << statement;
+    EXPECT_EQ(r.interfaces[2].*flag, to_flag(!covers)) << statement;
+  }
+}
+
+TEST_F(RoutingProtocolsTest, ReceiverTakesRoutesOnlyOnAFlaggedInterface) {
+  const std::tuple<const char*, Int16, char, Int32, int> cases[] = {
+      {"RIP", 120, 'R', 3 + 1, 0},
+      {"IGRP", 100, 'I', 3 + 1, 0},
+      {"EIGRP", 90, 'D', 1, 1},
+      {"OSPF", 110, 'O', 30 + 5, 1},
+  };
+  for (const auto& [payload, distance, code, metric, neighbors] : cases) {
+    RouterRecord b = listener(30);
+    PacketRecord frame;
+    frame.payload = payload;
+    frame.hop_count = 3;
+    frame.path_cost = 5;
+    frame.routes.resize(2);
+    frame.routes[1].network = ip("10.3.0.0");
+    frame.routes[1].prefix_length = 16;
+    b.interfaces[1].*traits_of(*protocol_for_payload(payload)).interface_flag = kFalse;
+    receive_routing_update(b, 1, frame, 100, log_);
+    const ProtocolBlock& p = b.protocols;
+    EXPECT_EQ(b.learned_route_count + p.eigrp_neighbor_count + p.ospf_neighbor_count, 0);
+    b.interfaces[1] = listener(30).interfaces[1];
+    receive_routing_update(b, 1, frame, 100, log_);
+    ASSERT_EQ(b.learned_route_count, 2) << payload;
+    const RouteEntry& e = b.learned_routes[2];
+    EXPECT_EQ(dotted(e.network) + "/" + std::to_string(e.prefix_length), "10.3.0.0/16");
+    EXPECT_EQ(e.distance, distance) << payload;
+    EXPECT_EQ(e.code, code) << payload;
+    EXPECT_EQ(e.metric, metric) << payload;
+    EXPECT_EQ(p.eigrp_neighbor_count + p.ospf_neighbor_count, neighbors) << payload;
+  }
+  RouterRecord b = listener();
+  PacketRecord other;
+  other.payload = "rip";
+  other.routes.resize(1);
+  receive_routing_update(b, 1, other, 100, log_);
+  EXPECT_EQ(b.learned_route_count, 0);
+}
+
+TEST_F(RoutingProtocolsTest, UpdateCarriesAtMost50RoutesAndLogsOnce) {
+  RouterRecord r = new_router_record();
+  add_interface(r, "Serial0", "10.1.1.1", 24);
+  add_rip_network(r, "10.0.0.0");
+  for (Ipv4 n = 1; n <= 60; ++n)
+    update_routes(r, (172u << 24) | (n << 16), "Serial1", 16, 120, 'R', 1, "10.2.2.1", 2, log_);
+  Calculate_Routing_Table(r);
+  for (int round = 0; round < 3; ++round) {
+    const std::vector<PacketRecord> sent = pass(r, RoutingProtocol::Rip);
+    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(sent[0].routes.size(), 50u);
+    EXPECT_EQ(dotted(sent[0].routes.back().network), "172.50.0.0");
+  }
+  EXPECT_EQ(logged("Routes for Rip()"), 1);
+}
+
+}  // namespace
+}  // namespace zorva::testing
