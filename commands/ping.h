@@ -1,5 +1,5 @@
-// The `ping` command's entry point. Sending echo requests through the patch panel belongs to the
-// network engine, which is not built yet: for now the command is accepted and prints nothing.
+// The `ping` command: checks the address and prepares the echo request; the console sends it
+// after the command (pending action "PINGING") and prints the result.
 #pragma once
 
 #include <string>
@@ -8,7 +8,12 @@ namespace zorva {
 
 struct CommandContext;
 
-// Pings `address` from the router in cmd.router.
-void do_ping(CommandContext& cmd, const std::string& address);
+// The time to live a ping starts with: every forwarding router lowers it by one, so a ping
+// crosses any topology of up to 50 routers and a forwarding loop still ends.
+inline constexpr short kPingTtl = 255;
+
+// An address the address check accepts becomes the prepared request in the record's ping_packet;
+// anything else prints "% Unrecognized host or address, or protocol not running.".
+void do_ping(CommandContext& cmd, std::string address);
 
 }  // namespace zorva

@@ -8,6 +8,7 @@ namespace zorva {
 
 class Host;
 class Scheduler;
+class Network;
 struct CommandParser;
 struct ModeTables;
 
@@ -16,6 +17,7 @@ struct ConsoleContext {
   Scheduler& scheduler;     // simulated time, for the reload's boot text
   const ModeTables& modes;  // prompts of the modes
   CommandParser& parser;    // resolves and runs the typed lines
+  Network& network;         // static routes, ARP cache and ping after a command
   std::string& typed_line;  // the line being typed, shared by every console
 };
 

@@ -5,7 +5,7 @@
 #include "console/dialogues.h"
 #include "console/history.h"
 #include "console/reload.h"
-#include "network/console_work.h"
+#include "network/network.h"
 #include "parser/new_parse.h"
 #include "router/output.h"
 #include "router/router.h"
@@ -188,22 +188,18 @@ void KeyPress::carry_out_pending_action() {
       break;
     case PendingAction::IpRoute: {
       const ParsedCommand& pc = sim_.parser.parsed;
-      set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6]);
+      sim_.network.set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6]);
       rec_.pending_action = PendingAction::None;
       break;
     }
     case PendingAction::ClearArp:
-      Clear_Arp_Table(r_);
+      sim_.network.Clear_Arp_Table(r_);
       break;
     case PendingAction::Pinging:
-      ip_ping_execute(r_);
-      if (rec_.output_pending == kTrue) {
-        output_text(r_, rec_.output_buffer);
-        rec_.output_pending = kFalse;
-      }
+      sim_.network.ip_ping_execute(r_);  // prints its result one second later
       break;
     case PendingAction::ShowArp:
-      Build_Show_Arp(r_);
+      sim_.network.Build_Show_Arp(r_);
       break;
     case PendingAction::None:
     case PendingAction::Banner:

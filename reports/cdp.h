@@ -14,8 +14,8 @@ struct CommandContext;
 // default after that check.
 void exec_cdp(CommandContext& cmd);
 
-// Builds the `show cdp ...` report named by the command's third word. The neighbour reports are
-// not built yet: for now the output buffer stays empty.
+// Leaves the `show cdp ...` report named by the command's third word in cmd.router's output
+// buffer, then clears that word.
 void cdp_show(CommandContext& cmd);
 
 }  // namespace zorva

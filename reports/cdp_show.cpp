@@ -1,10 +1,14 @@
-// The `show cdp ...` reports: a placeholder until the CDP reports are built.
+// `show cdp ...`: the report the command's third word selects, left for the console to print.
+#include "parser/command_context.h"
 #include "reports/cdp.h"
+#include "reports/cdp_reports.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
-void cdp_show(CommandContext&) {
-  // Filled in with the CDP reports: show cdp, neighbors [detail], interface, entry, traffic.
+void cdp_show(CommandContext& cmd) {
+  cmd.router.output_buffer = cdp_show_report(cmd.router, cmd.pc, cmd.sim_clock);
+  cmd.pc.FullWords[3].clear();  // whatever the branch, the third word is spent
 }
 
 }  // namespace zorva

@@ -1,10 +1,14 @@
-// The `show ip ...` reports: a placeholder until the routing reports are built.
+// `show ip ...`: the report the command's words select, left for the console to print.
 #include "reports/show_ip.h"
+
+#include "parser/command_context.h"
+#include "reports/ip_show_report.h"
+#include "state/router_record.h"
 
 namespace zorva {
 
-void ipshow(CommandContext&) {
-  // Filled in with the routing reports: show ip route, protocols, interface, ospf, eigrp.
+void ipshow(CommandContext& cmd) {
+  cmd.router.output_buffer = ip_show_report(cmd.router, cmd.pc, cmd.sim_clock);
 }
 
 }  // namespace zorva

@@ -7,8 +7,8 @@ namespace zorva {
 
 struct CommandContext;
 
-// Builds the `show ip` report named by the command's third word into cmd.router's output
-// buffer. The routing reports are not built yet: for now the buffer stays empty.
+// Leaves the `show ip` report named by the command's third and later words in cmd.router's
+// output buffer; an unknown combination leaves it empty.
 void ipshow(CommandContext& cmd);
 
 }  // namespace zorva

@@ -26,7 +26,11 @@ class Router {
   Console console;      // its screen: transcript, input line, window fields
   std::array<ArpEntry, kMaxArpEntries + 1> arp_table{};  // entries 1..arp_count
   Int16 arp_count = 0;
-  bool reloading = false;  // the boot text of a reload is running
+  bool reloading = false;        // the boot text of a reload is running
+  Int32 cdp_tick = 0;            // CDP timer ticks since the last advertisement (0..5000)
+  Int16 protocol_tick = 0;       // five-second ticks; the protocols run on every second one
+  bool arp_full_logged = false;  // a full ARP cache has been logged since it last took an entry
+  bool cdp_full_logged = false;  // the same for the CDP neighbour table
 };
 
 inline constexpr int kMaxRouters = 50;

@@ -35,6 +35,8 @@ void Simulation::start(const std::string& topology) {
   load_topology(*this, topology_file);
   fill_mode_tables(mode_tables);
   read_connector_ini_info(*this, topology_file);
+  network.wire(connectors, router_count);
+  network.start_timers();
   db.open(std::filesystem::path(app_path) / "zorva.mdb");
   active_router = 1;
 }

@@ -12,10 +12,11 @@
 #include "base/scheduler.h"
 #include "console/console_context.h"
 #include "network/last_command_router.h"
+#include "network/network.h"
 #include "parser/command_database.h"
 #include "parser/new_parse.h"
 #include "router/router.h"
-#include "simulation/connector_table.h"
+#include "state/connector_table.h"
 #include "state/ip_routines.h"
 #include "state/mode_tables.h"
 
@@ -67,8 +68,9 @@ class Simulation : private CommandRunner {
 
   std::string typed_line;  // the line being typed, shared by every console
   CommandParser parser{db, log, mode_tables, *this};
-  ConsoleContext consoles{host, scheduler, mode_tables, parser, typed_line};
   LastCommandRouter last_command_router;  // read by the OSPF router-ID rule
+  Network network{routers, scheduler, log, ip, sim_clock, last_command_router};
+  ConsoleContext consoles{host, scheduler, mode_tables, parser, network, typed_line};
 
  private:
   // A complete line: runs it on `record` when Enter asked for it, then remembers the router's

@@ -1,0 +1,107 @@
+// Ping and IP forwarding: the echo request a `ping` prepared goes out by the longest matching
+// route, every router on the way forwards it the same way, and the reply comes back before the
+// sending call returns. The result is printed after one simulated second.
+#include <optional>
+
+#include "base/error_log.h"
+#include "base/number_text.h"
+#include "network/network.h"
+#include "router/output.h"
+#include "state/ip_routines.h"
+#include "state/ipv4.h"
+
+namespace zorva {
+
+namespace {
+
+// The value of an address that was accepted when it was typed. Text the strict reader does not
+// take (the address check is more lenient) goes through the general conversion.
+Ipv4 address_value(IpRoutines& ip, const std::string& text) {
+  if (const std::optional<Ipv4> v = parse_dotted(text)) return *v;
+  std::string copy = text;
+  return static_cast<Ipv4>(ip.converted_dotted_decimal_to_integer(copy));
+}
+
+// The best route for `destination`: the longest prefix that matches; of equally long ones, the
+// first in the table. nullptr when none matches.
+const RouteEntry* longest_match(const RouterRecord& r, Ipv4 destination) {
+  const RouteEntry* best = nullptr;
+  int best_length = -1;
+  for (int k = 1; k <= r.route_count; ++k) {
+    const RouteEntry& route = r.routes[k];
+    if (route.prefix_length <= best_length) continue;
+    if ((destination & mask_for_length(route.prefix_length)) != route.network) continue;
+    best = &route;
+    best_length = route.prefix_length;
+  }
+  return best;
+}
+
+// The interface a static route leaves by: the connected route that holds its next hop, or, when
+// none does, the interface that was being configured when the route was entered.
+int static_route_interface(const RouterRecord& r, const RouteEntry& route, Ipv4 next_hop) {
+  for (int k = 1; k <= r.route_count; ++k) {
+    const RouteEntry& c = r.routes[k];
+    if (c.code == 'C' && (next_hop & mask_for_length(c.prefix_length)) == c.network)
+      return c.out_index;
+  }
+  return route.out_index;
+}
+
+}  // namespace
+
+void Network::ip_route_packet(Router& r, PacketRecord frame) {
+  const RouterRecord& rec = r.record;
+  // Every hop lowers the time to live, so a forwarding loop ends instead of recursing forever.
+  if (frame.ttl <= 0) return;
+  frame.ttl -= 1;
+  const RouteEntry* best = longest_match(rec, address_value(ip_, frame.dst_ip));
+  if (best == nullptr) return;
+
+  int k = best->out_index;
+  std::string source = best->interface_address;
+  frame.out_interface = best->interface_name;
+  if (best->code == 'S') {
+    k = static_route_interface(rec, *best, address_value(ip_, best->interface_address));
+    if (k >= 1 && k <= rec.interface_count) {
+      frame.out_interface = rec.interfaces[k].name;
+      if (!rec.interfaces[k].ip_address.empty()) source = rec.interfaces[k].ip_address;
+    }
+  }
+  if (k < 1 || k > rec.interface_count) {
+    log_.log("ip route packet()", RuntimeError::SubscriptOutOfRange);
+    return;
+  }
+  if (frame.src_ip.empty()) frame.src_ip = source;
+  frame.frame_type = rec.interfaces[k].line_encapsulation;
+  frame.src_mac = rec.interfaces[k].mac_address;
+  frame.keepalive = kFalse;
+  packet_into_panel(r.number, k, frame);
+}
+
+void Network::ip_ping_execute(Router& r) {
+  ping(r);
+}
+
+Task Network::ping(Router& r) {
+  RouterRecord& rec = r.record;
+  PacketRecord request = rec.ping_packet;
+  ping_reply_received_ = false;
+  rec.pending_action = PendingAction::None;
+  ip_route_packet(r, request);
+  const bool replied = ping_reply_received_ || rec.output_buffer == "!!!!!";
+  ping_reply_received_ = false;
+
+  r.console.set_input("");
+  output_text(r, "\r\n\r\nType escape sequence to abort.\r\nSending 5, 100-byte ICMP Echos to " +
+                     request.dst_ip + ", timeout is 2 seconds:\r\n");
+  co_await scheduler_.wait(1000);  // the rest of the network keeps running meanwhile
+  show_prompt(r);
+  rec.output_buffer = replied ? "!!!!!\r\nSuccess rate is 100 percent (5/5), round-trip "
+                                "min/avg/max = 1/2/4 ms"
+                              : ".....\r\nSuccess rate is 0 percent (0/5)";
+  output_text(r, rec.output_buffer);
+  rec.output_pending = kFalse;
+}
+
+}  // namespace zorva

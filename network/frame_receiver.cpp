@@ -1,0 +1,111 @@
+// What a router does with a frame that arrives on one of its interfaces: keepalives, CDP
+// advertisements, ARP learning, pings addressed to it, routing updates, and forwarding of IP
+// frames meant for someone else.
+#include "base/error_log.h"
+#include "base/number_text.h"
+#include "network/network.h"
+#include "network/routing_protocols.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::string_view kReceiverLogName = "Packet from patchpanel to router()";
+
+// The CHAP check of a PPP keepalive: the receiver knows the sender's host name as a user (any
+// case) whose password is exactly the secret offered.
+bool chap_accepts(const RouterRecord& r, const PacketRecord& frame) {
+  const std::string sender = to_upper(frame.sender_hostname);
+  for (int j = 1; j <= std::min<int>(r.username_count, kMaxUsers); ++j)
+    if (to_upper(r.usernames[j]) == sender && r.user_passwords[j] == frame.chap_secret) return true;
+  return false;
+}
+
+}  // namespace
+
+void Network::packet_from_patch_panel_to_router(Router& r, int interface, PacketRecord frame) {
+  if (interface < 1 || interface > r.record.interface_count) return;
+  InterfaceEntry& e = r.record.interfaces[interface];
+  if (is_set(e.shutdown)) return;  // a shut-down interface drops every frame, keepalives too
+  if (is_set(frame.keepalive)) {
+    receive_keepalive(r, e, frame);
+  } else if (is_set(frame.cdp.present)) {
+    receive_cdp(r, frame);
+  } else if (frame.protocol == "IP") {
+    learn_arp(r, frame);
+    if (frame.dst_ip != "255.255.255.255" && !addressed_to(r, frame.dst_ip)) {
+      ip_route_packet(r, std::move(frame));
+    } else if (frame.payload == "PING-REQUEST") {
+      frame.payload = "PING-REPLY";
+      std::swap(frame.src_ip, frame.dst_ip);
+      ip_route_packet(r, std::move(frame));
+    } else if (frame.payload == "PING-REPLY") {
+      r.record.output_buffer = "!!!!!";
+      r.record.output_pending = kTrue;
+      ping_reply_received_ = true;
+    } else {
+      receive_routing_update(r.record, interface, frame, sim_clock_, log_);
+    }
+  }
+}
+
+void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame) {
+  if (e.line_encapsulation != frame.frame_type) return;  // other framing: the misses go on
+  e.keepalive_seen = kTrue;
+  const bool ppp = to_upper(e.line_encapsulation) == "PPP";
+  if (ppp && to_upper(e.ppp_authentication) == "CHAP") {
+    if (!chap_accepts(r.record, frame)) {
+      e.keepalive_seen = kFalse;
+    } else if (is_set(frame.sender_keepalive_seen)) {
+      e.keepalive_misses = 0;
+    }
+  } else if (!ppp || is_set(frame.sender_keepalive_seen)) {
+    // PPP comes up only once the far end reports that it hears this end too.
+    e.keepalive_misses = 0;
+  }
+}
+
+void Network::receive_cdp(Router& r, const PacketRecord& frame) {
+  RouterRecord& rec = r.record;
+  for (int j = 1; j <= rec.cdp_neighbor_count; ++j) {
+    if (rec.cdp_neighbors[j].info.device_id == frame.cdp.device_id) {
+      rec.cdp_neighbors[j].received_at = sim_clock_;  // the stored block is not refreshed
+      return;
+    }
+  }
+  if (rec.cdp_neighbor_count >= kMaxCdpNeighbors) {
+    if (!r.cdp_full_logged) log_.log(kReceiverLogName, RuntimeError::SubscriptOutOfRange);
+    r.cdp_full_logged = true;
+    return;
+  }
+  r.cdp_full_logged = false;
+  rec.cdp_neighbor_count += 1;
+  rec.cdp_neighbors[rec.cdp_neighbor_count] = CdpNeighborEntry{frame.cdp, sim_clock_};
+}
+
+// Every IP frame teaches the receiver its sender's hardware address. A frame without one (a serial
+// line) teaches nothing, and an entry without one never stands in the way of learning.
+void Network::learn_arp(Router& r, const PacketRecord& frame) {
+  if (frame.src_mac.empty()) return;
+  for (int j = 1; j <= r.arp_count; ++j) {
+    const ArpEntry& a = r.arp_table[j];
+    if (a.ip_address == frame.src_ip || a.hardware_address == frame.src_mac) return;
+  }
+  if (r.arp_count >= kMaxArpEntries) {
+    if (!r.arp_full_logged) log_.log(kReceiverLogName, RuntimeError::SubscriptOutOfRange);
+    r.arp_full_logged = true;
+    return;
+  }
+  r.arp_full_logged = false;
+  r.arp_count += 1;
+  r.arp_table[r.arp_count] = ArpEntry{frame.src_mac, frame.src_ip, 0, frame.out_interface};
+}
+
+// Any interface's address counts, whatever the state of that interface.
+bool Network::addressed_to(const Router& r, const std::string& address) const {
+  for (int i = 1; i <= r.record.interface_count; ++i)
+    if (r.record.interfaces[i].ip_address == address) return true;
+  return false;
+}
+
+}  // namespace zorva

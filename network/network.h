@@ -1,0 +1,100 @@
+// The network engine: the patch panel that carries frames between cabled interfaces, the frame
+// receiver of every router, the per-router timers (keepalives and line state, CDP, routing), ping
+// and forwarding, and the console work a command leaves for the network (static routes, ARP).
+//
+// Delivery is synchronous and nested: a frame is handled by its receiver, including any frame the
+// receiver sends in turn, before the sender's call returns. Every stage works on its own copy of
+// the frame. The connector table is resolved once, when the network is wired, so a frame names
+// its receiver directly instead of searching the cabling text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/scheduler.h"
+#include "base/types.h"
+#include "router/router.h"
+#include "state/connector_table.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+class ErrorLog;
+class IpRoutines;
+class LastCommandRouter;
+
+// One end of a cable: router number and interface index, both from 1.
+struct CableEnd {
+  int router = 0;     // 0: no router of that number exists
+  int interface = 0;  // 0: the router has no interface of that name
+  bool resolved() const { return router > 0 && interface > 0; }
+};
+
+class Network {
+ public:
+  Network(RouterTable& routers, Scheduler& scheduler, ErrorLog& log, IpRoutines& ip,
+          const Int32& sim_clock, const LastCommandRouter& last_command);
+
+  // Resolves every connector end against routers 1..router_count: an interface listed in several
+  // connectors is joined to the far end of the last one. An end naming a router or interface that
+  // does not exist is logged once, and frames towards it are dropped.
+  void wire(const ConnectorTable& connectors, int router_count);
+
+  // Registers the panel's Ethernet keepalive timer, then each router's layer-2, CDP and
+  // five-second timers, router by router. Registration order is the order in which timers due
+  // at the same millisecond run.
+  void start_timers();
+
+  // Sends `frame` out of interface `interface` of router `from`: the far end receives it before
+  // this returns. Nothing happens when no connector lists that interface.
+  void packet_into_panel(int from, int interface, const PacketRecord& frame);
+
+  // Router r receives `frame` on its interface `interface` (the receiver's steps in their order).
+  void packet_from_patch_panel_to_router(Router& r, int interface, PacketRecord frame);
+
+  // Sends `frame` on by the longest matching route of router r; drops it when no route matches
+  // or its time to live is used up. Every call lowers the time to live by one.
+  void ip_route_packet(Router& r, PacketRecord frame);
+
+  // Console work after a command: "PINGING", "IPROUTE", "CLEARARP" and "SHOWARP".
+  void ip_ping_execute(Router& r);
+  void set_ip_route(Router& r, std::string prefix, std::string mask, std::string next_hop,
+                    const std::string& distance);
+  void Clear_Arp_Table(Router& r);
+  void Build_Show_Arp(Router& r);
+
+  // The timers' work, public so that tests can run one tick of one router.
+  void TimerEthernetKeepAlive();
+  void TimerLayer2(Router& r);
+  void TimerCDP(Router& r);
+  void Timer5Second(Router& r);
+
+  const CableEnd& far_end(int router, int interface) const;
+
+ private:
+  Router* router(int n) const;
+  void receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame);
+  void receive_cdp(Router& r, const PacketRecord& frame);
+  void learn_arp(Router& r, const PacketRecord& frame);
+  bool addressed_to(const Router& r, const std::string& address) const;
+  void send_keepalive(Router& r, int interface);
+  void advertise_cdp(Router& r);
+  void age_cdp_neighbors(Router& r);
+  void run_protocols(Router& r);
+  Task ping(Router& r);
+
+  RouterTable& routers_;
+  Scheduler& scheduler_;
+  ErrorLog& log_;
+  IpRoutines& ip_;
+  const Int32& sim_clock_;
+  const LastCommandRouter& last_command_;
+  int router_count_ = 0;
+  // far_[n][i]: where a frame sent on interface i of router n arrives.
+  std::vector<std::vector<CableEnd>> far_;
+  // The Ethernet ends of the cabling, in connector order, each given a keepalive by the panel.
+  std::vector<CableEnd> ethernet_ends_;
+  bool ping_reply_received_ = false;  // a ping reply reached the router it was meant for
+};
+
+}  // namespace zorva
