@@ -1,6 +1,8 @@
 // Scenario tests: each tests/scenarios/NAME.zs is a script of keys and waits, run through the
 // script runner; its output must equal NAME.out line for line. A script may begin with
-//   # topology: topologies/two_routers.ini     (relative to the program directory)
+//   # topology: topologies/two_routers.ini
+// naming a topology of the tests' own in tests/scenarios/topologies/, or else one the program
+// ships (relative to the program directory).
 // The expected transcript holds only the routers the script types into (router 1 and every
 // `router N`), and a run of blank lines stands as one: the 29 blank lines of a console's first
 // screen carry nothing. Set ZORVA_UPDATE_GOLDEN=1 to write the .out files afresh; every change to
@@ -87,7 +89,12 @@ TEST_P(Scenario, TranscriptMatches) {
   options.app_dir = testing::bin_dir();
   options.log_file = dir.path() / "zorva.log";
   const std::string topology = header_value(script, "topology");
-  if (!topology.empty()) options.topology = (testing::bin_dir() / topology).string();
+  // A topology beside the scripts (tests/scenarios/topologies/) is a test's own; any other path
+  // is one the program ships, relative to the program directory.
+  if (!topology.empty()) {
+    const fs::path own = base.parent_path() / topology;
+    options.topology = (fs::exists(own) ? own : testing::bin_dir() / topology).string();
+  }
   std::istringstream in(script);
   std::ostringstream out, err;
   ASSERT_EQ(run_script(in, options, out, err), 0) << err.str();
