@@ -36,6 +36,15 @@ void remove_candidate(RouterRecord& r, int slot) {
   r.learned_route_count = static_cast<Int16>(count - 1);
 }
 
+// Only ages changed since the last rebuild: the same candidates win, so the installed copies take
+// their candidates' ages instead of the whole selection running again.
+void refresh_installed_ages(RouterRecord& r) {
+  RoutingBookkeeping& b = r.routing_bookkeeping;
+  for (int k = 1; k <= r.route_count; ++k)
+    r.routes[k].age = r.learned_routes[b.installed_from[k]].age;
+  b.built_ages_version = b.ages_version;
+}
+
 }  // namespace
 
 void note_candidates_changed(RouterRecord& r) {
@@ -53,7 +62,7 @@ void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_n
     found = true;
     if (e.age != 0) {
       e.age = 0;
-      note_candidates_changed(r);
+      ++r.routing_bookkeeping.ages_version;
     }
   }
   if (found) return;
@@ -91,7 +100,7 @@ void Maintain_Routing_Table(RouterRecord& r) {
       changed = true;
     } else if (age != e.age) {
       e.age = static_cast<Int16>(age);
-      changed = true;
+      ++r.routing_bookkeeping.ages_version;
     }
   }
   if (changed) note_candidates_changed(r);
@@ -122,10 +131,12 @@ void rebuild_routing_table(RouterRecord& r) {
     if (winner) {
       r.route_count = static_cast<Int16>(r.route_count + 1);
       r.routes[r.route_count] = candidate;
+      r.routing_bookkeeping.installed_from[r.route_count] = static_cast<Int16>(c);
     }
   }
   RoutingBookkeeping& b = r.routing_bookkeeping;
   b.built_version = b.candidates_version;
+  b.built_ages_version = b.ages_version;
   b.built_candidates = static_cast<Int16>(count);
   b.built_routes = r.route_count;
 }
@@ -136,7 +147,11 @@ void Calculate_Routing_Table(RouterRecord& r) {
   const bool unchanged = b.built_candidates >= 0 && b.built_version == b.candidates_version &&
                          b.built_candidates == r.learned_route_count &&
                          b.built_routes == r.route_count;
-  if (!unchanged) rebuild_routing_table(r);
+  if (!unchanged) {
+    rebuild_routing_table(r);
+  } else if (r.routing_bookkeeping.built_ages_version != r.routing_bookkeeping.ages_version) {
+    refresh_installed_ages(r);
+  }
 }
 
 void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log) {

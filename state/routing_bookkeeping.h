@@ -2,6 +2,7 @@
 // bookkeeping, not router state: no command sets it and no report prints it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "base/types.h"
@@ -9,9 +10,16 @@
 namespace zorva {
 
 struct RoutingBookkeeping {
-  // Raised by the routing engine whenever it changes `learned_routes`. Code that edits the
-  // candidates directly instead calls note_candidates_changed (network/routing_table.h).
+  // Raised by the routing engine whenever it adds or removes a candidate of `learned_routes`.
+  // Code that edits the candidates directly instead calls note_candidates_changed
+  // (network/routing_table.h).
   std::uint32_t candidates_version = 0;
+  // Raised when only the ages of candidates changed: the selection stands, and the installed
+  // routes take the new ages from the candidates they were copied from.
+  std::uint32_t ages_version = 0;
+  std::uint32_t built_ages_version = 0;
+  // For each installed route 1..route_count, the candidate it was copied from.
+  std::array<Int16, 81> installed_from{};
   // The candidates_version, learned_route_count and route_count of the last rebuild of `routes`;
   // while all three still hold, a rebuild would produce the same table and is skipped.
   std::uint32_t built_version = 0;

@@ -1,0 +1,137 @@
+// The network engine at scale, on the fifty-router ring: the layer-2, Ethernet-keepalive and CDP
+// timers for a simulated hour and day; RIP and OSPF on every link for a day after convergence;
+// and one ping across 25 routers. Peak memory is reported as the process's maximum resident size.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "base/scripted_host.h"
+#include "network/network.h"
+#include "simulation/simulation.h"
+
+namespace {
+
+const std::filesystem::path kBin = ZORVA_BIN_DIR;
+const std::filesystem::path kLog = std::filesystem::temp_directory_path() / "zorva-bench.log";
+constexpr int kRouters = 50;
+constexpr long long kHour = 3600LL * 1000;
+
+// One line typed into router n's console, as a student would, then Enter.
+void type_line(zorva::Simulation& sim, int n, const std::string& text) {
+  zorva::Router& r = *sim.router(n);
+  for (unsigned char c : text) sim.key_press(r, c);
+  sim.key_press(r, 13);
+}
+
+// The link from router n's Serial0 to router n+1's Serial1 is network 10.n.0.0/24.
+std::string link_address(int link, int host) {
+  return "10." + std::to_string(link) + ".0." + std::to_string(host);
+}
+
+struct Ring {
+  zorva::ScriptedHost host;
+  std::unique_ptr<zorva::Simulation> sim;
+};
+
+// The ring with both serial interfaces of every router addressed and up; with `routing`, RIP and
+// OSPF cover every link.
+std::unique_ptr<Ring> make_ring(bool routing) {
+  auto ring = std::make_unique<Ring>();
+  ring->sim = std::make_unique<zorva::Simulation>(ring->host, zorva::SimulationPaths{kBin, kLog});
+  zorva::Simulation& sim = *ring->sim;
+  sim.start((kBin / "topologies" / "ring50.ini").string());
+  for (int n = 1; n <= kRouters; ++n) {
+    const int previous = n == 1 ? kRouters : n - 1;
+    for (const char* line : {"enable", "configure terminal", "interface s0"}) type_line(sim, n, line);
+    type_line(sim, n, "ip address " + link_address(n, 1) + " 255.255.255.0");
+    type_line(sim, n, "no shutdown");
+    type_line(sim, n, "exit");
+    type_line(sim, n, "interface s1");
+    type_line(sim, n, "ip address " + link_address(previous, 2) + " 255.255.255.0");
+    type_line(sim, n, "no shutdown");
+    type_line(sim, n, "exit");
+    if (routing) {
+      type_line(sim, n, "router rip");
+      type_line(sim, n, "network 10.0.0.0");
+      type_line(sim, n, "exit");
+      type_line(sim, n, "router ospf 1");
+      type_line(sim, n, "network " + link_address(n, 0) + " 0.0.0.255 area 0");
+      type_line(sim, n, "network " + link_address(previous, 0) + " 0.0.0.255 area 0");
+    }
+    type_line(sim, n, "end");
+  }
+  return ring;
+}
+
+long long peak_memory_kb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+void BM_RingLinkTimers(benchmark::State& state) {
+  const long long span = state.range(0) * kHour;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto ring = make_ring(false);
+    state.ResumeTiming();
+    ring->sim->scheduler.advance(span);
+    benchmark::DoNotOptimize(ring->sim->sim_clock);
+  }
+  state.counters["peak_MB"] = static_cast<double>(peak_memory_kb()) / 1024.0;
+  state.SetLabel(std::to_string(state.range(0)) + " simulated hour(s), layer 2 + CDP");
+}
+BENCHMARK(BM_RingLinkTimers)->Arg(1)->Arg(24)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Simulated seconds until no router's routing table changed for a minute.
+long long converge(zorva::Simulation& sim) {
+  long long last_change = 0, now = 0;
+  int last_total = -1;
+  while (now - last_change < 60 && now < 3600) {
+    sim.scheduler.advance(5000);
+    now += 5;
+    int total = 0;
+    for (int n = 1; n <= kRouters; ++n) total += sim.router(n)->record.route_count;
+    if (total != last_total) last_change = now, last_total = total;
+  }
+  return last_change;
+}
+
+void BM_RingRoutingDayAfterConvergence(benchmark::State& state) {
+  long long converged_at = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto ring = make_ring(true);
+    converged_at = converge(*ring->sim);
+    state.ResumeTiming();
+    ring->sim->scheduler.advance(24 * kHour);
+    benchmark::DoNotOptimize(ring->sim->sim_clock);
+  }
+  state.counters["converged_s"] = static_cast<double>(converged_at);
+  state.counters["peak_MB"] = static_cast<double>(peak_memory_kb()) / 1024.0;
+}
+BENCHMARK(BM_RingRoutingDayAfterConvergence)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_PingAcross25Hops(benchmark::State& state) {
+  auto ring = make_ring(true);
+  zorva::Simulation& sim = *ring->sim;
+  converge(sim);
+  zorva::Router& first = *sim.router(1);
+  zorva::PacketRecord request;
+  request.protocol = "IP";
+  request.payload = "PING-REQUEST";
+  request.dst_ip = link_address(26, 1);  // Serial0 of router 26, 25 links away either way round
+  request.ttl = 255;
+  for (auto _ : state) {
+    first.record.output_buffer.clear();
+    sim.network.ip_route_packet(first, request);
+    benchmark::DoNotOptimize(first.record.output_buffer);
+  }
+  state.SetLabel(first.record.output_buffer == "!!!!!" ? "reply received" : "no reply");
+}
+BENCHMARK(BM_PingAcross25Hops)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
