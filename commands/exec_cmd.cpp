@@ -1,5 +1,5 @@
 // The dispatch table from a command's first word to its handler, and the few handlers that only
-// hand work on: ip, show, clear, ping, boot.
+// hand work on: ip, show, clear, ping, boot. Global commands typed in a sub-mode leave it first.
 #include "commands/exec_cmd.h"
 
 #include <algorithm>
@@ -112,9 +112,22 @@ Handler handler_for(std::string_view first_word) {
   return it == kRoutes.end() ? nullptr : it->handler;
 }
 
+// Global configuration commands that the interface, router and line modes take as well. As on a
+// real router, one typed there leaves the sub-mode: `hostname` or `ip route` returns to global
+// configuration. `interface`, `router` and `line` go straight on to their own mode when what they
+// name exists, and leave the router where it was when it does not.
+bool returns_to_global(const CommandContext& cmd) {
+  static constexpr std::array<std::string_view, 4> kGlobalWords = {"banner", "enable", "hostname",
+                                                                   "username"};
+  const std::string first = full_word(cmd.pc, 1);
+  if (first == "ip") return full_word(cmd.pc, 2) == "route";
+  return std::find(kGlobalWords.begin(), kGlobalWords.end(), first) != kGlobalWords.end();
+}
+
 }  // namespace
 
 void exec_cmd(CommandContext& cmd) {
+  if (cmd.router.mode > kModeGlobal && returns_to_global(cmd)) set_mode(cmd, kModeGlobal);
   if (Handler handler = handler_for(full_word(cmd.pc, 1))) handler(cmd);
   for (int i = 1; i <= 6; ++i) cmd.pc.FullWords[i].clear();
 }

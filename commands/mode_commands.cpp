@@ -40,8 +40,9 @@ void logout_command(CommandContext& cmd) {
   if (cmd.router.mode == kModePrivileged) set_mode(cmd, kModeUser);
 }
 
+// From global configuration or any of its sub-modes.
 void line_command(CommandContext& cmd) {
-  if (cmd.router.mode != kModeGlobal) return;
+  if (cmd.router.mode < kModeGlobal) return;
   const std::string line = full_word(cmd.pc, 2);
   if (line == "console") {
     set_mode(cmd, kModeConsole);

@@ -3,7 +3,9 @@
 // of level d-1, ... level 1, whose `ref` is among the wanted modes of the device "router". Typed
 // words are bound as LIKE patterns with their wildcards escaped; each distinct statement is
 // prepared once per connection; each answer is remembered, since the file never changes while
-// the program runs.
+// the program runs. Counts and listings go by word, not by row: the `show` of user mode and the
+// `show` of privileged mode (which adds the configuration reports) are one word in privileged
+// mode, and the words under both are offered together.
 #include "parser/command_database.h"
 
 #include <sqlite3.h>
@@ -83,7 +85,7 @@ std::string statement_sql(Query q, int d, size_t mode_count) {
   const std::string next = "cmd" + std::to_string(d + 1);
   switch (q) {
     case Query::Count:
-      return "SELECT count(ID) AS tot1 FROM " + table +
+      return "SELECT count(DISTINCT command) AS tot1 FROM " + table +
              " WHERE command LIKE ? ESCAPE '\\' AND ref IN (" + parents_sql(d - 1, mode_count) +
              ")";
     case Query::CommandText:
@@ -92,10 +94,10 @@ std::string statement_sql(Query q, int d, size_t mode_count) {
              ") ORDER BY ID";
     case Query::HelpQuestion:
       return "SELECT command FROM " + table + " WHERE command LIKE ? ESCAPE '\\' AND ref IN (" +
-             parents_sql(d - 1, mode_count) + ") ORDER BY ID";
+             parents_sql(d - 1, mode_count) + ") GROUP BY command ORDER BY min(ID)";
     case Query::HelpSpaceQuestion:
       return "SELECT command, help FROM " + next + " WHERE ref IN (" + parents_sql(d, mode_count) +
-             ") ORDER BY command, ID";
+             ") GROUP BY command, help ORDER BY command, min(ID)";
     case Query::IsComplete:
       return "SELECT count(ID) AS tot1 FROM " + next + " WHERE command = '<cr>' AND ref IN (" +
              parents_sql(d, mode_count) + ")";

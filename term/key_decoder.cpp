@@ -54,6 +54,8 @@ std::optional<KeyEvent> tilde_key(std::string_view params) {
   if (n >= 11 && n <= 15) return KeyEvent::function(n - 10);  // F1..F5
   if (n >= 17 && n <= 21) return KeyEvent::function(n - 11);  // F6..F10
   if (n == 23 || n == 24) return KeyEvent::function(n - 12);  // F11, F12
+  if (n == 5) return KeyEvent::of(KeyEvent::Kind::PageUp);    // Shift+PageUp too: ESC [ 5 ; 2 ~
+  if (n == 6) return KeyEvent::of(KeyEvent::Kind::PageDown);
   if (n == 1 || n == 7) return KeyEvent::code(kCtrlA);
   if (n == 4 || n == 8) return KeyEvent::code(kCtrlE);
   return std::nullopt;
@@ -123,8 +125,9 @@ void KeyDecoder::sequence_byte(unsigned char b, std::vector<KeyEvent>& out) {
   sequence_ += static_cast<char>(b);
   if (sequence_.size() == 2) {
     if (b == '[' || b == 'O') return;
-    if (b >= '1' && b <= '9') {  // Alt+digit
-      const KeyEvent key = KeyEvent::function(b - '0');
+    if (b >= '0' && b <= '9') {  // Alt+digit; Alt+0 asks for a router number
+      const KeyEvent key =
+          b == '0' ? KeyEvent::of(KeyEvent::Kind::PickRouter) : KeyEvent::function(b - '0');
       finish(&key, out);
     } else {
       finish(nullptr, out);  // Alt with any other key is not used

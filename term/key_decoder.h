@@ -1,5 +1,6 @@
 // Turns the bytes a terminal sends for key presses into key events for the router consoles:
-// character codes for the console's key handler, or a router number for the F-keys and Alt+digit.
+// character codes for the console's key handler, a router number for the F-keys and Alt+digit, and
+// the face's own keys (Alt+0, PageUp, PageDown).
 // Escape sequences may arrive split across reads; the decoder keeps the unfinished part.
 #pragma once
 
@@ -12,12 +13,15 @@
 namespace zorva {
 
 struct KeyEvent {
-  enum class Kind { Code, Function };
-  Kind kind = Kind::Code;  // Code: a character code for the console; Function: F1..F12
-  int value = 0;           // the character code, or the function key's number 1..12
+  // Code: a character code for the console; Function: F1..F12 or Alt+1..9; PickRouter: Alt+0,
+  // which asks for a router number; PageUp and PageDown (with or without Shift): the transcript.
+  enum class Kind { Code, Function, PickRouter, PageUp, PageDown };
+  Kind kind = Kind::Code;
+  int value = 0;  // the character code, or the function key's number 1..12
 
   static KeyEvent code(int c) { return {Kind::Code, c}; }
   static KeyEvent function(int n) { return {Kind::Function, n}; }
+  static KeyEvent of(Kind k) { return {k, 0}; }
   bool operator==(const KeyEvent&) const = default;
 };
 

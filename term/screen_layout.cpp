@@ -1,5 +1,5 @@
-// Screen layout: cells, wrapping, the transcript's tail, the input line's horizontal scroll and
-// the title bar.
+// Screen layout: cells, wrapping, the transcript's tail, the input line's horizontal scroll or a
+// wrapped question, and the help line.
 #include "term/screen_layout.h"
 
 #include <algorithm>
@@ -132,13 +132,6 @@ InputView input_view(std::string_view input, int caret, int cols) {
   return view;
 }
 
-std::string title_text(int router, int count, bool utf8) {
-  const std::string dash = utf8 ? " \u2014 " : " - ";
-  if (count < 1) return "Zorva" + dash + "no routers loaded" + dash + "Ctrl+Q quits";
-  return "Router " + std::to_string(router) + " of " + std::to_string(count) + dash +
-         "F1..F12 or Alt+1..9 switch routers" + dash + "Ctrl+Q quits";
-}
-
 std::string fit_to_width(std::string_view text, int cols) {
   const std::vector<Cell> cells = cells_of(text);
   std::string out;
@@ -152,23 +145,68 @@ std::string fit_to_width(std::string_view text, int cols) {
   return out;
 }
 
-Frame layout_screen(std::string_view title, std::string_view transcript, std::string_view input,
-                    int caret, ScreenSize size) {
+namespace {
+
+int cell_count(std::string_view text) {
+  return static_cast<int>(cells_of(text).size());
+}
+
+// The rows of the input: a question wrapped, or the input line scrolled to its caret.
+void lay_out_input(const ScreenContent& c, int cols, int max_rows, Frame& frame,
+                   std::vector<std::string>& rows) {
+  if (c.wrap_input) {
+    rows = wrap_line(c.input, cols);
+    if (static_cast<int>(rows.size()) > max_rows)
+      rows.erase(rows.begin(), rows.end() - max_rows);  // the keys to press are at the end
+    frame.cursor_col = std::min(cell_count(rows.back()), cols - 1);
+    return;
+  }
+  InputView view = input_view(c.input, c.caret, cols);
+  rows = {std::move(view.text)};
+  frame.cursor_col = view.caret_column;
+}
+
+// The transcript rows that fit in `body_rows` when scrolled back by `scroll` rows; `scroll` is
+// lowered to what the transcript holds.
+std::vector<std::string> transcript_rows(std::string_view transcript, int body_rows, int cols,
+                                         int& scroll) {
+  if (!transcript.empty() && transcript.back() == '\n') transcript.remove_suffix(1);
+  scroll = std::max(scroll, 0);
+  std::vector<std::string> tail = transcript_tail(transcript, body_rows + scroll, cols);
+  const int have = static_cast<int>(tail.size());
+  scroll = std::min(scroll, std::max(have - body_rows, 0));
+  const int end = have - scroll;
+  const int begin = std::max(end - body_rows, 0);
+  std::vector<std::string> rows(tail.begin() + begin, tail.begin() + end);
+  rows.resize(static_cast<std::size_t>(body_rows));
+  return rows;
+}
+
+}  // namespace
+
+Frame layout_screen(const ScreenContent& content, ScreenSize size) {
   const int rows = std::max(size.rows, 1);
   const int cols = std::max(size.cols, 1);
   Frame frame;
-  if (rows >= 2) {
-    frame.title_row = 0;
-    frame.lines.push_back(fit_to_width(title, cols));
-  }
-  const int body_rows = std::max(rows - 2, 0);
-  std::vector<std::string> body = transcript_tail(transcript, body_rows, cols);
-  body.resize(static_cast<std::size_t>(body_rows));
-  for (std::string& row : body) frame.lines.push_back(std::move(row));
-  InputView view = input_view(input, caret, cols);
-  frame.lines.push_back(std::move(view.text));
+  std::vector<std::string> input_rows;
+  lay_out_input(content, cols, rows, frame, input_rows);
+  const int body_rows = rows - static_cast<int>(input_rows.size());
+  frame.scroll_back = content.scroll_back;
+  frame.lines = transcript_rows(content.transcript, body_rows, cols, frame.scroll_back);
+  for (std::string& row : input_rows) frame.lines.push_back(std::move(row));
   frame.cursor_row = rows - 1;
-  frame.cursor_col = view.caret_column;
+
+  if (!content.wrap_input) {
+    const int used = cell_count(frame.lines.back());
+    for (const std::string& text : content.status) {
+      const int width = cell_count(text);
+      if (used + 2 + width > cols) continue;
+      frame.status_row = rows - 1;
+      frame.status_col = cols - width;
+      frame.status = text;
+      break;
+    }
+  }
   return frame;
 }
 

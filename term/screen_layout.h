@@ -1,6 +1,7 @@
-// What the terminal screen shows, worked out as text: the title bar, the tail of the active
-// router's transcript wrapped at the screen width, and the input line scrolled so that its caret is
-// visible. Pure functions of the console's state and the screen size; drawing is elsewhere.
+// What the terminal screen shows, worked out as text: the active router's transcript wrapped at the
+// screen width (its tail, or further back while the user scrolls), the input line scrolled so that
+// its caret is visible, and the help line beside it. Pure functions of the console's state and
+// the screen size; drawing is elsewhere.
 #pragma once
 
 #include <cstddef>
@@ -43,23 +44,36 @@ struct InputView {
 // from the line's start while the caret fits, otherwise with the caret in the last column.
 InputView input_view(std::string_view input, int caret, int cols);
 
-// The title bar text for router `router` of `count`; `utf8` chooses an em dash or a hyphen.
-std::string title_text(int router, int count, bool utf8);
-
 // `text` cut or padded with blanks to exactly `cols` cells.
 std::string fit_to_width(std::string_view text, int cols);
+
+// What the screen shows, before it is laid out.
+struct ScreenContent {
+  std::string_view transcript;      // the active console's transcript, lines ending with LF (CR LF)
+  std::string_view input;           // the input line, or a question waiting for its answer
+  int caret = 0;                    // the caret as a byte offset in `input`
+  bool wrap_input = false;          // a question: wrapped over as many rows as it needs
+  int scroll_back = 0;              // screen rows the transcript is scrolled back from its end
+  std::vector<std::string> status;  // help line texts, longest first: the first that fits is shown
+};
 
 // The whole screen, one string per row.
 struct Frame {
   std::vector<std::string> lines;  // every row of the screen, top to bottom
-  int title_row = -1;              // the row drawn as the title bar, or -1 when there is none
+  int status_row = -1;             // the row that ends with the help line, or -1 for none
+  int status_col = 0;              // its first column (drawn in reverse video)
+  std::string status;              // the help line shown
   int cursor_row = 0;              // where the caret is shown (0-based)
   int cursor_col = 0;
+  int scroll_back = 0;  // rows scrolled back, at most as far as the transcript goes
 };
 
-// Lays the screen out: the title bar on the first row (when there are two rows or more), the input
-// line on the last, the tail of the transcript between them, top-aligned while it is short.
-Frame layout_screen(std::string_view title, std::string_view transcript, std::string_view input,
-                    int caret, ScreenSize size);
+// Lays the screen out. The input rows are at the bottom: one row scrolled sideways to keep the
+// caret in view, or a question wrapped at the width. The transcript fills the rows above them,
+// top-aligned while it is short; its line break at the very end starts no row of its own, since
+// the input line is the line that follows it. So on 24 rows the 23 lines of a "--MORE--" page
+// and the input line all show. The help line takes the right end of the last input row when the
+// input leaves room for it.
+Frame layout_screen(const ScreenContent& content, ScreenSize size);
 
 }  // namespace zorva

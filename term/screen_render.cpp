@@ -22,13 +22,13 @@ std::string render_frame(const Frame& frame) {
     move_to(out, static_cast<int>(row), 0);
     // Cleared before it is written, so that a full-width row keeps its last character.
     out += "\x1b[2K";
-    if (static_cast<int>(row) == frame.title_row) {
-      out += "\x1b[7m";
-      out += frame.lines[row];
-      out += "\x1b[0m";
-    } else {
-      out += frame.lines[row];
-    }
+    out += frame.lines[row];
+  }
+  if (frame.status_row >= 0 && !frame.status.empty()) {
+    move_to(out, frame.status_row, frame.status_col);
+    out += "\x1b[7m";
+    out += frame.status;
+    out += "\x1b[0m";
   }
   move_to(out, frame.cursor_row, frame.cursor_col);
   out += "\x1b[?25h";

@@ -14,8 +14,8 @@ inline constexpr std::string_view kEnterScreen = "\x1b[?1049h\x1b[?7l\x1b[0m\x1b
 // Attributes reset, wrapping and the cursor back on, normal screen restored.
 inline constexpr std::string_view kLeaveScreen = "\x1b[0m\x1b[?7h\x1b[?25h\x1b[?1049l";
 
-// Every row cleared and written from its first column (the title bar in reverse video), then the
-// cursor shown at the caret. The cursor is hidden while the rows are written.
+// Every row cleared and written from its first column, then the help line in reverse video at its
+// place, then the cursor shown at the caret. The cursor is hidden while the rows are written.
 std::string render_frame(const Frame& frame);
 
 }  // namespace zorva

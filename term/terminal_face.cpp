@@ -20,6 +20,7 @@
 #include "term/posix_terminal.h"
 #include "term/program_launcher.h"
 #include "term/screen_render.h"
+#include "term/status_line.h"
 
 namespace zorva {
 
@@ -63,7 +64,9 @@ class TerminalFace::ConsoleWatch : public ConsoleView {
 const char* terminal_face_help() {
   return "Keys of the interactive screen:\n"
          "  F1..F12, Alt+1..Alt+9   show the console of router 1..12 (1..9)\n"
-         "  Ctrl+Q                  quit\n"
+         "  Ctrl+G or Alt+0         ask for a router number and show that router's console\n"
+         "  PageUp, PageDown        scroll the transcript back and forth (Shift too)\n"
+         "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no)\n"
          "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
          "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
          "  A question from the router is shown on the input line: answer with y, n or c\n"
@@ -102,6 +105,8 @@ void TerminalFace::start(const ScriptOptions& options) {
 
 bool TerminalFace::turn() {
   if (quit_) return false;
+  if (quit_asked_) ask_to_quit();
+  if (quit_) return false;
   if (io_.take_resize()) {
     dirty_ = true;
     clear_screen_ = true;
@@ -128,16 +133,29 @@ Frame TerminalFace::current_frame() {
   const int active = sim_ ? sim_->active_router : 0;
   const int count = sim_ ? sim_->router_count : 0;
   const std::string_view transcript = r ? std::string_view(r->console.transcript()) : "";
-  std::string_view input;
-  int caret = 0;
+  ScreenContent content;
+  content.transcript = transcript;
+  std::string picker_prompt;
   if (!question_.empty()) {
-    input = question_;
-    caret = static_cast<int>(question_.size());
+    content.input = question_;
+    content.wrap_input = true;
+  } else if (picker_.is_open()) {
+    picker_prompt = picker_.prompt();
+    content.input = picker_prompt;
+    content.caret = static_cast<int>(picker_prompt.size());
   } else if (r) {
-    input = r->console.input_text();
-    caret = r->console.input_caret();
+    content.input = r->console.input_text();
+    content.caret = r->console.input_caret();
   }
-  return layout_screen(title_text(active, count, utf8_), transcript, input, caret, io_.size());
+  content.scroll_back = scroll_back_;
+  content.status = status_texts(active, count, scroll_back_, utf8_);
+  Frame frame = layout_screen(content, io_.size());
+  if (frame.scroll_back != scroll_back_) {  // scrolled past the start: the help line says so
+    scroll_back_ = frame.scroll_back;
+    content.status = status_texts(active, count, scroll_back_, utf8_);
+    frame = layout_screen(content, io_.size());
+  }
+  return frame;
 }
 
 void TerminalFace::watch_consoles() {
@@ -170,13 +188,38 @@ void TerminalFace::handle_keys() {
 }
 
 void TerminalFace::dispatch(const KeyEvent& key) {
-  if (key.kind == KeyEvent::Kind::Function) {
+  if (key == KeyEvent::code(kQuitKey)) {
+    ask_to_quit();
+  } else if (key.kind == KeyEvent::Kind::PageUp) {
+    scroll(1);
+  } else if (key.kind == KeyEvent::Kind::PageDown) {
+    scroll(-1);
+  } else if (picker_.is_open()) {
+    if (const std::optional<int> n = picker_.key(key)) sim_->function_key(*n);
+    dirty_ = true;
+  } else if (key.kind == KeyEvent::Kind::PickRouter || key == KeyEvent::code(kPickRouterKey)) {
+    picker_.open(sim_->number_of_routers);
+    dirty_ = true;
+  } else if (key.kind == KeyEvent::Kind::Function) {
     sim_->function_key(key.value);
-  } else if (key.value == kQuitKey) {
-    quit_ = true;
-  } else {
+  } else if (key.kind == KeyEvent::Kind::Code) {
+    scroll_back_ = 0;  // typing shows the end of the transcript again
+    dirty_ = true;
     sim_->console_key(key.value);
   }
+}
+
+// Every way out asks first, as the desktop's File, Exit does.
+void TerminalFace::ask_to_quit() {
+  quit_asked_ = false;
+  if (message_box("Exit", "Are you sure?", Buttons::OkCancel) == Answer::Ok) quit_ = true;
+}
+
+// By a screen's worth of transcript rows less one, so that one row stays in view.
+void TerminalFace::scroll(int pages) {
+  const int step = std::max(io_.size().rows - 2, 1);
+  scroll_back_ = std::max(scroll_back_ + pages * step, 0);
+  dirty_ = true;
 }
 
 int TerminalFace::read_keys(int timeout_ms) {
@@ -232,7 +275,8 @@ Answer TerminalFace::message_box(std::string_view title, std::string_view text, 
       const KeyEvent key = keys_.front();
       keys_.pop_front();
       if (key == KeyEvent::code(kQuitKey)) {
-        quit_ = true;
+        if (title == "Exit") continue;  // the question is already the one Ctrl+Q asks
+        quit_asked_ = true;             // this question is given up, then the quit one is asked
         answer = box_default_answer(buttons);
       } else {
         answer = box_answer(buttons, key);
@@ -276,6 +320,7 @@ bool TerminalFace::launch(const std::string& target) {
 }
 
 void TerminalFace::activate_router(int) {
+  scroll_back_ = 0;
   dirty_ = true;
 }
 

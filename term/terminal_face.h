@@ -1,9 +1,11 @@
 // The interactive terminal face: one screen showing the active router's transcript above its input
 // line, keys passed to the core, real time driving the simulated clock.
 //
-// Keys: see terminal_face_help(). Ctrl+Q quits (with flow control off in raw mode it is free; the
-// console gives code 17 no meaning). Message boxes are asked on the input line and answered with
-// the keys shown there; the simulated clock stands still while a question waits.
+// Keys: see terminal_face_help(). Ctrl+Q asks whether to quit, as the desktop's File, Exit does
+// (with flow control off in raw mode the key is free; the console gives code 17 no meaning).
+// Ctrl+G or Alt+0 asks for a router number; PageUp and PageDown scroll the transcript. Message
+// boxes are asked on the input line, wrapped at the width, and answered with the keys shown there;
+// the simulated clock stands still while a question waits.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +18,7 @@
 #include "base/host.h"
 #include "script/script_runner.h"
 #include "term/key_decoder.h"
+#include "term/router_picker.h"
 #include "term/screen_layout.h"
 #include "term/terminal_io.h"
 
@@ -29,12 +32,13 @@ int run_terminal_face(const ScriptOptions& options);
 // The keys of the terminal face, for --help.
 const char* terminal_face_help();
 
-inline constexpr int kQuitKey = 17;  // Ctrl+Q
+inline constexpr int kQuitKey = 17;       // Ctrl+Q
+inline constexpr int kPickRouterKey = 7;  // Ctrl+G
 
 class TerminalFace : public Host {
  public:
   // `screen`: draw the screen (a terminal); otherwise keys are read from a stream until it ends and
-  // the active router's transcript is printed then. `utf8` chooses the title bar's dashes.
+  // the active router's transcript is printed then. `utf8` chooses the help line's separators.
   TerminalFace(TerminalIo& io, bool screen, std::uint32_t seed, bool utf8 = true);
   ~TerminalFace() override;
 
@@ -65,6 +69,8 @@ class TerminalFace : public Host {
   void advance_clock();
   void handle_keys();
   void dispatch(const KeyEvent& key);
+  void ask_to_quit();
+  void scroll(int pages);
   int read_keys(int timeout_ms);  // bytes read, 0 for none, -1 at the end of input
   void draw_if_due();
   void draw();
@@ -79,7 +85,10 @@ class TerminalFace : public Host {
   std::vector<std::unique_ptr<ConsoleWatch>> watches_;  // one per router console
   std::unique_ptr<Simulation> sim_;                     // the network, made by start()
   std::string question_;         // the message box shown on the input line, if any
-  bool quit_ = false;            // the user asked to leave, or the input ended
+  RouterPicker picker_;          // the router number question
+  int scroll_back_ = 0;          // transcript rows scrolled back from its end
+  bool quit_ = false;            // the user confirmed leaving, or the input ended
+  bool quit_asked_ = false;      // Ctrl+Q came while another question waited: ask next turn
   bool input_ended_ = false;     // standard input reached its end
   bool clear_screen_ = false;    // the window size changed: clear before the next frame
   bool dirty_ = true;            // the screen needs drawing

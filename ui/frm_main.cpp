@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -128,11 +129,15 @@ void frmMain::start_up() {
   arrange(Tiling::Vertical);
   if (QMdiSubWindow* first = router_window(1)) first->showNormal();
   hide_router_buttons();
+  add_routers_past_function_keys();
   open_lab_navigator_at_startup();
   if (splash) splash->close();
   status_timer_.start(500);
+  connect(qApp, &QApplication::focusChanged, this, &frmMain::update_status);
   update_status();
   if (options_.show_tips && frmTip::wanted_at_startup()) show_tip();
+  // Once the windows are shown (and the tip, if any, has been closed), keys go to Router 1.
+  QTimer::singleShot(0, this, [this] { type_into_console(1); });
 }
 
 void frmMain::create_consoles() {
@@ -166,21 +171,39 @@ void frmMain::hide_router_buttons() {
   }
 }
 
+// F1..F12 reach the first twelve routers; the Routers menu lists the others too.
+void frmMain::add_routers_past_function_keys() {
+  for (int n = kFunctionKeys + 1; n <= sim().number_of_routers; ++n) {
+    const QString name = QStringLiteral("mnuRouter%1").arg(n);
+    if (commands_.contains(name)) continue;
+    QAction* a = add_command(name, tr("Router %1").arg(n), nullptr);
+    a->setIcon(router_icon(n));
+    connect(a, &QAction::triggered, this, [this, n] { session_->function_key(n); });
+    routers_menu_->addAction(a);
+  }
+}
+
+// The lab stands beside the consoles, but the keyboard belongs to Router 1's console.
 void frmMain::open_lab_navigator_at_startup() {
   lab_navigator_ = new frmBrowser(host(), latin1_text(sim().app_path));
   QMdiSubWindow* w = add_browser(lab_navigator_);
   lab_navigator_->navigate(app_page(kLabIndexPage));
-  if (QMdiSubWindow* first = router_window(1)) {
-    mdi_->setActiveSubWindow(first);
-    document(1)->txtin()->setFocus();
-  }
-  // The lab stands beside the consoles: the right half of the frame, full height.
+  // The right half of the frame, full height.
   const QRect area = mdi_->viewport()->rect();
   const int width = std::max(area.width() * 11 / 20, std::min(area.width(), 480));
   w->setGeometry(area.right() - width + 1, 0, width, area.height());
   w->show();
+  type_into_console(1);
+  w->raise();  // still in front where it overlaps a console, without taking the keyboard
+}
+
+// Makes router n's console the active window with the keyboard focus, keeping its placement.
+void frmMain::type_into_console(int n) {
+  QMdiSubWindow* w = router_window(n);
+  if (!w) return;
   mdi_->setActiveSubWindow(w);
-  lab_navigator_->page()->setFocus();
+  document(n)->txtin()->setFocus();
+  update_status();
 }
 
 void frmMain::restore_placement() {
@@ -206,7 +229,12 @@ void frmMain::restore_placement() {
   move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+// Every way out (File, Exit, the window's close button, Alt+F4) asks the same question.
 void frmMain::closeEvent(QCloseEvent* e) {
+  if (host().message_box("Exit", "Are you sure?", Buttons::OkCancel) != Answer::Ok) {
+    e->ignore();
+    return;
+  }
   if (!isMinimized()) {
     const QRect frame = frameGeometry();
     write_placement({frame.left(), frame.top(), width(), height()});
@@ -308,9 +336,9 @@ void frmMain::build_menus() {
   labs->addSeparator();
   labs->addAction(command("mnuCreateTopology"));
 
-  QMenu* routers = menuBar()->addMenu(tr("&Routers"));
+  routers_menu_ = menuBar()->addMenu(tr("&Routers"));
   for (int n = 1; n <= kFunctionKeys; ++n)
-    routers->addAction(command(QStringLiteral("mnuRouter%1").arg(n)));
+    routers_menu_->addAction(command(QStringLiteral("mnuRouter%1").arg(n)));
 
   window_menu_ = menuBar()->addMenu(tr("&Window"));
   connect(window_menu_, &QMenu::aboutToShow, this, &frmMain::fill_window_menu);
@@ -381,6 +409,7 @@ void frmMain::build_toolbar() {
 
 void frmMain::build_status_bar() {
   status_router_ = new QLabel(this);
+  status_router_->setObjectName(QStringLiteral("statusRouter"));
   status_clock_ = new QLabel(this);
   statusBar()->addWidget(status_router_, 1);
   statusBar()->addPermanentWidget(status_clock_);
@@ -388,12 +417,23 @@ void frmMain::build_status_bar() {
   connect(&status_timer_, &QTimer::timeout, this, &frmMain::update_status);
 }
 
+// Whether this window's keyboard focus is in a router's console.
+bool frmMain::typing_into_console() const {
+  for (QWidget* w = focusWidget(); w; w = w->parentWidget())
+    if (qobject_cast<frmDocument*>(w)) return true;
+  return false;
+}
+
 void frmMain::update_status() {
   const Simulation& s = session_->sim();
-  if (s.number_of_routers > 0) {
-    status_router_->setText(tr("Typing into Router %1 of %2 - F1 to F12 switch routers")
-                                .arg(s.active_router)
-                                .arg(s.number_of_routers));
+  if (s.number_of_routers > 0 && typing_into_console()) {
+    status_router_->setText(
+        tr("Typing into Router %1 of %2 - F1 to F12 or the Routers menu switch routers")
+            .arg(s.active_router)
+            .arg(s.number_of_routers));
+  } else if (s.number_of_routers > 0) {
+    status_router_->setText(
+        tr("Not typing into a router - click a console, press F1 to F12 or use the Routers menu"));
   } else {
     status_router_->setText(tr("No routers: the topology file has none"));
   }
@@ -618,8 +658,9 @@ void frmMain::create_topology() {
   launch_drawing_program(host(), sim().app_path);
 }
 
+// close() asks "Are you sure?" (closeEvent), as every other way out does.
 void frmMain::file_exit() {
-  if (host().message_box("Exit", "Are you sure?", Buttons::OkCancel) == Answer::Ok) close();
+  close();
 }
 
 // ---- File and Edit on the active console ------------------------------------------------------

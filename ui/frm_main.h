@@ -102,6 +102,9 @@ class frmMain : public QMainWindow {
                        const QKeySequence& shortcut = {});
   void create_consoles();
   void hide_router_buttons();
+  void add_routers_past_function_keys();
+  void type_into_console(int n);
+  bool typing_into_console() const;
   void open_lab_navigator_at_startup();
   void restore_placement();
   void show_browser(QMdiSubWindow* w, bool maximise);
@@ -124,6 +127,7 @@ class frmMain : public QMainWindow {
   QHash<QString, QAction*> buttons_;   // toolbar buttons by key ("Router1", "LabNavigator", ...)
   QHash<QString, QAction*> commands_;  // menu commands by name ("mnuFileExit", ...)
   QMenu* window_menu_ = nullptr;       // Window, with the list of open windows
+  QMenu* routers_menu_ = nullptr;      // Routers: every router of the topology
   QLabel* status_router_ = nullptr;    // which console is active
   QLabel* status_clock_ = nullptr;     // the simulated clock
   QTimer status_timer_;                // refreshes the status bar

@@ -42,7 +42,26 @@ TEST_F(ExecCmd, ModeTransitionsTheTranscriptsDoNotShow) {
       {kModeGlobal, "enable", {"enable"}, kModePrivileged, "#"},
       {kModeVty, "disable", {"disable"}, kModeUser, ">"},
       {kModeAux, "exit", {"exit"}, kModeGlobal, "(config)#"},
-      {kModeSerial, "line vty 0 4", {"line", "vty"}, kModeSerial, "(config-if)#"},
+      // Global commands typed in a sub-mode: the line, interface or router mode they name, or
+      // back to global configuration.
+      {kModeSerial, "line vty 0 4", {"line", "vty"}, kModeVty, "(config-line)#"},
+      {kModeConsole, "line aux 0", {"line", "aux"}, kModeAux, "(config-line)#"},
+      {kModeRip, "hostname R1", {"hostname"}, kModeGlobal, "(config)#"},
+      {kModeEthernet,
+       "ip route 10.0.0.0 255.0.0.0 1.1.1.1",
+       {"ip", "route"},
+       kModeGlobal,
+       "(config)#"},
+      {kModeEthernet,
+       "ip address 10.0.0.1 255.0.0.0",
+       {"ip", "address"},
+       kModeEthernet,
+       "(config-if)#"},
+      {kModeVty, "username bob password x", {"username"}, kModeGlobal, "(config)#"},
+      {kModeSerial, "enable secret x", {"enable", "secret"}, kModeGlobal, "(config)#"},
+      {kModeOspf, "router rip", {"router", "rip"}, kModeRip, "(config-router)#"},
+      {kModeEthernet, "interface s0", {"interface"}, kModeSerial, "(config-if)#"},
+      {kModeEthernet, "interface x9", {"interface"}, kModeEthernet, "(config-if)#"},
   };
   for (const Transition& t : cases) {
     run(t.line, t.full_words, t.from);

@@ -2,9 +2,9 @@
 # The three forms of "?", the messages for unknown, ambiguous and incomplete commands, and Tab.
 # "?" on an empty line lists the first words of the mode.
 key ?
-# "?" after a blank lists what may follow (a full screen here: q drops the rest).
+# "?" after a blank lists what may follow: the reports of user mode, which leave out the
+# configuration reports of privileged mode.
 type show ?
-key q
 key Enter
 # "?" right after a word lists its completions on one line; after an unknown second word, nothing.
 type sh?
@@ -12,13 +12,16 @@ type  xyz?
 key Enter
 # However many blanks come before "?", exactly one is left.
 type show    ?
-key q
 key Enter
 type frobnicate?
 key Enter
 line enable
 line s
 type s?
+key Enter
+# In privileged mode "show" is one word, offered once, and lists the configuration reports too.
+type show ?
+key Space
 key Enter
 line configure
 # Tab completes each known word (the first stays as typed) and drops what follows an unknown one.

@@ -18,6 +18,9 @@ KeyEvent C(int c) {
 KeyEvent F(int n) {
   return KeyEvent::function(n);
 }
+KeyEvent K(KeyEvent::Kind kind) {
+  return KeyEvent::of(kind);
+}
 
 struct Row {
   const char* name;   // what the row proves
@@ -69,7 +72,12 @@ const Row kRows[] = {
      "\x1b[[A\x1b[[B\x1b[[C\x1b[[D\x1b[[E",
      {F(1), F(2), F(3), F(4), F(5)}},
     {"alt_digits", "\0331\0335\0339", {F(1), F(5), F(9)}},  // \033 is ESC before a digit
-    {"alt_zero_and_alt_letter_dropped", "\0330\033qx", {C('x')}},
+    {"alt_zero_asks_for_a_router", "\0330", {K(KeyEvent::Kind::PickRouter)}},
+    {"alt_letter_dropped", "\033qx", {C('x')}},
+    {"page_keys_plain_and_with_shift",
+     "\x1b[5~\x1b[6~\x1b[5;2~\x1b[6;2~",
+     {K(KeyEvent::Kind::PageUp), K(KeyEvent::Kind::PageDown), K(KeyEvent::Kind::PageUp),
+      K(KeyEvent::Kind::PageDown)}},
     {"unknown_sequences_dropped",
      "\x1b[16~\x1b[22~\x1b[25~\x1b[2~\x1b[3~\x1b[5X\x1b[[Z\x1bOzx",
      {C('x')}},

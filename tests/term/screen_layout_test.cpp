@@ -1,5 +1,6 @@
 // Screen layout: cells of a line, wrapping at the width, the tail of a long transcript, the input
-// line's horizontal scroll and caret column, the title bar, and the whole screen for small sizes.
+// line's horizontal scroll and caret column, and the whole screen: the transcript above the input,
+// a full paging page on 80x24, scrolling back, wrapped questions and the help line.
 #include "term/screen_layout.h"
 
 #include <gtest/gtest.h>
@@ -97,33 +98,120 @@ TEST(ScreenInput, ScrollsSoTheCaretIsVisible) {
   }
 }
 
-TEST(ScreenTitle, Utf8TitleUsesEmDashesAndFitCountsCells) {
-  EXPECT_EQ(title_text(1, 1, true),
-            "Router 1 of 1 \u2014 F1..F12 or Alt+1..9 switch routers \u2014 Ctrl+Q quits");
+TEST(ScreenFit, CountsCellsNotBytes) {
   EXPECT_EQ(fit_to_width("abcdef", 4), "abcd");
   EXPECT_EQ(fit_to_width("a\u2014b", 3), "a\u2014b");
   EXPECT_EQ(fit_to_width("abc", 0), "");
 }
 
-TEST(ScreenLayout, TitleOnTopInputAtTheBottomTranscriptBetween) {
+Frame lay_out(std::string_view transcript, std::string_view input, ScreenSize size,
+              int scroll_back = 0) {
+  ScreenContent c;
+  c.transcript = transcript;
+  c.input = input;
+  c.caret = static_cast<int>(input.size());
+  c.scroll_back = scroll_back;
+  return layout_screen(c, size);
+}
+
+// Lines "L1" ... "Ln", each ending with CR LF.
+std::string numbered_lines(int n) {
+  std::string text;
+  for (int i = 1; i <= n; ++i) text += "L" + std::to_string(i) + "\r\n";
+  return text;
+}
+
+TEST(ScreenLayout, InputAtTheBottomTranscriptAboveItWithoutItsLastLineBreak) {
   const struct {
     std::string transcript;
     ScreenSize size;
     Rows lines;
-    int title_row, cursor_row, cursor_col;
   } table[] = {
-      {"a\r\nb\r\nc", {4, 6}, {"T     ", "b", "c", "in"}, 0, 3, 2},
-      {"only", {5, 10}, {"T         ", "only", "", "", "in"}, 0, 4, 2},  // short: top-aligned
-      {"text", {2, 4}, {"T   ", "in"}, 0, 1, 2},
-      {"text", {1, 4}, {"in"}, -1, 0, 2},
-      {"text", {0, -3}, {""}, -1, 0, 0},  // nonsense sizes are one by one
+      {"a\r\nb\r\nc", {3, 6}, {"b", "c", "in"}},
+      {"a\r\nb\r\n", {3, 6}, {"a", "b", "in"}},   // the input line follows the last line break
+      {"a\r\n\r\n", {3, 6}, {"a", "", "in"}},     // a blank line before it stays
+      {"only", {4, 10}, {"only", "", "", "in"}},  // short: top-aligned
+      {"text", {1, 4}, {"in"}},
+      {"text", {0, -3}, {""}},  // nonsense sizes are one by one
   };
   for (const auto& t : table) {
     SCOPED_TRACE(std::to_string(t.size.rows) + "x" + std::to_string(t.size.cols));
-    const Frame f = layout_screen("T", t.transcript, "in", 2, t.size);
+    const Frame f = lay_out(t.transcript, "in", t.size);
     EXPECT_EQ(f.lines, t.lines);
-    EXPECT_EQ((std::vector{f.title_row, f.cursor_row, f.cursor_col}),
-              (std::vector{t.title_row, t.cursor_row, t.cursor_col}));
+    EXPECT_EQ(f.cursor_row, static_cast<int>(t.lines.size()) - 1);
+  }
+}
+
+TEST(ScreenLayout, AMorePageAndTheInputLineFitOnEightyByTwentyFour) {
+  // The console stops after the 24th line break of a report, which starts with a line break of
+  // its own: the echoed command, 23 report lines, then "--MORE--" on the input line.
+  const std::string transcript = "\r\nRouter#show running-config\r\n" + numbered_lines(23);
+  const Frame f = lay_out(transcript, "--MORE--", {24, 80});
+  ASSERT_EQ(f.lines.size(), 24u);
+  EXPECT_EQ(f.lines.front(), "L1");
+  EXPECT_EQ(f.lines[22], "L23");
+  EXPECT_EQ(f.lines.back(), "--MORE--");
+}
+
+TEST(ScreenLayout, ScrollingBackShowsEarlierRowsAndStopsAtTheFirst) {
+  const std::string transcript = numbered_lines(10);
+  const struct {
+    int scroll, shown_scroll;
+    Rows body;
+  } table[] = {
+      {0, 0, {"L8", "L9", "L10"}},  {2, 2, {"L6", "L7", "L8"}},
+      {7, 7, {"L1", "L2", "L3"}},   {100, 7, {"L1", "L2", "L3"}},  // no further than the first line
+      {-5, 0, {"L8", "L9", "L10"}},
+  };
+  for (const auto& t : table) {
+    SCOPED_TRACE(t.scroll);
+    const Frame f = lay_out(transcript, "R>", {4, 10}, t.scroll);
+    EXPECT_EQ(Rows(f.lines.begin(), f.lines.end() - 1), t.body);
+    EXPECT_EQ(f.scroll_back, t.shown_scroll);
+    EXPECT_EQ(f.lines.back(), "R>");
+  }
+  EXPECT_EQ(lay_out("short\r\n", "R>", {4, 10}, 3).scroll_back, 0);
+}
+
+TEST(ScreenLayout, AQuestionIsWrappedAtTheWidthAndEndsWithTheCaret) {
+  const std::string transcript = numbered_lines(5);
+  const std::string long_question = std::string(100, 'q') + " [y]es";
+  ScreenContent c;
+  c.transcript = transcript;
+  c.input = "Reload: Save your changes? [y]es/[n]o";
+  c.wrap_input = true;
+  c.status = {"help"};
+  const Frame f = layout_screen(c, {5, 16});
+  EXPECT_EQ(f.lines, (Rows{"L4", "L5", "Reload: Save you", "r changes? [y]es", "/[n]o"}));
+  EXPECT_EQ(std::pair(f.cursor_row, f.cursor_col), std::pair(4, 5));
+  EXPECT_EQ(f.status_row, -1);  // the question has the row to itself
+
+  c.input = long_question;  // longer than the screen: its end is kept
+  const Frame small = layout_screen(c, {2, 10});
+  EXPECT_EQ(small.lines, (Rows{"qqqqqqqqqq", " [y]es"}));
+}
+
+TEST(ScreenLayout, TheLongestHelpLineThatFitsBesideTheInputTakesTheRowsEnd) {
+  const struct {
+    std::string input;
+    int cols;
+    std::string shown;
+    int col;
+  } table[] = {
+      {"R>", 30, "Router 1 of 3, Ctrl+Q quit", 4},
+      {"R>", 20, "R1/3", 16},
+      {"Router(config)#ip address 1.1.1.1", 36, "", -1},
+  };
+  for (const auto& t : table) {
+    SCOPED_TRACE(t.input + " " + std::to_string(t.cols));
+    ScreenContent c;
+    c.input = t.input;
+    c.caret = static_cast<int>(t.input.size());
+    c.status = {"Router 1 of 3, Ctrl+Q quit", "R1/3"};
+    const Frame f = layout_screen(c, {3, t.cols});
+    EXPECT_EQ(f.status, t.shown);
+    EXPECT_EQ(f.status_col, t.col < 0 ? 0 : t.col);
+    EXPECT_EQ(f.status_row, t.col < 0 ? -1 : 2);
   }
 }
 

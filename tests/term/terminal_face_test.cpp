@@ -1,7 +1,8 @@
 // The terminal face's loop driven by a fake terminal: bytes in, frames out, a fake clock. Proves
-// that keys reach the active console, F-keys switch routers, Ctrl+Q and the end of input stop the
-// loop, real time advances the simulated clock (but not while a question waits), the screen is
-// drawn only when something changed, and a pipe gets the transcript at the end.
+// that keys reach the active console, F-keys and the router number question switch routers,
+// Ctrl+Q asks before it stops the loop (the end of input stops it at once), PageUp scrolls back,
+// questions are wrapped, real time advances the simulated clock (but not while a question waits),
+// the screen is drawn only when something changed, and a pipe gets the transcript at the end.
 #include "term/terminal_face.h"
 
 #include <gmock/gmock.h>
@@ -17,6 +18,8 @@
 
 namespace zorva {
 namespace {
+
+using Rows = std::vector<std::string>;
 
 // A terminal that replays input steps: bytes that arrive (taking a millisecond), or a quiet gap.
 class FakeTerminal : public TerminalIo {
@@ -63,6 +66,20 @@ class TerminalFaceTest : public ::testing::Test {
     return running;
   }
   Simulation& sim() { return *face.simulation(); }
+  // The rows of the last frame written, read back from the drawing: each row is written after
+  // "ESC [ row ; 1 H ESC [ 2 K".
+  Rows last_frame_rows() {
+    const std::size_t start = term.output.rfind("\x1b[?25l");
+    Rows rows;
+    std::size_t at = term.output.find("\x1b[2K", start);
+    while (at != std::string::npos) {
+      const std::size_t from = at + 4;
+      const std::size_t to = term.output.find('\x1b', from);
+      rows.push_back(term.output.substr(from, to - from));
+      at = term.output.find("\x1b[2K", from);
+    }
+    return rows;
+  }
   std::string input_row() { return face.current_frame().lines.back(); }
 
   testing::TempDir dir;
@@ -74,9 +91,8 @@ TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterva
   for (int i = 0; i < 3; ++i) term.gap(20);
   run_queued();
   EXPECT_EQ(face.frames_drawn(), 1);
-  EXPECT_EQ(face.current_frame().lines[0].rfind(
-                "Router 1 of 2 - F1..F12 or Alt+1..9 switch routers - Ctrl+Q quits", 0),
-            0u);
+  EXPECT_EQ(face.current_frame().status,
+            "Router 1 of 2 | F1-F12 Alt+1-9 | Ctrl+G any router | PgUp scroll | Ctrl+Q quit");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);
@@ -101,16 +117,21 @@ TEST_F(TerminalFaceTest, FunctionKeySwitchesRouterAndTheLineFollows) {
   term.type("ow");
   run_queued();
   EXPECT_EQ(sim().active_router, 2);
-  EXPECT_EQ(face.current_frame().lines[0].rfind("Router 2 of 2", 0), 0u);
+  EXPECT_EQ(face.current_frame().status.rfind("Router 2 of 2", 0), 0u);
   EXPECT_TRUE(input_row().ends_with("show")) << input_row();
 }
 
-TEST_F(TerminalFaceTest, CtrlQStopsAndLaterKeysAreNotTyped) {
-  term.type(
-      "ab\x11"
-      "cd");
+TEST_F(TerminalFaceTest, CtrlQAsksFirstAndOnlyOkLeaves) {
+  term.type("ab\x11");
+  term.type("x");  // not an answer
+  term.type("c");  // Cancel: the routers stay
+  term.type("d");
+  term.type("\x11");
+  term.type("\r");  // OK
+  term.type("ef");
   EXPECT_FALSE(run_queued());
-  EXPECT_EQ(sim().typed_line, "ab");
+  EXPECT_NE(term.output.find("Exit: Are you sure? [Enter] OK/[c]ancel"), std::string::npos);
+  EXPECT_EQ(sim().typed_line, "abd");
   EXPECT_FALSE(face.turn());
 }
 
@@ -166,11 +187,96 @@ TEST_F(TerminalFaceTest, SimulatedClockStandsStillWhileAQuestionWaits) {
   EXPECT_LE(sim().scheduler.now() - before, 2);
 }
 
-TEST_F(TerminalFaceTest, QuitKeyDuringAQuestionCancelsAndStops) {
+TEST_F(TerminalFaceTest, QuitKeyDuringAQuestionCancelsItThenAsksWhetherToQuit) {
   term.type("\x11");
-  term.gap(1);
   EXPECT_EQ(face.message_box("Q", "?", Buttons::YesNoCancel), Answer::Cancel);
+  term.type("\x11");  // the quit question is already asked
+  term.type("\r");
   EXPECT_FALSE(face.turn());
+}
+
+TEST_F(TerminalFaceTest, CtrlGOrAltZeroAsksForAnyRouterNumber) {
+  const struct {
+    const char* name;
+    std::string keys;
+    int active;
+    std::string input_starts;  // the question still asked, or ""
+  } table[] = {
+      {"ctrl_g_then_number",
+       "\x07"
+       "2\r",
+       2, ""},
+      {"alt_zero_then_number",
+       "\x1b"
+       "0"
+       "2\r",
+       2, ""},
+      {"backspace_edits",
+       "\x07"
+       "21\x7f\r",
+       2, ""},
+      {"no_such_router_keeps_asking",
+       "\x07"
+       "9\r",
+       1, "No router 9. Go to router (1-2"},
+      {"esc_gives_up",
+       "\x07"
+       "2\x1b",
+       1, ""},
+  };
+  for (const auto& t : table) {
+    SCOPED_TRACE(t.name);
+    sim().function_key(1);
+    term.type("\r");
+    term.type(t.keys);
+    term.gap(100);
+    run_queued();
+    EXPECT_EQ(sim().active_router, t.active);
+    if (t.input_starts.empty()) {
+      EXPECT_EQ(input_row().find("Go to router"), std::string::npos) << input_row();
+    } else {
+      EXPECT_EQ(input_row().rfind(t.input_starts, 0), 0u) << input_row();
+      term.type("\x1b");  // leaves the question still open
+      term.gap(100);
+      run_queued();
+    }
+  }
+}
+
+TEST_F(TerminalFaceTest, PageUpScrollsBackTypingReturnsToTheEnd) {
+  term.type("\r");
+  for (char c = 'a'; c <= 'l'; ++c) term.type(std::string(1, c) + "\r");
+  run_queued();
+  const Frame end = face.current_frame();
+  term.type("\x1b[5~");
+  run_queued();
+  const Frame f = face.current_frame();
+  EXPECT_EQ(f.scroll_back, 8);  // a screen of 10 rows less the input line and one row kept
+  EXPECT_EQ(f.lines[8], end.lines[0]);
+  const std::string end_row = end.lines[8];
+  EXPECT_EQ(f.status.rfind("Back 8 lines", 0), 0u) << f.status;
+  term.type("\x1b[5;2~\x1b[6~");  // Shift+PageUp, then PageDown
+  run_queued();
+  EXPECT_EQ(face.current_frame().scroll_back, 8);
+  term.type("\x1b[5~x");
+  run_queued();
+  EXPECT_EQ(face.current_frame().scroll_back, 0);
+  EXPECT_EQ(face.current_frame().lines[8], end_row);
+}
+
+TEST_F(TerminalFaceTest, AQuestionWiderThanTheScreenIsWrappedNotCut) {
+  term.screen = {10, 30};
+  term.type("c");
+  EXPECT_EQ(
+      face.message_box("Reload the Router", "Would you like to save changes to your configuration?",
+                       Buttons::YesNoCancel),
+      Answer::Cancel);
+  std::string shown;
+  for (const std::string& row : term.output.empty() ? Rows{} : last_frame_rows()) shown += row;
+  EXPECT_NE(shown.find("Reload the Router: Would you like to save changes to your "
+                       "configuration? [y]es/[n]o/[c]ancel"),
+            std::string::npos)
+      << shown;
 }
 
 TEST_F(TerminalFaceTest, EscCancelsAfterItsPauseAndTheEndOfInputLeavesWithOk) {

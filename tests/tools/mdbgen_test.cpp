@@ -95,8 +95,12 @@ const MistakeCase kTreeMistakes[] = {
      "mode usermode\n  a  A\n    b  B\n      c  C\n        <1-9> {Range}  N\n"
      "          d  D\n            <cr>\n",
      6, "must be the last word"},
-    {"same first word in user and privileged mode",
-     "mode usermode\n  show  Show\n    <cr>\nmode privmode\n  show  Show\n    <cr>\n", 2,
+    {"same word under the first word user and privileged mode share",
+     "mode usermode\n  show  Show\n    version  V\n      <cr>\nmode privmode\n  show  Show\n"
+     "    version  V\n      <cr>\n",
+     3, "it would be ambiguous"},
+    {"first word repeated in one mode's view with an argument",
+     "mode usermode\n  show  Show\n    <cr>\nmode privmode\n  show {WORD}  Any\n    <cr>\n", 2,
      "it would be ambiguous"},
     {"prefix siblings sharing a child word",
      "mode globmode\n  ip  IP\n    routing  Routing\n      <cr>\n  ipx  IPX\n"

@@ -1,8 +1,10 @@
 // The main window: start-up on a chosen topology, the router toolbar, switching consoles with the
 // function keys, the main commands and their questions, and closing.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
 
@@ -39,6 +41,9 @@ class MainWindowTest : public QObject {
   }
   QString input(int n) const { return w_->document(n)->txtin()->text(); }
   QUrl lab_page() const { return w_->lab_navigator()->page()->source(); }
+  QString status_text() const {
+    return w_->statusBar()->findChild<QLabel*>(QStringLiteral("statusRouter"))->text();
+  }
   QMdiSubWindow* active() const { return w_->mdi_area()->activeSubWindow(); }
 
  private slots:
@@ -68,8 +73,44 @@ class MainWindowTest : public QObject {
     QCOMPARE(w_->windowTitle(), QStringLiteral("Kolvo Router Simulator ") +
                                     QString::fromStdString(w_->sim().version_text));
     QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/ccna_home.htm")));
-    QCOMPARE(active(), w_->browser_window(w_->lab_navigator()));
+    QVERIFY(w_->browser_window(w_->lab_navigator())->isVisible());
     QCOMPARE(w_->sim().active_router, 1);
+    if (routers == 0) return;
+    // Typing at once goes to Router 1, and the status bar says so.
+    QCOMPARE(active(), w_->router_window(1));
+    QCOMPARE(w_->focusWidget(), static_cast<QWidget*>(w_->document(1)->txtin()));
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    QTRY_VERIFY(status_text().startsWith(QStringLiteral("Typing into Router 1 of ")));
+    // Every router of the topology is in the Routers menu, past F12 too.
+    for (int n = 1; n <= routers; ++n)
+      QVERIFY(w_->command(QStringLiteral("mnuRouter%1").arg(n))->isVisible());
+    if (routers > 12) {
+      w_->command(QStringLiteral("mnuRouter%1").arg(routers))->trigger();
+      QCOMPARE(w_->sim().active_router, routers);
+      QCOMPARE(active(), w_->router_window(routers));
+    }
+  }
+
+  void status_bar_says_typing_only_while_a_console_has_the_keyboard() {
+    start("default.ini");
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    w_->command("mnuCurrentLab")->trigger();
+    w_->lab_navigator()->page()->setFocus();
+    QTRY_VERIFY(status_text().startsWith(QStringLiteral("Not typing into a router")));
+    w_->command("mnuRouter2")->trigger();
+    QTRY_COMPARE(status_text().left(25), QStringLiteral("Typing into Router 2 of 3"));
+  }
+
+  void closing_the_window_asks_as_file_exit_does() {
+    start("default.ini");
+    boxes_.queue(Answer::Cancel);
+    QVERIFY(!w_->close());  // the close button and Alt+F4 come here too
+    QVERIFY(w_->isVisible());
+    QCOMPARE(boxes_.boxes.back().title, std::string("Exit"));
+    QCOMPARE(boxes_.boxes.back().text, std::string("Are you sure?"));
+    boxes_.queue(Answer::Ok);
+    QVERIFY(w_->close());
+    QVERIFY(!w_->isVisible());
   }
 
   void routers_start_tiled_side_by_side_and_cannot_be_closed() {

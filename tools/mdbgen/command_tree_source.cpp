@@ -447,6 +447,17 @@ class TreeChecker {
     return {{m}};
   }
 
+  // Whether the rows of `row`'s word among `matched` are keywords of different modes (user and
+  // privileged mode), which the queries join into one word.
+  bool same_word_joins(const std::vector<int>& matched, const TreeRow& row) const {
+    std::set<int> modes;
+    for (int r : matched) {
+      if (!iequals(at(r).word, row.word)) continue;
+      if (!at(r).is_keyword() || !modes.insert(at(r).mode).second) return false;
+    }
+    return true;
+  }
+
   // Matches the path of `target`, typed in full, the way the queries do: each level by prefix
   // under the rows the level above matched; at the last level a count of two or more is narrowed
   // to the exact matches, and the command text comes from the first prefix match by ID.
@@ -482,12 +493,18 @@ class TreeChecker {
           return;
         }
     }
-    size_t count = matched.size();
-    if (count >= 2) {
-      size_t exact = static_cast<size_t>(std::count_if(
-          matched.begin(), matched.end(), [&](int r) { return iequals(at(r).word, row.word); }));
-      if (exact > 0) count = exact;
-    }
+    // The queries count words, not rows: a first word that user and privileged mode both hold
+    // is one word there. Anywhere else two rows of one word would be two commands.
+    std::vector<std::string> words;
+    for (int r : matched)
+      if (std::none_of(words.begin(), words.end(),
+                       [&](const std::string& w) { return iequals(w, at(r).word); }))
+        words.push_back(at(r).word);
+    size_t count = words.size();
+    const size_t exact = static_cast<size_t>(std::count_if(
+        matched.begin(), matched.end(), [&](int r) { return iequals(at(r).word, row.word); }));
+    if (count >= 2 && exact > 0) count = 1;
+    if (exact > 1 && !(row.depth == 1 && same_word_joins(matched, row))) count = exact;
     if (count != 1) {
       std::string lines;
       for (int r : matched)
@@ -498,7 +515,7 @@ class TreeChecker {
     }
     int first = *std::min_element(matched.begin(), matched.end(),
                                   [&](int a, int b) { return at(a).id < at(b).id; });
-    if (first != target)
+    if (first != target && !iequals(at(first).word, row.word))
       fail(row.line, "'" + typed + "' typed in full finds the row at line " +
                          std::to_string(at(first).line) + " first");
   }

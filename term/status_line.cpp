@@ -1,0 +1,26 @@
+// Help line texts, longest first.
+#include "term/status_line.h"
+
+namespace zorva {
+
+std::vector<std::string> status_texts(int router, int count, int scroll_back, bool utf8) {
+  const std::string bar = utf8 ? " \u00b7 " : " | ";
+  if (count < 1) return {"No routers loaded" + bar + "Ctrl+Q quit", "Ctrl+Q quit"};
+  const std::string which = "Router " + std::to_string(router) + " of " + std::to_string(count);
+  const std::string brief = "R" + std::to_string(router) + "/" + std::to_string(count);
+  if (scroll_back > 0) {
+    const std::string back = "Back " + std::to_string(scroll_back) + " lines";
+    return {back + bar + "PgDn forward" + bar + which, back + bar + "PgDn forward",
+            back + bar + brief, back};
+  }
+  return {
+      which + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar +
+          "Ctrl+Q quit",
+      which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
+      which + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
+      brief + bar + "Ctrl+G" + bar + "Ctrl+Q",
+      brief,
+  };
+}
+
+}  // namespace zorva
