@@ -29,18 +29,14 @@ void Network::set_ip_route(Router& r, std::string prefix, std::string mask, std:
     output_text(r, kInvalidRoute);
     return;
   }
+  // A distance that is not a number, or does not fit in 16 bits, is logged and not taken; the
+  // route is stored all the same, with the default distance, and nothing is printed.
   Int16 distance = 1;
   if (!trim(distance_text).empty()) {
-    // A distance that is not a number, or does not fit, refuses the route: storing it with some
-    // other distance would surprise the student more than the message does.
     if (!is_numeric(distance_text)) {
       log_.log(kSetIpRouteLogName, RuntimeError::TypeMismatch);
-      output_text(r, kInvalidRoute);
-      return;
-    }
-    if (!store_int16(distance, leading_number(distance_text), log_, kSetIpRouteLogName)) {
-      output_text(r, kInvalidRoute);
-      return;
+    } else {
+      store_int16(distance, leading_number(distance_text), log_, kSetIpRouteLogName);
     }
   }
   const Ipv4 network = static_cast<Ipv4>(ip_.converted_dotted_decimal_to_integer(prefix));

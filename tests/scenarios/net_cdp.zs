@@ -1,0 +1,66 @@
+# topology: topologies/two_routers.ini
+# CDP between two routers on a serial line. Nobody is listed before the 5th CDP tick (25 s);
+# then each router lists the other with a hold time of 180 that counts down between the
+# advertisements (every 20 s). show cdp entry finds a device only by its exact name. Router 2
+# stops CDP at 36 s: router 1 drops it at 205 s, 180 s after last hearing it, on a CDP tick.
+# Router 1 stops CDP too: router 2, not running CDP, keeps router 1 for good, its hold time at 0.
+# Last, the ranges of cdp timer (5..254) and cdp holdtime (10..255) and their no forms.
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.1.1 255.255.255.252
+line no shutdown
+line end
+router 2
+line enable
+line configure terminal
+line hostname Bravo
+line interface s0
+line ip address 10.1.1.2 255.255.255.252
+line no shutdown
+line end
+router 1
+wait 24
+line show cdp neighbors
+wait 1
+line show cdp neighbors
+wait 10
+line show cdp neighbors
+line show cdp entry bravo
+line show cdp entry Bravo
+router 2
+wait 1
+line configure terminal
+line no cdp run
+line end
+line show cdp
+router 1
+wait 168
+line show cdp neighbors
+wait 1
+line show cdp neighbors
+line configure terminal
+line no cdp run
+line end
+router 2
+wait 295
+line show cdp neighbors
+router 1
+line configure terminal
+line cdp timer 4
+line cdp timer 255
+line cdp timer 5
+line cdp timer 254
+line cdp holdtime 9
+line cdp holdtime 256
+line cdp holdtime 10
+line cdp holdtime 255
+line cdp run
+line end
+line show cdp
+line configure terminal
+line no cdp timer
+line no cdp holdtime 20
+line cdp timer 30.6
+line end
+line show cdp

@@ -1,0 +1,98 @@
+# topology: topologies/chain3_lan.ini
+# IGRP, then EIGRP on three routers in a chain. With IGRP alone router 1 learns IGRP routes
+# (100/1) and a ping across the three routers succeeds. Once EIGRP runs as well its routes (90)
+# replace the IGRP ones and the ping still succeeds. Router 2 lists both EIGRP neighbours.
+# The Hold column is the last-heard second modulo 15. Router 3 shuts its serial line at 61 s,
+# after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s and has
+# dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1.
+line enable
+line configure terminal
+line interface e0
+line ip address 192.168.1.1 255.255.255.0
+line no shutdown
+line exit
+line interface s0
+line ip address 10.1.12.1 255.255.255.0
+line no shutdown
+line end
+router 2
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.12.2 255.255.255.0
+line no shutdown
+line exit
+line interface s1
+line ip address 10.1.23.2 255.255.255.0
+line no shutdown
+line exit
+line interface e0
+line ip address 192.168.2.1 255.255.255.0
+line no shutdown
+line end
+router 3
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.23.3 255.255.255.0
+line no shutdown
+line exit
+line interface e0
+line ip address 172.16.3.1 255.255.255.0
+line no shutdown
+line end
+line configure terminal
+line router igrp 10
+line network 10.0.0.0
+line network 172.16.0.0
+line end
+router 2
+line configure terminal
+line router igrp 10
+line network 10.0.0.0
+line network 192.168.2.0
+line end
+router 1
+line configure terminal
+line router igrp 10
+line network 10.0.0.0
+line network 192.168.1.0
+line end
+wait 30
+line show ip route
+line ping 172.16.3.1
+wait 1
+line configure terminal
+line router eigrp 10
+line network 10.0.0.0
+line network 192.168.1.0
+line end
+router 2
+line configure terminal
+line router eigrp 10
+line network 10.0.0.0
+line network 192.168.2.0
+line end
+router 3
+line configure terminal
+line router eigrp 10
+line network 10.0.0.0
+line network 172.16.0.0
+line end
+router 1
+wait 29
+line show ip route
+line ping 172.16.3.1
+wait 1
+router 2
+line show ip eigrp neighbors
+router 3
+line configure terminal
+line interface s0
+line shutdown
+line end
+router 2
+wait 9
+line show ip eigrp neighbors
+wait 10
+line show ip eigrp neighbors

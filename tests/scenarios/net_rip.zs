@@ -1,0 +1,97 @@
+# topology: topologies/chain3_lan.ini
+# RIP on three routers in a chain. After two protocol passes router 1 has RIP routes (distance
+# 120, metric 1) to every other network, but its static route to 172.16.3.0/24 beats the RIP one;
+# a ping across the three routers succeeds. show ip protocols lists the RIP interfaces,
+# networks and sources. Split horizon: router 1's Ethernet is shut down at 31 s; 100 s later its
+# network has left router 1 and nobody has handed it back as a RIP route, while router 2, which
+# heard it last at 110 s, still lists it (each router keeps a route 80 s after its last refresh).
+# After no router rip router 2 keeps sending (router 3 keeps its routes through router 2) but
+# accepts nothing: its RIP routes age out. Last, router 3 stops hearing router 2: its RIP sources
+# age by 3 on each pass (00:00:09, 00:00:24) and then leave.
+line enable
+line configure terminal
+line interface e0
+line ip address 192.168.1.1 255.255.255.0
+line no shutdown
+line exit
+line interface s0
+line ip address 10.1.12.1 255.255.255.0
+line no shutdown
+line end
+router 2
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.12.2 255.255.255.0
+line no shutdown
+line exit
+line interface s1
+line ip address 10.1.23.2 255.255.255.0
+line no shutdown
+line exit
+line interface e0
+line ip address 192.168.2.1 255.255.255.0
+line no shutdown
+line end
+router 3
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.23.3 255.255.255.0
+line no shutdown
+line exit
+line interface e0
+line ip address 172.16.3.1 255.255.255.0
+line no shutdown
+line end
+line configure terminal
+line router rip
+line network 10.0.0.0
+line network 172.16.3.1
+line end
+router 2
+line configure terminal
+line router rip
+line network 10.1.1.1
+line network 192.168.2.0
+line end
+router 1
+line configure terminal
+line ip route 172.16.3.0 255.255.255.0 10.1.12.2
+line router rip
+line network 10.1.12.1
+line network 192.168.1.0
+line end
+wait 30
+line show ip route
+line ping 172.16.3.1
+wait 1
+line show ip protocols
+line configure terminal
+line interface e0
+line shutdown
+line end
+wait 100
+line show ip route
+router 2
+line show ip route
+line configure terminal
+line no router rip
+line end
+wait 100
+line show ip route
+line show ip protocols
+router 3
+line show ip route
+router 2
+line configure terminal
+line interface s1
+line shutdown
+line end
+router 3
+wait 20
+line show ip protocols
+wait 60
+line show ip protocols
+wait 10
+line show ip route

@@ -1,0 +1,100 @@
+# topology: topologies/chain3_lan.ini
+# Connected and static routes and ping over them. Before the first five-second tick router 1
+# has no route; after it, its two connected networks. Static routes carry a ping across three
+# routers; before router 3 has a route back the same ping fails. An address nobody routes is
+# unreachable. Two static routes pointing at each other make a loop that ends: "....." again.
+# Of 10.0.0.0/8 (towards the LAN, where frames are lost) and 10.1.0.0/16 the longer match
+# carries a ping to 10.1.23.3, though the /8 was entered first; 10.9.9.9 takes the /8 and is lost.
+# Router 1's Ethernet is shut down at 26 s and its line goes down at 34 s; its connected network,
+# last refreshed at 30 s, stays until the maintenance pass at which its age passes 24 (110 s).
+line enable
+line configure terminal
+line interface e0
+line ip address 192.168.1.1 255.255.255.0
+line no shutdown
+line exit
+line interface s0
+line ip address 10.1.12.1 255.255.255.0
+line no shutdown
+line end
+router 2
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.12.2 255.255.255.0
+line no shutdown
+line exit
+line interface s1
+line ip address 10.1.23.2 255.255.255.0
+line no shutdown
+line exit
+line interface e0
+line ip address 192.168.2.1 255.255.255.0
+line no shutdown
+line end
+router 3
+line enable
+line configure terminal
+line interface s0
+line ip address 10.1.23.3 255.255.255.0
+line no shutdown
+line exit
+line interface e0
+line ip address 172.16.3.1 255.255.255.0
+line no shutdown
+line end
+router 1
+line show ip route
+wait 5
+line show ip route
+line configure terminal
+line ip route 172.16.3.0 255.255.255.0 10.1.12.2
+line end
+router 2
+line configure terminal
+line ip route 172.16.3.0 255.255.255.0 10.1.23.3
+line end
+router 1
+line ping 172.16.3.1
+wait 1
+router 3
+line configure terminal
+line ip route 10.1.12.0 255.255.255.0 10.1.23.2
+line end
+router 1
+wait 5
+line ping 172.16.3.1
+wait 1
+line ping 192.168.99.1
+wait 1
+line configure terminal
+line ip route 172.20.0.0 255.255.0.0 10.1.12.2
+line end
+router 2
+line configure terminal
+line ip route 172.20.0.0 255.255.0.0 10.1.12.1
+line end
+wait 5
+router 1
+line ping 172.20.1.1
+wait 1
+line configure terminal
+line ip route 10.0.0.0 255.0.0.0 192.168.1.9
+line ip route 10.1.0.0 255.255.0.0 10.1.12.2
+line end
+wait 5
+line show ip route
+line ping 10.1.23.3
+wait 1
+line ping 10.9.9.9
+wait 1
+line configure terminal
+line interface e0
+line shutdown
+line end
+wait 8
+line show ip interface brief
+wait 75
+line show ip route
+wait 1
+line show ip route
