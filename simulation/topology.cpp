@@ -35,9 +35,9 @@ void create_new_router(Simulation& sim, const std::string& file) {
   const int ethernet = read_ini_count(section, "Ethernet", file);
   const int bri = read_ini_count(section, "Bri", file);
   auto random = [&sim] { return sim.host.random(); };
-  createinterface(r.record, "SERIAL", serial, random, sim.log);
-  createinterface(r.record, "ETHERNET", ethernet, random, sim.log);
-  createinterface(r.record, "BRI", bri, random, sim.log);
+  createinterface(r.record, "SERIAL", serial, random, sim.log, r.caption);
+  createinterface(r.record, "ETHERNET", ethernet, random, sim.log, r.caption);
+  createinterface(r.record, "BRI", bri, random, sim.log, r.caption);
   set_the_router_number(r.record, static_cast<Int16>(n));
 }
 

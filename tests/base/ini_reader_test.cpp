@@ -96,7 +96,7 @@ TEST(LoadTopology, MissingFileGivesNoRouters) {
 TEST(LoadTopology, HugeInterfaceCountsAreCappedAtFifty) {
   TestSimulation t("[GENERAL]\nnumberofrouters=1\n[ROUTER1]\nSerial=30\nEthernet=30\nBri=30\n");
   EXPECT_EQ(t.router(1).record.interface_count, 50);
-  EXPECT_NE(t.log_text().find("Create Interface() - 9 - Subscript out of range"),
+  EXPECT_NE(t.log_text().find("Create Interface() - Router 1 - 9 - Subscript out of range"),
             std::string::npos);
 }
 
