@@ -47,6 +47,13 @@ TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
       {"answer maybe\n", "script line 1"},
       {"router one\n", "script line 1"},
       {"key\n", "script line 1"},
+      // Numbers too large for any router number are malformed, not converted.
+      {"line x\nrouter 1e20\n", "script line 2"},
+      {"router 1e400\n", "script line 1"},
+      {"router -1e30\n", "script line 1"},
+      {"router 9223372036854775807\n", "script line 1"},
+      {"router 1.5\n", "script line 1"},
+      {"router\n", "script line 1"},
   };
   for (const auto& [script, where] : cases) {
     const ScriptResult r = run_text(script);
@@ -73,6 +80,13 @@ TEST(ScriptRunner, KeyNames) {
   EXPECT_EQ(key_code_of("?"), '?');
   EXPECT_EQ(key_code_of("Up"), 16);
   EXPECT_EQ(key_code_of("Left"), 2);
+  EXPECT_EQ(key_code_of("Esc"), 27);
+  EXPECT_EQ(key_code_of("Ctrl+C"), 3);
+  EXPECT_EQ(key_code_of("Ctrl+["), 27);
+  EXPECT_EQ(key_code_of("Ctrl+\\"), 28);
+  EXPECT_EQ(key_code_of("Ctrl+_"), 31);
+  EXPECT_FALSE(key_code_of("Ctrl+@"));
+  EXPECT_FALSE(key_code_of("Ctrl+`"));
   EXPECT_FALSE(key_code_of("F13"));
   EXPECT_FALSE(key_code_of("F01"));
   EXPECT_FALSE(key_code_of("Ctrl+1"));
