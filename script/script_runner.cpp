@@ -9,6 +9,7 @@
 #include "base/scripted_host.h"
 #include "console/key_handler.h"
 #include "simulation/simulation.h"
+#include "simulation/start_up_problems.h"
 
 namespace zorva {
 
@@ -153,6 +154,8 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
   PrintingHost host(options.seed, out);
   Simulation sim(host, {options.app_dir, options.log_file});
   sim.start(options.topology);
+  for (const std::string& problem : start_up_problems(sim))
+    err << "zorva-term: " << problem << "\n";
 
   for (const ScriptStep& step : steps) {
     switch (step.kind) {

@@ -70,6 +70,12 @@ class MainWindowTest : public QObject {
     QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/ccna_home.htm")));
     QCOMPARE(active(), w_->browser_window(w_->lab_navigator()));
     QCOMPARE(w_->sim().active_router, 1);
+    // A start without routers says why in one box; a good start shows none.
+    QCOMPARE(boxes_.boxes.size(), std::size_t(routers == 0 ? 1 : 0));
+    if (routers == 0) {
+      QVERIFY(boxes_.boxes[0].text.starts_with("The topology gives no routers: the file "));
+      QVERIFY(boxes_.boxes[0].text.ends_with("no_such_topology.ini does not exist."));
+    }
   }
 
   void routers_start_tiled_side_by_side_and_cannot_be_closed() {
