@@ -55,6 +55,16 @@ TEST_F(KeyHandler, CtrlAOnALineTooLongForTheCaretIsLoggedAndSkipped) {
       << t.log_text();
 }
 
+TEST_F(KeyHandler, AnOverlongLineCanStillBeEditedCompletedAndEntered) {
+  paste(40000);
+  keys({kCtrlA, kCtrlB, kCtrlF, kCtrlE, kBackspace, kTab, kQuestion, kEnter});
+  EXPECT_EQ(t.sim->typed_line, "");
+  EXPECT_NE(t.transcript(1).find("% Invalid input detected at '^' marker."), std::string::npos);
+  t.sim->typed_line = "show " + std::string(40000, ' ') + "clock";  // 40000 empty words
+  keys({kEnter});
+  EXPECT_EQ(t.sim->typed_line, "");
+}
+
 TEST_F(KeyHandler, LeftPastTheLargestCaretOffsetIsLoggedAndSkipped) {
   paste(32800);
   console().cursor_from_end = 32767;
