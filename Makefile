@@ -47,11 +47,16 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 bench: build
 	$(BUILD)/bin/zorva-bench
 
-# Runs the console fuzzer for ten minutes (make test runs it only briefly).
+# Runs each fuzzer for five minutes (make test runs them only briefly): the console fuzzer and
+# the readers' fuzzer (script reader, key decoder, INI reader).
+FUZZERS := console readers
 fuzz: deps $(ASAN_BUILD)/build.ninja
-	cmake --build $(ASAN_BUILD) --target zorva-fuzz-console
-	mkdir -p $(ASAN_BUILD)/fuzz-corpus/console
-	$(ASAN_BUILD)/bin/zorva-fuzz-console -max_total_time=600 $(ASAN_BUILD)/fuzz-corpus/console fuzz/corpus
+	cmake --build $(ASAN_BUILD) $(foreach f,$(FUZZERS),--target zorva-fuzz-$(f))
+	@set -e; for f in $(FUZZERS); do \
+	  mkdir -p $(ASAN_BUILD)/fuzz-corpus/$$f; \
+	  $(ASAN_BUILD)/bin/zorva-fuzz-$$f -max_total_time=300 -max_len=512 -dict=fuzz/$$f.dict \
+	    $(ASAN_BUILD)/fuzz-corpus/$$f fuzz/corpus/$$f; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

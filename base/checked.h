@@ -19,11 +19,13 @@ inline std::optional<Int16> fit_int16(double value) {
   return static_cast<Int16>(r);
 }
 
-// Stores `value` in `field`, or logs Overflow under `procedure` and leaves the field as it was.
-inline bool store_int16(Int16& field, double value, ErrorLog& log, std::string_view procedure) {
+// Stores `value` in `field`, or logs Overflow under `procedure` (with the window's text for a
+// window procedure) and leaves the field as it was.
+inline bool store_int16(Int16& field, double value, ErrorLog& log, std::string_view procedure,
+                        std::optional<std::string_view> window_text = std::nullopt) {
   const std::optional<Int16> fitted = fit_int16(value);
   if (!fitted) {
-    log.log(procedure, RuntimeError::Overflow);
+    log.log(procedure, RuntimeError::Overflow, window_text);
     return false;
   }
   field = *fitted;

@@ -27,6 +27,8 @@ std::string_view error_description(RuntimeError e) {
       return "Invalid argument";
     case RuntimeError::NoCurrentRecord:
       return "No current record.";
+    case RuntimeError::DatabaseDamaged:
+      return "Unrecognized database format";
   }
   return "Application-defined or object-defined error";
 }

@@ -23,6 +23,7 @@ enum class RuntimeError : int {
   DatabaseError = 3024,      // "Could not find file" (the command database is missing)
   QueryFailed = 3001,        // "Invalid argument" (a query could not run)
   NoCurrentRecord = 3021,    // "No current record." (a row was read from an empty result)
+  DatabaseDamaged = 3343,    // "Unrecognized database format" (the command database is damaged)
 };
 
 std::string_view error_description(RuntimeError e);

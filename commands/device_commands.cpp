@@ -13,11 +13,7 @@ namespace zorva {
 
 void hostname_command(CommandContext& cmd) {
   RouterRecord& r = cmd.router;
-  // The tree lets "hostname" end so that "no hostname" can; a bare "hostname" names nothing.
-  if (!is_set(cmd.pc.Negated) && raw_word(cmd.pc, 2).empty()) {
-    set_output(r, "\r\n% Incomplete command.\r\n");
-    return;
-  }
+  // A bare "hostname" sets the empty name: the prompt is then the mode's suffix alone.
   r.hostname = is_set(cmd.pc.Negated) ? "Router" : raw_word(cmd.pc, 2);
 }
 

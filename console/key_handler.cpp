@@ -1,5 +1,9 @@
 #include "console/key_handler.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include "base/checked.h"
 #include "base/number_text.h"
 #include "console/console_context.h"
 #include "console/dialogues.h"
@@ -16,6 +20,7 @@ namespace zorva {
 namespace {
 
 constexpr const char* kDevice = "router";
+constexpr std::string_view kLogName = "txtin Keypress()";
 
 bool banner_entry(const RouterRecord& rec) {
   return rec.pending_action == PendingAction::Banner;
@@ -34,6 +39,7 @@ class KeyPress {
  private:
   std::string prompt_text() const { return rec_.hostname + rec_.prompt; }
   ParseResult parse(ParseAction action);
+  void move_caret(long long cursor_from_end);
   void backspace();
   void enter();
   void help();
@@ -52,10 +58,12 @@ class KeyPress {
 void KeyPress::handle(int key) {
   switch (key) {
     case kCtrlA:
-      c_.cursor_from_end = static_cast<Int16>(line_.size());
+      move_caret(static_cast<long long>(line_.size()));
       break;
     case kCtrlB:
-      if (c_.cursor_from_end < static_cast<int>(line_.size())) c_.cursor_from_end += 1;
+      // One back, but never before the start of the line, even when the offset is left over
+      // from a longer line.
+      move_caret(std::min<long long>(c_.cursor_from_end + 1LL, line_.size()));
       break;
     case kCtrlE:
       c_.cursor_from_end = 0;
@@ -103,6 +111,13 @@ void KeyPress::handle(int key) {
 ParseResult KeyPress::parse(ParseAction action) {
   rec_.parse_action = action;
   return new_parse_the_command(sim_.parser, kDevice, rec_.mode, line_, rec_);
+}
+
+// The caret offset is a 16-bit window field: on a line too long for it the move is logged and
+// skipped, and the caret stays where it was.
+void KeyPress::move_caret(long long cursor_from_end) {
+  store_int16(c_.cursor_from_end, static_cast<double>(cursor_from_end), sim_.parser.log, kLogName,
+              r_.caption);
 }
 
 void KeyPress::backspace() {
@@ -159,8 +174,9 @@ void KeyPress::leave_configuration() {
 }
 
 void KeyPress::type_character(int key) {
-  // Control characters that are not editing keys are dropped rather than typed into the line.
-  if ((key >= 0 && key < 32) || key == 127 || key > 255 || key < 0) return;
+  // Every key without an editing meaning is typed, control characters (Esc, Ctrl+C ...)
+  // included. Code 0 is a key already swallowed, and codes past 255 are no character.
+  if (key <= 0 || key > 255) return;
   const char ch = static_cast<char>(key);
   line_ += ch;
   if (banner_entry(rec_)) {

@@ -143,6 +143,7 @@ struct CommandDatabase::Impl {
   ErrorLog& log;                                     // where failures are written
   std::filesystem::path file;                        // the database file last opened
   sqlite3* db = nullptr;                             // the connection; null when not open
+  Status status = Status::NotOpened;                 // how the last open went
   std::map<StatementKey, sqlite3_stmt*> statements;  // prepared once per connection
   bool remember = true;                              // answers are remembered
   std::unordered_map<std::string, Answer> answers;   // memory key -> answer
@@ -192,14 +193,22 @@ bool CommandDatabase::Impl::has_command_tables(sqlite3* handle) const {
 
 bool CommandDatabase::Impl::open_file() {
   close();
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) {
+    status = Status::Missing;
+    log.log(kOpenLogName, RuntimeError::DatabaseError);
+    return false;
+  }
   sqlite3* handle = nullptr;
   int rc = sqlite3_open_v2(file.string().c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
   if (rc == SQLITE_OK && has_command_tables(handle)) {
     db = handle;
+    status = Status::Open;
     return true;
   }
   sqlite3_close(handle);
-  log.log(kOpenLogName, RuntimeError::DatabaseError);
+  status = Status::Damaged;  // there, but no database with the command tables
+  log.log(kOpenLogName, RuntimeError::DatabaseDamaged);
   return false;
 }
 
@@ -300,6 +309,24 @@ void CommandDatabase::close() {
 
 bool CommandDatabase::is_open() const {
   return impl_->db != nullptr;
+}
+
+CommandDatabase::Status CommandDatabase::status() const {
+  return impl_->status;
+}
+
+std::string CommandDatabase::problem() const {
+  const std::string name = impl_->file.string();
+  switch (impl_->status) {
+    case Status::Open:
+    case Status::NotOpened:
+      return "";
+    case Status::Missing:
+      return "The command database " + name + " is missing: no command will be recognised.";
+    case Status::Damaged:
+      return "The command database " + name + " is damaged: no command will be recognised.";
+  }
+  return "";
 }
 
 void CommandDatabase::begin_line() {

@@ -21,11 +21,16 @@ class CommandDatabase {
   CommandDatabase(const CommandDatabase&) = delete;
   CommandDatabase& operator=(const CommandDatabase&) = delete;
 
-  // Opens the file read-only. A missing or unreadable file is logged; every query then yields
-  // 0, false or "" and logs under its own name.
+  enum class Status { NotOpened, Open, Missing, Damaged };
+
+  // Opens the file read-only. A missing file is logged as not found, a file that is no command
+  // database as damaged; every query then yields 0, false or "" and logs under its own name.
   bool open(const std::filesystem::path& file);
   void close();
   bool is_open() const;
+  Status status() const;  // how the last open went
+  // Why no command can be recognised, one sentence naming the file; "" when the file is open.
+  std::string problem() const;
 
   // Called by the parser at the start of every line that reaches the queries. Normally nothing;
   // with `reopen_every_line` set (the old design, kept for the benchmark) the file is reopened,

@@ -9,10 +9,14 @@
 #include "base/scripted_host.h"
 #include "console/key_handler.h"
 #include "simulation/simulation.h"
+#include "simulation/start_up_problems.h"
 
 namespace zorva {
 
 namespace {
+
+// Router numbers are far smaller; anything larger is not read as a number at all.
+constexpr double kLargestRouterNumber = 1e9;
 
 // The rest of a script line after its command word and the one blank that follows it.
 std::string argument_of(const std::string& line, const std::string& word) {
@@ -37,9 +41,11 @@ std::optional<ScriptError> parse_line(const std::string& raw, int n,
     if (word == "type" && blank == std::string::npos) return error("'type' needs text");
   } else if (word == "router") {
     step.kind = ScriptStep::Kind::Router;
-    if (!is_numeric(arg) || leading_number(arg) != std::floor(leading_number(arg)))
+    // Checked before the conversion: 1e20 or 1e400 would not fit the step's number.
+    const double n = is_numeric(arg) ? leading_number(arg) : 0.5;
+    if (n != std::floor(n) || std::fabs(n) > kLargestRouterNumber)
       return error("'router' needs a router number");
-    step.number = static_cast<long long>(leading_number(arg));
+    step.number = static_cast<long long>(n);
   } else if (word == "key") {
     step.kind = ScriptStep::Kind::Keys;
     std::istringstream names(arg);
@@ -118,6 +124,7 @@ std::optional<int> key_code_of(const std::string& name) {
   if (name.size() == 6 && name.rfind("Ctrl+", 0) == 0) {
     const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(name[5])));
     if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+    if (c >= '[' && c <= '_') return c - '@';  // Ctrl+[ is Esc (27) ... Ctrl+_ is 31
   }
   if ((name.size() == 2 || name.size() == 3) && name[0] == 'F' && is_numeric(name.substr(1))) {
     const int n = static_cast<int>(leading_number(name.substr(1)));
@@ -147,6 +154,8 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
   PrintingHost host(options.seed, out);
   Simulation sim(host, {options.app_dir, options.log_file});
   sim.start(options.topology);
+  for (const std::string& problem : start_up_problems(sim))
+    err << "zorva-term: " << problem << "\n";
 
   for (const ScriptStep& step : steps) {
     switch (step.kind) {

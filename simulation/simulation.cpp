@@ -1,6 +1,7 @@
 #include "simulation/simulation.h"
 
 #include "base/app_paths.h"
+#include "base/ini_reader.h"
 #include "commands/exec_cmd.h"
 #include "console/key_handler.h"
 #include "parser/command_context.h"
@@ -32,9 +33,11 @@ void Simulation::start(const std::string& topology) {
     // 32-bit seconds: a week is 604800, far from the limit; the wrap is well defined anyway.
     sim_clock = static_cast<Int32>(static_cast<std::uint32_t>(sim_clock) + 1u);
   });
-  load_topology(*this, topology_file);
+  const IniFile topology_ini = IniFile::read(topology_file);  // read once for both steps
+  load_topology(*this, topology_ini);
   fill_mode_tables(mode_tables);
-  read_connector_ini_info(*this, topology_file);
+  read_connector_ini_info(*this, topology_ini);
+  no_routers_reason = why_no_routers(*this, topology_ini);
   network.wire(connectors, router_count);
   network.start_timers();
   db.open(std::filesystem::path(app_path) / "zorva.mdb");

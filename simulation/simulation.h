@@ -57,6 +57,9 @@ class Simulation : private CommandRunner {
   std::string version_text;   // "1.01" for version 1.0.1
   Int32 sim_clock = 0;        // seconds since start-up (32-bit, see README)
 
+  // Why the topology gave no routers, one sentence for the faces to show; "" when it gave some.
+  std::string no_routers_reason;
+
   ModeTables mode_tables;
   IpRoutines ip;
   CommandDatabase db;

@@ -9,17 +9,27 @@
 
 namespace zorva {
 
-int read_ini_count(const std::string& section, const std::string& key, const std::string& file) {
-  const std::optional<Int16> n = fit_int16(leading_number(read_ini_value(section, key, file)));
-  return n ? *n : 0;
+namespace {
+
+constexpr const char* kLoadTopologyLogName = "load topology()";
+constexpr const char* kCreateRouterLogName = "create new router()";
+constexpr const char* kReadConnectorsLogName = "read connector ini info()";
+
+}  // namespace
+
+int read_ini_count(const IniFile& file, const std::string& section, const std::string& key,
+                   ErrorLog& log, const char* procedure) {
+  Int16 n = 0;
+  store_int16(n, leading_number(file.value(section, key)), log, procedure);
+  return n;
 }
 
-void load_topology(Simulation& sim, const std::string& file) {
-  const int n = read_ini_count("GENERAL", "numberofrouters", file);
+void load_topology(Simulation& sim, const IniFile& file) {
+  const int n = read_ini_count(file, "GENERAL", "numberofrouters", sim.log, kLoadTopologyLogName);
   for (int i = 0; i < n; ++i) create_new_router(sim, file);
 }
 
-void create_new_router(Simulation& sim, const std::string& file) {
+void create_new_router(Simulation& sim, const IniFile& file) {
   sim.router_count += 1;
   if (sim.router_count > kMaxRouters) {
     sim.router_count = kMaxRouters;
@@ -31,32 +41,42 @@ void create_new_router(Simulation& sim, const std::string& file) {
   sim.number_of_routers = static_cast<Int16>(n);
   Router& r = *sim.routers[n];
   const std::string section = "ROUTER" + std::to_string(n);
-  const int serial = read_ini_count(section, "Serial", file);
-  const int ethernet = read_ini_count(section, "Ethernet", file);
-  const int bri = read_ini_count(section, "Bri", file);
+  const int serial = read_ini_count(file, section, "Serial", sim.log, kCreateRouterLogName);
+  const int ethernet = read_ini_count(file, section, "Ethernet", sim.log, kCreateRouterLogName);
+  const int bri = read_ini_count(file, section, "Bri", sim.log, kCreateRouterLogName);
   auto random = [&sim] { return sim.host.random(); };
-  createinterface(r.record, "SERIAL", serial, random, sim.log);
-  createinterface(r.record, "ETHERNET", ethernet, random, sim.log);
-  createinterface(r.record, "BRI", bri, random, sim.log);
+  createinterface(r.record, "SERIAL", serial, random, sim.log, r.caption);
+  createinterface(r.record, "ETHERNET", ethernet, random, sim.log, r.caption);
+  createinterface(r.record, "BRI", bri, random, sim.log, r.caption);
   set_the_router_number(r.record, static_cast<Int16>(n));
 }
 
-void read_connector_ini_info(Simulation& sim, const std::string& file) {
+void read_connector_ini_info(Simulation& sim, const IniFile& file) {
   ConnectorTable& t = sim.connectors;
-  t.connector_count = static_cast<Int16>(read_ini_count("GENERAL", "numberofconnectors", file));
+  t.connector_count = static_cast<Int16>(
+      read_ini_count(file, "GENERAL", "numberofconnectors", sim.log, kReadConnectorsLogName));
   for (int i = 1; i <= t.connector_count; ++i) {
     if (i > kMaxConnectors) {
-      sim.log.log("read connector ini info()", RuntimeError::SubscriptOutOfRange);
+      sim.log.log(kReadConnectorsLogName, RuntimeError::SubscriptOutOfRange);
       continue;
     }
     const std::string section = "CONNECTOR" + std::to_string(i);
     ConnectorEntry& c = t.entries[i];
-    c.connectortype = read_ini_value(section, "connectortype", file);
-    c.dev1interface = read_ini_value(section, "dev1interface", file);
-    c.dev1name = read_ini_value(section, "dev1name", file);
-    c.dev2interface = read_ini_value(section, "dev2interface", file);
-    c.dev2name = read_ini_value(section, "dev2name", file);
+    c.connectortype = file.value(section, "connectortype");
+    c.dev1interface = file.value(section, "dev1interface");
+    c.dev1name = file.value(section, "dev1name");
+    c.dev2interface = file.value(section, "dev2interface");
+    c.dev2name = file.value(section, "dev2name");
   }
+}
+
+std::string why_no_routers(const Simulation& sim, const IniFile& file) {
+  if (sim.router_count > 0) return "";
+  const std::string start = "The topology gives no routers: ";
+  if (file.status() != IniFile::Status::Read) return start + file.problem() + ".";
+  const std::string count = file.value("GENERAL", "numberofrouters");
+  if (count.empty()) return start + file.file() + " has no numberofrouters in a [GENERAL] section.";
+  return start + "numberofrouters=" + count + " in " + file.file() + " creates none.";
 }
 
 }  // namespace zorva

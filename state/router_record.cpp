@@ -106,11 +106,12 @@ bool is_known_type(const std::string& type) {
 }  // namespace
 
 void createinterface(RouterRecord& record, const std::string& type, long count,
-                     const std::function<double()>& random, ErrorLog& log) {
+                     const std::function<double()>& random, ErrorLog& log,
+                     std::string_view window_text) {
   if (is_known_type(type)) {
     for (long k = 1; k <= count; ++k) {
       if (record.interface_count >= kMaxInterfaces) {
-        log.log("Create Interface()", RuntimeError::SubscriptOutOfRange);
+        log.log("Create Interface()", RuntimeError::SubscriptOutOfRange, window_text);
         break;
       }
       const int i = ++record.interface_count;

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/types.h"
@@ -258,9 +259,11 @@ RouterRecord window_load_record();
 
 // Appends `count` interfaces of one type ("SERIAL", "ETHERNET" or "BRI") and then resets the
 // line state of every interface. `random` gives uniform numbers in [0, 1) for MAC addresses.
-// A 51st interface is refused and logged under "Create Interface()".
+// A 51st interface is refused and logged under "Create Interface()" with `window_text`, the
+// caption of the router's window ("Router 3").
 void createinterface(RouterRecord& record, const std::string& type, long count,
-                     const std::function<double()>& random, ErrorLog& log);
+                     const std::function<double()>& random, ErrorLog& log,
+                     std::string_view window_text);
 
 void set_the_router_number(RouterRecord& record, Int16 n);
 

@@ -4,14 +4,13 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "script/script_runner.h"
+#include "term/command_line.h"
 #include "term/terminal_face.h"
 
 namespace {
-
-const char* kUsage =
-    "usage: zorva-term [--script FILE|-] [--topology PATH] [--app-dir DIR] [--seed N]\n";
 
 std::filesystem::path executable_folder(const char* argv0) {
   std::error_code ec;
@@ -23,39 +22,21 @@ std::filesystem::path executable_folder(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  zorva::ScriptOptions options;
-  options.app_dir = executable_folder(argv[0]);
-  std::string script;
-  bool have_script = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool has_value = i + 1 < argc;
-    if (arg == "--script" && has_value) {
-      script = argv[++i];
-      have_script = true;
-    } else if (arg == "--topology" && has_value) {
-      options.topology = argv[++i];
-    } else if (arg == "--app-dir" && has_value) {
-      options.app_dir = argv[++i];
-    } else if (arg == "--seed" && has_value) {
-      options.seed = static_cast<unsigned>(std::stoul(argv[++i]));
-    } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage << zorva::terminal_face_help();
-      return 0;
-    } else {
-      std::cerr << "zorva-term: unknown argument '" << arg << "'\n" << kUsage;
-      return 2;
-    }
-  }
+  zorva::TermCommandLine line;
+  line.options.app_dir = executable_folder(argv[0]);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (const std::optional<int> status = zorva::read_command_line(args, line, std::cout, std::cerr))
+    return *status;
+  const zorva::ScriptOptions& options = line.options;
   if (!std::filesystem::is_directory(options.app_dir)) {
     std::cerr << "zorva-term: the program directory " << options.app_dir
               << " does not exist; starting with no data\n";
   }
-  if (!have_script) return zorva::run_terminal_face(options);
-  if (script == "-") return zorva::run_script(std::cin, options, std::cout, std::cerr);
-  std::ifstream in(script);
+  if (!line.script) return zorva::run_terminal_face(options);
+  if (*line.script == "-") return zorva::run_script(std::cin, options, std::cout, std::cerr);
+  std::ifstream in(*line.script);
   if (!in) {
-    std::cerr << "zorva-term: cannot open script " << script << "\n";
+    std::cerr << "zorva-term: cannot open script " << *line.script << "\n";
     return 2;
   }
   return zorva::run_script(in, options, std::cout, std::cerr);

@@ -16,6 +16,7 @@
 #include "base/scripted_host.h"
 #include "console/key_handler.h"
 #include "simulation/simulation.h"
+#include "simulation/start_up_problems.h"
 #include "term/box_prompt.h"
 #include "term/posix_terminal.h"
 #include "term/program_launcher.h"
@@ -98,6 +99,11 @@ void TerminalFace::start(const ScriptOptions& options) {
   last_input_ = last_tick_;
   sim_ = std::make_unique<Simulation>(*this, SimulationPaths{options.app_dir, options.log_file});
   sim_->start(options.topology);
+  // Without a screen the problems go to standard error at once; with one, run_terminal_face
+  // writes them when the screen has been left, where they stay readable.
+  if (!screen_) {
+    for (const std::string& p : start_up_problems(*sim_)) std::cerr << "zorva-term: " << p << "\n";
+  }
   watch_consoles();
   last_tick_ = io_.now_ms();
   dirty_ = true;
@@ -327,9 +333,16 @@ void TerminalFace::activate_router(int) {
 int run_terminal_face(const ScriptOptions& options) {
   const bool screen = PosixTerminal::interactive();
   try {
-    PosixTerminal terminal(screen);
-    TerminalFace face(terminal, screen, seed_from_clock(), locale_is_utf8());
-    return face.run(options);
+    std::vector<std::string> problems;
+    int status = 0;
+    {
+      PosixTerminal terminal(screen);
+      TerminalFace face(terminal, screen, seed_from_clock(), locale_is_utf8());
+      status = face.run(options);
+      if (screen && face.simulation()) problems = start_up_problems(*face.simulation());
+    }
+    for (const std::string& p : problems) std::cerr << "zorva-term: " << p << "\n";
+    return status;
   } catch (const std::exception& e) {
     std::cerr << "zorva-term: " << e.what() << "\n";
   } catch (...) {

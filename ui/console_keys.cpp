@@ -33,6 +33,25 @@ ConsoleKey editing_key(int key) {
   }
 }
 
+// Ctrl with [, backslash, ], ^ or _ gives the control codes 27..31 as on a terminal; they have no
+// editing meaning and are typed into the line.
+ConsoleKey control_punctuation(int key) {
+  switch (key) {
+    case Qt::Key_BracketLeft:
+      return ConsoleKey::code(27);
+    case Qt::Key_Backslash:
+      return ConsoleKey::code(28);
+    case Qt::Key_BracketRight:
+      return ConsoleKey::code(29);
+    case Qt::Key_AsciiCircum:
+      return ConsoleKey::code(30);
+    case Qt::Key_Underscore:
+      return ConsoleKey::code(31);
+    default:
+      return ConsoleKey::none();
+  }
+}
+
 ConsoleKey printable(const QString& text) {
   if (text.size() != 1) return ConsoleKey::none();
   const char16_t c = text.at(0).unicode();
@@ -56,7 +75,7 @@ ConsoleKey console_key_of(int key, Qt::KeyboardModifiers modifiers, const QStrin
   if (held & Qt::ControlModifier) {
     if (held & Qt::ShiftModifier) return ConsoleKey::none();
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return ConsoleKey::code(key - Qt::Key_A + 1);
-    return ConsoleKey::none();
+    return control_punctuation(key);
   }
   if (const ConsoleKey k = editing_key(key); k.kind != ConsoleKey::Kind::None) return k;
   return printable(text);

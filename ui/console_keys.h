@@ -1,6 +1,7 @@
 // How a key pressed in a router console becomes what the core expects: a character code for the
-// key handler (printable Latin-1 characters as themselves, Ctrl+letters 1..26, Backspace 8, Tab 9,
-// Enter 13, Esc 27, the arrows as Ctrl+B/P/F/N) or a function-key number for F1..F12.
+// key handler (printable Latin-1 characters as themselves, Ctrl+letters 1..26, Ctrl+[ \ ] ^ _
+// 27..31, Backspace 8, Tab 9, Enter 13, Esc 27, the arrows as Ctrl+B/P/F/N) or a function-key
+// number for F1..F12.
 #pragma once
 
 #include <QString>

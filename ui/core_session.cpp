@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "console/key_handler.h"
+#include "simulation/start_up_problems.h"
+#include "ui/app_title.h"
 
 namespace zorva::ui {
 
@@ -23,6 +25,9 @@ void CoreSession::start(const std::string& topology) {
     Call call(*this);
     sim_.start(topology);
   }
+  // Said once, before the clock runs: why no command is recognised, why there is no router.
+  for (const std::string& problem : start_up_problems(sim_))
+    host_.message_box(kAppTitle, problem, Buttons::Ok);
   set_real_time(true);
 }
 

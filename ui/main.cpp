@@ -1,11 +1,15 @@
 // zorva: the simulator's desktop face. Starts the main window on the program directory (the
 // executable's folder unless --app-dir says otherwise); --screenshot saves a picture and quits.
+// The arguments are read before any window-system connection, so --help, --version and a bad
+// argument work without a display, and a missing display is one line rather than an abort.
 #include <QApplication>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
@@ -27,26 +31,42 @@ void take_screenshot(zorva::ui::frmMain& w, const QString& file) {
   });
 }
 
+// The executable's folder, found without the application object.
+QString executable_folder(const char* argv0) {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) self = std::filesystem::absolute(argv0, ec);
+  return QString::fromStdString(self.parent_path().string());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setOrganizationName(QString::fromLatin1(zorva::ui::kSettingsOrganization));
-  QApplication::setApplicationName(QString::fromLatin1(zorva::ui::kSettingsApplication));
-
-  QStringList args = QApplication::arguments();
-  args.removeFirst();
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
     std::fputs(qPrintable(zorva::ui::start_options_usage()), stdout);
     return 0;
   }
+  if (args.contains(QStringLiteral("--version"))) {
+    std::fputs(qPrintable(zorva::ui::start_options_version()), stdout);
+    return 0;
+  }
   QString error;
-  const auto options =
-      zorva::ui::parse_start_options(args, QApplication::applicationDirPath(), &error);
+  const auto options = zorva::ui::parse_start_options(args, executable_folder(argv[0]), &error);
   if (!options) {
     std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(zorva::ui::start_options_usage()));
     return 2;
   }
+  if (const auto message = zorva::ui::no_display_message(
+          std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
+    std::fputs(qPrintable(*message), stderr);
+    return 2;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QString::fromLatin1(zorva::ui::kSettingsOrganization));
+  QApplication::setApplicationName(QString::fromLatin1(zorva::ui::kSettingsApplication));
   if (!QDir(options->app_dir).exists()) {
     std::fprintf(stderr, "zorva: the program directory %s does not exist; starting with no data\n",
                  qPrintable(options->app_dir));

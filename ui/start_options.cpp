@@ -1,12 +1,29 @@
 // Command-line parsing of the desktop program.
 #include "ui/start_options.h"
 
+#include "base/app_paths.h"
+#include "ui/app_title.h"
+
 namespace zorva::ui {
 
 QString start_options_usage() {
   return QStringLiteral(
       "usage: zorva [--topology PATH] [--app-dir DIR] [--no-splash] [--no-tips] "
-      "[--screenshot FILE]\n");
+      "[--screenshot FILE] [--help] [--version]\n");
+}
+
+QString start_options_version() {
+  return QStringLiteral("%1 %2\n").arg(QString::fromLatin1(kProductTitle),
+                                       QString::fromStdString(program_version_text()));
+}
+
+std::optional<QString> no_display_message(const char* platform, const char* display,
+                                          const char* wayland_display) {
+  auto set = [](const char* v) { return v != nullptr && *v != '\0'; };
+  if (set(platform) || set(display) || set(wayland_display)) return std::nullopt;
+  return QStringLiteral(
+      "zorva: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set); "
+      "zorva-term runs the simulator in a terminal\n");
 }
 
 std::optional<StartOptions> parse_start_options(const QStringList& args, const QString& app_dir,

@@ -26,4 +26,13 @@ std::optional<StartOptions> parse_start_options(const QStringList& args, const Q
 
 QString start_options_usage();
 
+// "Kolvo Router Simulator 1.01" and a line break, for --version.
+QString start_options_version();
+
+// The one line to print when there is no display to open a window on, or nothing when there is
+// one. The arguments are the environment's QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY (null when
+// unset); a chosen platform plugin (offscreen, vnc ...) counts as a display.
+std::optional<QString> no_display_message(const char* platform, const char* display,
+                                          const char* wayland_display);
+
 }  // namespace zorva::ui

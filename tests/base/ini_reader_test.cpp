@@ -2,6 +2,9 @@
 #include "base/ini_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "simulation/topology.h"
 #include "tests/support/test_simulation.h"
@@ -45,6 +48,129 @@ TEST(ReadIniValue, CrLfFilesRead) {
   TempDir d;
   const std::string f = d.write("a.ini", "[A]\r\nk=v\r\n");
   EXPECT_EQ(read_ini_value("A", "k", f), "v");
+}
+
+TEST(ReadIniValue, ByteOrderMarkAndEveryKindOfLineEnd) {
+  const std::string texts[] = {
+      "\xEF\xBB\xBF[A]\nk=v\n",      "[A]\rk=v\r",   "[A]\r\nk=v", "[A]\r\r\nk=v\r\n",
+      "\xEF\xBB\xBF[A]\rj=w\r\nk=v", "[A]\n\n\rk=v",
+  };
+  TempDir d;
+  for (const std::string& text : texts) {
+    const std::string f = d.write("a.ini", text);
+    EXPECT_EQ(read_ini_value("A", "k", f), "v") << text;
+  }
+}
+
+TEST(ReadIniValue, AByteOrderMarkIsSkippedOnlyAtTheStart) {
+  TempDir d;
+  const std::string f = d.write("a.ini", "[A]\n\xEF\xBB\xBFk=v\n");
+  EXPECT_EQ(read_ini_value("A", "k", f), "");
+}
+
+TEST(IniFile, WhatIsNotASmallRegularFileIsRefusedWithAReason) {
+  TempDir d;
+  std::filesystem::create_directory(d.path() / "folder.ini");
+  const std::string fifo = (d.path() / "pipe.ini").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it would wait for a writer forever
+  const std::string too_large =
+      d.write("big.ini", "[GENERAL]\nnumberofrouters=1\n" + std::string(kIniFileLimit, ';'));
+  const struct {
+    std::string file;
+    IniFile::Status status;
+    const char* reason;
+  } cases[] = {
+      {"/dev/zero", IniFile::Status::NotAFile, "/dev/zero is not a regular file"},
+      {"/dev/urandom", IniFile::Status::NotAFile, "/dev/urandom is not a regular file"},
+      {fifo, IniFile::Status::NotAFile, " is not a regular file"},
+      {(d.path() / "folder.ini").string(), IniFile::Status::NotAFile, " is not a regular file"},
+      {too_large, IniFile::Status::TooLarge, " is larger than 1 MB"},
+      {(d.path() / "none.ini").string(), IniFile::Status::Missing, " does not exist"},
+  };
+  for (const auto& c : cases) {
+    const IniFile ini = IniFile::read(c.file);
+    EXPECT_EQ(ini.status(), c.status) << c.file;
+    EXPECT_EQ(ini.value("GENERAL", "numberofrouters"), "") << c.file;
+    EXPECT_NE(ini.problem().find(c.reason), std::string::npos) << ini.problem();
+  }
+}
+
+TEST(IniFile, AFileOfExactlyTheLimitIsRead) {
+  TempDir d;
+  std::string text = "[GENERAL]\nnumberofrouters=1\n";
+  text += std::string(kIniFileLimit - text.size(), ';');
+  const IniFile ini = IniFile::read(d.write("a.ini", text));
+  EXPECT_EQ(ini.status(), IniFile::Status::Read);
+  EXPECT_EQ(ini.value("general", "NumberOfRouters"), "1");
+  EXPECT_EQ(ini.problem(), "");
+}
+
+TEST(IniFile, ManySectionsAreIndexedOnce) {
+  std::string text;
+  for (int i = 1; i <= 20000; ++i)
+    text += "[CONNECTOR" + std::to_string(i) + "]\ndev1name=Router" + std::to_string(i) + "\n";
+  TempDir d;
+  const IniFile ini = IniFile::read(d.write("a.ini", text));
+  EXPECT_EQ(ini.section_count(), 20000u);
+  EXPECT_EQ(ini.value("connector19999", "DEV1NAME"), "Router19999");
+}
+
+TEST(LoadTopology, CountsTooLargeForSixteenBitsAreLoggedAsOverflow) {
+  const std::string digits400(400, '9');
+  const struct {
+    std::string text;
+    const char* logged;
+  } cases[] = {
+      {"[GENERAL]\nnumberofrouters=99999\n", "load topology() - 6 - Overflow"},
+      {"[GENERAL]\nnumberofrouters=-40000\n", "load topology() - 6 - Overflow"},
+      {"[GENERAL]\nnumberofrouters=" + digits400 + "\n", "load topology() - 6 - Overflow"},
+      {"[GENERAL]\nnumberofrouters=1\n[ROUTER1]\nSerial=70000\n",
+       "create new router() - 6 - Overflow"},
+      {"[GENERAL]\nnumberofconnectors=1e9\n", "read connector ini info() - 6 - Overflow"},
+  };
+  for (const auto& c : cases) {
+    TestSimulation t(c.text);
+    EXPECT_EQ(t.sim->log.lines_written(), 1) << c.text;
+    EXPECT_NE(t.log_text().find(c.logged), std::string::npos) << t.log_text();
+    if (t.sim->router_count > 0) {
+      EXPECT_EQ(t.router(1).record.interface_count, 0);
+    }
+    EXPECT_EQ(t.sim->connectors.connector_count, 0);
+  }
+}
+
+TEST(LoadTopology, NoRoutersComesWithAReasonForTheUser) {
+  const struct {
+    std::string text;
+    const char* reason;
+  } cases[] = {
+      {"", " has no numberofrouters in a [GENERAL] section."},
+      {"[ROUTER1]\nSerial=1\n", " has no numberofrouters in a [GENERAL] section."},
+      {"[GENERAL]\nnumberofrouters=abc\n", "numberofrouters=abc in "},
+      {"[GENERAL]\nnumberofrouters=0\n", "numberofrouters=0 in "},
+  };
+  for (const auto& c : cases) {
+    TestSimulation t(c.text);
+    EXPECT_EQ(t.sim->router_count, 0);
+    EXPECT_TRUE(t.sim->no_routers_reason.starts_with("The topology gives no routers: "))
+        << t.sim->no_routers_reason;
+    EXPECT_NE(t.sim->no_routers_reason.find(c.reason), std::string::npos)
+        << t.sim->no_routers_reason;
+  }
+  TestSimulation some(testing::topology(1, 0, 0));
+  EXPECT_EQ(some.sim->no_routers_reason, "");
+}
+
+TEST(LoadTopology, DevicesAsTopologyFinishAtOnceWithNoRouters) {
+  for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+    ScriptedHost host;
+    TempDir d;
+    Simulation sim(host, {d.path(), d.path() / "zorva.log"});
+    sim.start(device);
+    EXPECT_EQ(sim.router_count, 0);
+    EXPECT_EQ(sim.no_routers_reason,
+              std::string("The topology gives no routers: ") + device + " is not a regular file.");
+  }
 }
 
 TEST(LoadTopology, TwoRoutersWithTheirInterfaces) {
@@ -91,12 +217,14 @@ TEST(LoadTopology, MissingFileGivesNoRouters) {
   sim.start((d.path() / "nothing.ini").string());
   EXPECT_EQ(sim.router_count, 0);
   EXPECT_EQ(sim.connectors.connector_count, 0);
+  EXPECT_EQ(sim.no_routers_reason, "The topology gives no routers: the file " +
+                                       (d.path() / "nothing.ini").string() + " does not exist.");
 }
 
 TEST(LoadTopology, HugeInterfaceCountsAreCappedAtFifty) {
   TestSimulation t("[GENERAL]\nnumberofrouters=1\n[ROUTER1]\nSerial=30\nEthernet=30\nBri=30\n");
   EXPECT_EQ(t.router(1).record.interface_count, 50);
-  EXPECT_NE(t.log_text().find("Create Interface() - 9 - Subscript out of range"),
+  EXPECT_NE(t.log_text().find("Create Interface() - Router 1 - 9 - Subscript out of range"),
             std::string::npos);
 }
 

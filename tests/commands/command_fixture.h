@@ -28,9 +28,9 @@ class CommandFixture : public ::testing::Test {
     fill_mode_tables(sim_.mode_tables);
     RouterRecord r = window_load_record();
     const auto random = [this] { return host_.random(); };
-    createinterface(r, "SERIAL", serial, random, sim_.log);
-    createinterface(r, "ETHERNET", ethernet, random, sim_.log);
-    createinterface(r, "BRI", bri, random, sim_.log);
+    createinterface(r, "SERIAL", serial, random, sim_.log, "Router 1");
+    createinterface(r, "ETHERNET", ethernet, random, sim_.log, "Router 1");
+    createinterface(r, "BRI", bri, random, sim_.log, "Router 1");
     record_ = r;
   }
 

@@ -379,16 +379,37 @@ TEST_F(CommandDatabaseTest, UnusableOrClosedDatabaseMakesEveryQueryYieldNothingA
   std::ofstream(dir_ / "empty.mdb").close();
   std::ofstream(dir_ / "garbage.mdb") << std::string(4096, 'x');
   run_sql(dir_ / "other.mdb", "CREATE TABLE device (ID INTEGER, device TEXT);");
-  for (const char* name : {"absent.mdb", "empty.mdb", "garbage.mdb", "other.mdb"}) {
-    SCOPED_TRACE(name);
+  fs::create_directory(dir_ / "folder.mdb");
+  using Status = CommandDatabase::Status;
+  const struct {
+    const char* name;
+    Status status;
+    RuntimeError logged;
+    const char* problem;
+  } cases[] = {
+      {"absent.mdb", Status::Missing, RuntimeError::DatabaseError, " is missing: "},
+      {"empty.mdb", Status::Damaged, RuntimeError::DatabaseDamaged, " is damaged: "},
+      {"garbage.mdb", Status::Damaged, RuntimeError::DatabaseDamaged, " is damaged: "},
+      {"other.mdb", Status::Damaged, RuntimeError::DatabaseDamaged, " is damaged: "},
+      {"folder.mdb", Status::Damaged, RuntimeError::DatabaseDamaged, " is damaged: "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     const int before = log_.lines_written();
-    EXPECT_FALSE(db_.open(dir_ / name));
+    EXPECT_FALSE(db_.open(dir_ / c.name));
     EXPECT_FALSE(db_.is_open());
+    EXPECT_EQ(db_.status(), c.status);
     EXPECT_EQ(log_.lines_written(), before + 1);
+    EXPECT_EQ(last_log_line(), log_.format_line("new parse the command()", c.logged, {}));
+    // One sentence for the faces, naming the file.
+    EXPECT_NE(db_.problem().find((dir_ / c.name).string() + c.problem), std::string::npos)
+        << db_.problem();
     expect_every_query_fails_quietly();
   }
   EXPECT_FALSE(fs::exists(dir_ / "absent.mdb"));  // opening never creates the file
   open_small();
+  EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
+  EXPECT_EQ(db_.problem(), "");
   db_.close();
   expect_every_query_fails_quietly();
 }

@@ -47,6 +47,13 @@ TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
       {"answer maybe\n", "script line 1"},
       {"router one\n", "script line 1"},
       {"key\n", "script line 1"},
+      // Numbers too large for any router number are malformed, not converted.
+      {"line x\nrouter 1e20\n", "script line 2"},
+      {"router 1e400\n", "script line 1"},
+      {"router -1e30\n", "script line 1"},
+      {"router 9223372036854775807\n", "script line 1"},
+      {"router 1.5\n", "script line 1"},
+      {"router\n", "script line 1"},
   };
   for (const auto& [script, where] : cases) {
     const ScriptResult r = run_text(script);
@@ -73,6 +80,13 @@ TEST(ScriptRunner, KeyNames) {
   EXPECT_EQ(key_code_of("?"), '?');
   EXPECT_EQ(key_code_of("Up"), 16);
   EXPECT_EQ(key_code_of("Left"), 2);
+  EXPECT_EQ(key_code_of("Esc"), 27);
+  EXPECT_EQ(key_code_of("Ctrl+C"), 3);
+  EXPECT_EQ(key_code_of("Ctrl+["), 27);
+  EXPECT_EQ(key_code_of("Ctrl+\\"), 28);
+  EXPECT_EQ(key_code_of("Ctrl+_"), 31);
+  EXPECT_FALSE(key_code_of("Ctrl+@"));
+  EXPECT_FALSE(key_code_of("Ctrl+`"));
   EXPECT_FALSE(key_code_of("F13"));
   EXPECT_FALSE(key_code_of("F01"));
   EXPECT_FALSE(key_code_of("Ctrl+1"));
@@ -93,10 +107,36 @@ TEST(ScriptRunner, WaitAdvancesTheClock) {
   EXPECT_EQ(r.status, 0);
 }
 
-TEST(ScriptRunner, NoRoutersPrintsNothing) {
+TEST(ScriptRunner, NoRoutersPrintsNothingButSaysWhyOnTheErrorStream) {
   const ScriptResult r = run_text("line enable\nkey F2\n", "[GENERAL]\nnumberofrouters=0\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("zorva-term: The topology gives no routers: numberofrouters=0 in "),
+            std::string::npos)
+      << r.err;
+}
+
+TEST(ScriptRunner, AMissingCommandDatabaseIsNamedOnceAtStartUp) {
+  testing::TempDir app;
+  ScriptOptions options;
+  options.app_dir = app.path();  // no zorva.mdb here
+  options.log_file = app.path() / "zorva.log";
+  options.topology = app.write("t.ini", testing::topology(1, 1, 0));
+  std::istringstream in("line show clock\nline enable\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(run_script(in, options, out, err), 0);
+  const std::string expected = "zorva-term: The command database " +
+                               (app.path() / "zorva.mdb").string() +
+                               " is missing: no command will be recognised.\n";
+  EXPECT_EQ(err.str(), expected);
+  EXPECT_NE(out.str().find("Router>show clock\n% Invalid input detected at '^' marker."),
+            std::string::npos);
+}
+
+TEST(ScriptRunner, AGoodStartSaysNothingOnTheErrorStream) {
+  const ScriptResult r = run_text("line\n", testing::topology(1, 1, 0));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
 }
 
 }  // namespace

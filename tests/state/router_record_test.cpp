@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 
 #include "base/error_log.h"
@@ -23,9 +24,9 @@ class CreateInterface : public ::testing::Test {
 };
 
 TEST_F(CreateInterface, TwoSerialOneEthernetNoBriInTableOrder) {
-  createinterface(rec, "SERIAL", 2, random, log);
-  createinterface(rec, "ETHERNET", 1, random, log);
-  createinterface(rec, "BRI", 0, random, log);
+  createinterface(rec, "SERIAL", 2, random, log, "Router 1");
+  createinterface(rec, "ETHERNET", 1, random, log, "Router 1");
+  createinterface(rec, "BRI", 0, random, log, "Router 1");
   ASSERT_EQ(rec.interface_count, 3);
   EXPECT_EQ(rec.interfaces[1].name, "Serial0");
   EXPECT_EQ(rec.interfaces[2].name, "Serial1");
@@ -46,9 +47,9 @@ TEST_F(CreateInterface, TwoSerialOneEthernetNoBriInTableOrder) {
 }
 
 TEST_F(CreateInterface, TypeDefaults) {
-  createinterface(rec, "SERIAL", 1, random, log);
-  createinterface(rec, "ETHERNET", 1, random, log);
-  createinterface(rec, "BRI", 1, random, log);
+  createinterface(rec, "SERIAL", 1, random, log, "Router 1");
+  createinterface(rec, "ETHERNET", 1, random, log, "Router 1");
+  createinterface(rec, "BRI", 1, random, log, "Router 1");
   EXPECT_EQ(rec.interfaces[1].encapsulation, "HDLC");
   EXPECT_EQ(rec.interfaces[1].ospf_cost, 64);
   EXPECT_EQ(rec.interfaces[2].encapsulation, "ARPA");
@@ -60,28 +61,35 @@ TEST_F(CreateInterface, TypeDefaults) {
 }
 
 TEST_F(CreateInterface, NumberRestartsForEachType) {
-  createinterface(rec, "SERIAL", 1, random, log);
-  createinterface(rec, "ETHERNET", 2, random, log);
+  createinterface(rec, "SERIAL", 1, random, log, "Router 1");
+  createinterface(rec, "ETHERNET", 2, random, log, "Router 1");
   EXPECT_EQ(rec.interfaces[2].name, "Ethernet0");
   EXPECT_EQ(rec.interfaces[3].name, "Ethernet1");
   EXPECT_EQ(rec.interfaces[3].number, "1");
 }
 
 TEST_F(CreateInterface, NoInterfacesStillSetsTheRegister) {
-  createinterface(rec, "SERIAL", 0, random, log);
-  createinterface(rec, "ETHERNET", -5, random, log);
-  createinterface(rec, "TOKENRING", 3, random, log);
+  createinterface(rec, "SERIAL", 0, random, log, "Router 1");
+  createinterface(rec, "ETHERNET", -5, random, log, "Router 1");
+  createinterface(rec, "TOKENRING", 3, random, log, "Router 1");
   EXPECT_EQ(rec.interface_count, 0);
   EXPECT_EQ(rec.config_register, "0X2102");
 }
 
 TEST_F(CreateInterface, FiftyFirstInterfaceIsRefusedAndLogged) {
-  createinterface(rec, "SERIAL", 48, random, log);
-  createinterface(rec, "ETHERNET", 5, random, log);
+  createinterface(rec, "SERIAL", 48, random, log, "Router 1");
+  createinterface(rec, "ETHERNET", 5, random, log, "Router 7");
   EXPECT_EQ(rec.interface_count, kMaxInterfaces);
   EXPECT_EQ(rec.interfaces[50].name, "Ethernet1");
   EXPECT_EQ(log.lines_written(), 1);
-  createinterface(rec, "BRI", 1000000, random, log);
+  // A window procedure: the line carries the window's caption before the error number.
+  std::ifstream in(dir.path() / "zorva.log");
+  std::string line;
+  std::getline(in, line);
+  EXPECT_NE(line.find(" -- Create Interface() - Router 7 - 9 - Subscript out of range"),
+            std::string::npos)
+      << line;
+  createinterface(rec, "BRI", 1000000, random, log, "Router 1");
   EXPECT_EQ(rec.interface_count, kMaxInterfaces);
   EXPECT_EQ(log.lines_written(), 2);
 }

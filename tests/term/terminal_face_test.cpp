@@ -144,12 +144,18 @@ TEST_F(TerminalFaceTest, RealTimeAdvancesTheSimulatedClock) {
   EXPECT_EQ(sim().sim_clock, 3);
 }
 
-TEST_F(TerminalFaceTest, LoneEscThenBracketIsNotAnArrow) {
+TEST_F(TerminalFaceTest, LoneEscIsTypedAndTheBracketAfterItIsNotAnArrow) {
   term.type("\x1b");
   term.gap(100);
   term.type("[A");
   run_queued();
-  EXPECT_EQ(sim().typed_line, "[A");
+  EXPECT_EQ(sim().typed_line, "\x1b[A");
+}
+
+TEST_F(TerminalFaceTest, ControlKeysWithoutEditingMeaningReachTheLine) {
+  term.type("sh\x03\x04\x1c");
+  run_queued();
+  EXPECT_EQ(sim().typed_line, "sh\x03\x04\x1c");
 }
 
 TEST_F(TerminalFaceTest, WindowSizeChangeRedrawsAtTheNewSize) {

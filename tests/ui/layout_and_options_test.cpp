@@ -76,6 +76,30 @@ class LayoutAndOptionsTest : public QObject {
     QVERIFY(!parse_start_options({"--topology"}, "/bin", &error));
   }
 
+  void without_a_display_the_program_says_so_in_one_line() {
+    const struct {
+      const char* platform;
+      const char* display;
+      const char* wayland;
+      bool refused;
+    } cases[] = {
+        {nullptr, nullptr, nullptr, true},      {"", "", "", true},
+        {nullptr, ":0", nullptr, false},        {nullptr, nullptr, "wayland-0", false},
+        {"offscreen", nullptr, nullptr, false},
+    };
+    for (const auto& c : cases) {
+      const auto message = no_display_message(c.platform, c.display, c.wayland);
+      QCOMPARE(message.has_value(), c.refused);
+      if (message) {
+        QCOMPARE(message->count(QLatin1Char('\n')), 1);
+        QVERIFY(message->endsWith(QLatin1Char('\n')));
+        QVERIFY(message->contains(QStringLiteral("zorva-term")));
+      }
+    }
+    QVERIFY(start_options_version().startsWith(QStringLiteral("Kolvo Router Simulator ")));
+    QVERIFY(start_options_usage().contains(QStringLiteral("--version")));
+  }
+
   void a_transcript_is_saved_as_plain_lines() {
     QTemporaryDir dir;
     const QString path = dir.filePath(transcript_file_name(2));

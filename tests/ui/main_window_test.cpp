@@ -75,6 +75,12 @@ class MainWindowTest : public QObject {
     QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/ccna_home.htm")));
     QVERIFY(w_->browser_window(w_->lab_navigator())->isVisible());
     QCOMPARE(w_->sim().active_router, 1);
+    // A start without routers says why in one box; a good start shows none.
+    QCOMPARE(boxes_.boxes.size(), std::size_t(routers == 0 ? 1 : 0));
+    if (routers == 0) {
+      QVERIFY(boxes_.boxes[0].text.starts_with("The topology gives no routers: the file "));
+      QVERIFY(boxes_.boxes[0].text.ends_with("no_such_topology.ini does not exist."));
+    }
     if (routers == 0) return;
     // Typing at once goes to Router 1, and the status bar says so.
     QCOMPARE(active(), w_->router_window(1));
