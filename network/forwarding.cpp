@@ -88,6 +88,9 @@ Task Network::ping(Router& r) {
   PacketRecord request = rec.ping_packet;
   ping_reply_received_ = false;
   rec.pending_action = PendingAction::None;
+  // The console has printed whatever the buffer held; a "!!!!!" still in it belongs to an earlier
+  // ping whose second has not passed yet, and must not count as this ping's reply.
+  rec.output_buffer.clear();
   ip_route_packet(r, request);
   const bool replied = ping_reply_received_ || rec.output_buffer == "!!!!!";
   ping_reply_received_ = false;
