@@ -45,7 +45,8 @@ std::unique_ptr<Ring> make_ring(bool routing) {
   sim.start((kBin / "topologies" / "ring50.ini").string());
   for (int n = 1; n <= kRouters; ++n) {
     const int previous = n == 1 ? kRouters : n - 1;
-    for (const char* line : {"enable", "configure terminal", "interface s0"}) type_line(sim, n, line);
+    for (const char* line : {"enable", "configure terminal", "interface s0"})
+      type_line(sim, n, line);
     type_line(sim, n, "ip address " + link_address(n, 1) + " 255.255.255.0");
     type_line(sim, n, "no shutdown");
     type_line(sim, n, "exit");

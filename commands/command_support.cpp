@@ -2,10 +2,8 @@
 #include "commands/command_support.h"
 
 #include "base/error_log.h"
-#include "base/host.h"
 #include "base/number_text.h"
 #include "parser/command_context.h"
-#include "state/ip_routines.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 

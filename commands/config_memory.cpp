@@ -1,13 +1,9 @@
 // copy, write and erase: the saved configuration and printing the running one.
 #include "commands/config_memory.h"
 
-#include "base/error_log.h"
-#include "base/host.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "reports/reports.h"
-#include "state/ip_routines.h"
-#include "state/mode_tables.h"
 #include "state/router_record.h"
 
 namespace zorva {

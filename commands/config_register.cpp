@@ -1,12 +1,8 @@
 // The `config-register` command and the register value check.
 #include "commands/config_register.h"
 
-#include "base/error_log.h"
-#include "base/host.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
-#include "state/ip_routines.h"
-#include "state/mode_tables.h"
 #include "state/router_record.h"
 
 namespace zorva {

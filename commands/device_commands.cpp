@@ -1,11 +1,8 @@
 // hostname, banner motd, line passwords and local users.
 #include "commands/device_commands.h"
 
-#include "base/error_log.h"
-#include "base/host.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
-#include "state/ip_routines.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "base/error_log.h"
-#include "base/host.h"
 #include "commands/command_support.h"
 #include "commands/config_memory.h"
 #include "commands/config_register.h"
@@ -20,7 +19,6 @@
 #include "parser/command_context.h"
 #include "reports/cdp.h"
 #include "reports/reports.h"
-#include "state/ip_routines.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 

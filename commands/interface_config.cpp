@@ -6,7 +6,6 @@
 
 #include "base/checked.h"
 #include "base/error_log.h"
-#include "base/host.h"
 #include "base/number_text.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"

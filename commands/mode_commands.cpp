@@ -1,11 +1,8 @@
 // Mode transitions: configure terminal, disable, exit, end, logout, line, reload.
 #include "commands/mode_commands.h"
 
-#include "base/error_log.h"
-#include "base/host.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
-#include "state/ip_routines.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 

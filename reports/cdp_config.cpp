@@ -2,12 +2,9 @@
 #include <cmath>
 
 #include "base/error_log.h"
-#include "base/host.h"
 #include "base/number_text.h"
 #include "parser/command_context.h"
 #include "reports/cdp.h"
-#include "state/ip_routines.h"
-#include "state/mode_tables.h"
 #include "state/router_record.h"
 
 namespace zorva {

@@ -1,13 +1,10 @@
 // The show dispatcher: picks the report by the command's second word as the database spells it.
 #include "base/error_log.h"
-#include "base/host.h"
 #include "base/number_text.h"
 #include "parser/command_context.h"
 #include "reports/cdp.h"
 #include "reports/reports.h"
 #include "reports/show_ip.h"
-#include "state/ip_routines.h"
-#include "state/mode_tables.h"
 #include "state/router_record.h"
 
 namespace zorva {
