@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using ordered = nlohmann::ordered_json;
 
 // Past this many routers a topology is refused before anything is built.
 constexpr std::size_t kRouterLimit = kMaxRouters;
@@ -54,11 +55,11 @@ void check_header(const JsonIn& top) {
 }  // namespace
 
 std::string lab_text(const Simulation& sim, bool with_transcripts) {
-  json routers = json::array();
+  ordered routers = ordered::array();
   for (int n = 1; n <= sim.router_count && n <= kMaxRouters; ++n)
     if (const Router* r = sim.routers[n].get())
       routers.push_back(router_to_json(*r, with_transcripts));
-  const json lab = {
+  const ordered lab = {
       {"format", kLabFileFormat},
       {"version", kLabFileVersion},
       {"program_version", sim.version_text},
@@ -69,7 +70,7 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
   };
   // Invalid UTF-8 (a password typed in another code page) is replaced rather than refused: a save
   // must always succeed.
-  return lab.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  return lab.dump(2, ' ', false, ordered::error_handler_t::replace) + "\n";
 }
 
 std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts) {

@@ -8,7 +8,7 @@ namespace zorva {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 constexpr long long kInt16Low = -32768;
 constexpr long long kInt16High = 32767;

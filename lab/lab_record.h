@@ -13,7 +13,7 @@ namespace zorva {
 
 class ErrorLog;
 
-nlohmann::json router_to_json(const Router& r, bool with_transcript);
+nlohmann::ordered_json router_to_json(const Router& r, bool with_transcript);
 
 // Sets the fields `in` holds on `r`, a router just created from the topology. A field of the
 // wrong type, a value out of range or a list longer than the router holds throws LabFormatError.

@@ -4,14 +4,18 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "script/script_runner.h"
+#include "term/check_command.h"
 #include "term/terminal_face.h"
 
 namespace {
 
 const char* kUsage =
-    "usage: zorva-term [--script FILE|-] [--topology PATH] [--app-dir DIR] [--seed N]\n";
+    "usage: zorva-term [--script FILE|-] [--topology PATH|--lab FILE] [--app-dir DIR] [--seed N]\n"
+    "       zorva-term --check CHECKS --lab FILE\n"
+    "       zorva-term --grade CHECKS FILE...|FOLDER [--csv PATH] [-j N]\n";
 
 std::filesystem::path executable_folder(const char* argv0) {
   std::error_code ec;
@@ -25,6 +29,9 @@ std::filesystem::path executable_folder(const char* argv0) {
 int main(int argc, char** argv) {
   zorva::ScriptOptions options;
   options.app_dir = executable_folder(argv[0]);
+  if (auto status = zorva::run_check_command(std::vector<std::string>(argv + 1, argv + argc),
+                                             options.app_dir, std::cout, std::cerr))
+    return *status;
   std::string script;
   bool have_script = false;
   for (int i = 1; i < argc; ++i) {
@@ -35,6 +42,8 @@ int main(int argc, char** argv) {
       have_script = true;
     } else if (arg == "--topology" && has_value) {
       options.topology = argv[++i];
+    } else if (arg == "--lab" && has_value) {
+      options.lab = argv[++i];
     } else if (arg == "--app-dir" && has_value) {
       options.app_dir = argv[++i];
     } else if (arg == "--seed" && has_value) {
