@@ -124,11 +124,13 @@ OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPat
       router_from_json(routers[i], *sim->router(static_cast<int>(i) + 1), sim->log);
     result.sim = std::move(sim);
   } catch (const json::exception& e) {
-    // nlohmann's messages name the byte where the text stopped making sense.
+    // nlohmann's messages name the place where the text stopped making sense; the text it last
+    // read can be long, and is left out.
     std::string what = e.what();
-    const std::size_t cut = what.find("] ");
-    result.error =
-        "the lab file is damaged: " + (cut == std::string::npos ? what : what.substr(cut + 2));
+    if (const std::size_t cut = what.find("] "); cut != std::string::npos)
+      what = what.substr(cut + 2);
+    what = what.substr(0, what.find("; last read"));
+    result.error = "the lab file is damaged: " + what;
   } catch (const LabFormatError& e) {
     result.error = e.what();
   } catch (const std::bad_alloc&) {
