@@ -101,6 +101,12 @@ std::string save_lab(const Simulation& sim, const fs::path& file, bool with_tran
 
 OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPaths& paths) {
   OpenedLab result;
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos || text[first] != '{') {
+    result.error =
+        first == std::string::npos ? "the lab file is empty" : "this is not a Zorva lab file";
+    return result;
+  }
   try {
     const json lab = json::parse(text);
     const JsonIn top(lab, "");
