@@ -2,12 +2,14 @@
 
 #include <cmath>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
 #include "base/number_text.h"
 #include "base/scripted_host.h"
 #include "console/key_handler.h"
+#include "lab/lab_file.h"
 #include "simulation/simulation.h"
 #include "simulation/start_up_problems.h"
 
@@ -66,6 +68,10 @@ std::optional<ScriptError> parse_line(const std::string& raw, int n,
     step.text = trim(arg);
     if (step.text != "yes" && step.text != "no" && step.text != "cancel" && step.text != "ok")
       return error("'answer' takes yes, no, cancel or ok");
+  } else if (word == "save" || word == "open") {
+    step.kind = word == "save" ? ScriptStep::Kind::Save : ScriptStep::Kind::Open;
+    step.text = trim(arg);
+    if (step.text.empty()) return error("'" + word + "' needs a lab file name");
   } else {
     return error("unknown command '" + word + "'");
   }
@@ -152,12 +158,24 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
     return 2;
   }
   PrintingHost host(options.seed, out);
-  Simulation sim(host, {options.app_dir, options.log_file});
-  sim.start(options.topology);
-  for (const std::string& problem : start_up_problems(sim))
-    err << "zorva-term: " << problem << "\n";
+  const SimulationPaths paths{options.app_dir, options.log_file};
+  std::unique_ptr<Simulation> current;
+  if (options.lab.empty()) {
+    current = std::make_unique<Simulation>(host, paths);
+    current->start(options.topology);
+    for (const std::string& problem : start_up_problems(*current))
+      err << "zorva-term: " << problem << "\n";
+  } else {
+    OpenedLab opened = open_lab_file(options.lab, host, paths);
+    if (!opened.sim) {
+      err << "cannot open the lab " << opened.error << "\n";
+      return 2;
+    }
+    current = std::move(opened.sim);
+  }
 
   for (const ScriptStep& step : steps) {
+    Simulation& sim = *current;
     switch (step.kind) {
       case ScriptStep::Kind::Router:
         if (step.number < 1 || step.number > sim.router_count) {
@@ -181,9 +199,25 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
       case ScriptStep::Kind::Answer:
         host.queue_answer(answer_of(step.text));
         break;
+      case ScriptStep::Kind::Save:
+        if (const std::string e = save_lab(sim, step.text, true); !e.empty()) {
+          err << "script line " << step.line_number << ": " << e << "\n";
+          return 2;
+        }
+        break;
+      case ScriptStep::Kind::Open: {
+        OpenedLab opened = open_lab_file(step.text, host, paths);
+        if (!opened.sim) {
+          err << "script line " << step.line_number << ": cannot open the lab " << opened.error
+              << "\n";
+          return 2;
+        }
+        current = std::move(opened.sim);
+        break;
+      }
     }
   }
-  print_transcripts(sim, out);
+  print_transcripts(*current, out);
   return 0;
 }
 

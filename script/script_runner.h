@@ -1,5 +1,6 @@
 // The script runner: drives a whole simulation from a file of commands (router, type, line, key,
-// wait, answer) without a display, then prints every router's transcript and input line.
+// wait, answer, save, open) without a display, then prints every router's transcript and input
+// line.
 #pragma once
 
 #include <filesystem>
@@ -13,16 +14,17 @@ namespace zorva {
 struct ScriptOptions {
   std::filesystem::path app_dir;   // program directory (data, zorva.mdb)
   std::string topology;            // topology file; "" for default.ini in app_dir
+  std::filesystem::path lab;       // lab file to open instead of a topology; "" for none
   std::filesystem::path log_file;  // error log; "" for zorva.log in the current folder
   unsigned seed = 1;               // random source of the run (MAC addresses)
 };
 
 // One command of a script, as read from its line.
 struct ScriptStep {
-  enum class Kind { Router, Type, Line, Keys, Wait, Answer };
+  enum class Kind { Router, Type, Line, Keys, Wait, Answer, Save, Open };
   Kind kind;
   int line_number;        // 1-based line of the script
-  std::string text;       // Type/Line: the text; Answer: yes|no|cancel|ok
+  std::string text;       // Type/Line: the text; Answer: yes|no|cancel|ok; Save/Open: the file
   std::vector<int> keys;  // Keys: character codes, or -n for function key Fn
   long long number = 0;   // Router: n; Wait: milliseconds
 };
@@ -39,7 +41,8 @@ std::optional<ScriptError> parse_script(std::istream& in, std::vector<ScriptStep
 std::optional<int> key_code_of(const std::string& name);
 
 // Runs the script and writes boxes as they appear, then every router's transcript, to `out`.
-// Returns the exit status: 0, or 2 for a malformed script (the message goes to `err`).
+// Returns the exit status: 0, or 2 for a malformed script, a lab file that cannot be opened or
+// saved (the message goes to `err`).
 int run_script(std::istream& script, const ScriptOptions& options, std::ostream& out,
                std::ostream& err);
 

@@ -1,5 +1,8 @@
 #include "simulation/simulation.h"
 
+#include <fstream>
+#include <sstream>
+
 #include "base/app_paths.h"
 #include "base/ini_reader.h"
 #include "commands/exec_cmd.h"
@@ -20,6 +23,21 @@ Simulation::Simulation(Host& h, SimulationPaths paths)
 
 Simulation::~Simulation() = default;
 
+namespace {
+
+// The whole topology file, up to a size no topology comes near; "" when it cannot be read.
+std::string read_topology_text(const std::string& file) {
+  constexpr std::streamsize kLimit = 1 << 20;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return "";
+  std::string text(static_cast<std::size_t>(kLimit), '\0');
+  in.read(text.data(), kLimit);
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  return text;
+}
+
+}  // namespace
+
 Router* Simulation::router(int n) {
   if (n < 1 || n > router_count || n > kMaxRouters) return nullptr;
   return routers[n].get();
@@ -28,6 +46,7 @@ Router* Simulation::router(int n) {
 void Simulation::start(const std::string& topology) {
   log.start_afresh();
   topology_file = topology.empty() ? default_topology_file(app_path) : topology;
+  topology_text = read_topology_text(topology_file);
   sim_clock = 0;
   timer1_ = scheduler.add_timer("Timer1", 1000, [this] {
     // 32-bit seconds: a week is 604800, far from the limit; the wrap is well defined anyway.

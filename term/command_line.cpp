@@ -13,8 +13,10 @@ namespace zorva {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zorva-term [--script FILE|-] [--topology PATH] [--app-dir DIR] [--seed N] "
-    "[--version]\n";
+    "usage: zorva-term [--script FILE|-] [--topology PATH|--lab FILE] [--app-dir DIR] [--seed N] "
+    "[--version]\n"
+    "       zorva-term --check CHECKS --lab FILE\n"
+    "       zorva-term --grade CHECKS FILE...|FOLDER [--csv PATH] [-j N]\n";
 
 }  // namespace
 
@@ -40,6 +42,8 @@ std::optional<int> read_command_line(const std::vector<std::string>& args, TermC
       line.script = args[++i];
     } else if (arg == "--topology" && has_value) {
       line.options.topology = args[++i];
+    } else if (arg == "--lab" && has_value) {
+      line.options.lab = args[++i];
     } else if (arg == "--app-dir" && has_value) {
       line.options.app_dir = args[++i];
     } else if (arg == "--seed" && has_value) {

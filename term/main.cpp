@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "script/script_runner.h"
+#include "term/check_command.h"
 #include "term/command_line.h"
 #include "term/terminal_face.h"
 
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
   zorva::TermCommandLine line;
   line.options.app_dir = executable_folder(argv[0]);
   const std::vector<std::string> args(argv + 1, argv + argc);
+  // --check and --grade run no simulation of their own: they answer and end here.
+  if (auto status = zorva::run_check_command(args, line.options.app_dir, std::cout, std::cerr))
+    return *status;
   if (const std::optional<int> status = zorva::read_command_line(args, line, std::cout, std::cerr))
     return *status;
   const zorva::ScriptOptions& options = line.options;

@@ -1,0 +1,39 @@
+// Lab files: a whole lab in one readable JSON file — the topology text, every router's configured
+// fields and saved configuration, the simulated clock, and the consoles' transcripts when asked
+// for. Opening builds a new simulation from the file; the one in use is never touched, so a
+// damaged file leaves nothing half-opened.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "simulation/simulation.h"
+
+namespace zorva {
+
+inline constexpr int kLabFileVersion = 1;
+inline constexpr const char* kLabFileFormat = "zorva-lab";
+// Larger files are refused unread: a lab with 50 routers and long transcripts stays far below.
+inline constexpr std::uintmax_t kLabFileSizeLimit = 64u << 20;
+
+// The lab file text of `sim`.
+std::string lab_text(const Simulation& sim, bool with_transcripts);
+
+// Writes the lab file beside `file` and renames it over `file`, so that `file` is either the old
+// lab or the new one whatever happens meanwhile. Returns "" or the reason it could not be saved.
+std::string save_lab(const Simulation& sim, const std::filesystem::path& file,
+                     bool with_transcripts);
+
+struct OpenedLab {
+  std::unique_ptr<Simulation> sim;  // null when the file could not be opened
+  std::string error;                // why, in a sentence; "" when `sim` is set
+};
+
+// A new started simulation holding the lab of `text`. The simulation uses `host` and `paths`
+// as one built by `Simulation(host, paths)` would.
+OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPaths& paths);
+OpenedLab open_lab_file(const std::filesystem::path& file, Host& host,
+                        const SimulationPaths& paths);
+
+}  // namespace zorva

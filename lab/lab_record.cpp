@@ -1,0 +1,285 @@
+#include "lab/lab_record.h"
+
+#include "base/error_log.h"
+#include "network/routing_table.h"
+#include "state/ipv4.h"
+
+namespace zorva {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+constexpr long long kInt16Low = -32768;
+constexpr long long kInt16High = 32767;
+constexpr long long kInt32Low = -2147483648LL;
+constexpr long long kInt32High = 2147483647LL;
+
+bool on(Flag f) {
+  return is_set(f);
+}
+Flag flag_of(bool b) {
+  return b ? kTrue : kFalse;
+}
+Int16 int16_of(const JsonIn& in, const char* key, Int16 fallback) {
+  return static_cast<Int16>(in.whole(key, kInt16Low, kInt16High, fallback));
+}
+
+json interface_to_json(const InterfaceEntry& e) {
+  return {
+      {"name", e.name},
+      {"description", e.description},
+      {"ip_address", e.ip_address},
+      {"subnet_mask", e.subnet_mask},
+      {"prefix_length", e.prefix_length},
+      {"network_address", e.network_address},
+      {"encapsulation", e.encapsulation},
+      {"encapsulation_shown", e.encapsulation_shown},
+      {"line_encapsulation", e.line_encapsulation},
+      {"ppp_authentication", e.ppp_authentication},
+      {"ospf_cost", e.ospf_cost},
+      {"ospf_priority", e.ospf_priority},
+      {"shutdown", on(e.shutdown)},
+      {"cdp_enable", on(e.cdp_enable)},
+      {"mac_address", e.mac_address},
+      {"covered_by",
+       {{"rip", on(e.rip_state)},
+        {"igrp", on(e.igrp_state)},
+        {"eigrp", on(e.eigrp_state)},
+        {"ospf", on(e.ospf_state)}}},
+      {"line",
+       {{"status", e.status},
+        {"line_protocol", e.line_protocol},
+        {"keepalive_misses", e.keepalive_misses},
+        {"keepalive_seen", on(e.keepalive_seen)}}},
+  };
+}
+
+void interface_from_json(const JsonIn& in, InterfaceEntry& e) {
+  const std::string name = in.text("name", e.name);
+  if (name != e.name) in.fail("name", "the topology has " + e.name + " here, not " + name);
+  e.description = in.text("description", e.description);
+  e.ip_address = in.text("ip_address", e.ip_address);
+  e.subnet_mask = in.text("subnet_mask", e.subnet_mask);
+  e.prefix_length = static_cast<Int16>(in.whole("prefix_length", 0, 32, e.prefix_length));
+  e.network_address = in.text("network_address", e.network_address);
+  if (e.network_address.empty()) {
+    e.network_value = 0;
+  } else if (const auto v = parse_dotted(e.network_address)) {
+    e.network_value = *v;
+  } else {
+    in.fail("network_address", "a dotted address such as 10.1.1.0 was expected");
+  }
+  if (!e.ip_address.empty() && !parse_dotted(e.ip_address))
+    in.fail("ip_address", "a dotted address such as 10.1.1.1 was expected");
+  e.encapsulation = in.text("encapsulation", e.encapsulation);
+  e.encapsulation_shown = in.text("encapsulation_shown", e.encapsulation_shown);
+  e.line_encapsulation = in.text("line_encapsulation", e.line_encapsulation);
+  e.ppp_authentication = in.text("ppp_authentication", e.ppp_authentication);
+  e.ospf_cost = int16_of(in, "ospf_cost", e.ospf_cost);
+  e.ospf_priority = int16_of(in, "ospf_priority", e.ospf_priority);
+  e.shutdown = flag_of(in.flag("shutdown", on(e.shutdown)));
+  e.cdp_enable = flag_of(in.flag("cdp_enable", on(e.cdp_enable)));
+  e.mac_address = in.text("mac_address", e.mac_address);
+  const JsonIn covered = in.object("covered_by");
+  e.rip_state = flag_of(covered.flag("rip", on(e.rip_state)));
+  e.igrp_state = flag_of(covered.flag("igrp", on(e.igrp_state)));
+  e.eigrp_state = flag_of(covered.flag("eigrp", on(e.eigrp_state)));
+  e.ospf_state = flag_of(covered.flag("ospf", on(e.ospf_state)));
+  const JsonIn line = in.object("line");
+  e.status = line.text("status", e.status);
+  e.line_protocol = line.text("line_protocol", e.line_protocol);
+  e.keepalive_misses = int16_of(line, "keepalive_misses", e.keepalive_misses);
+  e.keepalive_seen = flag_of(line.flag("keepalive_seen", on(e.keepalive_seen)));
+}
+
+template <std::size_t N>
+json network_list(const std::array<std::string, N>& networks, int count) {
+  json list = json::array();
+  for (int i = 1; i <= std::min<int>(count, static_cast<int>(N) - 1); ++i)
+    list.push_back(networks[i]);
+  return list;
+}
+
+template <std::size_t N>
+void networks_from_json(const JsonIn& in, std::array<std::string, N>& networks, Int16& count) {
+  const std::vector<std::string> list = in.texts("networks", N - 1, "networks");
+  networks = {};
+  for (std::size_t i = 0; i < list.size(); ++i) networks[i + 1] = list[i];
+  count = static_cast<Int16>(list.size());
+}
+
+json protocols_to_json(const ProtocolBlock& p) {
+  json ospf_networks = json::array();
+  for (int i = 1; i <= std::min<int>(p.ospf_network_count, kMaxOspfNetworks); ++i) {
+    const OspfNetworkEntry& n = p.ospf_networks[i];
+    ospf_networks.push_back({{"network", n.network},
+                             {"wildcard", n.wildcard},
+                             {"area", n.area},
+                             {"wildcard_bits", n.wildcard_bits}});
+  }
+  return {
+      {"rip",
+       {{"enabled", on(p.rip_enabled)},
+        {"networks", network_list(p.rip_networks, p.rip_network_count)}}},
+      {"igrp",
+       {{"enabled", on(p.igrp_enabled)},
+        {"process", p.igrp_process_numbers[1]},
+        {"networks", network_list(p.igrp_networks, p.igrp_network_count)}}},
+      {"eigrp",
+       {{"enabled", on(p.eigrp_enabled)},
+        {"process", p.eigrp_process_numbers[1]},
+        {"networks", network_list(p.eigrp_networks, p.eigrp_network_count)}}},
+      {"ospf",
+       {{"enabled", on(p.ospf_enabled)},
+        {"process", p.ospf_process_numbers[1]},
+        {"networks", ospf_networks}}},
+  };
+}
+
+void protocols_from_json(const JsonIn& in, ProtocolBlock& p) {
+  const JsonIn rip = in.object("rip");
+  p.rip_enabled = flag_of(rip.flag("enabled", on(p.rip_enabled)));
+  networks_from_json(rip, p.rip_networks, p.rip_network_count);
+  const JsonIn igrp = in.object("igrp");
+  p.igrp_enabled = flag_of(igrp.flag("enabled", on(p.igrp_enabled)));
+  p.igrp_process_numbers[1] = int16_of(igrp, "process", p.igrp_process_numbers[1]);
+  networks_from_json(igrp, p.igrp_networks, p.igrp_network_count);
+  const JsonIn eigrp = in.object("eigrp");
+  p.eigrp_enabled = flag_of(eigrp.flag("enabled", on(p.eigrp_enabled)));
+  p.eigrp_process_numbers[1] = int16_of(eigrp, "process", p.eigrp_process_numbers[1]);
+  networks_from_json(eigrp, p.eigrp_networks, p.eigrp_network_count);
+  const JsonIn ospf = in.object("ospf");
+  p.ospf_enabled = flag_of(ospf.flag("enabled", on(p.ospf_enabled)));
+  p.ospf_process_numbers[1] = int16_of(ospf, "process", p.ospf_process_numbers[1]);
+  const std::vector<JsonIn> nets = ospf.objects("networks", kMaxOspfNetworks, "networks");
+  p.ospf_networks = {};
+  for (std::size_t i = 0; i < nets.size(); ++i) {
+    OspfNetworkEntry& n = p.ospf_networks[i + 1];
+    n.network = nets[i].text("network", "");
+    n.wildcard = nets[i].text("wildcard", "");
+    n.area = nets[i].text("area", "");
+    n.wildcard_bits = nets[i].text("wildcard_bits", "");
+  }
+  p.ospf_network_count = static_cast<Int16>(nets.size());
+}
+
+json static_routes_to_json(const RouterRecord& r) {
+  json list = json::array();
+  for (int i = 1; i <= std::min<int>(r.learned_route_count, kMaxRoutes); ++i) {
+    const RouteEntry& e = r.learned_routes[i];
+    if (e.code != 'S') continue;
+    list.push_back({{"network", dotted(e.network)},
+                    {"prefix_length", e.prefix_length},
+                    {"next_hop", e.interface_address},
+                    {"distance", e.distance},
+                    {"metric", e.metric},
+                    {"interface_index", e.interface_index}});
+  }
+  return list;
+}
+
+void static_routes_from_json(const JsonIn& in, RouterRecord& r, ErrorLog& log) {
+  for (const JsonIn& route : in.objects("static_routes", kMaxRoutes, "static routes")) {
+    const std::string network = route.text("network", "");
+    const auto value = parse_dotted(network);
+    if (!value) route.fail("network", "a dotted address such as 192.168.1.0 was expected");
+    const std::string next_hop = route.text("next_hop", "");
+    if (!parse_dotted(next_hop))
+      route.fail("next_hop", "a dotted address such as 10.1.1.2 was expected");
+    const auto length = static_cast<Int16>(route.whole("prefix_length", 0, 32, 0));
+    const auto distance = int16_of(route, "distance", 1);
+    const auto metric = static_cast<Int32>(route.whole("metric", kInt32Low, kInt32High, 1));
+    const auto index = static_cast<Int16>(route.whole("interface_index", 0, kMaxInterfaces, 0));
+    update_routes(r, *value, "", length, distance, 'S', metric, next_hop, index, log);
+  }
+}
+
+}  // namespace
+
+json router_to_json(const Router& router, bool with_transcript) {
+  const RouterRecord& r = router.record;
+  json users = json::array();
+  for (int i = 1; i <= std::min<int>(r.username_count, kMaxUsers); ++i)
+    users.push_back({{"name", r.usernames[i]}, {"password", r.user_passwords[i]}});
+  json interfaces = json::array();
+  for (int i = 1; i <= std::min<int>(r.interface_count, kMaxInterfaces); ++i)
+    interfaces.push_back(interface_to_json(r.interfaces[i]));
+  json out = {
+      {"number", router.number},
+      {"hostname", r.hostname},
+      {"enable_password", r.enable_password},
+      {"enable_secret", r.enable_secret},
+      {"console_password", r.console_password},
+      {"vty_password", r.vty_password},
+      {"aux_password", r.aux_password},
+      {"users", users},
+      {"banner_motd", r.banner_motd},
+      {"config_register", r.config_register},
+      {"history_size", {{"exec", r.history.exec_size}, {"config", r.history.config_size}}},
+      {"cdp",
+       {{"run", on(r.cdp_run)},
+        {"timer", r.cdp_timer},
+        {"holdtime", r.cdp_holdtime},
+        {"advertise_v2", on(r.cdp_advertise_v2)}}},
+      {"ospf_router_id", r.ospf_router_id},
+      {"interfaces", interfaces},
+      {"routing", protocols_to_json(r.protocols)},
+      {"static_routes", static_routes_to_json(r)},
+      {"startup_config", r.startup_config},
+  };
+  if (with_transcript) out["transcript"] = router.console.transcript();
+  return out;
+}
+
+void router_from_json(const JsonIn& in, Router& router, ErrorLog& log) {
+  RouterRecord& r = router.record;
+  const long long number = in.whole("number", router.number, router.number, router.number);
+  (void)number;
+  r.hostname = in.text("hostname", r.hostname);
+  r.enable_password = in.text("enable_password", r.enable_password);
+  r.enable_secret = in.text("enable_secret", r.enable_secret);
+  r.console_password = in.text("console_password", r.console_password);
+  r.vty_password = in.text("vty_password", r.vty_password);
+  r.aux_password = in.text("aux_password", r.aux_password);
+  const std::vector<JsonIn> users = in.objects("users", kMaxUsers, "users");
+  for (std::size_t i = 0; i < users.size(); ++i) {
+    r.usernames[i + 1] = users[i].text("name", "");
+    r.user_passwords[i + 1] = users[i].text("password", "");
+  }
+  if (in.has("users")) r.username_count = static_cast<Int16>(users.size());
+  r.banner_motd = in.text("banner_motd", r.banner_motd);
+  r.config_register = in.text("config_register", r.config_register);
+  const JsonIn history = in.object("history_size");
+  r.history.exec_size =
+      static_cast<Int16>(history.whole("exec", 0, kHistorySlots, r.history.exec_size));
+  r.history.config_size =
+      static_cast<Int16>(history.whole("config", 0, kHistorySlots, r.history.config_size));
+  const JsonIn cdp = in.object("cdp");
+  r.cdp_run = flag_of(cdp.flag("run", on(r.cdp_run)));
+  r.cdp_timer = static_cast<Int32>(cdp.whole("timer", kInt32Low, kInt32High, r.cdp_timer));
+  r.cdp_holdtime = static_cast<Int32>(cdp.whole("holdtime", kInt32Low, kInt32High, r.cdp_holdtime));
+  r.cdp_advertise_v2 = flag_of(cdp.flag("advertise_v2", on(r.cdp_advertise_v2)));
+  r.ospf_router_id = in.text("ospf_router_id", r.ospf_router_id);
+
+  const std::vector<JsonIn> interfaces = in.objects("interfaces", kMaxInterfaces, "interfaces");
+  if (in.has("interfaces") && static_cast<int>(interfaces.size()) != r.interface_count)
+    in.fail("interfaces", "the topology gives this router " + std::to_string(r.interface_count) +
+                              " interfaces, the file " + std::to_string(interfaces.size()));
+  for (std::size_t i = 0; i < interfaces.size(); ++i)
+    interface_from_json(interfaces[i], r.interfaces[i + 1]);
+
+  protocols_from_json(in.object("routing"), r.protocols);
+  static_routes_from_json(in, r, log);
+  Routes_For_Connected_Interfaces(r, log);
+  r.startup_config = in.text("startup_config", r.startup_config);
+  // A saved transcript begins with the screen every console starts with, which the console
+  // already shows.
+  if (in.has("transcript")) {
+    const std::string saved = in.text("transcript", "");
+    const std::string& shown = router.console.transcript();
+    router.console.append(saved.rfind(shown, 0) == 0 ? saved.substr(shown.size()) : saved);
+  }
+}
+
+}  // namespace zorva

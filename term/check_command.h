@@ -1,0 +1,22 @@
+// The checking and grading commands of zorva-term:
+//   zorva-term --check CHECKS --lab FILE
+//   zorva-term --grade CHECKS FILE...|FOLDER [--csv PATH] [-j N]
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorva {
+
+// Runs --check or --grade when `args` (the program's arguments without its name) ask for one and
+// gives the exit status; nullopt when they ask for neither.
+//   --check: 0 when every check passes, 1 when one fails, 2 for a bad check file or lab file.
+//   --grade: 0 when every lab was graded, 2 for a bad check file or arguments.
+std::optional<int> run_check_command(const std::vector<std::string>& args,
+                                     const std::filesystem::path& app_dir, std::ostream& out,
+                                     std::ostream& err);
+
+}  // namespace zorva

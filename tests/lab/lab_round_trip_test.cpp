@@ -1,0 +1,114 @@
+// Saving a lab and opening it again gives back every configured field.
+#include <gtest/gtest.h>
+
+#include "lab/lab_file.h"
+#include "reports/reports.h"
+#include "tests/lab/lab_fixture.h"
+
+namespace zorva {
+namespace {
+
+using testing::TestSimulation;
+
+class LabRoundTrip : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::type_full_lab(live); }
+  OpenedLab reopen(const std::string& text) {
+    return open_lab_text(text, host, {testing::bin_dir(), live.dir.path() / "reopened.log"});
+  }
+  TestSimulation live{testing::kTwoRouters};
+  ScriptedHost host;
+};
+
+TEST_F(LabRoundTrip, TheTypedLabIsAcceptedEverywhere) {
+  for (int n = 1; n <= 2; ++n) {
+    EXPECT_EQ(live.transcript(n).find("Invalid input"), std::string::npos) << live.transcript(n);
+    EXPECT_EQ(live.transcript(n).find("Incomplete"), std::string::npos) << live.transcript(n);
+  }
+}
+
+TEST_F(LabRoundTrip, RunningAndStartupConfigurationsComeBackUnchanged) {
+  const OpenedLab opened = reopen(lab_text(*live.sim, false));
+  ASSERT_TRUE(opened.sim) << opened.error;
+  ASSERT_EQ(opened.sim->router_count, 2);
+  for (int n = 1; n <= 2; ++n) {
+    const RouterRecord& before = live.router(n).record;
+    const RouterRecord& after = opened.sim->router(n)->record;
+    EXPECT_EQ(build_running_config(after), build_running_config(before)) << "router " << n;
+    EXPECT_EQ(after.startup_config, before.startup_config) << "router " << n;
+  }
+  // The fixture really did reach the fields whose lines depend on state.
+  const std::string alpha = build_running_config(opened.sim->router(1)->record);
+  for (const char* line : {"hostname AlphaAfterSave", " ip ospf cost 50", " ip ospf priority 5",
+                           " ppp authentication chap", "router ospf 3", "cdp holdtime 240",
+                           "username bob password two", " description link to Bravo"})
+    EXPECT_NE(alpha.find(line), std::string::npos) << line;
+  EXPECT_NE(opened.sim->router(1)->record.startup_config.find("hostname Alpha\r"),
+            std::string::npos);
+}
+
+TEST_F(LabRoundTrip, SavingTheReopenedLabWritesTheSameFile) {
+  const std::string first = lab_text(*live.sim, false);
+  const OpenedLab opened = reopen(first);
+  ASSERT_TRUE(opened.sim) << opened.error;
+  std::string second = lab_text(*opened.sim, false);
+  // The reopened lab remembers the topology file by the name the first one gave it.
+  EXPECT_EQ(second, first);
+}
+
+TEST_F(LabRoundTrip, StaticRoutesAndTheClockComeBackAndConnectedRoutesAreThereAtOnce) {
+  const OpenedLab opened = reopen(lab_text(*live.sim, false));
+  ASSERT_TRUE(opened.sim) << opened.error;
+  EXPECT_EQ(opened.sim->sim_clock, live.sim->sim_clock);
+  const RouterRecord& r = opened.sim->router(1)->record;
+  int statics = 0, connected = 0;
+  for (int i = 1; i <= r.route_count; ++i) {
+    statics += r.routes[i].code == 'S';
+    connected += r.routes[i].code == 'C';
+  }
+  EXPECT_EQ(statics, 2);
+  EXPECT_EQ(connected, 2);
+  // Learned state is not carried over: the neighbours are learned again.
+  EXPECT_EQ(r.cdp_neighbor_count, 0);
+}
+
+TEST_F(LabRoundTrip, TheReopenedNetworkKeepsRunningWithoutLinkMessages) {
+  OpenedLab opened = reopen(lab_text(*live.sim, false));
+  ASSERT_TRUE(opened.sim) << opened.error;
+  const std::size_t shown = opened.sim->router(1)->console.transcript().size();
+  opened.sim->scheduler.advance(120'000);
+  const std::string later = opened.sim->router(1)->console.transcript().substr(shown);
+  EXPECT_EQ(later.find("changed state"), std::string::npos) << later;
+  EXPECT_EQ(opened.sim->router(1)->record.interfaces[1].line_protocol, "up");
+}
+
+TEST_F(LabRoundTrip, TranscriptsComeBackOnlyWhenSaved) {
+  const std::string typed = live.router(1).console.transcript();
+  const OpenedLab with = reopen(lab_text(*live.sim, true));
+  ASSERT_TRUE(with.sim) << with.error;
+  EXPECT_EQ(with.sim->router(1)->console.transcript(), typed);
+  const OpenedLab without = reopen(lab_text(*live.sim, false));
+  ASSERT_TRUE(without.sim) << without.error;
+  EXPECT_EQ(without.sim->router(1)->console.transcript().find("hostname"), std::string::npos);
+}
+
+TEST_F(LabRoundTrip, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
+  const std::filesystem::path file = live.dir.path() / "class.zlab";
+  live.dir.write("class.zlab", "old contents");
+  ASSERT_EQ(save_lab(*live.sim, file, false), "");
+  EXPECT_FALSE(std::filesystem::exists(file.string() + ".saving"));
+  const OpenedLab opened =
+      open_lab_file(file, host, {testing::bin_dir(), live.dir.path() / "x.log"});
+  ASSERT_TRUE(opened.sim) << opened.error;
+  EXPECT_EQ(opened.sim->router(1)->record.hostname, "AlphaAfterSave");
+}
+
+TEST_F(LabRoundTrip, SaveIntoAMissingFolderFailsAndTellsWhy) {
+  const std::filesystem::path file = live.dir.path() / "no such folder" / "lab.zlab";
+  const std::string error = save_lab(*live.sim, file, false);
+  EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+}  // namespace
+}  // namespace zorva
