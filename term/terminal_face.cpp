@@ -66,6 +66,8 @@ const char* terminal_face_help() {
          "  F1..F12, Alt+1..Alt+9   show the console of router 1..12 (1..9)\n"
          "  Ctrl+G or Alt+0         ask for a router number and show that router's console\n"
          "  PageUp, PageDown        scroll the transcript back and forth (Shift too)\n"
+         "  Ctrl+T                  run the simulated clock at 1x, 10x or 60x real time\n"
+         "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
          "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no)\n"
          "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
          "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
@@ -148,11 +150,12 @@ Frame TerminalFace::current_frame() {
     content.caret = r->console.input_caret();
   }
   content.scroll_back = scroll_back_;
-  content.status = status_texts(active, count, scroll_back_, utf8_);
+  const std::string clock = sim_ ? clock_text(sim_->sim_clock) + " " + speed_.factor_text() : "";
+  content.status = status_texts(active, count, scroll_back_, utf8_, clock);
   Frame frame = layout_screen(content, io_.size());
   if (frame.scroll_back != scroll_back_) {  // scrolled past the start: the help line says so
     scroll_back_ = frame.scroll_back;
-    content.status = status_texts(active, count, scroll_back_, utf8_);
+    content.status = status_texts(active, count, scroll_back_, utf8_, clock);
     frame = layout_screen(content, io_.size());
   }
   return frame;
@@ -176,7 +179,7 @@ void TerminalFace::advance_clock() {
   if (now <= last_tick_) return;
   const std::int64_t elapsed = now - last_tick_;
   last_tick_ = now;
-  sim_->scheduler.advance(elapsed);
+  sim_->scheduler.advance(elapsed * speed_.factor());
 }
 
 void TerminalFace::handle_keys() {
@@ -199,6 +202,12 @@ void TerminalFace::dispatch(const KeyEvent& key) {
     dirty_ = true;
   } else if (key.kind == KeyEvent::Kind::PickRouter || key == KeyEvent::code(kPickRouterKey)) {
     picker_.open(sim_->number_of_routers);
+    dirty_ = true;
+  } else if (key == KeyEvent::code(kClockSpeedKey)) {
+    speed_.next_factor();
+    dirty_ = true;
+  } else if (key == KeyEvent::code(kSkipMinuteKey) || key == KeyEvent::code(kSkipFiveKey)) {
+    ClockSpeed::skip_minutes(sim_->scheduler, key.value == kSkipFiveKey ? 5 : 1);
     dirty_ = true;
   } else if (key.kind == KeyEvent::Kind::Function) {
     sim_->function_key(key.value);

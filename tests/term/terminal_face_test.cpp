@@ -292,6 +292,41 @@ TEST_F(TerminalFaceTest, DateTimeTextIsDayMonthYearAndTime) {
               ::testing::MatchesRegex("[0-9]{2}/[0-9]{2}/[0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}"));
 }
 
+// Ctrl+T runs the clock at 1x, 10x, 60x; Ctrl+K and Ctrl+L run it 1 and 5 minutes ahead. None of
+// them reaches the console, and the help line shows the time, the speed and the keys.
+TEST_F(TerminalFaceTest, ClockKeysSetTheSpeedAndSkipAhead) {
+  term.screen = {10, 200};
+  term.gap(1);
+  run_queued();
+  EXPECT_NE(face.current_frame().status.find("Ctrl+T speed | Ctrl+K/L +1/+5 min"),
+            std::string::npos)
+      << face.current_frame().status;
+  const SimMillis start = sim().scheduler.now();
+  term.type("\x14");  // arrives after 1 ms at 1x, then the speed is 10x
+  run_queued();
+  EXPECT_EQ(face.clock_speed().factor(), 10);
+  term.gap(1000);
+  run_queued();
+  EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000);
+  term.type("\x0b");
+  run_queued();
+  EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000 + 10 + 60000);
+  term.type("\x0c");
+  run_queued();
+  EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000 + 10 + 60000 + 10 + 300000);
+  EXPECT_EQ(sim().sim_clock, sim().scheduler.now() / 1000);
+  term.type("\x14\x14");  // 60x, then back to 1x
+  run_queued();
+  EXPECT_EQ(face.clock_speed().factor(), 1);
+  term.type("\x14\x14");
+  run_queued();
+  EXPECT_EQ(face.clock_speed().factor(), 60);
+  EXPECT_EQ(sim().typed_line, "");
+  const std::string status = face.current_frame().status;
+  const std::string clock = clock_text(sim().sim_clock) + " 60x";
+  EXPECT_EQ(status.rfind("Router 1 of 2 | " + clock + " | ", 0), 0u) << status;
+}
+
 class TerminalFacePipedTest : public TerminalFaceTest {
  protected:
   TerminalFacePipedTest() : TerminalFaceTest(false) {}
