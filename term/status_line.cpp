@@ -32,7 +32,8 @@ std::vector<std::string> status_texts(int router, int count, int scroll_back, bo
       at + bar + "Ctrl+G any router" + bar + "Ctrl+T speed" + bar + "Ctrl+K/L +1/+5 min" + bar +
           "Ctrl+Q quit",
       at + bar + "Ctrl+G router" + bar + "Ctrl+T/K/L clock" + bar + "Ctrl+Q quit",
-      short_at + bar + "Ctrl+G" + bar + "Ctrl+T/K/L" + bar + "Ctrl+Q",
+      at + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
+      at,
       short_at + bar + "Ctrl+G" + bar + "Ctrl+Q",
       short_at,
       brief,

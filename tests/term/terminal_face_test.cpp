@@ -92,7 +92,7 @@ TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterva
   run_queued();
   EXPECT_EQ(face.frames_drawn(), 1);
   EXPECT_EQ(face.current_frame().status,
-            "Router 1 of 2 | F1-F12 Alt+1-9 | Ctrl+G any router | PgUp scroll | Ctrl+Q quit");
+            "Router 1 of 2 | 00:00:00 1x | Ctrl+G router | Ctrl+T/K/L clock | Ctrl+Q quit");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);

@@ -99,9 +99,9 @@ class DiagramTest : public QObject {
       const QString a = router_name(c->node(0)->number()) + QLatin1Char(' ') + c->end_label(0);
       const QString b = router_name(c->node(1)->number()) + QLatin1Char(' ') + c->end_label(1);
       drawn.insert(cable_key(a, b));
-      // Nothing is configured yet: every end is down, and drawn so.
+      // Interfaces start shut down, and are drawn so.
       for (int end = 0; end < 2; ++end)
-        QCOMPARE(c->end_colour_shown(end), end_colour(EndState::Down));
+        QCOMPARE(c->end_colour_shown(end), end_colour(EndState::AdministrativelyDown));
     }
     QCOMPARE(drawn, wanted);
     QCOMPARE(static_cast<int>(d->cables().size()), static_cast<int>(doc.cables.size()));
@@ -190,7 +190,8 @@ class DiagramTest : public QObject {
     QCOMPARE(d->refresh_states(), 0);
     // The other cables never changed and were not touched.
     for (CableItem* other : d->cables())
-      if (other != c) QCOMPARE(other->end_colour_shown(0), end_colour(EndState::Down));
+      if (other != c)
+        QCOMPARE(other->end_colour_shown(0), end_colour(EndState::AdministrativelyDown));
   }
 
   void a_host_name_change_reaches_the_node() {
