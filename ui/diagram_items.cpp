@@ -85,6 +85,12 @@ RouterNode::RouterNode(int number, const RouterRecord& record)
   f.setPointSize(10);
   label_->setFont(f);
   label_->setBrush(Qt::white);
+  auto* badge = new QGraphicsSimpleTextItem(QString::number(number), this);
+  QFont small = badge->font();
+  small.setPointSize(7);
+  badge->setFont(small);
+  badge->setBrush(QColor(0xc9, 0xd6, 0xea));
+  badge->setPos(-kWidth / 2 + 4, -kHeight / 2 + 1);
   refresh();
 }
 
@@ -183,8 +189,13 @@ void CableItem::place() {
     const QPointF dot = ends[end] + inward * std::min(kDot, len / 3);
     dots_[end]->setPos(dot);
     const QRectF b = labels_[end]->boundingRect();
-    // The name sits beside the dot, a little further along the cable, off the line.
-    const QPointF centre = dot + inward * (b.width() / 2 + 4) + normal * (b.height() / 2 + 3);
+    // The name sits beside its dot, off the line: under a level cable, beside an upright one.
+    const QPointF side = normal.y() < 0 || (std::abs(normal.y()) < 1e-9 && normal.x() < 0)
+                             ? -normal
+                             : normal;
+    const QPointF centre = dot + inward * (b.width() / 4) +
+                           side * (std::abs(side.x()) * (b.width() / 2 + 4) +
+                                   std::abs(side.y()) * (b.height() / 2 + 4));
     labels_[end]->setPos(centre - QPointF(b.width() / 2, b.height() / 2));
   }
 }

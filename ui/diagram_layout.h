@@ -10,8 +10,8 @@
 
 namespace zorva::ui {
 
-inline constexpr double kNodeSpacing = 180.0;      // usual distance between cabled routers
-inline constexpr double kMinNodeDistance = 130.0;  // no two router centres come closer
+inline constexpr double kNodeSpacing = 240.0;      // usual distance between cabled routers
+inline constexpr double kMinNodeDistance = 150.0;  // no two router centres come closer
 
 // Centres for nodes 0..count-1 joined by `edges` (pairs of node indexes; repeats and loops are
 // allowed and ignored).

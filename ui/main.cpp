@@ -36,8 +36,11 @@ void set_up_links_for_the_diagram(zorva::ui::frmMain& w) {
 void take_screenshot(zorva::ui::frmMain& w, const QString& file, bool diagram) {
   if (diagram) {
     set_up_links_for_the_diagram(w);
-    w.show_diagram();
-    w.diagram_window()->showMaximized();
+    // After the start-up has given Router 1 the keyboard.
+    QTimer::singleShot(0, &w, [&w] {
+      w.show_diagram();
+      w.diagram_window()->showMaximized();
+    });
   } else {
     w.session().key(1, 13);
     for (const char c : std::string("show version\r")) w.session().key(1, c);
@@ -80,7 +83,7 @@ int main(int argc, char** argv) {
   if (!options->screenshot.isEmpty()) {
     take_screenshot(window, options->screenshot, options->show_diagram);
   } else if (options->show_diagram) {
-    window.show_diagram();
+    QTimer::singleShot(0, &window, [&window] { window.show_diagram(); });
   }
   return QApplication::exec();
 }
