@@ -67,6 +67,18 @@ QString interface_summary(const InterfaceEntry& e) {
   return s + QStringLiteral(" - ") + QString::fromLatin1(end_state_text(end_state(e)));
 }
 
+// ---- EndDot -----------------------------------------------------------------------------------
+
+EndDot::EndDot(double diameter, QGraphicsItem* parent)
+    : QGraphicsEllipseItem(-diameter / 2, -diameter / 2, diameter, diameter, parent) {
+  setAcceptHoverEvents(true);
+}
+
+void EndDot::hoverEnterEvent(QGraphicsSceneHoverEvent* e) {
+  if (describe) setToolTip(describe());
+  QGraphicsEllipseItem::hoverEnterEvent(e);
+}
+
 // ---- RouterNode -------------------------------------------------------------------------------
 
 RouterNode::RouterNode(int number, const RouterRecord& record)
@@ -115,12 +127,16 @@ QVariant RouterNode::itemChange(GraphicsItemChange change, const QVariant& value
 }
 
 // The tooltip is made when the pointer arrives, so it shows the addresses of the moment.
-void RouterNode::hoverEnterEvent(QGraphicsSceneHoverEvent* e) {
+QString RouterNode::summary() const {
   QStringList lines{QStringLiteral("Router %1 (%2)").arg(number_).arg(label_->text())};
   for (int i = 1; i <= record_.interface_count; ++i)
     lines << interface_summary(record_.interfaces[static_cast<std::size_t>(i)]);
   lines << QStringLiteral("Double-click to open its console");
-  setToolTip(lines.join(QLatin1Char('\n')));
+  return lines.join(QLatin1Char('\n'));
+}
+
+void RouterNode::hoverEnterEvent(QGraphicsSceneHoverEvent* e) {
+  setToolTip(summary());
   QGraphicsRectItem::hoverEnterEvent(e);
 }
 
@@ -151,7 +167,8 @@ CableItem::CableItem(RouterNode* a, int a_interface, RouterNode* b, int b_interf
       b_record_(b_record) {
   setZValue(1);
   for (int end = 0; end < 2; ++end) {
-    dots_[end] = new QGraphicsEllipseItem(-kDot / 2, -kDot / 2, kDot, kDot, this);
+    dots_[end] = new EndDot(kDot, this);
+    dots_[end]->describe = [this, end] { return end_summary(end); };
     dots_[end]->setPen(QPen(Qt::white, 1.5));
     dots_[end]->setZValue(3);
     labels_[end] = new QGraphicsSimpleTextItem(latin1_text(entry(end).name), this);
@@ -190,9 +207,8 @@ void CableItem::place() {
     dots_[end]->setPos(dot);
     const QRectF b = labels_[end]->boundingRect();
     // The name sits beside its dot, off the line: under a level cable, beside an upright one.
-    const QPointF side = normal.y() < 0 || (std::abs(normal.y()) < 1e-9 && normal.x() < 0)
-                             ? -normal
-                             : normal;
+    const QPointF side =
+        normal.y() < 0 || (std::abs(normal.y()) < 1e-9 && normal.x() < 0) ? -normal : normal;
     const QPointF centre = dot + inward * (b.width() / 4) +
                            side * (std::abs(side.x()) * (b.width() / 2 + 4) +
                                    std::abs(side.y()) * (b.height() / 2 + 4));
@@ -202,14 +218,16 @@ void CableItem::place() {
 
 void CableItem::show_state(int end) {
   dots_[end]->setBrush(end_colour(state_[end]));
-  const InterfaceEntry& e = entry(end);
-  dots_[end]->setToolTip(QStringLiteral("Router %1 %2")
-                             .arg(end == 0 ? a_->number() : b_->number())
-                             .arg(interface_summary(e)));
   const bool up = state_[0] == EndState::Up && state_[1] == EndState::Up;
   QPen pen(up ? QColor(0x3a, 0x4a, 0x5e) : QColor(0xa0, 0xa8, 0xb2), up ? 3 : 2);
   if (!up) pen.setStyle(Qt::DashLine);
   if (pen != this->pen()) setPen(pen);
+}
+
+QString CableItem::end_summary(int end) const {
+  return QStringLiteral("Router %1 %2")
+      .arg(end == 0 ? a_->number() : b_->number())
+      .arg(interface_summary(entry(end)));
 }
 
 int CableItem::refresh() {

@@ -31,6 +31,16 @@ QString interface_summary(const InterfaceEntry& e);
 
 class CableItem;
 
+// A cable end's state dot; its tooltip is made when the pointer arrives.
+class EndDot : public QGraphicsEllipseItem {
+ public:
+  EndDot(double diameter, QGraphicsItem* parent);
+  std::function<QString()> describe;
+
+ protected:
+  void hoverEnterEvent(QGraphicsSceneHoverEvent* e) override;
+};
+
 class RouterNode : public QGraphicsRectItem {
  public:
   static constexpr int kType = UserType + 1;
@@ -43,6 +53,8 @@ class RouterNode : public QGraphicsRectItem {
   int type() const override { return kType; }
   int number() const { return number_; }
   QString label() const { return label_->text(); }
+  // The tooltip: the router, then each interface with its address and state.
+  QString summary() const;
 
   void add_cable(CableItem* c) { cables_.push_back(c); }
   // Takes up a changed host name; returns whether anything changed.
@@ -83,6 +95,7 @@ class CableItem : public QGraphicsLineItem {
   EndState state(int end) const { return state_[end]; }
   QString end_label(int end) const { return labels_[end]->text(); }
   QColor end_colour_shown(int end) const { return dots_[end]->brush().color(); }
+  QString end_summary(int end) const;  // the end's tooltip
 
   // Follows the nodes after a move.
   void place();
@@ -100,7 +113,7 @@ class CableItem : public QGraphicsLineItem {
   const RouterRecord& a_record_;
   const RouterRecord& b_record_;
   EndState state_[2] = {EndState::Down, EndState::Down};
-  QGraphicsEllipseItem* dots_[2];
+  EndDot* dots_[2];
   QGraphicsSimpleTextItem* labels_[2];
 };
 

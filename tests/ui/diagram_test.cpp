@@ -175,6 +175,13 @@ class DiagramTest : public QObject {
     QCOMPARE(c->end_colour_shown(end1), end_colour(EndState::Up));
     QCOMPARE(c->end_colour_shown(end2), end_colour(EndState::Up));
     QCOMPARE(d->refresh_states(), 0);  // nothing changed, nothing repainted
+    // Hovering tells the addresses as they are now.
+    QVERIFY2(
+        d->node(1)->summary().contains(QStringLiteral("Serial0 10.1.1.1/24 - line protocol up")),
+        qPrintable(d->node(1)->summary()));
+    QVERIFY(d->node(1)->summary().contains(QStringLiteral("Ethernet0 no address")));
+    QCOMPARE(c->end_summary(end2),
+             QStringLiteral("Router 2 Serial0 10.1.1.2/24 - line protocol up"));
 
     type(2, "configure terminal\ninterface serial0\nshutdown\nend\n");
     QCOMPARE(c->end_colour_shown(end2), end_colour(EndState::AdministrativelyDown));
