@@ -134,8 +134,14 @@ TEST(ClockSpeed, SixtyTimesFasterRunsTheSameEventsAsRealTime) {
   constexpr SimMillis kTickMs = 20;
   const auto act = [](testing::TestSimulation& t, SimMillis at) {
     t.sim->active_router = 2;
-    if (at == 60000) t.line("configure terminal"), t.line("interface s0"), t.line("shutdown");
-    if (at == 120000) t.line("no shutdown"), t.line("end");
+    if (at == 60000) {
+      t.line("configure terminal");
+      t.line("interface s0");
+      t.line("shutdown");
+    } else if (at == 120000) {
+      t.line("no shutdown");
+      t.line("end");
+    }
   };
   int compared = 0;
   for (SimMillis at = 0; at < 180000; at += kTickMs * 60) {

@@ -199,9 +199,10 @@ void diagram_bench() {
   {
     const double c0 = cpu_seconds();
     w.session().run_for(600000);
-    std::printf("ten simulated minutes of the ring run at once: %.2f s CPU; router 1 knows %d "
-                "routes\n",
-                cpu_seconds() - c0, static_cast<int>(w.sim().router(1)->record.route_count));
+    std::printf(
+        "ten simulated minutes of the ring run at once: %.2f s CPU; router 1 knows %d "
+        "routes\n",
+        cpu_seconds() - c0, static_cast<int>(w.sim().router(1)->record.route_count));
   }
 
   // Real time for five seconds at 1x and at 60x, the diagram open, then at 60x without it: CPU
