@@ -68,6 +68,7 @@ const char* terminal_face_help() {
          "  PageUp, PageDown        scroll the transcript back and forth (Shift too)\n"
          "  Ctrl+T                  run the simulated clock at 1x, 10x or 60x real time\n"
          "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
+         "  Ctrl+O                  open another topology file in place of the running lab\n"
          "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no)\n"
          "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
          "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
@@ -98,7 +99,8 @@ int TerminalFace::run(const ScriptOptions& options) {
 void TerminalFace::start(const ScriptOptions& options) {
   last_tick_ = io_.now_ms();
   last_input_ = last_tick_;
-  sim_ = std::make_unique<Simulation>(*this, SimulationPaths{options.app_dir, options.log_file});
+  paths_ = SimulationPaths{options.app_dir, options.log_file};
+  sim_ = std::make_unique<Simulation>(*this, paths_);
   sim_->start(options.topology);
   watch_consoles();
   last_tick_ = io_.now_ms();
@@ -141,8 +143,8 @@ Frame TerminalFace::current_frame() {
   if (!question_.empty()) {
     content.input = question_;
     content.wrap_input = true;
-  } else if (picker_.is_open()) {
-    picker_prompt = picker_.prompt();
+  } else if (picker_.is_open() || path_prompt_.is_open()) {
+    picker_prompt = picker_.is_open() ? picker_.prompt() : path_prompt_.prompt();
     content.input = picker_prompt;
     content.caret = static_cast<int>(picker_prompt.size());
   } else if (r) {
@@ -200,6 +202,12 @@ void TerminalFace::dispatch(const KeyEvent& key) {
   } else if (picker_.is_open()) {
     if (const std::optional<int> n = picker_.key(key)) sim_->function_key(*n);
     dirty_ = true;
+  } else if (path_prompt_.is_open()) {
+    if (const std::optional<std::string> file = path_prompt_.key(key)) open_topology(*file);
+    dirty_ = true;
+  } else if (key == KeyEvent::code(kOpenTopologyKey)) {
+    path_prompt_.open();
+    dirty_ = true;
   } else if (key.kind == KeyEvent::Kind::PickRouter || key == KeyEvent::code(kPickRouterKey)) {
     picker_.open(sim_->number_of_routers);
     dirty_ = true;
@@ -216,6 +224,25 @@ void TerminalFace::dispatch(const KeyEvent& key) {
     dirty_ = true;
     sim_->console_key(key.value);
   }
+}
+
+void TerminalFace::open_topology(const std::string& file) {
+  if (message_box("Open Topology",
+                  "Are you sure? Every router of the running lab is closed and its "
+                  "configuration is lost.",
+                  Buttons::OkCancel) != Answer::Ok)
+    return;
+  for (int n = 1; n <= sim_->router_count; ++n)
+    if (Router* r = sim_->router(n)) r->console.set_view(nullptr);
+  watches_.clear();
+  sim_.reset();
+  sim_ = std::make_unique<Simulation>(*this, paths_);
+  sim_->start(file);
+  watch_consoles();
+  scroll_back_ = 0;
+  clear_screen_ = true;
+  dirty_ = true;
+  last_tick_ = io_.now_ms();
 }
 
 // Every way out asks first, as the desktop's File, Exit does.

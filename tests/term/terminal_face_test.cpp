@@ -327,6 +327,38 @@ TEST_F(TerminalFaceTest, ClockKeysSetTheSpeedAndSkipAhead) {
   EXPECT_EQ(status.rfind("Router 1 of 2 | " + clock + " | ", 0), 0u) << status;
 }
 
+// Ctrl+O asks for a topology file on the input line; after "Are you sure?" a new network on that
+// file replaces the running one, and the old routers' consoles are gone from the screen.
+TEST_F(TerminalFaceTest, CtrlOOpensAnotherTopologyAfterAsking) {
+  const std::string three = dir.write("three.ini", testing::topology(3, 1, 0));
+  term.type("hostname");
+  term.type("\x0f");
+  term.type(three + "x\x08");  // a typing slip taken back
+  run_queued();
+  EXPECT_EQ(input_row().rfind("Open topology file (Esc: no): " + three), 0u) << input_row();
+  term.type("\r");
+  term.type("c");  // Cancel: the running lab stays
+  run_queued();
+  EXPECT_EQ(sim().router_count, 2);
+  EXPECT_EQ(sim().typed_line, "hostname");
+
+  term.type("\x0f");
+  term.type(three);
+  term.type("\r");
+  term.type("\r");  // OK
+  run_queued();
+  EXPECT_EQ(sim().router_count, 3);
+  EXPECT_EQ(sim().topology_file, three);
+  EXPECT_EQ(sim().typed_line, "");
+  EXPECT_EQ(face.current_frame().status.rfind("Router 1 of 3", 0), 0u)
+      << face.current_frame().status;
+  term.type("\x1bOR");  // F3 reaches the new third router
+  term.type("\r");
+  run_queued();
+  EXPECT_EQ(sim().active_router, 3);
+  EXPECT_NE(face.current_frame().lines.size(), 0u);
+}
+
 class TerminalFacePipedTest : public TerminalFaceTest {
  protected:
   TerminalFacePipedTest() : TerminalFaceTest(false) {}
