@@ -3,7 +3,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 GENERATOR  := -G Ninja
 
-.PHONY: all deps build run test test-main test-asan bench fuzz format clean screenshot
+.PHONY: all deps build run test test-main test-asan bench fuzz format clean screenshot \
+        screenshot-diagram
 
 all: build
 
@@ -32,6 +33,10 @@ run: build
 # Renders the main window under Xvfb to $(BUILD)/screenshot.png, for review.
 screenshot: build
 	cmake --build $(BUILD) --target screenshot
+
+# Renders the network diagram of the square topology to $(BUILD)/screenshot-diagram.png.
+screenshot-diagram: build
+	cmake --build $(BUILD) --target screenshot-diagram
 
 test: build
 	$(MAKE) --no-print-directory test-asan

@@ -3,7 +3,8 @@
 
 namespace zorva {
 
-std::vector<std::string> status_texts(int router, int count, int scroll_back, bool utf8) {
+std::vector<std::string> status_texts(int router, int count, int scroll_back, bool utf8,
+                                      const std::string& clock) {
   const std::string bar = utf8 ? " \u00b7 " : " | ";
   if (count < 1) return {"No routers loaded" + bar + "Ctrl+Q quit", "Ctrl+Q quit"};
   const std::string which = "Router " + std::to_string(router) + " of " + std::to_string(count);
@@ -13,12 +14,28 @@ std::vector<std::string> status_texts(int router, int count, int scroll_back, bo
     return {back + bar + "PgDn forward" + bar + which, back + bar + "PgDn forward",
             back + bar + brief, back};
   }
+  if (clock.empty()) {
+    return {
+        which + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar +
+            "Ctrl+Q quit",
+        which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
+        which + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
+        brief + bar + "Ctrl+G" + bar + "Ctrl+Q",
+        brief,
+    };
+  }
+  const std::string at = which + bar + clock;
+  const std::string short_at = brief + bar + clock;
   return {
-      which + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar +
+      at + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "Ctrl+T speed" + bar +
+          "Ctrl+K/L +1/+5 min" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
+      at + bar + "Ctrl+G any router" + bar + "Ctrl+T speed" + bar + "Ctrl+K/L +1/+5 min" + bar +
           "Ctrl+Q quit",
-      which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
-      which + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
-      brief + bar + "Ctrl+G" + bar + "Ctrl+Q",
+      at + bar + "Ctrl+G router" + bar + "Ctrl+T/K/L clock" + bar + "Ctrl+Q quit",
+      at + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
+      at,
+      short_at + bar + "Ctrl+G" + bar + "Ctrl+Q",
+      short_at,
       brief,
   };
 }

@@ -9,7 +9,9 @@
 namespace zorva {
 
 // The help line texts for router `router` of `count`, scrolled back `scroll_back` rows; `utf8`
-// chooses a middle dot or a bar between the parts.
-std::vector<std::string> status_texts(int router, int count, int scroll_back, bool utf8);
+// chooses a middle dot or a bar between the parts. `clock` ("00:01:05 10x": the simulated time and
+// its speed), when given, is shown after the router, and the clock keys with it.
+std::vector<std::string> status_texts(int router, int count, int scroll_back, bool utf8,
+                                      const std::string& clock = "");
 
 }  // namespace zorva

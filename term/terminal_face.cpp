@@ -67,6 +67,9 @@ const char* terminal_face_help() {
          "  F1..F12, Alt+1..Alt+9   show the console of router 1..12 (1..9)\n"
          "  Ctrl+G or Alt+0         ask for a router number and show that router's console\n"
          "  PageUp, PageDown        scroll the transcript back and forth (Shift too)\n"
+         "  Ctrl+T                  run the simulated clock at 1x, 10x or 60x real time\n"
+         "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
+         "  Ctrl+O                  open another topology file in place of the running lab\n"
          "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no)\n"
          "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
          "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
@@ -97,7 +100,8 @@ int TerminalFace::run(const ScriptOptions& options) {
 void TerminalFace::start(const ScriptOptions& options) {
   last_tick_ = io_.now_ms();
   last_input_ = last_tick_;
-  sim_ = std::make_unique<Simulation>(*this, SimulationPaths{options.app_dir, options.log_file});
+  paths_ = SimulationPaths{options.app_dir, options.log_file};
+  sim_ = std::make_unique<Simulation>(*this, paths_);
   sim_->start(options.topology);
   // Without a screen the problems go to standard error at once; with one, run_terminal_face
   // writes them when the screen has been left, where they stay readable.
@@ -145,8 +149,8 @@ Frame TerminalFace::current_frame() {
   if (!question_.empty()) {
     content.input = question_;
     content.wrap_input = true;
-  } else if (picker_.is_open()) {
-    picker_prompt = picker_.prompt();
+  } else if (picker_.is_open() || path_prompt_.is_open()) {
+    picker_prompt = picker_.is_open() ? picker_.prompt() : path_prompt_.prompt();
     content.input = picker_prompt;
     content.caret = static_cast<int>(picker_prompt.size());
   } else if (r) {
@@ -154,11 +158,12 @@ Frame TerminalFace::current_frame() {
     content.caret = r->console.input_caret();
   }
   content.scroll_back = scroll_back_;
-  content.status = status_texts(active, count, scroll_back_, utf8_);
+  const std::string clock = sim_ ? clock_text(sim_->sim_clock) + " " + speed_.factor_text() : "";
+  content.status = status_texts(active, count, scroll_back_, utf8_, clock);
   Frame frame = layout_screen(content, io_.size());
   if (frame.scroll_back != scroll_back_) {  // scrolled past the start: the help line says so
     scroll_back_ = frame.scroll_back;
-    content.status = status_texts(active, count, scroll_back_, utf8_);
+    content.status = status_texts(active, count, scroll_back_, utf8_, clock);
     frame = layout_screen(content, io_.size());
   }
   return frame;
@@ -182,7 +187,7 @@ void TerminalFace::advance_clock() {
   if (now <= last_tick_) return;
   const std::int64_t elapsed = now - last_tick_;
   last_tick_ = now;
-  sim_->scheduler.advance(elapsed);
+  sim_->scheduler.advance(elapsed * speed_.factor());
 }
 
 void TerminalFace::handle_keys() {
@@ -203,8 +208,20 @@ void TerminalFace::dispatch(const KeyEvent& key) {
   } else if (picker_.is_open()) {
     if (const std::optional<int> n = picker_.key(key)) sim_->function_key(*n);
     dirty_ = true;
+  } else if (path_prompt_.is_open()) {
+    if (const std::optional<std::string> file = path_prompt_.key(key)) open_topology(*file);
+    dirty_ = true;
+  } else if (key == KeyEvent::code(kOpenTopologyKey)) {
+    path_prompt_.open();
+    dirty_ = true;
   } else if (key.kind == KeyEvent::Kind::PickRouter || key == KeyEvent::code(kPickRouterKey)) {
     picker_.open(sim_->number_of_routers);
+    dirty_ = true;
+  } else if (key == KeyEvent::code(kClockSpeedKey)) {
+    speed_.next_factor();
+    dirty_ = true;
+  } else if (key == KeyEvent::code(kSkipMinuteKey) || key == KeyEvent::code(kSkipFiveKey)) {
+    ClockSpeed::skip_minutes(sim_->scheduler, key.value == kSkipFiveKey ? 5 : 1);
     dirty_ = true;
   } else if (key.kind == KeyEvent::Kind::Function) {
     sim_->function_key(key.value);
@@ -213,6 +230,25 @@ void TerminalFace::dispatch(const KeyEvent& key) {
     dirty_ = true;
     sim_->console_key(key.value);
   }
+}
+
+void TerminalFace::open_topology(const std::string& file) {
+  if (message_box("Open Topology",
+                  "Are you sure? Every router of the running lab is closed and its "
+                  "configuration is lost.",
+                  Buttons::OkCancel) != Answer::Ok)
+    return;
+  for (int n = 1; n <= sim_->router_count; ++n)
+    if (Router* r = sim_->router(n)) r->console.set_view(nullptr);
+  watches_.clear();
+  sim_.reset();
+  sim_ = std::make_unique<Simulation>(*this, paths_);
+  sim_->start(file);
+  watch_consoles();
+  scroll_back_ = 0;
+  clear_screen_ = true;
+  dirty_ = true;
+  last_tick_ = io_.now_ms();
 }
 
 // Every way out asks first, as the desktop's File, Exit does.

@@ -17,7 +17,10 @@
 
 #include "base/host.h"
 #include "script/script_runner.h"
+#include "simulation/clock_speed.h"
+#include "simulation/simulation.h"
 #include "term/key_decoder.h"
+#include "term/path_prompt.h"
 #include "term/router_picker.h"
 #include "term/screen_layout.h"
 #include "term/terminal_io.h"
@@ -32,8 +35,12 @@ int run_terminal_face(const ScriptOptions& options);
 // The keys of the terminal face, for --help.
 const char* terminal_face_help();
 
-inline constexpr int kQuitKey = 17;       // Ctrl+Q
-inline constexpr int kPickRouterKey = 7;  // Ctrl+G
+inline constexpr int kQuitKey = 17;          // Ctrl+Q
+inline constexpr int kPickRouterKey = 7;     // Ctrl+G
+inline constexpr int kClockSpeedKey = 20;    // Ctrl+T: 1x, 10x, 60x
+inline constexpr int kSkipMinuteKey = 11;    // Ctrl+K: the clock runs one minute ahead
+inline constexpr int kSkipFiveKey = 12;      // Ctrl+L: five minutes ahead
+inline constexpr int kOpenTopologyKey = 15;  // Ctrl+O: another topology in place of this one
 
 class TerminalFace : public Host {
  public:
@@ -51,6 +58,7 @@ class TerminalFace : public Host {
   int finish();
 
   Simulation* simulation() { return sim_.get(); }
+  const ClockSpeed& clock_speed() const { return speed_; }
   Frame current_frame();  // the screen as it would be drawn now
   int frames_drawn() const { return frames_drawn_; }
 
@@ -70,6 +78,8 @@ class TerminalFace : public Host {
   void handle_keys();
   void dispatch(const KeyEvent& key);
   void ask_to_quit();
+  // After "Are you sure?", a new simulation on `file` replaces the running one.
+  void open_topology(const std::string& file);
   void scroll(int pages);
   int read_keys(int timeout_ms);  // bytes read, 0 for none, -1 at the end of input
   void draw_if_due();
@@ -86,6 +96,9 @@ class TerminalFace : public Host {
   std::unique_ptr<Simulation> sim_;                     // the network, made by start()
   std::string question_;         // the message box shown on the input line, if any
   RouterPicker picker_;          // the router number question
+  PathPrompt path_prompt_;       // the topology file question
+  SimulationPaths paths_;        // where every simulation of this run starts
+  ClockSpeed speed_;             // how fast real time runs the simulated clock
   int scroll_back_ = 0;          // transcript rows scrolled back from its end
   bool quit_ = false;            // the user confirmed leaving, or the input ended
   bool quit_asked_ = false;      // Ctrl+Q came while another question waited: ask next turn

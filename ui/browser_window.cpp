@@ -30,6 +30,12 @@ LabPage::LabPage(QWidget* parent) : QTextBrowser(parent) {
   setOpenExternalLinks(false);
 }
 
+QVariant LabPage::loadResource(int type, const QUrl& name) {
+  const auto made = generated_.constFind(name);
+  if (made != generated_.constEnd()) return *made;
+  return QTextBrowser::loadResource(type, name);
+}
+
 BrowserWindow::BrowserWindow(Host& host, QString app_dir, QUrl home, QWidget* parent)
     : QWidget(parent), host_(host), app_dir_(std::move(app_dir)), home_(std::move(home)) {
   brwWebBrowser_ = new LabPage(this);

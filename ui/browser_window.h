@@ -22,7 +22,8 @@ class Host;
 
 namespace zorva::ui {
 
-// The page pane: a QTextBrowser that knows the user asked to stop a load.
+// The page pane: a QTextBrowser that knows the user asked to stop a load, and that can serve a
+// page or picture the program made in place of the file at that address.
 class LabPage : public QTextBrowser {
   Q_OBJECT
 
@@ -30,9 +31,14 @@ class LabPage : public QTextBrowser {
   explicit LabPage(QWidget* parent = nullptr);
   bool busy() const { return busy_; }
   void set_busy(bool b) { busy_ = b; }
+  // From now on `url` shows `content` (HTML text, or a QImage for a picture).
+  void set_generated(const QUrl& url, const QVariant& content) { generated_.insert(url, content); }
+
+  QVariant loadResource(int type, const QUrl& name) override;
 
  private:
-  bool busy_ = false;  // a page is being loaded
+  bool busy_ = false;                // a page is being loaded
+  QHash<QUrl, QVariant> generated_;  // made pages and pictures, by address
 };
 
 class BrowserWindow : public QWidget {

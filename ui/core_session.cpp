@@ -10,7 +10,9 @@
 namespace zorva::ui {
 
 CoreSession::CoreSession(const std::filesystem::path& app_dir, QObject* parent)
-    : QObject(parent), sim_(host_, SimulationPaths{app_dir, {}}) {
+    : QObject(parent),
+      app_dir_(app_dir),
+      sim_(std::make_unique<Simulation>(host_, SimulationPaths{app_dir, {}})) {
   tick_.setInterval(kTickMs);
   tick_.setTimerType(Qt::PreciseTimer);
   connect(&tick_, &QTimer::timeout, this, &CoreSession::advance_real_time);
@@ -23,24 +25,48 @@ CoreSession::~CoreSession() {
 void CoreSession::start(const std::string& topology) {
   {
     Call call(*this);
-    sim_.start(topology);
+    sim_->start(topology);
   }
   // Said once, before the clock runs: why no command is recognised, why there is no router.
-  for (const std::string& problem : start_up_problems(sim_))
+  for (const std::string& problem : start_up_problems(*sim_))
     host_.message_box(kAppTitle, problem, Buttons::Ok);
   set_real_time(true);
 }
 
+void CoreSession::restart(const std::string& topology) {
+  set_real_time(false);
+  sim_.reset();
+  sim_ = std::make_unique<Simulation>(host_, SimulationPaths{app_dir_, {}});
+  start(topology);
+  emit ran();
+}
+
+void CoreSession::skip_minutes(int minutes) {
+  run_for(SimMillis{minutes} * 60000);
+}
+
+void CoreSession::run_for(SimMillis ms) {
+  if (in_core() || ms <= 0) return;
+  {
+    Call call(*this);
+    sim_->scheduler.advance(ms);
+  }
+  emit ran();
+}
+
 void CoreSession::key(int n, int code) {
-  Router* r = sim_.router(n);
+  Router* r = sim_->router(n);
   if (r == nullptr) return;
-  Call call(*this);
-  sim_.key_press(*r, code);
+  {
+    Call call(*this);
+    sim_->key_press(*r, code);
+  }
+  emit ran();
 }
 
 void CoreSession::function_key(int n) {
   Call call(*this);
-  sim_.function_key(n);
+  sim_->function_key(n);
 }
 
 void CoreSession::advance_real_time() {
@@ -50,11 +76,14 @@ void CoreSession::advance_real_time() {
     return;
   }
   const qint64 now = now_ms_ ? now_ms_() : clock_.elapsed();
-  const qint64 step = std::min(now - handed_ms_, kLongestStepMs);
+  const qint64 step = now - handed_ms_;  // the speed caps a long pause
   handed_ms_ = now;
   if (step <= 0) return;
-  Call call(*this);
-  sim_.scheduler.advance(step);
+  {
+    Call call(*this);
+    speed_.run_real(sim_->scheduler, step);
+  }
+  emit ran();
 }
 
 void CoreSession::set_real_time(bool on) {

@@ -30,7 +30,6 @@
 #include "ui/console_input.h"
 #include "ui/console_text.h"
 #include "ui/core_session.h"
-#include "ui/drawing_program.h"
 #include "ui/frm_about.h"
 #include "ui/frm_browser.h"
 #include "ui/frm_choose_topo.h"
@@ -261,6 +260,8 @@ void frmMain::build_actions() {
   add_command("mnuFilePrint", tr("&Print..."), &frmMain::print_transcript,
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   add_command("mnuFilePageSetup", tr("Page Set&up..."), &frmMain::page_setup);
+  add_command("mnuFileOpenTopology", tr("&Open Topology..."), &frmMain::open_topology,
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
   add_command("mnuFileExit", tr("E&xit"), &frmMain::file_exit);
   add_command("mnuEditCopy", tr("&Copy"), &frmMain::copy_selection,
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -278,6 +279,8 @@ void frmMain::build_actions() {
   add_command("mnuViewWebBrowser", tr("&Web Browser"), &frmMain::view_web_browser);
   add_command("mnuViewHomePage", tr("&Home page"), &frmMain::home_page);
   add_command("mnuViewOptions", tr("&Options..."), &frmMain::show_options);
+  add_command("mnuViewDiagram", tr("Network &Diagram"), &frmMain::show_diagram,
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
 
   add_command("mnuLabNavigator", tr("&Lab Navigator"), &frmMain::lab_navigator_command);
   add_command("mnuCurrentLab", tr("&Current Lab"), &frmMain::current_lab);
@@ -307,6 +310,8 @@ void frmMain::build_actions() {
 
 void frmMain::build_menus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->addAction(command("mnuFileOpenTopology"));
+  file->addSeparator();
   file->addAction(command("mnuFileSaveAs"));
   file->addSeparator();
   file->addAction(command("mnuFilePageSetup"));
@@ -326,6 +331,8 @@ void frmMain::build_menus() {
   view->addSeparator();
   view->addAction(command("mnuViewWebBrowser"));
   view->addAction(command("mnuViewHomePage"));
+  view->addSeparator();
+  view->addAction(command("mnuViewDiagram"));
   view->addSeparator();
   view->addAction(command("mnuViewOptions"));
 
@@ -376,6 +383,7 @@ void frmMain::build_toolbar() {
       {"LabNavigator", tr("Lab Navigator"), lab_navigator_icon(), &frmMain::lab_navigator_command},
       {"CurrentLab", tr("Current Lab"), current_lab_icon(), &frmMain::current_lab},
       {"Topology", tr("Topology"), topology_icon(), &frmMain::show_topology},
+      {"Diagram", tr("Diagram"), diagram_icon(), &frmMain::show_diagram},
   };
   for (const auto& t : tools) {
     QAction* a = tbToolBar_->addAction(t.icon, t.text, this, t.slot);
@@ -415,6 +423,7 @@ void frmMain::build_status_bar() {
   statusBar()->addPermanentWidget(status_clock_);
   connect(command("mnuViewStatusBar"), &QAction::toggled, statusBar(), &QStatusBar::setVisible);
   connect(&status_timer_, &QTimer::timeout, this, &frmMain::update_status);
+  build_clock_controls();
 }
 
 // Whether this window's keyboard focus is in a router's console.
@@ -556,7 +565,7 @@ frmTopologyBrowser* frmMain::ensure_topology_browser() {
 
 void frmMain::show_topology() {
   frmTopologyBrowser* b = ensure_topology_browser();
-  b->navigate(app_page(kTopologyPage));
+  show_loaded_topology(b);
   show_browser(browser_window(b), true);
 }
 
@@ -654,75 +663,9 @@ void frmMain::help_search() {
                      Buttons::Ok);
 }
 
-void frmMain::create_topology() {
-  launch_drawing_program(host(), sim().app_path);
-}
-
 // close() asks "Are you sure?" (closeEvent), as every other way out does.
 void frmMain::file_exit() {
   close();
-}
-
-// ---- File and Edit on the active console ------------------------------------------------------
-
-QPrinter* frmMain::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  return printer_.get();
-}
-
-void frmMain::save_transcript_as() {
-  frmDocument* doc = active_document();
-  if (!doc) return;
-  const QString path = QFileDialog::getSaveFileName(
-      this, tr("Save Transcript As"), QDir::home().filePath(transcript_file_name(doc->number())),
-      tr("Text Files (*.txt);;All Files (*)"));
-  if (path.isEmpty()) return;
-  if (!save_transcript(path, doc->transcript_text())) {
-    host().message_box(kAppTitle, tr("Cannot write %1").arg(path).toStdString(), Buttons::Ok);
-  }
-}
-
-void frmMain::print_transcript() {
-  frmDocument* doc = active_document();
-  if (!doc) return;
-  QPrintDialog dialog(printer(), this);
-  dialog.setWindowTitle(tr("Print %1").arg(doc->windowTitle()));
-  if (doc->txtout()->textCursor().hasSelection()) {
-    dialog.setOption(QAbstractPrintDialog::PrintSelection);
-  }
-  if (dialog.exec() == QDialog::Accepted) doc->txtout()->print(printer());
-}
-
-void frmMain::page_setup() {
-  QPageSetupDialog dialog(printer(), this);
-  dialog.exec();
-}
-
-void frmMain::copy_selection() {
-  if (frmDocument* doc = active_document()) doc->txtout()->copy();
-}
-
-void frmMain::select_all() {
-  if (frmDocument* doc = active_document()) doc->txtout()->selectAll();
-}
-
-void frmMain::paste_as_typing() {
-  if (frmDocument* doc = active_document())
-    type_text(doc->number(), QGuiApplication::clipboard()->text());
-}
-
-void frmMain::type_text(int n, const QString& text) {
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    if (u == '\r') continue;
-    if (u == '\n') {
-      session_->key(n, 13);
-    } else if (u == '\t') {
-      session_->key(n, ' ');
-    } else if (u >= 32 && u <= 255 && u != 127) {
-      session_->key(n, u);
-    }
-  }
 }
 
 }  // namespace zorva::ui

@@ -32,6 +32,7 @@ class BrowserWindow;
 class CoreSession;
 class QtHost;
 class frmBrowser;
+class frmDiagram;
 class frmDocument;
 class frmTip;
 class frmTopologyBrowser;
@@ -63,6 +64,8 @@ class frmMain : public QMainWindow {
   QAction* button(const QString& key) const { return buttons_.value(key); }      // toolbar, by key
   QAction* command(const QString& name) const { return commands_.value(name); }  // menu, by name
   frmTip* tip_window() const { return tip_; }
+  frmDiagram* diagram() const { return diagram_; }  // the network diagram, while open
+  QMdiSubWindow* diagram_window() const { return diagram_window_; }
 
  public slots:
   void activate_router(int n);   // activate router n's console and maximise it
@@ -79,7 +82,12 @@ class frmMain : public QMainWindow {
   void show_tip();
   void help_contents();
   void help_search();
-  void create_topology();
+  void create_topology();  // the topology editor
+  void show_diagram();
+  void open_topology();  // File, Open Topology...: asks for a file
+  // Replaces the running simulation by one on `file`, after "Are you sure?"; false when the user
+  // said no. Every window of the old simulation is closed.
+  bool open_topology_file(const QString& file, bool ask = true);
   void file_exit();
   void save_transcript_as();
   void print_transcript();
@@ -98,6 +106,9 @@ class frmMain : public QMainWindow {
   void build_menus();
   void build_toolbar();
   void build_status_bar();
+  void build_clock_controls();
+  void close_simulation_windows();
+  void show_loaded_topology(frmTopologyBrowser* b);
   QAction* add_command(const QString& name, const QString& text, void (frmMain::*slot)(),
                        const QKeySequence& shortcut = {});
   void create_consoles();
@@ -133,6 +144,8 @@ class frmMain : public QMainWindow {
   QTimer status_timer_;                // refreshes the status bar
   frmTip* tip_ = nullptr;              // the tip of the day, while shown
   std::unique_ptr<QPrinter> printer_;  // kept so Page Setup carries over to Print
+  frmDiagram* diagram_ = nullptr;      // the network diagram, made on first use
+  QMdiSubWindow* diagram_window_ = nullptr;
 };
 
 }  // namespace zorva::ui

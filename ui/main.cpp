@@ -14,15 +14,41 @@
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
 #include "ui/core_session.h"
+#include "ui/frm_diagram.h"
 #include "ui/frm_main.h"
 #include "ui/start_options.h"
 
 namespace {
 
-// Presses Enter in router 1's console so it shows its prompt, then saves the window to `file`.
-void take_screenshot(zorva::ui::frmMain& w, const QString& file) {
-  w.session().key(1, 13);
-  for (const char c : std::string("show version\r")) w.session().key(1, c);
+// Brings one link up and shuts another, so that the diagram shows every colour of a cable end.
+void set_up_links_for_the_diagram(zorva::ui::frmMain& w) {
+  const auto type = [&w](int n, const char* text) {
+    for (const char* c = text; *c; ++c) w.session().key(n, *c);
+  };
+  type(1,
+       "\renable\rconfigure terminal\rinterface serial0\rip address 10.1.12.1 255.255.255.0\r"
+       "no shutdown\rend\r");
+  type(2,
+       "\renable\rconfigure terminal\rinterface serial1\rip address 10.1.12.2 255.255.255.0\r"
+       "no shutdown\rinterface serial0\rno shutdown\rend\r");
+  type(3, "\renable\rconfigure terminal\rhostname Core3\rend\r");
+  w.session().run_for(30000);
+}
+
+// Presses Enter in router 1's console so it shows its prompt (or, with the diagram open, sets up
+// a few links), then saves the window to `file`.
+void take_screenshot(zorva::ui::frmMain& w, const QString& file, bool diagram) {
+  if (diagram) {
+    set_up_links_for_the_diagram(w);
+    // After the start-up has given Router 1 the keyboard.
+    QTimer::singleShot(0, &w, [&w] {
+      w.show_diagram();
+      w.diagram_window()->showMaximized();
+    });
+  } else {
+    w.session().key(1, 13);
+    for (const char c : std::string("show version\r")) w.session().key(1, c);
+  }
   QTimer::singleShot(400, &w, [&w, file] {
     const bool saved = w.grab().save(file, "PNG");
     std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "wrote" : "could not write",
@@ -74,6 +100,10 @@ int main(int argc, char** argv) {
 
   zorva::ui::frmMain window(*options);
   window.start_up();
-  if (!options->screenshot.isEmpty()) take_screenshot(window, options->screenshot);
+  if (!options->screenshot.isEmpty()) {
+    take_screenshot(window, options->screenshot, options->show_diagram);
+  } else if (options->show_diagram) {
+    QTimer::singleShot(0, &window, [&window] { window.show_diagram(); });
+  }
   return QApplication::exec();
 }

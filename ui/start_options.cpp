@@ -9,7 +9,7 @@ namespace zorva::ui {
 QString start_options_usage() {
   return QStringLiteral(
       "usage: zorva [--topology PATH] [--app-dir DIR] [--no-splash] [--no-tips] "
-      "[--screenshot FILE] [--help] [--version]\n");
+      "[--screenshot FILE] [--diagram] [--help] [--version]\n");
 }
 
 QString start_options_version() {
@@ -39,6 +39,8 @@ std::optional<StartOptions> parse_start_options(const QStringList& args, const Q
       o.app_dir = args[++i];
     } else if (a == QLatin1String("--no-splash")) {
       o.show_splash = false;
+    } else if (a == QLatin1String("--diagram")) {
+      o.show_diagram = true;
     } else if (a == QLatin1String("--no-tips")) {
       o.show_tips = false;
     } else if (a == QLatin1String("--screenshot") && has_value) {

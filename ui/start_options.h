@@ -4,6 +4,7 @@
 //   --no-splash       no start-up window
 //   --no-tips         no tip of the day, whatever the stored preference says
 //   --screenshot FILE start, show a console and the Lab Navigator, save the window to FILE, quit
+//   --diagram         open the network diagram once started
 #pragma once
 
 #include <QString>
@@ -13,11 +14,12 @@
 namespace zorva::ui {
 
 struct StartOptions {
-  QString app_dir;          // program directory: data, labs, topologies, zorva.mdb
-  QString topology;         // topology to load; empty = ask with the chooser
-  bool show_splash = true;  // show frmSplash during start-up
-  bool show_tips = true;    // show frmTip when the preference says so
-  QString screenshot;       // where to save a picture of the window, then quit
+  QString app_dir;            // program directory: data, labs, topologies, zorva.mdb
+  QString topology;           // topology to load; empty = ask with the chooser
+  bool show_splash = true;    // show frmSplash during start-up
+  bool show_tips = true;      // show frmTip when the preference says so
+  QString screenshot;         // where to save a picture of the window, then quit
+  bool show_diagram = false;  // open the network diagram at start
 };
 
 // Parses the arguments after the program name. On a bad argument returns nothing and sets `error`.

@@ -117,6 +117,17 @@ QIcon topology_icon() {
   });
 }
 
+QIcon diagram_icon() {
+  return painted([](QPainter& p) {
+    const QPointF c[] = {{8, 8}, {24, 8}, {24, 24}, {8, 24}};
+    for (int i = 0; i < 4; ++i) {
+      p.setPen(QPen(i == 2 ? QColor(0xd0, 0x3a, 0x2f) : kLink, 2));
+      p.drawLine(c[i], c[(i + 1) % 4]);
+    }
+    for (const QPointF& at : c) draw_router(p, QRectF(at.x() - 5, at.y() - 4, 10, 8), {});
+  });
+}
+
 QIcon tile_icon(Tiling tiling) {
   // Two windows, stacked or side by side, each with a blue title bar.
   const bool stacked = tiling == Tiling::Horizontal;

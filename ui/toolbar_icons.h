@@ -12,6 +12,7 @@ QIcon router_icon(int n);        // a router box labelled with its number
 QIcon lab_navigator_icon();      // an open book
 QIcon current_lab_icon();        // a page with a bookmark
 QIcon topology_icon();           // three linked routers
+QIcon diagram_icon();            // four routers in a ring, one link down
 QIcon tile_icon(Tiling tiling);  // panes side by side or stacked
 
 }  // namespace zorva::ui

@@ -92,7 +92,7 @@ TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterva
   run_queued();
   EXPECT_EQ(face.frames_drawn(), 1);
   EXPECT_EQ(face.current_frame().status,
-            "Router 1 of 2 | F1-F12 Alt+1-9 | Ctrl+G any router | PgUp scroll | Ctrl+Q quit");
+            "Router 1 of 2 | 00:00:00 1x | Ctrl+G router | Ctrl+T/K/L clock | Ctrl+Q quit");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);
@@ -296,6 +296,73 @@ TEST_F(TerminalFaceTest, EscCancelsAfterItsPauseAndTheEndOfInputLeavesWithOk) {
 TEST_F(TerminalFaceTest, DateTimeTextIsDayMonthYearAndTime) {
   EXPECT_THAT(face.date_time_text(),
               ::testing::MatchesRegex("[0-9]{2}/[0-9]{2}/[0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}"));
+}
+
+// Ctrl+T runs the clock at 1x, 10x, 60x; Ctrl+K and Ctrl+L run it 1 and 5 minutes ahead. None of
+// them reaches the console, and the help line shows the time, the speed and the keys.
+TEST_F(TerminalFaceTest, ClockKeysSetTheSpeedAndSkipAhead) {
+  term.screen = {10, 200};
+  term.gap(1);
+  run_queued();
+  EXPECT_NE(face.current_frame().status.find("Ctrl+T speed | Ctrl+K/L +1/+5 min"),
+            std::string::npos)
+      << face.current_frame().status;
+  const SimMillis start = sim().scheduler.now();
+  term.type("\x14");  // arrives after 1 ms at 1x, then the speed is 10x
+  run_queued();
+  EXPECT_EQ(face.clock_speed().factor(), 10);
+  term.gap(1000);
+  run_queued();
+  EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000);
+  term.type("\x0b");
+  run_queued();
+  EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000 + 10 + 60000);
+  term.type("\x0c");
+  run_queued();
+  EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000 + 10 + 60000 + 10 + 300000);
+  EXPECT_EQ(sim().sim_clock, sim().scheduler.now() / 1000);
+  term.type("\x14\x14");  // 60x, then back to 1x
+  run_queued();
+  EXPECT_EQ(face.clock_speed().factor(), 1);
+  term.type("\x14\x14");
+  run_queued();
+  EXPECT_EQ(face.clock_speed().factor(), 60);
+  EXPECT_EQ(sim().typed_line, "");
+  const std::string status = face.current_frame().status;
+  const std::string clock = clock_text(sim().sim_clock) + " 60x";
+  EXPECT_EQ(status.rfind("Router 1 of 2 | " + clock + " | ", 0), 0u) << status;
+}
+
+// Ctrl+O asks for a topology file on the input line; after "Are you sure?" a new network on that
+// file replaces the running one, and the old routers' consoles are gone from the screen.
+TEST_F(TerminalFaceTest, CtrlOOpensAnotherTopologyAfterAsking) {
+  const std::string three = dir.write("three.ini", testing::topology(3, 1, 0));
+  term.type("hostname");
+  term.type("\x0f");
+  term.type(three + "x\x08");  // a typing slip taken back
+  run_queued();
+  EXPECT_EQ(input_row().rfind("Open topology file (Esc: no): " + three), 0u) << input_row();
+  term.type("\r");
+  term.type("c");  // Cancel: the running lab stays
+  run_queued();
+  EXPECT_EQ(sim().router_count, 2);
+  EXPECT_EQ(sim().typed_line, "hostname");
+
+  term.type("\x0f");
+  term.type(three);
+  term.type("\r");
+  term.type("\r");  // OK
+  run_queued();
+  EXPECT_EQ(sim().router_count, 3);
+  EXPECT_EQ(sim().topology_file, three);
+  EXPECT_EQ(sim().typed_line, "");
+  EXPECT_EQ(face.current_frame().status.rfind("Router 1 of 3", 0), 0u)
+      << face.current_frame().status;
+  term.type("\x1bOR");  // F3 reaches the new third router
+  term.type("\r");
+  run_queued();
+  EXPECT_EQ(sim().active_router, 3);
+  EXPECT_NE(face.current_frame().lines.size(), 0u);
 }
 
 class TerminalFacePipedTest : public TerminalFaceTest {

@@ -1,12 +1,16 @@
 // Timings of the desktop face, printed rather than asserted: start-up on the fifty-router topology
-// up to the first console on screen, and appending a line to a console that already holds 10 MB of
-// transcript against appending it to an empty one.
+// up to the first console on screen, appending a line to a console that already holds 10 MB of
+// transcript against appending it to an empty one, opening the network diagram of the fifty-router
+// ring and polling it, and the share of a core the ring with RIP and OSPF takes at 60x.
 //   ninja zorva-ui-bench && QT_QPA_PLATFORM=offscreen bin/zorva-ui-bench
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +18,8 @@
 #include "console/key_handler.h"
 #include "simulation/simulation.h"
 #include "ui/core_session.h"
+#include "ui/diagram_items.h"
+#include "ui/frm_diagram.h"
 #include "ui/frm_document.h"
 #include "ui/frm_main.h"
 
@@ -116,6 +122,127 @@ void transcript_bench() {
               median(keys_empty), median(keys_full));
 }
 
+StartOptions quiet(const QString& topology) {
+  StartOptions o;
+  o.app_dir = kBin;
+  o.topology = topology;
+  o.show_splash = false;
+  o.show_tips = false;
+  return o;
+}
+
+double cpu_seconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// Every link of the ring addressed, RIP and OSPF on every router.
+void configure_ring(frmMain& w) {
+  const int n = w.sim().router_count;
+  for (int r = 1; r <= n; ++r) {
+    const int prev = r == 1 ? n : r - 1;
+    w.type_text(r, QStringLiteral("\nenable\nconfigure terminal\ninterface serial0\n"
+                                  "ip address 10.%1.0.1 255.255.255.0\nno shutdown\n"
+                                  "interface serial1\nip address 10.%2.0.2 255.255.255.0\n"
+                                  "no shutdown\nexit\nrouter rip\nnetwork 10.0.0.0\nexit\n"
+                                  "router ospf 1\nnetwork 10.0.0.0 0.255.255.255 area 0\nend\n")
+                       .arg(r)
+                       .arg(prev));
+  }
+}
+
+void diagram_bench() {
+  std::vector<double> open_ms;
+  for (int round = 0; round < 5; ++round) {
+    frmMain w(quiet(kBin + QStringLiteral("topologies/ring50.ini")));
+    w.start_up();
+    QApplication::processEvents();
+    QElapsedTimer t;
+    t.start();
+    w.show_diagram();
+    QApplication::processEvents();  // laid out, fitted and painted
+    open_ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+  }
+  std::printf(
+      "network diagram of ring50.ini opened and painted: %.1f ms (median of 5, first "
+      "%.1f ms)\n",
+      median(open_ms), open_ms.front());
+
+  frmMain w(quiet(kBin + QStringLiteral("topologies/ring50.ini")));
+  w.start_up();
+  w.session().set_real_time(false);
+  w.show_diagram();
+  QApplication::processEvents();
+  configure_ring(w);
+  w.session().run_for(60000);
+  QElapsedTimer t;
+  t.start();
+  int changed = 0;
+  for (int i = 0; i < 1000; ++i) changed += w.diagram()->refresh_states();
+  std::printf("a state poll of the ring with nothing changed: %.2f us, %d items repainted\n",
+              static_cast<double>(t.nsecsElapsed()) / 1e3 / 1000, changed);
+  w.type_text(7, QStringLiteral("configure terminal\ninterface serial0\nshutdown\nend\n"));
+  int repainted = 0;
+  for (int i = 0; i < 10; ++i) {
+    // refresh_states ran already on each tick; a further poll finds nothing left to repaint.
+    w.session().run_for(2000);
+    repainted += w.diagram()->refresh_states();
+  }
+  int down = 0;
+  for (CableItem* c : w.diagram()->cables())
+    for (int end = 0; end < 2; ++end) down += c->state(end) != EndState::Up ? 1 : 0;
+  std::printf("after shutting one end: %d of %zu ends not up, %d repaints left for a second poll\n",
+              down, 2 * w.diagram()->cables().size(), repainted);
+
+  // The same ten simulated minutes run at once, for the core's own share.
+  {
+    const double c0 = cpu_seconds();
+    w.session().run_for(600000);
+    std::printf(
+        "ten simulated minutes of the ring run at once: %.2f s CPU; router 1 knows %d "
+        "routes\n",
+        cpu_seconds() - c0, static_cast<int>(w.sim().router(1)->record.route_count));
+  }
+
+  // Real time for five seconds at 1x and at 60x, the diagram open, then at 60x without it: CPU
+  // share and the longest gap between clock ticks (how long the interface could not react).
+  w.session().set_clock({});
+  QElapsedTimer gap;
+  double longest = 0;
+  int ticks = 0;
+  QObject::connect(&w.session(), &CoreSession::ran, &w, [&] {
+    if (gap.isValid()) longest = std::max(longest, static_cast<double>(gap.nsecsElapsed()) / 1e6);
+    gap.start();
+    ++ticks;
+  });
+  for (const auto& [factor, diagram] :
+       {std::pair{1, true}, std::pair{60, true}, std::pair{60, false}}) {
+    if (!diagram) w.diagram_window()->close();
+    w.session().speed().set_factor(factor);
+    w.session().set_real_time(true);
+    longest = 0;
+    ticks = 0;
+    gap.invalidate();
+    const SimMillis sim_before = w.sim().scheduler.now();
+    const double cpu_before = cpu_seconds();
+    QElapsedTimer wall;
+    wall.start();
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double cpu = cpu_seconds() - cpu_before;
+    const double real = static_cast<double>(wall.elapsed()) / 1000;
+    w.session().set_real_time(false);
+    std::printf(
+        "ring50 with RIP and OSPF at %dx, diagram %s, %.1f s: %.1f simulated min, CPU %.0f%% "
+        "of one core, %d ticks, longest gap between ticks %.1f ms\n",
+        factor, diagram ? "open" : "closed", real,
+        static_cast<double>(w.sim().scheduler.now() - sim_before) / 60000, 100 * cpu / real, ticks,
+        longest);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,5 +257,6 @@ int main(int argc, char** argv) {
       "default.ini %.0f ms\n",
       median(ring), ring.front(), median(chain));
   transcript_bench();
+  diagram_bench();
   return 0;
 }

@@ -1,0 +1,281 @@
+// The network diagram: its nodes and cables match every shipped topology, the automatic layout
+// reads well and never overlaps, a cable end changes colour in the same tick its line changes
+// state (and nothing else is repainted), dragged positions are kept in the topology file without
+// making it unreadable, and a double-click opens the router's console.
+#include <QGraphicsScene>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "simulation/simulation.h"
+#include "ui/core_session.h"
+#include "ui/diagram_items.h"
+#include "ui/diagram_layout.h"
+#include "ui/frm_diagram.h"
+#include "ui/frm_document.h"
+#include "ui/frm_main.h"
+#include "ui/topology_document.h"
+#include "ui_test_support.h"
+
+using namespace zorva;
+using namespace zorva::ui;
+using namespace zorva::ui_test;
+
+namespace {
+
+double distance(QPointF a, QPointF b) {
+  return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+// "Router1 Serial0 / Router2 Serial1", the two ends in a fixed order.
+QString cable_key(const QString& a, const QString& b) {
+  return a < b ? a + QStringLiteral(" / ") + b : b + QStringLiteral(" / ") + a;
+}
+
+void expect_apart(const std::vector<QPointF>& at) {
+  for (std::size_t i = 0; i < at.size(); ++i)
+    for (std::size_t j = i + 1; j < at.size(); ++j)
+      QVERIFY2(distance(at[i], at[j]) >= kMinNodeDistance - 0.5,
+               qPrintable(QStringLiteral("nodes %1 and %2 overlap").arg(i).arg(j)));
+}
+
+}  // namespace
+
+class DiagramTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<frmMain> w_;
+  BoxRecorder boxes_;
+
+  void start(const QString& file) {
+    w_ = std::make_unique<frmMain>(quiet_start(file));
+    boxes_ = BoxRecorder();
+    boxes_.attach(w_->host());
+    w_->session().set_clock([] { return qint64{0}; });
+    w_->start_up();
+    w_->session().set_real_time(false);
+  }
+  void type(int n, const QString& text) { w_->type_text(n, text); }
+  CableItem* cable_between(int a, int b) {
+    for (CableItem* c : w_->diagram()->cables()) {
+      const int x = c->node(0)->number();
+      const int y = c->node(1)->number();
+      if ((x == a && y == b) || (x == b && y == a)) return c;
+    }
+    return nullptr;
+  }
+
+ private slots:
+  void cleanup() { w_.reset(); }
+
+  void nodes_and_cables_match_the_topology_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("default") << "default.ini";
+    QTest::newRow("two routers") << "topologies/two_routers.ini";
+    QTest::newRow("square") << "topologies/square.ini";
+    QTest::newRow("ring of fifty") << "topologies/ring50.ini";
+  }
+
+  void nodes_and_cables_match_the_topology() {
+    QFETCH(QString, file);
+    start(topology(qPrintable(file)));
+    w_->show_diagram();
+    frmDiagram* d = w_->diagram();
+    QVERIFY(d);
+    QVERIFY(w_->diagram_window()->isVisible());
+    const TopologyDocument doc = read_topology_document(topology(qPrintable(file)));
+    QCOMPARE(static_cast<int>(d->nodes().size()), static_cast<int>(doc.routers.size()));
+    for (RouterNode* n : d->nodes()) QCOMPARE(n->label(), QStringLiteral("Router"));
+    QSet<QString> wanted;
+    for (const TopologyCable& c : doc.cables)
+      wanted.insert(cable_key(c.dev1name + QLatin1Char(' ') + c.dev1interface,
+                              c.dev2name + QLatin1Char(' ') + c.dev2interface));
+    QSet<QString> drawn;
+    for (CableItem* c : d->cables()) {
+      const QString a = router_name(c->node(0)->number()) + QLatin1Char(' ') + c->end_label(0);
+      const QString b = router_name(c->node(1)->number()) + QLatin1Char(' ') + c->end_label(1);
+      drawn.insert(cable_key(a, b));
+      // Interfaces start shut down, and are drawn so.
+      for (int end = 0; end < 2; ++end)
+        QCOMPARE(c->end_colour_shown(end), end_colour(EndState::AdministrativelyDown));
+    }
+    QCOMPARE(drawn, wanted);
+    QCOMPARE(static_cast<int>(d->cables().size()), static_cast<int>(doc.cables.size()));
+    std::vector<QPointF> at;
+    for (RouterNode* n : d->nodes()) at.push_back(n->pos());
+    expect_apart(at);
+  }
+
+  void layout_reads_well_for_common_shapes() {
+    // A ring: one circle, neighbours equally far apart; four routers make a square.
+    std::vector<std::pair<int, int>> ring;
+    for (int i = 0; i < 50; ++i) ring.emplace_back(i, (i + 1) % 50);
+    QCOMPARE(layout_shape(50, ring), LayoutShape::Ring);
+    const std::vector<QPointF> r = automatic_layout(50, ring);
+    const double radius = distance(r[0], QPointF());
+    for (int i = 0; i < 50; ++i) {
+      QVERIFY(std::abs(distance(r[static_cast<std::size_t>(i)], QPointF()) - radius) < 1);
+      QVERIFY(std::abs(distance(r[static_cast<std::size_t>(i)],
+                                r[static_cast<std::size_t>((i + 1) % 50)]) -
+                       kNodeSpacing) < 1);
+    }
+    expect_apart(r);
+    const std::vector<QPointF> sq = automatic_layout(4, {{0, 1}, {1, 2}, {2, 3}, {3, 0}});
+    QVERIFY(std::abs(sq[0].y() - sq[1].y()) < 1);  // the top side is level
+    QVERIFY(std::abs(sq[1].x() - sq[2].x()) < 1);  // the right side is upright
+    // A chain: a row, folded after eight.
+    std::vector<std::pair<int, int>> chain;
+    for (int i = 0; i < 11; ++i) chain.emplace_back(i, i + 1);
+    QCOMPARE(layout_shape(12, chain), LayoutShape::Chain);
+    const std::vector<QPointF> c = automatic_layout(12, chain);
+    for (int i = 0; i < 8; ++i) QCOMPARE(c[static_cast<std::size_t>(i)].y(), c[0].y());
+    QVERIFY(c[8].y() > c[0].y());
+    expect_apart(c);
+    // A star: the hub in the middle of its leaves.
+    const std::vector<std::pair<int, int>> star{{2, 0}, {2, 1}, {2, 3}, {2, 4}, {2, 5}};
+    QCOMPARE(layout_shape(6, star), LayoutShape::Star);
+    const std::vector<QPointF> s = automatic_layout(6, star);
+    for (int leaf : {0, 1, 3, 4, 5})
+      QVERIFY(std::abs(distance(s[static_cast<std::size_t>(leaf)], s[2]) - distance(s[0], s[2])) <
+              1);
+    expect_apart(s);
+    // Anything else, unconnected routers included: springs, still apart.
+    std::vector<std::pair<int, int>> mesh;
+    for (int i = 0; i < 6; ++i)
+      for (int j = i + 1; j < 6; ++j) mesh.emplace_back(i, j);
+    QCOMPARE(layout_shape(9, mesh), LayoutShape::General);
+    expect_apart(automatic_layout(9, mesh));
+    expect_apart(automatic_layout(7, {}));
+    QVERIFY(automatic_layout(0, {}).empty());
+  }
+
+  // Router 1 Serial0 to Router 2 Serial0 is brought up; then Router 2 shuts its end. Its dot turns
+  // grey as soon as the command is in, and Router 1's turns red in the very tick in which Router 1
+  // declares the line down. Each repaint touches only the ends that changed.
+  void a_cable_end_follows_its_line_within_one_tick() {
+    start(topology("default.ini"));
+    w_->show_diagram();
+    frmDiagram* d = w_->diagram();
+    type(1,
+         "\nenable\nconfigure terminal\ninterface serial0\nip address 10.1.1.1 255.255.255.0\n"
+         "no shutdown\nend\n");
+    type(2,
+         "\nenable\nconfigure terminal\ninterface serial0\nip address 10.1.1.2 255.255.255.0\n"
+         "no shutdown\nend\n");
+    w_->session().run_for(30000);
+    CableItem* c = cable_between(1, 2);
+    QVERIFY(c);
+    const int end1 = c->node(0)->number() == 1 ? 0 : 1;
+    const int end2 = 1 - end1;
+    QCOMPARE(c->state(end1), EndState::Up);
+    QCOMPARE(c->end_colour_shown(end1), end_colour(EndState::Up));
+    QCOMPARE(c->end_colour_shown(end2), end_colour(EndState::Up));
+    QCOMPARE(d->refresh_states(), 0);  // nothing changed, nothing repainted
+    // Hovering tells the addresses as they are now.
+    QVERIFY2(
+        d->node(1)->summary().contains(QStringLiteral("Serial0 10.1.1.1/24 - line protocol up")),
+        qPrintable(d->node(1)->summary()));
+    QVERIFY(d->node(1)->summary().contains(QStringLiteral("Ethernet0 no address")));
+    QCOMPARE(c->end_summary(end2),
+             QStringLiteral("Router 2 Serial0 10.1.1.2/24 - line protocol up"));
+
+    type(2, "configure terminal\ninterface serial0\nshutdown\nend\n");
+    QCOMPARE(c->end_colour_shown(end2), end_colour(EndState::AdministrativelyDown));
+    const InterfaceEntry& s0 = w_->sim().router(1)->record.interfaces[1];
+    int ticks = 0;
+    while (s0.line_protocol == "up" && ticks < 20) {
+      QCOMPARE(c->end_colour_shown(end1), end_colour(EndState::Up));
+      w_->session().run_for(2000);  // one layer-2 tick
+      ++ticks;
+    }
+    QVERIFY(ticks < 20);
+    QCOMPARE(c->end_colour_shown(end1), end_colour(EndState::Down));
+    QCOMPARE(d->refresh_states(), 0);
+    // The other cables never changed and were not touched.
+    for (CableItem* other : d->cables())
+      if (other != c)
+        QCOMPARE(other->end_colour_shown(0), end_colour(EndState::AdministrativelyDown));
+  }
+
+  void a_host_name_change_reaches_the_node() {
+    start(topology("default.ini"));
+    w_->show_diagram();
+    type(3, "\nenable\nconfigure terminal\nhostname Edge\nend\n");
+    QCOMPARE(w_->diagram()->node(3)->label(), QStringLiteral("Edge"));
+    QCOMPARE(w_->diagram()->node(2)->label(), QStringLiteral("Router"));
+  }
+
+  void a_dragged_router_stays_where_it_was_put() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("square.ini"));
+    QVERIFY(QFile::copy(topology("topologies/square.ini"), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    const TopologyDocument before = read_topology_document(file);
+    start(file);
+    w_->show_diagram();
+    w_->diagram_window()->resize(800, 600);
+    frmDiagram* d = w_->diagram();
+    DiagramView* v = d->view();
+    RouterNode* n2 = d->node(2);
+    const QPoint from = v->mapFromScene(n2->pos());
+    const QPoint to = from + QPoint(40, 25);
+    QTest::mousePress(v->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(v->viewport(), from + QPoint(20, 10));
+    QTest::mouseMove(v->viewport(), to);
+    QTest::mouseRelease(v->viewport(), Qt::LeftButton, {}, to);
+    QVERIFY(n2->pos() != v->mapToScene(from));
+    const QPointF kept = n2->pos();
+
+    // The file has the position, and reads for the simulation exactly as before.
+    TopologyDocument after = read_topology_document(file);
+    QVERIFY(after.routers[1].position);
+    QCOMPARE(after.routers[1].position->toPoint(), kept.toPoint());
+    after.routers[1].position.reset();
+    QCOMPARE(after, before);
+    QVERIFY(d->message().startsWith(QStringLiteral("Positions kept")));
+
+    // Drawn again (or on the next start), router 2 is where it was put, the others where the
+    // layout puts them.
+    const QPointF r1 = d->node(1)->pos();
+    d->rebuild();
+    QCOMPARE(d->node(2)->pos().toPoint(), kept.toPoint());
+    QCOMPARE(d->node(1)->pos(), r1);
+    // Automatic Layout puts it back and keeps all four.
+    d->lay_out_again();
+    const TopologyDocument laid = read_topology_document(file);
+    for (const TopologyRouter& r : laid.routers) QVERIFY(r.position);
+  }
+
+  void double_click_opens_the_console() {
+    start(topology("default.ini"));
+    w_->show_diagram();
+    w_->diagram_window()->resize(800, 600);
+    DiagramView* v = w_->diagram()->view();
+    const QPoint at = v->mapFromScene(w_->diagram()->node(3)->pos());
+    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(w_->mdi_area()->activeSubWindow(), w_->router_window(3));
+    QVERIFY(w_->router_window(3)->isMaximized());
+  }
+
+  void zoom_and_fit() {
+    start(topology("topologies/ring50.ini"));
+    w_->show_diagram();
+    w_->diagram_window()->resize(800, 600);
+    DiagramView* v = w_->diagram()->view();
+    v->fit();
+    const QRectF all = w_->diagram()->scene()->itemsBoundingRect();
+    QVERIFY(v->mapToScene(v->viewport()->rect()).boundingRect().contains(all));
+    const double fitted = v->transform().m11();
+    QWheelEvent wheel(QPointF(100, 100), v->mapToGlobal(QPointF(100, 100)), {}, QPoint(0, 240),
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v->viewport(), &wheel);
+    QVERIFY(v->transform().m11() > fitted * 1.2);
+  }
+};
+
+ZORVA_UI_TEST(DiagramTest)
+#include "diagram_test.moc"
