@@ -15,10 +15,11 @@ std::vector<std::string> status_texts(int router, int count, int scroll_back, bo
   }
   return {
       which + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar +
+          "Ctrl+S save" + bar + "Ctrl+Q quit",
+      which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+S save" + bar +
           "Ctrl+Q quit",
-      which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
-      which + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
-      brief + bar + "Ctrl+G" + bar + "Ctrl+Q",
+      which + bar + "Ctrl+G router" + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
+      brief + bar + "Ctrl+G" + bar + "Ctrl+S" + bar + "Ctrl+Q",
       brief,
   };
 }

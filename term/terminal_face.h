@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -34,6 +35,11 @@ const char* terminal_face_help();
 
 inline constexpr int kQuitKey = 17;       // Ctrl+Q
 inline constexpr int kPickRouterKey = 7;  // Ctrl+G
+inline constexpr int kSaveKey = 19;       // Ctrl+S (free, as Ctrl+Q is, with flow control off)
+inline constexpr std::int64_t kRecoveryIntervalMs = 60 * 1000;
+
+// Where the terminal face keeps its recovery file: $XDG_CONFIG_HOME/zorva (~/.config/zorva).
+std::filesystem::path terminal_recovery_file();
 
 class TerminalFace : public Host {
  public:
@@ -51,6 +57,11 @@ class TerminalFace : public Host {
   int finish();
 
   Simulation* simulation() { return sim_.get(); }
+  // The lab's file: from --lab, or named at the first save; "" before.
+  const std::filesystem::path& lab_file() const { return lab_file_; }
+  bool changed() const { return restored_ || changes_ != saved_changes_; }
+  // Where the recovery file goes; set before start() (tests use a folder of their own).
+  void set_recovery_file(std::filesystem::path file) { recovery_file_ = std::move(file); }
   Frame current_frame();  // the screen as it would be drawn now
   int frames_drawn() const { return frames_drawn_; }
 
@@ -70,6 +81,11 @@ class TerminalFace : public Host {
   void handle_keys();
   void dispatch(const KeyEvent& key);
   void ask_to_quit();
+  void save_key();
+  bool save_to(const std::filesystem::path& file);
+  void name_key(const KeyEvent& key);  // a key for the file name question
+  void write_recovery_if_due();
+  std::unique_ptr<Simulation> first_simulation(const ScriptOptions& options);
   void scroll(int pages);
   int read_keys(int timeout_ms);  // bytes read, 0 for none, -1 at the end of input
   void draw_if_due();
@@ -84,19 +100,30 @@ class TerminalFace : public Host {
   std::deque<KeyEvent> keys_;  // decoded keys not handled yet
   std::vector<std::unique_ptr<ConsoleWatch>> watches_;  // one per router console
   std::unique_ptr<Simulation> sim_;                     // the network, made by start()
-  std::string question_;         // the message box shown on the input line, if any
-  RouterPicker picker_;          // the router number question
-  int scroll_back_ = 0;          // transcript rows scrolled back from its end
-  bool quit_ = false;            // the user confirmed leaving, or the input ended
-  bool quit_asked_ = false;      // Ctrl+Q came while another question waited: ask next turn
-  bool input_ended_ = false;     // standard input reached its end
-  bool clear_screen_ = false;    // the window size changed: clear before the next frame
-  bool dirty_ = true;            // the screen needs drawing
-  int shown_router_ = 0;         // the router whose console is on the screen
-  std::int64_t last_tick_ = 0;   // when the simulated clock was last advanced
-  std::int64_t last_draw_ = 0;   // when the screen was last drawn
-  std::int64_t last_input_ = 0;  // when the last input bytes arrived
-  int frames_drawn_ = 0;         // frames written so far
+  std::string question_;                 // the message box shown on the input line, if any
+  RouterPicker picker_;                  // the router number question
+  int scroll_back_ = 0;                  // transcript rows scrolled back from its end
+  bool quit_ = false;                    // the user confirmed leaving, or the input ended
+  bool quit_asked_ = false;              // Ctrl+Q came while another question waited: ask next turn
+  bool input_ended_ = false;             // standard input reached its end
+  bool clear_screen_ = false;            // the window size changed: clear before the next frame
+  bool dirty_ = true;                    // the screen needs drawing
+  int shown_router_ = 0;                 // the router whose console is on the screen
+  std::int64_t last_tick_ = 0;           // when the simulated clock was last advanced
+  std::int64_t last_draw_ = 0;           // when the screen was last drawn
+  std::int64_t last_input_ = 0;          // when the last input bytes arrived
+  int frames_drawn_ = 0;                 // frames written so far
+  int status_ = 0;                       // exit status: 2 when the lab given could not be opened
+  std::filesystem::path lab_file_;       // the lab's file, "" until named
+  std::filesystem::path recovery_file_;  // written every minute while the lab changed
+  bool naming_ = false;                  // the input line asks for the lab's file name
+  bool quit_after_save_ = false;         // the name is asked on the way out
+  std::string name_;                     // the file name typed so far
+  std::uint64_t changes_ = 0;            // keys typed into consoles
+  std::uint64_t saved_changes_ = 0;      // changes_ when the lab was last saved or opened
+  std::uint64_t recovered_changes_ = 0;  // changes_ when the recovery file was last written
+  bool restored_ = false;                // holds a recovered lab never saved since
+  std::int64_t last_recovery_ = 0;       // when the recovery file was last considered
 };
 
 }  // namespace zorva

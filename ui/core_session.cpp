@@ -10,7 +10,7 @@
 namespace zorva::ui {
 
 CoreSession::CoreSession(const std::filesystem::path& app_dir, QObject* parent)
-    : QObject(parent), sim_(host_, SimulationPaths{app_dir, {}}) {
+    : QObject(parent), paths_{app_dir, {}}, sim_(std::make_unique<Simulation>(host_, paths_)) {
   tick_.setInterval(kTickMs);
   tick_.setTimerType(Qt::PreciseTimer);
   connect(&tick_, &QTimer::timeout, this, &CoreSession::advance_real_time);
@@ -23,24 +23,25 @@ CoreSession::~CoreSession() {
 void CoreSession::start(const std::string& topology) {
   {
     Call call(*this);
-    sim_.start(topology);
+    sim_->start(topology);
   }
   // Said once, before the clock runs: why no command is recognised, why there is no router.
-  for (const std::string& problem : start_up_problems(sim_))
+  for (const std::string& problem : start_up_problems(*sim_))
     host_.message_box(kAppTitle, problem, Buttons::Ok);
   set_real_time(true);
 }
 
 void CoreSession::key(int n, int code) {
-  Router* r = sim_.router(n);
+  Router* r = sim_->router(n);
   if (r == nullptr) return;
+  ++changes_;
   Call call(*this);
-  sim_.key_press(*r, code);
+  sim_->key_press(*r, code);
 }
 
 void CoreSession::function_key(int n) {
   Call call(*this);
-  sim_.function_key(n);
+  sim_->function_key(n);
 }
 
 void CoreSession::advance_real_time() {
@@ -54,7 +55,15 @@ void CoreSession::advance_real_time() {
   handed_ms_ = now;
   if (step <= 0) return;
   Call call(*this);
-  sim_.scheduler.advance(step);
+  sim_->scheduler.advance(step);
+}
+
+std::unique_ptr<Simulation> CoreSession::replace(std::unique_ptr<Simulation> next) {
+  const bool was_running = running_;
+  set_real_time(false);
+  std::swap(sim_, next);
+  if (was_running) set_real_time(true);  // the new lab's clock goes on from where it was saved
+  return next;
 }
 
 void CoreSession::set_real_time(bool on) {

@@ -7,8 +7,10 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "simulation/simulation.h"
@@ -26,8 +28,16 @@ class CoreSession : public QObject {
   explicit CoreSession(const std::filesystem::path& app_dir, QObject* parent = nullptr);
   ~CoreSession() override;
 
-  Simulation& sim() { return sim_; }
+  Simulation& sim() { return *sim_; }
   QtHost& host() { return host_; }
+  const SimulationPaths& paths() const { return paths_; }
+
+  // Puts `next` (a started simulation on host()) in place of the one in use, which is returned so
+  // that the caller destroys it once nothing shows its consoles any more.
+  std::unique_ptr<Simulation> replace(std::unique_ptr<Simulation> next);
+
+  // Counts the keys typed into consoles: a lab changed since a moment when the count differs.
+  std::uint64_t changes() const { return changes_; }
 
   // Core start-up (log, topology, mode tables, connectors, clock) and the real-time clock.
   void start(const std::string& topology);
@@ -60,15 +70,17 @@ class CoreSession : public QObject {
     CoreSession& s_;
   };
 
-  QtHost host_;                     // the core's platform services; outlives `sim_`
-  Simulation sim_;                  // the whole simulated network
-  QTimer tick_;                     // fires every kTickMs while real time runs
-  QElapsedTimer clock_;             // monotonic real time since start
-  std::function<qint64()> now_ms_;  // replacement clock, when set
-  bool running_ = false;            // real time is being handed to the core
-  qint64 handed_ms_ = 0;            // real milliseconds already given to the scheduler
-  int depth_ = 0;                   // nesting of core calls in progress
-  qint64 skipped_ticks_ = 0;        // clock ticks that found the core busy
+  QtHost host_;                      // the core's platform services; outlives `sim_`
+  SimulationPaths paths_;            // the program directory and log the simulations use
+  std::unique_ptr<Simulation> sim_;  // the whole simulated network
+  std::uint64_t changes_ = 0;        // keys typed into consoles so far
+  QTimer tick_;                      // fires every kTickMs while real time runs
+  QElapsedTimer clock_;              // monotonic real time since start
+  std::function<qint64()> now_ms_;   // replacement clock, when set
+  bool running_ = false;             // real time is being handed to the core
+  qint64 handed_ms_ = 0;             // real milliseconds already given to the scheduler
+  int depth_ = 0;                    // nesting of core calls in progress
+  qint64 skipped_ticks_ = 0;         // clock ticks that found the core busy
 };
 
 }  // namespace zorva::ui

@@ -30,6 +30,7 @@ namespace zorva::ui {
 
 class BrowserWindow;
 class CoreSession;
+class LabMenu;
 class QtHost;
 class frmBrowser;
 class frmDocument;
@@ -63,6 +64,10 @@ class frmMain : public QMainWindow {
   QAction* button(const QString& key) const { return buttons_.value(key); }      // toolbar, by key
   QAction* command(const QString& name) const { return commands_.value(name); }  // menu, by name
   frmTip* tip_window() const { return tip_; }
+  LabMenu* lab_menu() const { return lab_menu_; }
+
+  // Shows the routers of `next`, a started simulation on host(), in place of those in use.
+  void replace_simulation(std::unique_ptr<Simulation> next);
 
  public slots:
   void activate_router(int n);   // activate router n's console and maximise it
@@ -133,6 +138,7 @@ class frmMain : public QMainWindow {
   QTimer status_timer_;                // refreshes the status bar
   frmTip* tip_ = nullptr;              // the tip of the day, while shown
   std::unique_ptr<QPrinter> printer_;  // kept so Page Setup carries over to Print
+  LabMenu* lab_menu_ = nullptr;        // File's lab commands, Check My Work, the recovery file
 };
 
 }  // namespace zorva::ui
