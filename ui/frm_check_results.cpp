@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -34,17 +33,15 @@ frmCheckResults::frmCheckResults(const QString& check_file, const CheckReport& r
   list_->setHeaderLabels({QString(), tr("Check"), tr("Found instead")});
   list_->setRootIsDecorated(false);
   list_->setAlternatingRowColors(true);
-  const QIcon tick = style()->standardIcon(QStyle::SP_DialogApplyButton);
-  const QIcon cross = style()->standardIcon(QStyle::SP_DialogCancelButton);
   for (const CheckResult& r : report.results) {
     auto* row = new QTreeWidgetItem(list_);
-    row->setIcon(0, r.passed ? tick : cross);
     row->setText(0, r.passed ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
     row->setForeground(0, r.passed ? QColor(0x1a, 0x7f, 0x37) : QColor(0xb0, 0x1c, 0x1c));
     row->setToolTip(0, r.passed ? tr("passed") : tr("failed"));
     row->setText(1, QString::fromStdString(r.check ? r.check->text : std::string()));
     if (r.check) row->setToolTip(1, tr("Line %1 of the check file").arg(r.check->line_number));
     row->setText(2, QString::fromStdString(r.found));
+    row->setToolTip(2, row->text(2));  // long findings are cut in the row
   }
   list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
