@@ -17,10 +17,11 @@ std::vector<std::string> status_texts(int router, int count, int scroll_back, bo
   if (clock.empty()) {
     return {
         which + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar +
+            "Ctrl+S save" + bar + "Ctrl+Q quit",
+        which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+S save" + bar +
             "Ctrl+Q quit",
-        which + bar + "Ctrl+G any router" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
-        which + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
-        brief + bar + "Ctrl+G" + bar + "Ctrl+Q",
+        which + bar + "Ctrl+G router" + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
+        brief + bar + "Ctrl+G" + bar + "Ctrl+S" + bar + "Ctrl+Q",
         brief,
     };
   }
@@ -28,13 +29,16 @@ std::vector<std::string> status_texts(int router, int count, int scroll_back, bo
   const std::string short_at = brief + bar + clock;
   return {
       at + bar + "F1-F12 Alt+1-9" + bar + "Ctrl+G any router" + bar + "Ctrl+T speed" + bar +
-          "Ctrl+K/L +1/+5 min" + bar + "PgUp scroll" + bar + "Ctrl+Q quit",
+          "Ctrl+K/L +1/+5 min" + bar + "PgUp scroll" + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
       at + bar + "Ctrl+G any router" + bar + "Ctrl+T speed" + bar + "Ctrl+K/L +1/+5 min" + bar +
+          "Ctrl+S save" + bar + "Ctrl+Q quit",
+      at + bar + "Ctrl+G router" + bar + "Ctrl+T/K/L clock" + bar + "Ctrl+S save" + bar +
           "Ctrl+Q quit",
-      at + bar + "Ctrl+G router" + bar + "Ctrl+T/K/L clock" + bar + "Ctrl+Q quit",
-      at + bar + "Ctrl+G router" + bar + "Ctrl+Q quit",
+      at + bar + "Ctrl+G router" + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
+      at + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
       at,
-      short_at + bar + "Ctrl+G" + bar + "Ctrl+Q",
+      short_at + bar + "Ctrl+G" + bar + "Ctrl+S" + bar + "Ctrl+Q",
+      short_at + bar + "Ctrl+S",
       short_at,
       brief,
   };

@@ -15,6 +15,7 @@
 #include "base/number_text.h"
 #include "base/scripted_host.h"
 #include "console/key_handler.h"
+#include "lab/lab_file.h"
 #include "simulation/simulation.h"
 #include "simulation/start_up_problems.h"
 #include "term/box_prompt.h"
@@ -50,6 +51,18 @@ std::uint32_t seed_from_clock() {
 
 }  // namespace
 
+std::filesystem::path terminal_recovery_file() {
+  std::filesystem::path config;
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
+    config = xdg;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    config = std::filesystem::path(home) / ".config";
+  } else {
+    return {};
+  }
+  return config / "zorva" / "term-recovery.zlab";
+}
+
 // Tells the face when a router's console changed; only the active one matters for the screen.
 class TerminalFace::ConsoleWatch : public ConsoleView {
  public:
@@ -70,7 +83,10 @@ const char* terminal_face_help() {
          "  Ctrl+T                  run the simulated clock at 1x, 10x or 60x real time\n"
          "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
          "  Ctrl+O                  open another topology file in place of the running lab\n"
-         "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no)\n"
+         "  Ctrl+S                  save the lab (to --lab FILE, or to a file name asked for\n"
+         "                          on the input line the first time)\n"
+         "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no);\n"
+         "                          with unsaved changes it offers to save them first\n"
          "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
          "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
          "  A question from the router is shown on the input line: answer with y, n or c\n"
@@ -80,7 +96,11 @@ const char* terminal_face_help() {
 }
 
 TerminalFace::TerminalFace(TerminalIo& io, bool screen, std::uint32_t seed, bool utf8)
-    : io_(io), screen_(screen), utf8_(utf8), generator_(seed) {}
+    : io_(io),
+      screen_(screen),
+      utf8_(utf8),
+      generator_(seed),
+      recovery_file_(terminal_recovery_file()) {}
 
 TerminalFace::~TerminalFace() {
   if (sim_) {
@@ -94,15 +114,21 @@ int TerminalFace::run(const ScriptOptions& options) {
   start(options);
   while (turn()) {
   }
-  return finish();
+  const int status = finish();
+  return status_ != 0 ? status_ : status;
 }
 
 void TerminalFace::start(const ScriptOptions& options) {
   last_tick_ = io_.now_ms();
+  last_recovery_ = last_tick_;
   last_input_ = last_tick_;
   paths_ = SimulationPaths{options.app_dir, options.log_file};
-  sim_ = std::make_unique<Simulation>(*this, paths_);
-  sim_->start(options.topology);
+  sim_ = first_simulation(options);
+  if (!sim_) {
+    status_ = 2;
+    quit_ = true;
+    return;
+  }
   // Without a screen the problems go to standard error at once; with one, run_terminal_face
   // writes them when the screen has been left, where they stay readable.
   if (!screen_) {
@@ -111,6 +137,41 @@ void TerminalFace::start(const ScriptOptions& options) {
   watch_consoles();
   last_tick_ = io_.now_ms();
   dirty_ = true;
+}
+
+// A recovery file left by a run that did not end through its exit is offered first; then the lab
+// given with --lab, or the topology.
+std::unique_ptr<Simulation> TerminalFace::first_simulation(const ScriptOptions& options) {
+  const SimulationPaths paths{options.app_dir, options.log_file};
+  std::error_code ec;
+  if (!recovery_file_.empty() && std::filesystem::exists(recovery_file_, ec)) {
+    const Answer a =
+        message_box("Zorva",
+                    "Zorva did not close normally last time. Restore the lab as it was at its last "
+                    "recovery save (at most a minute before)?",
+                    Buttons::YesNoCancel);
+    if (a == Answer::Yes) {
+      OpenedLab lab = open_lab_file(recovery_file_, *this, paths);
+      if (lab.sim) {
+        restored_ = true;
+        return std::move(lab.sim);
+      }
+      message_box("Zorva", "The recovery file cannot be opened: " + lab.error, Buttons::Ok);
+    }
+    // Set aside rather than deleted, in case the answer was a slip.
+    std::filesystem::path old = recovery_file_;
+    old += ".old";
+    std::filesystem::rename(recovery_file_, old, ec);
+  }
+  if (!options.lab.empty()) {
+    OpenedLab lab = open_lab_file(options.lab, *this, paths);
+    if (!lab.sim) std::cerr << "zorva-term: " << options.lab.string() << ": " << lab.error << "\n";
+    lab_file_ = options.lab;
+    return std::move(lab.sim);
+  }
+  auto sim = std::make_unique<Simulation>(*this, paths);
+  sim->start(options.topology);
+  return sim;
 }
 
 bool TerminalFace::turn() {
@@ -125,11 +186,15 @@ bool TerminalFace::turn() {
   read_keys(poll_timeout());
   advance_clock();
   handle_keys();
+  write_recovery_if_due();
   if (input_ended_ && keys_.empty()) quit_ = true;
   return !quit_;
 }
 
 int TerminalFace::finish() {
+  // Leaving through the exit (or at the end of piped input) is a clean exit.
+  std::error_code ec;
+  if (!recovery_file_.empty()) std::filesystem::remove(recovery_file_, ec);
   if (!screen_ && sim_) {
     if (Router* r = sim_->router(sim_->active_router)) {
       io_.write_output(plain_line_ends(r->console.transcript()) + "\n");
@@ -149,6 +214,10 @@ Frame TerminalFace::current_frame() {
   if (!question_.empty()) {
     content.input = question_;
     content.wrap_input = true;
+  } else if (naming_) {
+    picker_prompt = "Save the lab as (Enter saves, Esc cancels): " + name_;
+    content.input = picker_prompt;
+    content.caret = static_cast<int>(picker_prompt.size());
   } else if (picker_.is_open() || path_prompt_.is_open()) {
     picker_prompt = picker_.is_open() ? picker_.prompt() : path_prompt_.prompt();
     content.input = picker_prompt;
@@ -200,7 +269,12 @@ void TerminalFace::handle_keys() {
 
 void TerminalFace::dispatch(const KeyEvent& key) {
   if (key == KeyEvent::code(kQuitKey)) {
+    naming_ = quit_after_save_ = false;
     ask_to_quit();
+  } else if (naming_) {
+    name_key(key);
+  } else if (key == KeyEvent::code(kSaveKey)) {
+    save_key();
   } else if (key.kind == KeyEvent::Kind::PageUp) {
     scroll(1);
   } else if (key.kind == KeyEvent::Kind::PageDown) {
@@ -228,6 +302,7 @@ void TerminalFace::dispatch(const KeyEvent& key) {
   } else if (key.kind == KeyEvent::Kind::Code) {
     scroll_back_ = 0;  // typing shows the end of the transcript again
     dirty_ = true;
+    ++changes_;
     sim_->console_key(key.value);
   }
 }
@@ -254,7 +329,78 @@ void TerminalFace::open_topology(const std::string& file) {
 // Every way out asks first, as the desktop's File, Exit does.
 void TerminalFace::ask_to_quit() {
   quit_asked_ = false;
-  if (message_box("Exit", "Are you sure?", Buttons::OkCancel) == Answer::Ok) quit_ = true;
+  if (message_box("Exit", "Are you sure?", Buttons::OkCancel) != Answer::Ok) return;
+  if (!changed() || !sim_) {
+    quit_ = true;
+    return;
+  }
+  const Answer a =
+      message_box("Exit", "The lab has changed since it was last saved. Save it before leaving?",
+                  Buttons::YesNoCancel);
+  if (a == Answer::No) quit_ = true;
+  if (a != Answer::Yes) return;
+  if (lab_file_.empty()) {
+    quit_after_save_ = true;  // quits once the name is given and the lab saved
+    save_key();
+  } else if (save_to(lab_file_)) {
+    quit_ = true;
+  }
+}
+
+void TerminalFace::save_key() {
+  if (!sim_) return;
+  if (!lab_file_.empty()) {
+    save_to(lab_file_);
+    return;
+  }
+  naming_ = true;
+  name_.clear();
+  dirty_ = true;
+}
+
+bool TerminalFace::save_to(const std::filesystem::path& file) {
+  const std::string error = save_lab(*sim_, file, true);
+  if (!error.empty()) {
+    message_box("Zorva", error, Buttons::Ok);
+    return false;
+  }
+  lab_file_ = file;
+  saved_changes_ = changes_;
+  restored_ = false;
+  dirty_ = true;
+  return true;
+}
+
+void TerminalFace::name_key(const KeyEvent& key) {
+  dirty_ = true;
+  if (key.kind != KeyEvent::Kind::Code) return;
+  const int c = key.value;
+  if (c == 27 || c == 3) {  // Esc, Ctrl+C
+    naming_ = quit_after_save_ = false;
+  } else if (c == 13 || c == 10) {
+    if (name_.empty()) return;
+    std::filesystem::path file = name_;
+    if (!file.has_extension()) file += ".zlab";
+    naming_ = false;
+    if (save_to(file) && quit_after_save_) quit_ = true;
+    quit_after_save_ = false;
+  } else if (c == 8 || c == 127) {
+    if (!name_.empty()) name_.pop_back();
+  } else if (c >= 32 && c < 127) {
+    name_ += static_cast<char>(c);
+  }
+}
+
+// Every minute of real time, the lab is written to the recovery file if it changed meanwhile.
+void TerminalFace::write_recovery_if_due() {
+  if (!sim_ || recovery_file_.empty()) return;
+  const std::int64_t now = io_.now_ms();
+  if (now - last_recovery_ < kRecoveryIntervalMs) return;
+  last_recovery_ = now;
+  if (changes_ == recovered_changes_) return;
+  std::error_code ec;
+  std::filesystem::create_directories(recovery_file_.parent_path(), ec);
+  if (save_lab(*sim_, recovery_file_, true).empty()) recovered_changes_ = changes_;
 }
 
 // By a screen's worth of transcript rows less one, so that one row stays in view.

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -41,6 +42,11 @@ inline constexpr int kClockSpeedKey = 20;    // Ctrl+T: 1x, 10x, 60x
 inline constexpr int kSkipMinuteKey = 11;    // Ctrl+K: the clock runs one minute ahead
 inline constexpr int kSkipFiveKey = 12;      // Ctrl+L: five minutes ahead
 inline constexpr int kOpenTopologyKey = 15;  // Ctrl+O: another topology in place of this one
+inline constexpr int kSaveKey = 19;  // Ctrl+S (free, as Ctrl+Q is, with flow control off)
+inline constexpr std::int64_t kRecoveryIntervalMs = 60 * 1000;
+
+// Where the terminal face keeps its recovery file: $XDG_CONFIG_HOME/zorva (~/.config/zorva).
+std::filesystem::path terminal_recovery_file();
 
 class TerminalFace : public Host {
  public:
@@ -59,6 +65,11 @@ class TerminalFace : public Host {
 
   Simulation* simulation() { return sim_.get(); }
   const ClockSpeed& clock_speed() const { return speed_; }
+  // The lab's file: from --lab, or named at the first save; "" before.
+  const std::filesystem::path& lab_file() const { return lab_file_; }
+  bool changed() const { return restored_ || changes_ != saved_changes_; }
+  // Where the recovery file goes; set before start() (tests use a folder of their own).
+  void set_recovery_file(std::filesystem::path file) { recovery_file_ = std::move(file); }
   Frame current_frame();  // the screen as it would be drawn now
   int frames_drawn() const { return frames_drawn_; }
 
@@ -80,6 +91,11 @@ class TerminalFace : public Host {
   void ask_to_quit();
   // After "Are you sure?", a new simulation on `file` replaces the running one.
   void open_topology(const std::string& file);
+  void save_key();
+  bool save_to(const std::filesystem::path& file);
+  void name_key(const KeyEvent& key);  // a key for the file name question
+  void write_recovery_if_due();
+  std::unique_ptr<Simulation> first_simulation(const ScriptOptions& options);
   void scroll(int pages);
   int read_keys(int timeout_ms);  // bytes read, 0 for none, -1 at the end of input
   void draw_if_due();
@@ -110,6 +126,17 @@ class TerminalFace : public Host {
   std::int64_t last_draw_ = 0;   // when the screen was last drawn
   std::int64_t last_input_ = 0;  // when the last input bytes arrived
   int frames_drawn_ = 0;         // frames written so far
+  int status_ = 0;                       // exit status: 2 when the lab given could not be opened
+  std::filesystem::path lab_file_;       // the lab's file, "" until named
+  std::filesystem::path recovery_file_;  // written every minute while the lab changed
+  bool naming_ = false;                  // the input line asks for the lab's file name
+  bool quit_after_save_ = false;         // the name is asked on the way out
+  std::string name_;                     // the file name typed so far
+  std::uint64_t changes_ = 0;            // keys typed into consoles
+  std::uint64_t saved_changes_ = 0;      // changes_ when the lab was last saved or opened
+  std::uint64_t recovered_changes_ = 0;  // changes_ when the recovery file was last written
+  bool restored_ = false;                // holds a recovered lab never saved since
+  std::int64_t last_recovery_ = 0;       // when the recovery file was last considered
 };
 
 }  // namespace zorva

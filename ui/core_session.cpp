@@ -10,9 +10,7 @@
 namespace zorva::ui {
 
 CoreSession::CoreSession(const std::filesystem::path& app_dir, QObject* parent)
-    : QObject(parent),
-      app_dir_(app_dir),
-      sim_(std::make_unique<Simulation>(host_, SimulationPaths{app_dir, {}})) {
+    : QObject(parent), paths_{app_dir, {}}, sim_(std::make_unique<Simulation>(host_, paths_)) {
   tick_.setInterval(kTickMs);
   tick_.setTimerType(Qt::PreciseTimer);
   connect(&tick_, &QTimer::timeout, this, &CoreSession::advance_real_time);
@@ -36,7 +34,7 @@ void CoreSession::start(const std::string& topology) {
 void CoreSession::restart(const std::string& topology) {
   set_real_time(false);
   sim_.reset();
-  sim_ = std::make_unique<Simulation>(host_, SimulationPaths{app_dir_, {}});
+  sim_ = std::make_unique<Simulation>(host_, paths_);
   start(topology);
   emit ran();
 }
@@ -57,6 +55,7 @@ void CoreSession::run_for(SimMillis ms) {
 void CoreSession::key(int n, int code) {
   Router* r = sim_->router(n);
   if (r == nullptr) return;
+  ++changes_;
   {
     Call call(*this);
     sim_->key_press(*r, code);
@@ -84,6 +83,15 @@ void CoreSession::advance_real_time() {
     speed_.run_real(sim_->scheduler, step);
   }
   emit ran();
+}
+
+std::unique_ptr<Simulation> CoreSession::replace(std::unique_ptr<Simulation> next) {
+  const bool was_running = running_;
+  set_real_time(false);
+  std::swap(sim_, next);
+  if (was_running) set_real_time(true);  // the new lab's clock goes on from where it was saved
+  emit ran();
+  return next;
 }
 
 void CoreSession::set_real_time(bool on) {

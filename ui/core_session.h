@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -32,6 +33,14 @@ class CoreSession : public QObject {
 
   Simulation& sim() { return *sim_; }
   QtHost& host() { return host_; }
+  const SimulationPaths& paths() const { return paths_; }
+
+  // Puts `next` (a started simulation on host()) in place of the one in use, which is returned so
+  // that the caller destroys it once nothing shows its consoles any more.
+  std::unique_ptr<Simulation> replace(std::unique_ptr<Simulation> next);
+
+  // Counts the keys typed into consoles: a lab changed since a moment when the count differs.
+  std::uint64_t changes() const { return changes_; }
 
   // Core start-up (log, topology, mode tables, connectors, clock) and the real-time clock.
   void start(const std::string& topology);
@@ -79,10 +88,11 @@ class CoreSession : public QObject {
     CoreSession& s_;
   };
 
-  std::filesystem::path app_dir_;    // the program directory every simulation starts on
   QtHost host_;                      // the core's platform services; outlives `sim_`
+  SimulationPaths paths_;            // the program directory and log the simulations use
   std::unique_ptr<Simulation> sim_;  // the whole simulated network
   ClockSpeed speed_;                 // how fast real time runs the simulated clock
+  std::uint64_t changes_ = 0;        // keys typed into consoles so far
   QTimer tick_;                      // fires every kTickMs while real time runs
   QElapsedTimer clock_;              // monotonic real time since start
   std::function<qint64()> now_ms_;   // replacement clock, when set

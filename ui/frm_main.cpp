@@ -38,6 +38,7 @@
 #include "ui/frm_splash.h"
 #include "ui/frm_tip.h"
 #include "ui/frm_topology_browser.h"
+#include "ui/lab_menu.h"
 #include "ui/toolbar_icons.h"
 #include "ui/transcript_file.h"
 
@@ -85,6 +86,7 @@ frmMain::frmMain(StartOptions options, QWidget* parent)
   build_menus();
   build_toolbar();
   build_status_bar();
+  lab_menu_ = new LabMenu(*this);
 }
 
 frmMain::~frmMain() {
@@ -134,6 +136,7 @@ void frmMain::start_up() {
   status_timer_.start(500);
   connect(qApp, &QApplication::focusChanged, this, &frmMain::update_status);
   update_status();
+  lab_menu_->offer_recovery();
   if (options_.show_tips && frmTip::wanted_at_startup()) show_tip();
   // Once the windows are shown (and the tip, if any, has been closed), keys go to Router 1.
   QTimer::singleShot(0, this, [this] { type_into_console(1); });
@@ -234,6 +237,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  if (!lab_menu_->leave()) return e->ignore();
   if (!isMinimized()) {
     const QRect frame = frameGeometry();
     write_placement({frame.left(), frame.top(), width(), height()});
@@ -261,7 +265,7 @@ void frmMain::build_actions() {
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   add_command("mnuFilePageSetup", tr("Page Set&up..."), &frmMain::page_setup);
   add_command("mnuFileOpenTopology", tr("&Open Topology..."), &frmMain::open_topology,
-              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+              QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O));
   add_command("mnuFileExit", tr("E&xit"), &frmMain::file_exit);
   add_command("mnuEditCopy", tr("&Copy"), &frmMain::copy_selection,
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -310,6 +314,7 @@ void frmMain::build_actions() {
 
 void frmMain::build_menus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
   file->addAction(command("mnuFileOpenTopology"));
   file->addSeparator();
   file->addAction(command("mnuFileSaveAs"));
@@ -337,6 +342,7 @@ void frmMain::build_menus() {
   view->addAction(command("mnuViewOptions"));
 
   QMenu* labs = menuBar()->addMenu(tr("&Labs"));
+  labs->setObjectName(QStringLiteral("mnuLabs"));
   labs->addAction(command("mnuLabNavigator"));
   labs->addAction(command("mnuCurrentLab"));
   labs->addAction(command("mnuTopology"));

@@ -30,6 +30,7 @@ namespace zorva::ui {
 
 class BrowserWindow;
 class CoreSession;
+class LabMenu;
 class QtHost;
 class frmBrowser;
 class frmDiagram;
@@ -66,6 +67,10 @@ class frmMain : public QMainWindow {
   frmTip* tip_window() const { return tip_; }
   frmDiagram* diagram() const { return diagram_; }  // the network diagram, while open
   QMdiSubWindow* diagram_window() const { return diagram_window_; }
+  LabMenu* lab_menu() const { return lab_menu_; }
+
+  // Shows the routers of `next`, a started simulation on host(), in place of those in use.
+  void replace_simulation(std::unique_ptr<Simulation> next);
 
  public slots:
   void activate_router(int n);   // activate router n's console and maximise it
@@ -146,6 +151,7 @@ class frmMain : public QMainWindow {
   std::unique_ptr<QPrinter> printer_;  // kept so Page Setup carries over to Print
   frmDiagram* diagram_ = nullptr;      // the network diagram, made on first use
   QMdiSubWindow* diagram_window_ = nullptr;
+  LabMenu* lab_menu_ = nullptr;        // File's lab commands, Check My Work, the recovery file
 };
 
 }  // namespace zorva::ui

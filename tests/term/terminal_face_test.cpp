@@ -15,38 +15,12 @@
 
 #include "simulation/simulation.h"
 #include "tests/support/test_simulation.h"
+#include "tests/term/fake_terminal.h"
 
 namespace zorva {
 namespace {
 
 using Rows = std::vector<std::string>;
-
-// A terminal that replays input steps: bytes that arrive (taking a millisecond), or a quiet gap.
-class FakeTerminal : public TerminalIo {
- public:
-  void type(const std::string& bytes) { steps.push_back({bytes, 1}); }
-  void gap(std::int64_t ms) { steps.push_back({"", ms}); }
-
-  int read_input(char* buffer, int size, int) override {
-    if (steps.empty()) return -1;
-    const auto [bytes, ms] = steps.front();
-    steps.pop_front();
-    clock += ms;
-    const int n = std::min(size, static_cast<int>(bytes.size()));
-    std::memcpy(buffer, bytes.data(), static_cast<std::size_t>(n));
-    return n;
-  }
-  void write_output(std::string_view bytes) override { output.append(bytes); }
-  ScreenSize size() override { return screen; }
-  std::int64_t now_ms() override { return clock; }
-  bool take_resize() override { return std::exchange(resized, false); }
-
-  std::deque<std::pair<std::string, std::int64_t>> steps;  // input still to come, and its time
-  std::string output;                                      // everything written
-  ScreenSize screen{10, 80};                               // the window size
-  std::int64_t clock = 5000;                               // the time now_ms() tells
-  bool resized = false;  // the window size changed since the last look
-};
 
 class TerminalFaceTest : public ::testing::Test {
  protected:
@@ -57,6 +31,7 @@ class TerminalFaceTest : public ::testing::Test {
     options.app_dir = testing::bin_dir();
     options.topology = dir.write("topology.ini", testing::topology(2, 1, 1));
     options.log_file = dir.path() / "zorva.log";
+    face.set_recovery_file(dir.path() / "recovery.zlab");
     face.start(options);
   }
   // Runs turns until the queued input is used up or the face stops; true while it runs.
@@ -92,7 +67,7 @@ TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterva
   run_queued();
   EXPECT_EQ(face.frames_drawn(), 1);
   EXPECT_EQ(face.current_frame().status,
-            "Router 1 of 2 | 00:00:00 1x | Ctrl+G router | Ctrl+T/K/L clock | Ctrl+Q quit");
+            "Router 1 of 2 | 00:00:00 1x | Ctrl+G router | Ctrl+S save | Ctrl+Q quit");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);

@@ -195,6 +195,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(w_->sim().router(1)->console.transcript(), transcript);
     QCOMPARE(input(1), QStringLiteral("Router>sh"));
     boxes_.queue(Answer::Ok);
+    boxes_.queue(Answer::No);  // keys were typed: leave without saving the lab
     w_->command("mnuFileExit")->trigger();
     QVERIFY(!w_->isVisible());
     const std::optional<Placement> p = read_placement();

@@ -1,0 +1,200 @@
+// The terminal face and lab files: --lab opens one, Ctrl+S saves (asking for a name on the input
+// line the first time), quitting with unsaved changes offers to save, and the recovery file is
+// written every minute of real time while the lab changed, removed on a clean exit and offered at
+// the next start after an unclean one.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "base/scripted_host.h"
+#include "lab/lab_file.h"
+#include "simulation/simulation.h"
+#include "term/terminal_face.h"
+#include "tests/support/test_simulation.h"
+#include "tests/term/fake_terminal.h"
+
+namespace zorva {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TerminalLabTest : public ::testing::Test {
+ protected:
+  TerminalLabTest() {
+    options.app_dir = testing::bin_dir();
+    options.topology = dir.write("topology.ini", testing::topology(2, 1, 1));
+    options.log_file = dir.path() / "zorva.log";
+  }
+
+  // A new face on a fresh terminal, started with `options`.
+  TerminalFace& start() {
+    term = std::make_unique<FakeTerminal>();
+    face = std::make_unique<TerminalFace>(*term, true, 7, false);
+    face->set_recovery_file(recovery());
+    face->start(options);
+    return *face;
+  }
+  bool run_queued() {
+    bool running = true;
+    while (running && !term->steps.empty()) running = face->turn();
+    return running;
+  }
+  fs::path recovery() const { return dir.path() / "config" / "recovery.zlab"; }
+  std::string hostname_in(const fs::path& file) {
+    OpenedLab lab = open_lab_file(file, host, SimulationPaths{testing::bin_dir(), {}});
+    return lab.sim ? lab.sim->router(1)->record.hostname : "(" + lab.error + ")";
+  }
+  // A lab saved by the core, router 1 named `name`.
+  fs::path core_lab(const std::string& name) {
+    testing::TestSimulation sim(testing::topology(2, 1, 1));
+    for (const std::string& line :
+         {std::string(), std::string("enable"), std::string("configure terminal"),
+          "hostname " + name, std::string("end")})
+      sim.line(line);
+    const fs::path file = dir.path() / (name + ".zlab");
+    EXPECT_EQ(save_lab(*sim.sim, file, false), "");
+    return file;
+  }
+
+  testing::TempDir dir;
+  ScriptedHost host;
+  ScriptOptions options;
+  std::unique_ptr<FakeTerminal> term;
+  std::unique_ptr<TerminalFace> face;
+};
+
+TEST_F(TerminalLabTest, LabOptionOpensTheLabAndCtrlSSavesBackToIt) {
+  options.lab = core_lab("Alpha");
+  start();
+  EXPECT_EQ(face->simulation()->router(1)->record.hostname, "Alpha");
+  EXPECT_EQ(face->lab_file(), options.lab);
+  EXPECT_FALSE(face->changed());
+  term->type("\renable\rconfigure terminal\rhostname Bravo\rend\r");
+  run_queued();
+  EXPECT_TRUE(face->changed());
+  term->type("\x13");  // Ctrl+S
+  run_queued();
+  EXPECT_FALSE(face->changed());
+  EXPECT_EQ(hostname_in(options.lab), "Bravo");
+  EXPECT_EQ(face->simulation()->typed_line, "");  // the key was not typed into the console
+}
+
+TEST_F(TerminalLabTest, ALabThatCannotBeOpenedEndsTheRunWithStatusTwo) {
+  options.lab = dir.write("broken.zlab", "{\"format\": \"zorva-lab\", \"version\": 1, \"rou");
+  start();
+  EXPECT_EQ(face->simulation(), nullptr);
+  EXPECT_FALSE(face->turn());
+  EXPECT_EQ(face->run(options), 2);
+}
+
+TEST_F(TerminalLabTest, FirstSaveAsksForAFileNameOnTheInputLine) {
+  start();
+  term->type("\renable\rconfigure terminal\rhostname Kilo\rend\r");
+  term->type("\x13");
+  run_queued();
+  EXPECT_NE(face->current_frame().lines.back().find("Save the lab as"), std::string::npos);
+  const fs::path name = dir.path() / "mine";
+  term->type(name.string() + "x");
+  term->type("\x7f");  // Backspace takes the x back
+  term->type("\r");
+  run_queued();
+  EXPECT_EQ(face->lab_file(), dir.path() / "mine.zlab");
+  EXPECT_EQ(hostname_in(dir.path() / "mine.zlab"), "Kilo");
+  EXPECT_FALSE(face->changed());
+  // Keys go to the console again.
+  term->type("sh");
+  run_queued();
+  EXPECT_EQ(face->simulation()->typed_line, "sh");
+}
+
+TEST_F(TerminalLabTest, EscGivesUpTheNameQuestionWithoutSaving) {
+  start();
+  term->type(
+      "\r\x13"
+      "abc");
+  term->type("\x1b");
+  term->gap(100);  // a lone Esc after its pause
+  run_queued();
+  EXPECT_TRUE(face->lab_file().empty());
+  EXPECT_TRUE(face->changed());
+  EXPECT_EQ(face->current_frame().lines.back().find("Save the lab as"), std::string::npos);
+}
+
+TEST_F(TerminalLabTest, QuittingWithChangesOffersToSave) {
+  options.lab = core_lab("Alpha");
+  start();
+  term->type("\x11\r");  // nothing changed: one question, and it leaves
+  EXPECT_FALSE(run_queued());
+  EXPECT_EQ(term->output.find("Save it before leaving?"), std::string::npos);
+
+  start();
+  term->type("\renable\rconfigure terminal\rhostname Zulu\rend\r");
+  term->type("\x11\r");  // Are you sure? OK
+  term->type("c");       // Save first? Cancel: stays
+  EXPECT_TRUE(run_queued());
+  EXPECT_NE(term->output.find("Save it before leaving?"), std::string::npos);
+  term->type("\x11\r");
+  term->type("y");  // Yes: saved to the lab's file, then gone
+  EXPECT_FALSE(run_queued());
+  EXPECT_EQ(hostname_in(options.lab), "Zulu");
+}
+
+TEST_F(TerminalLabTest, QuittingWithoutAFileAsksTheNameThenLeaves) {
+  start();
+  term->type("\renable\rconfigure terminal\rhostname Yankee\rend\r");
+  term->type("\x11\r");
+  term->type("y");
+  EXPECT_TRUE(run_queued());  // waiting for the name
+  term->type((dir.path() / "out.zlab").string() + "\r");
+  EXPECT_FALSE(run_queued());
+  EXPECT_EQ(hostname_in(dir.path() / "out.zlab"), "Yankee");
+}
+
+TEST_F(TerminalLabTest, RecoveryFileEveryMinuteWhileChangedAndRemovedOnACleanExit) {
+  start();
+  term->gap(kRecoveryIntervalMs);
+  run_queued();
+  EXPECT_FALSE(fs::exists(recovery()));  // nothing typed
+  term->type("\renable\rconfigure terminal\rhostname Oscar\rend\r");
+  term->gap(kRecoveryIntervalMs / 2);
+  run_queued();
+  EXPECT_FALSE(fs::exists(recovery()));  // not a minute since the last look
+  term->gap(kRecoveryIntervalMs / 2);
+  run_queued();
+  ASSERT_TRUE(fs::exists(recovery()));
+  EXPECT_EQ(hostname_in(recovery()), "Oscar");
+  term->type("\x11\r");
+  term->type("n");  // leave without saving the lab
+  EXPECT_FALSE(run_queued());
+  face->finish();
+  EXPECT_FALSE(fs::exists(recovery()));
+}
+
+TEST_F(TerminalLabTest, RecoveryFileLeftBehindIsOfferedAtTheNextStart) {
+  fs::create_directories(recovery().parent_path());
+  fs::copy_file(core_lab("Papa"), recovery());
+  term = std::make_unique<FakeTerminal>();
+  term->type("y");
+  face = std::make_unique<TerminalFace>(*term, true, 7, false);
+  face->set_recovery_file(recovery());
+  face->start(options);
+  EXPECT_NE(term->output.find("did not close normally"), std::string::npos);
+  EXPECT_EQ(face->simulation()->router(1)->record.hostname, "Papa");
+  EXPECT_TRUE(face->changed());  // never saved by the user
+  EXPECT_TRUE(face->lab_file().empty());
+
+  // Declined: set aside, and the topology starts.
+  fs::copy_file(core_lab("Quebec"), recovery(), fs::copy_options::overwrite_existing);
+  term = std::make_unique<FakeTerminal>();
+  term->type("n");
+  face = std::make_unique<TerminalFace>(*term, true, 7, false);
+  face->set_recovery_file(recovery());
+  face->start(options);
+  EXPECT_EQ(face->simulation()->router(1)->record.hostname, "Router");
+  EXPECT_FALSE(fs::exists(recovery()));
+  EXPECT_TRUE(fs::exists(fs::path(recovery().string() + ".old")));
+}
+
+}  // namespace
+}  // namespace zorva

@@ -1,0 +1,279 @@
+// The desktop's lab commands: opening a lab file saved by the core, saving, Check My Work's
+// checklist, the exit question's offer to save, and the recovery file.
+#include "ui/lab_menu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "lab/lab_file.h"
+#include "simulation/simulation.h"
+#include "ui/core_session.h"
+#include "ui/frm_browser.h"
+#include "ui/frm_check_results.h"
+#include "ui/frm_document.h"
+#include "ui/frm_main.h"
+#include "ui_test_support.h"
+
+using namespace zorva;
+using namespace zorva::ui;
+using namespace zorva::ui_test;
+
+namespace {
+
+// Types `text` into router n of `sim`, line breaks as Enter.
+void type_into(Simulation& sim, int n, const std::string& text) {
+  for (const char c : text) sim.key_press(*sim.router(n), c == '\n' ? 13 : c);
+}
+
+}  // namespace
+
+class LabMenuTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<frmMain> w_;
+  BoxRecorder boxes_;
+  QTemporaryDir dir_;
+  QString chosen_;  // what the file dialogs answer
+
+  void start(const char* topology_file = "default.ini") {
+    w_ = std::make_unique<frmMain>(quiet_start(topology(topology_file)));
+    boxes_ = BoxRecorder();
+    boxes_.attach(w_->host());
+    w_->session().set_clock([] { return qint64{0}; });
+    w_->lab_menu()->set_file_chooser([this](bool, const QString&) { return chosen_; });
+    w_->start_up();
+  }
+  LabMenu& labs() { return *w_->lab_menu(); }
+  QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  std::string transcript(int n) { return w_->sim().router(n)->console.transcript(); }
+
+  // A lab of two routers saved by the core alone: router 1 named Alpha, router 2 Bravo.
+  QString core_lab() {
+    QtHost host;
+    Simulation sim(host, SimulationPaths{bin_dir().toStdString(), {}});
+    sim.start(topology("topologies/two_routers.ini").toStdString());
+    type_into(sim, 1, "\nenable\nconfigure terminal\nhostname Alpha\nend\n");
+    type_into(sim, 2, "\nenable\nconfigure terminal\nhostname Bravo\nend\ncopy run start\n\n");
+    const QString f = file("core.zlab");
+    if (!save_lab(sim, f.toStdString(), false).empty()) return {};
+    return f;
+  }
+
+ private slots:
+  void init() { QFile::remove(LabMenu::recovery_file()); }
+  void cleanup() {
+    w_.reset();
+    QFile::remove(LabMenu::recovery_file());
+  }
+
+  void menus_offer_the_lab_commands() {
+    start();
+    auto* file_menu = w_->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QCOMPARE(file_menu->actions().value(0), labs().open_action());
+    QVERIFY(file_menu->actions().contains(labs().save_action()));
+    QVERIFY(file_menu->actions().contains(labs().save_as_action()));
+    QVERIFY(file_menu->actions().contains(w_->command("mnuFileExit")));
+    auto* labs_menu = w_->findChild<QMenu*>(QStringLiteral("mnuLabs"));
+    QVERIFY(labs_menu->actions().contains(labs().check_action()));
+  }
+
+  void opening_a_core_lab_replaces_the_routers() {
+    if (!have_command_database()) QSKIP("no command database");
+    const QString lab = core_lab();
+    QVERIFY(!lab.isEmpty());
+    start();  // three routers
+    QCOMPARE(w_->sim().number_of_routers, Int16{3});
+    chosen_ = lab;
+    labs().open_action()->trigger();
+    QCOMPARE(w_->sim().number_of_routers, Int16{2});
+    QVERIFY(w_->router_window(3) == nullptr);
+    QVERIFY(!w_->button("Router3")->isVisible());
+    QCOMPARE(w_->sim().active_router, 1);
+    w_->type_text(1, "\nenable\nshow running-config\n");
+    QVERIFY(transcript(1).find("hostname Alpha") != std::string::npos);
+    // The console window shows the new router's console, and the Routers keys reach it.
+    QVERIFY(w_->document(1)->transcript_text().contains(QStringLiteral("hostname Alpha")));
+    w_->type_text(2, "\nenable\nshow startup-config\n");
+    QVERIFY(transcript(2).find("hostname Bravo") != std::string::npos);
+    QCOMPARE(labs().file(), lab);
+  }
+
+  void a_file_that_cannot_be_opened_leaves_the_lab_running() {
+    start();
+    w_->type_text(1, "\nenable\n");
+    const std::string before = transcript(1);
+    QFile bad(file("bad.zlab"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"format\": \"zorva-lab\", \"version\": 1, \"routers\": [");
+    bad.close();
+    QVERIFY(!labs().open_file(bad.fileName()));
+    QCOMPARE(boxes_.boxes.size(), std::size_t{1});
+    QVERIFY(boxes_.boxes[0].text.starts_with("Cannot open "));
+    QCOMPARE(w_->sim().number_of_routers, Int16{3});
+    QCOMPARE(transcript(1), before);
+    QVERIFY(labs().file().isEmpty());
+  }
+
+  void save_asks_for_a_name_once_then_saves_to_it() {
+    if (!have_command_database()) QSKIP("no command database");
+    start();
+    w_->type_text(1, "\nenable\nconfigure terminal\nhostname Kilo\nend\n");
+    QVERIFY(labs().changed());
+    chosen_ = file("mine");  // no suffix: the lab suffix is added
+    labs().save_action()->trigger();
+    QCOMPARE(labs().file(), file("mine.zlab"));
+    QVERIFY(!labs().changed());
+    w_->type_text(1, "configure terminal\nhostname Lima\nend\n");
+    chosen_ = file("never-asked.zlab");
+    labs().save_action()->trigger();
+    QVERIFY(!QFile::exists(chosen_));
+    QtHost host;
+    OpenedLab reopened = open_lab_file(file("mine.zlab").toStdString(), host,
+                                       SimulationPaths{bin_dir().toStdString(), {}});
+    QVERIFY(reopened.sim != nullptr);
+    QCOMPARE(reopened.sim->router(1)->record.hostname, std::string("Lima"));
+  }
+
+  void check_my_work_lists_each_check_with_its_result() {
+    if (!have_command_database()) QSKIP("no command database");
+    start();
+    w_->type_text(1, "\nenable\nconfigure terminal\nhostname Alpha\nend\n");
+    // A lab page that names its check file.
+    QFile checks(file("mine.checks"));
+    QVERIFY(checks.open(QIODevice::WriteOnly));
+    checks.write(
+        "# two checks\nrouter 1 running-config has \"hostname Alpha\"\n"
+        "wait 5\nrouter 2 running-config has \"hostname Bravo\"\n");
+    checks.close();
+    QFile page(file("page.htm"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<html><head><meta name=\"zorva-checks\" content=\"mine.checks\"></head>"
+        "<body>Lab</body></html>");
+    page.close();
+    w_->lab_navigator()->navigate(QUrl::fromLocalFile(page.fileName()));
+    const std::string live = transcript(1);
+    const int clock = w_->sim().sim_clock;
+    labs().check_action()->trigger();
+    frmCheckResults* results = labs().results();
+    QVERIFY(results != nullptr);
+    QVERIFY(results->isVisible());
+    QTreeWidget* list = results->list();
+    QCOMPARE(list->topLevelItemCount(), 2);  // the wait is no row
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("\u2714"));
+    QCOMPARE(list->topLevelItem(0)->text(1),
+             QStringLiteral("router 1 running-config has \"hostname Alpha\""));
+    QVERIFY(list->topLevelItem(0)->text(2).isEmpty());
+    QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("\u2718"));
+    QVERIFY(!list->topLevelItem(1)->text(2).isEmpty());
+    QCOMPARE(results->summary()->text(), QStringLiteral("1 passed, 1 failed"));
+    // The checks ran on a copy: the student's consoles and clock are as they were.
+    QCOMPARE(transcript(1), live);
+    QCOMPARE(w_->sim().sim_clock, clock);
+    QVERIFY(boxes_.boxes.empty());
+  }
+
+  void check_my_work_finds_the_checks_beside_a_shipped_lab_page() {
+    if (!have_command_database()) QSKIP("no command database");
+    start();
+    w_->lab_navigator()->navigate(QUrl::fromLocalFile(bin_dir() + "labs/lab01_basic.htm"));
+    labs().check_my_work();
+    QVERIFY(labs().results() != nullptr);
+    QVERIFY(labs().results()->list()->topLevelItemCount() > 10);
+    QVERIFY(labs().results()->summary()->text().startsWith(QStringLiteral("0 passed, ")));
+  }
+
+  void check_my_work_without_checks_says_so() {
+    start();  // the Lab Navigator shows the lab index, which has none
+    labs().check_my_work();
+    QVERIFY(labs().results() == nullptr);
+    QCOMPARE(boxes_.boxes.size(), std::size_t{1});
+    QVERIFY(boxes_.boxes[0].text.starts_with("The page in the Lab Navigator has no checks."));
+  }
+
+  void exit_question_offers_to_save_only_after_changes() {
+    start();
+    boxes_.queue(Answer::Ok);
+    QVERIFY(w_->close());  // nothing typed: the one question
+    QCOMPARE(boxes_.boxes.size(), std::size_t{1});
+
+    start();
+    w_->type_text(1, "\n");
+    boxes_.queue(Answer::Ok);
+    boxes_.queue(Answer::Cancel);
+    QVERIFY(!w_->close());
+    QCOMPARE(boxes_.boxes.size(), std::size_t{2});
+    QCOMPARE(boxes_.boxes[0].text, std::string("Are you sure?"));
+    QCOMPARE(boxes_.boxes[1].buttons, Buttons::YesNoCancel);
+    QVERIFY(boxes_.boxes[1].text.find("Save it before leaving?") != std::string::npos);
+    // Yes, with a file named: saved, then gone.
+    chosen_ = file("at-exit.zlab");
+    boxes_.queue(Answer::Ok);
+    boxes_.queue(Answer::Yes);
+    QVERIFY(w_->close());
+    QVERIFY(QFile::exists(chosen_));
+    // Yes, but the file dialog cancelled: still here.
+    start();
+    w_->type_text(1, "\n");
+    chosen_.clear();
+    boxes_.queue(Answer::Ok);
+    boxes_.queue(Answer::Yes);
+    QVERIFY(!w_->close());
+  }
+
+  void recovery_file_is_written_while_changed_and_removed_on_a_clean_exit() {
+    if (!have_command_database()) QSKIP("no command database");
+    start();
+    labs().write_recovery();
+    QVERIFY(!QFile::exists(LabMenu::recovery_file()));  // nothing changed yet
+    w_->type_text(1, "\nenable\nconfigure terminal\nhostname Romeo\nend\n");
+    labs().write_recovery();
+    QVERIFY(QFile::exists(LabMenu::recovery_file()));
+    QtHost host;
+    OpenedLab saved = open_lab_file(LabMenu::recovery_file().toStdString(), host,
+                                    SimulationPaths{bin_dir().toStdString(), {}});
+    QVERIFY(saved.sim != nullptr);
+    QCOMPARE(saved.sim->router(1)->record.hostname, std::string("Romeo"));
+    boxes_.queue(Answer::Ok);
+    boxes_.queue(Answer::No);
+    QVERIFY(w_->close());
+    QVERIFY(!QFile::exists(LabMenu::recovery_file()));
+  }
+
+  void a_recovery_file_left_behind_is_offered_at_start() {
+    if (!have_command_database()) QSKIP("no command database");
+    const QString lab = core_lab();
+    QDir().mkpath(QFileInfo(LabMenu::recovery_file()).absolutePath());
+    QVERIFY(QFile::copy(lab, LabMenu::recovery_file()));
+    w_ = std::make_unique<frmMain>(quiet_start(topology("default.ini")));
+    boxes_ = BoxRecorder();
+    boxes_.attach(w_->host());
+    boxes_.queue(Answer::Yes);
+    w_->start_up();
+    QCOMPARE(boxes_.boxes.size(), std::size_t{1});
+    QVERIFY(boxes_.boxes[0].text.starts_with("Zorva did not close normally last time."));
+    QCOMPARE(w_->sim().number_of_routers, Int16{2});
+    QCOMPARE(w_->sim().router(1)->record.hostname, std::string("Alpha"));
+    QVERIFY(labs().changed());         // never saved by the student: leaving offers to save
+    QVERIFY(labs().file().isEmpty());  // and Save asks for a name
+    // Declined: set aside, not offered again.
+    w_.reset();
+    QVERIFY(QFile::exists(LabMenu::recovery_file()));  // restored, but kept until a clean exit
+    QFile::remove(LabMenu::recovery_file());
+    QVERIFY(QFile::copy(lab, LabMenu::recovery_file()));
+    start();
+    QCOMPARE(w_->sim().number_of_routers, Int16{3});
+    QVERIFY(!QFile::exists(LabMenu::recovery_file()));
+    QVERIFY(QFile::exists(LabMenu::recovery_file() + ".old"));
+  }
+};
+
+ZORVA_UI_TEST(LabMenuTest)
+#include "lab_menu_test.moc"
