@@ -17,12 +17,7 @@ constexpr int kFirstRouterPastFunctionKeys = 13;  // F1..F12 reach routers 1..12
 }
 
 void frmMain::replace_simulation(std::unique_ptr<Simulation> next) {
-  for (QMdiSubWindow* w : router_windows_) {
-    if (!w) continue;
-    mdi_->removeSubWindow(w);
-    delete w;
-  }
-  router_windows_.clear();
+  close_simulation_windows();  // the consoles and the diagram belong to the old routers
   session_->replace(std::move(next)).reset();
   create_consoles();
   hide_router_buttons();
