@@ -319,6 +319,10 @@ void TerminalFace::open_topology(const std::string& file) {
   sim_.reset();
   sim_ = std::make_unique<Simulation>(*this, paths_);
   sim_->start(file);
+  // A fresh topology is no longer the lab of --lab: the next Ctrl+S asks for a name again.
+  lab_file_.clear();
+  saved_changes_ = changes_;
+  restored_ = false;
   watch_consoles();
   scroll_back_ = 0;
   clear_screen_ = true;

@@ -80,6 +80,22 @@ TEST_F(TerminalLabTest, LabOptionOpensTheLabAndCtrlSSavesBackToIt) {
   EXPECT_EQ(face->simulation()->typed_line, "");  // the key was not typed into the console
 }
 
+TEST_F(TerminalLabTest, AnotherTopologyIsNotSavedOverTheLabItReplaced) {
+  options.lab = core_lab("Alpha");
+  start();
+  const std::string topology = dir.write("other.ini", testing::topology(3, 1, 0));
+  term->type("\x0f" + topology + "\r");  // Ctrl+O, the file, Enter
+  term->type("\r");                      // Are you sure? OK
+  run_queued();
+  ASSERT_EQ(face->simulation()->router_count, 3);
+  EXPECT_TRUE(face->lab_file().empty());
+  EXPECT_FALSE(face->changed());
+  term->type("\x13");  // Ctrl+S asks for a name instead of writing over Alpha's lab
+  run_queued();
+  EXPECT_NE(face->current_frame().lines.back().find("Save the lab as"), std::string::npos);
+  EXPECT_EQ(hostname_in(options.lab), "Alpha");
+}
+
 TEST_F(TerminalLabTest, ALabThatCannotBeOpenedEndsTheRunWithStatusTwo) {
   options.lab = dir.write("broken.zlab", "{\"format\": \"zorva-lab\", \"version\": 1, \"rou");
   start();
