@@ -6,43 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/rip_ospf_chain.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
 namespace {
-
-// Router1 Serial0 --- Serial0 Router2 Ethernet0 --- Ethernet0 Router3
-constexpr const char* kTopology = R"([GENERAL]
-numberofrouters=3
-numberofconnectors=2
-[ROUTER1]
-Serial=1
-Ethernet=1
-[ROUTER2]
-Serial=1
-Ethernet=1
-[ROUTER3]
-Serial=1
-Ethernet=1
-[CONNECTOR1]
-connectortype=serial
-dev1name=Router1
-dev1interface=Serial0
-dev2name=Router2
-dev2interface=Serial0
-[CONNECTOR2]
-connectortype=ethernet
-dev1name=Router2
-dev1interface=Ethernet0
-dev2name=Router3
-dev2interface=Ethernet0
-)";
-
-struct InterfaceSetup {
-  int router;
-  const char* interface;
-  const char* address;
-};
 
 int count_of(const std::string& text, const std::string& what) {
   int n = 0;
@@ -52,36 +20,11 @@ int count_of(const std::string& text, const std::string& what) {
 
 class Soak : public ::testing::Test {
  protected:
-  void configure(int router, const std::vector<InterfaceSetup>& interfaces) {
-    t_.sim->active_router = router;
-    t_.line("enable");
-    t_.line("configure terminal");
-    t_.line("hostname R" + std::to_string(router));
-    for (const InterfaceSetup& s : interfaces) {
-      t_.line(std::string("interface ") + s.interface);
-      t_.line(std::string("ip address ") + s.address + " 255.255.255.0");
-      t_.line("no shutdown");
-      t_.line("exit");
-    }
-    t_.line("router rip");
-    t_.line("network 10.0.0.0");
-    t_.line("exit");
-    t_.line("router ospf 1");
-    for (const InterfaceSetup& s : interfaces) {
-      std::string network = s.address;
-      network = network.substr(0, network.rfind('.')) + ".0";
-      t_.line("network " + network + " 0.0.0.255 area 0");
-    }
-    t_.line("end");
-  }
-
-  testing::TestSimulation t_{kTopology};
+  testing::TestSimulation t_{testing::kThreeRouterChain};
 };
 
 TEST_F(Soak, AWeekOfRipOspfAndCdpStaysQuietAndBounded) {
-  configure(1, {{1, "s0", "10.1.12.1"}});
-  configure(2, {{2, "s0", "10.1.12.2"}, {2, "e0", "10.1.23.2"}});
-  configure(3, {{3, "e0", "10.1.23.3"}});
+  testing::configure_three_router_chain(t_);
   // Settle: lines up, two protocol passes, the first CDP advertisements.
   t_.sim->scheduler.advance(60'000);
   std::size_t settled[4];

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/rip_ospf_chain.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
@@ -52,58 +53,6 @@ TEST(ClockSpeed, ClockTextCarriesHours) {
   EXPECT_EQ(clock_text(125 * 3600), "125:00:00");
 }
 
-// Router1 S0 --- S0 Router2 E0 --- E0 Router3, with RIP and OSPF everywhere.
-constexpr const char* kChain = R"([GENERAL]
-numberofrouters=3
-numberofconnectors=2
-[ROUTER1]
-Serial=1
-Ethernet=1
-[ROUTER2]
-Serial=1
-Ethernet=1
-[ROUTER3]
-Serial=1
-Ethernet=1
-[CONNECTOR1]
-connectortype=serial
-dev1name=Router1
-dev1interface=Serial0
-dev2name=Router2
-dev2interface=Serial0
-[CONNECTOR2]
-connectortype=ethernet
-dev1name=Router2
-dev1interface=Ethernet0
-dev2name=Router3
-dev2interface=Ethernet0
-)";
-
-void configure(testing::TestSimulation& t, int router,
-               const std::vector<std::pair<std::string, std::string>>& interfaces) {
-  t.sim->active_router = router;
-  t.line("enable");
-  t.line("configure terminal");
-  for (const auto& [name, address] : interfaces) {
-    t.line("interface " + name);
-    t.line("ip address " + address + " 255.255.255.0");
-    t.line("no shutdown");
-    t.line("exit");
-  }
-  t.line("router rip");
-  t.line("network 10.0.0.0");
-  t.line("exit");
-  t.line("router ospf 1");
-  t.line("network 10.0.0.0 0.255.255.255 area 0");
-  t.line("end");
-}
-
-void build(testing::TestSimulation& t) {
-  configure(t, 1, {{"s0", "10.1.12.1"}});
-  configure(t, 2, {{"s0", "10.1.12.2"}, {"e0", "10.1.23.2"}});
-  configure(t, 3, {{"e0", "10.1.23.3"}});
-}
-
 // Everything a student could see: the three transcripts and routing tables, and the clock.
 std::string snapshot(testing::TestSimulation& t) {
   std::string s = "clock " + std::to_string(t.sim->sim_clock) + "\n";
@@ -124,10 +73,10 @@ std::string snapshot(testing::TestSimulation& t) {
 // (the same tick, sixty times the simulated step), with a line taken down and brought back up at
 // the same simulated moments; after every 60x step both networks must look the same.
 TEST(ClockSpeed, SixtyTimesFasterRunsTheSameEventsAsRealTime) {
-  testing::TestSimulation slow{kChain};
-  testing::TestSimulation fast{kChain};
-  build(slow);
-  build(fast);
+  testing::TestSimulation slow{testing::kThreeRouterChain};
+  testing::TestSimulation fast{testing::kThreeRouterChain};
+  testing::configure_three_router_chain(slow);
+  testing::configure_three_router_chain(fast);
   ClockSpeed one;
   ClockSpeed sixty;
   sixty.set_factor(60);
