@@ -113,6 +113,7 @@ class frmMain : public QMainWindow {
   void build_status_bar();
   void build_clock_controls();
   void close_simulation_windows();
+  void show_routers();  // consoles, buttons and menu items of the simulation in use
   void show_loaded_topology(frmTopologyBrowser* b);
   QAction* add_command(const QString& name, const QString& text, void (frmMain::*slot)(),
                        const QKeySequence& shortcut = {});
@@ -151,7 +152,7 @@ class frmMain : public QMainWindow {
   std::unique_ptr<QPrinter> printer_;  // kept so Page Setup carries over to Print
   frmDiagram* diagram_ = nullptr;      // the network diagram, made on first use
   QMdiSubWindow* diagram_window_ = nullptr;
-  LabMenu* lab_menu_ = nullptr;        // File's lab commands, Check My Work, the recovery file
+  LabMenu* lab_menu_ = nullptr;  // File's lab commands, Check My Work, the recovery file
 };
 
 }  // namespace zorva::ui

@@ -107,11 +107,7 @@ bool frmMain::open_topology_file(const QString& file, bool ask) {
     return false;
   close_simulation_windows();
   session_->restart(file.toStdString());
-  create_consoles();
-  arrange(Tiling::Vertical);
-  if (QMdiSubWindow* first = router_window(1)) first->showNormal();
-  hide_router_buttons();
-  add_routers_past_function_keys();
+  show_routers();
   if (topology_browser_ && browser_window(topology_browser_)->isVisible())
     show_loaded_topology(topology_browser_);
   if (QMdiSubWindow* nav = browser_window(lab_navigator_)) nav->raise();

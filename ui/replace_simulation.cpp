@@ -1,7 +1,6 @@
-// frmMain::replace_simulation: another network in the same frame. The console windows are views
-// of the old simulation's consoles, so they go first; then the old simulation, then the new
-// routers' consoles, buttons and menu items take their place.
-#include <QAction>
+// frmMain::replace_simulation: another network in the same frame (a lab opened, or another
+// topology). The console windows are views of the old simulation's consoles, so they go first;
+// then the old simulation, then the new routers' consoles, buttons and menu items take their place.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -12,23 +11,19 @@
 
 namespace zorva::ui {
 
-namespace {
-constexpr int kFirstRouterPastFunctionKeys = 13;  // F1..F12 reach routers 1..12
-}
-
 void frmMain::replace_simulation(std::unique_ptr<Simulation> next) {
   close_simulation_windows();  // the consoles and the diagram belong to the old routers
   session_->replace(std::move(next)).reset();
+  show_routers();
+  if (router_window(1)) type_into_console(1);
+}
+
+void frmMain::show_routers() {
   create_consoles();
   hide_router_buttons();
   add_routers_past_function_keys();
-  // Items added for a larger network before stay for a later one, shown only when it has them.
-  for (int n = kFirstRouterPastFunctionKeys;
-       QAction* a = command(QStringLiteral("mnuRouter%1").arg(n)); ++n)
-    a->setVisible(n <= sim().number_of_routers);
   arrange(Tiling::Vertical);
   if (QMdiSubWindow* first = router_window(1)) first->showNormal();
-  type_into_console(1);
 }
 
 }  // namespace zorva::ui
