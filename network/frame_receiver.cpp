@@ -5,6 +5,7 @@
 #include "base/number_text.h"
 #include "network/network.h"
 #include "network/routing_protocols.h"
+#include "network/table_capacity.h"
 
 namespace zorva {
 
@@ -73,12 +74,12 @@ void Network::receive_cdp(Router& r, const PacketRecord& frame) {
       return;
     }
   }
+  const std::uint16_t full = full_table_bit(FullTable::CdpNeighbors);
   if (rec.cdp_neighbor_count >= kMaxCdpNeighbors) {
-    if (!r.cdp_full_logged) log_.log(kReceiverLogName, RuntimeError::SubscriptOutOfRange);
-    r.cdp_full_logged = true;
+    log_full_once(rec, full, kReceiverLogName, log_);
     return;
   }
-  r.cdp_full_logged = false;
+  table_took_entry(rec, full);
   rec.cdp_neighbor_count += 1;
   rec.cdp_neighbors[rec.cdp_neighbor_count] = CdpNeighborEntry{frame.cdp, sim_clock_};
 }

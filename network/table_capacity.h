@@ -15,7 +15,8 @@ enum class FullTable : std::uint16_t {
   LearnedRoutes = 1u << 0,   // learned_routes, 80 candidates
   EigrpNeighbors = 1u << 1,  // eigrp_neighbors, 20 entries
   OspfNeighbors = 1u << 2,   // ospf_neighbors, 20 entries
-  CarriedRoutes = 1u << 3,   // the routes of one update frame, 50; one bit per protocol from here
+  CarriedRoutes = 1u << 3,   // the routes of one update frame, 50; one bit per protocol (3..6)
+  CdpNeighbors = 1u << 7,    // cdp_neighbors, 50 entries
 };
 
 inline std::uint16_t full_table_bit(FullTable table, int shift = 0) {

@@ -30,7 +30,6 @@ class Router {
   Int32 cdp_tick = 0;            // CDP timer ticks since the last advertisement (0..5000)
   Int16 protocol_tick = 0;       // five-second ticks; the protocols run on every second one
   bool arp_full_logged = false;  // a full ARP cache has been logged since it last took an entry
-  bool cdp_full_logged = false;  // the same for the CDP neighbour table
 };
 
 inline constexpr int kMaxRouters = 50;

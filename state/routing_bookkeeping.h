@@ -1,4 +1,4 @@
-// What the routing engine remembers about one router's tables besides the tables themselves. It is
+// What the network engine remembers about one router's tables besides the tables themselves. It is
 // bookkeeping, not router state: no command sets it and no report prints it.
 #pragma once
 
