@@ -4,6 +4,7 @@
 // implement it; tests use ScriptedHost.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,14 @@ class Host {
 
   // Shows a box and returns the button the user chose. A box with OK alone returns Ok.
   virtual Answer message_box(std::string_view title, std::string_view text, Buttons buttons) = 0;
+
+  // Shows a box and hands the chosen button to `then`. Faces that can wait inside a key press
+  // answer at once through message_box; the browser cannot, so it shows its own dialog and calls
+  // `then` when the user has chosen. Until then the face sends no keys to the core.
+  virtual void ask(std::string_view title, std::string_view text, Buttons buttons,
+                   std::function<void(Answer)> then) {
+    then(message_box(title, text, buttons));
+  }
 
   // The current date and time as the log writes it.
   virtual std::string date_time_text() = 0;

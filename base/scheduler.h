@@ -7,13 +7,14 @@
 // order), then one-shot continuations in the order they were scheduled.
 #pragma once
 
-#include <coroutine>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "base/coroutine.h"
 
 namespace zorva {
 

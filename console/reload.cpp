@@ -72,15 +72,15 @@ Task boot_sequence(ConsoleContext& sim, Router& r, bool keep_configuration) {
 void Do_Reload(ConsoleContext& sim, Router& r) {
   if (r.reloading) return;
   r.console.set_input("");
-  const Answer a = sim.host.message_box("Reload the Router",
-                                        "Would you like to save changes to your configuration?",
-                                        Buttons::YesNoCancel);
-  if (a == Answer::Cancel || a == Answer::Ok) {
-    r.record.pending_action = PendingAction::None;
-    return;
-  }
-  r.reloading = true;
-  boot_sequence(sim, r, a == Answer::Yes);
+  sim.host.ask("Reload the Router", "Would you like to save changes to your configuration?",
+               Buttons::YesNoCancel, [&sim, &r](Answer a) {
+                 if (a == Answer::Cancel || a == Answer::Ok) {
+                   r.record.pending_action = PendingAction::None;
+                   return;
+                 }
+                 r.reloading = true;
+                 boot_sequence(sim, r, a == Answer::Yes);
+               });
 }
 
 }  // namespace zorva
