@@ -11,10 +11,10 @@
 #include <map>
 #include <set>
 
+#include "simulation/diagram_layout.h"
 #include "simulation/simulation.h"
 #include "ui/console_text.h"
 #include "ui/diagram_items.h"
-#include "ui/diagram_layout.h"
 #include "ui/topology_document.h"
 
 namespace zorva::ui {
@@ -117,13 +117,13 @@ void frmDiagram::rebuild() {
   }
   std::vector<std::pair<int, int>> edges;
   for (const Cable& c : cabling) edges.emplace_back(c.a - 1, c.b - 1);
-  const std::vector<QPointF> automatic = automatic_layout(count, edges);
+  const std::vector<DiagramPoint> automatic = automatic_layout(count, edges);
   const TopologyDocument saved = read_topology_document(latin1_text(sim_.topology_file));
   for (int n = 1; n <= count; ++n) {
     auto* node = new RouterNode(n, sim_.router(n)->record);
     const auto k = static_cast<std::size_t>(n - 1);
     const bool placed = k < saved.routers.size() && saved.routers[k].position;
-    node->setPos(placed ? *saved.routers[k].position : automatic[k]);
+    node->setPos(placed ? *saved.routers[k].position : QPointF(automatic[k].x, automatic[k].y));
     node->on_double_click = [this](int m) { emit open_console(m); };
     node->on_moved = [this](int m) { keep_positions({m}); };
     scene_->addItem(node);
@@ -154,10 +154,10 @@ void frmDiagram::lay_out_again() {
   std::vector<std::pair<int, int>> edges;
   for (const CableItem* c : cables_)
     edges.emplace_back(c->node(0)->number() - 1, c->node(1)->number() - 1);
-  const std::vector<QPointF> at = automatic_layout(static_cast<int>(nodes_.size()), edges);
+  const std::vector<DiagramPoint> at = automatic_layout(static_cast<int>(nodes_.size()), edges);
   std::vector<int> all;
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    nodes_[i]->setPos(at[i]);
+    nodes_[i]->setPos(at[i].x, at[i].y);
     all.push_back(nodes_[i]->number());
   }
   keep_positions(all);
