@@ -28,30 +28,25 @@ QPointF border_point(const QRectF& r, QPointF to) {
 
 }  // namespace
 
-EndState end_state(const InterfaceEntry& e) {
-  if (e.shutdown) return EndState::AdministrativelyDown;
-  return e.line_protocol == "up" ? EndState::Up : EndState::Down;
-}
-
-QColor end_colour(EndState s) {
+QColor end_colour(CableEndState s) {
   switch (s) {
-    case EndState::Up:
+    case CableEndState::Up:
       return QColor(0x2e, 0xa0, 0x4f);
-    case EndState::Down:
+    case CableEndState::Down:
       return QColor(0xd0, 0x3a, 0x2f);
-    case EndState::AdministrativelyDown:
+    case CableEndState::AdminDown:
       return QColor(0x8a, 0x93, 0x9e);
   }
   return Qt::black;
 }
 
-const char* end_state_text(EndState s) {
+const char* end_state_text(CableEndState s) {
   switch (s) {
-    case EndState::Up:
+    case CableEndState::Up:
       return "line protocol up";
-    case EndState::Down:
+    case CableEndState::Down:
       return "line protocol down";
-    case EndState::AdministrativelyDown:
+    case CableEndState::AdminDown:
       return "administratively down";
   }
   return "";
@@ -64,7 +59,7 @@ QString interface_summary(const InterfaceEntry& e) {
            : latin1_text(e.ip_address) + QLatin1Char('/') + QString::number(e.prefix_length);
   if (e.type == "ETHERNET" && !e.mac_address.empty())
     s += QStringLiteral(" (%1)").arg(latin1_text(e.mac_address));
-  return s + QStringLiteral(" - ") + QString::fromLatin1(end_state_text(end_state(e)));
+  return s + QStringLiteral(" - ") + QString::fromLatin1(end_state_text(cable_end_state(e)));
 }
 
 // ---- EndDot -----------------------------------------------------------------------------------
@@ -81,9 +76,9 @@ void EndDot::hoverEnterEvent(QGraphicsSceneHoverEvent* e) {
 
 // ---- RouterNode -------------------------------------------------------------------------------
 
-RouterNode::RouterNode(int number, const RouterRecord& record)
+RouterNode::RouterNode(const DiagramRouter& router, const RouterRecord& record)
     : QGraphicsRectItem(-kWidth / 2, -kHeight / 2, kWidth, kHeight),
-      number_(number),
+      number_(router.number),
       record_(record),
       label_(new QGraphicsSimpleTextItem(this)) {
   setBrush(QColor(0x2f, 0x6f, 0xb5));
@@ -97,19 +92,18 @@ RouterNode::RouterNode(int number, const RouterRecord& record)
   f.setPointSize(10);
   label_->setFont(f);
   label_->setBrush(Qt::white);
-  auto* badge = new QGraphicsSimpleTextItem(QString::number(number), this);
+  auto* badge = new QGraphicsSimpleTextItem(QString::number(number_), this);
   QFont small = badge->font();
   small.setPointSize(7);
   badge->setFont(small);
   badge->setBrush(QColor(0xc9, 0xd6, 0xea));
   badge->setPos(-kWidth / 2 + 4, -kHeight / 2 + 1);
-  refresh();
+  show_label(latin1_text(router.label));
 }
 
-bool RouterNode::refresh() {
-  const QString name = latin1_text(record_.hostname);
-  if (name == label_->text()) return false;
-  label_->setText(name);
+bool RouterNode::show_label(const QString& label) {
+  if (label == label_->text()) return false;
+  label_->setText(label);
   centre_label();
   return true;
 }
@@ -157,27 +151,28 @@ void RouterNode::mouseReleaseEvent(QGraphicsSceneMouseEvent* e) {
 
 // ---- CableItem --------------------------------------------------------------------------------
 
-CableItem::CableItem(RouterNode* a, int a_interface, RouterNode* b, int b_interface,
+CableItem::CableItem(const DiagramCable& cable, RouterNode* a, RouterNode* b,
                      const RouterRecord& a_record, const RouterRecord& b_record)
     : a_(a),
       b_(b),
-      a_interface_(a_interface),
-      b_interface_(b_interface),
+      a_interface_(cable.a.interface),
+      b_interface_(cable.b.interface),
       a_record_(a_record),
       b_record_(b_record) {
   setZValue(1);
+  const DiagramCableEnd* ends[2] = {&cable.a, &cable.b};
   for (int end = 0; end < 2; ++end) {
     dots_[end] = new EndDot(kDot, this);
     dots_[end]->describe = [this, end] { return end_summary(end); };
     dots_[end]->setPen(QPen(Qt::white, 1.5));
     dots_[end]->setZValue(3);
-    labels_[end] = new QGraphicsSimpleTextItem(latin1_text(entry(end).name), this);
+    labels_[end] = new QGraphicsSimpleTextItem(latin1_text(ends[end]->interface_name), this);
     QFont f = labels_[end]->font();
     f.setPointSize(8);
     labels_[end]->setFont(f);
     labels_[end]->setBrush(QColor(0x1d, 0x33, 0x57));
     labels_[end]->setZValue(3);
-    state_[end] = end_state(entry(end));
+    state_[end] = ends[end]->state;
     show_state(end);
   }
   a_->add_cable(this);
@@ -218,7 +213,7 @@ void CableItem::place() {
 
 void CableItem::show_state(int end) {
   dots_[end]->setBrush(end_colour(state_[end]));
-  const bool up = state_[0] == EndState::Up && state_[1] == EndState::Up;
+  const bool up = state_[0] == CableEndState::Up && state_[1] == CableEndState::Up;
   QPen pen(up ? QColor(0x3a, 0x4a, 0x5e) : QColor(0xa0, 0xa8, 0xb2), up ? 3 : 2);
   if (!up) pen.setStyle(Qt::DashLine);
   if (pen != this->pen()) setPen(pen);
@@ -230,10 +225,10 @@ QString CableItem::end_summary(int end) const {
       .arg(interface_summary(entry(end)));
 }
 
-int CableItem::refresh() {
+int CableItem::show_states(const DiagramCable& cable) {
   int changed = 0;
   for (int end = 0; end < 2; ++end) {
-    const EndState now = end_state(entry(end));
+    const CableEndState now = end == 0 ? cable.a.state : cable.b.state;
     if (now == state_[end]) continue;
     state_[end] = now;
     show_state(end);

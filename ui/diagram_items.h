@@ -1,7 +1,7 @@
-// The pieces of the network diagram: a router node (its host name in a box, movable, with the
-// router's addresses in a tooltip) and a cable (a line between two nodes, the interface name and a
-// state dot at each end). Each piece keeps what it last drew, so a state poll repaints only what
-// changed.
+// The pieces of the network diagram, drawn from the core's model (simulation/network_diagram.h): a
+// router node (its host name in a box, movable, with the router's addresses in a tooltip) and a
+// cable (a line between two nodes, the interface name and a state dot at each end). Each piece
+// keeps what it last drew, so a state poll repaints only what changed.
 #pragma once
 
 #include <QBrush>
@@ -12,19 +12,17 @@
 #include <functional>
 #include <vector>
 
+#include "simulation/network_diagram.h"
+
 namespace zorva {
-struct InterfaceEntry;
 struct RouterRecord;
 }  // namespace zorva
 
 namespace zorva::ui {
 
-// What one cable end shows.
-enum class EndState { Up, Down, AdministrativelyDown };
-
-EndState end_state(const InterfaceEntry& e);
-QColor end_colour(EndState s);
-const char* end_state_text(EndState s);
+// How a cable end's state is drawn and told.
+QColor end_colour(CableEndState s);
+const char* end_state_text(CableEndState s);
 
 // An interface's address line for tooltips: "Serial0 10.1.1.1/24 - up" or "... no address ...".
 QString interface_summary(const InterfaceEntry& e);
@@ -47,8 +45,8 @@ class RouterNode : public QGraphicsRectItem {
   static constexpr double kWidth = 104;
   static constexpr double kHeight = 44;
 
-  // `record` must outlive the node (the core's router record).
-  RouterNode(int number, const RouterRecord& record);
+  // `record` (the core's router record, read for the tooltip) must outlive the node.
+  RouterNode(const DiagramRouter& router, const RouterRecord& record);
 
   int type() const override { return kType; }
   int number() const { return number_; }
@@ -57,8 +55,8 @@ class RouterNode : public QGraphicsRectItem {
   QString summary() const;
 
   void add_cable(CableItem* c) { cables_.push_back(c); }
-  // Takes up a changed host name; returns whether anything changed.
-  bool refresh();
+  // Shows `label` as the node's name; returns whether it differed from the one shown.
+  bool show_label(const QString& label);
 
   std::function<void(int)> on_double_click;  // open router n's console
   std::function<void(int)> on_moved;         // the user dropped router n somewhere new
@@ -84,23 +82,24 @@ class CableItem : public QGraphicsLineItem {
  public:
   static constexpr int kType = UserType + 2;
 
-  // A cable from interface `a_interface` of node `a` to `b_interface` of node `b` (indexes into
-  // the routers' interface tables).
-  CableItem(RouterNode* a, int a_interface, RouterNode* b, int b_interface,
-            const RouterRecord& a_record, const RouterRecord& b_record);
+  // `cable` drawn between nodes `a` and `b`, the nodes of its ends; the records (read for the
+  // tooltips) must outlive the item.
+  CableItem(const DiagramCable& cable, RouterNode* a, RouterNode* b, const RouterRecord& a_record,
+            const RouterRecord& b_record);
 
   int type() const override { return kType; }
   RouterNode* node(int end) const { return end == 0 ? a_ : b_; }
   int interface(int end) const { return end == 0 ? a_interface_ : b_interface_; }
-  EndState state(int end) const { return state_[end]; }
+  CableEndState state(int end) const { return state_[end]; }
   QString end_label(int end) const { return labels_[end]->text(); }
   QColor end_colour_shown(int end) const { return dots_[end]->brush().color(); }
   QString end_summary(int end) const;  // the end's tooltip
 
   // Follows the nodes after a move.
   void place();
-  // Reads both ends' states; repaints only an end whose state changed. Returns how many did.
-  int refresh();
+  // Shows the end states of `cable` (the one this item draws); repaints only an end whose state
+  // changed. Returns how many did.
+  int show_states(const DiagramCable& cable);
 
  private:
   void show_state(int end);
@@ -112,7 +111,7 @@ class CableItem : public QGraphicsLineItem {
   int b_interface_;
   const RouterRecord& a_record_;
   const RouterRecord& b_record_;
-  EndState state_[2] = {EndState::Down, EndState::Down};
+  CableEndState state_[2] = {CableEndState::Down, CableEndState::Down};
   EndDot* dots_[2];
   QGraphicsSimpleTextItem* labels_[2];
 };

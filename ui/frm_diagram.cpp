@@ -1,4 +1,4 @@
-// frmDiagram: building the scene from the simulation, polling states, keeping positions.
+// frmDiagram: drawing the model of the simulation, polling states, keeping positions.
 #include "ui/frm_diagram.h"
 
 #include <QGraphicsScene>
@@ -9,12 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 
 #include "simulation/simulation.h"
 #include "ui/console_text.h"
 #include "ui/diagram_items.h"
-#include "ui/diagram_layout.h"
 #include "ui/topology_document.h"
 
 namespace zorva::ui {
@@ -68,8 +66,8 @@ frmDiagram::frmDiagram(Simulation& sim, QWidget* parent)
   auto* legend = new QLabel(
       tr("  <span style='color:%1'>&#9679;</span> up &nbsp; <span style='color:%2'>&#9679;</span> "
          "down &nbsp; <span style='color:%3'>&#9679;</span> administratively down")
-          .arg(end_colour(EndState::Up).name(), end_colour(EndState::Down).name(),
-               end_colour(EndState::AdministrativelyDown).name()),
+          .arg(end_colour(CableEndState::Up).name(), end_colour(CableEndState::Down).name(),
+               end_colour(CableEndState::AdminDown).name()),
       this);
   tools->addWidget(legend);
   message_ = new QLabel(this);
@@ -96,68 +94,42 @@ void frmDiagram::rebuild() {
   scene_->clear();
   nodes_.clear();
   cables_.clear();
-  const int count = sim_.router_count;
-  // Every cable once: the network's resolved far ends, each pair of ends taken from its lower end.
-  struct Cable {
-    int a, ai, b, bi;
-  };
-  std::vector<Cable> cabling;
-  std::set<std::pair<std::pair<int, int>, std::pair<int, int>>> seen;
-  for (int n = 1; n <= count; ++n) {
-    const Router* r = sim_.router(n);
-    for (int i = 1; i <= r->record.interface_count; ++i) {
-      const CableEnd& far = sim_.network.far_end(n, i);
-      if (!far.resolved() || far.router > count) continue;
-      std::pair<int, int> x{n, i};
-      std::pair<int, int> y{far.router, far.interface};
-      if (y < x) std::swap(x, y);
-      if (x == y || !seen.insert({x, y}).second) continue;
-      cabling.push_back({x.first, x.second, y.first, y.second});
-    }
-  }
-  std::vector<std::pair<int, int>> edges;
-  for (const Cable& c : cabling) edges.emplace_back(c.a - 1, c.b - 1);
-  const std::vector<QPointF> automatic = automatic_layout(count, edges);
-  const TopologyDocument saved = read_topology_document(latin1_text(sim_.topology_file));
-  for (int n = 1; n <= count; ++n) {
-    auto* node = new RouterNode(n, sim_.router(n)->record);
-    const auto k = static_cast<std::size_t>(n - 1);
-    const bool placed = k < saved.routers.size() && saved.routers[k].position;
-    node->setPos(placed ? *saved.routers[k].position : automatic[k]);
+  model_ = network_diagram(sim_);
+  for (const DiagramRouter& r : model_.routers) {
+    auto* node = new RouterNode(r, sim_.router(r.number)->record);
+    node->setPos(r.position.x, r.position.y);
     node->on_double_click = [this](int m) { emit open_console(m); };
     node->on_moved = [this](int m) { keep_positions({m}); };
     scene_->addItem(node);
     nodes_.push_back(node);
   }
-  for (const Cable& c : cabling) {
-    auto* item = new CableItem(node(c.a), c.ai, node(c.b), c.bi, sim_.router(c.a)->record,
-                               sim_.router(c.b)->record);
+  for (const DiagramCable& c : model_.cables) {
+    auto* item = new CableItem(c, node(c.a.router), node(c.b.router),
+                               sim_.router(c.a.router)->record, sim_.router(c.b.router)->record);
     scene_->addItem(item);
     cables_.push_back(item);
   }
-  message_->setText(tr("%1 routers, %2 cables - %3")
-                        .arg(count)
-                        .arg(cables_.size())
-                        .arg(latin1_text(sim_.topology_file)));
+  message_->setText(latin1_text(model_.caption));
   fitted_ = false;
   if (isVisible()) view_->fit(), fitted_ = true;
 }
 
 int frmDiagram::refresh_states() {
+  refresh_network_diagram(model_, sim_);
   int changed = 0;
-  for (RouterNode* n : nodes_) changed += n->refresh() ? 1 : 0;
-  for (CableItem* c : cables_) changed += c->refresh();
+  for (std::size_t i = 0; i < nodes_.size(); ++i)
+    changed += nodes_[i]->show_label(latin1_text(model_.routers[i].label)) ? 1 : 0;
+  for (std::size_t i = 0; i < cables_.size(); ++i)
+    changed += cables_[i]->show_states(model_.cables[i]);
   return changed;
 }
 
 void frmDiagram::lay_out_again() {
-  std::vector<std::pair<int, int>> edges;
-  for (const CableItem* c : cables_)
-    edges.emplace_back(c->node(0)->number() - 1, c->node(1)->number() - 1);
-  const std::vector<QPointF> at = automatic_layout(static_cast<int>(nodes_.size()), edges);
+  lay_out_automatically(model_);
   std::vector<int> all;
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    nodes_[i]->setPos(at[i]);
+    const DiagramPoint at = model_.routers[i].position;
+    nodes_[i]->setPos(at.x, at.y);
     all.push_back(nodes_[i]->number());
   }
   keep_positions(all);
@@ -166,8 +138,12 @@ void frmDiagram::lay_out_again() {
 
 void frmDiagram::keep_positions(const std::vector<int>& routers) {
   std::map<int, QPointF> positions;
-  for (const int n : routers)
-    if (RouterNode* r = node(n)) positions[n] = r->pos();
+  for (const int n : routers) {
+    if (RouterNode* r = node(n)) {
+      positions[n] = r->pos();
+      model_.routers[static_cast<std::size_t>(n - 1)].position = {r->x(), r->y()};
+    }
+  }
   QString error;
   const QString file = latin1_text(sim_.topology_file);
   if (save_router_positions(file, positions, &error)) {

@@ -1,7 +1,8 @@
 // `frmDiagram`, the live network diagram: a node per router, a line per cable with the interface
 // names and a state dot at each end (green: line protocol up, red: down, grey: administratively
-// down). It polls the router records whenever the core has run (the clock tick, a key) and
-// repaints only the ends whose state changed. The wheel zooms, dragging the background pans,
+// down). What it shows comes from the core's model (simulation/network_diagram.h); whenever the
+// core has run (the clock tick, a key) it refreshes the model and repaints only the ends whose
+// state changed. The wheel zooms, dragging the background pans,
 // dragging a router moves it (the position is written to the topology file under keys the
 // start-up ignores), double-clicking a router opens its console.
 #pragma once
@@ -9,6 +10,8 @@
 #include <QGraphicsView>
 #include <QWidget>
 #include <vector>
+
+#include "simulation/network_diagram.h"
 
 class QAction;
 class QGraphicsScene;
@@ -43,7 +46,7 @@ class frmDiagram : public QWidget {
   // `sim` must outlive the window; the window is closed before the simulation goes.
   explicit frmDiagram(Simulation& sim, QWidget* parent = nullptr);
 
-  // Reads the cabling and the saved positions again and draws everything anew.
+  // Makes the model anew (cabling, saved positions) and draws everything anew.
   void rebuild();
   // Takes up state and host-name changes; returns how many items were repainted.
   int refresh_states();
@@ -54,6 +57,7 @@ class frmDiagram : public QWidget {
   DiagramView* view() const { return view_; }
   const std::vector<RouterNode*>& nodes() const { return nodes_; }
   const std::vector<CableItem*>& cables() const { return cables_; }
+  const NetworkDiagram& model() const { return model_; }  // nodes_[i] draws model().routers[i]
   RouterNode* node(int n) const;
   QString message() const;  // the line under the diagram
 
@@ -70,9 +74,10 @@ class frmDiagram : public QWidget {
   QGraphicsScene* scene_;
   DiagramView* view_;
   QLabel* message_;
+  NetworkDiagram model_;
   std::vector<RouterNode*> nodes_;  // [n - 1] = router n
-  std::vector<CableItem*> cables_;
-  bool fitted_ = false;  // fitted to the window once shown
+  std::vector<CableItem*> cables_;  // [i] draws model_.cables[i]
+  bool fitted_ = false;             // fitted to the window once shown
 };
 
 }  // namespace zorva::ui

@@ -12,6 +12,7 @@
 #include "base/checked.h"
 #include "base/ini_reader.h"
 #include "base/number_text.h"
+#include "simulation/diagram_position.h"
 #include "simulation/topology.h"
 
 namespace zorva::ui {
@@ -25,13 +26,6 @@ QString value(const IniFile& ini, const std::string& section, const char* key) {
 // A count as the topology reader takes it: the leading number, 0 when it does not fit 16 bits.
 int count(const IniFile& ini, const std::string& section, const char* key) {
   return std::max<int>(0, fit_int16(leading_number(ini.value(section, key))).value_or(0));
-}
-
-std::optional<double> coordinate(const QString& text) {
-  bool ok = false;
-  const double v = text.toDouble(&ok);
-  if (!ok || !std::isfinite(v)) return std::nullopt;
-  return v;
 }
 
 QString key_of(const QString& line) {
@@ -84,9 +78,8 @@ TopologyDocument read_topology_document(const QString& file) {
     r.serial = count(ini, section, "Serial");
     r.ethernet = count(ini, section, "Ethernet");
     r.bri = count(ini, section, "Bri");
-    const std::optional<double> x = coordinate(value(ini, section, "x"));
-    const std::optional<double> y = coordinate(value(ini, section, "y"));
-    if (x && y) r.position = QPointF(*x, *y);
+    if (const std::optional<DiagramPoint> at = saved_diagram_position(ini, n))
+      r.position = QPointF(at->x, at->y);
     doc.routers.push_back(r);
   }
   const int cables =

@@ -2,7 +2,8 @@
 // (and the diagram position the user gave them, if any) and the cables. It is read with the same
 // INI reader and the same keys as the simulation's start-up, and written in the format that reader
 // reads. The diagram positions live under the keys "x" and "y" of each router's section, which the
-// start-up never reads, so a file with positions stays loadable as before.
+// start-up never reads, so a file with positions stays loadable as before; they are read by the
+// core's saved_diagram_position, the same reading the diagram does.
 #pragma once
 
 #include <QPointF>

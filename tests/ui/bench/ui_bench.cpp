@@ -191,7 +191,7 @@ void diagram_bench() {
   }
   int down = 0;
   for (CableItem* c : w.diagram()->cables())
-    for (int end = 0; end < 2; ++end) down += c->state(end) != EndState::Up ? 1 : 0;
+    for (int end = 0; end < 2; ++end) down += c->state(end) != CableEndState::Up ? 1 : 0;
   std::printf("after shutting one end: %d of %zu ends not up, %d repaints left for a second poll\n",
               down, 2 * w.diagram()->cables().size(), repainted);
 

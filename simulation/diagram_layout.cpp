@@ -1,17 +1,45 @@
 // The diagram's automatic layout.
-#include "ui/diagram_layout.h"
+#include "simulation/diagram_layout.h"
 
-#include <QLineF>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <set>
 
-namespace zorva::ui {
+namespace zorva {
 
 namespace {
 
 using Adjacency = std::vector<std::vector<int>>;
+
+// Point arithmetic, a coordinate at a time.
+DiagramPoint operator+(DiagramPoint a, DiagramPoint b) {
+  return {a.x + b.x, a.y + b.y};
+}
+DiagramPoint operator-(DiagramPoint a, DiagramPoint b) {
+  return {a.x - b.x, a.y - b.y};
+}
+DiagramPoint operator*(DiagramPoint a, double f) {
+  return {a.x * f, a.y * f};
+}
+DiagramPoint operator/(DiagramPoint a, double d) {
+  return {a.x / d, a.y / d};
+}
+DiagramPoint& operator+=(DiagramPoint& a, DiagramPoint b) {
+  a.x += b.x;
+  a.y += b.y;
+  return a;
+}
+DiagramPoint& operator-=(DiagramPoint& a, DiagramPoint b) {
+  a.x -= b.x;
+  a.y -= b.y;
+  return a;
+}
+DiagramPoint& operator/=(DiagramPoint& a, double d) {
+  a.x /= d;
+  a.y /= d;
+  return a;
+}
 
 Adjacency adjacency(int count, const std::vector<std::pair<int, int>>& edges) {
   std::vector<std::set<int>> sets(static_cast<std::size_t>(count));
@@ -72,7 +100,7 @@ std::vector<int> walk(const Adjacency& adj, int start) {
 
 // `order` placed round a circle wide enough for neighbours to stand kNodeSpacing apart, starting
 // top left so that four routers make a square and three a triangle with a flat top.
-void circle(const std::vector<int>& order, QPointF centre, std::vector<QPointF>& at) {
+void circle(const std::vector<int>& order, DiagramPoint centre, std::vector<DiagramPoint>& at) {
   const double n = static_cast<double>(order.size());
   const double radius =
       std::max(kNodeSpacing * 0.75, kNodeSpacing / (2 * std::sin(std::numbers::pi / n)));
@@ -80,46 +108,46 @@ void circle(const std::vector<int>& order, QPointF centre, std::vector<QPointF>&
   for (std::size_t i = 0; i < order.size(); ++i) {
     const double a = start + 2 * std::numbers::pi * static_cast<double>(i) / n;
     at[static_cast<std::size_t>(order[i])] =
-        centre + QPointF(radius * std::cos(a), radius * std::sin(a));
+        centre + DiagramPoint{radius * std::cos(a), radius * std::sin(a)};
   }
 }
 
 // Spring layout from a grid: cabled routers pull, all routers push, a weak pull to the middle
 // keeps unconnected parts near.
-void springs(const Adjacency& adj, std::vector<QPointF>& at) {
+void springs(const Adjacency& adj, std::vector<DiagramPoint>& at) {
   const int n = static_cast<int>(adj.size());
   const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
   for (int i = 0; i < n; ++i)
     at[static_cast<std::size_t>(i)] =
-        QPointF((i % columns) * kNodeSpacing, (i / columns) * kNodeSpacing);
+        DiagramPoint{(i % columns) * kNodeSpacing, (i / columns) * kNodeSpacing};
   const double k = kNodeSpacing;
   double step = kNodeSpacing / 2;
-  std::vector<QPointF> force(at.size());
+  std::vector<DiagramPoint> force(at.size());
   for (int round = 0; round < 150; ++round) {
-    std::fill(force.begin(), force.end(), QPointF());
-    QPointF middle;
-    for (const QPointF& p : at) middle += p;
+    std::fill(force.begin(), force.end(), DiagramPoint{});
+    DiagramPoint middle;
+    for (const DiagramPoint& p : at) middle += p;
     middle /= n;
     for (int i = 0; i < n; ++i) {
       const auto ui = static_cast<std::size_t>(i);
       for (int j = i + 1; j < n; ++j) {
         const auto uj = static_cast<std::size_t>(j);
-        QPointF d = at[ui] - at[uj];
-        double len = std::hypot(d.x(), d.y());
-        if (len < 1e-3) d = QPointF(1, 0), len = 1;
-        const QPointF push = d / len * (k * k / len);
+        DiagramPoint d = at[ui] - at[uj];
+        double len = std::hypot(d.x, d.y);
+        if (len < 1e-3) d = DiagramPoint{1, 0}, len = 1;
+        const DiagramPoint push = d / len * (k * k / len);
         force[ui] += push;
         force[uj] -= push;
       }
       for (const int j : adj[ui]) {
-        const QPointF d = at[static_cast<std::size_t>(j)] - at[ui];
-        const double len = std::hypot(d.x(), d.y());
+        const DiagramPoint d = at[static_cast<std::size_t>(j)] - at[ui];
+        const double len = std::hypot(d.x, d.y);
         force[ui] += d * (len / k);
       }
       force[ui] += (middle - at[ui]) * 0.05;
     }
     for (std::size_t i = 0; i < at.size(); ++i) {
-      const double len = std::hypot(force[i].x(), force[i].y());
+      const double len = std::hypot(force[i].x, force[i].y);
       if (len > 1e-9) at[i] += force[i] / len * std::min(len, step);
     }
     step = std::max(2.0, step * 0.97);
@@ -127,18 +155,18 @@ void springs(const Adjacency& adj, std::vector<QPointF>& at) {
 }
 
 // Pushes apart any two centres closer than kMinNodeDistance.
-void separate(std::vector<QPointF>& at) {
+void separate(std::vector<DiagramPoint>& at) {
   for (int round = 0; round < 200; ++round) {
     bool moved = false;
     for (std::size_t i = 0; i < at.size(); ++i) {
       for (std::size_t j = i + 1; j < at.size(); ++j) {
-        QPointF d = at[j] - at[i];
-        double len = std::hypot(d.x(), d.y());
+        DiagramPoint d = at[j] - at[i];
+        double len = std::hypot(d.x, d.y);
         if (len >= kMinNodeDistance) continue;
         if (len < 1e-3)
-          d = QPointF(static_cast<double>(j % 7) + 1, static_cast<double>(i % 5) + 1),
-          len = std::hypot(d.x(), d.y());
-        const QPointF shift = d / len * ((kMinNodeDistance - len) / 2 + 1);
+          d = DiagramPoint{static_cast<double>(j % 7) + 1, static_cast<double>(i % 5) + 1},
+          len = std::hypot(d.x, d.y);
+        const DiagramPoint shift = d / len * ((kMinNodeDistance - len) / 2 + 1);
         at[i] -= shift;
         at[j] += shift;
         moved = true;
@@ -168,15 +196,16 @@ LayoutShape layout_shape(int count, const std::vector<std::pair<int, int>>& edge
   return LayoutShape::General;
 }
 
-std::vector<QPointF> automatic_layout(int count, const std::vector<std::pair<int, int>>& edges) {
+std::vector<DiagramPoint> automatic_layout(int count,
+                                           const std::vector<std::pair<int, int>>& edges) {
   if (count <= 0) return {};
-  std::vector<QPointF> at(static_cast<std::size_t>(count));
+  std::vector<DiagramPoint> at(static_cast<std::size_t>(count));
   const Adjacency adj = adjacency(count, edges);
   switch (layout_shape(count, edges)) {
     case LayoutShape::Empty:
       break;
     case LayoutShape::Ring:
-      circle(walk(adj, 0), QPointF(), at);
+      circle(walk(adj, 0), DiagramPoint{}, at);
       break;
     case LayoutShape::Chain: {
       int end = 0;
@@ -187,7 +216,8 @@ std::vector<QPointF> automatic_layout(int count, const std::vector<std::pair<int
         const int row = static_cast<int>(i) / kRow;
         int column = static_cast<int>(i) % kRow;
         if (row % 2 == 1) column = kRow - 1 - column;
-        at[static_cast<std::size_t>(order[i])] = QPointF(column * kNodeSpacing, row * kNodeSpacing);
+        at[static_cast<std::size_t>(order[i])] =
+            DiagramPoint{column * kNodeSpacing, row * kNodeSpacing};
       }
       break;
     }
@@ -197,8 +227,8 @@ std::vector<QPointF> automatic_layout(int count, const std::vector<std::pair<int
       std::vector<int> leaves;
       for (int v = 0; v < count; ++v)
         if (v != hub) leaves.push_back(v);
-      circle(leaves, QPointF(), at);
-      at[static_cast<std::size_t>(hub)] = QPointF();
+      circle(leaves, DiagramPoint{}, at);
+      at[static_cast<std::size_t>(hub)] = DiagramPoint{};
       break;
     }
     case LayoutShape::General:
@@ -209,4 +239,4 @@ std::vector<QPointF> automatic_layout(int count, const std::vector<std::pair<int
   return at;
 }
 
-}  // namespace zorva::ui
+}  // namespace zorva

@@ -1,0 +1,186 @@
+// The network diagram's model: every shipped topology gives a node per router and each of its
+// cables once; odd cabling (repeated, dangling, looped, re-cabled) gives no extra lines; saved
+// positions win over the layout; and the end states and host names follow the routers when the
+// model is refreshed.
+#include "simulation/network_diagram.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/ini_reader.h"
+#include "tests/support/test_simulation.h"
+
+namespace zorva {
+namespace {
+
+using testing::TestSimulation;
+
+std::string file_text(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+// "Router1 Serial0 / Router2 Serial1", the two ends in a fixed order.
+std::string cable_key(const std::string& a, const std::string& b) {
+  return a < b ? a + " / " + b : b + " / " + a;
+}
+
+std::string end_key(const DiagramCableEnd& end) {
+  return "Router" + std::to_string(end.router) + " " + end.interface_name;
+}
+
+struct Connector {
+  std::string a, a_interface, b, b_interface;
+};
+
+// Routers 1..`routers` with two serial interfaces each, the given connectors, and `extra` lines in
+// the section of router n (extra[n]).
+std::string topology_text(int routers, const std::vector<Connector>& connectors,
+                          const std::map<int, std::string>& extra = {}) {
+  std::string s = "[GENERAL]\nnumberofrouters=" + std::to_string(routers) +
+                  "\nnumberofconnectors=" + std::to_string(connectors.size()) + "\n";
+  for (int n = 1; n <= routers; ++n) {
+    s += "[ROUTER" + std::to_string(n) + "]\nSerial=2\nEthernet=0\n";
+    if (const auto e = extra.find(n); e != extra.end()) s += e->second;
+  }
+  for (std::size_t i = 0; i < connectors.size(); ++i) {
+    const Connector& c = connectors[i];
+    s += "[CONNECTOR" + std::to_string(i + 1) + "]\nconnectortype=serial\ndev1name=" + c.a +
+         "\ndev1interface=" + c.a_interface + "\ndev2name=" + c.b +
+         "\ndev2interface=" + c.b_interface + "\n";
+  }
+  return s;
+}
+
+void type_lines(TestSimulation& t, int router, const std::vector<std::string>& lines) {
+  t.sim->active_router = router;
+  for (const std::string& l : lines) t.line(l);
+}
+
+class ShippedTopology : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedTopology, ANodePerRouterAndEachCableOnce) {
+  const std::filesystem::path file = testing::bin_dir() / GetParam();
+  TestSimulation t(file_text(file));
+  const NetworkDiagram d = network_diagram(*t.sim);
+
+  ASSERT_EQ(static_cast<int>(d.routers.size()), t.sim->router_count);
+  for (std::size_t i = 0; i < d.routers.size(); ++i) {
+    EXPECT_EQ(d.routers[i].number, static_cast<int>(i) + 1);
+    EXPECT_EQ(d.routers[i].label, "Router");
+  }
+  const IniFile ini = IniFile::read(file.string());
+  const int listed = std::stoi(ini.value("GENERAL", "numberofconnectors"));
+  std::set<std::string> wanted;
+  for (int i = 1; i <= listed; ++i) {
+    const std::string s = "CONNECTOR" + std::to_string(i);
+    wanted.insert(cable_key(ini.value(s, "dev1name") + " " + ini.value(s, "dev1interface"),
+                            ini.value(s, "dev2name") + " " + ini.value(s, "dev2interface")));
+  }
+  std::set<std::string> drawn;
+  for (const DiagramCable& c : d.cables) {
+    drawn.insert(cable_key(end_key(c.a), end_key(c.b)));
+    // Interfaces start shut down.
+    EXPECT_EQ(c.a.state, CableEndState::AdminDown);
+    EXPECT_EQ(c.b.state, CableEndState::AdminDown);
+  }
+  EXPECT_EQ(drawn, wanted);
+  EXPECT_EQ(d.cables.size(), wanted.size());
+  EXPECT_EQ(d.caption, std::to_string(d.routers.size()) + " routers, " +
+                           std::to_string(d.cables.size()) + " cables - " + t.sim->topology_file);
+}
+
+INSTANTIATE_TEST_SUITE_P(NetworkDiagram, ShippedTopology,
+                         ::testing::Values("default.ini", "topologies/two_routers.ini",
+                                           "topologies/square.ini", "topologies/ring50.ini"));
+
+// A connector repeated back to front, one to a router that does not exist and one from an
+// interface to itself add no lines.
+TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
+  TestSimulation t(topology_text(3, {{"Router1", "Serial0", "Router2", "Serial0"},
+                                     {"Router2", "Serial0", "Router1", "Serial0"},
+                                     {"Router1", "Serial1", "Router9", "Serial0"},
+                                     {"Router3", "Serial0", "Router3", "Serial0"},
+                                     {"Router3", "Serial1", "Router2", "Serial1"}}));
+  const NetworkDiagram d = network_diagram(*t.sim);
+  ASSERT_EQ(d.cables.size(), 2u);
+  // Each cable is named from its lower end, in the order of those ends.
+  EXPECT_EQ(d.cables[0].a.router, 1);
+  EXPECT_EQ(d.cables[0].a.interface, 1);
+  EXPECT_EQ(d.cables[0].a.interface_name, "Serial0");
+  EXPECT_EQ(d.cables[0].b.router, 2);
+  EXPECT_EQ(d.cables[0].b.interface_name, "Serial0");
+  EXPECT_EQ(d.cables[1].a.router, 2);
+  EXPECT_EQ(d.cables[1].a.interface, 2);
+  EXPECT_EQ(d.cables[1].a.interface_name, "Serial1");
+  EXPECT_EQ(d.cables[1].b.router, 3);
+  EXPECT_EQ(d.cables[1].b.interface_name, "Serial1");
+  EXPECT_EQ(d.caption, "3 routers, 2 cables - " + t.sim->topology_file);
+}
+
+TEST(NetworkDiagram, NoRoutersIsAnEmptyDiagram) {
+  TestSimulation t("[GENERAL]\nnumberofrouters=0\n");
+  const NetworkDiagram d = network_diagram(*t.sim);
+  EXPECT_TRUE(d.routers.empty());
+  EXPECT_TRUE(d.cables.empty());
+  EXPECT_EQ(d.caption, "0 routers, 0 cables - " + t.sim->topology_file);
+}
+
+// Router 2 was put somewhere and stays there; router 3 has x= alone and is laid out like router 1.
+TEST(NetworkDiagram, SavedPositionsWinOverTheLayoutUntilLaidOutAgain) {
+  TestSimulation t(topology_text(
+      3,
+      {{"Router1", "Serial0", "Router2", "Serial0"}, {"Router2", "Serial1", "Router3", "Serial0"}},
+      {{2, "x=500\ny=-40.5\n"}, {3, "x=7\n"}}));
+  const std::vector<DiagramPoint> automatic = automatic_layout(3, {{0, 1}, {1, 2}});
+  NetworkDiagram d = network_diagram(*t.sim);
+  EXPECT_EQ(d.routers[0].position, automatic[0]);
+  EXPECT_EQ(d.routers[1].position, (DiagramPoint{500, -40.5}));
+  EXPECT_EQ(d.routers[2].position, automatic[2]);
+  lay_out_automatically(d);
+  EXPECT_EQ(d.routers[1].position, automatic[1]);
+}
+
+// Router 1 brings its end up alone: up at once, down when no keepalive comes back; router 2's end
+// stays administratively down until it too says no shutdown, and then both are up.
+TEST(NetworkDiagram, RefreshTakesUpEndStatesAndHostNames) {
+  TestSimulation t(topology_text(2, {{"Router1", "Serial0", "Router2", "Serial0"}}));
+  NetworkDiagram d = network_diagram(*t.sim);
+  const std::vector<DiagramRouter> placed = d.routers;
+  const auto states = [&] {
+    refresh_network_diagram(d, *t.sim);
+    return std::pair{d.cables[0].a.state, d.cables[0].b.state};
+  };
+  using S = CableEndState;
+  EXPECT_EQ(states(), std::pair(S::AdminDown, S::AdminDown));
+  type_lines(t, 1,
+             {"", "enable", "configure terminal", "interface serial 0",
+              "ip address 10.1.1.1 255.255.255.252", "no shutdown", "end"});
+  EXPECT_EQ(states(), std::pair(S::Up, S::AdminDown));
+  t.sim->scheduler.advance(10'000);
+  EXPECT_EQ(states(), std::pair(S::Down, S::AdminDown));
+  type_lines(t, 2,
+             {"", "enable", "configure terminal", "interface serial 0",
+              "ip address 10.1.1.2 255.255.255.252", "no shutdown", "hostname Edge", "end"});
+  t.sim->scheduler.advance(10'000);
+  EXPECT_EQ(states(), std::pair(S::Up, S::Up));
+  EXPECT_EQ(d.routers[0].label, "Router");
+  EXPECT_EQ(d.routers[1].label, "Edge");
+  // A refresh moves nothing and cables nothing anew.
+  ASSERT_EQ(d.routers.size(), placed.size());
+  for (std::size_t i = 0; i < placed.size(); ++i)
+    EXPECT_EQ(d.routers[i].position, placed[i].position);
+  EXPECT_EQ(d.cables.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zorva
