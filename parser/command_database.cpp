@@ -1,29 +1,21 @@
-// The six queries of the command database over SQLite. Each is one nested statement walking from
-// the wanted level up to the device: the rows of level d whose `ref` is among the matching rows
-// of level d-1, ... level 1, whose `ref` is among the wanted modes of the device "router". Typed
-// words are bound as LIKE patterns with their wildcards escaped; each distinct statement is
-// prepared once per connection; each answer is remembered, since the file never changes while
-// the program runs. Counts and listings go by word, not by row: the `show` of user mode and the
-// `show` of privileged mode (which adds the configuration reports) are one word in privileged
-// mode, and the words under both are offered together.
+// The six queries of the command database, whatever the store: the typed words become LIKE
+// patterns with their wildcards escaped, failures are logged under each query's name, and each
+// answer is remembered, since the tree never changes while the program runs. Counts and listings
+// go by word, not by row: the `show` of user mode and the `show` of privileged mode (which adds
+// the configuration reports) are one word in privileged mode, and the words under both are
+// offered together.
 #include "parser/command_database.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <functional>
-#include <map>
 #include <string_view>
-#include <tuple>
 #include <unordered_map>
 #include <vector>
 
 #include "base/error_log.h"
+#include "parser/memory_command_store.h"
 
 namespace zorva {
 namespace {
-
-enum class Query { Count, CommandText, HelpQuestion, HelpSpaceQuestion, IsComplete, SpecialCases };
 
 constexpr int kLastQueryDepth = 6;       // the queries look words up at depths 1..6
 constexpr size_t kMaxRemembered = 4096;  // answers kept before the memory starts afresh
@@ -66,56 +58,9 @@ std::string like_prefix(std::string_view word) {
   return like_literal(word) + "%";
 }
 
-// The sub-select of the IDs of the matching rows at `level`, each level with one LIKE condition
-// on `command`; level 0 is the set of wanted modes of the device "router".
-std::string parents_sql(int level, size_t mode_count) {
-  if (level == 0) {
-    std::string marks;
-    for (size_t i = 0; i < mode_count; ++i) marks += i == 0 ? "?" : ",?";
-    return "SELECT ID FROM mode WHERE mode IN (" + marks +
-           ") AND ref IN (SELECT ID FROM device WHERE device = 'router')";
-  }
-  return "SELECT ID FROM cmd" + std::to_string(level) +
-         " WHERE command LIKE ? ESCAPE '\\' AND ref IN (" + parents_sql(level - 1, mode_count) +
-         ")";
-}
-
-std::string statement_sql(Query q, int d, size_t mode_count) {
-  const std::string table = "cmd" + std::to_string(d);
-  const std::string next = "cmd" + std::to_string(d + 1);
-  switch (q) {
-    case Query::Count:
-      return "SELECT count(DISTINCT command) AS tot1 FROM " + table +
-             " WHERE command LIKE ? ESCAPE '\\' AND ref IN (" + parents_sql(d - 1, mode_count) +
-             ")";
-    case Query::CommandText:
-      return "SELECT command AS cmd" + std::to_string(d) + ", toptext, bottext FROM " + table +
-             " WHERE command LIKE ? ESCAPE '\\' AND ref IN (" + parents_sql(d - 1, mode_count) +
-             ") ORDER BY ID";
-    case Query::HelpQuestion:
-      return "SELECT command FROM " + table + " WHERE command LIKE ? ESCAPE '\\' AND ref IN (" +
-             parents_sql(d - 1, mode_count) + ") GROUP BY command ORDER BY min(ID)";
-    case Query::HelpSpaceQuestion:
-      return "SELECT command, help FROM " + next + " WHERE ref IN (" + parents_sql(d, mode_count) +
-             ") GROUP BY command, help ORDER BY command, min(ID)";
-    case Query::IsComplete:
-      return "SELECT count(ID) AS tot1 FROM " + next + " WHERE command = '<cr>' AND ref IN (" +
-             parents_sql(d, mode_count) + ")";
-    case Query::SpecialCases:
-      return "SELECT count(ID) AS tot1 FROM " + table +
-             " WHERE special IN ('WORD','LINE','Range','IP','SUBNETMASK') AND ref IN (" +
-             parents_sql(d - 1, mode_count) + ")";
-  }
-  return "";
-}
-
-std::string column_text(sqlite3_stmt* s, int column) {
-  const unsigned char* text = sqlite3_column_text(s, column);
-  return text ? reinterpret_cast<const char*>(text) : "";
-}
-
-bool column_is_null(sqlite3_stmt* s, int column) {
-  return sqlite3_column_type(s, column) == SQLITE_NULL;
+// A text column as the listings show it: NULL reads as "".
+std::string text_of(const StoreCell& cell) {
+  return cell ? std::string(*cell) : std::string();
 }
 
 // A remembered answer; each query uses the fields it needs.
@@ -137,24 +82,22 @@ void add_key_field(std::string& key, std::string_view field) {
 struct CommandDatabase::Impl {
   explicit Impl(ErrorLog& l) : log(l) {}
 
-  using StatementKey = std::tuple<Query, int, size_t>;    // query, depth, number of modes
-  using RowVisitor = std::function<bool(sqlite3_stmt*)>;  // false stops reading rows
-
-  ErrorLog& log;                                     // where failures are written
-  std::filesystem::path file;                        // the database file last opened
-  sqlite3* db = nullptr;                             // the connection; null when not open
-  Status status = Status::NotOpened;                 // how the last open went
-  std::map<StatementKey, sqlite3_stmt*> statements;  // prepared once per connection
-  bool remember = true;                              // answers are remembered
-  std::unordered_map<std::string, Answer> answers;   // memory key -> answer
-  long long statements_run = 0;                      // statements stepped so far
+  ErrorLog& log;                                    // where failures are written
+  std::filesystem::path file;                       // the database file last opened
+  const CommandTables* tables = nullptr;            // the tables last opened, instead of a file
+  std::unique_ptr<CommandStore> store;              // null when not open
+  Status status = Status::NotOpened;                // how the last open went
+  bool remember = true;                             // answers are remembered
+  std::unordered_map<std::string, Answer> answers;  // memory key -> answer
+  long long statements_run = 0;                     // queries put to the store so far
 
   bool open_file();
+  bool open_tables();
+  bool reopen() { return tables ? open_tables() : open_file(); }
   void close();
-  bool has_command_tables(sqlite3* handle) const;
-  sqlite3_stmt* statement(Query q, int d, size_t mode_count);
-  bool run(Query q, int d, const std::vector<std::string>& patterns,
-           const std::vector<std::string>& modes, const RowVisitor& visit);
+  bool ready(Query q);
+  bool rows(Query q, int d, const std::vector<std::string>& patterns,
+            const std::vector<std::string>& modes, const RowVisitor& visit);
   bool count(Query q, int d, const std::vector<std::string>& patterns,
              const std::vector<std::string>& modes, long long& result);
 
@@ -180,101 +123,53 @@ struct CommandDatabase::Impl {
   }
 };
 
-bool CommandDatabase::Impl::has_command_tables(sqlite3* handle) const {
-  sqlite3_stmt* s = nullptr;
-  const char* sql =
-      "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-      "('device','mode','cmd1','cmd2','cmd3','cmd4','cmd5','cmd6','cmd7')";
-  bool ok = sqlite3_prepare_v2(handle, sql, -1, &s, nullptr) == SQLITE_OK &&
-            sqlite3_step(s) == SQLITE_ROW && sqlite3_column_int(s, 0) == 9;
-  sqlite3_finalize(s);
-  return ok;
-}
-
 bool CommandDatabase::Impl::open_file() {
   close();
-  std::error_code ec;
-  if (!std::filesystem::exists(file, ec)) {
-    status = Status::Missing;
-    log.log(kOpenLogName, RuntimeError::DatabaseError);
-    return false;
-  }
-  sqlite3* handle = nullptr;
-  int rc = sqlite3_open_v2(file.string().c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
-  if (rc == SQLITE_OK && has_command_tables(handle)) {
-    db = handle;
-    status = Status::Open;
-    return true;
-  }
-  sqlite3_close(handle);
-  status = Status::Damaged;  // there, but no database with the command tables
-  log.log(kOpenLogName, RuntimeError::DatabaseDamaged);
-  return false;
+  OpenedStore opened = open_store_for_path(file);
+  status = opened.status;
+  store = std::move(opened.store);
+  if (status == Status::Missing) log.log(kOpenLogName, RuntimeError::DatabaseError);
+  if (status == Status::Damaged) log.log(kOpenLogName, RuntimeError::DatabaseDamaged);
+  return store != nullptr;
+}
+
+bool CommandDatabase::Impl::open_tables() {
+  close();
+  store = std::make_unique<MemoryCommandStore>(*tables);
+  status = Status::Open;
+  return true;
 }
 
 void CommandDatabase::Impl::close() {
-  for (auto& [key, s] : statements) sqlite3_finalize(s);
-  statements.clear();
+  store.reset();
   answers.clear();
-  if (db) sqlite3_close(db);
-  db = nullptr;
 }
 
-sqlite3_stmt* CommandDatabase::Impl::statement(Query q, int d, size_t mode_count) {
-  StatementKey k{q, d, mode_count};
-  auto it = statements.find(k);
-  if (it != statements.end()) return it->second;
-  sqlite3_stmt* s = nullptr;
-  std::string sql = statement_sql(q, d, mode_count);
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
-    sqlite3_finalize(s);
-    return nullptr;
-  }
-  statements.emplace(k, s);
-  return s;
-}
-
-// Binds the LIKE patterns in statement order, then the mode names, and hands each row to
-// `visit`. A closed database or a failing statement is logged under the query's name.
-bool CommandDatabase::Impl::run(Query q, int d, const std::vector<std::string>& patterns,
-                                const std::vector<std::string>& modes, const RowVisitor& visit) {
-  if (!db) {
+// Whether a query can be put to the store, counting it if so; a closed database is logged under
+// the query's name.
+bool CommandDatabase::Impl::ready(Query q) {
+  if (!store) {
     log.log(log_name(q), RuntimeError::DatabaseError);
     return false;
   }
-  sqlite3_stmt* s = statement(q, d, modes.size());
-  if (!s) {
-    log.log(log_name(q), RuntimeError::QueryFailed);
-    return false;
-  }
-  int index = 0;
-  for (const std::string& p : patterns)
-    sqlite3_bind_text(s, ++index, p.c_str(), static_cast<int>(p.size()), SQLITE_TRANSIENT);
-  for (const std::string& m : modes)
-    sqlite3_bind_text(s, ++index, m.c_str(), static_cast<int>(m.size()), SQLITE_TRANSIENT);
   ++statements_run;
-  int rc;
-  while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-    if (!visit(s)) {
-      rc = SQLITE_DONE;
-      break;
-    }
-  }
-  sqlite3_reset(s);
-  sqlite3_clear_bindings(s);
-  if (rc != SQLITE_DONE) {
-    log.log(log_name(q), RuntimeError::QueryFailed);
-    return false;
-  }
   return true;
+}
+
+bool CommandDatabase::Impl::rows(Query q, int d, const std::vector<std::string>& patterns,
+                                 const std::vector<std::string>& modes, const RowVisitor& visit) {
+  if (!ready(q)) return false;
+  if (store->rows(q, d, patterns, modes, visit)) return true;
+  log.log(log_name(q), RuntimeError::QueryFailed);
+  return false;
 }
 
 bool CommandDatabase::Impl::count(Query q, int d, const std::vector<std::string>& patterns,
                                   const std::vector<std::string>& modes, long long& result) {
-  return run(q, d, patterns, modes, [&](sqlite3_stmt* s) {
-    result = sqlite3_column_int64(s, 0);
-    return false;
-  });
+  if (!ready(q)) return false;
+  if (store->count(q, d, patterns, modes, result)) return true;
+  log.log(log_name(q), RuntimeError::QueryFailed);
+  return false;
 }
 
 namespace {
@@ -300,7 +195,14 @@ CommandDatabase::~CommandDatabase() {
 
 bool CommandDatabase::open(const std::filesystem::path& file) {
   impl_->file = file;
+  impl_->tables = nullptr;
   return impl_->open_file();
+}
+
+bool CommandDatabase::open_tables(const CommandTables& tables) {
+  impl_->file.clear();
+  impl_->tables = &tables;
+  return impl_->open_tables();
 }
 
 void CommandDatabase::close() {
@@ -308,7 +210,7 @@ void CommandDatabase::close() {
 }
 
 bool CommandDatabase::is_open() const {
-  return impl_->db != nullptr;
+  return impl_->store != nullptr;
 }
 
 CommandDatabase::Status CommandDatabase::status() const {
@@ -330,7 +232,7 @@ std::string CommandDatabase::problem() const {
 }
 
 void CommandDatabase::begin_line() {
-  if (reopen_every_line_ && !impl_->file.empty()) impl_->open_file();
+  if (reopen_every_line_ && (impl_->tables || !impl_->file.empty())) impl_->reopen();
 }
 
 void CommandDatabase::set_remember_answers(bool on) {
@@ -373,13 +275,13 @@ void CommandDatabase::sql_get_command_text(ParsedCommand& pc, int d) {
     std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
     patterns.insert(patterns.begin(), like_prefix(pc.Words[static_cast<size_t>(d)]));
     bool has_row = false;
-    bool ran = impl_->run(Query::CommandText, d, patterns, pc.Modes, [&](sqlite3_stmt* s) {
+    bool ran = impl_->rows(Query::CommandText, d, patterns, pc.Modes, [&](StoreRow row) {
       has_row = true;
-      found.text = column_text(s, 0);
-      if (!column_is_null(s, 2))
-        found.top_text = column_text(s, 2);
-      else if (!column_is_null(s, 1))
-        found.top_text = column_text(s, 1);
+      found.text = text_of(row[0]);
+      if (row[2])
+        found.top_text = *row[2];
+      else if (row[1])
+        found.top_text = *row[1];
       return false;  // the first row in table order is the one
     });
     if (!ran) return;
@@ -403,8 +305,8 @@ std::string CommandDatabase::sql_help_question(const ParsedCommand& pc, int d) {
   std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
   patterns.insert(patterns.begin(), like_prefix(pc.Words[static_cast<size_t>(d)]));
   std::string listing = "\r\n";
-  bool ran = impl_->run(Query::HelpQuestion, d, patterns, pc.Modes, [&](sqlite3_stmt* s) {
-    listing += column_text(s, 0) + " ";
+  bool ran = impl_->rows(Query::HelpQuestion, d, patterns, pc.Modes, [&](StoreRow row) {
+    listing += text_of(row[0]) + " ";
     return true;
   });
   if (!ran) return "";
@@ -429,11 +331,11 @@ std::string CommandDatabase::sql_help_space_question(ParsedCommand& pc, const Sp
     patterns.push_back(full == "%" ? full : like_literal(full));
   }
   std::string listing = "\r\n";
-  bool ran = impl_->run(Query::HelpSpaceQuestion, d, patterns, pc.Modes, [&](sqlite3_stmt* s) {
-    std::string command = column_text(s, 0);
+  bool ran = impl_->rows(Query::HelpSpaceQuestion, d, patterns, pc.Modes, [&](StoreRow row) {
+    std::string command = text_of(row[0]);
     listing += command;
     if (command.size() < kHelpColumn) listing.append(kHelpColumn - command.size(), ' ');
-    listing += column_text(s, 1) + "\r\n";
+    listing += text_of(row[1]) + "\r\n";
     return true;
   });
   if (!ran) return "";

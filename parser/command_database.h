@@ -1,13 +1,15 @@
-// The command database zorva.mdb and the six queries through which the parser reads the command
-// tree. One connection per simulation; each statement is prepared once; typed words are bound as
-// parameters, never spliced into SQL. The database does not change while the program runs, so each
-// answer is remembered and a line typed before costs no SQL at all.
+// The command database and the six queries through which the parser reads the command tree. The
+// tree comes from a store: the SQLite file zorva.mdb, or tables compiled into the program (see
+// command_store.h); this class builds the queries' patterns, logs what fails and remembers answers.
+// The tree does not change while the program runs, so each answer is remembered and a line typed
+// before costs no query at all.
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "parser/command_store.h"
 #include "parser/parsed_command.h"
 
 namespace zorva {
@@ -21,11 +23,16 @@ class CommandDatabase {
   CommandDatabase(const CommandDatabase&) = delete;
   CommandDatabase& operator=(const CommandDatabase&) = delete;
 
-  enum class Status { NotOpened, Open, Missing, Damaged };
+  using Status = StoreStatus;  // NotOpened, Open, Missing, Damaged
 
   // Opens the file read-only. A missing file is logged as not found, a file that is no command
   // database as damaged; every query then yields 0, false or "" and logs under its own name.
+  // A build without SQLite answers from the built-in tables instead, whatever the file.
   bool open(const std::filesystem::path& file);
+  // Answers from the tables compiled into the program (needs the library zorva_command_tables).
+  bool open_builtin();
+  // Answers from `tables`, which must outlive the database or the next open.
+  bool open_tables(const CommandTables& tables);
   void close();
   bool is_open() const;
   Status status() const;  // how the last open went
@@ -33,8 +40,8 @@ class CommandDatabase {
   std::string problem() const;
 
   // Called by the parser at the start of every line that reaches the queries. Normally nothing;
-  // with `reopen_every_line` set (the old design, kept for the benchmark) the file is reopened,
-  // every statement prepared anew and the remembered answers forgotten.
+  // with `reopen_every_line` set (the old design, kept for the benchmark) the store is opened
+  // again (for the file: every statement prepared anew) and the remembered answers forgotten.
   void begin_line();
   void set_reopen_every_line(bool on) { reopen_every_line_ = on; }
   void set_remember_answers(bool on);
@@ -48,7 +55,7 @@ class CommandDatabase {
   bool sql_is_command_complete(const ParsedCommand& pc, int d);      // 1..6
   bool sql_check_for_special_cases(const ParsedCommand& pc, int d);  // 2..6
 
-  long long statements_run() const;  // SQL statements actually stepped (for tests and benches)
+  long long statements_run() const;  // queries put to the store (for tests and benches)
 
  private:
   struct Impl;

@@ -1,6 +1,7 @@
-// Tests of the six command-database queries on a small generated tree: the count-then-exact rule,
-// privileged mode seeing user-mode rows, "?" listings, argument levels, literal matching of typed
-// wildcards, remembered answers and broken database files.
+// Tests of the six command-database queries on a small generated tree, on both stores (the SQLite
+// file and the tables in memory): the count-then-exact rule, privileged mode seeing user-mode rows,
+// "?" listings, argument levels, literal matching of typed wildcards, remembered answers. Broken
+// database files are a matter of the SQLite file only.
 #include "parser/command_database.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,15 @@
 
 #include "base/error_log.h"
 #include "base/scripted_host.h"
+#include "parser/sql_text_rules.h"
+#include "tests/support/command_stores.h"
 #include "tests/support/test_simulation.h"
-#include "tools/mdbgen/command_tree_source.h"
 
 namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::StoreKind;
 
 constexpr const char* kPrivileged = "usermode,privmode";  // the two modes privileged mode offers
 
@@ -85,24 +88,17 @@ void run_sql(const fs::path& db_file, const std::string& sql) {
   sqlite3_close(db);
 }
 
-class CommandDatabaseTest : public ::testing::Test {
+// The fixture on one store: the SQLite file unless a parameterized test says otherwise.
+class CommandDatabaseFixture : public ::testing::Test {
  protected:
-  CommandDatabaseTest() { log_.start_afresh(); }
+  CommandDatabaseFixture() { log_.start_afresh(); }
 
-  // Generates a database from tree text with the generator's own code.
-  fs::path make_database(const std::string& tree_text, const std::string& templates = "") {
-    std::vector<SourceError> errors;
-    CommandTree tree = read_command_tree(tree_text, "tree.txt", errors);
-    read_report_templates(templates, "templates.txt", tree, errors);
-    check_command_tree(tree, "tree.txt", false, errors);
-    for (const SourceError& e : errors) ADD_FAILURE() << format_source_error(e);
-    fs::path file = dir_ / "test.mdb";
-    std::string error;
-    EXPECT_TRUE(write_command_database(tree, file, error)) << error;
-    return file;
+  // Opens the small tree in the store under test; `edit` changes its tables first.
+  void open_small(const std::function<void(CommandTables&)>& edit = {}) {
+    tables_ = testing::tables_from_text(kSmallTree, kSmallTemplates);
+    if (edit) edit(tables_);
+    ASSERT_TRUE(testing::open_as(db_, kind_, tables_, dir_ / "test.mdb"));
   }
-
-  void open_small() { ASSERT_TRUE(db_.open(make_database(kSmallTree, kSmallTemplates))); }
 
   // A line of `words` in the modes named by `modes` (names separated by commas).
   static ParsedCommand line(std::string_view modes, const std::vector<std::string>& words) {
@@ -151,14 +147,27 @@ class CommandDatabaseTest : public ::testing::Test {
     EXPECT_EQ(pc.TopText, "kept");
   }
 
+  StoreKind kind_ = StoreKind::SqliteFile;
   testing::TempDir tmp_;
   const fs::path dir_ = tmp_.path();
   ScriptedHost host_;
   ErrorLog log_{host_, dir_ / "zorva.log"};
+  CommandTables tables_;
   CommandDatabase db_{log_};
 };
 
-TEST_F(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
+class CommandDatabaseTest : public CommandDatabaseFixture,
+                            public ::testing::WithParamInterface<StoreKind> {
+ protected:
+  CommandDatabaseTest() { kind_ = GetParam(); }
+};
+
+using CommandDatabaseFileTest = CommandDatabaseFixture;
+
+INSTANTIATE_TEST_SUITE_P(Stores, CommandDatabaseTest, ::testing::ValuesIn(testing::kBothStores),
+                         testing::store_kind_name);
+
+TEST_P(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
   open_small();
   struct Case {
     const char* modes;
@@ -188,10 +197,9 @@ TEST_F(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
   EXPECT_EQ(log_.lines_written(), 0);
 }
 
-TEST_F(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
+TEST_P(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
   open_small();
-  const fs::path file = dir_ / "test.mdb";
-  const std::string before = read_all(file);
+  const std::string file_before = read_all(dir_ / "test.mdb");  // none for the memory store
   const std::pair<std::string, int> cases[] = {
       {"50%", 1},   // the row 50%_off begins with these characters
       {"5_", 0},    // _ is no single-character wildcard
@@ -208,15 +216,17 @@ TEST_F(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
   ParsedCommand pc = line("globmode", {"hostname"});
   EXPECT_EQ(db_.sql_count_commands(pc, 1), 1);  // the database still answers
   EXPECT_EQ(log_.lines_written(), 0);
-  EXPECT_EQ(read_all(file), before);  // and is unchanged
+  EXPECT_EQ(read_all(dir_ / "test.mdb"), file_before);  // and is unchanged
 }
 
-TEST_F(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAMiss) {
-  fs::path file = make_database(kSmallTree, kSmallTemplates);
-  run_sql(file,
-          "UPDATE cmd2 SET bottext = 'bottom' WHERE command = 'running-config';"
-          "UPDATE cmd2 SET toptext = 'top' WHERE command = 'running-config';");
-  ASSERT_TRUE(db_.open(file));
+TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAMiss) {
+  open_small([](CommandTables& t) {
+    for (CommandRow& row : t.levels[2]) {
+      if (row.command != "running-config") continue;
+      row.toptext = "top";
+      row.bottext = "bottom";
+    }
+  });
   ParsedCommand pc = line("usermode", {"sh", "ver"});
   pc.BotText = "stale";
   db_.sql_get_command_text(pc, 2);
@@ -243,7 +253,7 @@ TEST_F(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   EXPECT_NE(last_log_line().find("sql get command text()"), std::string::npos);
 }
 
-TEST_F(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivilegedTrees) {
+TEST_P(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivilegedTrees) {
   open_small();
   SpecialWords special{};
   ParsedCommand pc = line("globmode", {""});
@@ -265,7 +275,7 @@ TEST_F(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivileg
             "write               Write running configuration\r\n");
 }
 
-TEST_F(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord) {
+TEST_P(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord) {
   open_small();
   SpecialWords special{};
   ParsedCommand pc = line("globmode", {"ip", ""});
@@ -281,7 +291,7 @@ TEST_F(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord)
   EXPECT_EQ(pc.FullWords[2], "%");
 }
 
-TEST_F(CommandDatabaseTest, IsCommandCompleteNeedsACrRowBelow) {
+TEST_P(CommandDatabaseTest, IsCommandCompleteNeedsACrRowBelow) {
   open_small();
   struct Case {
     const char* modes;
@@ -300,7 +310,7 @@ TEST_F(CommandDatabaseTest, IsCommandCompleteNeedsACrRowBelow) {
   }
 }
 
-TEST_F(CommandDatabaseTest, CheckForSpecialCasesLooksOnlyAtTheLevelUnderThePath) {
+TEST_P(CommandDatabaseTest, CheckForSpecialCasesLooksOnlyAtTheLevelUnderThePath) {
   open_small();
   ParsedCommand pc = line("globmode", {"hostname", "anything"});
   EXPECT_TRUE(db_.sql_check_for_special_cases(pc, 2));
@@ -312,7 +322,7 @@ TEST_F(CommandDatabaseTest, CheckForSpecialCasesLooksOnlyAtTheLevelUnderThePath)
   EXPECT_FALSE(db_.sql_check_for_special_cases(pc, 2));
 }
 
-TEST_F(CommandDatabaseTest, DepthsOutsideTheirRangesBuildNoQuery) {
+TEST_P(CommandDatabaseTest, DepthsOutsideTheirRangesBuildNoQuery) {
   open_small();
   ParsedCommand pc = line("usermode", {"show", "version", "a", "b", "c", "d", "e"});
   for (int d : {0, 7}) {
@@ -329,7 +339,7 @@ TEST_F(CommandDatabaseTest, DepthsOutsideTheirRangesBuildNoQuery) {
   EXPECT_EQ(log_.lines_written(), 0);
 }
 
-TEST_F(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
+TEST_P(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
   open_small();
   ParsedCommand pc = line(kPrivileged, {"s"});
   EXPECT_EQ(db_.sql_count_commands(pc, 1), 3);
@@ -349,7 +359,7 @@ TEST_F(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
   EXPECT_EQ(again.TopText, kVersionText);
 }
 
-TEST_F(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
+TEST_P(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
   open_small();
   ParsedCommand pc = line("usermode", {"show"});
   const auto statements_for_two_lines = [&] {
@@ -367,15 +377,45 @@ TEST_F(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
   db_.set_reopen_every_line(true);
   EXPECT_EQ(statements_for_two_lines(), 2);
   EXPECT_TRUE(db_.is_open());
+  EXPECT_EQ(db_.sql_count_commands(line("usermode", {"sh"}), 1), 1);
+}
 
-  EXPECT_FALSE(db_.open(dir_ / "late.mdb"));  // reopening finds a file that appeared
+// A pattern SQLite refuses as too long fails the query in either store, but only where LIKE
+// meets a row: a word under parents that match nothing is simply not found.
+TEST_P(CommandDatabaseTest, AWordTooLongForLikeFailsTheQueryAndIsLogged) {
+  open_small();
+  const std::string longest(kLikePatternLimit - 1, 'x');  // with its % the pattern is at the limit
+  EXPECT_EQ(db_.sql_count_commands(line("usermode", {longest}), 1), 0);
+  EXPECT_EQ(log_.lines_written(), 0);
+  EXPECT_EQ(db_.sql_count_commands(line("usermode", {longest + "x"}), 1), 0);
+  EXPECT_EQ(log_.lines_written(), 1);
+  EXPECT_EQ(last_log_line(),
+            log_.format_line("sql count commands()", RuntimeError::QueryFailed, {}));
+  EXPECT_EQ(db_.sql_count_commands(line("usermode", {"nothing", longest + "x"}), 2), 0);
+  EXPECT_EQ(log_.lines_written(), 1);
+  EXPECT_EQ(db_.sql_count_commands(line("usermode", {"sh"}), 1), 1);  // the store still answers
+}
+
+TEST_P(CommandDatabaseTest, ClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
+  open_small();
+  EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
+  EXPECT_EQ(db_.problem(), "");
+  db_.close();
+  EXPECT_FALSE(db_.is_open());
+  expect_every_query_fails_quietly();
+}
+
+TEST_F(CommandDatabaseFileTest, ReopeningEveryLineFindsAFileThatAppeared) {
+  open_small();
+  db_.set_reopen_every_line(true);
+  EXPECT_FALSE(db_.open(dir_ / "late.mdb"));
   fs::copy_file(dir_ / "test.mdb", dir_ / "late.mdb");
   db_.begin_line();
   EXPECT_TRUE(db_.is_open());
   EXPECT_EQ(db_.sql_count_commands(line("usermode", {"sh"}), 1), 1);
 }
 
-TEST_F(CommandDatabaseTest, UnusableOrClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
+TEST_F(CommandDatabaseFileTest, UnusableDatabaseMakesEveryQueryYieldNothingAndLog) {
   std::ofstream(dir_ / "empty.mdb").close();
   std::ofstream(dir_ / "garbage.mdb") << std::string(4096, 'x');
   run_sql(dir_ / "other.mdb", "CREATE TABLE device (ID INTEGER, device TEXT);");
@@ -407,11 +447,21 @@ TEST_F(CommandDatabaseTest, UnusableOrClosedDatabaseMakesEveryQueryYieldNothingA
     expect_every_query_fails_quietly();
   }
   EXPECT_FALSE(fs::exists(dir_ / "absent.mdb"));  // opening never creates the file
-  open_small();
+}
+
+// The tables compiled into the program open without a file and answer the shipped tree; opening
+// them after a missing file clears the problem.
+TEST_F(CommandDatabaseFileTest, BuiltinTablesOpenWithoutAFile) {
+  EXPECT_FALSE(db_.open(dir_ / "absent.mdb"));
+  ASSERT_TRUE(db_.open_builtin());
+  EXPECT_TRUE(db_.is_open());
   EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
   EXPECT_EQ(db_.problem(), "");
-  db_.close();
-  expect_every_query_fails_quietly();
+  ParsedCommand pc = line("usermode", {"sh", "ver"});
+  EXPECT_EQ(db_.sql_count_commands(pc, 2), 1);
+  db_.sql_get_command_text(pc, 2);
+  EXPECT_EQ(pc.FullWords[2], "version");
+  EXPECT_FALSE(pc.TopText.empty());  // the version report's template
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
 // The parser: splitting a line, the depth walk and its messages, and lines no student should be
-// able to break it with.
+// able to break it with. The walk runs on both command stores: the shipped zorva.mdb and the
+// tables built into the program.
 #include "parser/new_parse.h"
 
 #include <gtest/gtest.h>
 
 #include "console/key_handler.h"
+#include "tests/support/command_stores.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
 namespace {
 
+using testing::StoreKind;
 using testing::TestSimulation;
 
 class Parser : public ::testing::Test {
@@ -23,6 +26,20 @@ class Parser : public ::testing::Test {
     return new_parse_the_command(t.sim->parser, "router", mode, line, rec);
   }
 };
+
+// The parser on the store of the parameter: the simulation opened zorva.mdb; the memory kind
+// switches it to the built-in tables.
+class ParserOnStore : public Parser, public ::testing::WithParamInterface<StoreKind> {
+ protected:
+  ParserOnStore() {
+    if (GetParam() == StoreKind::MemoryTables) {
+      EXPECT_TRUE(t.sim->db.open_builtin());
+    }
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, ParserOnStore, ::testing::ValuesIn(testing::kBothStores),
+                         testing::store_kind_name);
 
 TEST_F(Parser, ChopUpKeepsEmptyWordsAndRemovesNo) {
   ParsedCommand pc;
@@ -56,7 +73,7 @@ TEST_F(Parser, WordsPastTheTwentySixthAreIgnored) {
   EXPECT_EQ(pc.Words[26], "w26");
 }
 
-TEST_F(Parser, MessagesForUnknownAmbiguousAndIncomplete) {
+TEST_P(ParserOnStore, MessagesForUnknownAmbiguousAndIncomplete) {
   EXPECT_EQ(parse("frobnicate", ParseAction::Execute, 2).message, kInvalidInput);
   EXPECT_EQ(parse("frobnicate", ParseAction::QuestionMark, 2).help_text, kUnrecognized);
   EXPECT_EQ(parse("s", ParseAction::Execute, 3).message, "\r\n% Ambiguous command:  \"s\"");
@@ -66,34 +83,34 @@ TEST_F(Parser, MessagesForUnknownAmbiguousAndIncomplete) {
   EXPECT_EQ(rec.mode, 4);
 }
 
-TEST_F(Parser, QuestionAfterUnknownLaterWordPrintsNothing) {
+TEST_P(ParserOnStore, QuestionAfterUnknownLaterWordPrintsNothing) {
   EXPECT_EQ(parse("show xyzzy", ParseAction::QuestionMark, 3).help_text, "");
 }
 
-TEST_F(Parser, TabCompletesKnownWordsAndDropsTheRest) {
+TEST_P(ParserOnStore, TabCompletesKnownWordsAndDropsTheRest) {
   EXPECT_EQ(parse("sh ru", ParseAction::Tab, 3).completed_line, "sh running-config ");
   EXPECT_EQ(parse("sh xyzzy", ParseAction::Tab, 3).completed_line, "show ");
   EXPECT_EQ(parse("conf", ParseAction::Tab, 3).completed_line, "configure ");
 }
 
-TEST_F(Parser, ArgumentAtWordTwoExecutesAtOnce) {
+TEST_P(ParserOnStore, ArgumentAtWordTwoExecutesAtOnce) {
   parse("hostname Lab1 and more words", ParseAction::Execute, 4);
   EXPECT_EQ(rec.hostname, "Lab1");
 }
 
-TEST_F(Parser, ApostrophesAreIgnoredInWords) {
+TEST_P(ParserOnStore, ApostrophesAreIgnoredInWords) {
   parse("con'figure termin'al", ParseAction::Execute, 3);
   EXPECT_EQ(rec.mode, 4);
 }
 
-TEST_F(Parser, NegatedCommandResolvesWithoutTheNo) {
+TEST_P(ParserOnStore, NegatedCommandResolvesWithoutTheNo) {
   parse("interface s0", ParseAction::Execute, 4);
   ASSERT_EQ(rec.mode, 6);
   parse("no shutdown", ParseAction::Execute, 6);
   EXPECT_EQ(rec.interfaces[1].shutdown, kFalse);
 }
 
-TEST_F(Parser, HostileLinesGiveAMessageNeverACrash) {
+TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
   const std::string hostile[] = {
       std::string(10000, 'x'),
       std::string(10000, ' ') + "show",
@@ -115,16 +132,16 @@ TEST_F(Parser, HostileLinesGiveAMessageNeverACrash) {
       }
     }
   }
-  // The database is opened read-only: whatever was typed, the tree is still there.
+  // The store is read-only: whatever was typed, the tree is still there.
   EXPECT_EQ(parse("show version", ParseAction::Execute, 3).show_message, kFalse);
 }
 
-TEST_F(Parser, TypedWildcardsMatchOnlyThemselves) {
+TEST_P(ParserOnStore, TypedWildcardsMatchOnlyThemselves) {
   EXPECT_EQ(parse("%", ParseAction::Execute, 3).message, kInvalidInput);
   EXPECT_EQ(parse("_how", ParseAction::Execute, 3).message, kInvalidInput);
 }
 
-TEST_F(Parser, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
+TEST_P(ParserOnStore, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
   EXPECT_EQ(parse("show  version", ParseAction::Execute, 3).message,
             "\r\n% Ambiguous command:  \"show  version\"");
 }

@@ -1,7 +1,9 @@
 // Tests of the command-database generator: rejecting each kind of source mistake with its file and
-// line, and writing the SQLite file (IDs in file order, NULLs where nothing was given, never a
-// half-written file). Also checks that the shipped sources pass and that the generated database
-// resolves every command the dispatcher acts on.
+// line, writing the SQLite file (IDs in file order, NULLs where nothing was given, never a
+// half-written file) and the source of the built-in tables (every byte escaped so that the
+// compiler reads it back). Also checks that the shipped sources pass, that the built-in tables of
+// this build are those of the shipped sources, and that both stores resolve every command the
+// dispatcher acts on.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -11,9 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "parser/command_tables.h"
 #include "parser/new_parse.h"
 #include "state/mode_tables.h"
+#include "tests/support/command_stores.h"
 #include "tests/support/test_simulation.h"
+#include "tools/mdbgen/command_database_writer.h"
+#include "tools/mdbgen/command_tables_from_tree.h"
+#include "tools/mdbgen/command_tables_source.h"
 #include "tools/mdbgen/command_tree_source.h"
 
 namespace zorva {
@@ -213,9 +220,31 @@ TEST(MdbgenSource, TheShippedSourcesPass) {
   EXPECT_EQ(tree.modes.size(), 14u);
 }
 
-// The generated zorva.mdb through the parser.
-class ShippedDatabase : public ::testing::Test {
+// The built-in tables compiled into this build are the tables of the shipped sources: a generated
+// file left over from an older tree fails here. The first differing row is named.
+TEST(MdbgenTables, TheBuiltinTablesAreThoseOfTheShippedSources) {
+  const CommandTables shipped = testing::shipped_tables();
+  const CommandTables& builtin = builtin_command_tables();
+  EXPECT_EQ(builtin.modes, shipped.modes);
+  for (int level = 1; level <= kCommandLevels; ++level) {
+    const auto& want = shipped.levels[static_cast<size_t>(level)];
+    const auto& have = builtin.levels[static_cast<size_t>(level)];
+    ASSERT_EQ(have.size(), want.size()) << "cmd" << level;
+    for (size_t i = 0; i < want.size(); ++i)
+      ASSERT_TRUE(have[i] == want[i]) << "cmd" << level << " ID " << want[i].id << " '"
+                                      << want[i].command.value_or("NULL") << "'";
+  }
+}
+
+// The generated zorva.mdb and the built-in tables through the parser.
+class ShippedDatabase : public ::testing::TestWithParam<testing::StoreKind> {
  protected:
+  ShippedDatabase() {
+    if (GetParam() == testing::StoreKind::MemoryTables) {
+      EXPECT_TRUE(t.sim->db.open_builtin());
+    }
+  }
+
   testing::TestSimulation t{testing::topology(1, 2, 1, 1)};
   RouterRecord& rec = t.router(1).record;
 
@@ -231,8 +260,11 @@ class ShippedDatabase : public ::testing::Test {
   }
 };
 
+INSTANTIATE_TEST_SUITE_P(Stores, ShippedDatabase, ::testing::ValuesIn(testing::kBothStores),
+                         testing::store_kind_name);
+
 // Lines the scenario transcripts already type are left out.
-TEST_F(ShippedDatabase, EveryDispatcherCommandResolvesInItsMode) {
+TEST_P(ShippedDatabase, EveryDispatcherCommandResolvesInItsMode) {
   struct ModeLines {
     int mode;
     const char* expected;
@@ -313,7 +345,7 @@ TEST_F(MdbgenWriteTest, WritesTheTablesWithIdsRefsAndNulls) {
   ASSERT_TRUE(load(kGoodTree, kGoodTemplates, &tree).empty());
   fs::path out = dir_ / "zorva.mdb";
   std::string error;
-  ASSERT_TRUE(write_command_database(tree, out, error)) << error;
+  ASSERT_TRUE(write_command_database(command_tables_from_tree(tree), out, error)) << error;
   EXPECT_FALSE(fs::exists(dir_ / "zorva.mdb.tmp"));
 
   EXPECT_EQ(rows(out, "SELECT ID, device FROM device"), std::vector<std::string>{"1|router"});
@@ -338,17 +370,65 @@ TEST_F(MdbgenWriteTest, WritesTheTablesWithIdsRefsAndNulls) {
 TEST_F(MdbgenWriteTest, ReplacesAnOlderFileWholeAndLeavesNothingWhenItCannot) {
   CommandTree tree;
   ASSERT_TRUE(load(kGoodTree, "", &tree).empty());
+  const CommandTables tables = command_tables_from_tree(tree);
   std::string error;
   std::ofstream(dir_ / "zorva.mdb") << "an older file";
-  ASSERT_TRUE(write_command_database(tree, dir_ / "zorva.mdb", error)) << error;
+  ASSERT_TRUE(write_command_database(tables, dir_ / "zorva.mdb", error)) << error;
   EXPECT_EQ(rows(dir_ / "zorva.mdb", "SELECT count(*) FROM cmd1"), std::vector<std::string>{"3"});
 
   fs::create_directories(dir_ / "occupied" / "inside");  // a directory cannot be replaced
   error.clear();
-  EXPECT_FALSE(write_command_database(tree, dir_ / "occupied", error));
+  EXPECT_FALSE(write_command_database(tables, dir_ / "occupied", error));
   EXPECT_FALSE(error.empty());
   EXPECT_FALSE(fs::exists(dir_ / "occupied.tmp"));
   EXPECT_TRUE(fs::is_directory(dir_ / "occupied"));
+}
+
+// The literal for awkward text, and the same literal as code: the compiler reading it back gives
+// the original bytes, so the generated file means what the tree says.
+TEST(MdbgenTablesSource, LiteralsEscapeEveryAwkwardByte) {
+  using namespace std::string_view_literals;
+  const std::string text = std::string(
+                               "say \"hi\"\\ ok??\r\n\tcaf\xc3\xa9 \x01"
+                               "7\x7f\xff") +
+                           '\0' + "end\n";
+  EXPECT_EQ(cpp_string_literal(text),
+            "\"say \\\"hi\\\"\\\\ ok\\?\\?\\r\\n\"\n"
+            "        \"\\tcaf\\303\\251 \\0017\\177\\377\\000end\\n\"");
+  EXPECT_EQ(
+      "say \"hi\"\\ ok\?\?\r\n"
+      "\tcaf\303\251 \0017\177\377\000end\n"sv,
+      text);
+  EXPECT_EQ(cpp_string_literal(""), "\"\"");
+}
+
+TEST(MdbgenTablesSource, RowsBecomeStaticDataWithNullsAndEmptyLevels) {
+  CommandTables tables;
+  tables.modes = {{1, "usermode"}};
+  tables.levels[1] = {{1, 1, "show", "Show things", std::nullopt, std::nullopt, std::nullopt}};
+  tables.levels[2] = {{1, 1, "WORD", std::nullopt, "WORD", "top", "bottom"}};
+  const std::string source = command_tables_source(tables);
+  EXPECT_NE(source.find("{1, \"usermode\"sv},"), std::string::npos);
+  EXPECT_NE(source.find("{1, 1, \"show\"sv, \"Show things\"sv, kNull, kNull, kNull},"),
+            std::string::npos);
+  EXPECT_NE(source.find("{1, 1, \"WORD\"sv, kNull, \"WORD\"sv, \"top\"sv, \"bottom\"sv},"),
+            std::string::npos);
+  EXPECT_NE(source.find("constexpr std::array<Row, 0> kLevel7{};"), std::string::npos);
+  EXPECT_NE(source.find("const CommandTables& builtin_command_tables()"), std::string::npos);
+}
+
+TEST_F(MdbgenWriteTest, TablesSourceIsWrittenWholeOrNotAtAll) {
+  const CommandTables tables = testing::tables_from_text(kGoodTree, kGoodTemplates);
+  std::string error;
+  ASSERT_TRUE(write_command_tables_source(tables, dir_ / "gen" / "tables.cpp", error)) << error;
+  std::ifstream in(dir_ / "gen" / "tables.cpp", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), command_tables_source(tables));
+  EXPECT_FALSE(fs::exists(dir_ / "gen" / "tables.cpp.tmp"));
+
+  fs::create_directories(dir_ / "occupied.cpp" / "inside");
+  EXPECT_FALSE(write_command_tables_source(tables, dir_ / "occupied.cpp", error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(fs::exists(dir_ / "occupied.cpp.tmp"));
 }
 
 }  // namespace

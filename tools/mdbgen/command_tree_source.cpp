@@ -1,18 +1,14 @@
-// Reading, checking and writing the command tree source: the indented tree text and its report
-// templates become the SQLite command database. The checks mirror how the parser's queries match
-// words (prefix first, then exact; ancestors by prefix; an argument at word 2 winning over
-// keywords), so that a tree which passes them behaves as its text reads.
+// Reading and checking the command tree source: the indented tree text and its report templates
+// become a CommandTree. The checks mirror how the parser's queries match words (prefix first, then
+// exact; ancestors by prefix; an argument at word 2 winning over keywords), so that a tree which
+// passes them behaves as its text reads.
 #include "tools/mdbgen/command_tree_source.h"
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <map>
-#include <memory>
 #include <set>
-#include <system_error>
 #include <utility>
 
 namespace zorva {
@@ -535,153 +531,6 @@ void check_command_tree(const CommandTree& tree, const std::string& file, bool r
   checker.check_rows();
   checker.check_resolution();
   if (require_every_mode) checker.check_every_mode();
-}
-
-// ---- Writing the database ---------------------------------------------------------------------
-
-namespace {
-
-constexpr const char* kSchema = R"sql(
-CREATE TABLE device (
-  ID INTEGER PRIMARY KEY,       -- key of the device row
-  device TEXT COLLATE NOCASE    -- device name; the queries ask for 'router'
-);
-CREATE TABLE mode (
-  ID INTEGER PRIMARY KEY,       -- key of the mode row
-  mode TEXT COLLATE NOCASE,     -- mode name, as the mode-name table spells it
-  ref INTEGER                   -- device.ID of the device the mode belongs to
-);
-)sql";
-
-// One cmd table: the same columns at every level.
-std::string cmd_table_sql(int level) {
-  std::string t = "cmd" + std::to_string(level);
-  std::string ref = level == 1 ? "mode.ID of the mode the first word belongs to"
-                               : "ID of the parent row in cmd" + std::to_string(level - 1);
-  return "CREATE TABLE " + t +
-         " (\n"
-         "  ID INTEGER PRIMARY KEY,       -- key of the row; rows are numbered in source order\n"
-         "  ref INTEGER,                  -- " +
-         ref +
-         "\n"
-         "  command TEXT COLLATE NOCASE,  -- keyword, argument placeholder, or '<cr>'\n"
-         "  toptext TEXT,                 -- report template of the command, or NULL\n"
-         "  bottext TEXT,                 -- second template slot, NULL (wins over toptext)\n"
-         "  help TEXT,                    -- help text shown by '?', or NULL\n"
-         "  special TEXT                  -- argument kind; NULL for a keyword and for '<cr>'\n"
-         ");\n"
-         "CREATE INDEX " +
-         t + "_ref ON " + t + " (ref);\n";
-}
-
-struct DbCloser {
-  void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-struct StmtFinalizer {
-  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
-};
-using DbHandle = std::unique_ptr<sqlite3, DbCloser>;
-using StmtHandle = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
-
-bool exec_sql(sqlite3* db, const std::string& sql, std::string& error) {
-  char* message = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return true;
-  error = message ? message : sqlite3_errmsg(db);
-  sqlite3_free(message);
-  return false;
-}
-
-void bind_text_or_null(sqlite3_stmt* s, int index, const std::string& text, bool present) {
-  if (present)
-    sqlite3_bind_text(s, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-  else
-    sqlite3_bind_null(s, index);
-}
-
-bool fill_database(sqlite3* db, const CommandTree& tree, std::string& error) {
-  std::string schema = kSchema;
-  for (int level = 1; level <= kTreeMaxDepth; ++level) schema += cmd_table_sql(level);
-  if (!exec_sql(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;", error) ||
-      !exec_sql(db, schema, error) ||
-      !exec_sql(db, "INSERT INTO device (ID, device) VALUES (1, 'router');", error))
-    return false;
-
-  auto prepare = [&](const std::string& sql) {
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK)
-      error = sqlite3_errmsg(db);
-    return StmtHandle(s);
-  };
-  StmtHandle mode_insert = prepare("INSERT INTO mode (ID, mode, ref) VALUES (?, ?, 1)");
-  if (!mode_insert) return false;
-  for (const TreeMode& m : tree.modes) {
-    sqlite3_bind_int(mode_insert.get(), 1, m.id);
-    bind_text_or_null(mode_insert.get(), 2, m.name, true);
-    if (sqlite3_step(mode_insert.get()) != SQLITE_DONE) {
-      error = sqlite3_errmsg(db);
-      return false;
-    }
-    sqlite3_reset(mode_insert.get());
-  }
-
-  std::array<StmtHandle, kTreeMaxDepth + 1> row_insert;
-  for (int level = 1; level <= kTreeMaxDepth; ++level) {
-    row_insert[static_cast<size_t>(level)] =
-        prepare("INSERT INTO cmd" + std::to_string(level) +
-                " (ID, ref, command, toptext, bottext, help, special) "
-                "VALUES (?, ?, ?, ?, NULL, ?, ?)");
-    if (!row_insert[static_cast<size_t>(level)]) return false;
-  }
-  for (const TreeRow& row : tree.rows) {
-    sqlite3_stmt* s = row_insert[static_cast<size_t>(row.depth)].get();
-    int ref = row.parent >= 0 ? tree.rows[static_cast<size_t>(row.parent)].id
-                              : tree.modes[static_cast<size_t>(row.mode)].id;
-    sqlite3_bind_int(s, 1, row.id);
-    sqlite3_bind_int(s, 2, ref);
-    bind_text_or_null(s, 3, row.word, true);
-    bind_text_or_null(s, 4, row.toptext, row.has_template);
-    bind_text_or_null(s, 5, row.help, row.has_help);
-    bind_text_or_null(s, 6, row.kind, row.is_argument());
-    if (sqlite3_step(s) != SQLITE_DONE) {
-      error = sqlite3_errmsg(db);
-      return false;
-    }
-    sqlite3_reset(s);
-  }
-  return exec_sql(db, "COMMIT;", error);
-}
-
-}  // namespace
-
-bool write_command_database(const CommandTree& tree, const std::filesystem::path& out,
-                            std::string& error) {
-  std::filesystem::path temp = out;
-  temp += ".tmp";
-  std::error_code ec;
-  std::filesystem::remove(temp, ec);
-  if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ec);
-
-  bool written = false;
-  {
-    sqlite3* raw = nullptr;
-    int rc = sqlite3_open_v2(temp.string().c_str(), &raw,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    DbHandle db(raw);
-    if (rc != SQLITE_OK) {
-      error = "cannot create " + temp.string() + ": " + (raw ? sqlite3_errmsg(raw) : "no memory");
-    } else {
-      written = fill_database(db.get(), tree, error);
-    }
-  }
-  if (written) {
-    std::filesystem::rename(temp, out, ec);
-    if (ec) {
-      error = "cannot rename " + temp.string() + " to " + out.string() + ": " + ec.message();
-      written = false;
-    }
-  }
-  if (!written) std::filesystem::remove(temp, ec);
-  return written;
 }
 
 }  // namespace zorva

@@ -1,11 +1,10 @@
 // The readable source of the command database: the indented command tree (data/command_tree.txt)
-// and the report templates beside it (data/report_templates.txt). This file reads both, checks the
-// tree for the mistakes that would make the parser misbehave, and writes the SQLite file zorva.mdb
-// with the tables `device`, `mode` and `cmd1`..`cmd7`. The generator zorva-mdbgen is a thin shell
-// around it; tests use it to build small databases of their own.
+// and the report templates beside it (data/report_templates.txt). This file reads both and checks
+// the tree for the mistakes that would make the parser misbehave; command_tables_from_tree.h turns
+// the tree into the tables that both outputs of zorva-mdbgen hold. Tests use it to build small
+// trees of their own.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,11 +74,5 @@ void read_report_templates(std::string_view text, const std::string& file, Comma
 // way the parser's queries will resolve it. `require_every_mode` asks for all fourteen modes.
 void check_command_tree(const CommandTree& tree, const std::string& file, bool require_every_mode,
                         std::vector<SourceError>& errors);
-
-// Writes the tree as a fresh SQLite database at `out`: first into a temporary file beside it,
-// then renamed, so that an interrupted run never leaves half a database. False with `error` set
-// when it could not be written.
-bool write_command_database(const CommandTree& tree, const std::filesystem::path& out,
-                            std::string& error);
 
 }  // namespace zorva
