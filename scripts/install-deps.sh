@@ -9,7 +9,10 @@ packages=(
   libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev xvfb xauth
+  emscripten node-acorn nodejs chromium
 )
+# Node's own distribution carries npm inside its nodejs package; Debian's nodejs does not.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

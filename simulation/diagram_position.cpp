@@ -1,11 +1,11 @@
 // Diagram positions kept in the topology file.
 #include "simulation/diagram_position.h"
 
-#include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "base/ini_reader.h"
 
@@ -21,10 +21,20 @@ std::optional<double> coordinate(std::string_view text) {
     number.remove_prefix(1);
     if (number.starts_with('+') || number.starts_with('-')) return std::nullopt;
   }
+  // Plain decimal only, read in the classic locale whatever the user's is (the desktop sets the
+  // user's; the browser build's library has no from_chars for doubles).
+  if (number.empty() || number.find_first_not_of("0123456789.eE+-") != std::string_view::npos)
+    return std::nullopt;
+  std::istringstream in{std::string(number)};
+  in.imbue(std::locale::classic());
   double value = 0;
-  const char* end = number.data() + number.size();
-  const auto [stop, error] = std::from_chars(number.data(), end, value);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  in >> value;
+  if (in.fail() || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
+    return std::nullopt;
+  // Too small for a double: nonzero digits that came out as zero, or as a subnormal number.
+  const std::string_view mantissa = number.substr(0, number.find_first_of("eE"));
+  const bool nonzero = mantissa.find_first_of("123456789") != std::string_view::npos;
+  if (nonzero && (value == 0 || std::fpclassify(value) == FP_SUBNORMAL)) return std::nullopt;
   return value;
 }
 

@@ -1,0 +1,184 @@
+// The browser face's session, natively: what the page is handed after keys, questions that wait
+// for a click, topologies and labs that cannot be opened, pastes and checks.
+#include "web/web_session.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/support/test_simulation.h"
+
+namespace zorva::web {
+namespace {
+
+using nlohmann::json;
+
+class Session : public ::testing::Test {
+ protected:
+  Session() : session(testing::bin_dir().string(), (dir.path() / "zorva.log").string()) {
+    session.start("topologies/two_routers.ini");
+  }
+  json changes() { return json::parse(session.take_changes()); }
+  // Everything router n's console was handed in `c`.
+  static std::string appended(const json& c, int n) {
+    std::string text;
+    for (const json& one : c.value("consoles", json::array()))
+      if (one["n"] == n && one.contains("append")) text += one["append"].get<std::string>();
+    return text;
+  }
+
+  testing::TempDir dir;
+  WebSession session;
+};
+
+TEST_F(Session, FirstChangesListTheRoutersAndWholeTranscriptsThenOnlyWhatIsNew) {
+  json first = changes();
+  ASSERT_TRUE(first.contains("reset"));
+  EXPECT_EQ(first["reset"]["routers"], json::array({"Router 1", "Router 2"}));
+  EXPECT_NE(appended(first, 1).find("Press Enter to Start"), std::string::npos);
+  EXPECT_EQ(first["active"], 1);
+  EXPECT_FALSE(first["changed"]);
+
+  json idle = changes();
+  EXPECT_FALSE(idle.contains("reset"));
+  EXPECT_FALSE(idle.contains("consoles"));
+
+  session.type_text("\renable\r");
+  json typed = changes();
+  EXPECT_EQ(appended(typed, 1), "\r\nRouter>\r\nRouter>enable");
+  EXPECT_EQ(typed["consoles"][0]["input"], "Router#") << "the prompt stands in the input line";
+  EXPECT_TRUE(typed["changed"]);
+  session.mark_saved();
+  EXPECT_FALSE(changes()["changed"]);
+}
+
+TEST_F(Session, InputLineAndCaretAreHandedOverWhenTheyChange) {
+  changes();
+  session.type_text("\rsho");
+  session.key(2);  // Ctrl+B: one to the left
+  json c = changes();
+  ASSERT_EQ(c["consoles"].size(), 1u);
+  EXPECT_EQ(c["consoles"][0]["input"], "Router>sho");
+  EXPECT_EQ(c["consoles"][0]["caret"], 9);
+}
+
+TEST_F(Session, FunctionKeysBringARouterForwardAndKeysFollowIt) {
+  changes();
+  session.function_key(2);
+  session.type_text("\renable\r");
+  json c = changes();
+  EXPECT_EQ(c["active"], 2);
+  EXPECT_NE(appended(c, 2).find("Router>enable"), std::string::npos);
+  EXPECT_EQ(appended(c, 1), "");
+  session.function_key(12);  // no router 12: nothing moves
+  EXPECT_FALSE(changes().contains("active"));
+}
+
+// The reload question is answered by a click long after the key that asked it: the keys typed
+// meanwhile wait and are typed after the answer, in order.
+TEST_F(Session, AQuestionHoldsTheKeysUntilItIsAnswered) {
+  session.type_text("\renable\rreload\rshow clock\r");
+  json c = changes();
+  ASSERT_TRUE(c.contains("question"));
+  EXPECT_EQ(c["question"]["title"], "Reload the Router");
+  EXPECT_EQ(c["question"]["buttons"], "yesnocancel");
+  EXPECT_FALSE(changes().contains("question")) << "a question is handed over once";
+  EXPECT_EQ(appended(changes(), 1), "") << "the keys after it wait";
+
+  EXPECT_FALSE(session.answer("maybe"));
+  ASSERT_TRUE(session.answer("cancel"));
+  const json after = changes();
+  EXPECT_NE(appended(after, 1).find("show clock\r\n*00:"), std::string::npos) << after.dump();
+  EXPECT_FALSE(session.answer("yes")) << "nothing waits any more";
+}
+
+TEST_F(Session, AnsweringYesReloadsWithTheClockRunning) {
+  session.type_text("\renable\rreload\r");
+  changes();
+  ASSERT_TRUE(session.answer("yes"));
+  session.run_real(60000);
+  EXPECT_NE(appended(changes(), 1).find("non-volatile configuration memory"), std::string::npos);
+}
+
+TEST_F(Session, ATopologyWithoutRoutersLeavesTheSimulationInUse) {
+  session.type_text("\renable\rconfigure terminal\rhostname Kept\r");
+  changes();
+  const std::string junk("\x01\xff\xfe[GENERAL]\0numberofrouters=abc\x80", 33);
+  EXPECT_NE(session.open_topology("junk.ini", junk), "");
+  EXPECT_NE(session.open_topology("empty.ini", ""), "");
+  EXPECT_FALSE(changes().contains("reset"));
+  EXPECT_EQ(session.sim().router(1)->record.hostname, "Kept");
+
+  EXPECT_EQ(session.open_topology("mine.ini", testing::topology(3, 1, 1)), "");
+  json c = changes();
+  ASSERT_TRUE(c.contains("reset"));
+  EXPECT_EQ(c["reset"]["routers"].size(), 3u);
+  EXPECT_EQ(c["reset"]["topology"], "mine.ini");
+}
+
+TEST_F(Session, LabsRoundTripAndBadLabsOpenNothing) {
+  session.type_text("\renable\rconfigure terminal\rhostname Saved\r");
+  const std::string lab = session.lab_text(true);
+  session.start("");
+  EXPECT_EQ(session.open_lab(lab), "");
+  EXPECT_EQ(session.sim().router(1)->record.hostname, "Saved");
+  EXPECT_NE(appended(changes(), 1).find("hostname Saved"), std::string::npos)
+      << "the transcript comes back with the lab";
+
+  EXPECT_NE(session.open_lab(lab.substr(0, lab.size() / 2)), "");
+  EXPECT_NE(session.open_lab(R"({"format":"another-program","version":1})"), "");
+  EXPECT_NE(session.open_lab("\x89PNG\r\n"), "");
+  EXPECT_EQ(session.sim().router(1)->record.hostname, "Saved");
+}
+
+TEST_F(Session, APasteLongerThanTheQueueIsRefusedWhole) {
+  EXPECT_TRUE(session.type_text(std::string(100000, 'x')));
+  EXPECT_FALSE(session.type_text(std::string(WebSession::kMaxQueuedKeys + 1, 'x')));
+  session.type_text("\r");
+  EXPECT_NE(appended(changes(), 1).find("Router>"), std::string::npos);
+}
+
+TEST_F(Session, ShippedTopologiesAreListedDefaultFirst) {
+  json names = json::parse(session.shipped_topologies());
+  ASSERT_GE(names.size(), 2u);
+  EXPECT_EQ(names[0], "default.ini");
+  EXPECT_NE(std::find(names.begin(), names.end(), "topologies/two_routers.ini"), names.end());
+}
+
+TEST_F(Session, ChecksReportEachResultOrTheFileError) {
+  session.type_text("\renable\rconfigure terminal\rhostname Alpha\r");
+  json report =
+      json::parse(session.check("router 1 running-config has \"hostname Alpha\"\n"
+                                "router 2 running-config has \"hostname Beta\"\n"));
+  ASSERT_TRUE(report.contains("results")) << report.dump();
+  EXPECT_EQ(report["passed"], 1);
+  EXPECT_EQ(report["failed"], 1);
+  EXPECT_TRUE(report["results"][0]["passed"]);
+  EXPECT_FALSE(report["results"][1]["passed"]);
+
+  json bad = json::parse(session.check("no such check here\n"));
+  ASSERT_TRUE(bad.contains("error"));
+  EXPECT_NE(bad["error"].get<std::string>().find("line 1"), std::string::npos);
+}
+
+TEST_F(Session, TheDiagramFollowsTheLineStatesAndANewTopology) {
+  json before = json::parse(session.diagram());
+  ASSERT_EQ(before["routers"].size(), 2u);
+  ASSERT_EQ(before["cables"].size(), 1u);
+  EXPECT_EQ(before["cables"][0]["a"]["state"], "administratively down");
+  session.type_text("\renable\rconfigure terminal\rinterface serial 0\rno shutdown\r");
+  EXPECT_NE(json::parse(session.diagram())["cables"][0]["a"]["state"], "administratively down");
+  session.open_topology("three.ini", testing::topology(3, 1, 0));
+  EXPECT_EQ(json::parse(session.diagram())["routers"].size(), 3u);
+}
+
+TEST_F(Session, SpeedAndSkipsMoveTheClockText) {
+  changes();
+  EXPECT_EQ(session.next_speed(), "10x");
+  session.skip_minutes(2);
+  EXPECT_EQ(changes()["clock"], "00:02:00 10x");
+  EXPECT_FALSE(session.set_speed(7));
+}
+
+}  // namespace
+}  // namespace zorva::web

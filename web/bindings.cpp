@@ -1,0 +1,29 @@
+// What the page's JavaScript may call: the web session, as an embind class. Strings cross as
+// UTF-8; the session's JSON texts are already valid UTF-8.
+#include <emscripten/bind.h>
+
+#include "web/web_session.h"
+
+EMSCRIPTEN_BINDINGS(zorva_web) {
+  using zorva::web::WebSession;
+  emscripten::class_<WebSession>("WebSession")
+      .constructor<std::string>()  // the log goes beside the data, in memory
+      .function("start", &WebSession::start)
+      .function("openTopology", &WebSession::open_topology)
+      .function("openLab", &WebSession::open_lab)
+      .function("labText", &WebSession::lab_text)
+      .function("shippedTopologies", &WebSession::shipped_topologies)
+      .function("typeText", &WebSession::type_text)
+      .function("key", &WebSession::key)
+      .function("functionKey", &WebSession::function_key)
+      .function("answer", &WebSession::answer)
+      .function("runReal", &WebSession::run_real)
+      .function("skipMinutes", &WebSession::skip_minutes)
+      .function("nextSpeed", &WebSession::next_speed)
+      .function("setSpeed", &WebSession::set_speed)
+      .function("takeChanges", &WebSession::take_changes)
+      .function("diagram", &WebSession::diagram)
+      .function("check", &WebSession::check)
+      .function("changed", &WebSession::changed)
+      .function("markSaved", &WebSession::mark_saved);
+}

@@ -1,0 +1,80 @@
+// Recovery copies in the browser's local storage. Every tab has an id of its own (kept in the tab's
+// session storage, so a reload keeps it) and writes its copy under that id, so two tabs of the site
+// never overwrite each other's. A tab says it is alive every few seconds; a copy whose tab has not
+// said so for a while, or whose tab is this one reloaded, is offered at start-up.
+const PREFIX = 'zorva.recovery.';
+const ALIVE = 'zorva.alive.';
+const ALIVE_EVERY_MS = 5000;
+const GONE_AFTER_MS = 15000;
+
+function newId() {
+  return Date.now().toString(36) + Math.random().toString(36).slice(2, 8);
+}
+
+export class Recovery {
+  constructor(storage = window.localStorage, session = window.sessionStorage) {
+    this.storage = storage;
+    let id = session.getItem('zorva.tab');
+    // A duplicated tab inherits the session storage, id included, while the first tab still lives.
+    if (!id || this.isAlive(id)) id = newId();
+    session.setItem('zorva.tab', id);
+    this.id = id;
+    this.reloaded = !!this.storage.getItem(PREFIX + id);
+    this.sayAlive();
+    this.timer = setInterval(() => this.sayAlive(), ALIVE_EVERY_MS);
+    window.addEventListener('pagehide', () => this.storage.setItem(ALIVE + this.id, '0'));
+  }
+
+  isAlive(id) {
+    const t = Number(this.storage.getItem(ALIVE + id) || 0);
+    return Date.now() - t < GONE_AFTER_MS;
+  }
+
+  sayAlive() {
+    try {
+      this.storage.setItem(ALIVE + this.id, String(Date.now()));
+    } catch {
+      // storage full or refused: recovery is a convenience, the page goes on
+    }
+  }
+
+  // Copies left by tabs that are gone (and this tab's own, after a reload), newest first.
+  orphans() {
+    const found = [];
+    for (let i = 0; i < this.storage.length; ++i) {
+      const key = this.storage.key(i);
+      if (!key || !key.startsWith(PREFIX)) continue;
+      const id = key.slice(PREFIX.length);
+      if (id !== this.id && this.isAlive(id)) continue;
+      try {
+        const copy = JSON.parse(this.storage.getItem(key));
+        found.push({ key, id, saved: copy.saved, lab: copy.lab });
+      } catch {
+        this.storage.removeItem(key);  // damaged: nothing to offer
+      }
+    }
+    return found.sort((a, b) => b.saved - a.saved);
+  }
+
+  forget(copy) {
+    this.storage.removeItem(copy.key);
+    if (copy.id !== this.id) this.storage.removeItem(ALIVE + copy.id);
+  }
+
+  // Writes this tab's copy; false when the storage refused it even without transcripts.
+  write(labWithTranscripts, labWithout) {
+    for (const lab of [labWithTranscripts(), labWithout()]) {
+      try {
+        this.storage.setItem(PREFIX + this.id, JSON.stringify({ saved: Date.now(), lab }));
+        return true;
+      } catch {
+        // too large for the storage: try the smaller copy
+      }
+    }
+    return false;
+  }
+
+  clear() {
+    this.storage.removeItem(PREFIX + this.id);
+  }
+}

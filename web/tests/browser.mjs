@@ -1,0 +1,248 @@
+// A student's session in a real browser: headless Chromium (the system's own, driven by
+// puppeteer-core) loads the page from a local server; a student types into router 1, pages through
+// the running configuration, goes to router 2 with F2, saves the lab and opens it again, checks
+// the work; then the bad inputs: oversized and binary topology files, damaged and foreign lab files,
+// a 100 000-character paste, two tabs' recovery copies and the offer after a closed tab.
+// Usage: node browser.mjs SITE_DIR [--screenshot FILE]
+import puppeteer from '../page/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
+import assert from 'node:assert/strict';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { serve } from '../page/serve.mjs';
+
+const args = process.argv.slice(2);
+const site = args[0] && resolve(args[0]);
+const shotAt = args.indexOf('--screenshot');
+const screenshot = shotAt >= 0 ? resolve(args[shotAt + 1]) : null;
+if (!site) {
+  console.error('usage: node browser.mjs SITE_DIR [--screenshot FILE]');
+  process.exit(2);
+}
+
+const work = mkdtempSync(join(tmpdir(), 'zorva-browser-'));
+const server = await serve(site, 0);
+const url = `http://127.0.0.1:${server.address().port}/`;
+const browser = await puppeteer.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  userDataDir: join(work, 'profile'),
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    '--window-size=1280,800'],
+  defaultViewport: { width: 1280, height: 800 },
+});
+
+let step = '';
+function section(name) {
+  step = name;
+  console.log(`-- ${name}`);
+}
+
+// ---- Helpers that act and look as a student does --------------------------------------------
+const text = (page, n) => page.evaluate((r) => window.zorva.consoles.textOf(r), n);
+const input = (page) => page.evaluate(() => document.getElementById('input-line').textContent);
+const active = (page) => page.evaluate(() => window.zorva.consoles.active);
+const dialogText = (page) => page.evaluate(() =>
+  document.getElementById('dialog-layer').hidden ? null : document.getElementById('dialog').innerText);
+
+async function waitFor(page, what, test, timeout = 15000) {
+  const until = Date.now() + timeout;
+  for (;;) {
+    const value = await test();
+    if (value) return value;
+    if (Date.now() > until) throw new Error(`waited in vain for ${what}`);
+    await new Promise((r) => setTimeout(r, 50));
+  }
+}
+
+const textShows = (page, n, wanted) =>
+  waitFor(page, `router ${n} to show ${JSON.stringify(wanted)}`, async () => (await text(page, n)).includes(wanted));
+
+// The input line of the console shown: the prompt and what is being typed.
+const inputShows = (page, wanted) =>
+  waitFor(page, `the input line to show ${JSON.stringify(wanted)}`, async () => (await input(page)).trimEnd() === wanted);
+
+async function line(page, typed) {
+  await page.keyboard.type(typed);
+  await page.keyboard.press('Enter');
+}
+
+async function answerDialog(page, wanted, button) {
+  const shown = await waitFor(page, `a box saying ${JSON.stringify(wanted)}`, async () => {
+    const t = await dialogText(page);
+    return t && t.includes(wanted) ? t : null;
+  });
+  await page.click(`#dialog-buttons button[data-answer="${button}"]`);
+  return shown;
+}
+
+async function pick(page, button, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click(button)]);
+  await chooser.accept([file]);
+}
+
+async function openPage() {
+  const page = await browser.newPage();
+  page.on('pageerror', (e) => {
+    console.log(`page error: ${e.message}`);
+    process.exitCode = 1;
+  });
+  await page.goto(url);
+  await page.waitForFunction(() => performance.getEntriesByName('zorva-first-prompt').length > 0);
+  return page;
+}
+
+try {
+  section('start-up');
+  const page = await openPage();
+  const firstPrompt = await page.evaluate(() => performance.getEntriesByName('zorva-first-prompt')[0].startTime);
+  console.log(`   first prompt ${firstPrompt.toFixed(0)} ms after the page started loading`);
+  await textShows(page, 1, 'Press Enter to Start');
+
+  section('a student configures router 1');
+  await page.keyboard.press('Enter');
+  await inputShows(page, 'Router>');
+  await line(page, 'enable');
+  await line(page, 'configure terminal');
+  await line(page, 'hostname Paris');
+  await line(page, 'interface serial 0');
+  await line(page, 'ip address 10.1.1.1 255.255.255.0');
+  await line(page, 'no shutdown');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('z');
+  await page.keyboard.up('Control');
+  await inputShows(page, 'Paris#');
+  await page.keyboard.type('sh');
+  await page.keyboard.press('Tab');
+  await page.keyboard.type('run');
+  await page.keyboard.press('Enter');
+  await inputShows(page, '--MORE--');
+  let pages = 1;
+  while ((await input(page)).trim() === '--MORE--') {
+    await page.keyboard.press('Space');
+    ++pages;
+  }
+  assert.ok(pages >= 2, 'the configuration is longer than a screen');
+  await inputShows(page, 'Paris#');
+  const config = await text(page, 1);
+  assert.match(config, /Paris#show run\r\n/);
+  assert.match(config, /hostname Paris/);
+  assert.match(config, / ip address 10\.1\.1\.1 255\.255\.255\.0/);
+
+  section('F2 brings router 2 forward');
+  await page.keyboard.press('F2');
+  assert.equal(await active(page), 2);
+  await textShows(page, 2, 'Press Enter to Start');
+  await page.keyboard.press('Enter');
+  await inputShows(page, 'Router>');
+  assert.match(await text(page, 1), /hostname Paris/, 'router 1 kept its own text');
+  await page.keyboard.press('F1');
+  assert.equal(await active(page), 1);
+
+  section('Check My Work with the lab page of lab 1');
+  await page.evaluate(() => window.zorva.navigator.open('lab01_basic.htm'));
+  await page.click('#check');
+  await answerDialog(page, 'checks passed', 'ok');
+
+  if (screenshot) {
+    await page.click('#side-tabs button[data-panel="diagram"]');
+    await page.waitForSelector('#diagram svg .node');
+    await page.screenshot({ path: screenshot.replace(/\.png$/, '-diagram.png') });
+    await page.click('#side-tabs button[data-panel="navigator"]');
+    await page.screenshot({ path: screenshot });
+    console.log(`   pictures of the page in ${screenshot} and beside it`);
+  }
+
+  section('the lab is saved by download and opened again by upload');
+  const client = await page.target().createCDPSession();
+  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: work });
+  await page.click('#save-lab');
+  const saved = await waitFor(page, 'the downloaded lab', async () =>
+    readdirSync(work).find((f) => f.endsWith('.zlab')));
+  const labFile = join(work, saved);
+  await waitFor(page, 'the whole download', async () => {
+    try {
+      return JSON.parse(readFileSync(labFile, 'utf8')).format === 'zorva-lab';
+    } catch {
+      return false;
+    }
+  });
+  await page.select('#topology', 'topologies/two_routers.ini');
+  await waitFor(page, 'the new topology', async () => !(await text(page, 1)).includes('Paris'));
+  await pick(page, '#open-lab', labFile);
+  await textShows(page, 1, 'Paris#show run');
+  await page.keyboard.press('Enter');
+  await textShows(page, 1, 'hostname Paris');
+
+  section('bad input: topology files of 10 MB and of binary junk');
+  const big = join(work, 'big.ini');
+  writeFileSync(big, Buffer.alloc(10 << 20, 'x'));
+  await pick(page, '#open-topology', big);
+  await answerDialog(page, 'at most 1 MB', 'ok');
+  const junk = join(work, 'junk.ini');
+  writeFileSync(junk, Buffer.from(Array.from({ length: 4096 }, (_, i) => (i * 7919 + 13) % 256)));
+  await pick(page, '#open-topology', junk);
+  await answerDialog(page, 'Go on?', 'ok');
+  await answerDialog(page, 'junk.ini cannot be opened', 'ok');
+  assert.match(await text(page, 1), /hostname Paris/, 'the lab in use stayed');
+
+  section('bad input: a damaged lab file and a lab file of another program');
+  const damaged = join(work, 'damaged.zlab');
+  writeFileSync(damaged, readFileSync(labFile, 'utf8').slice(0, 500));
+  await pick(page, '#open-lab', damaged);
+  await answerDialog(page, 'Go on?', 'ok');
+  await answerDialog(page, 'damaged.zlab cannot be opened', 'ok');
+  const foreign = join(work, 'foreign.zlab');
+  writeFileSync(foreign, JSON.stringify({ format: 'some-other-program', version: 3, data: [1, 2] }));
+  await pick(page, '#open-lab', foreign);
+  await answerDialog(page, 'Go on?', 'ok');
+  await answerDialog(page, 'foreign.zlab cannot be opened', 'ok');
+  assert.match(await text(page, 1), /hostname Paris/, 'the lab in use stayed');
+
+  section('bad input: 100 000 characters pasted into a terminal');
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.setData('text/plain', 'x'.repeat(100000));
+    document.getElementById('terminal-frame')
+      .dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  });
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('show clock');
+  await page.keyboard.press('Enter');
+  await textShows(page, 1, 'show clock\r\n*');
+
+  section('two tabs keep recovery copies of their own');
+  const second = await openPage();
+  await second.bringToFront();
+  await second.keyboard.press('Enter');
+  await line(second, 'enable');
+  await textShows(second, 1, 'Router>enable');
+  const ids = [];
+  for (const p of [page, second]) {
+    ids.push(await p.evaluate(() => {
+      window.zorva.writeRecovery();
+      return window.zorva.recovery.id;
+    }));
+  }
+  assert.notEqual(ids[0], ids[1]);
+  const copies = await page.evaluate(() =>
+    Object.keys(localStorage).filter((k) => k.startsWith('zorva.recovery.')).sort());
+  assert.deepEqual(copies, ids.map((id) => `zorva.recovery.${id}`).sort());
+
+  section('a closed tab\'s lab is offered to the next one');
+  await second.close({ runBeforeUnload: false });
+  const third = await browser.newPage();
+  await third.goto(url);
+  await answerDialog(third, 'Zorva was closed without saving', 'yes');
+  await textShows(third, 1, 'Router>enable');
+
+  console.log('browser session: every step as expected');
+} catch (e) {
+  console.log(`FAIL in "${step}": ${e.message}`);
+  process.exitCode = 1;
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(work, { recursive: true, force: true });
+}

@@ -1,0 +1,249 @@
+#include "web/web_session.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "lab/check_file.h"
+#include "lab/check_run.h"
+#include "lab/diagram_json.h"
+#include "lab/lab_file.h"
+#include "lab/topology_text.h"
+#include "simulation/start_up_problems.h"
+
+namespace zorva::web {
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+// Transcripts may hold bytes that are not UTF-8 (anything can be typed); the page gets U+FFFD
+// for those rather than a failed conversion.
+std::string to_text(const json& j) {
+  return j.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+std::optional<Answer> answer_of(const std::string& button) {
+  if (button == "yes") return Answer::Yes;
+  if (button == "no") return Answer::No;
+  if (button == "cancel") return Answer::Cancel;
+  if (button == "ok") return Answer::Ok;
+  return std::nullopt;
+}
+
+const char* buttons_name(Buttons b) {
+  switch (b) {
+    case Buttons::Ok:
+      return "ok";
+    case Buttons::OkCancel:
+      return "okcancel";
+    case Buttons::YesNoCancel:
+      return "yesnocancel";
+  }
+  return "ok";
+}
+
+}  // namespace
+
+WebSession::WebSession(const std::string& app_dir, const std::string& log_file)
+    : app_dir_(app_dir),
+      log_file_(log_file.empty() ? app_dir_ / "zorva.log" : std::filesystem::path(log_file)) {}
+
+std::unique_ptr<Simulation> WebSession::new_simulation() {
+  return std::make_unique<Simulation>(host_, SimulationPaths{app_dir_, log_file_});
+}
+
+void WebSession::replace(std::unique_ptr<Simulation> next) {
+  host_.drop_question();  // it belonged to a router of the simulation going away
+  keys_.clear();
+  sim_ = std::move(next);
+  for (const std::string& problem : start_up_problems(*sim_))
+    host_.notices.push_back({"Zorva", problem});
+  reset_ = true;
+  changes_ = saved_changes_ = 0;
+  diagram_.reset();
+}
+
+void WebSession::start(const std::string& topology_file) {
+  auto next = new_simulation();
+  next->start(topology_file.empty() ? "" : (app_dir_ / topology_file).string());
+  replace(std::move(next));
+}
+
+std::string WebSession::open_topology(const std::string& name, const std::string& text) {
+  auto next = new_simulation();
+  if (!start_from_topology_text(*next, text)) return "the topology cannot be read";
+  if (next->router_count < 1)
+    return next->no_routers_reason.empty() ? "the file names no routers" : next->no_routers_reason;
+  next->topology_file = name;
+  replace(std::move(next));
+  return "";
+}
+
+std::string WebSession::open_lab(const std::string& text) {
+  OpenedLab lab = open_lab_text(text, host_, SimulationPaths{app_dir_, log_file_});
+  if (!lab.sim) return lab.error;
+  replace(std::move(lab.sim));
+  return "";
+}
+
+std::string WebSession::lab_text(bool with_transcripts) const {
+  return zorva::lab_text(*sim_, with_transcripts);
+}
+
+std::string WebSession::shipped_topologies() const {
+  json names = json::array();
+  std::error_code ec;
+  if (fs::exists(app_dir_ / "default.ini", ec)) names.push_back("default.ini");
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(app_dir_ / "topologies", ec))
+    if (entry.path().extension() == ".ini")
+      found.push_back("topologies/" + entry.path().filename().string());
+  std::sort(found.begin(), found.end());
+  for (const std::string& f : found) names.push_back(f);
+  return to_text(names);
+}
+
+bool WebSession::type_text(const std::string& text) {
+  if (keys_.size() + text.size() > kMaxQueuedKeys) return false;
+  for (unsigned char c : text) keys_.push_back(c);
+  pump_keys();
+  return true;
+}
+
+void WebSession::key(int code) {
+  if (keys_.size() >= kMaxQueuedKeys) return;
+  keys_.push_back(code);
+  pump_keys();
+}
+
+void WebSession::function_key(int n) {
+  if (keys_.size() >= kMaxQueuedKeys) return;
+  keys_.push_back(-n);
+  pump_keys();
+}
+
+// Types the waiting keys until none is left or a question opens; the rest wait for its answer.
+void WebSession::pump_keys() {
+  while (!keys_.empty() && !host_.question) {
+    const int k = keys_.front();
+    keys_.pop_front();
+    if (k < 0) {
+      sim_->function_key(-k);
+    } else {
+      sim_->console_key(k);
+      ++changes_;
+    }
+  }
+}
+
+bool WebSession::answer(const std::string& button) {
+  const std::optional<Answer> a = answer_of(button);
+  if (!a || !host_.answer(*a)) return false;
+  pump_keys();
+  return true;
+}
+
+void WebSession::run_real(double real_ms) {
+  if (real_ms <= 0) return;
+  speed_.run_real(sim_->scheduler, static_cast<SimMillis>(real_ms));
+}
+
+void WebSession::skip_minutes(int minutes) {
+  ClockSpeed::skip_minutes(sim_->scheduler, minutes);
+}
+
+std::string WebSession::next_speed() {
+  speed_.next_factor();
+  return speed_.factor_text();
+}
+
+bool WebSession::set_speed(int factor) {
+  return speed_.set_factor(factor);
+}
+
+std::string WebSession::take_changes() {
+  json out = json::object();
+  const int count = sim_->router_count;
+  if (reset_) {
+    json routers = json::array();
+    for (int n = 1; n <= count; ++n) routers.push_back(sim_->router(n)->caption);
+    out["reset"] = {{"routers", routers}, {"topology", sim_->topology_file}};
+    sent_.assign(static_cast<std::size_t>(count) + 1, 0);
+    shown_input_.assign(static_cast<std::size_t>(count) + 1, std::string());
+    shown_caret_.assign(static_cast<std::size_t>(count) + 1, -1);
+    shown_active_ = 0;
+    shown_clock_.clear();
+    reset_ = false;
+  }
+  json consoles = json::array();
+  for (int n = 1; n <= count; ++n) {
+    const Console& c = sim_->router(n)->console;
+    const auto i = static_cast<std::size_t>(n);
+    json one = json::object();
+    if (c.transcript().size() > sent_[i]) {
+      one["append"] = c.transcript().substr(sent_[i]);
+      sent_[i] = c.transcript().size();
+    }
+    if (c.input_text() != shown_input_[i] || c.input_caret() != shown_caret_[i]) {
+      one["input"] = c.input_text();
+      one["caret"] = c.input_caret();
+      shown_input_[i] = c.input_text();
+      shown_caret_[i] = c.input_caret();
+    }
+    if (!one.empty()) {
+      one["n"] = n;
+      consoles.push_back(std::move(one));
+    }
+  }
+  if (!consoles.empty()) out["consoles"] = std::move(consoles);
+  if (sim_->active_router != shown_active_) {
+    out["active"] = sim_->active_router;
+    shown_active_ = sim_->active_router;
+  }
+  const std::string clock = clock_text(sim_->sim_clock) + " " + speed_.factor_text();
+  if (clock != shown_clock_) {
+    out["clock"] = clock;
+    shown_clock_ = clock;
+  }
+  if (!host_.notices.empty()) {
+    json notices = json::array();
+    for (const Notice& n : host_.notices) notices.push_back({{"title", n.title}, {"text", n.text}});
+    out["notices"] = std::move(notices);
+    host_.notices.clear();
+  }
+  if (host_.question && host_.question_is_new) {
+    out["question"] = {{"title", host_.question->title},
+                       {"text", host_.question->text},
+                       {"buttons", buttons_name(host_.question->buttons)}};
+    host_.question_is_new = false;
+  }
+  out["changed"] = changed();
+  return to_text(out);
+}
+
+std::string WebSession::diagram() {
+  if (diagram_)
+    refresh_network_diagram(*diagram_, *sim_);
+  else
+    diagram_ = network_diagram(*sim_);
+  return network_diagram_json(*diagram_);
+}
+
+std::string WebSession::check(const std::string& checks_text) const {
+  std::vector<Check> checks;
+  std::istringstream in(checks_text);
+  if (const std::optional<CheckFileError> e = parse_checks(in, checks)) {
+    std::string where = e->line_number > 0 ? "line " + std::to_string(e->line_number) + ": " : "";
+    return to_text({{"error", where + e->message}});
+  }
+  const CheckReport report = check_lab(*sim_, checks, app_dir_);
+  if (!report.error.empty()) return to_text({{"error", report.error}});
+  json results = json::array();
+  for (const CheckResult& r : report.results)
+    results.push_back({{"check", r.check->text}, {"passed", r.passed}, {"found", r.found}});
+  return to_text({{"results", results}, {"passed", report.passed()}, {"failed", report.failed()}});
+}
+
+}  // namespace zorva::web

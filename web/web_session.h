@@ -1,0 +1,106 @@
+// The simulation as the browser page drives it. The page hands over keys, real time and files; it
+// takes back, in one JSON text per frame, what changed: new transcript text, input lines, the
+// router that came forward, notices and the question waiting for an answer. Everything the
+// routers do is the core's; this class only queues, converts and keeps track of what the page has
+// already been given.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "simulation/clock_speed.h"
+#include "simulation/network_diagram.h"
+#include "simulation/simulation.h"
+#include "web/web_host.h"
+
+namespace zorva::web {
+
+class WebSession {
+ public:
+  // Keys waiting beyond this many are refused, so a runaway paste cannot exhaust memory.
+  static constexpr std::size_t kMaxQueuedKeys = 1 << 20;
+
+  // `app_dir` holds the topologies (and, natively, zorva.mdb); the log goes to `log_file`, by
+  // default zorva.log there.
+  explicit WebSession(const std::string& app_dir, const std::string& log_file = "");
+
+  // Starts afresh on a topology file of the program directory ("" for the default topology).
+  void start(const std::string& topology_file);
+  // Starts afresh on topology text the user picked. When it gives no routers, the simulation in
+  // use stays and the reason is returned; "" when the new one is in place.
+  std::string open_topology(const std::string& name, const std::string& text);
+  // Opens lab file text in place of the simulation in use; "" or the reason it cannot.
+  std::string open_lab(const std::string& text);
+  // The lab file text of the simulation in use.
+  std::string lab_text(bool with_transcripts) const;
+  // The topology files the program ships, as a JSON list of names relative to the program folder.
+  std::string shipped_topologies() const;
+
+  // Keys for the active console: the characters of `text` one by one, or one character code.
+  // Keys wait while a question is open and are typed once it is answered.
+  bool type_text(const std::string& text);
+  void key(int code);
+  // F1..F12, Alt+digit and the router picker: router n's console comes forward.
+  void function_key(int n);
+  // Answers the waiting question: "yes", "no", "cancel" or "ok". False when none waits.
+  bool answer(const std::string& button);
+
+  // Runs `real_ms` of real time at the current speed, or `minutes` of simulated time at once.
+  void run_real(double real_ms);
+  void skip_minutes(int minutes);
+  std::string next_speed();  // 1x -> 10x -> 60x -> 1x; returns the new factor's text
+  bool set_speed(int factor);
+
+  // Everything that changed since the last call, as one JSON object; a field is there only when
+  // it has news:
+  //   reset     {routers: [captions], topology}: a new simulation; every console starts empty
+  //   consoles  [{n, append?, input?, caret?}]: transcript text added, the input line and caret
+  //   active    the router whose console is forward
+  //   clock     "hh:mm:ss 10x": the simulated clock and its speed
+  //   notices   [{title, text}]: boxes with OK alone, to show without waiting
+  //   question  {title, text, buttons: "ok"|"okcancel"|"yesnocancel"}: to answer with `answer`
+  //   changed   whether the lab changed since it was last saved (always there)
+  std::string take_changes();
+
+  // The network diagram as JSON: routers with positions, cables with their ends' states.
+  std::string diagram();
+
+  // Runs the checks in `checks_text` on a copy of the lab; JSON results or an error.
+  std::string check(const std::string& checks_text) const;
+
+  // A lab changed since it was last saved (a key reached a console).
+  bool changed() const { return changes_ != saved_changes_; }
+  void mark_saved() { saved_changes_ = changes_; }
+
+  Simulation& sim() { return *sim_; }
+  WebHost& host() { return host_; }
+
+ private:
+  void replace(std::unique_ptr<Simulation> next);
+  void pump_keys();
+  std::unique_ptr<Simulation> new_simulation();
+
+  std::filesystem::path app_dir_;
+  std::filesystem::path log_file_;
+  WebHost host_;  // outlives every simulation, which holds a reference to it
+  std::unique_ptr<Simulation> sim_;
+  ClockSpeed speed_;
+  std::deque<int> keys_;  // waiting keys: character codes, or -n for router n's console
+  std::uint64_t changes_ = 0;
+  std::uint64_t saved_changes_ = 0;
+  // What the page has been given: a new simulation resets it all.
+  bool reset_ = true;
+  std::vector<std::size_t> sent_;  // per router, transcript bytes handed over
+  std::vector<std::string> shown_input_;
+  std::vector<int> shown_caret_;
+  int shown_active_ = 0;
+  std::string shown_clock_;
+  std::optional<NetworkDiagram> diagram_;  // built when first asked for, then only refreshed
+};
+
+}  // namespace zorva::web
