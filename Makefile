@@ -69,9 +69,10 @@ web: build web-deps $(WEB_BUILD)/build.ninja
 serve: web
 	node web/page/serve.mjs $(WEB_BUILD)/site 8080
 
-# The scenario scripts through the WebAssembly script runner, compared with the native one; then
-# a student's session in headless Chromium.
+# The page's own rules under Node.js; the scenario scripts through the WebAssembly script runner,
+# compared with the native one; then a student's session in headless Chromium.
 test-web: web
+	node --test web/tests/page_units.test.mjs
 	node web/tests/scenarios.mjs $(BUILD)/bin/zorva-term $(WEB_BUILD)/bin/zorva-script.js
 	node web/tests/browser.mjs $(WEB_BUILD)/site
 

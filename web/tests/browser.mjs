@@ -140,6 +140,15 @@ try {
   await page.keyboard.press('F1');
   assert.equal(await active(page), 1);
 
+  section('a router:N link in a lab page brings that router forward');
+  await page.evaluate(() => window.zorva.navigator.open('lab02_interfaces.htm'));
+  await waitFor(page, 'lab 2 in the navigator', () =>
+    page.evaluate(() => document.getElementById('nav-title').textContent.startsWith('Lab 2')));
+  const frame = await (await page.$('#lab-page')).contentFrame();
+  await frame.click('a[href="router:2"]');
+  assert.equal(await active(page), 2);
+  await page.keyboard.press('F1');
+
   section('Check My Work with the lab page of lab 1');
   await page.evaluate(() => window.zorva.navigator.open('lab01_basic.htm'));
   await page.click('#check');
@@ -229,6 +238,15 @@ try {
   const copies = await page.evaluate(() =>
     Object.keys(localStorage).filter((k) => k.startsWith('zorva.recovery.')).sort());
   assert.deepEqual(copies, ids.map((id) => `zorva.recovery.${id}`).sort());
+
+  section('the site opened from a folder');
+  const local = await browser.newPage();
+  await local.goto(`file://${join(site, 'index.html')}`);
+  await local.waitForFunction(() => performance.getEntriesByName('zorva-first-prompt').length > 0);
+  await textShows(local, 1, 'Press Enter to Start');
+  await waitFor(local, 'the lab page in the navigator', () =>
+    local.evaluate(() => document.getElementById('nav-title').textContent.length > 0));
+  await local.close({ runBeforeUnload: false });
 
   section('a closed tab\'s lab is offered to the next one');
   await second.close({ runBeforeUnload: false });

@@ -12,17 +12,19 @@ function newId() {
 }
 
 export class Recovery {
-  constructor(storage = window.localStorage, session = window.sessionStorage) {
+  // `host` is the window: its local and session storage, its timers and its pagehide event.
+  constructor(host = window) {
+    const storage = host.localStorage;
+    const session = host.sessionStorage;
     this.storage = storage;
     let id = session.getItem('zorva.tab');
     // A duplicated tab inherits the session storage, id included, while the first tab still lives.
     if (!id || this.isAlive(id)) id = newId();
     session.setItem('zorva.tab', id);
     this.id = id;
-    this.reloaded = !!this.storage.getItem(PREFIX + id);
     this.sayAlive();
-    this.timer = setInterval(() => this.sayAlive(), ALIVE_EVERY_MS);
-    window.addEventListener('pagehide', () => this.storage.setItem(ALIVE + this.id, '0'));
+    this.timer = host.setInterval(() => this.sayAlive(), ALIVE_EVERY_MS);
+    host.addEventListener('pagehide', () => this.storage.setItem(ALIVE + this.id, '0'));
   }
 
   isAlive(id) {
