@@ -15,6 +15,18 @@ function el(name, attrs, text) {
   return e;
 }
 
+function legend() {
+  const p = document.createElement('p');
+  p.className = 'legend';
+  for (const [state, colour] of Object.entries(STATE_COLOUR)) {
+    const dot = document.createElement('span');
+    dot.className = 'dot';
+    dot.style.background = colour;
+    p.append(dot, ` ${state}  `);
+  }
+  return p;
+}
+
 export class Diagram {
   constructor(box, onRouter) {
     this.box = box;
@@ -48,6 +60,7 @@ export class Diagram {
 
   draw(m) {
     this.box.textContent = '';
+    this.box.append(legend());
     if (!m.routers || m.routers.length === 0) {
       this.box.textContent = m.caption || 'No routers.';
       return;
@@ -65,7 +78,9 @@ export class Diagram {
       const a = at.get(c.a.router);
       const b = at.get(c.b.router);
       if (!a || !b) continue;
-      svg.append(el('line', { x1: a.x, y1: a.y, x2: b.x, y2: b.y, class: 'cable' }));
+      // A cable whose two ends are up is drawn solid, any other dashed, as on the desktop.
+      const up = c.a.state === 'up' && c.b.state === 'up';
+      svg.append(el('line', { x1: a.x, y1: a.y, x2: b.x, y2: b.y, class: up ? 'cable up' : 'cable' }));
       for (const [end, from, to] of [[c.a, a, b], [c.b, b, a]]) {
         const dx = to.x - from.x;
         const dy = to.y - from.y;
@@ -84,7 +99,8 @@ export class Diagram {
     for (const r of m.routers) {
       const g = el('g', { class: 'node', 'data-router': r.number });
       g.append(el('rect', { x: r.x - NODE_W / 2, y: r.y - NODE_H / 2, width: NODE_W, height: NODE_H, rx: 8 }));
-      g.append(el('text', { x: r.x, y: r.y + 5 }, r.label));
+      g.append(el('text', { x: r.x, y: r.y + 6, class: 'label' }, r.label));
+      g.append(el('text', { x: r.x - NODE_W / 2 + 6, y: r.y - NODE_H / 2 + 12, class: 'number' }, String(r.number)));
       g.append(el('title', {}, `Router ${r.number}: double-click for its console`));
       g.addEventListener('dblclick', () => this.onRouter(r.number));
       svg.append(g);
