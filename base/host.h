@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,5 +41,13 @@ class Host {
   // Router n's console was asked to come forward, activated and maximised (F1..F12).
   virtual void activate_router(int n) = 0;
 };
+
+// The button a word names, as scripts and the browser page write answers: "yes", "no", "cancel"
+// or "ok"; nothing for any other word.
+std::optional<Answer> answer_named(std::string_view word);
+
+// The local date and time as the log writes it, "dd/mm/yyyy hh:mm:ss", for faces that read the
+// system clock themselves.
+std::string local_date_time_text();
 
 }  // namespace zorva

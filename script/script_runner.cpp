@@ -66,8 +66,7 @@ std::optional<ScriptError> parse_line(const std::string& raw, int n,
   } else if (word == "answer") {
     step.kind = ScriptStep::Kind::Answer;
     step.text = trim(arg);
-    if (step.text != "yes" && step.text != "no" && step.text != "cancel" && step.text != "ok")
-      return error("'answer' takes yes, no, cancel or ok");
+    if (!answer_named(step.text)) return error("'answer' takes yes, no, cancel or ok");
   } else if (word == "save" || word == "open") {
     step.kind = word == "save" ? ScriptStep::Kind::Save : ScriptStep::Kind::Open;
     step.text = trim(arg);
@@ -77,13 +76,6 @@ std::optional<ScriptError> parse_line(const std::string& raw, int n,
   }
   steps.push_back(std::move(step));
   return std::nullopt;
-}
-
-Answer answer_of(const std::string& word) {
-  if (word == "yes") return Answer::Yes;
-  if (word == "no") return Answer::No;
-  if (word == "ok") return Answer::Ok;
-  return Answer::Cancel;
 }
 
 // A scripted host that prints every box as it appears.
@@ -197,7 +189,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
         sim.scheduler.advance(step.number);
         break;
       case ScriptStep::Kind::Answer:
-        host.queue_answer(answer_of(step.text));
+        host.queue_answer(answer_named(step.text).value_or(Answer::Cancel));  // checked when read
         break;
       case ScriptStep::Kind::Save:
         if (const std::string e = save_lab(sim, step.text, true); !e.empty()) {

@@ -7,7 +7,6 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
-#include <ctime>
 #include <exception>
 #include <iostream>
 #include <optional>
@@ -495,12 +494,7 @@ Answer TerminalFace::message_box(std::string_view title, std::string_view text, 
 }
 
 std::string TerminalFace::date_time_text() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", &local);
-  return text;
+  return local_date_time_text();
 }
 
 double TerminalFace::random() {

@@ -1,7 +1,6 @@
 #include "web/web_host.h"
 
 #include <chrono>
-#include <ctime>
 #include <utility>
 
 namespace zorva::web {
@@ -36,12 +35,7 @@ bool WebHost::answer(Answer a) {
 }
 
 std::string WebHost::date_time_text() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", &local);
-  return text;
+  return local_date_time_text();
 }
 
 double WebHost::random() {

@@ -24,14 +24,6 @@ std::string to_text(const json& j) {
   return j.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-std::optional<Answer> answer_of(const std::string& button) {
-  if (button == "yes") return Answer::Yes;
-  if (button == "no") return Answer::No;
-  if (button == "cancel") return Answer::Cancel;
-  if (button == "ok") return Answer::Ok;
-  return std::nullopt;
-}
-
 const char* buttons_name(Buttons b) {
   switch (b) {
     case Buttons::Ok:
@@ -139,7 +131,7 @@ void WebSession::pump_keys() {
 }
 
 bool WebSession::answer(const std::string& button) {
-  const std::optional<Answer> a = answer_of(button);
+  const std::optional<Answer> a = answer_named(button);
   if (!a || !host_.answer(*a)) return false;
   pump_keys();
   return true;
