@@ -19,7 +19,6 @@ EMSCRIPTEN_BINDINGS(zorva_web) {
       .function("answer", &WebSession::answer)
       .function("runReal", &WebSession::run_real)
       .function("skipMinutes", &WebSession::skip_minutes)
-      .function("nextSpeed", &WebSession::next_speed)
       .function("setSpeed", &WebSession::set_speed)
       .function("takeChanges", &WebSession::take_changes)
       .function("diagram", &WebSession::diagram)

@@ -146,11 +146,6 @@ void WebSession::skip_minutes(int minutes) {
   ClockSpeed::skip_minutes(sim_->scheduler, minutes);
 }
 
-std::string WebSession::next_speed() {
-  speed_.next_factor();
-  return speed_.factor_text();
-}
-
 bool WebSession::set_speed(int factor) {
   return speed_.set_factor(factor);
 }

@@ -53,8 +53,7 @@ class WebSession {
   // Runs `real_ms` of real time at the current speed, or `minutes` of simulated time at once.
   void run_real(double real_ms);
   void skip_minutes(int minutes);
-  std::string next_speed();  // 1x -> 10x -> 60x -> 1x; returns the new factor's text
-  bool set_speed(int factor);
+  bool set_speed(int factor);  // 1, 10 or 60; false, changing nothing, for any other
 
   // Everything that changed since the last call, as one JSON object; a field is there only when
   // it has news:

@@ -140,6 +140,13 @@ try {
   await page.keyboard.press('F1');
   assert.equal(await active(page), 1);
 
+  section('the clock: speed and skips');
+  await page.select('#speed', '60');
+  await page.click('#bar .skip[data-minutes="5"]');
+  const clock = await page.evaluate(() => document.getElementById('clock').textContent);
+  assert.ok(clock >= '00:05:00', `the clock skipped five minutes (${clock})`);
+  await page.select('#speed', '1');
+
   section('a router:N link in a lab page brings that router forward');
   await page.evaluate(() => window.zorva.navigator.open('lab02_interfaces.htm'));
   await waitFor(page, 'lab 2 in the navigator', () =>

@@ -94,7 +94,7 @@ class Page {
   showClock(text) {
     const [clock, speed] = text.split(' ');
     $('clock').textContent = clock;
-    $('speed').textContent = speed;
+    $('speed').value = speed.replace('x', '');
   }
 
   async ask(q) {
@@ -299,14 +299,18 @@ class Page {
     }
     $('save-lab').addEventListener('click', () => this.saveLab());
     $('check').addEventListener('click', () => this.checkMyWork());
-    $('speed').addEventListener('click', () => {
-      this.session.nextSpeed();
+    $('speed').addEventListener('change', (e) => {
+      this.session.setSpeed(Number(e.target.value));
       this.apply();
+      $('terminal-frame').focus();
     });
-    $('skip').addEventListener('click', () => {
-      this.session.skipMinutes(1);
-      this.apply();
-    });
+    for (const b of document.querySelectorAll('#bar .skip')) {
+      b.addEventListener('click', () => {
+        this.session.skipMinutes(Number(b.dataset.minutes));
+        this.apply();
+        $('terminal-frame').focus();
+      });
+    }
     $('nav-back').addEventListener('click', () => this.navigator.back());
     $('nav-home').addEventListener('click', () => this.navigator.open(HOME_PAGE));
     for (const b of $('side-tabs').children) {
