@@ -2,6 +2,8 @@
 // dot at each end (green: line protocol up, red: down, grey: administratively down). The core
 // gives the model (positions included, from the topology file or its automatic layout); this draws
 // it, redraws only when the model changed, and brings a router's console forward on double-click.
+// The wheel zooms around the pointer, dragging pans, Fit shows everything again; the view stays
+// where the student put it while the states change.
 const SVG = 'http://www.w3.org/2000/svg';
 const NODE_W = 110;
 const NODE_H = 44;
@@ -16,7 +18,7 @@ function el(name, attrs, text) {
 }
 
 function legend() {
-  const p = document.createElement('p');
+  const p = document.createElement('span');
   p.className = 'legend';
   for (const [state, colour] of Object.entries(STATE_COLOUR)) {
     const dot = document.createElement('span');
@@ -34,6 +36,7 @@ export class Diagram {
     this.visible = false;
     this.last = '';
     this.readAt = 0;
+    this.view = null;  // the viewBox the student zoomed or panned to; null: fit everything
   }
 
   setVisible(on, model) {
@@ -46,6 +49,7 @@ export class Diagram {
   rebuild(model) {
     this.last = '';
     this.readAt = 0;
+    this.view = null;
     this.refresh(model);
   }
 
@@ -60,9 +64,20 @@ export class Diagram {
 
   draw(m) {
     this.box.textContent = '';
-    this.box.append(legend());
+    const tools = document.createElement('div');
+    tools.className = 'tools';
+    const fit = document.createElement('button');
+    fit.textContent = 'Fit';
+    fit.title = 'Show the whole network';
+    fit.addEventListener('click', () => {
+      this.view = null;
+      this.last = '';
+      this.draw(m);
+    });
+    tools.append(fit, legend());
+    this.box.append(tools);
     if (!m.routers || m.routers.length === 0) {
-      this.box.textContent = m.caption || 'No routers.';
+      this.box.append(m.caption || 'No routers.');
       return;
     }
     const xs = m.routers.map((r) => r.x);
@@ -72,7 +87,11 @@ export class Diagram {
     const minY = Math.min(...ys) - pad;
     const w = Math.max(...xs) - minX + pad;
     const h = Math.max(...ys) - minY + pad;
-    const svg = el('svg', { viewBox: `${minX} ${minY} ${w} ${h}`, class: 'diagram', role: 'img' });
+    if (!this.view) this.view = { x: minX, y: minY, w, h };
+    const svg = el('svg', { class: 'diagram', role: 'img' });
+    this.svg = svg;
+    this.showView();
+    this.hookZoomAndPan(svg);
     const at = new Map(m.routers.map((r) => [r.number, r]));
     for (const c of m.cables) {
       const a = at.get(c.a.router);
@@ -106,6 +125,50 @@ export class Diagram {
       svg.append(g);
     }
     this.box.append(svg);
-    if (m.caption) this.box.append(Object.assign(document.createElement('p'), { textContent: m.caption }));
+    if (m.caption) this.box.append(Object.assign(document.createElement('p'), { className: 'caption', textContent: m.caption }));
+  }
+
+  showView() {
+    const v = this.view;
+    this.svg.setAttribute('viewBox', `${v.x} ${v.y} ${v.w} ${v.h}`);
+  }
+
+  // The diagram's point under a point of the page.
+  toDiagram(svg, clientX, clientY) {
+    const r = svg.getBoundingClientRect();
+    const scale = Math.max(this.view.w / r.width, this.view.h / r.height);
+    // The viewBox is centred in the element (preserveAspectRatio's default).
+    const x0 = this.view.x - (r.width * scale - this.view.w) / 2;
+    const y0 = this.view.y - (r.height * scale - this.view.h) / 2;
+    return { x: x0 + (clientX - r.left) * scale, y: y0 + (clientY - r.top) * scale, scale };
+  }
+
+  hookZoomAndPan(svg) {
+    svg.addEventListener('wheel', (e) => {
+      e.preventDefault();
+      const p = this.toDiagram(svg, e.clientX, e.clientY);
+      const f = e.deltaY < 0 ? 1 / 1.2 : 1.2;
+      const v = this.view;
+      this.view = { x: p.x - (p.x - v.x) * f, y: p.y - (p.y - v.y) * f, w: v.w * f, h: v.h * f };
+      this.showView();
+    }, { passive: false });
+    svg.addEventListener('pointerdown', (e) => {
+      if (e.target.closest('.node')) return;
+      const start = this.toDiagram(svg, e.clientX, e.clientY);
+      const from = { ...this.view };
+      const move = (ev) => {
+        const dx = (ev.clientX - e.clientX) * start.scale;
+        const dy = (ev.clientY - e.clientY) * start.scale;
+        this.view = { ...from, x: from.x - dx, y: from.y - dy };
+        this.showView();
+      };
+      const up = () => {
+        svg.removeEventListener('pointermove', move);
+        svg.removeEventListener('pointerup', up);
+      };
+      svg.setPointerCapture(e.pointerId);
+      svg.addEventListener('pointermove', move);
+      svg.addEventListener('pointerup', up);
+    });
   }
 }
