@@ -31,7 +31,6 @@ class Page {
     this.labName = 'lab.zlab';
     this.lastTick = performance.now();
     this.lastRecovery = 0;
-    this.recoveredAt = -1;
   }
 
   start() {
