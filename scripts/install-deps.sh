@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, but only those that are missing.
-# Runs non-interactively; needs root or sudo when something has to be installed.
+# With the argument `web`, also those of the browser build and its tests (the WebAssembly compiler,
+# Node.js, Chromium). Runs non-interactively; needs root or sudo when something has to be installed.
 set -euo pipefail
 
 packages=(
@@ -9,10 +10,12 @@ packages=(
   libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev xvfb xauth
-  emscripten node-acorn nodejs chromium
 )
-# Node's own distribution carries npm inside its nodejs package; Debian's nodejs does not.
-command -v npm >/dev/null 2>&1 || packages+=(npm)
+if [ "${1:-}" = web ]; then
+  packages+=(emscripten node-acorn nodejs chromium)
+  # Node's own distribution carries npm inside its nodejs package; Debian's nodejs does not.
+  command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
