@@ -84,9 +84,9 @@ web-screenshot: web
 bench: build
 	$(BUILD)/bin/zorva-bench
 
-# Runs each fuzzer for five minutes (make test runs them only briefly): the console fuzzer and
-# the readers' fuzzer (script reader, key decoder, INI reader).
-FUZZERS := console readers
+# Runs each fuzzer for five minutes (make test runs them only briefly): the console fuzzer, the
+# readers' fuzzer (script reader, key decoder, INI reader) and the browser face's session.
+FUZZERS := console readers web_session
 fuzz: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) $(foreach f,$(FUZZERS),--target zorva-fuzz-$(f))
 	@set -e; for f in $(FUZZERS); do \
