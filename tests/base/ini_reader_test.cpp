@@ -15,57 +15,36 @@ namespace {
 using testing::TempDir;
 using testing::TestSimulation;
 
-TEST(ReadIniValue, SectionsAndKeysIgnoreCase) {
-  TempDir d;
-  const std::string f = d.write("a.ini", "[General]\nNumberOfRouters = 3 \n[router1]\nserial=2\n");
-  EXPECT_EQ(read_ini_value("GENERAL", "numberofrouters", f), "3");
-  EXPECT_EQ(read_ini_value("ROUTER1", "Serial", f), "2");
-}
-
-TEST(ReadIniValue, MissingFileSectionOrKeyIsEmpty) {
-  TempDir d;
-  const std::string f = d.write("a.ini", "[A]\nk=v\n");
-  EXPECT_EQ(read_ini_value("A", "k", (d.path() / "none.ini").string()), "");
-  EXPECT_EQ(read_ini_value("B", "k", f), "");
-  EXPECT_EQ(read_ini_value("A", "x", f), "");
-}
-
-TEST(ReadIniValue, ValuesAreCutTo49Characters) {
-  TempDir d;
-  const std::string long_value(60, 'x');
-  const std::string f = d.write("a.ini", "[A]\nk=" + long_value + "\n");
-  EXPECT_EQ(read_ini_value("A", "k", f), std::string(49, 'x'));
-}
-
-TEST(ReadIniValue, FirstOfDuplicateSectionsAndKeysWins) {
-  TempDir d;
-  const std::string f = d.write("a.ini", "[A]\nk=1\nk=2\n[A]\nk=3\nj=4\n");
-  EXPECT_EQ(read_ini_value("A", "k", f), "1");
-  EXPECT_EQ(read_ini_value("A", "j", f), "");
-}
-
-TEST(ReadIniValue, CrLfFilesRead) {
-  TempDir d;
-  const std::string f = d.write("a.ini", "[A]\r\nk=v\r\n");
-  EXPECT_EQ(read_ini_value("A", "k", f), "v");
-}
-
-TEST(ReadIniValue, ByteOrderMarkAndEveryKindOfLineEnd) {
-  const std::string texts[] = {
-      "\xEF\xBB\xBF[A]\nk=v\n",      "[A]\rk=v\r",   "[A]\r\nk=v", "[A]\r\r\nk=v\r\n",
-      "\xEF\xBB\xBF[A]\rj=w\r\nk=v", "[A]\n\n\rk=v",
+TEST(ReadIniValue, ValueOfASectionsKey) {
+  const std::string duplicates = "[A]\nk=1\nk=2\n[A]\nk=3\nj=4\n";
+  const struct {
+    std::string text;  // the file
+    const char *section, *key;
+    std::string value;
+  } cases[] = {
+      // Sections and keys ignore case; blanks around the value go.
+      {"[General]\nNumberOfRouters = 3 \n[router1]\nserial=2\n", "GENERAL", "numberofrouters", "3"},
+      {"[General]\nNumberOfRouters = 3 \n[router1]\nserial=2\n", "ROUTER1", "Serial", "2"},
+      {"[A]\nk=v\n", "B", "k", ""},
+      {"[A]\nk=v\n", "A", "x", ""},
+      {"[A]\nk=" + std::string(60, 'x') + "\n", "A", "k", std::string(49, 'x')},
+      {duplicates, "A", "k", "1"},  // the first of duplicate sections and keys wins
+      {duplicates, "A", "j", ""},
+      // A byte order mark, and every kind of line end.
+      {"\xEF\xBB\xBF[A]\nk=v\n", "A", "k", "v"},
+      {"[A]\rk=v\r", "A", "k", "v"},
+      {"[A]\r\nk=v", "A", "k", "v"},
+      {"[A]\r\r\nk=v\r\n", "A", "k", "v"},
+      {"\xEF\xBB\xBF[A]\rj=w\r\nk=v", "A", "k", "v"},
+      {"[A]\n\n\rk=v", "A", "k", "v"},
+      {"[A]\n\xEF\xBB\xBFk=v\n", "A", "k", ""},  // a byte order mark only at the start
   };
   TempDir d;
-  for (const std::string& text : texts) {
-    const std::string f = d.write("a.ini", text);
-    EXPECT_EQ(read_ini_value("A", "k", f), "v") << text;
+  for (const auto& c : cases) {
+    const std::string f = d.write("a.ini", c.text);
+    EXPECT_EQ(read_ini_value(c.section, c.key, f), c.value) << c.text << " " << c.key;
   }
-}
-
-TEST(ReadIniValue, AByteOrderMarkIsSkippedOnlyAtTheStart) {
-  TempDir d;
-  const std::string f = d.write("a.ini", "[A]\n\xEF\xBB\xBFk=v\n");
-  EXPECT_EQ(read_ini_value("A", "k", f), "");
+  EXPECT_EQ(read_ini_value("A", "k", (d.path() / "none.ini").string()), "");
 }
 
 TEST(IniFile, WhatIsNotASmallRegularFileIsRefusedWithAReason) {

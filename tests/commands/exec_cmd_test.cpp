@@ -1,4 +1,4 @@
-// The dispatcher: mode transitions, enable, passwords, users, the configuration memory commands
+// The dispatcher: mode transitions, enable, passwords, the configuration memory commands
 // and the words that only leave work for the console. What the scenario transcripts show (host
 // name, banner, secrets, the user table, erase) is not repeated here.
 #include "commands/exec_cmd.h"
@@ -99,16 +99,6 @@ TEST_F(ExecCmd, PasswordsAreStoredLowerCaseAndOnlyInTheirModes) {
   const RouterRecord& r = router();
   EXPECT_EQ(r.enable_password, "secret");
   EXPECT_EQ(r.console_password + r.vty_password + r.aux_password, "");
-}
-
-TEST_F(ExecCmd, UsersStopAtFiveWithTheLatestInTheLastPlace) {
-  for (int i = 1; i <= 50; ++i)
-    run("username u" + std::to_string(i) + " password p" + std::to_string(i), {"username"},
-        kModeGlobal);
-  EXPECT_EQ(router().username_count, 5);
-  EXPECT_EQ(router().usernames[4], "u4");
-  EXPECT_EQ(router().usernames[5], "u50");
-  EXPECT_EQ(router().user_passwords[5], "p50");
 }
 
 TEST_F(ExecCmd, WriteMemoryAndCopySaveSilentlyOtherCopiesAndWriteTerminalDoNot) {

@@ -1,5 +1,6 @@
 // The key handler on hostile lines: a caret offset that does not fit its 16-bit field, a caret
-// offset left over from a longer line, and control keys that have no editing meaning.
+// offset beyond the line, and control keys that have no editing meaning. A caret offset left over
+// from a longer line and a typed control key in an entered line are in console_control_keys.out.
 #include "console/key_handler.h"
 
 #include <gtest/gtest.h>
@@ -76,17 +77,6 @@ TEST_F(KeyHandler, LeftPastTheLargestCaretOffsetIsLoggedAndSkipped) {
   EXPECT_EQ(t.sim->typed_line.size(), 32799u);
 }
 
-TEST_F(KeyHandler, LeftBringsAnOffsetFromALongerLineBackWithinTheLine) {
-  t.type("show clock");
-  keys({kCtrlA, kEnter});  // Enter keeps the offset of ten
-  EXPECT_EQ(console().cursor_from_end, 10);
-  t.type("ab");
-  keys({kCtrlB});
-  EXPECT_EQ(console().cursor_from_end, 2);
-  keys({kCtrlF, kBackspace});
-  EXPECT_EQ(t.sim->typed_line, "b");
-}
-
 TEST_F(KeyHandler, BackspaceWithAnOffsetBeyondTheLineDeletesNothing) {
   t.type("abc");
   console().cursor_from_end = 9;
@@ -109,14 +99,6 @@ TEST_F(KeyHandler, CodesThatAreNoCharacterAreNotTyped) {
     keys({key});
     EXPECT_EQ(t.sim->typed_line, "sh") << key;
   }
-}
-
-TEST_F(KeyHandler, ALineWithAControlCharacterIsInvalidInput) {
-  t.type("show clock");
-  keys({3, kEnter});
-  EXPECT_NE(t.transcript(1).find("Router>show clock\x03\n% Invalid input detected at '^' marker."),
-            std::string::npos)
-      << t.transcript(1);
 }
 
 }  // namespace
