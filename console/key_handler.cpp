@@ -29,8 +29,10 @@ bool banner_entry(const RouterRecord& rec) {
 // The state of one key press: the router, the line being edited and the prompt it stands after.
 class KeyPress {
  public:
+  // The shared line is taken over for the key press and handed back by redraw (or cleared): a key
+  // costs no copies of the line, so a long paste stays fast.
   KeyPress(ConsoleContext& sim, Router& r) : sim_(sim), r_(r), rec_(r.record), c_(r.console) {
-    line_ = sim.typed_line;
+    line_ = std::move(sim.typed_line);
     if (banner_entry(rec_) && c_.banner_line.empty()) line_.clear();
   }
 
@@ -193,7 +195,7 @@ void KeyPress::redraw() {
   } else {
     c_.set_input("Password:");
   }
-  sim_.typed_line = line_;
+  sim_.typed_line = std::move(line_);
   carry_out_pending_action();
 }
 
