@@ -147,6 +147,41 @@ try {
   assert.ok(clock >= '00:05:00', `the clock skipped five minutes (${clock})`);
   await page.select('#speed', '1');
 
+  section('a hidden tab stops the clock, and showing it again makes no jump');
+  // The page's clock reads performance.now() and document.hidden; the test moves both by hand.
+  const clockSeconds = async () => {
+    const [h, m, sec] = (await page.evaluate(() => document.getElementById('clock').textContent)).split(':').map(Number);
+    return h * 3600 + m * 60 + sec;
+  };
+  const ticks = () => page.evaluate(() => new Promise((r) => setTimeout(r, 200)));
+  await page.evaluate(() => {
+    window.zorvaTest = { hidden: false, offset: 0 };
+    const now = performance.now.bind(performance);
+    performance.now = () => now() + window.zorvaTest.offset;
+    Object.defineProperty(document, 'hidden', { configurable: true, get: () => window.zorvaTest.hidden });
+  });
+  await page.select('#speed', '60');
+  await page.evaluate(() => {
+    window.zorvaTest.hidden = true;
+    document.dispatchEvent(new Event('visibilitychange'));
+  });
+  await ticks();
+  const before = await clockSeconds();
+  await page.evaluate(() => {
+    window.zorvaTest.offset += 10 * 60 * 1000;  // ten minutes in another tab
+  });
+  await ticks();
+  assert.equal(await clockSeconds(), before, 'the clock stood still while hidden');
+  await page.evaluate(() => {
+    window.zorvaTest.hidden = false;
+    document.dispatchEvent(new Event('visibilitychange'));
+  });
+  await ticks();
+  // At 60x, 0.2 s of real time is 12 simulated seconds; ten minutes at 60x would be ten hours.
+  const after = await clockSeconds();
+  assert.ok(after >= before && after - before < 120, `no jump: ${before} s, then ${after} s`);
+  await page.select('#speed', '1');
+
   section('a router:N link in a lab page brings that router forward');
   await page.evaluate(() => window.zorva.navigator.open('lab02_interfaces.htm'));
   await waitFor(page, 'lab 2 in the navigator', () =>
@@ -242,9 +277,13 @@ try {
     }));
   }
   assert.notEqual(ids[0], ids[1]);
-  const copies = await page.evaluate(() =>
-    Object.keys(localStorage).filter((k) => k.startsWith('zorva.recovery.')).sort());
-  assert.deepEqual(copies, ids.map((id) => `zorva.recovery.${id}`).sort());
+  // Each tab writes in its own renderer; the storage reaches the other tab a moment later.
+  const wanted = ids.map((id) => `zorva.recovery.${id}`).sort();
+  await waitFor(page, 'both recovery copies', async () => {
+    const copies = await page.evaluate(() =>
+      Object.keys(localStorage).filter((k) => k.startsWith('zorva.recovery.')).sort());
+    return JSON.stringify(copies) === JSON.stringify(wanted);
+  });
 
   section('the site opened from a folder');
   const local = await browser.newPage();
