@@ -22,6 +22,7 @@ EMSCRIPTEN_BINDINGS(zorva_web) {
       .function("setSpeed", &WebSession::set_speed)
       .function("takeChanges", &WebSession::take_changes)
       .function("diagram", &WebSession::diagram)
+      .function("topologyPage", &WebSession::topology_page)
       .function("check", &WebSession::check)
       .function("changed", &WebSession::changed)
       .function("markSaved", &WebSession::mark_saved);

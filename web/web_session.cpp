@@ -10,6 +10,7 @@
 #include "lab/lab_file.h"
 #include "lab/topology_text.h"
 #include "simulation/start_up_problems.h"
+#include "simulation/topology_page.h"
 
 namespace zorva::web {
 
@@ -216,6 +217,10 @@ std::string WebSession::diagram() {
   else
     diagram_ = network_diagram(*sim_);
   return network_diagram_json(*diagram_);
+}
+
+std::string WebSession::topology_page() const {
+  return topology_page_html(*sim_, {"", "The Network Diagram tab beside the Lab Navigator"});
 }
 
 std::string WebSession::check(const std::string& checks_text) const {

@@ -69,6 +69,9 @@ class WebSession {
   // The network diagram as JSON: routers with positions, cables with their ends' states.
   std::string diagram();
 
+  // The Lab Navigator's Topology page for the loaded topology.
+  std::string topology_page() const;
+
   // Runs the checks in `checks_text` on a copy of the lab; JSON results or an error.
   std::string check(const std::string& checks_text) const;
 

@@ -172,6 +172,17 @@ TEST_F(Session, TheDiagramFollowsTheLineStatesAndANewTopology) {
   EXPECT_EQ(json::parse(session.diagram())["routers"].size(), 3u);
 }
 
+TEST_F(Session, TheTopologyPageDescribesTheLoadedTopology) {
+  const std::string page = session.topology_page();
+  EXPECT_NE(page.find("two_routers.ini: 2 routers, 1 cables"), std::string::npos);
+  EXPECT_NE(page.find("<a href=\"router:2\">Router 2</a>"), std::string::npos);
+  EXPECT_NE(page.find("Serial0 to Router 2 Serial0"), std::string::npos);
+  EXPECT_EQ(page.find("<img"), std::string::npos) << "the browser shows its diagram beside";
+  session.open_topology("a&b<c>.ini", testing::topology(1, 0, 1));
+  EXPECT_NE(session.topology_page().find("a&amp;b&lt;c&gt;.ini: 1 routers, 0 cables"),
+            std::string::npos);
+}
+
 TEST_F(Session, SpeedAndSkipsMoveTheClockText) {
   changes();
   EXPECT_TRUE(session.set_speed(10));

@@ -191,6 +191,12 @@ try {
   assert.equal(await active(page), 2);
   await page.keyboard.press('F1');
 
+  section('the Topology page describes the loaded topology');
+  await page.evaluate(() => window.zorva.navigator.open('topology.htm'));
+  const topologyFrame = await (await page.$('#lab-page')).contentFrame();
+  await waitFor(page, 'the generated Topology page', async () =>
+    (await topologyFrame.evaluate(() => document.body ? document.body.innerText : '')).includes('default.ini: 3 routers, 2 cables'));
+
   section('Check My Work with the lab page of lab 1');
   await page.evaluate(() => window.zorva.navigator.open('lab01_basic.htm'));
   await page.click('#check');

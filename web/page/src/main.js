@@ -5,7 +5,7 @@ import './page.css';
 import { Consoles } from './consoles.js';
 import { Dialogs } from './dialogs.js';
 import { keyAction } from './keys.js';
-import { HOME_PAGE, Navigator } from './navigator.js';
+import { HOME_PAGE, Navigator, TOPOLOGY_PAGE } from './navigator.js';
 import { Recovery } from './recovery.js';
 import { Diagram } from './diagram.js';
 import { checkReport } from './check_report.js';
@@ -25,7 +25,8 @@ class Page {
     this.session = new core.WebSession(APP_DIR);
     this.dialogs = new Dialogs($('dialog-layer'));
     this.consoles = new Consoles($('terminal-frame'), $('terminal'), $('input-line'));
-    this.navigator = new Navigator($('lab-page'), $('nav-title'), (n) => this.goToRouter(n));
+    this.navigator = new Navigator($('lab-page'), $('nav-title'), (n) => this.goToRouter(n),
+      (name) => (name === TOPOLOGY_PAGE ? this.session.topologyPage() : null));
     this.diagram = new Diagram($('diagram'), (n) => this.goToRouter(n));
     this.recovery = new Recovery();
     this.labName = 'lab.zlab';
@@ -82,6 +83,7 @@ class Page {
     });
     if (reset.topology) this.selectTopology(reset.topology);
     this.diagram.rebuild(() => this.session.diagram());
+    if (this.navigator.page === TOPOLOGY_PAGE) this.navigator.open(TOPOLOGY_PAGE, false);
   }
 
   showRouter(n) {

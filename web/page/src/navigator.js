@@ -1,14 +1,18 @@
 // The Lab Navigator: the lab pages the program ships, bundled into the page so that they show the
 // same from a web server and from a folder. A page is written into a sandboxed frame (no scripts);
 // its links are followed here: another lab page opens in the frame, `router:N` brings router N's
-// console forward, and any other address opens in a new browser tab.
+// console forward, and any other address opens in a new browser tab. The Topology page is written
+// for the loaded topology, as on the desktop.
 import labs from 'zorva:labs';
 
 export const HOME_PAGE = 'ccna_home.htm';
+export const TOPOLOGY_PAGE = 'topology.htm';
 
 export class Navigator {
-  constructor(frame, title, onRouter) {
+  // `generated(name)` gives the HTML of a page the program writes itself, or null.
+  constructor(frame, title, onRouter, generated = () => null) {
     this.frame = frame;
+    this.generated = generated;
     this.title = title;
     this.onRouter = onRouter;
     this.history = [];
@@ -17,15 +21,15 @@ export class Navigator {
   }
 
   // The page's HTML with its style sheet written inline (the frame has no address to load from).
-  static html(name) {
-    const text = labs[name];
+  html(name) {
+    const text = this.generated(name) ?? labs[name];
     if (text === undefined) return null;
     return text.replace(/<link[^>]*href="([^"]+\.css)"[^>]*>/gi, (whole, css) =>
       labs[css] !== undefined ? `<style>${labs[css]}</style>` : '');
   }
 
   open(name, remember = true) {
-    const html = Navigator.html(name);
+    const html = this.html(name);
     if (html === null) return false;
     if (remember && this.page) this.history.push(this.page);
     this.page = name;
