@@ -3,27 +3,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/latin1_text.h"
+
 namespace zorva {
 
 namespace {
 
 using ordered = nlohmann::ordered_json;
-
-// Every byte is the Latin-1 character of that code; the ones past ASCII take two bytes in UTF-8.
-std::string utf8_from_latin1(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (code >> 6));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return out;
-}
 
 const char* state_name(CableEndState state) {
   switch (state) {

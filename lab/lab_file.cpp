@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/latin1_text.h"
 #include "lab/json_reader.h"
 #include "lab/lab_record.h"
 #include "lab/topology_text.h"
@@ -39,6 +40,17 @@ std::string read_whole(const fs::path& file, std::string& text) {
   return "";
 }
 
+// The core's text is bytes read as Latin-1 (as the desktop shows it); in the file each byte is the
+// character of that code, in UTF-8. Every byte survives a save and an open, whatever was typed.
+template <typename Json, typename Convert>
+void convert_strings(Json& j, const Convert& convert) {
+  if (j.is_string()) {
+    j = convert(j.template get_ref<const std::string&>());
+  } else if (j.is_structured()) {
+    for (auto& item : j) convert_strings(item, convert);
+  }
+}
+
 void check_header(const JsonIn& top) {
   if (top.text("format", "") != kLabFileFormat)
     throw LabFormatError("this is not a Zorva lab file");
@@ -59,7 +71,7 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
   for (int n = 1; n <= sim.router_count && n <= kMaxRouters; ++n)
     if (const Router* r = sim.routers[n].get())
       routers.push_back(router_to_json(*r, with_transcripts));
-  const ordered lab = {
+  ordered lab = {
       {"format", kLabFileFormat},
       {"version", kLabFileVersion},
       {"program_version", sim.version_text},
@@ -68,9 +80,8 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
       {"clock", sim.sim_clock},
       {"routers", routers},
   };
-  // Invalid UTF-8 (a password typed in another code page) is replaced rather than refused: a save
-  // must always succeed.
-  return lab.dump(2, ' ', false, ordered::error_handler_t::replace) + "\n";
+  convert_strings(lab, [](std::string_view t) { return utf8_from_latin1(t); });
+  return lab.dump(2) + "\n";
 }
 
 std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts) {
@@ -108,7 +119,8 @@ OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPat
     return result;
   }
   try {
-    const json lab = json::parse(text);
+    json lab = json::parse(text);
+    convert_strings(lab, [](std::string_view t) { return latin1_from_utf8(t); });
     const JsonIn top(lab, "");
     check_header(top);
     const std::vector<JsonIn> routers = top.objects("routers", kRouterLimit, "routers");

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "base/latin1_text.h"
 #include "lab/check_file.h"
 #include "lab/check_run.h"
 #include "lab/diagram_json.h"
@@ -19,10 +20,13 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-// Transcripts may hold bytes that are not UTF-8 (anything can be typed); the page gets U+FFFD
-// for those rather than a failed conversion.
+// The core's text is Latin-1 bytes, as on the desktop; the page gets it as UTF-8.
+std::string page_text(std::string_view core_text) {
+  return utf8_from_latin1(core_text);
+}
+
 std::string to_text(const json& j) {
-  return j.dump(-1, ' ', false, json::error_handler_t::replace);
+  return j.dump();
 }
 
 const char* buttons_name(Buttons b) {
@@ -66,17 +70,20 @@ void WebSession::start(const std::string& topology_file) {
 
 std::string WebSession::open_topology(const std::string& name, const std::string& text) {
   auto next = new_simulation();
-  if (!start_from_topology_text(*next, text)) return "the topology cannot be read";
-  if (next->router_count < 1)
-    return next->no_routers_reason.empty() ? "the file names no routers" : next->no_routers_reason;
-  next->topology_file = name;
+  if (!start_from_topology_text(*next, latin1_from_utf8(text)))
+    return "the topology cannot be read";
+  if (next->router_count < 1) {
+    return next->no_routers_reason.empty() ? "the file names no routers"
+                                           : page_text(next->no_routers_reason);
+  }
+  next->topology_file = latin1_from_utf8(name);
   replace(std::move(next));
   return "";
 }
 
 std::string WebSession::open_lab(const std::string& text) {
   OpenedLab lab = open_lab_text(text, host_, SimulationPaths{app_dir_, log_file_});
-  if (!lab.sim) return lab.error;
+  if (!lab.sim) return page_text(lab.error);
   replace(std::move(lab.sim));
   return "";
 }
@@ -99,8 +106,12 @@ std::string WebSession::shipped_topologies() const {
 }
 
 bool WebSession::type_text(const std::string& text) {
-  if (keys_.size() + text.size() > kMaxQueuedKeys) return false;
-  for (unsigned char c : text) keys_.push_back(c);
+  // A key per character, as the desktop types; a character no key can type is left out (a stand-in
+  // such as '?' would ask for help). Code 0 types nothing anyway.
+  const std::string keys = latin1_from_utf8(text, '\0');
+  if (keys_.size() + keys.size() > kMaxQueuedKeys) return false;
+  for (unsigned char c : keys)
+    if (c != 0) keys_.push_back(c);
   pump_keys();
   return true;
 }
@@ -156,8 +167,8 @@ std::string WebSession::take_changes() {
   const int count = sim_->router_count;
   if (reset_) {
     json routers = json::array();
-    for (int n = 1; n <= count; ++n) routers.push_back(sim_->router(n)->caption);
-    out["reset"] = {{"routers", routers}, {"topology", sim_->topology_file}};
+    for (int n = 1; n <= count; ++n) routers.push_back(page_text(sim_->router(n)->caption));
+    out["reset"] = {{"routers", routers}, {"topology", page_text(sim_->topology_file)}};
     sent_.assign(static_cast<std::size_t>(count) + 1, 0);
     shown_input_.assign(static_cast<std::size_t>(count) + 1, std::string());
     shown_caret_.assign(static_cast<std::size_t>(count) + 1, -1);
@@ -171,11 +182,11 @@ std::string WebSession::take_changes() {
     const auto i = static_cast<std::size_t>(n);
     json one = json::object();
     if (c.transcript().size() > sent_[i]) {
-      one["append"] = c.transcript().substr(sent_[i]);
+      one["append"] = page_text(std::string_view(c.transcript()).substr(sent_[i]));
       sent_[i] = c.transcript().size();
     }
     if (c.input_text() != shown_input_[i] || c.input_caret() != shown_caret_[i]) {
-      one["input"] = c.input_text();
+      one["input"] = page_text(c.input_text());
       one["caret"] = c.input_caret();
       shown_input_[i] = c.input_text();
       shown_caret_[i] = c.input_caret();
@@ -197,13 +208,14 @@ std::string WebSession::take_changes() {
   }
   if (!host_.notices.empty()) {
     json notices = json::array();
-    for (const Notice& n : host_.notices) notices.push_back({{"title", n.title}, {"text", n.text}});
+    for (const Notice& n : host_.notices)
+      notices.push_back({{"title", page_text(n.title)}, {"text", page_text(n.text)}});
     out["notices"] = std::move(notices);
     host_.notices.clear();
   }
   if (host_.question && host_.question_is_new) {
-    out["question"] = {{"title", host_.question->title},
-                       {"text", host_.question->text},
+    out["question"] = {{"title", page_text(host_.question->title)},
+                       {"text", page_text(host_.question->text)},
                        {"buttons", buttons_name(host_.question->buttons)}};
     host_.question_is_new = false;
   }
@@ -220,21 +232,23 @@ std::string WebSession::diagram() {
 }
 
 std::string WebSession::topology_page() const {
-  return topology_page_html(*sim_, {"", "The Network Diagram tab beside the Lab Navigator"});
+  return page_text(
+      topology_page_html(*sim_, {"", "The Network Diagram tab beside the Lab Navigator"}));
 }
 
 std::string WebSession::check(const std::string& checks_text) const {
   std::vector<Check> checks;
-  std::istringstream in(checks_text);
+  std::istringstream in(latin1_from_utf8(checks_text));
   if (const std::optional<CheckFileError> e = parse_checks(in, checks)) {
     std::string where = e->line_number > 0 ? "line " + std::to_string(e->line_number) + ": " : "";
-    return to_text({{"error", where + e->message}});
+    return to_text({{"error", page_text(where + e->message)}});
   }
   const CheckReport report = check_lab(*sim_, checks, app_dir_);
-  if (!report.error.empty()) return to_text({{"error", report.error}});
+  if (!report.error.empty()) return to_text({{"error", page_text(report.error)}});
   json results = json::array();
   for (const CheckResult& r : report.results)
-    results.push_back({{"check", r.check->text}, {"passed", r.passed}, {"found", r.found}});
+    results.push_back(
+        {{"check", page_text(r.check->text)}, {"passed", r.passed}, {"found", page_text(r.found)}});
   return to_text({{"results", results}, {"passed", report.passed()}, {"failed", report.failed()}});
 }
 

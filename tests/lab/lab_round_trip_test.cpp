@@ -1,6 +1,8 @@
 // Saving a lab and opening it again gives back every configured field.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "lab/lab_file.h"
 #include "reports/reports.h"
 #include "tests/lab/lab_fixture.h"
@@ -90,6 +92,22 @@ TEST_F(LabRoundTrip, TranscriptsComeBackOnlyWhenSaved) {
   const OpenedLab without = reopen(lab_text(*live.sim, false));
   ASSERT_TRUE(without.sim) << without.error;
   EXPECT_EQ(without.sim->router(1)->console.transcript().find("hostname"), std::string::npos);
+}
+
+// A byte is a Latin-1 character in the core (as the desktop shows it) and that character in the
+// file: every byte comes back, whether the face typed Latin-1 (the desktop) or UTF-8 (a terminal).
+TEST_F(LabRoundTrip, EveryByteOfTypedTextComesBack) {
+  const std::string latin1 = "Caf\xe9";        // é as the desktop types it
+  const std::string utf8 = "Caf\xc3\xa9\xff";  // é as a terminal types it, and a stray byte
+  live.router(1).record.hostname = latin1;
+  live.router(2).record.hostname = utf8;
+  const std::string text = lab_text(*live.sim, true);
+  EXPECT_TRUE(nlohmann::json::accept(text)) << "the file is valid UTF-8 JSON";
+  EXPECT_NE(text.find("\"hostname\": \"Caf\xc3\xa9\""), std::string::npos);
+  const OpenedLab opened = reopen(text);
+  ASSERT_TRUE(opened.sim) << opened.error;
+  EXPECT_EQ(opened.sim->router(1)->record.hostname, latin1);
+  EXPECT_EQ(opened.sim->router(2)->record.hostname, utf8);
 }
 
 TEST_F(LabRoundTrip, SaveReplacesTheFileWholeAndLeavesNothingBeside) {

@@ -62,6 +62,17 @@ TEST_F(Session, InputLineAndCaretAreHandedOverWhenTheyChange) {
   EXPECT_EQ(c["consoles"][0]["caret"], 9);
 }
 
+// The page speaks UTF-8; the core keeps a byte per character, as the desktop types it.
+TEST_F(Session, TypedCharactersAreLatin1InTheCoreAndUtf8OnThePage) {
+  changes();
+  session.type_text("\rcaf\xc3\xa9\xe2\x82\xac");
+  EXPECT_EQ(session.sim().router(1)->console.input_text(), "Router>caf\xe9")
+      << "the euro sign has no key: it is left out, not typed as a '?' that would ask for help";
+  json c = changes();
+  EXPECT_EQ(c["consoles"][0]["input"], "Router>caf\xc3\xa9");
+  EXPECT_EQ(c["consoles"][0]["caret"], 11) << "a byte each: the caret counts characters";
+}
+
 TEST_F(Session, FunctionKeysBringARouterForwardAndKeysFollowIt) {
   changes();
   session.function_key(2);
