@@ -13,15 +13,8 @@
 namespace zorva {
 namespace {
 
+using testing::checks_of;
 using testing::TestSimulation;
-
-std::vector<Check> checks_of(const std::string& text) {
-  std::vector<Check> checks;
-  std::istringstream in(text);
-  const auto error = parse_checks(in, checks);
-  EXPECT_FALSE(error) << error->line_number << ": " << error->message;
-  return checks;
-}
 
 struct Expect {
   const char* check;
@@ -127,9 +120,9 @@ class LabChecks : public ::testing::TestWithParam<std::string> {
     // The topology the walk-through names in its "# topology:" header.
     const std::string header = "# topology: ";
     if (answer.rfind(header, 0) == 0)
-      topology = (testing::bin_dir() / answer.substr(header.size(), answer.find('\n') -
-                                                                         header.size()))
-                     .string();
+      topology =
+          (testing::bin_dir() / answer.substr(header.size(), answer.find('\n') - header.size()))
+              .string();
   }
   // The lab file a script leaves behind.
   std::filesystem::path lab_after(const std::string& script) {

@@ -11,14 +11,8 @@
 namespace zorva {
 namespace {
 
+using testing::checks_of;
 using testing::TestSimulation;
-
-std::vector<Check> checks_of(const std::string& text) {
-  std::vector<Check> checks;
-  std::istringstream in(text);
-  EXPECT_FALSE(parse_checks(in, checks));
-  return checks;
-}
 
 class Grading : public ::testing::Test {
  protected:

@@ -2,9 +2,13 @@
 // something other than its default on at least one router.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "lab/check_file.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva::testing {
@@ -89,6 +93,15 @@ inline std::vector<std::string> full_lab_router2() {
           "ip address 192.168.1.2 255.255.255.0",
           "no shutdown",
           "end"};
+}
+
+// The checks of a check file's text, which must read without a mistake.
+inline std::vector<Check> checks_of(const std::string& text) {
+  std::vector<Check> checks;
+  std::istringstream in(text);
+  const auto error = parse_checks(in, checks);
+  EXPECT_FALSE(error) << error->line_number << ": " << error->message;
+  return checks;
 }
 
 // Types the full lab into `t` and lets the lines come up.
