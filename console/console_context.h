@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/behaviour.h"
+
 namespace zorva {
 
 class Host;
@@ -13,12 +15,13 @@ struct CommandParser;
 struct ModeTables;
 
 struct ConsoleContext {
-  Host& host;               // message boxes of the face
-  Scheduler& scheduler;     // simulated time, for the reload's boot text
-  const ModeTables& modes;  // prompts of the modes
-  CommandParser& parser;    // resolves and runs the typed lines
-  Network& network;         // static routes, ARP cache and ping after a command
-  std::string& typed_line;  // the line being typed, shared by every console
+  Host& host;                  // message boxes of the face
+  Scheduler& scheduler;        // simulated time, for the reload's boot text
+  const ModeTables& modes;     // prompts of the modes
+  CommandParser& parser;       // resolves and runs the typed lines
+  Network& network;            // static routes, ARP cache and ping after a command
+  std::string& typed_line;     // the line being typed, shared by every console
+  const Behaviour& behaviour;  // the simulation's: classic or real-router
 };
 
 }  // namespace zorva

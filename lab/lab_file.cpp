@@ -75,6 +75,7 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
       {"format", kLabFileFormat},
       {"version", kLabFileVersion},
       {"program_version", sim.version_text},
+      {"behaviour", behaviour_name(sim.behaviour)},
       {"topology_file", sim.topology_file},
       {"topology", sim.topology_text},
       {"clock", sim.sim_clock},
@@ -132,8 +133,15 @@ OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPat
       throw LabFormatError("the topology names " + std::to_string(count) + " routers, the file " +
                            std::to_string(routers.size()));
     const auto clock = static_cast<Int32>(top.whole("clock", 0, 2147483647LL, 0));
+    // Files from before the two behaviours have no such field and run as they always did.
+    const std::string behaviour_text = top.text("behaviour", "classic");
+    const std::optional<Behaviour> behaviour = behaviour_named(behaviour_text);
+    if (!behaviour)
+      throw LabFormatError("the lab's behaviour \"" + behaviour_text +
+                           "\" is neither \"classic\" nor \"real-router\"");
 
     auto sim = std::make_unique<Simulation>(host, paths);
+    sim->behaviour = *behaviour;
     if (!start_from_topology_text(*sim, topology))
       throw LabFormatError("the topology cannot be handed to the reader");
     sim->topology_file = top.text("topology_file", "");

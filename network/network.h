@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/behaviour.h"
 #include "base/scheduler.h"
 #include "base/types.h"
 #include "router/router.h"
@@ -33,7 +34,8 @@ struct CableEnd {
 class Network {
  public:
   Network(RouterTable& routers, Scheduler& scheduler, ErrorLog& log, IpRoutines& ip,
-          const Int32& sim_clock, const LastCommandRouter& last_command);
+          const Int32& sim_clock, const LastCommandRouter& last_command,
+          const Behaviour& behaviour);
 
   // Resolves every connector end against routers 1..router_count: an interface listed in several
   // connectors is joined to the far end of the last one. An end naming a router or interface that
@@ -89,6 +91,7 @@ class Network {
   IpRoutines& ip_;
   const Int32& sim_clock_;
   const LastCommandRouter& last_command_;
+  const Behaviour& behaviour_;  // the simulation's, read where the two behaviours differ
   int router_count_ = 0;
   // far_[n][i]: where a frame sent on interface i of router n arrives.
   std::vector<std::vector<CableEnd>> far_;

@@ -40,13 +40,15 @@ int interface_named(const RouterRecord& r, const std::string& name) {
 }  // namespace
 
 Network::Network(RouterTable& routers, Scheduler& scheduler, ErrorLog& log, IpRoutines& ip,
-                 const Int32& sim_clock, const LastCommandRouter& last_command)
+                 const Int32& sim_clock, const LastCommandRouter& last_command,
+                 const Behaviour& behaviour)
     : routers_(routers),
       scheduler_(scheduler),
       log_(log),
       ip_(ip),
       sim_clock_(sim_clock),
-      last_command_(last_command) {}
+      last_command_(last_command),
+      behaviour_(behaviour) {}
 
 Router* Network::router(int n) const {
   return n >= 1 && n <= router_count_ ? routers_[static_cast<std::size_t>(n)].get() : nullptr;

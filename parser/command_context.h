@@ -3,6 +3,7 @@
 // only the record it is given; nothing else holds a copy of it while the command runs.
 #pragma once
 
+#include "base/behaviour.h"
 #include "base/types.h"
 #include "parser/parsed_command.h"
 
@@ -16,14 +17,15 @@ struct ModeTables;
 struct RouterRecord;
 
 struct CommandContext {
-  RouterRecord& router;     // the router that typed the line
-  ParsedCommand& pc;        // the resolved line
-  ErrorLog& log;            // where run-time failures are written
-  IpRoutines& ip;           // address arithmetic on dotted text
-  const ModeTables& modes;  // prompts and mode names
-  Host& host;               // message boxes and the random source
-  CommandDatabase& db;      // report templates
-  Int32 sim_clock;          // seconds since start-up when the command runs
+  RouterRecord& router;                      // the router that typed the line
+  ParsedCommand& pc;                         // the resolved line
+  ErrorLog& log;                             // where run-time failures are written
+  IpRoutines& ip;                            // address arithmetic on dotted text
+  const ModeTables& modes;                   // prompts and mode names
+  Host& host;                                // message boxes and the random source
+  CommandDatabase& db;                       // report templates
+  Int32 sim_clock;                           // seconds since start-up when the command runs
+  Behaviour behaviour = Behaviour::Classic;  // the simulation's: classic or real-router
 };
 
 }  // namespace zorva

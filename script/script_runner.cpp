@@ -67,6 +67,10 @@ std::optional<ScriptError> parse_line(const std::string& raw, int n,
     step.kind = ScriptStep::Kind::Answer;
     step.text = trim(arg);
     if (!answer_named(step.text)) return error("'answer' takes yes, no, cancel or ok");
+  } else if (word == "behaviour") {
+    step.kind = ScriptStep::Kind::Behaviour;
+    step.text = trim(arg);
+    if (!behaviour_named(step.text)) return error("'behaviour' takes classic or real-router");
   } else if (word == "save" || word == "open") {
     step.kind = word == "save" ? ScriptStep::Kind::Save : ScriptStep::Kind::Open;
     step.text = trim(arg);
@@ -154,6 +158,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
   std::unique_ptr<Simulation> current;
   if (options.lab.empty()) {
     current = std::make_unique<Simulation>(host, paths);
+    current->behaviour = options.behaviour;
     current->start(options.topology);
     for (const std::string& problem : start_up_problems(*current))
       err << "zorva-term: " << problem << "\n";
@@ -166,9 +171,18 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
     current = std::move(opened.sim);
   }
 
+  bool typed = false;  // a key has reached a console: the behaviour is settled
   for (const ScriptStep& step : steps) {
     Simulation& sim = *current;
     switch (step.kind) {
+      case ScriptStep::Kind::Behaviour:
+        if (typed) {
+          err << "script line " << step.line_number
+              << ": 'behaviour' must come before the first key\n";
+          return 2;
+        }
+        sim.behaviour = behaviour_named(step.text).value_or(Behaviour::Classic);  // checked
+        break;
       case ScriptStep::Kind::Router:
         if (step.number < 1 || step.number > sim.router_count) {
           err << "script line " << step.line_number << ": there is no router " << step.number
@@ -179,10 +193,12 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
         break;
       case ScriptStep::Kind::Type:
       case ScriptStep::Kind::Line:
+        typed = true;
         for (unsigned char c : step.text) sim.console_key(c);
         if (step.kind == ScriptStep::Kind::Line) sim.console_key(kEnter);
         break;
       case ScriptStep::Kind::Keys:
+        typed = true;
         for (int code : step.keys) press(sim, code);
         break;
       case ScriptStep::Kind::Wait:

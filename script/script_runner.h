@@ -1,6 +1,6 @@
-// The script runner: drives a whole simulation from a file of commands (router, type, line, key,
-// wait, answer, save, open) without a display, then prints every router's transcript and input
-// line.
+// The script runner: drives a whole simulation from a file of commands (behaviour, router, type,
+// line, key, wait, answer, save, open) without a display, then prints every router's transcript and
+// input line.
 #pragma once
 
 #include <filesystem>
@@ -9,22 +9,26 @@
 #include <string>
 #include <vector>
 
+#include "base/behaviour.h"
+
 namespace zorva {
 
 struct ScriptOptions {
-  std::filesystem::path app_dir;   // program directory (data, zorva.mdb)
-  std::string topology;            // topology file; "" for default.ini in app_dir
-  std::filesystem::path lab;       // lab file to open instead of a topology; "" for none
-  std::filesystem::path log_file;  // error log; "" for zorva.log in the current folder
-  unsigned seed = 1;               // random source of the run (MAC addresses)
+  std::filesystem::path app_dir;             // program directory (data, zorva.mdb)
+  std::string topology;                      // topology file; "" for default.ini in app_dir
+  std::filesystem::path lab;                 // lab file to open instead of a topology; "" for none
+  std::filesystem::path log_file;            // error log; "" for zorva.log in the current folder
+  unsigned seed = 1;                         // random source of the run (MAC addresses)
+  Behaviour behaviour = Behaviour::Classic;  // of a new simulation; a lab file brings its own
 };
 
 // One command of a script, as read from its line.
 struct ScriptStep {
-  enum class Kind { Router, Type, Line, Keys, Wait, Answer, Save, Open };
+  enum class Kind { Router, Type, Line, Keys, Wait, Answer, Save, Open, Behaviour };
   Kind kind;
   int line_number;        // 1-based line of the script
-  std::string text;       // Type/Line: the text; Answer: yes|no|cancel|ok; Save/Open: the file
+  std::string text;       // Type/Line: the text; Answer: yes|no|cancel|ok; Save/Open: the file;
+                          // Behaviour: classic|real-router
   std::vector<int> keys;  // Keys: character codes, or -n for function key Fn
   long long number = 0;   // Router: n; Wait: milliseconds
 };

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "base/behaviour.h"
 #include "base/error_log.h"
 #include "base/host.h"
 #include "base/scheduler.h"
@@ -57,6 +58,8 @@ class Simulation : private CommandRunner {
   std::string topology_text;  // its text as start-up read it (a lab file embeds it)
   std::string version_text;   // "1.01" for version 1.0.1
   Int32 sim_clock = 0;        // seconds since start-up (32-bit, see README)
+  // How the routers behave; chosen once per lab, before the first key.
+  Behaviour behaviour = Behaviour::Classic;
 
   // Why the topology gave no routers, one sentence for the faces to show; "" when it gave some.
   std::string no_routers_reason;
@@ -73,8 +76,8 @@ class Simulation : private CommandRunner {
   std::string typed_line;  // the line being typed, shared by every console
   CommandParser parser{db, log, mode_tables, *this};
   LastCommandRouter last_command_router;  // read by the OSPF router-ID rule
-  Network network{routers, scheduler, log, ip, sim_clock, last_command_router};
-  ConsoleContext consoles{host, scheduler, mode_tables, parser, network, typed_line};
+  Network network{routers, scheduler, log, ip, sim_clock, last_command_router, behaviour};
+  ConsoleContext consoles{host, scheduler, mode_tables, parser, network, typed_line, behaviour};
 
  private:
   // A complete line: runs it on `record` when Enter asked for it, then remembers the router's

@@ -13,8 +13,8 @@ namespace zorva {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zorva-term [--script FILE|-] [--topology PATH|--lab FILE] [--app-dir DIR] [--seed N] "
-    "[--version]\n"
+    "usage: zorva-term [--script FILE|-] [--topology PATH|--lab FILE] [--app-dir DIR] [--seed N]\n"
+    "                  [--behaviour classic|real-router] [--version]\n"
     "       zorva-term --check CHECKS --lab FILE\n"
     "       zorva-term --grade CHECKS FILE...|FOLDER [--csv PATH] [-j N]\n";
 
@@ -51,6 +51,11 @@ std::optional<int> read_command_line(const std::vector<std::string>& args, TermC
       const std::optional<unsigned> seed = seed_of(value);
       if (!seed) return bad("--seed takes a number from 0 to 4294967295, not '" + value + "'");
       line.options.seed = *seed;
+    } else if (arg == "--behaviour" && has_value) {
+      const std::string& value = args[++i];
+      const std::optional<Behaviour> behaviour = behaviour_named(value);
+      if (!behaviour) return bad("--behaviour takes classic or real-router, not '" + value + "'");
+      line.options.behaviour = *behaviour;
     } else if (arg == "--help" || arg == "-h") {
       out << kUsage << terminal_face_help();
       return 0;

@@ -35,6 +35,7 @@ std::vector<std::string> status_texts(int router, int count, int scroll_back, bo
       at + bar + "Ctrl+G router" + bar + "Ctrl+T/K/L clock" + bar + "Ctrl+S save" + bar +
           "Ctrl+Q quit",
       at + bar + "Ctrl+G router" + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
+      at + bar + "Ctrl+G router" + bar + "Ctrl+S" + bar + "Ctrl+Q",
       at + bar + "Ctrl+S save" + bar + "Ctrl+Q quit",
       at,
       short_at + bar + "Ctrl+G" + bar + "Ctrl+S" + bar + "Ctrl+Q",

@@ -9,8 +9,8 @@
 namespace zorva {
 
 // The help line texts for router `router` of `count`, scrolled back `scroll_back` rows; `utf8`
-// chooses a middle dot or a bar between the parts. `clock` ("00:01:05 10x": the simulated time and
-// its speed), when given, is shown after the router, and the clock keys with it.
+// chooses a middle dot or a bar between the parts. `clock` ("00:01:05 10x classic": the simulated
+// time, its speed and the lab's behaviour), when given, is shown after the router, and the clock keys with it.
 std::vector<std::string> status_texts(int router, int count, int scroll_back, bool utf8,
                                       const std::string& clock = "");
 

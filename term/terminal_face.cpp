@@ -15,6 +15,7 @@
 #include "base/scripted_host.h"
 #include "console/key_handler.h"
 #include "lab/lab_file.h"
+#include "lab/recovery_files.h"
 #include "simulation/simulation.h"
 #include "simulation/start_up_problems.h"
 #include "term/box_prompt.h"
@@ -24,6 +25,8 @@
 #include "term/status_line.h"
 
 namespace zorva {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -50,16 +53,8 @@ std::uint32_t seed_from_clock() {
 
 }  // namespace
 
-std::filesystem::path terminal_recovery_file() {
-  std::filesystem::path config;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
-    config = xdg;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    config = std::filesystem::path(home) / ".config";
-  } else {
-    return {};
-  }
-  return config / "zorva" / "term-recovery.zlab";
+std::filesystem::path terminal_recovery_folder() {
+  return recovery_folder();
 }
 
 // Tells the face when a router's console changed; only the active one matters for the screen.
@@ -82,6 +77,7 @@ const char* terminal_face_help() {
          "  Ctrl+T                  run the simulated clock at 1x, 10x or 60x real time\n"
          "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
          "  Ctrl+O                  open another topology file in place of the running lab\n"
+         "                          (a changed lab is offered to be saved first)\n"
          "  Ctrl+S                  save the lab (to --lab FILE, or to a file name asked for\n"
          "                          on the input line the first time)\n"
          "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no);\n"
@@ -95,18 +91,10 @@ const char* terminal_face_help() {
 }
 
 TerminalFace::TerminalFace(TerminalIo& io, bool screen, std::uint32_t seed, bool utf8)
-    : io_(io),
-      screen_(screen),
-      utf8_(utf8),
-      generator_(seed),
-      recovery_file_(terminal_recovery_file()) {}
+    : io_(io), screen_(screen), utf8_(utf8), generator_(seed) {}
 
 TerminalFace::~TerminalFace() {
-  if (sim_) {
-    for (int n = 1; n <= sim_->router_count; ++n)
-      if (Router* r = sim_->router(n)) r->console.set_view(nullptr);
-  }
-  sim_.reset();
+  session_.reset();  // lets go of the consoles' views first
 }
 
 int TerminalFace::run(const ScriptOptions& options) {
@@ -119,11 +107,14 @@ int TerminalFace::run(const ScriptOptions& options) {
 
 void TerminalFace::start(const ScriptOptions& options) {
   last_tick_ = io_.now_ms();
-  last_recovery_ = last_tick_;
   last_input_ = last_tick_;
-  paths_ = SimulationPaths{options.app_dir, options.log_file};
-  sim_ = first_simulation(options);
-  if (!sim_) {
+  const fs::path folder = terminal_recovery_folder();
+  const fs::path own = recovery_file_.empty() ? own_recovery_file(folder, "term") : recovery_file_;
+  session_ = std::make_unique<LabSession>(
+      *this, static_cast<LabSessionFace&>(*this),
+      LabSessionSettings{SimulationPaths{options.app_dir, options.log_file}, own,
+                         options.behaviour});
+  if (!start_lab(options)) {
     status_ = 2;
     quit_ = true;
     return;
@@ -131,46 +122,31 @@ void TerminalFace::start(const ScriptOptions& options) {
   // Without a screen the problems go to standard error at once; with one, run_terminal_face
   // writes them when the screen has been left, where they stay readable.
   if (!screen_) {
-    for (const std::string& p : start_up_problems(*sim_)) std::cerr << "zorva-term: " << p << "\n";
+    for (const std::string& p : start_up_problems(*simulation()))
+      std::cerr << "zorva-term: " << p << "\n";
   }
-  watch_consoles();
   last_tick_ = io_.now_ms();
   dirty_ = true;
 }
 
-// A recovery file left by a run that did not end through its exit is offered first; then the lab
-// given with --lab, or the topology.
-std::unique_ptr<Simulation> TerminalFace::first_simulation(const ScriptOptions& options) {
-  const SimulationPaths paths{options.app_dir, options.log_file};
+bool TerminalFace::start_lab(const ScriptOptions& options) {
+  std::vector<fs::path> left = recovery_file_.empty()
+                                   ? left_behind_recovery_files(terminal_recovery_folder(), "term")
+                                   : std::vector<fs::path>{};
   std::error_code ec;
-  if (!recovery_file_.empty() && std::filesystem::exists(recovery_file_, ec)) {
-    const Answer a =
-        message_box("Zorva",
-                    "Zorva did not close normally last time. Restore the lab as it was at its last "
-                    "recovery save (at most a minute before)?",
-                    Buttons::YesNoCancel);
-    if (a == Answer::Yes) {
-      OpenedLab lab = open_lab_file(recovery_file_, *this, paths);
-      if (lab.sim) {
-        restored_ = true;
-        return std::move(lab.sim);
-      }
-      message_box("Zorva", "The recovery file cannot be opened: " + lab.error, Buttons::Ok);
-    }
-    // Set aside rather than deleted, in case the answer was a slip.
-    std::filesystem::path old = recovery_file_;
-    old += ".old";
-    std::filesystem::rename(recovery_file_, old, ec);
-  }
+  if (!recovery_file_.empty() && fs::exists(recovery_file_, ec)) left.push_back(recovery_file_);
+  // The newest copy is offered; older ones were offered before, or lost their chance.
+  if (!left.empty() && session_->offer_recovery(left.back())) return true;
   if (!options.lab.empty()) {
-    OpenedLab lab = open_lab_file(options.lab, *this, paths);
-    if (!lab.sim) std::cerr << "zorva-term: " << options.lab.string() << ": " << lab.error << "\n";
-    lab_file_ = options.lab;
-    return std::move(lab.sim);
+    std::string error;
+    if (session_->start_lab(resolve_given_path(options.lab, options.app_dir), error)) return true;
+    std::cerr << "zorva-term: " << options.lab.string() << ": " << error << "\n";
+    return false;
   }
-  auto sim = std::make_unique<Simulation>(*this, paths);
-  sim->start(options.topology);
-  return sim;
+  session_->start_topology(options.topology.empty()
+                               ? ""
+                               : resolve_given_path(options.topology, options.app_dir).string());
+  return true;
 }
 
 bool TerminalFace::turn() {
@@ -185,17 +161,17 @@ bool TerminalFace::turn() {
   read_keys(poll_timeout());
   advance_clock();
   handle_keys();
-  write_recovery_if_due();
+  if (session_) session_->recovery_tick(io_.now_ms());
   if (input_ended_ && keys_.empty()) quit_ = true;
   return !quit_;
 }
 
 int TerminalFace::finish() {
   // Leaving through the exit (or at the end of piped input) is a clean exit.
-  std::error_code ec;
-  if (!recovery_file_.empty()) std::filesystem::remove(recovery_file_, ec);
-  if (!screen_ && sim_) {
-    if (Router* r = sim_->router(sim_->active_router)) {
+  if (session_) session_->clean_exit();
+  Simulation* sim = simulation();
+  if (!screen_ && sim) {
+    if (Router* r = sim->router(sim->active_router)) {
       io_.write_output(plain_line_ends(r->console.transcript()) + "\n");
     }
   }
@@ -203,9 +179,10 @@ int TerminalFace::finish() {
 }
 
 Frame TerminalFace::current_frame() {
-  Router* r = sim_ ? sim_->router(sim_->active_router) : nullptr;
-  const int active = sim_ ? sim_->active_router : 0;
-  const int count = sim_ ? sim_->router_count : 0;
+  Simulation* sim = simulation();
+  Router* r = sim ? sim->router(sim->active_router) : nullptr;
+  const int active = sim ? sim->active_router : 0;
+  const int count = sim ? sim->router_count : 0;
   const std::string_view transcript = r ? std::string_view(r->console.transcript()) : "";
   ScreenContent content;
   content.transcript = transcript;
@@ -213,10 +190,9 @@ Frame TerminalFace::current_frame() {
   if (!question_.empty()) {
     content.input = question_;
     content.wrap_input = true;
-  } else if (naming_) {
-    picker_prompt = "Save the lab as (Enter saves, Esc cancels): " + name_;
-    content.input = picker_prompt;
-    content.caret = static_cast<int>(picker_prompt.size());
+  } else if (!line_prompt_.empty()) {
+    content.input = line_prompt_;
+    content.caret = static_cast<int>(line_prompt_.size());
   } else if (picker_.is_open() || path_prompt_.is_open()) {
     picker_prompt = picker_.is_open() ? picker_.prompt() : path_prompt_.prompt();
     content.input = picker_prompt;
@@ -226,20 +202,26 @@ Frame TerminalFace::current_frame() {
     content.caret = r->console.input_caret();
   }
   content.scroll_back = scroll_back_;
-  const std::string clock = sim_ ? clock_text(sim_->sim_clock) + " " + speed_.factor_text() : "";
+  const std::string clock = sim ? clock_text(sim->sim_clock) + " " +
+                                      session_->speed().factor_text() + " " +
+                                      std::string(behaviour_name(sim->behaviour))
+                                : "";
   content.status = status_texts(active, count, scroll_back_, utf8_, clock);
+  if (!notice_.empty()) content.status.insert(content.status.begin(), notice_);
   Frame frame = layout_screen(content, io_.size());
   if (frame.scroll_back != scroll_back_) {  // scrolled past the start: the help line says so
     scroll_back_ = frame.scroll_back;
     content.status = status_texts(active, count, scroll_back_, utf8_, clock);
+    if (!notice_.empty()) content.status.insert(content.status.begin(), notice_);
     frame = layout_screen(content, io_.size());
   }
   return frame;
 }
 
 void TerminalFace::watch_consoles() {
-  for (int n = 1; n <= sim_->router_count; ++n) {
-    Router* r = sim_->router(n);
+  Simulation& sim = *simulation();
+  for (int n = 1; n <= sim.router_count; ++n) {
+    Router* r = sim.router(n);
     if (!r) continue;
     watches_.push_back(std::make_unique<ConsoleWatch>(*this, n));
     r->console.set_view(watches_.back().get());
@@ -247,7 +229,7 @@ void TerminalFace::watch_consoles() {
 }
 
 void TerminalFace::console_changed(int router) {
-  if (sim_ && router == sim_->active_router) dirty_ = true;
+  if (simulation() && router == simulation()->active_router) dirty_ = true;
 }
 
 void TerminalFace::advance_clock() {
@@ -255,7 +237,7 @@ void TerminalFace::advance_clock() {
   if (now <= last_tick_) return;
   const std::int64_t elapsed = now - last_tick_;
   last_tick_ = now;
-  sim_->scheduler.advance(elapsed * speed_.factor());
+  session_->run_real(elapsed);
 }
 
 void TerminalFace::handle_keys() {
@@ -267,61 +249,69 @@ void TerminalFace::handle_keys() {
 }
 
 void TerminalFace::dispatch(const KeyEvent& key) {
+  notice_.clear();
+  Simulation& sim = *simulation();
   if (key == KeyEvent::code(kQuitKey)) {
-    naming_ = quit_after_save_ = false;
     ask_to_quit();
-  } else if (naming_) {
-    name_key(key);
   } else if (key == KeyEvent::code(kSaveKey)) {
-    save_key();
+    session_->save();
   } else if (key.kind == KeyEvent::Kind::PageUp) {
     scroll(1);
   } else if (key.kind == KeyEvent::Kind::PageDown) {
     scroll(-1);
   } else if (picker_.is_open()) {
-    if (const std::optional<int> n = picker_.key(key)) sim_->function_key(*n);
-    dirty_ = true;
+    if (const std::optional<int> n = picker_.key(key)) session_->function_key(*n);
   } else if (path_prompt_.is_open()) {
-    if (const std::optional<std::string> file = path_prompt_.key(key)) open_topology(*file);
-    dirty_ = true;
+    if (const std::optional<std::string> file = path_prompt_.key(key))
+      session_->open_topology(*file);
   } else if (key == KeyEvent::code(kOpenTopologyKey)) {
     path_prompt_.open();
-    dirty_ = true;
   } else if (key.kind == KeyEvent::Kind::PickRouter || key == KeyEvent::code(kPickRouterKey)) {
-    picker_.open(sim_->number_of_routers);
-    dirty_ = true;
+    picker_.open(sim.number_of_routers);
   } else if (key == KeyEvent::code(kClockSpeedKey)) {
-    speed_.next_factor();
-    dirty_ = true;
+    session_->speed().next_factor();
   } else if (key == KeyEvent::code(kSkipMinuteKey) || key == KeyEvent::code(kSkipFiveKey)) {
-    ClockSpeed::skip_minutes(sim_->scheduler, key.value == kSkipFiveKey ? 5 : 1);
-    dirty_ = true;
+    session_->skip_minutes(key.value == kSkipFiveKey ? 5 : 1);
   } else if (key.kind == KeyEvent::Kind::Function) {
-    sim_->function_key(key.value);
+    session_->function_key(key.value);
   } else if (key.kind == KeyEvent::Kind::Code) {
     scroll_back_ = 0;  // typing shows the end of the transcript again
-    dirty_ = true;
-    ++changes_;
-    sim_->console_key(key.value);
+    session_->key(key.value);
   }
+  dirty_ = true;
 }
 
-void TerminalFace::open_topology(const std::string& file) {
-  if (message_box("Open Topology",
-                  "Are you sure? Every router of the running lab is closed and its "
-                  "configuration is lost.",
-                  Buttons::OkCancel) != Answer::Ok)
-    return;
-  for (int n = 1; n <= sim_->router_count; ++n)
-    if (Router* r = sim_->router(n)) r->console.set_view(nullptr);
+// Every way out asks first, as the desktop's File, Exit does; then the session offers to save.
+void TerminalFace::ask_to_quit() {
+  quit_asked_ = false;
+  if (message_box("Exit", "Are you sure?", Buttons::OkCancel) != Answer::Ok) return;
+  session_->leave([this](bool may_leave) {
+    if (may_leave) quit_ = true;
+  });
+}
+
+void TerminalFace::ask_save_file(const fs::path& suggested,
+                                 std::function<void(std::optional<fs::path>)> then) {
+  const std::optional<std::string> name = ask_line("Save the lab as (Enter saves, Esc cancels): ");
+  if (!name) return then(std::nullopt);
+  then(name->empty() ? suggested : fs::path(*name));
+}
+
+void TerminalFace::tell(const std::string& text) {
+  notice_ = text;
+  dirty_ = true;
+  if (!screen_) io_.write_output(text + "\n");
+}
+
+void TerminalFace::simulation_leaving() {
+  if (Simulation* sim = simulation()) {
+    for (int n = 1; n <= sim->router_count; ++n)
+      if (Router* r = sim->router(n)) r->console.set_view(nullptr);
+  }
   watches_.clear();
-  sim_.reset();
-  sim_ = std::make_unique<Simulation>(*this, paths_);
-  sim_->start(file);
-  // A fresh topology is no longer the lab of --lab: the next Ctrl+S asks for a name again.
-  lab_file_.clear();
-  saved_changes_ = changes_;
-  restored_ = false;
+}
+
+void TerminalFace::simulation_arrived() {
   watch_consoles();
   scroll_back_ = 0;
   clear_screen_ = true;
@@ -329,81 +319,44 @@ void TerminalFace::open_topology(const std::string& file) {
   last_tick_ = io_.now_ms();
 }
 
-// Every way out asks first, as the desktop's File, Exit does.
-void TerminalFace::ask_to_quit() {
-  quit_asked_ = false;
-  if (message_box("Exit", "Are you sure?", Buttons::OkCancel) != Answer::Ok) return;
-  if (!changed() || !sim_) {
-    quit_ = true;
-    return;
+// Keys are read as message_box reads them, the simulated clock standing still meanwhile.
+std::optional<std::string> TerminalFace::ask_line(const std::string& prompt) {
+  std::string text;
+  std::optional<std::optional<std::string>> result;
+  while (!result) {
+    line_prompt_ = prompt + text;
+    dirty_ = true;
+    if (!keys_.empty()) {
+      const KeyEvent key = keys_.front();
+      keys_.pop_front();
+      if (key == KeyEvent::code(kQuitKey)) {
+        quit_asked_ = true;  // given up, then the quit question is asked
+        result.emplace(std::nullopt);
+      } else if (key.kind != KeyEvent::Kind::Code) {
+        continue;
+      } else if (key.value == 27 || key.value == 3) {  // Esc, Ctrl+C
+        result.emplace(std::nullopt);
+      } else if (key.value == 13 || key.value == 10) {
+        if (!text.empty()) result.emplace(text);
+      } else if (key.value == 8 || key.value == 127) {
+        if (!text.empty()) text.pop_back();
+      } else if (key.value >= 32 && key.value < 127) {
+        text += static_cast<char>(key.value);
+      }
+      continue;
+    }
+    if (input_ended_ || quit_) {
+      result.emplace(std::nullopt);
+      continue;
+    }
+    if (io_.take_resize()) clear_screen_ = true;
+    draw();
+    read_keys(decoder_.pending() ? kEscapeMs : kPollMs);
   }
-  const Answer a =
-      message_box("Exit", "The lab has changed since it was last saved. Save it before leaving?",
-                  Buttons::YesNoCancel);
-  if (a == Answer::No) quit_ = true;
-  if (a != Answer::Yes) return;
-  if (lab_file_.empty()) {
-    quit_after_save_ = true;  // quits once the name is given and the lab saved
-    save_key();
-  } else if (save_to(lab_file_)) {
-    quit_ = true;
-  }
-}
-
-void TerminalFace::save_key() {
-  if (!sim_) return;
-  if (!lab_file_.empty()) {
-    save_to(lab_file_);
-    return;
-  }
-  naming_ = true;
-  name_.clear();
+  line_prompt_.clear();
   dirty_ = true;
-}
-
-bool TerminalFace::save_to(const std::filesystem::path& file) {
-  const std::string error = save_lab(*sim_, file, true);
-  if (!error.empty()) {
-    message_box("Zorva", error, Buttons::Ok);
-    return false;
-  }
-  lab_file_ = file;
-  saved_changes_ = changes_;
-  restored_ = false;
-  dirty_ = true;
-  return true;
-}
-
-void TerminalFace::name_key(const KeyEvent& key) {
-  dirty_ = true;
-  if (key.kind != KeyEvent::Kind::Code) return;
-  const int c = key.value;
-  if (c == 27 || c == 3) {  // Esc, Ctrl+C
-    naming_ = quit_after_save_ = false;
-  } else if (c == 13 || c == 10) {
-    if (name_.empty()) return;
-    std::filesystem::path file = name_;
-    if (!file.has_extension()) file += ".zlab";
-    naming_ = false;
-    if (save_to(file) && quit_after_save_) quit_ = true;
-    quit_after_save_ = false;
-  } else if (c == 8 || c == 127) {
-    if (!name_.empty()) name_.pop_back();
-  } else if (c >= 32 && c < 127) {
-    name_ += static_cast<char>(c);
-  }
-}
-
-// Every minute of real time, the lab is written to the recovery file if it changed meanwhile.
-void TerminalFace::write_recovery_if_due() {
-  if (!sim_ || recovery_file_.empty()) return;
-  const std::int64_t now = io_.now_ms();
-  if (now - last_recovery_ < kRecoveryIntervalMs) return;
-  last_recovery_ = now;
-  if (changes_ == recovered_changes_) return;
-  std::error_code ec;
-  std::filesystem::create_directories(recovery_file_.parent_path(), ec);
-  if (save_lab(*sim_, recovery_file_, true).empty()) recovered_changes_ = changes_;
+  last_tick_ = io_.now_ms();
+  return *result;
 }
 
 // By a screen's worth of transcript rows less one, so that one row stays in view.
@@ -439,7 +392,7 @@ int TerminalFace::poll_timeout() {
 
 void TerminalFace::draw_if_due() {
   if (!screen_) return;
-  if (sim_ && sim_->active_router != shown_router_) dirty_ = true;
+  if (simulation() && simulation()->active_router != shown_router_) dirty_ = true;
   if (!dirty_) return;
   if (frames_drawn_ > 0 && io_.now_ms() - last_draw_ < kFrameMs) return;
   draw();
@@ -453,7 +406,7 @@ void TerminalFace::draw() {
   clear_screen_ = false;
   dirty_ = false;
   last_draw_ = io_.now_ms();
-  shown_router_ = sim_ ? sim_->active_router : 0;
+  shown_router_ = simulation() ? simulation()->active_router : 0;
   ++frames_drawn_;
 }
 

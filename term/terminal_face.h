@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "base/host.h"
+#include "lab/lab_session.h"
 #include "script/script_runner.h"
-#include "simulation/clock_speed.h"
 #include "simulation/simulation.h"
 #include "term/key_decoder.h"
 #include "term/path_prompt.h"
@@ -42,13 +42,11 @@ inline constexpr int kClockSpeedKey = 20;    // Ctrl+T: 1x, 10x, 60x
 inline constexpr int kSkipMinuteKey = 11;    // Ctrl+K: the clock runs one minute ahead
 inline constexpr int kSkipFiveKey = 12;      // Ctrl+L: five minutes ahead
 inline constexpr int kOpenTopologyKey = 15;  // Ctrl+O: another topology in place of this one
-inline constexpr int kSaveKey = 19;  // Ctrl+S (free, as Ctrl+Q is, with flow control off)
-inline constexpr std::int64_t kRecoveryIntervalMs = 60 * 1000;
+inline constexpr int kSaveKey = 19;          // Ctrl+S (free, as Ctrl+Q is, with flow control off)
+// Where the terminal face keeps its recovery copies: $XDG_CONFIG_HOME/zorva (~/.config/zorva).
+std::filesystem::path terminal_recovery_folder();
 
-// Where the terminal face keeps its recovery file: $XDG_CONFIG_HOME/zorva (~/.config/zorva).
-std::filesystem::path terminal_recovery_file();
-
-class TerminalFace : public Host {
+class TerminalFace : public Host, private LabSessionFace {
  public:
   // `screen`: draw the screen (a terminal); otherwise keys are read from a stream until it ends and
   // the active router's transcript is printed then. `utf8` chooses the help line's separators.
@@ -63,12 +61,13 @@ class TerminalFace : public Host {
   bool turn();  // one turn of the loop; false once the face should stop
   int finish();
 
-  Simulation* simulation() { return sim_.get(); }
-  const ClockSpeed& clock_speed() const { return speed_; }
+  Simulation* simulation() { return session_ ? session_->sim() : nullptr; }
+  const ClockSpeed& clock_speed() const { return session_->speed(); }
   // The lab's file: from --lab, or named at the first save; "" before.
-  const std::filesystem::path& lab_file() const { return lab_file_; }
-  bool changed() const { return restored_ || changes_ != saved_changes_; }
-  // Where the recovery file goes; set before start() (tests use a folder of their own).
+  const std::filesystem::path& lab_file() const { return session_->lab_file(); }
+  bool changed() const { return session_->changed(); }
+  // This run's recovery copy, and the one offered at start when it is there; set before start()
+  // (tests use a folder of their own). By default a copy of its own in terminal_recovery_folder().
   void set_recovery_file(std::filesystem::path file) { recovery_file_ = std::move(file); }
   Frame current_frame();  // the screen as it would be drawn now
   int frames_drawn() const { return frames_drawn_; }
@@ -89,13 +88,18 @@ class TerminalFace : public Host {
   void handle_keys();
   void dispatch(const KeyEvent& key);
   void ask_to_quit();
-  // After "Are you sure?", a new simulation on `file` replaces the running one.
-  void open_topology(const std::string& file);
-  void save_key();
-  bool save_to(const std::filesystem::path& file);
-  void name_key(const KeyEvent& key);  // a key for the file name question
-  void write_recovery_if_due();
-  std::unique_ptr<Simulation> first_simulation(const ScriptOptions& options);
+  // The lab at start: a recovery copy left behind is offered first; then --lab, or the topology.
+  bool start_lab(const ScriptOptions& options);
+  // A line of text asked on the input line; nothing when the user gives up (Esc, Ctrl+C).
+  std::optional<std::string> ask_line(const std::string& prompt);
+
+  // LabSessionFace
+  void ask_save_file(const std::filesystem::path& suggested,
+                     std::function<void(std::optional<std::filesystem::path>)> then) override;
+  void tell(const std::string& text) override;
+  void simulation_leaving() override;
+  void simulation_arrived() override;
+
   void scroll(int pages);
   int read_keys(int timeout_ms);  // bytes read, 0 for none, -1 at the end of input
   void draw_if_due();
@@ -109,12 +113,12 @@ class TerminalFace : public Host {
   KeyDecoder decoder_;         // bytes to keys, across reads
   std::deque<KeyEvent> keys_;  // decoded keys not handled yet
   std::vector<std::unique_ptr<ConsoleWatch>> watches_;  // one per router console
-  std::unique_ptr<Simulation> sim_;                     // the network, made by start()
+  std::unique_ptr<LabSession> session_;                 // the lab and its life, made by start()
   std::string question_;         // the message box shown on the input line, if any
+  std::string line_prompt_;      // a line asked on the input line (ask_line), with its text
+  std::string notice_;           // said on the help line until the next key ("Lab saved to ...")
   RouterPicker picker_;          // the router number question
   PathPrompt path_prompt_;       // the topology file question
-  SimulationPaths paths_;        // where every simulation of this run starts
-  ClockSpeed speed_;             // how fast real time runs the simulated clock
   int scroll_back_ = 0;          // transcript rows scrolled back from its end
   bool quit_ = false;            // the user confirmed leaving, or the input ended
   bool quit_asked_ = false;      // Ctrl+Q came while another question waited: ask next turn
@@ -126,17 +130,8 @@ class TerminalFace : public Host {
   std::int64_t last_draw_ = 0;   // when the screen was last drawn
   std::int64_t last_input_ = 0;  // when the last input bytes arrived
   int frames_drawn_ = 0;         // frames written so far
-  int status_ = 0;                       // exit status: 2 when the lab given could not be opened
-  std::filesystem::path lab_file_;       // the lab's file, "" until named
-  std::filesystem::path recovery_file_;  // written every minute while the lab changed
-  bool naming_ = false;                  // the input line asks for the lab's file name
-  bool quit_after_save_ = false;         // the name is asked on the way out
-  std::string name_;                     // the file name typed so far
-  std::uint64_t changes_ = 0;            // keys typed into consoles
-  std::uint64_t saved_changes_ = 0;      // changes_ when the lab was last saved or opened
-  std::uint64_t recovered_changes_ = 0;  // changes_ when the recovery file was last written
-  bool restored_ = false;                // holds a recovered lab never saved since
-  std::int64_t last_recovery_ = 0;       // when the recovery file was last considered
+  int status_ = 0;               // exit status: 2 when the lab given could not be opened
+  std::filesystem::path recovery_file_;  // set by tests; else this run's own copy
 };
 
 }  // namespace zorva

@@ -54,6 +54,10 @@ TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
       {"router 9223372036854775807\n", "script line 1"},
       {"router 1.5\n", "script line 1"},
       {"router\n", "script line 1"},
+      {"behaviour realistic\n", "script line 1"},
+      {"behaviour\n", "script line 1"},
+      // The behaviour is chosen before the routers see any key.
+      {"behaviour classic\nline x\nbehaviour real-router\n", "script line 3"},
   };
   for (const auto& [script, where] : cases) {
     const ScriptResult r = run_text(script);

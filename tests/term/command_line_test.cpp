@@ -36,6 +36,9 @@ TEST(TermCommandLine, BadArgumentsPrintTheUsageAndEndWithTwo) {
       {"--seed", " 5"},
       {"--seed"},
       {"--script"},
+      {"--behaviour", "bogus"},
+      {"--behaviour", "Classic"},
+      {"--behaviour"},
       {"--bogus"},
       {"--topology", "t.ini", "extra"},
   };
@@ -67,8 +70,10 @@ TEST(TermCommandLine, HelpAndVersionEndAtOnceWithZero) {
 }
 
 TEST(TermCommandLine, OptionsToRunWith) {
-  const Outcome o = read({"--script", "-", "--topology", "t.ini", "--app-dir", "/x"});
+  const Outcome o = read(
+      {"--script", "-", "--topology", "t.ini", "--app-dir", "/x", "--behaviour", "real-router"});
   EXPECT_FALSE(o.status);
+  EXPECT_EQ(o.line.options.behaviour, Behaviour::RealRouter);
   EXPECT_EQ(o.line.script, "-");
   EXPECT_EQ(o.line.options.topology, "t.ini");
   EXPECT_EQ(o.line.options.app_dir, "/x");

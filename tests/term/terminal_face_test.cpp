@@ -67,7 +67,7 @@ TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterva
   run_queued();
   EXPECT_EQ(face.frames_drawn(), 1);
   EXPECT_EQ(face.current_frame().status,
-            "Router 1 of 2 | 00:00:00 1x | Ctrl+G router | Ctrl+S save | Ctrl+Q quit");
+            "Router 1 of 2 | 00:00:00 1x classic | Ctrl+G router | Ctrl+S | Ctrl+Q");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);
@@ -304,12 +304,13 @@ TEST_F(TerminalFaceTest, ClockKeysSetTheSpeedAndSkipAhead) {
   EXPECT_EQ(face.clock_speed().factor(), 60);
   EXPECT_EQ(sim().typed_line, "");
   const std::string status = face.current_frame().status;
-  const std::string clock = clock_text(sim().sim_clock) + " 60x";
+  const std::string clock = clock_text(sim().sim_clock) + " 60x classic";
   EXPECT_EQ(status.rfind("Router 1 of 2 | " + clock + " | ", 0), 0u) << status;
 }
 
-// Ctrl+O asks for a topology file on the input line; after "Are you sure?" a new network on that
-// file replaces the running one, and the old routers' consoles are gone from the screen.
+// Ctrl+O asks for a topology file on the input line; over a changed lab it offers to save first,
+// then a new network on that file replaces the running one, and the old routers' consoles are gone
+// from the screen.
 TEST_F(TerminalFaceTest, CtrlOOpensAnotherTopologyAfterAsking) {
   const std::string three = dir.write("three.ini", testing::topology(3, 1, 0));
   term.type("hostname");
@@ -326,7 +327,7 @@ TEST_F(TerminalFaceTest, CtrlOOpensAnotherTopologyAfterAsking) {
   term.type("\x0f");
   term.type(three);
   term.type("\r");
-  term.type("\r");  // OK
+  term.type("n");  // not saved first
   run_queued();
   EXPECT_EQ(sim().router_count, 3);
   EXPECT_EQ(sim().topology_file, three);

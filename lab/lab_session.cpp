@@ -1,0 +1,251 @@
+#include "lab/lab_session.h"
+
+#include "lab/lab_file.h"
+#include "simulation/start_up_problems.h"
+
+namespace zorva {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kTitle = "Zorva";
+constexpr const char* kSaveFirst =
+    "The lab has changed since it was last saved. Save it before the other one is opened?";
+constexpr const char* kSaveBeforeLeaving =
+    "The lab has changed since it was last saved. Save it before leaving?";
+
+void finish(const LabSession::Done& done, bool happened) {
+  if (done) done(happened);
+}
+
+}  // namespace
+
+fs::path resolve_given_path(const fs::path& given, const fs::path& app_dir) {
+  if (given.empty() || given.is_absolute()) return given;
+  std::error_code ec;
+  if (fs::exists(given, ec)) return given;
+  if (!app_dir.empty() && fs::exists(app_dir / given, ec)) return app_dir / given;
+  return given;
+}
+
+LabSession::LabSession(Host& host, LabSessionFace& face, LabSessionSettings settings)
+    : host_(host), face_(face), settings_(std::move(settings)) {}
+
+LabSession::~LabSession() {
+  if (sim_) face_.simulation_leaving();
+}
+
+void LabSession::start_topology(const std::string& topology) {
+  auto next = std::make_unique<Simulation>(host_, settings_.paths);
+  next->behaviour = settings_.behaviour;
+  next->start(topology);
+  replace(std::move(next), {});
+}
+
+bool LabSession::start_lab(const fs::path& file, std::string& error) {
+  OpenedLab lab = open_lab_file(file, host_, settings_.paths);
+  if (!lab.sim) {
+    error = lab.error;
+    return false;
+  }
+  replace(std::move(lab.sim), file);
+  return true;
+}
+
+bool LabSession::offer_recovery(const fs::path& left_behind) {
+  const Answer a = host_.message_box(
+      kTitle,
+      "Zorva did not close normally last time. Restore the lab as it was at its last recovery "
+      "save (at most a minute before)?",
+      Buttons::YesNoCancel);
+  bool restored = false;
+  if (a == Answer::Yes) {
+    OpenedLab lab = open_lab_file(left_behind, host_, settings_.paths);
+    if (lab.sim) {
+      replace(std::move(lab.sim), {});
+      restored_ = restored = true;
+    } else {
+      host_.message_box(kTitle, "The recovery file cannot be opened: " + lab.error, Buttons::Ok);
+    }
+  }
+  // Set aside rather than deleted, in case the answer was a slip.
+  fs::path old = left_behind;
+  old += ".old";
+  std::error_code ec;
+  fs::rename(left_behind, old, ec);
+  return restored;
+}
+
+fs::path LabSession::suggested_file() const {
+  return lab_file_.empty() ? fs::path("lab.zlab") : lab_file_;
+}
+
+void LabSession::key(int code) {
+  if (!sim_) return;
+  ++changes_;
+  sim_->console_key(code);
+}
+
+void LabSession::key_to(int router, int code) {
+  if (!sim_) return;
+  Router* r = sim_->router(router);
+  if (r == nullptr) return;
+  ++changes_;
+  sim_->key_press(*r, code);
+}
+
+void LabSession::function_key(int n) {
+  if (sim_) sim_->function_key(n);
+}
+
+void LabSession::run_real(SimMillis real_ms) {
+  if (sim_ && real_ms > 0) speed_.run_real(sim_->scheduler, real_ms);
+}
+
+void LabSession::skip_minutes(int minutes) {
+  if (sim_) ClockSpeed::skip_minutes(sim_->scheduler, minutes);
+}
+
+void LabSession::save(Done done) {
+  if (!sim_) return finish(done, false);
+  if (lab_file_.empty()) return save_as(std::move(done));
+  finish(done, save_to(lab_file_));
+}
+
+void LabSession::save_as(Done done) {
+  if (!sim_) return finish(done, false);
+  face_.ask_save_file(suggested_file(), [this, done](std::optional<fs::path> file) {
+    if (!file || file->empty()) return finish(done, false);
+    if (!file->has_extension()) *file += ".zlab";
+    finish(done, save_to(*file));
+  });
+}
+
+bool LabSession::save_to(const fs::path& file) {
+  if (!sim_) return false;
+  const std::string error = save_lab(*sim_, file, true);
+  if (!error.empty()) {
+    host_.message_box(kTitle, "The lab was not saved: " + error, Buttons::Ok);
+    return false;
+  }
+  lab_file_ = file;
+  saved_changes_ = changes_;
+  restored_ = false;
+  face_.tell("Lab saved to " + file.string() + ".");
+  return true;
+}
+
+void LabSession::save_first(std::function<void()> go, Done done) {
+  if (!sim_ || !changed()) return go();
+  host_.ask(kTitle, kSaveFirst, Buttons::YesNoCancel, [this, go, done](Answer a) {
+    if (a == Answer::Cancel) return finish(done, false);
+    if (a == Answer::No) return go();
+    save([go, done](bool saved) {
+      if (saved) return go();
+      finish(done, false);
+    });
+  });
+}
+
+void LabSession::cannot_open(const std::string& what, const std::string& why) {
+  host_.message_box(kTitle, "Cannot open " + what + ": " + why, Buttons::Ok);
+}
+
+void LabSession::open_lab(const fs::path& file, Done done) {
+  save_first(
+      [this, file, done] {
+        OpenedLab lab = open_lab_file(file, host_, settings_.paths);
+        if (!lab.sim) {
+          cannot_open(file.string(), lab.error);
+          return finish(done, false);
+        }
+        replace(std::move(lab.sim), file);
+        finish(done, true);
+      },
+      done);
+}
+
+void LabSession::open_topology(const std::string& file, Done done) {
+  save_first(
+      [this, file, done] {
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) {
+          cannot_open(file, "the file does not exist or is not a file");
+          return finish(done, false);
+        }
+        auto next = std::make_unique<Simulation>(host_, settings_.paths);
+        next->behaviour = settings_.behaviour;
+        next->start(file);
+        replace(std::move(next), {});
+        finish(done, true);
+      },
+      done);
+}
+
+void LabSession::open_lab_text(const std::string& name, const std::string& text, Done done) {
+  save_first(
+      [this, name, text, done] {
+        OpenedLab lab = zorva::open_lab_text(text, host_, settings_.paths);
+        if (!lab.sim) {
+          cannot_open(name, lab.error);
+          return finish(done, false);
+        }
+        replace(std::move(lab.sim), name);
+        finish(done, true);
+      },
+      done);
+}
+
+void LabSession::open_simulation(std::unique_ptr<Simulation> next, Done done) {
+  // A std::function must be copyable: the simulation waits in a shared holder for the answer.
+  auto holder = std::make_shared<std::unique_ptr<Simulation>>(std::move(next));
+  save_first(
+      [this, holder, done] {
+        replace(std::move(*holder), {});
+        finish(done, true);
+      },
+      done);
+}
+
+void LabSession::leave(Done done) {
+  if (!sim_ || !changed()) return finish(done, true);
+  host_.ask(kTitle, kSaveBeforeLeaving, Buttons::YesNoCancel, [this, done](Answer a) {
+    if (a == Answer::Cancel) return finish(done, false);
+    if (a == Answer::No) return finish(done, true);
+    save(done);
+  });
+}
+
+void LabSession::clean_exit() {
+  if (settings_.recovery_file.empty()) return;
+  std::error_code ec;
+  fs::remove(settings_.recovery_file, ec);
+}
+
+void LabSession::recovery_tick(std::int64_t now_ms) {
+  if (last_recovery_ms_ < 0) last_recovery_ms_ = now_ms;
+  if (now_ms - last_recovery_ms_ < kRecoveryIntervalMs) return;
+  last_recovery_ms_ = now_ms;
+  write_recovery();
+}
+
+bool LabSession::write_recovery() {
+  if (!sim_ || settings_.recovery_file.empty() || changes_ == recovered_changes_) return false;
+  std::error_code ec;
+  fs::create_directories(settings_.recovery_file.parent_path(), ec);
+  if (!save_lab(*sim_, settings_.recovery_file, true).empty()) return false;
+  recovered_changes_ = changes_;
+  return true;
+}
+
+void LabSession::replace(std::unique_ptr<Simulation> next, const fs::path& file) {
+  if (sim_) face_.simulation_leaving();
+  sim_ = std::move(next);
+  lab_file_ = file;
+  restored_ = false;
+  saved_changes_ = recovered_changes_ = changes_;
+  face_.simulation_arrived();
+}
+
+}  // namespace zorva

@@ -1,0 +1,144 @@
+// The life of one lab, the same in every face: the simulation it runs, the file it came from or was
+// last saved to, whether it changed since, saving, opening another lab or topology over it, the
+// recovery copy written every minute while it changes, and the student's clock. Faces ask their
+// user what the session asks (the Host's questions, and LabSessionFace for a file name) and draw
+// what it holds; the policy lives here only.
+//
+// Questions go through Host::ask, whose answer may come later (the browser's dialogs), so every
+// operation that may ask finishes through a `done` callback; faces that answer at once (desktop,
+// terminal, scripts) see it called before the operation returns.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/behaviour.h"
+#include "simulation/clock_speed.h"
+#include "simulation/simulation.h"
+
+namespace zorva {
+
+// What the session needs from the face that shows it, beyond the Host's boxes.
+class LabSessionFace {
+ public:
+  virtual ~LabSessionFace() = default;
+  // Asks where to save the lab, proposing `suggested`; `then` gets the file chosen, or nothing when
+  // the user gave up.
+  virtual void ask_save_file(const std::filesystem::path& suggested,
+                             std::function<void(std::optional<std::filesystem::path>)> then) = 0;
+  // A short notice that needs no answer ("Lab saved to FILE."): a status line, a toast.
+  virtual void tell(const std::string& text) = 0;
+  // The simulation in use is about to be destroyed: every view of its consoles must let go.
+  virtual void simulation_leaving() {}
+  // A new simulation is in place.
+  virtual void simulation_arrived() {}
+};
+
+struct LabSessionSettings {
+  SimulationPaths paths;                     // where every simulation of the session starts
+  std::filesystem::path recovery_file;       // this program's own recovery copy; "" for none
+  Behaviour behaviour = Behaviour::Classic;  // of labs started from a topology file
+};
+
+class LabSession {
+ public:
+  static constexpr std::int64_t kRecoveryIntervalMs = 60 * 1000;
+  using Done = std::function<void(bool)>;  // true when the operation took place
+
+  LabSession(Host& host, LabSessionFace& face, LabSessionSettings settings);
+  ~LabSession();
+  LabSession(const LabSession&) = delete;
+  LabSession& operator=(const LabSession&) = delete;
+
+  // --- Start-up ---
+  // A new simulation on `topology` ("" for the default topology), in the settings' behaviour.
+  void start_topology(const std::string& topology);
+  // The lab of `file` in place of everything; false, with nothing running, when it cannot be
+  // opened (the reason in `error`).
+  bool start_lab(const std::filesystem::path& file, std::string& error);
+  // Offers to bring back the lab of a recovery copy left by a run that did not end cleanly, then
+  // sets the copy aside (renamed to .old). True when the lab was brought back.
+  bool offer_recovery(const std::filesystem::path& left_behind);
+
+  // --- The running lab ---
+  Simulation* sim() { return sim_.get(); }
+  const Simulation* sim() const { return sim_.get(); }
+  Host& host() { return host_; }
+  const LabSessionSettings& settings() const { return settings_; }
+  // The lab's file: the one it was opened from or last saved to; "" before.
+  const std::filesystem::path& lab_file() const { return lab_file_; }
+  bool changed() const { return restored_ || changes_ != saved_changes_; }
+  // The behaviour the next lab started from a topology runs in.
+  void set_default_behaviour(Behaviour b) { settings_.behaviour = b; }
+  // The name a save proposes: the lab's file, else "lab.zlab" in the folder it would go to.
+  std::filesystem::path suggested_file() const;
+
+  // Keys typed by the student: each one that reaches a console changes the lab.
+  void key(int code);                 // into the active console
+  void key_to(int router, int code);  // into router n's console
+  void function_key(int n);           // F1..F12: router n's console comes forward
+  // A change the face made on the student's behalf (a paste, a typed file): counts as a key.
+  void note_change() { ++changes_; }
+
+  // --- The clock ---
+  ClockSpeed& speed() { return speed_; }
+  const ClockSpeed& speed() const { return speed_; }
+  void run_real(SimMillis real_ms);  // real time passed, at the chosen speed
+  void skip_minutes(int minutes);
+
+  // --- Lab files ---
+  // Saves to the lab's file, or asks for one first.
+  void save(Done done = {});
+  // Asks for a file (proposing the lab's own), then saves there.
+  void save_as(Done done = {});
+  // Saves to `file` now; says where it went, or why it could not (keeping the changes).
+  bool save_to(const std::filesystem::path& file);
+  // Another lab or topology in place of this one. Over a changed lab, offers to save it first; a
+  // file that cannot be opened leaves the running lab untouched and says why at once.
+  void open_lab(const std::filesystem::path& file, Done done = {});
+  void open_topology(const std::string& file, Done done = {});
+  // Lab text the face read itself (an upload in the browser), named `name` for messages.
+  void open_lab_text(const std::string& name, const std::string& text, Done done = {});
+  // A simulation the face built itself (a topology text it was given) in place of this one,
+  // after the same offer to save.
+  void open_simulation(std::unique_ptr<Simulation> next, Done done = {});
+  // Leaving the program: over a changed lab, offers to save it first. `done(true)`: may leave.
+  void leave(Done done);
+  // The program ends through its exit: the recovery copy is no longer needed.
+  void clean_exit();
+
+  // --- Recovery ---
+  // Called as real time passes: once a minute, a lab changed since the last copy is copied.
+  void recovery_tick(std::int64_t now_ms);
+  // Writes the copy now when the lab changed since the last one; false when it could not.
+  bool write_recovery();
+
+ private:
+  void replace(std::unique_ptr<Simulation> next, const std::filesystem::path& file);
+  // Runs `go` after the offer to save a changed lab; `done(false)` when the user cancels.
+  void save_first(std::function<void()> go, Done done);
+  void cannot_open(const std::string& what, const std::string& why);
+
+  Host& host_;                           // boxes and questions of the face
+  LabSessionFace& face_;                 // file names, notices, views of the consoles
+  LabSessionSettings settings_;          // paths, recovery file, behaviour of new labs
+  std::unique_ptr<Simulation> sim_;      // the running lab
+  ClockSpeed speed_;                     // how fast real time runs the simulated clock
+  std::filesystem::path lab_file_;       // where the lab was opened from or last saved
+  std::uint64_t changes_ = 0;            // keys typed into consoles
+  std::uint64_t saved_changes_ = 0;      // changes_ when the lab was last saved or opened
+  std::uint64_t recovered_changes_ = 0;  // changes_ when the recovery copy was last written
+  bool restored_ = false;                // holds a recovered lab not saved since
+  std::int64_t last_recovery_ms_ = -1;   // when the copy was last considered; -1: not yet
+};
+
+// Relative paths given on a command line: read from the current folder when the file is there,
+// else from the program's folder; as given when neither has it.
+std::filesystem::path resolve_given_path(const std::filesystem::path& given,
+                                         const std::filesystem::path& app_dir);
+
+}  // namespace zorva

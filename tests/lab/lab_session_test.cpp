@@ -1,0 +1,252 @@
+// The lab session's policy, one table of situations: a changed or unchanged lab, an action over it
+// (open a lab, open a topology, leave), and the answers the user gives; then what is running, what
+// was saved, and what was said. Below it, the cases that are not one row: failed opens and saves,
+// the recovery copy, and the behaviour a lab carries.
+#include "lab/lab_session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/scripted_host.h"
+#include "lab/lab_file.h"
+#include "lab/recovery_files.h"
+#include "tests/support/test_simulation.h"
+
+namespace zorva {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Records what the session asked of its face; answers file-name questions from a queue.
+struct RecordingFace : LabSessionFace {
+  std::vector<std::optional<fs::path>> names;  // answers to "save as", in order
+  std::vector<std::string> told;
+  int asked_names = 0;
+  void ask_save_file(const fs::path&, std::function<void(std::optional<fs::path>)> then) override {
+    ++asked_names;
+    std::optional<fs::path> name;
+    if (!names.empty()) {
+      name = names.front();
+      names.erase(names.begin());
+    }
+    then(name);
+  }
+  void tell(const std::string& text) override { told.push_back(text); }
+};
+
+class LabSessionTest : public ::testing::Test {
+ protected:
+  LabSessionTest() {
+    topology = dir.write("two.ini", testing::topology(2, 1, 1));
+    other_topology = dir.write("three.ini", testing::topology(3, 1, 0));
+    settings.paths = SimulationPaths{testing::bin_dir(), dir.path() / "zorva.log"};
+    settings.recovery_file = dir.path() / "config" / "term-recovery-1.zlab";
+  }
+  LabSession& start() {
+    session = std::make_unique<LabSession>(host, face, settings);
+    session->start_topology(topology);
+    return *session;
+  }
+  void type(const std::string& text) {
+    for (unsigned char c : text) session->key(c);
+  }
+  void rename_router(const std::string& name) {
+    type("\renable\rconfigure terminal\rhostname " + name + "\rend\r");
+  }
+  // A lab on disk whose router 1 is called `name`.
+  fs::path saved_lab(const std::string& name) {
+    testing::TestSimulation sim(testing::topology(2, 1, 1));
+    for (const std::string& l : {std::string(), std::string("enable"),
+                                 std::string("configure terminal"), "hostname " + name})
+      sim.line(l);
+    const fs::path file = dir.path() / (name + ".zlab");
+    EXPECT_EQ(save_lab(*sim.sim, file, false), "");
+    return file;
+  }
+  std::string hostname() { return session->sim()->router(1)->record.hostname; }
+
+  testing::TempDir dir;
+  std::string topology, other_topology;
+  ScriptedHost host;
+  RecordingFace face;
+  LabSessionSettings settings;
+  std::unique_ptr<LabSession> session;
+};
+
+enum class Action { OpenLab, OpenTopology, Leave };
+
+struct Situation {
+  const char* name;
+  bool changed;  // the student typed since the lab was last saved
+  Action action;
+  std::vector<Answer> answers;  // to the boxes, in order
+  bool name_given;              // the file-name question is answered (when asked)
+  bool happened;                // the action took place (done(true))
+  bool saved;                   // the old lab reached a file
+  int boxes;                    // boxes shown
+};
+
+class LabSessionPolicy : public LabSessionTest, public ::testing::WithParamInterface<Situation> {};
+
+TEST_P(LabSessionPolicy, AsksAndActsAsTheSituationCallsFor) {
+  const Situation& s = GetParam();
+  start();
+  const fs::path other = saved_lab("Other");
+  if (s.changed) rename_router("Edited");
+  for (Answer a : s.answers) host.queue_answer(a);
+  const fs::path target = dir.path() / "mine.zlab";
+  if (s.name_given) face.names.push_back(target);
+
+  std::optional<bool> result;
+  auto done = [&](bool happened) { result = happened; };
+  switch (s.action) {
+    case Action::OpenLab:
+      session->open_lab(other, done);
+      break;
+    case Action::OpenTopology:
+      session->open_topology(other_topology, done);
+      break;
+    case Action::Leave:
+      session->leave(done);
+      break;
+  }
+  ASSERT_TRUE(result.has_value()) << "done was never called";
+  EXPECT_EQ(*result, s.happened);
+  EXPECT_EQ(fs::exists(target), s.saved);
+  EXPECT_EQ(static_cast<int>(host.boxes.size()), s.boxes);
+  if (s.action == Action::OpenLab && s.happened) {
+    EXPECT_EQ(hostname(), "Other");
+  }
+  if (s.action == Action::OpenTopology && s.happened) {
+    EXPECT_EQ(session->sim()->router_count, 3);
+  }
+  if (!s.happened && s.action != Action::Leave) {
+    EXPECT_EQ(hostname(), "Edited");
+  }
+  EXPECT_EQ(!face.told.empty(), s.saved);
+}
+
+using A = Answer;
+INSTANTIATE_TEST_SUITE_P(
+    Table, LabSessionPolicy,
+    ::testing::Values(
+        Situation{"UnchangedOpenLab", false, Action::OpenLab, {}, false, true, false, 0},
+        Situation{"UnchangedOpenTopology", false, Action::OpenTopology, {}, false, true, false, 0},
+        Situation{"UnchangedLeave", false, Action::Leave, {}, false, true, false, 0},
+        Situation{"ChangedOpenLabNo", true, Action::OpenLab, {A::No}, false, true, false, 1},
+        Situation{
+            "ChangedOpenLabCancel", true, Action::OpenLab, {A::Cancel}, false, false, false, 1},
+        Situation{"ChangedOpenLabYesNamed", true, Action::OpenLab, {A::Yes}, true, true, true, 1},
+        Situation{
+            "ChangedOpenLabYesNoName", true, Action::OpenLab, {A::Yes}, false, false, false, 1},
+        Situation{
+            "ChangedOpenTopologyNo", true, Action::OpenTopology, {A::No}, false, true, false, 1},
+        Situation{"ChangedOpenTopologyYesNamed",
+                  true,
+                  Action::OpenTopology,
+                  {A::Yes},
+                  true,
+                  true,
+                  true,
+                  1},
+        Situation{"ChangedLeaveNo", true, Action::Leave, {A::No}, false, true, false, 1},
+        Situation{"ChangedLeaveCancel", true, Action::Leave, {A::Cancel}, false, false, false, 1},
+        Situation{"ChangedLeaveYesNamed", true, Action::Leave, {A::Yes}, true, true, true, 1},
+        Situation{"ChangedLeaveYesNoName", true, Action::Leave, {A::Yes}, false, false, false, 1}),
+    [](const ::testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
+
+TEST_F(LabSessionTest, AFileThatCannotBeOpenedLeavesTheRunningLabAndSaysWhy) {
+  start();
+  rename_router("Kept");
+  host.queue_answer(Answer::No);  // do not save first, twice
+  host.queue_answer(Answer::No);
+  bool happened = true;
+  session->open_lab(dir.path() / "missing.zlab", [&](bool h) { happened = h; });
+  session->open_topology((dir.path() / "missing.ini").string(), [&](bool h) { happened = h; });
+  EXPECT_FALSE(happened);
+  EXPECT_EQ(hostname(), "Kept");
+  EXPECT_TRUE(session->changed());
+  ASSERT_GE(host.boxes.size(), 2u);
+  EXPECT_NE(host.boxes[1].text.find("missing.zlab"), std::string::npos) << host.boxes[1].text;
+  EXPECT_NE(host.boxes.back().text.find("missing.ini"), std::string::npos);
+}
+
+TEST_F(LabSessionTest, SaveSaysWhereItWentAndAFailedSaveKeepsTheChanges) {
+  start();
+  rename_router("Saved");
+  EXPECT_TRUE(session->save_to(dir.path() / "a.zlab"));
+  EXPECT_FALSE(session->changed());
+  ASSERT_EQ(face.told.size(), 1u);
+  EXPECT_NE(face.told[0].find("a.zlab"), std::string::npos);
+
+  rename_router("Unsaved");
+  EXPECT_FALSE(session->save_to(dir.path() / "no-such-folder" / "b.zlab"));
+  EXPECT_TRUE(session->changed());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(session->lab_file(), dir.path() / "a.zlab");  // still the last good file
+  session->save();  // back to the lab's own file, without asking
+  EXPECT_EQ(face.asked_names, 0);
+  EXPECT_FALSE(session->changed());
+}
+
+TEST_F(LabSessionTest, RecoveryCopyIsWrittenOnlyAfterAMinuteOfChangesAndRemovedOnExit) {
+  start();
+  session->recovery_tick(0);
+  rename_router("Copied");
+  session->recovery_tick(LabSession::kRecoveryIntervalMs - 1);
+  EXPECT_FALSE(fs::exists(settings.recovery_file));
+  session->recovery_tick(LabSession::kRecoveryIntervalMs);
+  ASSERT_TRUE(fs::exists(settings.recovery_file));
+
+  LabSession next(host, face, settings);
+  host.queue_answer(Answer::Yes);
+  ASSERT_TRUE(next.offer_recovery(settings.recovery_file));
+  EXPECT_EQ(next.sim()->router(1)->record.hostname, "Copied");
+  EXPECT_TRUE(next.changed());  // a recovered lab was never saved by the student
+  EXPECT_TRUE(fs::exists(settings.recovery_file.string() + ".old"));
+
+  session->clean_exit();
+  EXPECT_FALSE(fs::exists(settings.recovery_file));
+}
+
+TEST_F(LabSessionTest, EachProgramHasItsOwnCopyAndOnlyCopiesOfEndedProgramsAreLeftBehind) {
+  const fs::path folder = dir.path() / "config";
+  fs::create_directories(folder);
+  const fs::path own = own_recovery_file(folder, "term");
+  const fs::path ended = folder / "term-recovery-999999999.zlab";
+  const fs::path old_style = folder / "term-recovery.zlab";
+  for (const fs::path& f : {own, ended, old_style, folder / "ui-recovery-999999999.zlab",
+                            folder / "term-recovery-12x.zlab"})
+    std::ofstream(f) << "{}";
+  const std::vector<fs::path> left = left_behind_recovery_files(folder, "term");
+  EXPECT_EQ(left.size(), 2u);
+  for (const fs::path& f : left) EXPECT_TRUE(f == ended || f == old_style) << f;
+}
+
+TEST_F(LabSessionTest, BehaviourOfNewLabsComesFromTheSettingsAndSavedLabsKeepTheirOwn) {
+  settings.behaviour = Behaviour::RealRouter;
+  start();
+  EXPECT_EQ(session->sim()->behaviour, Behaviour::RealRouter);
+  ASSERT_TRUE(session->save_to(dir.path() / "real.zlab"));
+
+  settings.behaviour = Behaviour::Classic;
+  LabSession other(host, face, settings);
+  std::string error;
+  ASSERT_TRUE(other.start_lab(dir.path() / "real.zlab", error)) << error;
+  EXPECT_EQ(other.sim()->behaviour, Behaviour::RealRouter);
+  other.start_topology(topology);
+  EXPECT_EQ(other.sim()->behaviour, Behaviour::Classic);
+}
+
+TEST(ResolveGivenPath, CurrentFolderFirstThenTheProgramFolder) {
+  testing::TempDir app;
+  const std::string in_app = app.write("only-in-app.ini", "x");
+  EXPECT_EQ(resolve_given_path("only-in-app.ini", app.path()), fs::path(in_app));
+  EXPECT_EQ(resolve_given_path("nowhere.ini", app.path()), fs::path("nowhere.ini"));
+  EXPECT_EQ(resolve_given_path(in_app, "/elsewhere"), fs::path(in_app));
+}
+
+}  // namespace
+}  // namespace zorva
