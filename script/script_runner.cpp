@@ -105,6 +105,18 @@ void print_transcripts(Simulation& sim, std::ostream& out) {
   }
 }
 
+// The behaviour a script names before its first key, else `fallback`: the simulation starts in it.
+Behaviour behaviour_before_keys(const std::vector<ScriptStep>& steps, Behaviour fallback) {
+  for (const ScriptStep& step : steps) {
+    if (step.kind == ScriptStep::Kind::Type || step.kind == ScriptStep::Kind::Line ||
+        step.kind == ScriptStep::Kind::Keys)
+      break;
+    if (step.kind == ScriptStep::Kind::Behaviour)
+      fallback = behaviour_named(step.text).value_or(fallback);
+  }
+  return fallback;
+}
+
 void press(Simulation& sim, int code) {
   if (code < 0) {
     sim.function_key(-code);
@@ -158,7 +170,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
   std::unique_ptr<Simulation> current;
   if (options.lab.empty()) {
     current = std::make_unique<Simulation>(host, paths);
-    current->behaviour = options.behaviour;
+    current->behaviour = behaviour_before_keys(steps, options.behaviour);
     current->start(options.topology);
     for (const std::string& problem : start_up_problems(*current))
       err << "zorva-term: " << problem << "\n";
