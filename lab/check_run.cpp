@@ -7,7 +7,7 @@
 #include "base/scripted_host.h"
 #include "commands/enable_commands.h"
 #include "console/key_handler.h"
-#include "lab/file_text.h"
+#include "lab/hand_in.h"
 #include "lab/lab_file.h"
 #include "lab/ping_trace.h"
 #include "lab/settle.h"
@@ -368,11 +368,23 @@ CheckReport check_lab(const Simulation& live, const std::vector<Check>& checks,
   return run_on_opened(open_lab_text(lab_text(live, false), host, {app_dir, log.path()}), checks);
 }
 
-CheckReport check_lab_file(const fs::path& lab, const std::vector<Check>& checks,
+CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
                            const fs::path& app_dir) {
   const PrivateLog log;
   ScriptedHost host;
-  return run_on_opened(open_lab_file(lab, host, {app_dir, log.path()}), checks);
+  return run_on_opened(open_lab_text(text, host, {app_dir, log.path()}), checks);
+}
+
+CheckReport check_lab_file(const fs::path& lab, const std::vector<Check>& checks,
+                           const fs::path& app_dir) {
+  const HandIn hand_in = read_hand_in(lab);
+  CheckReport report;
+  if (hand_in.error.empty()) report = check_lab_text(hand_in.text, checks, app_dir);
+  const std::string& error = hand_in.error.empty() ? report.error : hand_in.error;
+  // A reason from the reading names the file already.
+  if (!error.empty())
+    report.error = hand_in.error.empty() ? lab.filename().string() + ": " + error : error;
+  return report;
 }
 
 }  // namespace zorva

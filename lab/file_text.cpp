@@ -1,5 +1,8 @@
 #include "lab/file_text.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -29,6 +32,31 @@ std::string read_file_text(const std::filesystem::path& file, std::uintmax_t lim
   }
   if (std::ferror(in.get())) return why(errno != 0 ? errno : EIO);
   return "";
+}
+
+std::string write_file_text(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::path beside = file;
+  beside += ".writing";
+  const auto why = [&file](int error) {
+    return "cannot write " + file.string() + ": " + std::generic_category().message(error);
+  };
+  const int fd = ::open(beside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return why(errno);
+  int error = 0;
+  for (std::size_t done = 0; done < text.size() && error == 0;) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno != EINTR) error = errno;
+    if (n > 0) done += static_cast<std::size_t>(n);
+  }
+  if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  std::error_code ec;
+  if (error == 0) {
+    std::filesystem::rename(beside, file, ec);
+    if (ec) error = ec.value();
+  }
+  if (error != 0) std::filesystem::remove(beside, ec);
+  return error == 0 ? "" : why(error);
 }
 
 }  // namespace zorva
