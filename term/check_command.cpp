@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <ostream>
 
+#include "lab/check_lint.h"
 #include "lab/check_run.h"
 #include "lab/file_text.h"
 #include "lab/grade_report.h"
 #include "lab/grading.h"
+#include "lab/hand_in.h"
 #include "lab/shown_text.h"
 
 namespace zorva {
@@ -17,7 +19,8 @@ namespace fs = std::filesystem;
 
 const char* kCheckUsage =
     "usage: zorva-term --check CHECKS --lab FILE\n"
-    "       zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]\n";
+    "       zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]\n"
+    "       zorva-term --lint CHECKS [--lab MODEL]\n";
 
 struct CheckArgs {
   std::string checks;
@@ -28,6 +31,7 @@ struct CheckArgs {
   unsigned jobs = 0;
   fs::path app_dir;
   bool grade = false;
+  bool lint = false;
 };
 
 // An argument of --grade that names a file or folder, though it starts with a dash.
@@ -48,8 +52,9 @@ std::string read_args(const std::vector<std::string>& args, CheckArgs& a) {
       a.labs.push_back(arg);
     } else if (arg == "--" && a.grade) {
       only_files = true;
-    } else if ((arg == "--check" || arg == "--grade") && has_value) {
+    } else if ((arg == "--check" || arg == "--grade" || arg == "--lint") && has_value) {
       a.grade = arg == "--grade";
+      a.lint = arg == "--lint";
       a.checks = args[++i];
     } else if (arg == "--lab" && has_value) {
       a.lab = args[++i];
@@ -70,7 +75,7 @@ std::string read_args(const std::vector<std::string>& args, CheckArgs& a) {
     }
   }
   if (a.grade && a.labs.empty()) return "--grade needs lab files or a folder to grade";
-  if (!a.grade && a.lab.empty()) return "--check needs --lab FILE";
+  if (!a.grade && !a.lint && a.lab.empty()) return "--check needs --lab FILE";
   if (!a.grade && (!a.csv.empty() || !a.report.empty()))
     return "--csv and --report go with --grade";
   return "";
@@ -93,6 +98,32 @@ std::string write_report(const std::vector<ReportPage>& pages, const fs::path& f
   for (const ReportPage& p : pages)
     if (std::string e = write_file_text(folder / p.file, p.html); !e.empty()) return e;
   return "";
+}
+
+// Prints what the lint found; 0 when nothing, 1 when something, 2 when the model cannot be opened.
+int lint(const CheckArgs& a, const std::vector<Check>& checks, std::ostream& out,
+         std::ostream& err) {
+  std::vector<LintFinding> findings = repeated_checks(checks);
+  if (!a.lab.empty()) {
+    const HandIn model = read_hand_in(a.lab);
+    std::string error = model.error;
+    std::vector<LintFinding> more;
+    if (error.empty()) more = checks_against_model(checks, model.text, a.app_dir, error);
+    if (!error.empty()) {
+      err << "zorva-term: cannot open the model answer: " << shown_text(error) << "\n";
+      return 2;
+    }
+    findings.insert(findings.end(), more.begin(), more.end());
+  }
+  std::stable_sort(findings.begin(), findings.end(), [](const auto& x, const auto& y) {
+    return x.check->line_number < y.check->line_number;
+  });
+  for (const LintFinding& f : findings)
+    out << "line " << f.check->line_number << ": " << shown_text(f.check->text) << "\n      "
+        << shown_text(f.what) << "\n";
+  out << findings.size() << (findings.size() == 1 ? " finding" : " findings")
+      << (a.lab.empty() ? " (give --lab MODEL to run the checks on the model answer)" : "") << "\n";
+  return findings.empty() ? 0 : 1;
 }
 
 int grade(const CheckArgs& a, const std::vector<Check>& checks, std::ostream& out,
@@ -123,8 +154,9 @@ int grade(const CheckArgs& a, const std::vector<Check>& checks, std::ostream& ou
 
 std::optional<int> run_check_command(const std::vector<std::string>& args, const fs::path& app_dir,
                                      std::ostream& out, std::ostream& err) {
-  if (std::none_of(args.begin(), args.end(),
-                   [](const std::string& a) { return a == "--check" || a == "--grade"; }))
+  if (std::none_of(args.begin(), args.end(), [](const std::string& a) {
+        return a == "--check" || a == "--grade" || a == "--lint";
+      }))
     return std::nullopt;
   CheckArgs a;
   a.app_dir = app_dir;
@@ -143,6 +175,7 @@ std::optional<int> run_check_command(const std::vector<std::string>& args, const
     return 2;
   }
   if (a.grade) return grade(a, checks, out, err);
+  if (a.lint) return lint(a, checks, out, err);
   const CheckReport report = check_lab_file(a.lab, checks, a.app_dir);
   if (!report.error.empty()) {
     err << "zorva-term: cannot open the lab: " << shown_text(report.error) << "\n";

@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "lab/check_lint.h"
 #include "lab/lab_file.h"
 #include "script/script_runner.h"
 #include "tests/lab/lab_fixture.h"
@@ -106,6 +107,31 @@ TEST_F(ChecksOnTheFullLab, PassAndFailByWhatTheRoutersDo) {
   }
 }
 
+TEST_F(ChecksOnTheFullLab, LintFindsRepeatsAndChecksThatCannotTellLabsApart) {
+  const std::vector<Check> checks = checks_of(
+      "router 1 running-config has \"hostname AlphaAfterSave\"\n"          // 1: fine
+      "router 1 running-config has exactly \"HOSTNAME AlphaAfterSave\"\n"  // 2: repeat, fails
+      "router 1 running-config lacks \"hostname alphaaftersave\"\n"        // 3: opposite
+      "router 2 no route 172.16.0.0/16\n"                                  // 4: cannot fail
+      "router 1 route 172.16.0.0/16 code S\n");                            // 5: fine
+  std::string lines;
+  for (const LintFinding& f : repeated_checks(checks))
+    lines += std::to_string(f.check->line_number) + " " + f.what + "\n";
+  EXPECT_EQ(lines,
+            "2 tests the same as line 1, in another form\n"
+            "3 asks the opposite of line 1; one of the two always fails\n");
+  std::string error;
+  lines.clear();
+  for (const LintFinding& f :
+       checks_against_model(checks, lab_text(*live.sim, false), testing::bin_dir(), error))
+    lines += std::to_string(f.check->line_number) + " " + f.what.substr(0, 25) + "\n";
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(lines,
+            "2 fails on the model answer\n"
+            "3 fails on the model answer\n"
+            "4 passes on the model's top\n");
+}
+
 TEST_F(ChecksOnTheFullLab, LeaveTheStudentsRoutersAlone) {
   const std::string before = lab_text(*live.sim, true);
   const Int32 clock = live.sim->sim_clock;
@@ -197,6 +223,7 @@ class LabChecks : public ::testing::TestWithParam<std::string> {
         (testing::source_dir() / "data" / "labs" / (GetParam() + ".checks")).string(), checks);
     ASSERT_FALSE(error) << error->line_number << ": " << error->message;
     ASSERT_GE(checks.size(), 10u);
+    EXPECT_TRUE(repeated_checks(checks).empty()) << "a check repeats another";
     std::ifstream model(testing::source_dir() / "tests" / "scenarios" / (GetParam() + ".zs"));
     std::stringstream text;
     text << model.rdbuf();
