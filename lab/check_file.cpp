@@ -1,9 +1,13 @@
 #include "lab/check_file.h"
 
-#include <fstream>
+#include <algorithm>
 #include <istream>
+#include <iterator>
+#include <sstream>
 
 #include "base/number_text.h"
+#include "lab/check_words.h"
+#include "lab/file_text.h"
 #include "router/router.h"
 #include "state/ipv4.h"
 
@@ -11,32 +15,13 @@ namespace zorva {
 
 namespace {
 
-// The words of a line; a text in double quotes is one word, kept without its quotes and marked.
-struct Word {
-  std::string text;
-  bool quoted = false;
-};
+using Word = CheckWord;
+using WordKind = CheckWord::Kind;
 
-std::optional<std::string> split_words(const std::string& line, std::vector<Word>& words) {
-  std::size_t i = 0;
-  while (i < line.size()) {
-    const char c = line[i];
-    if (c == ' ' || c == '\t') {
-      ++i;
-    } else if (c == '"') {
-      const std::size_t close = line.find('"', i + 1);
-      if (close == std::string::npos) return "a text in quotes has no closing quote";
-      words.push_back({line.substr(i + 1, close - i - 1), true});
-      i = close + 1;
-    } else {
-      std::size_t end = i;
-      while (end < line.size() && line[end] != ' ' && line[end] != '\t' && line[end] != '"') ++end;
-      words.push_back({line.substr(i, end - i), false});
-      i = end;
-    }
-  }
-  return std::nullopt;
-}
+// A check file is a page of text; anything larger is not one.
+constexpr std::uintmax_t kLargestCheckFile = 1u << 20;
+
+constexpr const char* kHiddenSecret = "\"*****\"";
 
 std::string lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -45,7 +30,7 @@ std::string lower(std::string s) {
 
 // A whole number of at most `digits` digits, or nullopt.
 std::optional<long long> small_number(const Word& w, std::size_t digits) {
-  if (w.quoted || w.text.empty() || w.text.size() > digits) return std::nullopt;
+  if (w.kind != WordKind::Plain || w.text.empty() || w.text.size() > digits) return std::nullopt;
   for (char c : w.text)
     if (c < '0' || c > '9') return std::nullopt;
   return std::stoll(w.text);
@@ -53,7 +38,7 @@ std::optional<long long> small_number(const Word& w, std::size_t digits) {
 
 class LineReader {
  public:
-  LineReader(std::vector<Word> words, Check& check) : words_(std::move(words)), check_(check) {}
+  LineReader(const std::vector<Word>& words, Check& check) : words_(words), check_(check) {}
 
   std::optional<std::string> read() {
     const std::string verb = lower(word(0));
@@ -65,7 +50,11 @@ class LineReader {
  private:
   std::string word(std::size_t i) const { return i < words_.size() ? words_[i].text : ""; }
   bool is(std::size_t i, const char* keyword) const {
-    return i < words_.size() && !words_[i].quoted && lower(words_[i].text) == keyword;
+    return i < words_.size() && words_[i].kind == WordKind::Plain &&
+           lower(words_[i].text) == keyword;
+  }
+  bool quoted(std::size_t i) const {
+    return i < words_.size() && words_[i].kind == WordKind::Quoted;
   }
   std::optional<std::string> expect_end(std::size_t count) const {
     if (words_.size() > count) return "unexpected '" + word(count) + "' at the end of the check";
@@ -73,14 +62,29 @@ class LineReader {
   }
 
   std::optional<std::string> read_wait() {
-    const std::string usage =
-        "'wait' takes a number of seconds from 1 to " + std::to_string(kLongestCheckWait);
+    const std::string usage = "'wait' takes a number of seconds above 0 and up to " +
+                              std::to_string(kLongestCheckWait) + ", such as 30 or 1.5";
     if (words_.size() != 2) return usage;
-    const std::optional<long long> s = small_number(words_[1], 9);
-    if (!s || *s < 1 || *s > kLongestCheckWait) return usage;
+    const std::optional<long long> ms = milliseconds(words_[1]);
+    if (!ms || *ms < 1 || *ms > kLongestCheckWait * 1000) return usage;
     check_.kind = Check::Kind::Wait;
-    check_.seconds = *s;
+    check_.millis = *ms;
     return std::nullopt;
+  }
+
+  // SECONDS written as digits with at most three decimals, in milliseconds.
+  static std::optional<long long> milliseconds(const Word& w) {
+    if (w.kind != WordKind::Plain) return std::nullopt;
+    const std::size_t point = w.text.find('.');
+    const std::string whole = w.text.substr(0, point);
+    const std::string part = point == std::string::npos ? "" : w.text.substr(point + 1);
+    const auto digits = [](const std::string& t) {
+      return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.empty() || whole.size() > 9 || part.size() > 3 || !digits(whole) || !digits(part) ||
+        (point != std::string::npos && part.empty()))
+      return std::nullopt;
+    return std::stoll(whole) * 1000 + std::stoll(part + std::string(3 - part.size(), '0'));
   }
 
   std::optional<std::string> read_router_check() {
@@ -97,9 +101,10 @@ class LineReader {
     if (is(2, "interface")) return read_interface();
     if (is(2, "running-config") || is(2, "startup-config")) return read_config();
     if (is(2, "show")) return read_show();
+    if (is(2, "enable") && is(3, "secret")) return read_secret();
     return "unknown check '" + word(2) +
            "' after the router number; expected can ping, cannot ping, route, no route, "
-           "interface, running-config, startup-config or show";
+           "interface, running-config, startup-config, show or enable secret";
   }
 
   std::optional<std::string> address_at(std::size_t i, std::string& out, const char* what) const {
@@ -121,7 +126,7 @@ class LineReader {
     const std::size_t slash = net.find('/');
     if (at >= words_.size() || slash == std::string::npos)
       return "a route is written NETWORK/LENGTH, such as 192.168.1.0/24";
-    std::vector<Word> parts{{net.substr(0, slash), false}, {net.substr(slash + 1), false}};
+    std::vector<Word> parts{{net.substr(0, slash)}, {net.substr(slash + 1)}};
     const std::optional<Ipv4> value = parse_dotted(parts[0].text);
     if (!value) return "'" + parts[0].text + "' is not a network address such as 192.168.1.0";
     const std::optional<long long> length = small_number(parts[1], 2);
@@ -169,26 +174,74 @@ class LineReader {
 
   std::optional<std::string> read_config() {
     check_.startup = is(2, "startup-config");
+    const std::string which = lower(word(2));
+    if (is(3, "matches")) return read_pattern(4, Check::Kind::ConfigMatches);
     const bool has = is(3, "has"), lacks = is(3, "lacks");
-    if (!(has || lacks) || words_.size() < 5 || !words_[4].quoted)
-      return "write '" + lower(word(2)) + " has \"LINE\"' or '" + lower(word(2)) +
-             " lacks \"LINE\"'";
+    check_.exact = is(4, "exactly");
+    const std::size_t at = check_.exact ? 5 : 4;
+    if (!(has || lacks) || !quoted(at))
+      return "write '" + which + " has [exactly] \"LINE\"', '" + which +
+             " lacks [exactly] \"LINE\"' or '" + which + " matches /REGEX/'";
     check_.kind = has ? Check::Kind::ConfigHas : Check::Kind::ConfigLacks;
-    check_.wanted = trim(word(4));
+    check_.wanted = trim(word(at));
     if (check_.wanted.empty()) return "the configuration line in quotes is empty";
-    return expect_end(5);
+    return expect_end(at + 1);
   }
 
   std::optional<std::string> read_show() {
-    const bool contains = is(4, "contains"), lacks = is(4, "lacks");
-    if (words_.size() < 6 || !words_[3].quoted || !(contains || lacks) || !words_[5].quoted)
-      return "write 'show \"COMMAND\" contains \"TEXT\"' or 'show \"COMMAND\" lacks \"TEXT\"'";
-    check_.kind = contains ? Check::Kind::ShowContains : Check::Kind::ShowLacks;
+    const std::string usage =
+        "write 'show \"COMMAND\" contains \"TEXT\"', 'show \"COMMAND\" lacks \"TEXT\"' or "
+        "'show \"COMMAND\" matches /REGEX/'";
+    if (!quoted(3)) return usage;
     check_.command = trim(word(3));
-    check_.wanted = word(5);
     if (check_.command.empty()) return "the command in quotes is empty";
+    if (auto e = show_command_only(check_.command)) return e;
+    if (is(4, "matches")) return read_pattern(5, Check::Kind::ShowMatches);
+    const bool contains = is(4, "contains"), lacks = is(4, "lacks");
+    if (!(contains || lacks) || !quoted(5)) return usage;
+    check_.kind = contains ? Check::Kind::ShowContains : Check::Kind::ShowLacks;
+    check_.wanted = word(5);
     if (check_.wanted.empty()) return "the text in quotes is empty";
     return expect_end(6);
+  }
+
+  // A check only looks: the command typed must be a report, never one that changes the lab.
+  static std::optional<std::string> show_command_only(const std::string& command) {
+    const std::string first = lower(command.substr(0, command.find_first_of(" \t")));
+    const bool show = first.size() >= 2 && std::string("show").rfind(first, 0) == 0;
+    if (!show) return "a show check types only 'show ...' commands, not '" + command + "'";
+    if (std::any_of(command.begin(), command.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '?'; }))
+      return "the command in quotes holds a character a check cannot type";
+    return std::nullopt;
+  }
+
+  std::optional<std::string> read_pattern(std::size_t at, Check::Kind kind) {
+    check_.kind = kind;
+    if (at >= words_.size() || words_[at].kind != WordKind::Pattern)
+      return "'matches' takes a regular expression between slashes, such as /^hostname R[0-9]$/";
+    check_.pattern = word(at);
+    if (check_.pattern.empty()) return "the regular expression between the slashes is empty";
+    auto flags = std::regex::ECMAScript | std::regex::optimize;
+    if (words_[at].ignore_case) flags |= std::regex::icase;
+    try {
+      check_.regex = std::make_shared<const std::regex>(check_.pattern, flags);
+    } catch (const std::regex_error&) {
+      return "/" + check_.pattern + "/ is not a regular expression this program can read";
+    }
+    return expect_end(at + 1);
+  }
+
+  std::optional<std::string> read_secret() {
+    check_.kind = Check::Kind::EnableSecret;
+    if (!is(4, "is") || !quoted(5))
+      return "write 'enable secret is \"SECRET\"' (the secret as typed)";
+    check_.wanted = word(5);
+    if (check_.wanted.empty()) return "the secret in quotes is empty";
+    if (auto e = expect_end(6)) return e;
+    // The secret is never shown, not even in the check's own text.
+    check_.text = "router " + std::to_string(check_.router) + " enable secret is " + kHiddenSecret;
+    return std::nullopt;
   }
 
   std::vector<Word> words_;
@@ -197,28 +250,62 @@ class LineReader {
 
 }  // namespace
 
+bool Check::needs_network() const {
+  switch (kind) {
+    case Kind::Ping:
+    case Kind::NoPing:
+    case Kind::Route:
+    case Kind::NoRoute:
+    case Kind::LineProtocol:
+    case Kind::InterfaceState:
+    case Kind::ShowContains:
+    case Kind::ShowLacks:
+    case Kind::ShowMatches:
+      return true;
+    case Kind::Wait:
+    case Kind::ConfigHas:
+    case Kind::ConfigLacks:
+    case Kind::ConfigMatches:
+    case Kind::EnableSecret:
+      return false;
+  }
+  return false;
+}
+
 std::optional<CheckFileError> parse_checks(std::istream& in, std::vector<Check>& checks) {
-  std::string line;
+  std::string all{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (all.rfind("\xEF\xBB\xBF", 0) == 0) all.erase(0, 3);  // a UTF-8 byte-order mark
+  std::size_t at = 0;
   int n = 0;
-  while (std::getline(in, line)) {
+  bool any_check = false;
+  while (at < all.size()) {
+    // A line ends at CR LF, at a CR alone or at LF, whichever the editor wrote.
+    const std::size_t end = all.find_first_of("\r\n", at);
+    const std::string_view line =
+        std::string_view(all).substr(at, end == std::string::npos ? std::string::npos : end - at);
+    at = end == std::string::npos
+             ? all.size()
+             : end + (all[end] == '\r' && end + 1 < all.size() && all[end + 1] == '\n' ? 2 : 1);
     ++n;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string text = trim(line);
-    if (text.empty() || text[0] == '#') continue;
-    std::vector<Word> words;
-    if (auto e = split_words(text, words)) return CheckFileError{n, *e};
+    CheckLine words;
+    if (auto e = split_check_line(line, words)) return CheckFileError{n, *e};
+    if (words.words.empty()) continue;
     Check check;
     check.line_number = n;
-    check.text = text;
-    if (auto e = LineReader(std::move(words), check).read()) return CheckFileError{n, *e};
+    check.text = words.text;
+    if (auto e = LineReader(words.words, check).read()) return CheckFileError{n, *e};
+    any_check = any_check || check.kind != Check::Kind::Wait;
     checks.push_back(std::move(check));
   }
+  if (!any_check) return CheckFileError{0, "the check file holds no checks"};
   return std::nullopt;
 }
 
 std::optional<CheckFileError> read_check_file(const std::string& file, std::vector<Check>& checks) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return CheckFileError{0, "cannot read the check file " + file};
+  std::string text;
+  if (std::string e = read_file_text(file, kLargestCheckFile, text); !e.empty())
+    return CheckFileError{0, e};
+  std::istringstream in(text);
   return parse_checks(in, checks);
 }
 

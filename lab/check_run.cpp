@@ -5,8 +5,12 @@
 
 #include "base/number_text.h"
 #include "base/scripted_host.h"
+#include "commands/enable_commands.h"
 #include "console/key_handler.h"
+#include "lab/hand_in.h"
 #include "lab/lab_file.h"
+#include "lab/ping_trace.h"
+#include "lab/settle.h"
 #include "reports/reports.h"
 #include "router/output.h"
 #include "state/ipv4.h"
@@ -19,8 +23,10 @@ namespace fs = std::filesystem;
 
 // Presses of the space bar after which paged output is taken as complete.
 constexpr int kMostPages = 400;
-// What a failed check quotes of a command's output at most.
+// What a failed check quotes of configuration lines at most.
 constexpr std::size_t kQuoteLimit = 300;
+// What a failed check quotes of one line of output at most.
+constexpr std::size_t kLineLimit = 160;
 
 std::string lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -35,32 +41,58 @@ std::vector<std::string> lines_of(const std::string& text) {
   return lines;
 }
 
-std::string quoted_output(const std::string& output) {
-  std::string text;
-  for (const std::string& line : lines_of(output)) {
-    const std::string t = trim(line);
-    if (t.empty()) continue;
-    if (!text.empty()) text += " | ";
-    text += t;
+std::string quoted_line(const std::string& line) {
+  const std::string t = trim(line);
+  return "\"" + (t.size() > kLineLimit ? t.substr(0, kLineLimit) + "..." : t) + "\"";
+}
+
+// The length of the longest stretch that `a` and `b` share, case ignored.
+std::size_t longest_common_stretch(const std::string& a, const std::string& b) {
+  const std::string x = lower(a), y = lower(b);
+  std::vector<std::size_t> previous(y.size() + 1, 0), current(y.size() + 1, 0);
+  std::size_t best = 0;
+  for (std::size_t i = 1; i <= x.size(); ++i) {
+    for (std::size_t j = 1; j <= y.size(); ++j) {
+      current[j] = x[i - 1] == y[j - 1] ? previous[j - 1] + 1 : 0;
+      best = std::max(best, current[j]);
+    }
+    std::swap(previous, current);
   }
-  if (text.size() > kQuoteLimit) text = text.substr(0, kQuoteLimit) + "...";
-  return text.empty() ? "no output" : "output: " + text;
+  return best;
+}
+
+// The line of `lines` that comes nearest to `wanted`: the one sharing the longest stretch with
+// it, the first of equals; "" when none shares a character.
+std::string nearest_line(const std::vector<std::string>& lines, const std::string& wanted) {
+  std::size_t best = 0;
+  std::string nearest;
+  for (const std::string& line : lines) {
+    const std::size_t shared = longest_common_stretch(line, wanted);
+    if (shared > best) {
+      best = shared;
+      nearest = line;
+    }
+  }
+  return nearest;
 }
 
 // Types `command` into router r's console in privileged EXEC mode, lets paged output run to the
-// end, and gives what the console printed. A ping takes simulated time to answer, so the clock
-// moves on until the console is ready again.
-std::string run_command(Simulation& sim, Router& r, const std::string& command,
-                        SimMillis settle = 0) {
+// end, and gives the lines the command printed: neither the echoed command nor the prompt after.
+std::vector<std::string> run_command(Simulation& sim, Router& r, const std::string& command) {
   sim.active_router = r.number;
   enter_mode(r.record, sim.mode_tables, kModePrivileged);
   show_prompt(r);
   const std::size_t from = r.console.transcript().size();
   for (unsigned char c : command) sim.key_press(r, c);
   sim.key_press(r, kEnter);
-  if (settle > 0) sim.scheduler.advance(settle);
   for (int i = 0; i < kMostPages && r.record.paging_state != 0; ++i) sim.key_press(r, ' ');
-  return r.console.transcript().substr(from);
+  std::vector<std::string> lines = lines_of(r.console.transcript().substr(from));
+  // The output follows the line that echoes the command after the prompt.
+  const auto echo = std::find_if(lines.begin(), lines.end(), [&command](const std::string& line) {
+    return trim(line).ends_with(command);
+  });
+  if (echo != lines.end()) lines.erase(lines.begin(), echo + 1);
+  return lines;
 }
 
 InterfaceEntry* interface_named(RouterRecord& r, const std::string& name) {
@@ -139,45 +171,95 @@ void check_config(const Check& c, const RouterRecord& r, CheckResult& result) {
     result.found = "nothing is saved: the startup-config is empty";
     return;
   }
+  const std::vector<std::string> lines = lines_of(config);
+  if (c.kind == Check::Kind::ConfigMatches) {
+    result.passed = std::any_of(lines.begin(), lines.end(), [&c](const std::string& line) {
+      return std::regex_search(trim(line), *c.regex);
+    });
+    if (!result.passed)
+      result.found = std::string("no line of the ") + which + " matches /" + c.pattern + "/";
+    return;
+  }
+  const auto same = [&c](const std::string& a, const std::string& b) {
+    return c.exact ? a == b : lower(a) == lower(b);
+  };
   const std::string wanted = lower(c.wanted);
   const std::string first_word = wanted.substr(0, wanted.find(' '));
   bool present = false;
   std::string similar;
-  for (const std::string& line : lines_of(config)) {
-    const std::string t = lower(trim(line));
-    if (t == wanted) present = true;
-    if (t.substr(0, t.find(' ')) == first_word && similar.size() < kQuoteLimit)
-      similar += (similar.empty() ? "" : " | ") + trim(line);
+  for (const std::string& line : lines) {
+    const std::string t = trim(line);
+    if (same(t, c.wanted)) present = true;
+    const std::string l = lower(t);
+    if (l.substr(0, l.find(' ')) == first_word && similar.size() < kQuoteLimit)
+      similar += (similar.empty() ? "" : " | ") + t;
   }
   result.passed = present == (c.kind == Check::Kind::ConfigHas);
   if (result.passed) return;
   if (present) {
     result.found = std::string("the ") + which + " has that line";
   } else {
-    result.found = std::string("no such line in the ") + which +
+    result.found = std::string("no such line in the ") + which + (c.exact ? " (case counts)" : "") +
                    (similar.empty() ? "" : "; similar: " + similar);
   }
 }
 
-void check_show(const Check& c, Simulation& sim, Router& r, CheckResult& result) {
-  const std::string output = run_command(sim, r, c.command);
-  const bool present = output.find(c.wanted) != std::string::npos;
-  result.passed = present == (c.kind == Check::Kind::ShowContains);
-  if (!result.passed) result.found = quoted_output(output);
+void check_secret(const Check& c, const RouterRecord& r, CheckResult& result) {
+  // Compared in the form the router stores; neither form is ever shown.
+  const std::optional<std::string> stored = transform_secret(c.wanted);
+  result.passed = stored && !r.enable_secret.empty() && *stored == r.enable_secret;
+  if (!result.passed)
+    result.found = r.enable_secret.empty() ? "no enable secret is set"
+                                           : "the enable secret is a different one";
 }
 
-void check_ping(const Check& c, Simulation& sim, Router& r, CheckResult& result) {
-  // The echo replies are printed one simulated second after the request.
-  const std::string output = run_command(sim, r, "ping " + c.address, 1000);
-  const std::size_t at = output.find("Success rate is ");
-  if (at == std::string::npos) {
-    result.found = "the ping did not run; " + quoted_output(output);
+void check_show(const Check& c, Simulation& sim, Router& r, CheckResult& result) {
+  const std::vector<std::string> output = run_command(sim, r, c.command);
+  const auto has_text = [](const std::vector<std::string>& lines, const std::string& text) {
+    std::string all;
+    for (const std::string& line : lines) all += line + "\n";
+    return all.find(text) != std::string::npos;
+  };
+  if (c.kind == Check::Kind::ShowMatches) {
+    result.passed = std::any_of(output.begin(), output.end(), [&c](const std::string& line) {
+      return std::regex_search(line, *c.regex);
+    });
+    if (!result.passed)
+      result.found =
+          output.empty() ? "no output" : "no line of the output matches /" + c.pattern + "/";
     return;
   }
-  const std::string rate = output.substr(at, output.find('\r', at) - at);
-  const bool answered = rate.rfind("Success rate is 0 percent", 0) != 0;
+  const bool present = has_text(output, c.wanted);
+  result.passed = present == (c.kind == Check::Kind::ShowContains);
+  if (result.passed) return;
+  if (c.kind == Check::Kind::ShowLacks) {
+    const auto at = std::find_if(output.begin(), output.end(), [&c](const std::string& line) {
+      return line.find(c.wanted) != std::string::npos;
+    });
+    result.found = at == output.end() ? "the output has it" : "found in: " + quoted_line(*at);
+    return;
+  }
+  const std::string nearest = nearest_line(output, c.wanted);
+  if (!nearest.empty()) {
+    result.found = "nearest line: " + quoted_line(nearest);
+    return;
+  }
+  const auto first = std::find_if(output.begin(), output.end(),
+                                  [](const std::string& line) { return !trim(line).empty(); });
+  result.found = first == output.end()
+                     ? "no output"
+                     : "nothing like it; the output begins " + quoted_line(*first);
+}
+
+void check_ping(const Check& c, Simulation& sim, CheckResult& result) {
+  const bool answered = ping_now(sim, c.router, c.address);
   result.passed = answered == (c.kind == Check::Kind::Ping);
-  result.found = rate.substr(0, rate.find(','));
+  if (answered) {
+    result.found = "Success rate is 100 percent";
+    return;
+  }
+  const std::string where = where_ping_breaks(sim, c.router, c.address);
+  result.found = "Success rate is 0 percent" + (where.empty() ? "" : ": " + where);
 }
 
 // A log file of its own for a simulation that checks run on, removed with the object.
@@ -225,10 +307,17 @@ int CheckReport::failed() const {
 
 std::vector<CheckResult> run_checks(Simulation& sim, const std::vector<Check>& checks) {
   std::vector<CheckResult> results;
+  bool settled = false;
   for (const Check& c : checks) {
     if (c.kind == Check::Kind::Wait) {
-      sim.scheduler.advance(c.seconds * 1000);
+      sim.scheduler.advance(c.millis);
       continue;
+    }
+    // Before the first check that looks at the network, the lab learns again what a lab file
+    // does not keep; from then on only a `wait` moves the clock.
+    if (!settled && c.needs_network()) {
+      settle_network(sim);
+      settled = true;
     }
     CheckResult result{&c, false, ""};
     Router* r = sim.router(c.router);
@@ -239,7 +328,7 @@ std::vector<CheckResult> run_checks(Simulation& sim, const std::vector<Check>& c
       switch (c.kind) {
         case Check::Kind::Ping:
         case Check::Kind::NoPing:
-          check_ping(c, sim, *r, result);
+          check_ping(c, sim, result);
           break;
         case Check::Kind::Route:
         case Check::Kind::NoRoute:
@@ -251,11 +340,16 @@ std::vector<CheckResult> run_checks(Simulation& sim, const std::vector<Check>& c
           break;
         case Check::Kind::ConfigHas:
         case Check::Kind::ConfigLacks:
+        case Check::Kind::ConfigMatches:
           check_config(c, r->record, result);
           break;
         case Check::Kind::ShowContains:
         case Check::Kind::ShowLacks:
+        case Check::Kind::ShowMatches:
           check_show(c, sim, *r, result);
+          break;
+        case Check::Kind::EnableSecret:
+          check_secret(c, r->record, result);
           break;
         case Check::Kind::Wait:
           break;
@@ -274,11 +368,23 @@ CheckReport check_lab(const Simulation& live, const std::vector<Check>& checks,
   return run_on_opened(open_lab_text(lab_text(live, false), host, {app_dir, log.path()}), checks);
 }
 
-CheckReport check_lab_file(const fs::path& lab, const std::vector<Check>& checks,
+CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
                            const fs::path& app_dir) {
   const PrivateLog log;
   ScriptedHost host;
-  return run_on_opened(open_lab_file(lab, host, {app_dir, log.path()}), checks);
+  return run_on_opened(open_lab_text(text, host, {app_dir, log.path()}), checks);
+}
+
+CheckReport check_lab_file(const fs::path& lab, const std::vector<Check>& checks,
+                           const fs::path& app_dir) {
+  const HandIn hand_in = read_hand_in(lab);
+  CheckReport report;
+  if (hand_in.error.empty()) report = check_lab_text(hand_in.text, checks, app_dir);
+  const std::string& error = hand_in.error.empty() ? report.error : hand_in.error;
+  // A reason from the reading names the file already.
+  if (!error.empty())
+    report.error = hand_in.error.empty() ? lab.filename().string() + ": " + error : error;
+  return report;
 }
 
 }  // namespace zorva

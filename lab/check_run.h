@@ -33,6 +33,11 @@ std::vector<CheckResult> run_checks(Simulation& sim, const std::vector<Check>& c
 CheckReport check_lab(const Simulation& live, const std::vector<Check>& checks,
                       const std::filesystem::path& app_dir);
 
+// Opens the lab of a lab file's text and runs `checks` on it; a text that cannot be opened gives
+// `error`.
+CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
+                           const std::filesystem::path& app_dir);
+
 // Opens the lab file and runs `checks` on it; a file that cannot be opened gives `error`.
 CheckReport check_lab_file(const std::filesystem::path& lab, const std::vector<Check>& checks,
                            const std::filesystem::path& app_dir);

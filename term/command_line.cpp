@@ -16,7 +16,8 @@ constexpr const char* kUsage =
     "usage: zorva-term [--script FILE|-] [--topology PATH|--lab FILE] [--app-dir DIR] [--seed N]\n"
     "                  [--behaviour classic|real-router] [--version]\n"
     "       zorva-term --check CHECKS --lab FILE\n"
-    "       zorva-term --grade CHECKS FILE...|FOLDER [--csv PATH] [-j N]\n";
+    "       zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]\n"
+    "       zorva-term --lint CHECKS [--lab MODEL]\n";
 
 }  // namespace
 

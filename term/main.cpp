@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   zorva::TermCommandLine line;
   line.options.app_dir = executable_folder(argv[0]);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  // --check and --grade run no simulation of their own: they answer and end here.
+  // --check, --grade and --lint run no simulation of their own: they answer and end here.
   if (auto status = zorva::run_check_command(args, line.options.app_dir, std::cout, std::cerr))
     return *status;
   if (const std::optional<int> status = zorva::read_command_line(args, line, std::cout, std::cerr))

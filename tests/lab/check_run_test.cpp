@@ -6,15 +6,28 @@
 
 #include <sstream>
 
+#include "lab/check_lint.h"
 #include "lab/lab_file.h"
 #include "script/script_runner.h"
 #include "tests/lab/lab_fixture.h"
+#include "tests/support/rip_ospf_chain.h"
 
 namespace zorva {
 namespace {
 
 using testing::checks_of;
 using testing::TestSimulation;
+
+// Runs the checks of `text` on `sim`; true when every one passed (a failure is reported).
+bool check_lab_results_pass(Simulation& sim, const std::string& text) {
+  const std::vector<Check> checks = checks_of(text);
+  bool all = true;
+  for (const CheckResult& r : run_checks(sim, checks)) {
+    all = all && r.passed;
+    if (!r.passed) ADD_FAILURE() << r.check->text << " -> " << r.found;
+  }
+  return all;
+}
 
 struct Expect {
   const char* check;
@@ -31,7 +44,11 @@ class ChecksOnTheFullLab : public ::testing::Test {
 TEST_F(ChecksOnTheFullLab, PassAndFailByWhatTheRoutersDo) {
   const Expect table[] = {
       {"router 1 can ping 10.1.1.2", true, ""},
-      {"router 1 can ping 10.1.1.77", false, "Success rate is 0 percent"},
+      {"router 1 can ping 10.1.1.77", false,
+       "Success rate is 0 percent: the packets go round in a loop through router 1"},
+      {"router 1 can ping 10.9.9.9", false,
+       "Success rate is 0 percent: no route to 10.9.9.9 at router 2"},
+      {"router 2 can ping 172.16.0.1", false, "0 percent: no route to 172.16.0.1 at router 2"},
       {"router 1 cannot ping 10.1.1.77", true, ""},
       {"router 1 cannot ping 192.168.1.2", false, "Success rate is 100 percent"},
       {"router 1 route 10.1.1.0/24 code C", true, ""},
@@ -50,14 +67,29 @@ TEST_F(ChecksOnTheFullLab, PassAndFailByWhatTheRoutersDo) {
       {"router 1 running-config has \"HOSTNAME alphaaftersave\"", true, ""},
       {"router 1 running-config has \"hostname Alpha\"", false, "similar: hostname AlphaAfterSave"},
       {"router 1 running-config lacks \"no cdp run\"", true, ""},
+      {"router 1 running-config has exactly \"hostname AlphaAfterSave\"", true, ""},
+      {"router 1 running-config has exactly \"hostname alphaaftersave\"", false,
+       "no such line in the running-config (case counts); similar: hostname AlphaAfterSave"},
+      {"router 1 running-config lacks exactly \"hostname alphaaftersave\"", true, ""},
+      {"router 1 running-config matches /^hostname A.*Save$/", true, ""},
+      {"router 1 running-config matches /^hostname b/i", false,
+       "no line of the running-config matches /^hostname b/"},
+      {"router 1 show \"show ip route\" matches /^S +172\\.16\\./", true, ""},
+      {"router 1 show \"sh ip route\" matches /^R/", false, "no line of the output matches /^R/"},
+      {"router 1 enable secret is \"class\"", true, ""},
+      {"router 1 enable secret is \"Class\"", false, "the enable secret is a different one"},
       {"router 2 running-config lacks \"no cdp run\"", false, "the running-config has that line"},
       {"router 1 startup-config has \"hostname Alpha\"", true, ""},
       {"router 2 startup-config lacks \"hostname Bravo\"", true, ""},
       {"router 2 startup-config has \"hostname Bravo\"", false, "startup-config is empty"},
       {"router 1 show \"show running-config\" contains \"no scheduler allocate\"", true, ""},
       {"router 1 show \"show ip route\" contains \"172.16.0.0\"", true, ""},
-      {"router 1 show \"show ip route\" lacks \"172.16.0.0\"", false, "output: "},
-      {"router 1 show \"show nonsense\" contains \"x\"", false, "Invalid input"},
+      {"router 1 show \"show ip route\" lacks \"172.16.0.0\"", false,
+       "found in: \"S      172.16.0.0/16 [1/0] via 10.1.1.2\""},
+      {"router 1 show \"show ip route\" contains \"172.16.9.0\"", false,
+       "nearest line: \"S      172.16.0.0/16 [1/0] via 10.1.1.2\""},
+      {"router 1 show \"show nonsense\" contains \"x\"", false,
+       "nothing like it; the output begins \"% Invalid input"},
       {"router 3 running-config has \"hostname Charlie\"", false,
        "the lab has no router 3 (it has 2)"},
   };
@@ -75,6 +107,31 @@ TEST_F(ChecksOnTheFullLab, PassAndFailByWhatTheRoutersDo) {
   }
 }
 
+TEST_F(ChecksOnTheFullLab, LintFindsRepeatsAndChecksThatCannotTellLabsApart) {
+  const std::vector<Check> checks = checks_of(
+      "router 1 running-config has \"hostname AlphaAfterSave\"\n"          // 1: fine
+      "router 1 running-config has exactly \"HOSTNAME AlphaAfterSave\"\n"  // 2: repeat, fails
+      "router 1 running-config lacks \"hostname alphaaftersave\"\n"        // 3: opposite
+      "router 2 no route 172.16.0.0/16\n"                                  // 4: cannot fail
+      "router 1 route 172.16.0.0/16 code S\n");                            // 5: fine
+  std::string lines;
+  for (const LintFinding& f : repeated_checks(checks))
+    lines += std::to_string(f.check->line_number) + " " + f.what + "\n";
+  EXPECT_EQ(lines,
+            "2 tests the same as line 1, in another form\n"
+            "3 asks the opposite of line 1; one of the two always fails\n");
+  std::string error;
+  lines.clear();
+  for (const LintFinding& f :
+       checks_against_model(checks, lab_text(*live.sim, false), testing::bin_dir(), error))
+    lines += std::to_string(f.check->line_number) + " " + f.what.substr(0, 25) + "\n";
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(lines,
+            "2 fails on the model answer\n"
+            "3 fails on the model answer\n"
+            "4 passes on the model's top\n");
+}
+
 TEST_F(ChecksOnTheFullLab, LeaveTheStudentsRoutersAlone) {
   const std::string before = lab_text(*live.sim, true);
   const Int32 clock = live.sim->sim_clock;
@@ -89,19 +146,72 @@ TEST_F(ChecksOnTheFullLab, LeaveTheStudentsRoutersAlone) {
   EXPECT_EQ(live.sim->sim_clock, clock);
 }
 
-TEST_F(ChecksOnTheFullLab, WaitLetsProtocolsConvergeBeforeTheChecksThatFollow) {
-  // RIP learns nothing new here, but CDP needs time to hear a neighbour.
-  const CheckReport report =
-      check_lab(*live.sim,
-                checks_of("router 2 show \"show cdp neighbors\" contains \"Alpha\"\n"
-                          "wait 120\n"
-                          "router 2 show \"show cdp neighbors\" contains \"Alpha\"\n"),
-                testing::bin_dir());
-  ASSERT_EQ(report.results.size(), 2u);
-  EXPECT_FALSE(report.results[0].passed);
-  EXPECT_TRUE(report.results[1].passed) << report.results[1].found;
-  EXPECT_EQ(report.passed(), 1);
-  EXPECT_EQ(report.failed(), 1);
+// Ten routers in a row, Serial0 of each cabled to Serial1 of the next, on 10.0.N.0/24, with RIP and
+// OSPF: a route crosses one link per update, so router 1 learns the far end only after about 90 s.
+class ALabThatNeedsTimeToConverge : public ::testing::Test {
+ protected:
+  static constexpr int kRouters = 10;
+  static std::string chain() {
+    std::string t = "[GENERAL]\nnumberofrouters=10\nnumberofconnectors=9\n";
+    for (int n = 1; n <= kRouters; ++n)
+      t += "[ROUTER" + std::to_string(n) + "]\nSerial=2\nEthernet=0\n";
+    for (int n = 1; n < kRouters; ++n)
+      t += "[CONNECTOR" + std::to_string(n) + "]\nconnectortype=serial\ndev1name=Router" +
+           std::to_string(n) + "\ndev1interface=Serial0\ndev2name=Router" + std::to_string(n + 1) +
+           "\ndev2interface=Serial1\n";
+    return t;
+  }
+  void SetUp() override {
+    for (int n = 1; n <= kRouters; ++n) {
+      std::vector<testing::InterfaceSetup> links;
+      if (n < kRouters) links.push_back({"s0", addresses[n].c_str()});
+      if (n > 1) links.push_back({"s1", far_ends[n - 1].c_str()});
+      testing::configure_rip_ospf(typed, n, links);
+    }
+    typed.sim->scheduler.advance(20'000);  // the lines come up; a lab file keeps their state
+  }
+  // The typed lab as a student hands it in, opened afresh: nothing learned yet.
+  std::unique_ptr<Simulation> opened() {
+    OpenedLab lab = open_lab_text(lab_text(*typed.sim, false), host,
+                                  {testing::bin_dir(), typed.dir.path() / "check.log"});
+    EXPECT_EQ(lab.error, "");
+    return std::move(lab.sim);
+  }
+  static std::vector<std::string> numbered(const char* last_octet) {
+    std::vector<std::string> v(kRouters + 1);
+    for (int n = 1; n < kRouters; ++n) v[n] = "10.0." + std::to_string(n) + "." + last_octet;
+    return v;
+  }
+  std::vector<std::string> addresses = numbered("1"), far_ends = numbered("2");
+  TestSimulation typed{chain()};
+  ScriptedHost host;
+};
+
+TEST_F(ALabThatNeedsTimeToConverge, IsJudgedOnceSettledAndChecksUseNoTime) {
+  // Left alone for a minute, router 1 still does not know the far end.
+  const auto early = opened();
+  early->scheduler.advance(60'000);
+  const RouterRecord& r1 = early->router(1)->record;
+  EXPECT_GE(r1.route_count, 1);
+  for (int k = 1; k <= r1.route_count; ++k) EXPECT_NE(r1.routes[k].network, 0x0A000900u);
+
+  const char* route = "router 1 running-config has \"router rip\"\nrouter 1 route 10.0.9.0/24\n";
+  const auto one = opened();
+  const SimMillis start = one->scheduler.now();
+  EXPECT_TRUE(check_lab_results_pass(*one, route));
+  const SimMillis settled = one->scheduler.now() - start;
+  EXPECT_GE(settled, 90'000);
+  EXPECT_LE(settled, 300'000);
+
+  // More checks, pings among them, see the same network and move no clock; a wait moves it by
+  // exactly its time.
+  const auto many = opened();
+  EXPECT_TRUE(check_lab_results_pass(
+      *many, std::string(route) +
+                 "router 1 can ping 10.0.9.2\nrouter 10 can ping 10.0.1.1\n"
+                 "router 5 show \"show ip route\" contains \"10.0.9.0\"\n"
+                 "router 1 route 10.0.9.0/24\nwait 2.5\nrouter 1 cannot ping 10.0.99.1\n"));
+  EXPECT_EQ(many->scheduler.now() - start, settled + 2500);
 }
 
 // Every shipped lab's check file: the script that walks the lab as a student would (its model
@@ -113,6 +223,7 @@ class LabChecks : public ::testing::TestWithParam<std::string> {
         (testing::source_dir() / "data" / "labs" / (GetParam() + ".checks")).string(), checks);
     ASSERT_FALSE(error) << error->line_number << ": " << error->message;
     ASSERT_GE(checks.size(), 10u);
+    EXPECT_TRUE(repeated_checks(checks).empty()) << "a check repeats another";
     std::ifstream model(testing::source_dir() / "tests" / "scenarios" / (GetParam() + ".zs"));
     std::stringstream text;
     text << model.rdbuf();
