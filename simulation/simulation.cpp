@@ -53,10 +53,11 @@ void Simulation::start(const std::string& topology) {
     sim_clock = static_cast<Int32>(static_cast<std::uint32_t>(sim_clock) + 1u);
   });
   const IniFile topology_ini = IniFile::read(topology_file);  // read once for both steps
-  load_topology(*this, topology_ini);
+  const TopologyTarget target{routers, router_count, number_of_routers, connectors, log, host};
+  load_topology(target, topology_ini);
   fill_mode_tables(mode_tables);
-  read_connector_ini_info(*this, topology_ini);
-  no_routers_reason = why_no_routers(*this, topology_ini);
+  read_connector_ini_info(target, topology_ini);
+  no_routers_reason = why_no_routers(target, topology_ini);
   network.wire(connectors, router_count);
   network.start_timers();
   db.open(std::filesystem::path(app_path) / "zorva.mdb");

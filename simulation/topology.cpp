@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "base/checked.h"
+#include "base/error_log.h"
+#include "base/host.h"
 #include "base/ini_reader.h"
 #include "base/number_text.h"
-#include "simulation/simulation.h"
 
 namespace zorva {
 
@@ -24,12 +25,12 @@ int read_ini_count(const IniFile& file, const std::string& section, const std::s
   return n;
 }
 
-void load_topology(Simulation& sim, const IniFile& file) {
+void load_topology(const TopologyTarget& sim, const IniFile& file) {
   const int n = read_ini_count(file, "GENERAL", "numberofrouters", sim.log, kLoadTopologyLogName);
   for (int i = 0; i < n; ++i) create_new_router(sim, file);
 }
 
-void create_new_router(Simulation& sim, const IniFile& file) {
+void create_new_router(const TopologyTarget& sim, const IniFile& file) {
   sim.router_count += 1;
   if (sim.router_count > kMaxRouters) {
     sim.router_count = kMaxRouters;
@@ -51,7 +52,7 @@ void create_new_router(Simulation& sim, const IniFile& file) {
   set_the_router_number(r.record, static_cast<Int16>(n));
 }
 
-void read_connector_ini_info(Simulation& sim, const IniFile& file) {
+void read_connector_ini_info(const TopologyTarget& sim, const IniFile& file) {
   ConnectorTable& t = sim.connectors;
   t.connector_count = static_cast<Int16>(
       read_ini_count(file, "GENERAL", "numberofconnectors", sim.log, kReadConnectorsLogName));
@@ -70,7 +71,7 @@ void read_connector_ini_info(Simulation& sim, const IniFile& file) {
   }
 }
 
-std::string why_no_routers(const Simulation& sim, const IniFile& file) {
+std::string why_no_routers(const TopologyTarget& sim, const IniFile& file) {
   if (sim.router_count > 0) return "";
   const std::string start = "The topology gives no routers: ";
   if (file.status() != IniFile::Status::Read) return start + file.problem() + ".";

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "script/command_line.h"
 #include "script/script_runner.h"
 #include "term/check_command.h"
-#include "term/command_line.h"
 #include "term/terminal_face.h"
 
 namespace {
@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
   // --check, --grade and --lint run no simulation of their own: they answer and end here.
   if (auto status = zorva::run_check_command(args, line.options.app_dir, std::cout, std::cerr))
     return *status;
-  if (const std::optional<int> status = zorva::read_command_line(args, line, std::cout, std::cerr))
+  if (const std::optional<int> status =
+          zorva::read_command_line(args, line, std::cout, std::cerr, zorva::terminal_face_help()))
     return *status;
   const zorva::ScriptOptions& options = line.options;
   if (!std::filesystem::is_directory(options.app_dir)) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "script/command_line.h"
 #include "script/script_runner.h"
-#include "term/command_line.h"
 
 int main(int argc, char** argv) {
   zorva::TermCommandLine line;
@@ -28,10 +28,3 @@ int main(int argc, char** argv) {
   }
   return zorva::run_script(in, line.options, std::cout, std::cerr);
 }
-
-namespace zorva {
-// --help lists the interactive face's keys; this program has no interactive face.
-const char* terminal_face_help() {
-  return "";
-}
-}  // namespace zorva

@@ -1,4 +1,4 @@
-#include "term/command_line.h"
+#include "script/command_line.h"
 
 #include <charconv>
 #include <cstdint>
@@ -6,7 +6,6 @@
 #include <ostream>
 
 #include "base/app_paths.h"
-#include "term/terminal_face.h"
 
 namespace zorva {
 
@@ -31,7 +30,7 @@ std::optional<unsigned> seed_of(const std::string& text) {
 }
 
 std::optional<int> read_command_line(const std::vector<std::string>& args, TermCommandLine& line,
-                                     std::ostream& out, std::ostream& err) {
+                                     std::ostream& out, std::ostream& err, const char* keys_help) {
   auto bad = [&err](const std::string& what) {
     err << "zorva-term: " << what << "\n" << kUsage;
     return 2;
@@ -58,7 +57,7 @@ std::optional<int> read_command_line(const std::vector<std::string>& args, TermC
       if (!behaviour) return bad("--behaviour takes classic or real-router, not '" + value + "'");
       line.options.behaviour = *behaviour;
     } else if (arg == "--help" || arg == "-h") {
-      out << kUsage << terminal_face_help();
+      out << kUsage << keys_help;
       return 0;
     } else if (arg == "--version") {
       out << "zorva-term " << program_version_text() << "\n";

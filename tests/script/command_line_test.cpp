@@ -1,5 +1,5 @@
 // zorva-term's arguments: what runs, what ends at once, and what is refused with the usage.
-#include "term/command_line.h"
+#include "script/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,5 @@
+#include "base/types.h"
+#include <vector>
+#include <nlohmann/json.hpp>
+#include "../../elsewhere/x.h"
+#include "lab_session.h"

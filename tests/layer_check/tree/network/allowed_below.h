@@ -1,0 +1,2 @@
+// Includes of a layer below.
+#include "state/router_record.h"

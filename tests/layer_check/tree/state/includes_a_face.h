@@ -1,0 +1,1 @@
+#include "ui/frm_main.h"

@@ -1,0 +1,2 @@
+#include "script/script_runner.h"
+#include "lab/lab_file.h"

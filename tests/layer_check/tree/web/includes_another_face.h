@@ -1,0 +1,1 @@
+#include "term/command_line.h"
