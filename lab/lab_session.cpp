@@ -30,13 +30,25 @@ fs::path resolve_given_path(const fs::path& given, const fs::path& app_dir) {
 }
 
 LabSession::LabSession(Host& host, LabSessionFace& face, LabSessionSettings settings)
-    : host_(host), face_(face), settings_(std::move(settings)) {}
+    : host_(host),
+      face_(face),
+      settings_(std::move(settings)),
+      sim_(std::make_unique<Simulation>(host_, settings_.paths)) {
+  sim_->behaviour = settings_.behaviour;
+}
 
 LabSession::~LabSession() {
   if (sim_) face_.simulation_leaving();
 }
 
 void LabSession::start_topology(const std::string& topology) {
+  if (!started_ && sim_) {  // the first start: the simulation made with the session starts
+    sim_->behaviour = settings_.behaviour;
+    sim_->start(topology);
+    started_ = true;
+    face_.simulation_arrived();
+    return;
+  }
   auto next = std::make_unique<Simulation>(host_, settings_.paths);
   next->behaviour = settings_.behaviour;
   next->start(topology);
@@ -65,11 +77,16 @@ bool LabSession::offer_recovery(const fs::path& left_behind) {
     if (lab.sim) {
       replace(std::move(lab.sim), {});
       restored_ = restored = true;
+      // The lab is safe in this program's own copy before the one it came from is set aside.
+      recovery_due_ = true;
+      write_recovery();
     } else {
       host_.message_box(kTitle, "The recovery file cannot be opened: " + lab.error, Buttons::Ok);
     }
   }
-  // Set aside rather than deleted, in case the answer was a slip.
+  // Set aside rather than deleted, in case the answer was a slip (a copy of this program's own
+  // name now holds the restored lab).
+  if (restored && left_behind == settings_.recovery_file) return true;
   fs::path old = left_behind;
   old += ".old";
   std::error_code ec;
@@ -231,17 +248,20 @@ void LabSession::recovery_tick(std::int64_t now_ms) {
 }
 
 bool LabSession::write_recovery() {
-  if (!sim_ || settings_.recovery_file.empty() || changes_ == recovered_changes_) return false;
+  if (!sim_ || settings_.recovery_file.empty()) return false;
+  if (changes_ == recovered_changes_ && !recovery_due_) return false;
   std::error_code ec;
   fs::create_directories(settings_.recovery_file.parent_path(), ec);
   if (!save_lab(*sim_, settings_.recovery_file, true).empty()) return false;
   recovered_changes_ = changes_;
+  recovery_due_ = false;
   return true;
 }
 
 void LabSession::replace(std::unique_ptr<Simulation> next, const fs::path& file) {
   if (sim_) face_.simulation_leaving();
   sim_ = std::move(next);
+  started_ = sim_ != nullptr;
   lab_file_ = file;
   restored_ = false;
   saved_changes_ = recovered_changes_ = changes_;

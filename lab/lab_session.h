@@ -57,14 +57,16 @@ class LabSession {
   // --- Start-up ---
   // A new simulation on `topology` ("" for the default topology), in the settings' behaviour.
   void start_topology(const std::string& topology);
-  // The lab of `file` in place of everything; false, with nothing running, when it cannot be
-  // opened (the reason in `error`).
+  // The lab of `file` in place of everything; false, changing nothing, when it cannot be opened
+  // (the reason in `error`).
   bool start_lab(const std::filesystem::path& file, std::string& error);
   // Offers to bring back the lab of a recovery copy left by a run that did not end cleanly, then
   // sets the copy aside (renamed to .old). True when the lab was brought back.
   bool offer_recovery(const std::filesystem::path& left_behind);
 
   // --- The running lab ---
+  // Until a start the simulation is there but not started (no routers, no clock): its log, paths
+  // and version text are already what start-up uses.
   Simulation* sim() { return sim_.get(); }
   const Simulation* sim() const { return sim_.get(); }
   Host& host() { return host_; }
@@ -133,6 +135,8 @@ class LabSession {
   std::uint64_t saved_changes_ = 0;      // changes_ when the lab was last saved or opened
   std::uint64_t recovered_changes_ = 0;  // changes_ when the recovery copy was last written
   bool restored_ = false;                // holds a recovered lab not saved since
+  bool started_ = false;                 // sim_ has been started (or opened from a file)
+  bool recovery_due_ = false;            // the copy must be written even without new keys
   std::int64_t last_recovery_ms_ = -1;   // when the copy was last considered; -1: not yet
 };
 

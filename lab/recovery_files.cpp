@@ -68,7 +68,9 @@ std::vector<fs::path> left_behind_recovery_files(const fs::path& folder, const s
   if (folder.empty()) return {};
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
     const long pid = process_of(entry.path().filename().string(), face);
-    if (pid < 0 || (pid > 0 && process_runs(pid))) continue;
+    // This program's own number: a copy of an earlier program that had it (not written yet by
+    // this one, which looks only at start).
+    if (pid < 0 || (pid > 0 && pid != own_process_number() && process_runs(pid))) continue;
     std::error_code time_ec;
     found.emplace_back(entry.last_write_time(time_ec), entry.path());
   }

@@ -18,7 +18,9 @@ std::filesystem::path own_recovery_file(const std::filesystem::path& folder,
                                         const std::string& face);
 
 // The copies of `face` in `folder` whose program no longer runs, oldest first (the single copy
-// that earlier versions wrote, "FACE-recovery.zlab", counts as left behind).
+// that earlier versions wrote, "FACE-recovery.zlab", counts as left behind, and so does a copy
+// with this program's own number: it was written by an earlier program that had the number). Ask
+// at start, before this program writes its own copy.
 std::vector<std::filesystem::path> left_behind_recovery_files(const std::filesystem::path& folder,
                                                               const std::string& face);
 

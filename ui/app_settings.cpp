@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kPlacementSection = "Settings";
 constexpr const char* kOptionsSection = "Options";
 constexpr const char* kShowTips = "Show Tips at Startup";
+constexpr const char* kBehaviour = "Behaviour";
 constexpr const char* kPlacementKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 }  // namespace
@@ -47,6 +48,18 @@ int read_show_tips() {
 void write_show_tips(int value) {
   QSettings s(kSettingsOrganization, kSettingsApplication);
   s.setValue(QStringLiteral("%1/%2").arg(kOptionsSection, kShowTips), value);
+}
+
+Behaviour default_behaviour_setting() {
+  QSettings s(kSettingsOrganization, kSettingsApplication);
+  const QString name = s.value(QStringLiteral("%1/%2").arg(kOptionsSection, kBehaviour)).toString();
+  return behaviour_named(name.toStdString()).value_or(Behaviour::Classic);
+}
+
+void write_default_behaviour(Behaviour b) {
+  QSettings s(kSettingsOrganization, kSettingsApplication);
+  s.setValue(QStringLiteral("%1/%2").arg(kOptionsSection, kBehaviour),
+             QString::fromLatin1(behaviour_name(b).data(), behaviour_name(b).size()));
 }
 
 }  // namespace zorva::ui

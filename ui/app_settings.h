@@ -1,9 +1,11 @@
 // The per-user settings the desktop keeps: the main window's placement (section "Settings") and
-// whether the tip of the day shows at start-up (section "Options").
+// whether the tip of the day shows at start-up and the behaviour of new labs (section "Options").
 #pragma once
 
 #include <QRect>
 #include <optional>
+
+#include "base/behaviour.h"
 
 namespace zorva::ui {
 
@@ -22,5 +24,10 @@ std::optional<Placement> read_placement();
 // "Show Tips at Startup": 0 = do not show, 1 = show; 1 when absent.
 int read_show_tips();
 void write_show_tips(int value);
+
+// "Behaviour" of section "Options": the behaviour of labs started from a topology; classic when
+// absent or unreadable.
+Behaviour default_behaviour_setting();
+void write_default_behaviour(Behaviour b);
 
 }  // namespace zorva::ui

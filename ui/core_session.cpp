@@ -5,12 +5,18 @@
 
 #include "console/key_handler.h"
 #include "simulation/start_up_problems.h"
+#include "ui/app_settings.h"
 #include "ui/app_title.h"
 
 namespace zorva::ui {
 
-CoreSession::CoreSession(const std::filesystem::path& app_dir, QObject* parent)
-    : QObject(parent), paths_{app_dir, {}}, sim_(std::make_unique<Simulation>(host_, paths_)) {
+CoreSession::CoreSession(const std::filesystem::path& app_dir,
+                         const std::filesystem::path& recovery_file, QObject* parent)
+    : QObject(parent),
+      lab_(std::make_unique<LabSession>(
+          host_, static_cast<LabSessionFace&>(*this),
+          LabSessionSettings{SimulationPaths{app_dir, {}}, recovery_file,
+                             default_behaviour_setting()})) {
   tick_.setInterval(kTickMs);
   tick_.setTimerType(Qt::PreciseTimer);
   connect(&tick_, &QTimer::timeout, this, &CoreSession::advance_real_time);
@@ -18,25 +24,34 @@ CoreSession::CoreSession(const std::filesystem::path& app_dir, QObject* parent)
 
 CoreSession::~CoreSession() {
   tick_.stop();
+  hooks_ = {};  // the window is going too: nothing to tell it
+  lab_.reset();
 }
 
 void CoreSession::start(const std::string& topology) {
   {
     Call call(*this);
-    sim_->start(topology);
+    lab_->start_topology(topology);
   }
   // Said once, before the clock runs: why no command is recognised, why there is no router.
-  for (const std::string& problem : start_up_problems(*sim_))
+  for (const std::string& problem : start_up_problems(sim()))
     host_.message_box(kAppTitle, problem, Buttons::Ok);
   set_real_time(true);
 }
 
-void CoreSession::restart(const std::string& topology) {
-  set_real_time(false);
-  sim_.reset();
-  sim_ = std::make_unique<Simulation>(host_, paths_);
-  start(topology);
-  emit ran();
+bool CoreSession::start_lab(const std::filesystem::path& file) {
+  std::string error;
+  bool opened = false;
+  {
+    Call call(*this);
+    opened = lab_->start_lab(file, error);
+  }
+  if (!opened) {
+    host_.message_box(kAppTitle, "Cannot open " + file.string() + ": " + error, Buttons::Ok);
+    return false;
+  }
+  set_real_time(true);
+  return true;
 }
 
 void CoreSession::skip_minutes(int minutes) {
@@ -47,51 +62,40 @@ void CoreSession::run_for(SimMillis ms) {
   if (in_core() || ms <= 0) return;
   {
     Call call(*this);
-    sim_->scheduler.advance(ms);
+    sim().scheduler.advance(ms);
   }
   emit ran();
 }
 
 void CoreSession::key(int n, int code) {
-  Router* r = sim_->router(n);
-  if (r == nullptr) return;
-  ++changes_;
+  if (lab_->sim() == nullptr || sim().router(n) == nullptr) return;
   {
     Call call(*this);
-    sim_->key_press(*r, code);
+    lab_->key_to(n, code);
   }
   emit ran();
 }
 
 void CoreSession::function_key(int n) {
   Call call(*this);
-  sim_->function_key(n);
+  lab_->function_key(n);
 }
 
 void CoreSession::advance_real_time() {
-  if (!running_) return;
+  if (!running_ || lab_->sim() == nullptr) return;
   if (in_core()) {
     ++skipped_ticks_;  // the time is not lost: the next free tick hands it over
     return;
   }
-  const qint64 now = now_ms_ ? now_ms_() : clock_.elapsed();
-  const qint64 step = now - handed_ms_;  // the speed caps a long pause
-  handed_ms_ = now;
-  if (step <= 0) return;
+  const qint64 now_ms = now();
+  const qint64 step = now_ms - handed_ms_;  // the speed caps a long pause
+  handed_ms_ = now_ms;
   {
     Call call(*this);
-    speed_.run_real(sim_->scheduler, step);
+    if (step > 0) lab_->run_real(step);
+    lab_->recovery_tick(now_ms);
   }
-  emit ran();
-}
-
-std::unique_ptr<Simulation> CoreSession::replace(std::unique_ptr<Simulation> next) {
-  const bool was_running = running_;
-  set_real_time(false);
-  std::swap(sim_, next);
-  if (was_running) set_real_time(true);  // the new lab's clock goes on from where it was saved
-  emit ran();
-  return next;
+  if (step > 0) emit ran();
 }
 
 void CoreSession::set_real_time(bool on) {
@@ -103,6 +107,24 @@ void CoreSession::set_real_time(bool on) {
   } else {
     tick_.stop();
   }
+}
+
+void CoreSession::ask_save_file(const std::filesystem::path& suggested,
+                                std::function<void(std::optional<std::filesystem::path>)> then) {
+  then(hooks_.ask_file ? hooks_.ask_file(suggested) : std::nullopt);
+}
+
+void CoreSession::tell(const std::string& text) {
+  if (hooks_.tell) hooks_.tell(text);
+}
+
+void CoreSession::simulation_leaving() {
+  if (hooks_.leaving) hooks_.leaving();
+}
+
+void CoreSession::simulation_arrived() {
+  if (hooks_.arrived) hooks_.arrived();
+  emit ran();
 }
 
 }  // namespace zorva::ui

@@ -1,8 +1,9 @@
-// The simulation as the desktop face drives it: the core's Simulation with its QtHost, a real-time
-// clock that advances the scheduler, and a guard that keeps the clock from re-entering the core
-// while a key or a timer is being handled (a message box opened from inside the core runs a nested
-// event loop in which the clock timer still fires). The student sets the clock's speed (1x, 10x,
-// 60x) and skips ahead; another topology replaces the whole simulation, the host staying.
+// The lab as the desktop face drives it: the core's LabSession (the simulation and the lab's life)
+// with its QtHost, a real-time clock that advances the scheduler, and a guard that keeps the clock
+// from re-entering the core while a key or a timer is being handled (a message box opened from
+// inside the core runs a nested event loop in which the clock timer still fires). The session's
+// requests of its face (a file name, a notice, the consoles going and coming) are passed on to
+// the window through the hooks below.
 #pragma once
 
 #include <QElapsedTimer>
@@ -12,15 +13,16 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "simulation/clock_speed.h"
+#include "lab/lab_session.h"
 #include "simulation/simulation.h"
 #include "ui/qt_host.h"
 
 namespace zorva::ui {
 
-class CoreSession : public QObject {
+class CoreSession : public QObject, private LabSessionFace {
   Q_OBJECT
 
  public:
@@ -28,29 +30,33 @@ class CoreSession : public QObject {
   // Most real time one tick hands over, whatever the pause was.
   static constexpr qint64 kLongestStepMs = ClockSpeed::kLongestRealStepMs;
 
-  explicit CoreSession(const std::filesystem::path& app_dir, QObject* parent = nullptr);
+  // `recovery_file`: this program's recovery copy ("" for none).
+  explicit CoreSession(const std::filesystem::path& app_dir,
+                       const std::filesystem::path& recovery_file = {}, QObject* parent = nullptr);
   ~CoreSession() override;
 
-  Simulation& sim() { return *sim_; }
+  Simulation& sim() { return *lab_->sim(); }
+  LabSession& lab() { return *lab_; }
   QtHost& host() { return host_; }
-  const SimulationPaths& paths() const { return paths_; }
+  const SimulationPaths& paths() const { return lab_->settings().paths; }
 
-  // Puts `next` (a started simulation on host()) in place of the one in use, which is returned so
-  // that the caller destroys it once nothing shows its consoles any more.
-  std::unique_ptr<Simulation> replace(std::unique_ptr<Simulation> next);
-
-  // Counts the keys typed into consoles: a lab changed since a moment when the count differs.
-  std::uint64_t changes() const { return changes_; }
+  // What the window does for the lab session.
+  struct Hooks {
+    std::function<void()> leaving;  // the consoles' windows must go: their simulation goes
+    std::function<void()> arrived;  // a new simulation is in place
+    std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)> ask_file;
+    std::function<void(const std::string&)> tell;  // a notice for the status bar
+  };
+  void set_hooks(Hooks hooks) { hooks_ = std::move(hooks); }
 
   // Core start-up (log, topology, mode tables, connectors, clock) and the real-time clock.
   void start(const std::string& topology);
-
-  // Throws the simulation away and starts a new one on `topology`. Every view of the old one must
-  // be gone first.
-  void restart(const std::string& topology);
+  // Starts on the lab of `file` instead; false, with the reason said in a box, when it cannot be
+  // opened (nothing is running then).
+  bool start_lab(const std::filesystem::path& file);
 
   // The student's clock: the speed real time runs at, and skips ahead.
-  ClockSpeed& speed() { return speed_; }
+  ClockSpeed& speed() { return lab_->speed(); }
   void skip_minutes(int minutes);
   // Runs `ms` of simulated time now, as a clock tick would (tests and skips).
   void run_for(SimMillis ms);
@@ -60,7 +66,8 @@ class CoreSession : public QObject {
   // F1..F12 typed anywhere: router n's console comes forward when it exists.
   void function_key(int n);
 
-  // Runs the simulated time that has passed in real time since the last step.
+  // Runs the simulated time that has passed in real time since the last step, and writes the
+  // recovery copy when a minute has passed since the last look.
   void advance_real_time();
   // Tests step simulated time themselves and stop the real clock.
   void set_real_time(bool on);
@@ -88,11 +95,17 @@ class CoreSession : public QObject {
     CoreSession& s_;
   };
 
-  QtHost host_;                      // the core's platform services; outlives `sim_`
-  SimulationPaths paths_;            // the program directory and log the simulations use
-  std::unique_ptr<Simulation> sim_;  // the whole simulated network
-  ClockSpeed speed_;                 // how fast real time runs the simulated clock
-  std::uint64_t changes_ = 0;        // keys typed into consoles so far
+  // LabSessionFace: passed on to the hooks.
+  void ask_save_file(const std::filesystem::path& suggested,
+                     std::function<void(std::optional<std::filesystem::path>)> then) override;
+  void tell(const std::string& text) override;
+  void simulation_leaving() override;
+  void simulation_arrived() override;
+  qint64 now() const { return now_ms_ ? now_ms_() : clock_.elapsed(); }
+
+  QtHost host_;                      // the core's platform services; outlives the lab
+  Hooks hooks_;                      // the window's part in the lab's life
+  std::unique_ptr<LabSession> lab_;  // the simulation and its life
   QTimer tick_;                      // fires every kTickMs while real time runs
   QElapsedTimer clock_;              // monotonic real time since start
   std::function<qint64()> now_ms_;   // replacement clock, when set

@@ -67,7 +67,8 @@ QString clock_text(int seconds) {
 frmMain::frmMain(StartOptions options, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
-      session_(std::make_unique<CoreSession>(options_.app_dir.toStdString())) {
+      session_(std::make_unique<CoreSession>(options_.app_dir.toStdString(),
+                                             LabMenu::recovery_file().toStdString())) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(application_icon());
   mdi_ = new QMdiArea(this);
@@ -87,6 +88,7 @@ frmMain::frmMain(StartOptions options, QWidget* parent)
   build_toolbar();
   build_status_bar();
   lab_menu_ = new LabMenu(*this);
+  connect_lab_session();
 }
 
 frmMain::~frmMain() {
@@ -115,15 +117,19 @@ void frmMain::start_up() {
   }
   std::string topology = options_.topology.isEmpty() ? default_topology_file(s.app_path)
                                                      : options_.topology.toStdString();
-  if (options_.topology.isEmpty() && options_.screenshot.isEmpty()) {
+  const bool lab_given = !options_.lab.isEmpty();
+  if (options_.topology.isEmpty() && options_.screenshot.isEmpty() && !lab_given) {
     frmChooseTopo chooser(host(), s.app_path, topology);
     chooser.adjustSize();
     if (splash) chooser.move(splash->geometry().center() - chooser.rect().center());
     chooser.exec();
     topology = chooser.topology_file();
   }
-  session_->start(topology);
-  setWindowTitle(QString::fromLatin1(kMainCaptionPrefix) + latin1_text(s.version_text));
+  if (!lab_given ||
+      !session_->start_lab(resolve_given_path(options_.lab.toStdString(), s.app_path)))
+    session_->start(topology);
+  // The lab may be a new simulation now: `s` was the one made before the start.
+  setWindowTitle(QString::fromLatin1(kMainCaptionPrefix) + latin1_text(sim().version_text));
   create_consoles();
   restore_placement();
   show();
@@ -136,6 +142,7 @@ void frmMain::start_up() {
   status_timer_.start(500);
   connect(qApp, &QApplication::focusChanged, this, &frmMain::update_status);
   update_status();
+  windows_shown_ = true;
   lab_menu_->offer_recovery();
   if (options_.show_tips && frmTip::wanted_at_startup()) show_tip();
   // Once the windows are shown (and the tip, if any, has been closed), keys go to Router 1.
@@ -452,7 +459,11 @@ void frmMain::update_status() {
   } else {
     status_router_->setText(tr("No routers: the topology file has none"));
   }
-  status_clock_->setText(tr("Up %1").arg(clock_text(s.sim_clock)));
+  const std::string_view behaviour = behaviour_name(s.behaviour);
+  status_clock_->setText(
+      tr("Up %1 · %2")
+          .arg(clock_text(s.sim_clock))
+          .arg(QString::fromLatin1(behaviour.data(), static_cast<qsizetype>(behaviour.size()))));
 }
 
 void frmMain::fill_window_menu() {
@@ -637,6 +648,7 @@ void frmMain::arrange_icons() {
 void frmMain::show_options() {
   frmOptions dialog(sim(), this);
   dialog.exec();
+  session_->lab().set_default_behaviour(default_behaviour_setting());
 }
 
 void frmMain::show_about() {

@@ -69,9 +69,6 @@ class frmMain : public QMainWindow {
   QMdiSubWindow* diagram_window() const { return diagram_window_; }
   LabMenu* lab_menu() const { return lab_menu_; }
 
-  // Shows the routers of `next`, a started simulation on host(), in place of those in use.
-  void replace_simulation(std::unique_ptr<Simulation> next);
-
  public slots:
   void activate_router(int n);   // activate router n's console and maximise it
   void lab_navigator_command();  // the new-lab question, then the lab index
@@ -90,9 +87,10 @@ class frmMain : public QMainWindow {
   void create_topology();  // the topology editor
   void show_diagram();
   void open_topology();  // File, Open Topology...: asks for a file
-  // Replaces the running simulation by one on `file`, after "Are you sure?"; false when the user
-  // said no. Every window of the old simulation is closed.
-  bool open_topology_file(const QString& file, bool ask = true);
+  // Replaces the running lab by one on the topology `file` (a changed lab is offered to be saved
+  // first); false when the user gave up or the file cannot be opened. Every window of the old
+  // simulation is closed.
+  bool open_topology_file(const QString& file);
   void file_exit();
   void save_transcript_as();
   void print_transcript();
@@ -114,6 +112,10 @@ class frmMain : public QMainWindow {
   void build_clock_controls();
   void close_simulation_windows();
   void show_routers();  // consoles, buttons and menu items of the simulation in use
+  // The lab session's hooks: the old simulation's windows go, the new one's come.
+  void connect_lab_session();
+  void simulation_arrived();
+  bool windows_shown_ = false;  // start-up has made the consoles: a new simulation replaces them
   void show_loaded_topology(frmTopologyBrowser* b);
   QAction* add_command(const QString& name, const QString& text, void (frmMain::*slot)(),
                        const QKeySequence& shortcut = {});

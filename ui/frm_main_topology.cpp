@@ -62,7 +62,7 @@ void frmMain::create_topology() {
                            this);
   connect(
       &editor, &frmTopologyEditor::open_topology, this,
-      [this](const QString& file) { open_topology_file(file, false); }, Qt::QueuedConnection);
+      [this](const QString& file) { open_topology_file(file); }, Qt::QueuedConnection);
   editor.exec();
 }
 
@@ -99,21 +99,12 @@ void frmMain::close_simulation_windows() {
   }
 }
 
-bool frmMain::open_topology_file(const QString& file, bool ask) {
-  if (ask && host().message_box("Open Topology",
-                                "Are you sure? Every router of the running lab is closed and "
-                                "its configuration is lost.",
-                                Buttons::OkCancel) != Answer::Ok)
-    return false;
-  close_simulation_windows();
-  session_->restart(file.toStdString());
-  show_routers();
-  if (topology_browser_ && browser_window(topology_browser_)->isVisible())
-    show_loaded_topology(topology_browser_);
+bool frmMain::open_topology_file(const QString& file) {
+  bool opened = false;
+  session_->lab().open_topology(file.toStdString(), [&opened](bool done) { opened = done; });
+  if (!opened) return false;
   if (QMdiSubWindow* nav = browser_window(lab_navigator_)) nav->raise();
   statusBar()->showMessage(tr("Opened %1").arg(QFileInfo(file).fileName()), 5000);
-  update_status();
-  if (router_window(1)) type_into_console(1);
   return true;
 }
 

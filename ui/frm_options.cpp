@@ -1,6 +1,7 @@
 // frmOptions: the options dialog and its tab keys.
 #include "ui/frm_options.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "simulation/simulation.h"
+#include "ui/app_settings.h"
 #include "ui/app_title.h"
 #include "ui/console_text.h"
 #include "ui/frm_document.h"
@@ -51,9 +53,31 @@ QWidget* consoles_page() {
   return page;
 }
 
+// The behaviour of labs started from a topology: kept in the settings as soon as it is chosen (the
+// dialog's OK and Apply keep their own old messages); the running lab keeps its own.
+QComboBox* behaviour_choice() {
+  auto* box = new QComboBox;
+  box->setObjectName(QStringLiteral("cmbBehaviour"));
+  for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {
+    const std::string_view name = behaviour_name(b);
+    box->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                 static_cast<int>(b));
+  }
+  box->setCurrentIndex(box->findData(static_cast<int>(default_behaviour_setting())));
+  QObject::connect(box, &QComboBox::currentIndexChanged, box, [box] {
+    write_default_behaviour(static_cast<Behaviour>(box->currentData().toInt()));
+  });
+  return box;
+}
+
 QWidget* labs_page(Simulation& sim) {
   auto* page = new QWidget;
   auto* form = new QFormLayout(page);
+  const std::string_view running = behaviour_name(sim.behaviour);
+  form->addRow(QObject::tr("Behaviour of new labs:"), behaviour_choice());
+  form->addRow(
+      QObject::tr("This lab's behaviour:"),
+      value_label(QString::fromLatin1(running.data(), static_cast<qsizetype>(running.size()))));
   form->addRow(QObject::tr("Lab index:"),
                value_label(latin1_text(sim.app_path) + QStringLiteral("labs/ccna_home.htm")));
   form->addRow(QObject::tr("Topology page:"),

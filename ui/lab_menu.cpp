@@ -13,6 +13,8 @@
 #include "lab/check_file.h"
 #include "lab/check_run.h"
 #include "lab/lab_file.h"
+#include "lab/lab_session.h"
+#include "lab/recovery_files.h"
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
 #include "ui/core_session.h"
@@ -25,7 +27,11 @@ namespace zorva::ui {
 namespace {
 
 const char* const kLabFilter = "Zorva lab (*.zlab *.json)";
-const char* const kRecoveryName = "recovery.zlab";
+const char* const kRecoveryFace = "desktop";  // names this program's recovery copies
+
+QString recovery_folder_path() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
 
 std::filesystem::path to_path(const QString& file) {
   return std::filesystem::path(file.toStdString());
@@ -50,7 +56,7 @@ LabMenu::LabMenu(frmMain& main) : QObject(&main), main_(main) {
   save_as_ = new_action(&main, QStringLiteral("mnuFileSaveLabAs"), tr("Save La&b As..."));
   check_ = new_action(&main, QStringLiteral("mnuLabsCheckMyWork"), tr("Check My &Work"));
   connect(open_, &QAction::triggered, this, [this] {
-    const QString f = choose_(false, file_);
+    const QString f = choose_(false, file());
     if (!f.isEmpty()) open_file(f);
   });
   connect(save_, &QAction::triggered, this, [this] { save(); });
@@ -72,56 +78,38 @@ LabMenu::LabMenu(frmMain& main) : QObject(&main), main_(main) {
     return save ? QFileDialog::getSaveFileName(&main_, tr("Save Lab As"), start, tr(kLabFilter))
                 : QFileDialog::getOpenFileName(&main_, tr("Open Lab"), start, tr(kLabFilter));
   };
-
-  recovery_timer_.setInterval(kRecoveryIntervalMs);
-  connect(&recovery_timer_, &QTimer::timeout, this, &LabMenu::write_recovery);
-  recovery_timer_.start();
 }
 
 bool LabMenu::changed() const {
-  return restored_ || main_.session().changes() != saved_changes_;
+  return main_.session().lab().changed();
 }
 
+QString LabMenu::file() const {
+  return QString::fromStdString(main_.session().lab().lab_file().string());
+}
+
+// The session's operations answer through a callback; the desktop's questions are modal, so the
+// answer has come when the call returns.
 bool LabMenu::open_file(const QString& file) {
-  CoreSession& s = main_.session();
-  OpenedLab lab = open_lab_file(to_path(file), s.host(), s.paths());
-  if (!lab.sim) {
-    s.host().message_box(kAppTitle,
-                         tr("Cannot open %1: %2")
-                             .arg(QDir::toNativeSeparators(file), QString::fromStdString(lab.error))
-                             .toStdString(),
-                         Buttons::Ok);
-    return false;
-  }
-  main_.replace_simulation(std::move(lab.sim));
-  file_ = file;
-  restored_ = false;
-  saved_changes_ = recovered_changes_ = s.changes();
-  return true;
+  bool opened = false;
+  main_.session().lab().open_lab(to_path(file), [&opened](bool done) { opened = done; });
+  return opened;
 }
 
 bool LabMenu::save_to(const QString& file) {
-  CoreSession& s = main_.session();
-  const std::string error = save_lab(s.sim(), to_path(file), true);
-  if (!error.empty()) {
-    s.host().message_box(kAppTitle, error, Buttons::Ok);
-    return false;
-  }
-  file_ = file;
-  restored_ = false;
-  saved_changes_ = s.changes();
-  return true;
+  return main_.session().lab().save_to(to_path(file));
 }
 
 bool LabMenu::save() {
-  return file_.isEmpty() ? save_as() : save_to(file_);
+  bool saved = false;
+  main_.session().lab().save([&saved](bool done) { saved = done; });
+  return saved;
 }
 
 bool LabMenu::save_as() {
-  QString f = choose_(true, file_);
-  if (f.isEmpty()) return false;
-  if (QFileInfo(f).suffix().isEmpty()) f += QStringLiteral(".zlab");
-  return save_to(f);
+  bool saved = false;
+  main_.session().lab().save_as([&saved](bool done) { saved = done; });
+  return saved;
 }
 
 // A lab page names its check file in <meta name="zorva-checks" content="FILE">; otherwise a
@@ -173,50 +161,25 @@ void LabMenu::check_my_work() {
 }
 
 bool LabMenu::leave() {
-  if (changed()) {
-    const Answer a = main_.session().host().message_box(
-        "Exit", "The lab has changed since it was last saved. Save it before leaving?",
-        Buttons::YesNoCancel);
-    if (a == Answer::Cancel) return false;
-    if (a == Answer::Yes && !save()) return false;
-  }
-  recovery_timer_.stop();
-  QFile::remove(recovery_file());  // a clean exit: nothing to recover next time
-  return true;
+  bool may_leave = false;
+  main_.session().lab().leave([&may_leave](bool done) { may_leave = done; });
+  if (may_leave) main_.session().lab().clean_exit();  // nothing to recover next time
+  return may_leave;
 }
 
 QString LabMenu::recovery_file() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-      .filePath(QString::fromLatin1(kRecoveryName));
+  return QString::fromStdString(
+      own_recovery_file(recovery_folder_path().toStdString(), kRecoveryFace).string());
 }
 
 void LabMenu::write_recovery() {
-  CoreSession& s = main_.session();
-  if (s.changes() == recovered_changes_) return;
-  const QString file = recovery_file();
-  QDir().mkpath(QFileInfo(file).absolutePath());
-  if (save_lab(s.sim(), to_path(file), true).empty()) recovered_changes_ = s.changes();
+  main_.session().lab().write_recovery();
 }
 
 void LabMenu::offer_recovery() {
-  const QString file = recovery_file();
-  if (!QFileInfo::exists(file)) return;
-  const Answer a = main_.session().host().message_box(
-      kAppTitle,
-      "Zorva did not close normally last time. Restore the lab as it was at its last recovery "
-      "save (at most a minute before)?",
-      Buttons::YesNoCancel);
-  if (a != Answer::Yes) {
-    // Set aside rather than deleted, in case the answer was a slip: the next recovery save
-    // would overwrite it otherwise.
-    const QString old = file + QStringLiteral(".old");
-    QFile::remove(old);
-    QFile::rename(file, old);
-    return;
-  }
-  if (!open_file(file)) return;
-  file_.clear();     // the recovery file is not the student's file: Save asks for a name
-  restored_ = true;  // and leaving offers to save it
+  const std::vector<std::filesystem::path> left =
+      left_behind_recovery_files(recovery_folder_path().toStdString(), kRecoveryFace);
+  if (!left.empty()) main_.session().lab().offer_recovery(left.back());
 }
 
 }  // namespace zorva::ui

@@ -1,20 +1,43 @@
-// frmMain::replace_simulation: another network in the same frame (a lab opened, or another
-// topology). The console windows are views of the old simulation's consoles, so they go first;
-// then the old simulation, then the new routers' consoles, buttons and menu items take their place.
+// The lab session's hooks in the main window: another network in the same frame (a lab opened,
+// another topology, a recovered lab). The console windows are views of the old simulation's
+// consoles, so they go first; then the new routers' consoles, buttons and menu items take their
+// place.
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 
 #include "simulation/simulation.h"
 #include "ui/core_session.h"
 #include "ui/frm_document.h"
 #include "ui/frm_main.h"
+#include "ui/frm_topology_browser.h"
+#include "ui/lab_menu.h"
 
 namespace zorva::ui {
 
-void frmMain::replace_simulation(std::unique_ptr<Simulation> next) {
-  close_simulation_windows();  // the consoles and the diagram belong to the old routers
-  session_->replace(std::move(next)).reset();
+void frmMain::connect_lab_session() {
+  CoreSession::Hooks hooks;
+  hooks.leaving = [this] { close_simulation_windows(); };
+  hooks.arrived = [this] { simulation_arrived(); };
+  hooks.ask_file =
+      [this](const std::filesystem::path& suggested) -> std::optional<std::filesystem::path> {
+    const QString f = lab_menu_->choose_save_file(QString::fromStdString(suggested.string()));
+    if (f.isEmpty()) return std::nullopt;
+    return std::filesystem::path(f.toStdString());
+  };
+  hooks.tell = [this](const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text), 8000);
+  };
+  session_->set_hooks(std::move(hooks));
+}
+
+void frmMain::simulation_arrived() {
+  if (!windows_shown_) return;  // start-up makes the first consoles itself
   show_routers();
+  if (topology_browser_ && browser_window(topology_browser_)->isVisible())
+    show_loaded_topology(topology_browser_);
+  update_status();
   if (router_window(1)) type_into_console(1);
 }
 

@@ -8,8 +8,8 @@ namespace zorva::ui {
 
 QString start_options_usage() {
   return QStringLiteral(
-      "usage: zorva [--topology PATH] [--app-dir DIR] [--no-splash] [--no-tips] "
-      "[--screenshot FILE] [--diagram] [--help] [--version]\n");
+      "usage: zorva [--topology PATH|--lab FILE|FILE.zlab] [--app-dir DIR] [--no-splash] "
+      "[--no-tips] [--screenshot FILE] [--diagram] [--help] [--version]\n");
 }
 
 QString start_options_version() {
@@ -35,6 +35,10 @@ std::optional<StartOptions> parse_start_options(const QStringList& args, const Q
     const bool has_value = i + 1 < args.size();
     if (a == QLatin1String("--topology") && has_value) {
       o.topology = args[++i];
+    } else if (a == QLatin1String("--lab") && has_value) {
+      o.lab = args[++i];
+    } else if (args.size() == 1 && !a.startsWith(QLatin1Char('-'))) {
+      o.lab = a;  // a lab file alone, as a file manager passes it on a double-click
     } else if (a == QLatin1String("--app-dir") && has_value) {
       o.app_dir = args[++i];
     } else if (a == QLatin1String("--no-splash")) {

@@ -1,5 +1,6 @@
 // The desktop program's command-line options, for automation and tests:
 //   --topology PATH   load PATH and skip the topology chooser
+//   --lab FILE        open the lab FILE (also a lab file given as the only argument)
 //   --app-dir DIR     the program directory (default: the executable's folder)
 //   --no-splash       no start-up window
 //   --no-tips         no tip of the day, whatever the stored preference says
@@ -16,6 +17,7 @@ namespace zorva::ui {
 struct StartOptions {
   QString app_dir;            // program directory: data, labs, topologies, zorva.mdb
   QString topology;           // topology to load; empty = ask with the chooser
+  QString lab;                // lab file to open instead of a topology; empty for none
   bool show_splash = true;    // show frmSplash during start-up
   bool show_tips = true;      // show frmTip when the preference says so
   QString screenshot;         // where to save a picture of the window, then quit

@@ -200,29 +200,35 @@ TEST_F(LabSessionTest, RecoveryCopyIsWrittenOnlyAfterAMinuteOfChangesAndRemovedO
   session->recovery_tick(LabSession::kRecoveryIntervalMs);
   ASSERT_TRUE(fs::exists(settings.recovery_file));
 
+  // A crashed program's copy: restored into the next program, which keeps it in its own copy
+  // before setting the old one aside.
+  const fs::path crashed = settings.recovery_file.parent_path() / "term-recovery-999999999.zlab";
+  fs::rename(settings.recovery_file, crashed);
   LabSession next(host, face, settings);
   host.queue_answer(Answer::Yes);
-  ASSERT_TRUE(next.offer_recovery(settings.recovery_file));
+  ASSERT_TRUE(next.offer_recovery(crashed));
   EXPECT_EQ(next.sim()->router(1)->record.hostname, "Copied");
   EXPECT_TRUE(next.changed());  // a recovered lab was never saved by the student
-  EXPECT_TRUE(fs::exists(settings.recovery_file.string() + ".old"));
+  EXPECT_TRUE(fs::exists(crashed.string() + ".old"));
+  EXPECT_TRUE(fs::exists(settings.recovery_file));
 
-  session->clean_exit();
+  next.clean_exit();
   EXPECT_FALSE(fs::exists(settings.recovery_file));
 }
 
 TEST_F(LabSessionTest, EachProgramHasItsOwnCopyAndOnlyCopiesOfEndedProgramsAreLeftBehind) {
   const fs::path folder = dir.path() / "config";
   fs::create_directories(folder);
-  const fs::path own = own_recovery_file(folder, "term");
+  const fs::path own = own_recovery_file(folder, "term");    // an earlier program's, same number
+  const fs::path running = folder / "term-recovery-1.zlab";  // process 1 always runs
   const fs::path ended = folder / "term-recovery-999999999.zlab";
   const fs::path old_style = folder / "term-recovery.zlab";
-  for (const fs::path& f : {own, ended, old_style, folder / "ui-recovery-999999999.zlab",
+  for (const fs::path& f : {own, running, ended, old_style, folder / "ui-recovery-999999999.zlab",
                             folder / "term-recovery-12x.zlab"})
     std::ofstream(f) << "{}";
   const std::vector<fs::path> left = left_behind_recovery_files(folder, "term");
-  EXPECT_EQ(left.size(), 2u);
-  for (const fs::path& f : left) EXPECT_TRUE(f == ended || f == old_style) << f;
+  EXPECT_EQ(left.size(), 3u);
+  for (const fs::path& f : left) EXPECT_TRUE(f == own || f == ended || f == old_style) << f;
 }
 
 TEST_F(LabSessionTest, BehaviourOfNewLabsComesFromTheSettingsAndSavedLabsKeepTheirOwn) {
