@@ -65,6 +65,27 @@ bool LabSession::start_lab(const fs::path& file, std::string& error) {
   return true;
 }
 
+bool LabSession::start_lab_text(const std::string& name, const std::string& text,
+                                std::string& error) {
+  OpenedLab lab = zorva::open_lab_text(text, host_, settings_.paths);
+  if (!lab.sim) {
+    error = lab.error;
+    return false;
+  }
+  replace(std::move(lab.sim), name);
+  return true;
+}
+
+void LabSession::start_simulation(std::unique_ptr<Simulation> next) {
+  replace(std::move(next), {});
+}
+
+void LabSession::mark_saved(const fs::path& name) {
+  if (!name.empty()) lab_file_ = name;
+  saved_changes_ = changes_;
+  restored_ = false;
+}
+
 bool LabSession::offer_recovery(const fs::path& left_behind) {
   const Answer a = host_.message_box(
       kTitle,

@@ -60,6 +60,10 @@ class LabSession {
   // The lab of `file` in place of everything; false, changing nothing, when it cannot be opened
   // (the reason in `error`).
   bool start_lab(const std::filesystem::path& file, std::string& error);
+  // The same for lab text the face read itself, named `name` (an upload), and for a simulation the
+  // face started itself (on a topology text it was given).
+  bool start_lab_text(const std::string& name, const std::string& text, std::string& error);
+  void start_simulation(std::unique_ptr<Simulation> next);
   // Offers to bring back the lab of a recovery copy left by a run that did not end cleanly, then
   // sets the copy aside (renamed to .old). True when the lab was brought back.
   bool offer_recovery(const std::filesystem::path& left_behind);
@@ -83,8 +87,8 @@ class LabSession {
   void key(int code);                 // into the active console
   void key_to(int router, int code);  // into router n's console
   void function_key(int n);           // F1..F12: router n's console comes forward
-  // A change the face made on the student's behalf (a paste, a typed file): counts as a key.
-  void note_change() { ++changes_; }
+  // The face stored the lab itself (a download in the browser) under `name` ("" keeps the name).
+  void mark_saved(const std::filesystem::path& name);
 
   // --- The clock ---
   ClockSpeed& speed() { return speed_; }

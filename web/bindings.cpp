@@ -25,5 +25,7 @@ EMSCRIPTEN_BINDINGS(zorva_web) {
       .function("topologyPage", &WebSession::topology_page)
       .function("check", &WebSession::check)
       .function("changed", &WebSession::changed)
-      .function("markSaved", &WebSession::mark_saved);
+      .function("markSaved", &WebSession::mark_saved)
+      .function("suggestedName", &WebSession::suggested_name)
+      .function("setBehaviour", &WebSession::set_behaviour);
 }

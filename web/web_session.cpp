@@ -45,31 +45,37 @@ const char* buttons_name(Buttons b) {
 
 WebSession::WebSession(const std::string& app_dir, const std::string& log_file)
     : app_dir_(app_dir),
-      log_file_(log_file.empty() ? app_dir_ / "zorva.log" : std::filesystem::path(log_file)) {}
+      log_file_(log_file.empty() ? app_dir_ / "zorva.log" : std::filesystem::path(log_file)),
+      lab_(std::make_unique<LabSession>(
+          host_, static_cast<LabSessionFace&>(*this),
+          LabSessionSettings{SimulationPaths{app_dir_, log_file_}, {}, Behaviour::Classic})) {}
 
-std::unique_ptr<Simulation> WebSession::new_simulation() {
-  return std::make_unique<Simulation>(host_, SimulationPaths{app_dir_, log_file_});
-}
-
-void WebSession::replace(std::unique_ptr<Simulation> next) {
-  host_.drop_question();  // it belonged to a router of the simulation going away
+// A new simulation is in place: the page starts every console afresh.
+void WebSession::simulation_arrived() {
+  host_.drop_question();  // it belonged to a router of the simulation that went away
   keys_.clear();
-  sim_ = std::move(next);
-  for (const std::string& problem : start_up_problems(*sim_))
+  for (const std::string& problem : start_up_problems(sim()))
     host_.notices.push_back({"Zorva", problem});
   reset_ = true;
-  changes_ = saved_changes_ = 0;
   diagram_.reset();
 }
 
+void WebSession::ask_save_file(const fs::path& suggested,
+                               std::function<void(std::optional<fs::path>)> then) {
+  then(suggested);
+}
+
+void WebSession::tell(const std::string& text) {
+  host_.notices.push_back({"Zorva", text});
+}
+
 void WebSession::start(const std::string& topology_file) {
-  auto next = new_simulation();
-  next->start(topology_file.empty() ? "" : (app_dir_ / topology_file).string());
-  replace(std::move(next));
+  lab_->start_topology(topology_file.empty() ? "" : (app_dir_ / topology_file).string());
 }
 
 std::string WebSession::open_topology(const std::string& name, const std::string& text) {
-  auto next = new_simulation();
+  auto next = std::make_unique<Simulation>(host_, SimulationPaths{app_dir_, log_file_});
+  next->behaviour = lab_->settings().behaviour;
   if (!start_from_topology_text(*next, latin1_from_utf8(text)))
     return "the topology cannot be read";
   if (next->router_count < 1) {
@@ -77,19 +83,37 @@ std::string WebSession::open_topology(const std::string& name, const std::string
                                            : page_text(next->no_routers_reason);
   }
   next->topology_file = latin1_from_utf8(name);
-  replace(std::move(next));
+  lab_->start_simulation(std::move(next));
   return "";
 }
 
 std::string WebSession::open_lab(const std::string& text) {
-  OpenedLab lab = open_lab_text(text, host_, SimulationPaths{app_dir_, log_file_});
-  if (!lab.sim) return page_text(lab.error);
-  replace(std::move(lab.sim));
+  std::string error;
+  if (!lab_->start_lab_text("", text, error)) return page_text(error);
   return "";
 }
 
 std::string WebSession::lab_text(bool with_transcripts) const {
-  return zorva::lab_text(*sim_, with_transcripts);
+  return zorva::lab_text(*lab_->sim(), with_transcripts);
+}
+
+void WebSession::mark_saved(const std::string& name) {
+  lab_->mark_saved(latin1_from_utf8(name));
+}
+
+std::string WebSession::suggested_name() const {
+  const Simulation& s = *lab_->sim();
+  if (!lab_->lab_file().empty()) return page_text(lab_->lab_file().filename().string());
+  std::string stem = fs::path(s.topology_file).stem().string();
+  if (stem.empty()) stem = "lab";
+  return page_text(stem) + ".zlab";
+}
+
+bool WebSession::set_behaviour(const std::string& name) {
+  const std::optional<Behaviour> b = behaviour_named(name);
+  if (!b) return false;
+  lab_->set_default_behaviour(*b);
+  return true;
 }
 
 std::string WebSession::shipped_topologies() const {
@@ -134,10 +158,9 @@ void WebSession::pump_keys() {
     const int k = keys_.front();
     keys_.pop_front();
     if (k < 0) {
-      sim_->function_key(-k);
+      lab_->function_key(-k);
     } else {
-      sim_->console_key(k);
-      ++changes_;
+      lab_->key(k);
     }
   }
 }
@@ -151,34 +174,35 @@ bool WebSession::answer(const std::string& button) {
 
 void WebSession::run_real(double real_ms) {
   if (real_ms <= 0) return;
-  speed_.run_real(sim_->scheduler, static_cast<SimMillis>(real_ms));
+  lab_->run_real(static_cast<SimMillis>(real_ms));
 }
 
 void WebSession::skip_minutes(int minutes) {
-  ClockSpeed::skip_minutes(sim_->scheduler, minutes);
+  lab_->skip_minutes(minutes);
 }
 
 bool WebSession::set_speed(int factor) {
-  return speed_.set_factor(factor);
+  return lab_->speed().set_factor(factor);
 }
 
 std::string WebSession::take_changes() {
   json out = json::object();
-  const int count = sim_->router_count;
+  const int count = sim().router_count;
   if (reset_) {
     json routers = json::array();
-    for (int n = 1; n <= count; ++n) routers.push_back(page_text(sim_->router(n)->caption));
-    out["reset"] = {{"routers", routers}, {"topology", page_text(sim_->topology_file)}};
+    for (int n = 1; n <= count; ++n) routers.push_back(page_text(sim().router(n)->caption));
+    out["reset"] = {{"routers", routers}, {"topology", page_text(sim().topology_file)}};
     sent_.assign(static_cast<std::size_t>(count) + 1, 0);
     shown_input_.assign(static_cast<std::size_t>(count) + 1, std::string());
     shown_caret_.assign(static_cast<std::size_t>(count) + 1, -1);
     shown_active_ = 0;
     shown_clock_.clear();
+    shown_behaviour_.clear();
     reset_ = false;
   }
   json consoles = json::array();
   for (int n = 1; n <= count; ++n) {
-    const Console& c = sim_->router(n)->console;
+    const Console& c = sim().router(n)->console;
     const auto i = static_cast<std::size_t>(n);
     json one = json::object();
     if (c.transcript().size() > sent_[i]) {
@@ -197,14 +221,19 @@ std::string WebSession::take_changes() {
     }
   }
   if (!consoles.empty()) out["consoles"] = std::move(consoles);
-  if (sim_->active_router != shown_active_) {
-    out["active"] = sim_->active_router;
-    shown_active_ = sim_->active_router;
+  if (sim().active_router != shown_active_) {
+    out["active"] = sim().active_router;
+    shown_active_ = sim().active_router;
   }
-  const std::string clock = clock_text(sim_->sim_clock) + " " + speed_.factor_text();
+  const std::string clock = clock_text(sim().sim_clock) + " " + lab_->speed().factor_text();
   if (clock != shown_clock_) {
     out["clock"] = clock;
     shown_clock_ = clock;
+  }
+  const std::string behaviour(behaviour_name(sim().behaviour));
+  if (behaviour != shown_behaviour_) {
+    out["behaviour"] = behaviour;
+    shown_behaviour_ = behaviour;
   }
   if (!host_.notices.empty()) {
     json notices = json::array();
@@ -225,15 +254,15 @@ std::string WebSession::take_changes() {
 
 std::string WebSession::diagram() {
   if (diagram_)
-    refresh_network_diagram(*diagram_, *sim_);
+    refresh_network_diagram(*diagram_, sim());
   else
-    diagram_ = network_diagram(*sim_);
+    diagram_ = network_diagram(sim());
   return network_diagram_json(*diagram_);
 }
 
 std::string WebSession::topology_page() const {
   return page_text(
-      topology_page_html(*sim_, {"", "The Network Diagram tab beside the Lab Navigator"}));
+      topology_page_html(sim(), {"", "The Network Diagram tab beside the Lab Navigator"}));
 }
 
 std::string WebSession::check(const std::string& checks_text) const {
@@ -243,7 +272,7 @@ std::string WebSession::check(const std::string& checks_text) const {
     std::string where = e->line_number > 0 ? "line " + std::to_string(e->line_number) + ": " : "";
     return to_text({{"error", page_text(where + e->message)}});
   }
-  const CheckReport report = check_lab(*sim_, checks, app_dir_);
+  const CheckReport report = check_lab(sim(), checks, app_dir_);
   if (!report.error.empty()) return to_text({{"error", page_text(report.error)}});
   json results = json::array();
   for (const CheckResult& r : report.results)

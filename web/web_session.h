@@ -2,7 +2,8 @@
 // takes back, in one JSON text per frame, what changed: new transcript text, input lines, the
 // router that came forward, notices and the question waiting for an answer. Everything the
 // routers do is the core's; this class only queues, converts and keeps track of what the page has
-// already been given.
+// already been given. The lab's life (changed since saved, what replaces what) is the core's
+// LabSession; the page only downloads and uploads.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "simulation/clock_speed.h"
+#include "lab/lab_session.h"
 #include "simulation/network_diagram.h"
 #include "simulation/simulation.h"
 #include "web/web_host.h"
 
 namespace zorva::web {
 
-class WebSession {
+class WebSession : private LabSessionFace {
  public:
   // Keys waiting beyond this many are refused, so a runaway paste cannot exhaust memory.
   static constexpr std::size_t kMaxQueuedKeys = 1 << 20;
@@ -61,6 +62,7 @@ class WebSession {
   //   consoles  [{n, append?, input?, caret?}]: transcript text added, the input line and caret
   //   active    the router whose console is forward
   //   clock     "hh:mm:ss 10x": the simulated clock and its speed
+  //   behaviour "classic" or "real-router": the running lab's
   //   notices   [{title, text}]: boxes with OK alone, to show without waiting
   //   question  {title, text, buttons: "ok"|"okcancel"|"yesnocancel"}: to answer with `answer`
   //   changed   whether the lab changed since it was last saved (always there)
@@ -76,25 +78,32 @@ class WebSession {
   std::string check(const std::string& checks_text) const;
 
   // A lab changed since it was last saved (a key reached a console).
-  bool changed() const { return changes_ != saved_changes_; }
-  void mark_saved() { saved_changes_ = changes_; }
+  bool changed() const { return lab_->changed(); }
+  // The page downloaded the lab under `name` ("" keeps the name it had).
+  void mark_saved(const std::string& name = "");
+  // The file name Save Lab proposes: the lab's own, else its topology's name and the student's.
+  std::string suggested_name() const;
+  // The behaviour of labs started from a topology ("classic" or "real-router"); false, changing
+  // nothing, for any other name.
+  bool set_behaviour(const std::string& name);
 
-  Simulation& sim() { return *sim_; }
+  Simulation& sim() { return *lab_->sim(); }
+  const Simulation& sim() const { return *lab_->sim(); }
   WebHost& host() { return host_; }
 
  private:
-  void replace(std::unique_ptr<Simulation> next);
+  // LabSessionFace: the page downloads, so a save "asks" for nothing; notices become toasts.
+  void ask_save_file(const std::filesystem::path& suggested,
+                     std::function<void(std::optional<std::filesystem::path>)> then) override;
+  void tell(const std::string& text) override;
+  void simulation_arrived() override;
   void pump_keys();
-  std::unique_ptr<Simulation> new_simulation();
 
   std::filesystem::path app_dir_;
   std::filesystem::path log_file_;
-  WebHost host_;  // outlives every simulation, which holds a reference to it
-  std::unique_ptr<Simulation> sim_;
-  ClockSpeed speed_;
-  std::deque<int> keys_;  // waiting keys: character codes, or -n for router n's console
-  std::uint64_t changes_ = 0;
-  std::uint64_t saved_changes_ = 0;
+  WebHost host_;                     // outlives every simulation, which holds a reference to it
+  std::unique_ptr<LabSession> lab_;  // the simulation and its life
+  std::deque<int> keys_;             // waiting keys: character codes, or -n for router n's console
   // What the page has been given: a new simulation resets it all.
   bool reset_ = true;
   std::vector<std::size_t> sent_;  // per router, transcript bytes handed over
@@ -102,6 +111,7 @@ class WebSession {
   std::vector<int> shown_caret_;
   int shown_active_ = 0;
   std::string shown_clock_;
+  std::string shown_behaviour_;
   std::optional<NetworkDiagram> diagram_;  // built when first asked for, then only refreshed
 };
 

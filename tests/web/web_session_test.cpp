@@ -48,8 +48,10 @@ TEST_F(Session, FirstChangesListTheRoutersAndWholeTranscriptsThenOnlyWhatIsNew) 
   EXPECT_EQ(appended(typed, 1), "\r\nRouter>\r\nRouter>enable");
   EXPECT_EQ(typed["consoles"][0]["input"], "Router#") << "the prompt stands in the input line";
   EXPECT_TRUE(typed["changed"]);
-  session.mark_saved();
+  EXPECT_EQ(session.suggested_name(), "two_routers.zlab");  // named after the lab's topology
+  session.mark_saved("mine.zlab");
   EXPECT_FALSE(changes()["changed"]);
+  EXPECT_EQ(session.suggested_name(), "mine.zlab");
 }
 
 TEST_F(Session, InputLineAndCaretAreHandedOverWhenTheyChange) {

@@ -18,18 +18,28 @@ const TOPOLOGY_LIMIT = 1 << 20;    // the largest topology file the core reads
 const LAB_LIMIT = 64 << 20;        // the largest lab file the core opens
 
 const $ = (id) => document.getElementById(id);
+const BEHAVIOUR_KEY = 'zorva.behaviour';  // the behaviour of new labs, kept in local storage
+
+function storedBehaviour() {
+  try {
+    return localStorage.getItem(BEHAVIOUR_KEY) || 'classic';
+  } catch {
+    return 'classic';  // storage refused: the default
+  }
+}
 
 class Page {
   constructor(core) {
     this.core = core;
     this.session = new core.WebSession(APP_DIR);
+    this.session.setBehaviour(storedBehaviour());
     this.dialogs = new Dialogs($('dialog-layer'));
     this.consoles = new Consoles($('terminal-frame'), $('terminal'), $('input-line'));
     this.navigator = new Navigator($('lab-page'), $('nav-title'), (n) => this.goToRouter(n),
       (name) => (name === TOPOLOGY_PAGE ? this.session.topologyPage() : null));
     this.diagram = new Diagram($('diagram'), (n) => this.goToRouter(n));
     this.recovery = new Recovery();
-    this.labName = 'lab.zlab';
+    this.labName = null;  // an opened lab's own file name; otherwise the session proposes one
     this.lastTick = performance.now();
     this.lastRecovery = 0;
   }
@@ -57,6 +67,7 @@ class Page {
     }
     if (changes.active !== undefined && changes.active !== this.consoles.active) this.showRouter(changes.active);
     if (changes.clock !== undefined) this.showClock(changes.clock);
+    if (changes.behaviour !== undefined) $('lab-behaviour').textContent = changes.behaviour;
     for (const n of changes.notices || []) this.dialogs.show(n.title, n.text);
     if (changes.question) this.ask(changes.question);
     this.diagram.refresh(() => this.session.diagram());
@@ -218,7 +229,7 @@ class Page {
       return;
     }
     this.session.start(name);
-    this.labName = 'lab.zlab';
+    this.labName = null;
     this.recovery.clear();
     this.apply();
   }
@@ -231,7 +242,7 @@ class Page {
     if (!(await this.mayReplace('Open Topology'))) return;
     const error = this.session.openTopology(file.name, await file.text());
     if (error) return this.dialogs.show('Open Topology', `${file.name} cannot be opened: ${error}.`);
-    this.labName = 'lab.zlab';
+    this.labName = null;
     this.recovery.clear();
     this.apply();
   }
@@ -252,12 +263,13 @@ class Page {
     const blob = new Blob([this.session.labText(true)], { type: 'application/json' });
     const a = document.createElement('a');
     a.href = URL.createObjectURL(blob);
-    a.download = this.labName;
+    const name = this.labName || this.session.suggestedName();
+    a.download = name;
     document.body.append(a);
     a.click();
     a.remove();
     setTimeout(() => URL.revokeObjectURL(a.href), 10000);
-    this.session.markSaved();
+    this.session.markSaved(name);
     this.recovery.clear();
   }
 
@@ -300,6 +312,15 @@ class Page {
     }
     $('save-lab').addEventListener('click', () => this.saveLab());
     $('check').addEventListener('click', () => this.checkMyWork());
+    $('behaviour').value = storedBehaviour();
+    $('behaviour').addEventListener('change', (e) => {
+      if (!this.session.setBehaviour(e.target.value)) return;
+      try {
+        localStorage.setItem(BEHAVIOUR_KEY, e.target.value);
+      } catch {
+        // storage refused: the choice holds until the page closes
+      }
+    });
     $('speed').addEventListener('change', (e) => {
       this.session.setSpeed(Number(e.target.value));
       this.apply();
