@@ -44,7 +44,7 @@ int append_slot(RouterRecord& r, NeighborTable<Entry>& table, Int16& count, Full
     log_full_once(r, bit, procedure, log);
     return 0;
   }
-  table_took_entry(r, bit);
+  table_has_room(r, bit);
   count = static_cast<Int16>(n + 1);
   table[count] = Entry{};
   return count;
