@@ -85,8 +85,9 @@ bench: build
 	$(BUILD)/bin/zorva-bench
 
 # Runs each fuzzer for five minutes (make test runs them only briefly): the console fuzzer, the
-# readers' fuzzer (script reader, key decoder, INI reader) and the browser face's session.
-FUZZERS := console readers web_session
+# readers' fuzzer (script reader, key decoder, INI reader), the browser face's session and lab
+# files as students hand them in.
+FUZZERS := console readers web_session lab_file
 fuzz: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) $(foreach f,$(FUZZERS),--target zorva-fuzz-$(f))
 	@set -e; for f in $(FUZZERS); do \
