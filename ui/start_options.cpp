@@ -9,7 +9,7 @@ namespace zorva::ui {
 QString start_options_usage() {
   return QStringLiteral(
       "usage: zorva [--topology PATH] [--app-dir DIR] [--no-splash] [--no-tips] "
-      "[--screenshot FILE] [--diagram] [--help] [--version]\n");
+      "[--screenshot FILE] [--diagram] [--help] [--version] [FILE.zlab]\n");
 }
 
 QString start_options_version() {
@@ -47,6 +47,8 @@ std::optional<StartOptions> parse_start_options(const QStringList& args, const Q
       o.screenshot = args[++i];
       o.show_splash = false;
       o.show_tips = false;
+    } else if (!a.startsWith(QLatin1Char('-')) && o.lab.isEmpty()) {
+      o.lab = a;
     } else {
       if (error) *error = QStringLiteral("zorva: unknown or incomplete argument '%1'").arg(a);
       return std::nullopt;

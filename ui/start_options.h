@@ -5,6 +5,7 @@
 //   --no-tips         no tip of the day, whatever the stored preference says
 //   --screenshot FILE start, show a console and the Lab Navigator, save the window to FILE, quit
 //   --diagram         open the network diagram once started
+//   FILE.zlab         open this lab once started (a double-click on a lab file)
 #pragma once
 
 #include <QString>
@@ -20,6 +21,7 @@ struct StartOptions {
   bool show_tips = true;      // show frmTip when the preference says so
   QString screenshot;         // where to save a picture of the window, then quit
   bool show_diagram = false;  // open the network diagram at start
+  QString lab;                // lab file to open once started; the chooser is then skipped
 };
 
 // Parses the arguments after the program name. On a bad argument returns nothing and sets `error`.

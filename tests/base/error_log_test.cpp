@@ -104,6 +104,29 @@ TEST(AppPaths, DefaultTopologyBesideTheProgram) {
   EXPECT_EQ(default_topology_file("/"), "/default.ini");
 }
 
+// The data beside the program wins; an installed program finds PREFIX/share/zorva; without either
+// the program's own folder is kept.
+TEST(AppPaths, DataFolderBesideTheProgramOrUnderShare) {
+  struct Layout {
+    const char* database;  // where zorva.mdb lies, relative to the root; "" for nowhere
+    const char* expected;  // the data folder of an executable in root/usr/bin
+  };
+  for (const Layout& row : {Layout{"usr/bin/zorva.mdb", "usr/bin"},
+                            Layout{"usr/share/zorva/zorva.mdb", "usr/share/zorva"},
+                            Layout{"usr/share/zorva/zorva.mdb/x", "usr/bin"},  // a folder
+                            Layout{"", "usr/bin"}}) {
+    testing::TempDir d;
+    std::filesystem::create_directories(d.path() / "usr" / "bin");
+    if (*row.database != '\0') {
+      const std::filesystem::path db = d.path() / row.database;
+      std::filesystem::create_directories(db.parent_path());
+      std::ofstream(db) << "x";
+    }
+    EXPECT_EQ(program_data_folder(d.path() / "usr" / "bin"), d.path() / row.expected)
+        << row.database;
+  }
+}
+
 TEST(AppPaths, VersionText) {
   EXPECT_EQ(version_text_of(4, 0, 1), "4.01");
   EXPECT_EQ(version_text_of(1, 2, 0), "1.2");
