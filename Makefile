@@ -7,7 +7,7 @@ WEB_ENV    := NODE_PATH=/usr/share/nodejs
 GENERATOR  := -G Ninja
 
 .PHONY: all deps build run test test-main test-asan test-web bench fuzz format clean screenshot \
-        screenshot-diagram web web-deps serve web-screenshot
+        screenshot-diagram web web-deps serve web-screenshot package test-package
 
 all: build
 
@@ -44,10 +44,19 @@ screenshot-diagram: build
 test: build
 	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory test-main
+	$(MAKE) --no-print-directory test-package
 	$(MAKE) --no-print-directory test-web
 
 test-main:
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+# The Debian package, $(BUILD)/zorva_VERSION_ARCH.deb (install it with sudo apt install ./FILE).
+package: build
+	cmake --build $(BUILD) --target package
+
+# The package built, unpacked into a scratch root and run from there.
+test-package: build
+	scripts/check-package.sh $(BUILD)
 
 test-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD)
@@ -85,8 +94,9 @@ bench: build
 	$(BUILD)/bin/zorva-bench
 
 # Runs each fuzzer for five minutes (make test runs them only briefly): the console fuzzer, the
-# readers' fuzzer (script reader, key decoder, INI reader) and the browser face's session.
-FUZZERS := console readers web_session
+# readers' fuzzer (script reader, key decoder, INI reader), the browser face's session and lab
+# files as students hand them in.
+FUZZERS := console readers web_session lab_file
 fuzz: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) $(foreach f,$(FUZZERS),--target zorva-fuzz-$(f))
 	@set -e; for f in $(FUZZERS); do \

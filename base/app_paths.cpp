@@ -1,12 +1,20 @@
 #include "base/app_paths.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <system_error>
 
 namespace zorva {
 
 namespace {
 constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+
+// A folder holds the program's data when the command database is there.
+bool holds_data(const std::filesystem::path& folder) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(folder / "zorva.mdb", ec);
 }
+}  // namespace
 
 std::string app_path_of(const std::filesystem::path& folder) {
   std::string s = folder.string();
@@ -36,6 +44,21 @@ std::string version_text_of(int major, int minor, int revision) {
 
 std::string program_version_text() {
   return version_text_of(ZORVA_VERSION_MAJOR, ZORVA_VERSION_MINOR, ZORVA_VERSION_PATCH);
+}
+
+std::filesystem::path program_data_folder(const std::filesystem::path& exe_folder) {
+  if (holds_data(exe_folder)) return exe_folder;
+  const std::filesystem::path shared = (exe_folder / ".." / "share" / "zorva").lexically_normal();
+  if (holds_data(shared)) return shared;
+  return exe_folder;
+}
+
+std::filesystem::path user_state_folder() {
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/')
+    return std::filesystem::path(state) / "zorva";
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+    return std::filesystem::path(home) / ".local" / "state" / "zorva";
+  return {};
 }
 
 }  // namespace zorva

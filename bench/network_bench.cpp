@@ -1,10 +1,13 @@
 // The network engine at scale, on the fifty-router ring: the layer-2, Ethernet-keepalive and CDP
 // timers for a simulated hour and day; RIP and OSPF on every link for a day after convergence;
-// and one ping across 25 routers. Peak memory is reported as the process's maximum resident size.
+// the same on a ring of doubled links, whose hundred networks overflow a routing update; and one
+// ping across 25 routers. Peak memory is reported as the process's maximum resident size, and the
+// routing days report the error log they wrote.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -26,41 +29,69 @@ void type_line(zorva::Simulation& sim, int n, const std::string& text) {
   sim.key_press(r, 13);
 }
 
-// The link from router n's Serial0 to router n+1's Serial1 is network 10.n.0.0/24.
-std::string link_address(int link, int host) {
-  return "10." + std::to_string(link) + ".0." + std::to_string(host);
-}
-
 struct Ring {
   zorva::ScriptedHost host;
   std::unique_ptr<zorva::Simulation> sim;
 };
 
-// The ring with both serial interfaces of every router addressed and up; with `routing`, RIP and
+// Fifty routers whose Serial0/Serial1 form one ring and, with `doubled`, whose Serial2/Serial3
+// form a second ring beside it (networks 11.n.0.0/24), so that a hundred networks are routed.
+std::filesystem::path ring_topology(bool doubled) {
+  if (!doubled) return kBin / "topologies" / "ring50.ini";
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / "zorva-bench-ring50x2.ini";
+  std::ofstream out(file, std::ios::binary);
+  out << "[GENERAL]\nnumberofrouters=" << kRouters << "\nnumberofconnectors=" << 2 * kRouters
+      << "\n";
+  for (int n = 1; n <= kRouters; ++n) out << "[ROUTER" << n << "]\nSerial=4\nEthernet=1\nBri=0\n";
+  for (int c = 1; c <= 2 * kRouters; ++c) {
+    const int n = (c - 1) % kRouters + 1;
+    const int next = n % kRouters + 1;
+    const bool second = c > kRouters;
+    out << "[CONNECTOR" << c << "]\nconnectortype=serial\ndev1name=Router" << n
+        << "\ndev1interface=Serial" << (second ? 2 : 0) << "\ndev2name=Router" << next
+        << "\ndev2interface=Serial" << (second ? 3 : 1) << "\n";
+  }
+  return file;
+}
+
+// The link from router n's Serial0 (Serial2) to router n+1's Serial1 (Serial3) is network
+// 10.n.0.0/24 (11.n.0.0/24).
+std::string link_address(int link, int host, int ring = 0) {
+  return std::to_string(10 + ring) + "." + std::to_string(link) + ".0." + std::to_string(host);
+}
+
+// The ring with the serial interfaces of every router addressed and up; with `routing`, RIP and
 // OSPF cover every link.
-std::unique_ptr<Ring> make_ring(bool routing) {
+std::unique_ptr<Ring> make_ring(bool routing, bool doubled = false) {
   auto ring = std::make_unique<Ring>();
   ring->sim = std::make_unique<zorva::Simulation>(ring->host, zorva::SimulationPaths{kBin, kLog});
   zorva::Simulation& sim = *ring->sim;
-  sim.start((kBin / "topologies" / "ring50.ini").string());
+  sim.start(ring_topology(doubled).string());
   for (int n = 1; n <= kRouters; ++n) {
     const int previous = n == 1 ? kRouters : n - 1;
-    for (const char* line : {"enable", "configure terminal", "interface s0"})
-      type_line(sim, n, line);
-    type_line(sim, n, "ip address " + link_address(n, 1) + " 255.255.255.0");
-    type_line(sim, n, "no shutdown");
-    type_line(sim, n, "exit");
-    type_line(sim, n, "interface s1");
-    type_line(sim, n, "ip address " + link_address(previous, 2) + " 255.255.255.0");
-    type_line(sim, n, "no shutdown");
-    type_line(sim, n, "exit");
+    type_line(sim, n, "enable");
+    type_line(sim, n, "configure terminal");
+    for (int k = 0; k < (doubled ? 2 : 1); ++k) {
+      type_line(sim, n, "interface s" + std::to_string(2 * k));
+      type_line(sim, n, "ip address " + link_address(n, 1, k) + " 255.255.255.0");
+      type_line(sim, n, "no shutdown");
+      type_line(sim, n, "exit");
+      type_line(sim, n, "interface s" + std::to_string(2 * k + 1));
+      type_line(sim, n, "ip address " + link_address(previous, 2, k) + " 255.255.255.0");
+      type_line(sim, n, "no shutdown");
+      type_line(sim, n, "exit");
+    }
     if (routing) {
       type_line(sim, n, "router rip");
       type_line(sim, n, "network 10.0.0.0");
+      if (doubled) type_line(sim, n, "network 11.0.0.0");
       type_line(sim, n, "exit");
       type_line(sim, n, "router ospf 1");
-      type_line(sim, n, "network " + link_address(n, 0) + " 0.0.0.255 area 0");
-      type_line(sim, n, "network " + link_address(previous, 0) + " 0.0.0.255 area 0");
+      for (int k = 0; k < (doubled ? 2 : 1); ++k) {
+        type_line(sim, n, "network " + link_address(n, 0, k) + " 0.0.0.255 area 0");
+        type_line(sim, n, "network " + link_address(previous, 0, k) + " 0.0.0.255 area 0");
+      }
     }
     type_line(sim, n, "end");
   }
@@ -101,20 +132,33 @@ long long converge(zorva::Simulation& sim) {
   return last_change;
 }
 
+// A simulated day of routing after convergence; range 1 doubles the ring's links.
 void BM_RingRoutingDayAfterConvergence(benchmark::State& state) {
+  const bool doubled = state.range(0) != 0;
   long long converged_at = 0;
+  int log_lines = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto ring = make_ring(true);
+    auto ring = make_ring(true, doubled);
     converged_at = converge(*ring->sim);
     state.ResumeTiming();
     ring->sim->scheduler.advance(24 * kHour);
     benchmark::DoNotOptimize(ring->sim->sim_clock);
+    log_lines = ring->sim->log.lines_written();
   }
+  std::error_code ignored;
+  const auto log_size = std::filesystem::file_size(kLog, ignored);
   state.counters["converged_s"] = static_cast<double>(converged_at);
+  state.counters["log_lines"] = log_lines;
+  state.counters["log_MB"] = ignored ? 0.0 : static_cast<double>(log_size) / (1024.0 * 1024.0);
   state.counters["peak_MB"] = static_cast<double>(peak_memory_kb()) / 1024.0;
+  state.SetLabel(doubled ? "100 networks" : "50 networks");
 }
-BENCHMARK(BM_RingRoutingDayAfterConvergence)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_RingRoutingDayAfterConvergence)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 void BM_PingAcross25Hops(benchmark::State& state) {
   auto ring = make_ring(true);

@@ -11,6 +11,29 @@ const nlohmann::json& empty_object() {
 
 }  // namespace
 
+void check_nesting(std::string_view text, int limit) {
+  int depth = 0;
+  bool in_string = false;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    if (in_string) {
+      if (c == '\\') {
+        ++k;  // the escaped character cannot end the string
+      } else if (c == '"') {
+        in_string = false;
+      }
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > limit)
+        throw LabFormatError("the lab file nests lists and objects more than " +
+                             std::to_string(limit) + " levels deep");
+    } else if (c == ']' || c == '}') {
+      --depth;  // an unbalanced text is left for the parser to refuse
+    }
+  }
+}
+
 JsonIn::JsonIn(const nlohmann::json& value, std::string where)
     : value_(value), where_(std::move(where)) {
   if (!value_.is_object())

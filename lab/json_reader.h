@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zorva {
@@ -17,6 +18,12 @@ namespace zorva {
 struct LabFormatError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// Refuses a text whose arrays and objects nest more than `limit` levels deep, before anything is
+// parsed: walking such a value (converting, checking, writing it) would recurse once per level
+// and a hand-made file of a few hundred kilobytes would overflow the stack. Brackets inside
+// strings do not count.
+void check_nesting(std::string_view text, int limit);
 
 class JsonIn {
  public:

@@ -1,7 +1,14 @@
 #include "lab/lab_file.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "base/latin1_text.h"
@@ -19,6 +26,13 @@ using ordered = nlohmann::ordered_json;
 
 // Past this many routers a topology is refused before anything is built.
 constexpr std::size_t kRouterLimit = kMaxRouters;
+// A lab file nests five levels (lab, routers, router, interface, line); deeper files are refused
+// unparsed, with room to spare for fields a later version may add.
+constexpr int kNestingLimit = 64;
+// The clock is written as the unsigned count of seconds it holds: a clock that has run past
+// 2 147 483 647 seconds wraps round in the record and is still saved as the count it ran.
+constexpr long long kClockHigh = 4294967295LL;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string too_many_routers(long long n) {
   return "the lab names " + std::to_string(n) + " routers; Zorva holds at most " +
@@ -51,6 +65,64 @@ void convert_strings(Json& j, const Convert& convert) {
   }
 }
 
+// The file a save replaces: `file` itself, or where its chain of symbolic links ends, so that
+// saving through a link writes the shared file it names and leaves the link a link.
+fs::path link_target(const fs::path& file) {
+  fs::path target = file;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(target, ec)) return target;
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) return target;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;  // a loop of links: the rename below fails and says so
+}
+
+// The permission bits of the file being replaced, so that a shared lab stays as readable (and
+// writable) to the class as it was; none for a new file, which takes the usual ones.
+std::optional<mode_t> mode_of(const fs::path& file) {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) return std::nullopt;
+  return st.st_mode & 07777;
+}
+
+// Writes `text` to a new `file` and flushes it to the disk before returning, so that the rename
+// that follows can never put an empty or half-written lab in place of the old one.
+std::string write_synced(const fs::path& file, const std::string& text,
+                         std::optional<mode_t> mode) {
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return "cannot write " + file.string() + ": " + std::strerror(errno);
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const std::string reason = n < 0 ? std::strerror(errno) : "nothing was written";
+      ::close(fd);
+      return "cannot write " + file.string() + ": " + reason;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if ((mode && ::fchmod(fd, *mode) != 0) || ::fsync(fd) != 0) {
+    const std::string reason = std::strerror(errno);
+    ::close(fd);
+    return "cannot write " + file.string() + ": " + reason;
+  }
+  if (::close(fd) != 0) return "cannot write " + file.string() + ": " + std::strerror(errno);
+  return "";
+}
+
+// Flushes the folder's entry for the renamed file too; where a folder cannot be opened that way
+// the save has still happened.
+void sync_folder(const fs::path& file) {
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 void check_header(const JsonIn& top) {
   if (top.text("format", "") != kLabFileFormat)
     throw LabFormatError("this is not a Zorva lab file");
@@ -78,7 +150,7 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
       {"behaviour", behaviour_name(sim.behaviour)},
       {"topology_file", sim.topology_file},
       {"topology", sim.topology_text},
-      {"clock", sim.sim_clock},
+      {"clock", static_cast<std::uint32_t>(sim.sim_clock)},
       {"routers", routers},
   };
   convert_strings(lab, [](std::string_view t) { return utf8_from_latin1(t); });
@@ -87,32 +159,37 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
 
 std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts) {
   const std::string text = lab_text(sim, with_transcripts);
-  fs::path beside = file;
+  // Whatever is saved must open again: a lab the reader would refuse is not written at all, and
+  // the file keeps what it held.
+  if (text.size() > kLabFileSizeLimit)
+    return "cannot save " + file.string() + ": the lab would take " + std::to_string(text.size()) +
+           " bytes, more than the " + std::to_string(kLabFileSizeLimit >> 20) +
+           " MiB a lab file may hold (is a very long text pasted somewhere?)";
+  const fs::path target = link_target(file);
+  fs::path beside = target;
   beside += ".saving";
-  {
-    std::ofstream out(beside, std::ios::binary | std::ios::trunc);
-    if (!out) return "cannot write " + beside.string();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      fs::remove(beside, ignored);
-      return "cannot write " + beside.string() + " (is the disk full?)";
-    }
+  if (std::string error = write_synced(beside, text, mode_of(target)); !error.empty()) {
+    std::error_code ignored;
+    fs::remove(beside, ignored);
+    return error;
   }
   std::error_code ec;
-  fs::rename(beside, file, ec);
+  fs::rename(beside, target, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(beside, ignored);
     return "cannot save " + file.string() + ": " + ec.message();
   }
+  sync_folder(target);
   return "";
 }
 
-OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPaths& paths) {
+OpenedLab open_lab_text(const std::string& file_text, Host& host, const SimulationPaths& paths) {
   OpenedLab result;
+  // Editors on some systems begin a UTF-8 file with a byte-order mark; it carries nothing.
+  const std::string_view text = std::string_view(file_text).starts_with(kByteOrderMark)
+                                    ? std::string_view(file_text).substr(kByteOrderMark.size())
+                                    : std::string_view(file_text);
   const std::size_t first = text.find_first_not_of(" \t\r\n");
   if (first == std::string::npos || text[first] != '{') {
     result.error =
@@ -120,6 +197,7 @@ OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPat
     return result;
   }
   try {
+    check_nesting(text, kNestingLimit);
     json lab = json::parse(text);
     convert_strings(lab, [](std::string_view t) { return latin1_from_utf8(t); });
     const JsonIn top(lab, "");
@@ -132,7 +210,8 @@ OpenedLab open_lab_text(const std::string& text, Host& host, const SimulationPat
     if (static_cast<std::size_t>(count) != routers.size())
       throw LabFormatError("the topology names " + std::to_string(count) + " routers, the file " +
                            std::to_string(routers.size()));
-    const auto clock = static_cast<Int32>(top.whole("clock", 0, 2147483647LL, 0));
+    const auto clock =
+        static_cast<Int32>(static_cast<std::uint32_t>(top.whole("clock", 0, kClockHigh, 0)));
     // Files from before the two behaviours have no such field and run as they always did.
     const std::string behaviour_text = top.text("behaviour", "classic");
     const std::optional<Behaviour> behaviour = behaviour_named(behaviour_text);

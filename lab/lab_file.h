@@ -14,14 +14,18 @@ namespace zorva {
 
 inline constexpr int kLabFileVersion = 1;
 inline constexpr const char* kLabFileFormat = "zorva-lab";
-// Larger files are refused unread: a lab with 50 routers and long transcripts stays far below.
+// Larger files are refused unread, and a lab that would be larger is not saved: a lab with 50
+// routers and long transcripts stays far below.
 inline constexpr std::uintmax_t kLabFileSizeLimit = 64u << 20;
 
 // The lab file text of `sim`.
 std::string lab_text(const Simulation& sim, bool with_transcripts);
 
-// Writes the lab file beside `file` and renames it over `file`, so that `file` is either the old
-// lab or the new one whatever happens meanwhile. Returns "" or the reason it could not be saved.
+// Writes the lab file beside `file`, flushes it to the disk and renames it over `file`, so that
+// `file` is either the old lab or the new one whatever happens meanwhile, even a power cut. When
+// `file` is a symbolic link, the file it leads to is replaced and the link stays. A lab larger
+// than kLabFileSizeLimit is refused before anything is written. Returns "" or the reason it
+// could not be saved.
 std::string save_lab(const Simulation& sim, const std::filesystem::path& file,
                      bool with_transcripts);
 

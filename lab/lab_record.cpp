@@ -2,6 +2,7 @@
 
 #include "base/error_log.h"
 #include "network/routing_table.h"
+#include "state/ip_routines.h"
 #include "state/ipv4.h"
 
 namespace zorva {
@@ -23,6 +24,16 @@ Flag flag_of(bool b) {
 }
 Int16 int16_of(const JsonIn& in, const char* key, Int16 fallback) {
   return static_cast<Int16>(in.whole(key, kInt16Low, kInt16High, fallback));
+}
+
+// An address as the router takes it typed: plain dotted text, or another spelling that the
+// address check of `ip address` and `ip route` lets through ("+10.1.1.1"), so that every lab the
+// program saves opens again.
+bool address_accepted(const std::string& text, ErrorLog& log) {
+  if (parse_dotted(text)) return true;
+  std::string checked = text;
+  IpRoutines ip(log);
+  return ip.is_ip_valid(checked);
 }
 
 json interface_to_json(const InterfaceEntry& e) {
@@ -55,7 +66,7 @@ json interface_to_json(const InterfaceEntry& e) {
   };
 }
 
-void interface_from_json(const JsonIn& in, InterfaceEntry& e) {
+void interface_from_json(const JsonIn& in, InterfaceEntry& e, ErrorLog& log) {
   const std::string name = in.text("name", e.name);
   if (name != e.name) in.fail("name", "the topology has " + e.name + " here, not " + name);
   e.description = in.text("description", e.description);
@@ -70,7 +81,7 @@ void interface_from_json(const JsonIn& in, InterfaceEntry& e) {
   } else {
     in.fail("network_address", "a dotted address such as 10.1.1.0 was expected");
   }
-  if (!e.ip_address.empty() && !parse_dotted(e.ip_address))
+  if (!e.ip_address.empty() && !address_accepted(e.ip_address, log))
     in.fail("ip_address", "a dotted address such as 10.1.1.1 was expected");
   e.encapsulation = in.text("encapsulation", e.encapsulation);
   e.encapsulation_shown = in.text("encapsulation_shown", e.encapsulation_shown);
@@ -185,7 +196,7 @@ void static_routes_from_json(const JsonIn& in, RouterRecord& r, ErrorLog& log) {
     const auto value = parse_dotted(network);
     if (!value) route.fail("network", "a dotted address such as 192.168.1.0 was expected");
     const std::string next_hop = route.text("next_hop", "");
-    if (!parse_dotted(next_hop))
+    if (!address_accepted(next_hop, log))
       route.fail("next_hop", "a dotted address such as 10.1.1.2 was expected");
     const auto length = static_cast<Int16>(route.whole("prefix_length", 0, 32, 0));
     const auto distance = int16_of(route, "distance", 1);
@@ -267,7 +278,7 @@ void router_from_json(const JsonIn& in, Router& router, ErrorLog& log) {
     in.fail("interfaces", "the topology gives this router " + std::to_string(r.interface_count) +
                               " interfaces, the file " + std::to_string(interfaces.size()));
   for (std::size_t i = 0; i < interfaces.size(); ++i)
-    interface_from_json(interfaces[i], r.interfaces[i + 1]);
+    interface_from_json(interfaces[i], r.interfaces[i + 1], log);
 
   protocols_from_json(in.object("routing"), r.protocols);
   static_routes_from_json(in, r, log);

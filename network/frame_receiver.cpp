@@ -79,7 +79,7 @@ void Network::receive_cdp(Router& r, const PacketRecord& frame) {
     log_full_once(rec, full, kReceiverLogName, log_);
     return;
   }
-  table_took_entry(rec, full);
+  table_has_room(rec, full);
   rec.cdp_neighbor_count += 1;
   rec.cdp_neighbors[rec.cdp_neighbor_count] = CdpNeighborEntry{frame.cdp, sim_clock_};
 }

@@ -44,7 +44,7 @@ int append_slot(RouterRecord& r, NeighborTable<Entry>& table, Int16& count, Full
     log_full_once(r, bit, procedure, log);
     return 0;
   }
-  table_took_entry(r, bit);
+  table_has_room(r, bit);
   count = static_cast<Int16>(n + 1);
   table[count] = Entry{};
   return count;
@@ -67,8 +67,9 @@ void remove_silent(NeighborTable<Entry>& table, Int16& count, Int32 now) {
   int n = count_at_start;
   for (int j = 1; j <= count_at_start && j <= n; ++j) {
     if (static_cast<std::int64_t>(now) - table[j].last_heard <= kSilenceLimit) continue;
-    for (int k = j; k < n; ++k) table[k] = std::move(table[k + 1]);
-    table[n] = Entry{};
+    // The later entries move down one place; the last slot keeps its copy, so a table emptied
+    // this way still holds its last entry 1, which the OSPF database report prints.
+    for (int k = j; k < n; ++k) table[k] = table[k + 1];
     --n;  // the entry moved into slot j waits for the next pass
   }
   if (n != count_at_start) count = static_cast<Int16>(n);

@@ -60,14 +60,12 @@ bool route_covered(const ProtocolTraits& t, const std::vector<Ipv4>& statements,
 }
 
 // The routes an update sent on interface `index` carries: covered connected routes and the
-// protocol's own routes not learned on that interface, in table order, at most 50.
-std::vector<RouteEntry> carried_routes(RouterRecord& r, RoutingProtocol protocol,
-                                       const std::vector<Ipv4>& statements, int index,
-                                       ErrorLog& log) {
-  const ProtocolTraits& t = traits_of(protocol);
-  const std::uint16_t bit = full_table_bit(FullTable::CarriedRoutes, static_cast<int>(protocol));
+// protocol's own routes not learned on that interface, in table order, at most 50. `cut` tells
+// whether more would have been carried.
+std::vector<RouteEntry> carried_routes(const RouterRecord& r, const ProtocolTraits& t,
+                                       const std::vector<Ipv4>& statements, int index, bool& cut) {
   std::vector<RouteEntry> carried;
-  bool cut = false;
+  cut = false;
   const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
   for (int k = 1; k <= count; ++k) {
     const RouteEntry& route = r.routes[k];
@@ -79,11 +77,6 @@ std::vector<RouteEntry> carried_routes(RouterRecord& r, RoutingProtocol protocol
       continue;
     }
     carried.push_back(route);
-  }
-  if (cut) {
-    log_full_once(r, bit, t.send_log_name, log);
-  } else {
-    table_took_entry(r, bit);
   }
   return carried;
 }
@@ -101,6 +94,11 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                          const std::function<void(const PacketRecord&, int)>& send, ErrorLog& log) {
   const ProtocolTraits& t = traits_of(protocol);
   const std::vector<Ipv4> statements = statement_values(r.protocols, t);
+  // The protocol's updates are one table for the full-table rule: a spell of cut updates is
+  // logged once and ends only with a pass that cuts none. Each interface's update differs (split
+  // horizon), so one update that fits says nothing about the next.
+  const std::uint16_t full = full_table_bit(FullTable::CarriedRoutes, static_cast<int>(protocol));
+  bool any_cut = false;
   PacketRecord frame;
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
@@ -126,13 +124,19 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
     frame.out_interface = e.name;
     if (protocol == RoutingProtocol::Ospf && ospf_router_id) frame.router_id = ospf_router_id();
     // Collected before sending: delivery runs other routers' work and may change this record.
-    std::vector<RouteEntry> carried = carried_routes(r, protocol, statements, i, log);
+    bool cut = false;
+    std::vector<RouteEntry> carried = carried_routes(r, t, statements, i, cut);
+    if (cut) {
+      any_cut = true;
+      log_full_once(r, full, t.send_log_name, log);
+    }
     if (!carried.empty()) frame.routes = std::move(carried);
     if (send) send(frame, i);
     const InterfaceEntry& sent_on = r.interfaces[i];
     update_routes(r, sent_on.network_value, sent_on.name, sent_on.prefix_length, t.distance, t.code,
                   t.own_network_metric, sent_on.ip_address, static_cast<Int16>(i), log);
   }
+  if (!any_cut) table_has_room(r, full);
 }
 
 void receive_routing_update(RouterRecord& r, int interface_index, const PacketRecord& frame,

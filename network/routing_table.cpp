@@ -84,7 +84,7 @@ void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_n
   e.out_index = interface_index;
   r.learned_routes[count + 1] = std::move(e);
   r.learned_route_count = static_cast<Int16>(count + 1);
-  table_took_entry(r, bit);
+  table_has_room(r, bit);
   note_candidates_changed(r);
 }
 

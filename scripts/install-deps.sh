@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev xvfb xauth
+  desktop-file-utils
 )
 if [ "${1:-}" = web ]; then
   packages+=(emscripten node-acorn nodejs chromium)

@@ -26,7 +26,7 @@ struct RoutingBookkeeping {
   Int16 built_candidates = -1;  // -1: no rebuild has happened yet
   Int16 built_routes = -1;
   // One bit per table that refuses entries when full (FullTable in network/table_capacity.h): set
-  // when a refusal has been logged, cleared when that table next takes an entry, so that a full
+  // when a refusal has been logged, cleared when that table has room again, so that a full
   // table is logged once and not on every refused entry.
   std::uint16_t full_logged = 0;
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/app_paths.h"
 #include "script/command_line.h"
 #include "script/script_runner.h"
 #include "term/check_command.h"
@@ -20,11 +21,24 @@ std::filesystem::path executable_folder(const char* argv0) {
   return self.parent_path();
 }
 
+// The program's data, beside it or where it was installed. An installed program keeps its error
+// log in the user's state folder: its own folders are not the user's, and the current folder may
+// be anywhere.
+void find_program_folders(const char* argv0, zorva::ScriptOptions& options) {
+  const std::filesystem::path exe = executable_folder(argv0);
+  options.app_dir = zorva::program_data_folder(exe);
+  if (options.app_dir == exe) return;
+  const std::filesystem::path state = zorva::user_state_folder();
+  std::error_code ec;
+  if (state.empty() || (!std::filesystem::create_directories(state, ec) && ec)) return;
+  options.log_file = state / "zorva.log";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   zorva::TermCommandLine line;
-  line.options.app_dir = executable_folder(argv[0]);
+  find_program_folders(argv[0], line.options);
   const std::vector<std::string> args(argv + 1, argv + argc);
   // --check, --grade and --lint run no simulation of their own: they answer and end here.
   if (auto status = zorva::run_check_command(args, line.options.app_dir, std::cout, std::cerr))

@@ -4,6 +4,7 @@
 // argument work without a display, and a missing display is one line rather than an abort.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QTimer>
@@ -11,11 +12,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/app_paths.h"
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
 #include "ui/core_session.h"
 #include "ui/frm_diagram.h"
 #include "ui/frm_main.h"
+#include "ui/lab_menu.h"
 #include "ui/start_options.h"
 
 namespace {
@@ -58,11 +61,29 @@ void take_screenshot(zorva::ui::frmMain& w, const QString& file, bool diagram) {
 }
 
 // The executable's folder, found without the application object.
-QString executable_folder(const char* argv0) {
+std::filesystem::path executable_folder(const char* argv0) {
   std::error_code ec;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) self = std::filesystem::absolute(argv0, ec);
-  return QString::fromStdString(self.parent_path().string());
+  return self.parent_path();
+}
+
+// An installed program writes its error log ("zorva.log" in the current folder) in the user's
+// state folder instead: the current folder of a program started from the menu may be anywhere,
+// and the program's own folders are not the user's. Every file the desktop asks for is chosen
+// in a dialog that names its folder, so only the log follows the current folder; the paths given
+// on the command line are made absolute first.
+void keep_the_log_in_the_users_folder(zorva::ui::StartOptions& options) {
+  const std::filesystem::path state = zorva::user_state_folder();
+  std::error_code ec;
+  if (state.empty() || (!std::filesystem::create_directories(state, ec) && ec)) return;
+  const auto absolute = [](QString& path) {
+    if (!path.isEmpty()) path = QFileInfo(path).absoluteFilePath();
+  };
+  absolute(options.topology);
+  absolute(options.lab);
+  absolute(options.screenshot);
+  QDir::setCurrent(QString::fromStdString(state.string()));
 }
 
 }  // namespace
@@ -79,7 +100,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   QString error;
-  const auto options = zorva::ui::parse_start_options(args, executable_folder(argv[0]), &error);
+  const std::filesystem::path exe = executable_folder(argv[0]);
+  const std::filesystem::path data = zorva::program_data_folder(exe);
+  auto options =
+      zorva::ui::parse_start_options(args, QString::fromStdString(data.string()), &error);
   if (!options) {
     std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(zorva::ui::start_options_usage()));
     return 2;
@@ -98,6 +122,7 @@ int main(int argc, char** argv) {
                  qPrintable(options->app_dir));
   }
 
+  if (data != exe) keep_the_log_in_the_users_folder(*options);
   zorva::ui::frmMain window(*options);
   window.start_up();
   if (!options->screenshot.isEmpty()) {

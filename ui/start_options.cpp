@@ -37,8 +37,6 @@ std::optional<StartOptions> parse_start_options(const QStringList& args, const Q
       o.topology = args[++i];
     } else if (a == QLatin1String("--lab") && has_value) {
       o.lab = args[++i];
-    } else if (args.size() == 1 && !a.startsWith(QLatin1Char('-'))) {
-      o.lab = a;  // a lab file alone, as a file manager passes it on a double-click
     } else if (a == QLatin1String("--app-dir") && has_value) {
       o.app_dir = args[++i];
     } else if (a == QLatin1String("--no-splash")) {
@@ -51,6 +49,8 @@ std::optional<StartOptions> parse_start_options(const QStringList& args, const Q
       o.screenshot = args[++i];
       o.show_splash = false;
       o.show_tips = false;
+    } else if (!a.startsWith(QLatin1Char('-')) && o.lab.isEmpty()) {
+      o.lab = a;  // a lab file, as a file manager passes it on a double-click
     } else {
       if (error) *error = QStringLiteral("zorva: unknown or incomplete argument '%1'").arg(a);
       return std::nullopt;

@@ -11,6 +11,11 @@
 namespace zorva {
 namespace {
 
+std::string read_file(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 TEST(ErrorLog, LineCarriesTimeCommandWordsProcedureAndError) {
   testing::TempDir d;
   ScriptedHost host;
@@ -50,6 +55,44 @@ TEST(ErrorLog, UnwritableLogDoesNotStopAnything) {
   EXPECT_EQ(log.lines_written(), 1);
 }
 
+// A log of 162 bytes takes the three lines that fill it exactly, then one line saying that logging
+// stopped, then nothing until it starts afresh.
+TEST(ErrorLog, StopsWithOneLastLineAtItsLimitUntilTheNextStart) {
+  testing::TempDir d;
+  ScriptedHost host;
+  host.date_time = "05/12/2026 10:11:12";
+  const std::filesystem::path file = d.path() / "zorva.log";
+  ErrorLog log(host, file, 162);
+  const std::string line = log.format_line("x()", RuntimeError::Overflow, std::nullopt) + "\r\n";
+  ASSERT_EQ(line.size(), 54u);
+  for (int n = 0; n < 20; ++n) log.log("x()", RuntimeError::Overflow);
+  const std::string stop =
+      "05/12/2026 10:11:12 - the log has reached 162 bytes; logging stopped "
+      "until the next start\r\n";
+  EXPECT_EQ(read_file(file), line + line + line + stop);
+  EXPECT_TRUE(log.stopped());
+  EXPECT_EQ(log.lines_written(), 20);
+
+  log.start_afresh();
+  log.log("x()", RuntimeError::Overflow);
+  EXPECT_EQ(read_file(file), line);
+  EXPECT_FALSE(log.stopped());
+}
+
+TEST(ErrorLog, StopLineNamesTheShippedLimitInMegabytes) {
+  testing::TempDir d;
+  ScriptedHost host;
+  host.date_time = "t";
+  const std::filesystem::path file = d.path() / "zorva.log";
+  std::filesystem::resize_file(d.write("zorva.log", ""), kErrorLogSizeLimit - 10);
+  ErrorLog log(host, file);
+  log.log("x()", RuntimeError::Overflow);
+  const std::string stop =
+      "t - the log has reached 10 MB; logging stopped until the next start\r\n";
+  EXPECT_EQ(std::filesystem::file_size(file), kErrorLogSizeLimit - 10 + stop.size());
+  EXPECT_TRUE(log.stopped());
+}
+
 TEST(AppPaths, AlwaysEndsWithOneSeparator) {
   EXPECT_EQ(app_path_of("/opt/zorva"), "/opt/zorva/");
   EXPECT_EQ(app_path_of("/opt/zorva/"), "/opt/zorva/");
@@ -59,6 +102,29 @@ TEST(AppPaths, AlwaysEndsWithOneSeparator) {
 TEST(AppPaths, DefaultTopologyBesideTheProgram) {
   EXPECT_EQ(default_topology_file("/sim"), "/sim/default.ini");
   EXPECT_EQ(default_topology_file("/"), "/default.ini");
+}
+
+// The data beside the program wins; an installed program finds PREFIX/share/zorva; without either
+// the program's own folder is kept.
+TEST(AppPaths, DataFolderBesideTheProgramOrUnderShare) {
+  struct Layout {
+    const char* database;  // where zorva.mdb lies, relative to the root; "" for nowhere
+    const char* expected;  // the data folder of an executable in root/usr/bin
+  };
+  for (const Layout& row : {Layout{"usr/bin/zorva.mdb", "usr/bin"},
+                            Layout{"usr/share/zorva/zorva.mdb", "usr/share/zorva"},
+                            Layout{"usr/share/zorva/zorva.mdb/x", "usr/bin"},  // a folder
+                            Layout{"", "usr/bin"}}) {
+    testing::TempDir d;
+    std::filesystem::create_directories(d.path() / "usr" / "bin");
+    if (*row.database != '\0') {
+      const std::filesystem::path db = d.path() / row.database;
+      std::filesystem::create_directories(db.parent_path());
+      std::ofstream(db) << "x";
+    }
+    EXPECT_EQ(program_data_folder(d.path() / "usr" / "bin"), d.path() / row.expected)
+        << row.database;
+  }
 }
 
 TEST(AppPaths, VersionText) {

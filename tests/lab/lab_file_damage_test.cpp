@@ -1,7 +1,12 @@
-// Lab files that are damaged, foreign, too new or too large open nothing and say why; fields this
-// version does not know are ignored.
+// Lab files that are damaged, foreign, too new, too large or too deep open nothing and say why;
+// fields this version does not know are ignored; what is saved opens again, also through a
+// symbolic link.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "lab/lab_file.h"
@@ -188,6 +193,142 @@ TEST_F(LabDamage, ForeignAndMissingFilesSayWhatTheyAre) {
                          {testing::bin_dir(), fresh.dir.path() / "l"});
   EXPECT_FALSE(opened.sim);
   EXPECT_NE(opened.error.find("cannot read"), std::string::npos) << opened.error;
+}
+
+std::string read_file(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Files as a student might hand them in or another program leave them, made from the text of a
+// saved lab: each opens, or is refused with a message, and none brings the program down.
+TEST_F(LabDamage, HandedInFilesOpenOrSayWhyWithoutCrashing) {
+  const std::string deep = std::string(100'000, '[') + std::string(100'000, ']');
+  struct HandedIn {
+    const char* what;
+    std::function<std::string(const std::string& saved)> text;
+    const char* message;  // a part of the refusal; "" when the file must open
+  };
+  const std::vector<HandedIn> rows = {
+      {"nested 100 000 levels deep", [&](const std::string&) { return "{\"x\":" + deep + "}"; },
+       "more than 64 levels deep"},
+      {"a deep field in a whole lab",
+       [&](const std::string& saved) { return "{\"wallpaper\":" + deep + "," + saved.substr(1); },
+       "more than 64 levels deep"},
+      {"brackets inside a text do not count",
+       [&](const std::string& saved) {
+         json j = json::parse(saved);
+         j["routers"][0]["banner_motd"] = deep + "\"[{";
+         return j.dump();
+       },
+       ""},
+      {"64 levels of an unknown field",
+       [&](const std::string& saved) {
+         return "{\"x\":" + std::string(63, '[') + std::string(63, ']') + "," + saved.substr(1);
+       },
+       ""},
+      {"a UTF-8 byte-order mark", [](const std::string& saved) { return "\xEF\xBB\xBF" + saved; },
+       ""},
+      {"a byte-order mark before a picture",
+       [](const std::string&) { return std::string("\xEF\xBB\xBF\x89PNG"); },
+       "not a Zorva lab file"},
+  };
+  const std::string saved = lab_text(*fresh.sim, false);
+  for (const HandedIn& row : rows) {
+    const OpenedLab opened = open(row.text(saved));
+    if (*row.message == '\0') {
+      EXPECT_TRUE(opened.sim) << row.what << ": " << opened.error;
+    } else {
+      EXPECT_FALSE(opened.sim) << row.what;
+      EXPECT_NE(opened.error.find(row.message), std::string::npos)
+          << row.what << ": " << opened.error;
+    }
+  }
+}
+
+// Whatever is saved opens again; a lab the reader would refuse is not saved, and the file keeps
+// the lab it held.
+TEST_F(LabDamage, WhatIsSavedOpensAndWhatWouldNotOpenIsNotSaved) {
+  struct Saving {
+    const char* what;
+    std::function<void(TestSimulation&)> change;
+    const char* message;  // a part of the refusal to save; "" when it must save and open
+  };
+  const std::vector<Saving> rows = {
+      {"a clock past 2 147 483 647 seconds",
+       [](TestSimulation& t) { t.sim->sim_clock = std::numeric_limits<Int32>::min(); }, ""},
+      {"a clock at its last second", [](TestSimulation& t) { t.sim->sim_clock = -1; }, ""},
+      {"addresses in a spelling the router takes",
+       [](TestSimulation& t) {
+         for (const char* line : {"", "enable", "configure terminal", "interface serial 0",
+                                  "ip address +10.1.1.1 255.255.255.0", "exit",
+                                  "ip route 10.9.0.0 255.255.0.0 +10.1.1.2", "end"})
+           t.line(line);
+         ASSERT_EQ(t.router(1).record.interfaces[1].ip_address, "+10.1.1.1");
+       },
+       ""},
+      {"a text longer than a lab file may be",
+       [](TestSimulation& t) { t.router(1).record.banner_motd.assign(kLabFileSizeLimit, 'x'); },
+       "more than the 64 MiB a lab file may hold"},
+  };
+  const std::filesystem::path file = fresh.dir.path() / "saved.zlab";
+  const std::string before = lab_text(*fresh.sim, false);
+  for (const Saving& row : rows) {
+    TestSimulation live{testing::kTwoRouters};
+    row.change(live);
+    fresh.dir.write("saved.zlab", before);
+    const std::string error = save_lab(*live.sim, file, false);
+    if (*row.message != '\0') {
+      EXPECT_NE(error.find(row.message), std::string::npos) << row.what << ": " << error;
+      EXPECT_EQ(read_file(file), before) << row.what;
+      continue;
+    }
+    ASSERT_EQ(error, "") << row.what;
+    const OpenedLab opened =
+        open_lab_file(file, host, {testing::bin_dir(), fresh.dir.path() / "open.log"});
+    ASSERT_TRUE(opened.sim) << row.what << ": " << opened.error;
+    EXPECT_EQ(opened.sim->sim_clock, live.sim->sim_clock) << row.what;
+    EXPECT_EQ(lab_text(*opened.sim, false), read_file(file)) << row.what;
+  }
+}
+
+// Saving through a symbolic link replaces the file the link leads to; the link stays a link.
+TEST_F(LabDamage, SavingThroughALinkWritesItsTarget) {
+  namespace fs = std::filesystem;
+  struct Link {
+    const char* what;
+    const char* target;  // what the link holds, relative to the link's folder when relative
+    const char* shared;  // the file that must receive the lab, in the temporary folder
+    bool shared_exists;  // the file is there before the save
+  };
+  const std::vector<Link> rows = {
+      {"a relative link into another folder", "../shared/class.zlab", "shared/class.zlab", true},
+      {"an absolute link", "", "shared/class.zlab", true},
+      {"a link to a link", "hop.zlab", "shared/class.zlab", true},
+      {"a link to a file not yet there", "../shared/new.zlab", "shared/new.zlab", false},
+  };
+  const fs::path root = fresh.dir.path();
+  fs::create_directories(root / "shared");
+  fs::create_directories(root / "student");
+  for (const Link& row : rows) {
+    const fs::path shared = root / row.shared;
+    fs::remove(shared);
+    if (row.shared_exists) fresh.dir.write(row.shared, "old contents");
+    const fs::path link = root / "student" / "lab.zlab";
+    fs::remove(link);
+    fs::remove(root / "student" / "hop.zlab");
+    if (std::string(row.target) == "hop.zlab") {
+      fs::create_symlink("../shared/class.zlab", root / "student" / "hop.zlab");
+      fs::create_symlink("hop.zlab", link);
+    } else {
+      fs::create_symlink(*row.target != '\0' ? fs::path(row.target) : shared, link);
+    }
+    fresh.router(1).record.hostname = "Linked";
+    ASSERT_EQ(save_lab(*fresh.sim, link, false), "") << row.what;
+    EXPECT_TRUE(fs::is_symlink(link)) << row.what;
+    EXPECT_EQ(read_file(shared), lab_text(*fresh.sim, false)) << row.what;
+    EXPECT_FALSE(fs::exists(shared.string() + ".saving")) << row.what;
+  }
 }
 
 }  // namespace

@@ -204,5 +204,30 @@ TEST_F(RoutingProtocolsTest, UpdateCarriesAtMost50RoutesAndLogsOnce) {
   EXPECT_EQ(logged("Routes for Rip()"), 1);
 }
 
+// Serial0's update is cut while Serial1's, whose routes were all learned on it, fits: the cut is
+// logged once over many passes, and a new spell begins only after a pass in which every update
+// fitted.
+TEST_F(RoutingProtocolsTest, CutUpdatesAreLoggedOncePerSpellWhateverTheOtherInterfacesSend) {
+  RouterRecord r = new_router_record();
+  add_interface(r, "Serial0", "10.1.1.1", 24);
+  const int serial1 = add_interface(r, "Serial1", "10.2.2.1", 24);
+  add_rip_network(r, "10.0.0.0");
+  for (Ipv4 n = 1; n <= 60; ++n)
+    update_routes(r, (172u << 24) | (n << 16), "Serial1", 16, 120, 'R', 1, "10.2.2.2",
+                  static_cast<Int16>(serial1), log_);
+  Calculate_Routing_Table(r);
+  const Int16 full = r.route_count;
+  struct Pass {
+    Int16 routes;  // the routing table is cut to this many entries before the pass
+    int logged;    // log lines after it
+  };
+  for (const Pass& p :
+       {Pass{full, 1}, Pass{full, 1}, Pass{full, 1}, Pass{10, 1}, Pass{full, 2}, Pass{full, 2}}) {
+    r.route_count = p.routes;
+    ASSERT_EQ(pass(r, RoutingProtocol::Rip).size(), 2u);
+    EXPECT_EQ(logged("Routes for Rip()"), p.logged) << "table of " << p.routes;
+  }
+}
+
 }  // namespace
 }  // namespace zorva::testing

@@ -74,6 +74,10 @@ class LayoutAndOptionsTest : public QObject {
     QVERIFY(!parse_start_options({"--bogus"}, "/bin", &error));
     QVERIFY(error.contains(QStringLiteral("--bogus")));
     QVERIFY(!parse_start_options({"--topology"}, "/bin", &error));
+    // A double-clicked lab file comes as the one argument that is not an option.
+    o = parse_start_options({"--no-tips", "/home/ann/lab 1.zlab"}, "/bin", nullptr);
+    QVERIFY(o && o->lab == "/home/ann/lab 1.zlab" && o->topology.isEmpty());
+    QVERIFY(!parse_start_options({"a.zlab", "b.zlab"}, "/bin", &error));
   }
 
   void without_a_display_the_program_says_so_in_one_line() {
