@@ -72,7 +72,8 @@ void ping_command(CommandContext& cmd) {
 // is shown either.
 void boot_command(CommandContext&) {}
 
-constexpr std::array<Route, 29> kRoutes = {{
+constexpr std::array<Route, 31> kRoutes = {{
+    {"bandwidth", bandwidth_command},
     {"banner", banner_command},
     {"boot", boot_command},
     {"cdp", exec_cdp},
@@ -80,6 +81,7 @@ constexpr std::array<Route, 29> kRoutes = {{
     {"config-register", config_register_command},
     {"configure", configure_command},
     {"copy", copy_command},
+    {"delay", delay_command},
     {"description", description_command},
     {"disable", disable_command},
     {"enable", enable_commands},

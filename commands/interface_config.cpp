@@ -53,8 +53,15 @@ void print_incomplete(RouterRecord& r) {
 void shut_down(CommandContext& cmd, InterfaceEntry& e) {
   if (is_set(e.shutdown)) return;
   e.shutdown = kTrue;
-  set_output(cmd.router, "\r\n%LINK-5-CHANGED: Interface " + e.name +
-                             ", changed state to administratively down");
+  std::string message =
+      "\r\n%LINK-5-CHANGED: Interface " + e.name + ", changed state to administratively down";
+  // A real router takes the line down at once; its routes leave after the command.
+  if (cmd.behaviour == Behaviour::RealRouter && e.status == "up") {
+    e.status = e.line_protocol = "down";
+    message +=
+        "\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " + e.name + ", changed state to down";
+  }
+  set_output(cmd.router, message);
 }
 
 void bring_up(CommandContext& cmd, InterfaceEntry& e) {
@@ -183,6 +190,31 @@ void ip_ospf_command(CommandContext& cmd) {
   }
   Int16& field = setting == "priority" ? e->ospf_priority : e->ospf_cost;
   store_int16(field, leading_number(value), cmd.log, kExecCmdLogName);
+  if (setting == "cost") e->ospf_cost_configured = kTrue;
+}
+
+namespace {
+
+void set_metric_setting(CommandContext& cmd, Int32 InterfaceEntry::*field) {
+  if (cmd.behaviour != Behaviour::RealRouter) return;
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
+  if (e == nullptr) return;
+  const std::string& value = word(cmd.pc, 2);
+  if (is_set(cmd.pc.Negated)) {
+    e->*field = 0;
+  } else if (is_numeric(value) && leading_number(value) >= 1) {
+    e->*field = static_cast<Int32>(std::min(leading_number(value), 16777215.0 * 1000));
+  }
+}
+
+}  // namespace
+
+void bandwidth_command(CommandContext& cmd) {
+  set_metric_setting(cmd, &InterfaceEntry::bandwidth);
+}
+
+void delay_command(CommandContext& cmd) {
+  set_metric_setting(cmd, &InterfaceEntry::delay);
 }
 
 }  // namespace zorva

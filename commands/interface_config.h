@@ -36,4 +36,9 @@ void encapsulation_command(CommandContext& cmd);
 void ppp_command(CommandContext& cmd);
 void ip_ospf_command(CommandContext& cmd);
 
+// `bandwidth` kbit/s and `delay` tens of microseconds: the real-router behaviour's metrics of the
+// interface (`no` restores the type's default). Classic takes the lines and changes nothing.
+void bandwidth_command(CommandContext& cmd);
+void delay_command(CommandContext& cmd);
+
 }  // namespace zorva

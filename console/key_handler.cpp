@@ -147,6 +147,7 @@ void KeyPress::enter() {
   rec_.output_pending = kFalse;
   sim_.typed_line.clear();
   const ParseResult result = parse(ParseAction::Execute);
+  sim_.network.after_command(r_);
   if (is_set(result.show_message)) output_text(r_, result.message + "\r\n");
   if (rec_.output_pending == kTrue) output_text(r_, rec_.output_buffer);
   line_.clear();
@@ -206,7 +207,8 @@ void KeyPress::carry_out_pending_action() {
       break;
     case PendingAction::IpRoute: {
       const ParsedCommand& pc = sim_.parser.parsed;
-      sim_.network.set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6]);
+      sim_.network.set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6],
+                                is_set(pc.Negated), pc.Words[7]);
       rec_.pending_action = PendingAction::None;
       break;
     }

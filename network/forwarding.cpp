@@ -61,7 +61,14 @@ void Network::ip_route_packet(Router& r, PacketRecord frame) {
   int k = best->out_index;
   std::string source = best->interface_address;
   frame.out_interface = best->interface_name;
-  if (best->code == 'S') {
+  if (behaviour_ == Behaviour::RealRouter) {
+    // The route's interface was resolved when the table was chosen; the packet's source is the
+    // address of the interface it leaves by.
+    if (k >= 1 && k <= rec.interface_count) {
+      frame.out_interface = rec.interfaces[k].name;
+      source = rec.interfaces[k].ip_address;
+    }
+  } else if (best->code == 'S') {
     k = static_route_interface(rec, *best, address_value(ip_, best->interface_address));
     if (k >= 1 && k <= rec.interface_count) {
       frame.out_interface = rec.interfaces[k].name;

@@ -31,7 +31,7 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface, Packet
   if (is_set(frame.keepalive)) {
     receive_keepalive(r, e, frame);
   } else if (is_set(frame.cdp.present)) {
-    receive_cdp(r, frame);
+    receive_cdp(r, frame, e.name);
   } else if (frame.protocol == "IP") {
     learn_arp(r, frame);
     if (frame.dst_ip != "255.255.255.255" && !addressed_to(r, frame.dst_ip)) {
@@ -45,7 +45,7 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface, Packet
       r.record.output_pending = kTrue;
       ping_reply_received_ = true;
     } else {
-      receive_routing_update(r.record, interface, frame, sim_clock_, log_);
+      receive_routing_update(r.record, interface, frame, sim_clock_, log_, behaviour_);
     }
   }
 }
@@ -66,10 +66,14 @@ void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord
   }
 }
 
-void Network::receive_cdp(Router& r, const PacketRecord& frame) {
+// A real router keeps one entry per neighbour and local interface, and remembers that interface;
+// classic keeps one per device and no interface.
+void Network::receive_cdp(Router& r, const PacketRecord& frame, const std::string& heard_on) {
   RouterRecord& rec = r.record;
+  const std::string local = behaviour_ == Behaviour::RealRouter ? heard_on : "";
   for (int j = 1; j <= rec.cdp_neighbor_count; ++j) {
-    if (rec.cdp_neighbors[j].info.device_id == frame.cdp.device_id) {
+    if (rec.cdp_neighbors[j].info.device_id == frame.cdp.device_id &&
+        rec.cdp_neighbors[j].local_interface == local) {
       rec.cdp_neighbors[j].received_at = sim_clock_;  // the stored block is not refreshed
       return;
     }
@@ -81,7 +85,7 @@ void Network::receive_cdp(Router& r, const PacketRecord& frame) {
   }
   table_has_room(rec, full);
   rec.cdp_neighbor_count += 1;
-  rec.cdp_neighbors[rec.cdp_neighbor_count] = CdpNeighborEntry{frame.cdp, sim_clock_};
+  rec.cdp_neighbors[rec.cdp_neighbor_count] = CdpNeighborEntry{frame.cdp, sim_clock_, local};
 }
 
 // Every IP frame teaches the receiver its sender's hardware address. A frame without one (a serial

@@ -60,8 +60,10 @@ class Network {
 
   // Console work after a command: "PINGING", "IPROUTE", "CLEARARP" and "SHOWARP".
   void ip_ping_execute(Router& r);
+  // `negated`: the line began with `no` (the real-router behaviour removes the route then).
   void set_ip_route(Router& r, std::string prefix, std::string mask, std::string next_hop,
-                    const std::string& distance);
+                    const std::string& distance, bool negated = false,
+                    const std::string& after_next_hop = "");
   void Clear_Arp_Table(Router& r);
   void Build_Show_Arp(Router& r);
 
@@ -73,16 +75,28 @@ class Network {
 
   const CableEnd& far_end(int router, int interface) const;
 
+  // After every command typed on router r. In the real-router behaviour a line shut down, an
+  // address changed or a protocol switched off takes its routes away at once, and the routing
+  // protocols tell the neighbours straight away; in classic nothing happens here.
+  void after_command(Router& r);
+
  private:
   Router* router(int n) const;
   void receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame);
-  void receive_cdp(Router& r, const PacketRecord& frame);
+  void receive_cdp(Router& r, const PacketRecord& frame, const std::string& heard_on);
   void learn_arp(Router& r, const PacketRecord& frame);
   bool addressed_to(const Router& r, const std::string& address) const;
   void send_keepalive(Router& r, int interface);
   void advertise_cdp(Router& r);
   void age_cdp_neighbors(Router& r);
   void run_protocols(Router& r);
+  // The real-router behaviour's routing tick, its triggered updates and its static routes.
+  void real_routing_tick(Router& r);
+  void send_real_updates(Router& r, unsigned protocols);  // bit k: RoutingProtocol k
+  void notice_line_changes(Router& r);
+  void set_real_static_route(Router& r, const std::string& prefix, const std::string& mask,
+                             const std::string& next_hop, const std::string& distance, bool negated,
+                             const std::string& after_next_hop);
   Task ping(Router& r);
 
   RouterTable& routers_;

@@ -108,6 +108,15 @@ void Network::wire(const ConnectorTable& connectors, int router_count) {
 void Network::packet_into_panel(int from, int interface, const PacketRecord& frame) {
   const CableEnd& far = far_end(from, interface);
   if (!far.resolved()) return;
+  // On a real router only keepalives cross a line whose protocol is down at either end.
+  if (behaviour_ == Behaviour::RealRouter && !is_set(frame.keepalive)) {
+    const Router* sender = router(from);
+    const Router* receiver = router(far.router);
+    if (sender == nullptr || receiver == nullptr ||
+        sender->record.interfaces[interface].line_protocol != "up" ||
+        receiver->record.interfaces[far.interface].line_protocol != "up")
+      return;
+  }
   packet_from_patch_panel_to_router(*router(far.router), far.interface, frame);
 }
 

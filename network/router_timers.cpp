@@ -36,19 +36,24 @@ std::string offered_secret(const std::string& enable_secret) {
 
 void Network::TimerLayer2(Router& r) {
   RouterRecord& rec = r.record;
+  const bool real = behaviour_ == Behaviour::RealRouter;
+  bool went_down = false;
   for (int i = 1; i <= rec.interface_count; ++i) {
     InterfaceEntry& e = rec.interfaces[i];
     if (e.keepalive_misses < kMissesDown) e.keepalive_misses += 1;
     if (e.keepalive_misses > 3 && e.status == "up") {
       output_text(r, link_messages(e.name, "down"));
       e.status = e.line_protocol = "down";
+      went_down = true;
     }
-    if (e.keepalive_misses < 4 && e.status == "down") {
+    // A real router's shut-down interface stays administratively down whatever it hears.
+    if (e.keepalive_misses < 4 && e.status == "down" && !(real && is_set(e.shutdown))) {
       output_text(r, link_messages(e.name, "up"));
       e.status = e.line_protocol = "up";
     }
     if (!is_set(e.shutdown)) send_keepalive(r, i);
   }
+  if (real && went_down) notice_line_changes(r);
 }
 
 void Network::send_keepalive(Router& r, int interface) {
@@ -106,6 +111,10 @@ void Network::age_cdp_neighbors(Router& r) {
 }
 
 void Network::Timer5Second(Router& r) {
+  if (behaviour_ == Behaviour::RealRouter) {
+    real_routing_tick(r);
+    return;
+  }
   Routes_For_Connected_Interfaces(r.record, log_);
   r.protocol_tick += 1;
   if (r.protocol_tick > 1) {

@@ -8,6 +8,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/neighbor_tables.h"
+#include "network/real_routing.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
 #include "state/ip_routines.h"
@@ -91,7 +92,9 @@ std::optional<RoutingProtocol> protocol_for_payload(std::string_view payload) {
 
 void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                          const std::function<std::string()>& ospf_router_id,
-                         const std::function<void(const PacketRecord&, int)>& send, ErrorLog& log) {
+                         const std::function<void(const PacketRecord&, int)>& send, ErrorLog& log,
+                         Behaviour behaviour) {
+  const bool real = behaviour == Behaviour::RealRouter;
   const ProtocolTraits& t = traits_of(protocol);
   const std::vector<Ipv4> statements = statement_values(r.protocols, t);
   // The protocol's updates are one table for the full-table rule: a spell of cut updates is
@@ -104,7 +107,9 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
   for (int i = 1; i <= count; ++i) {
     InterfaceEntry& e = r.interfaces[i];
     if (e.line_protocol != "up" || trim(e.ip_address).empty()) continue;
-    if (!interface_covered(t, statements, e, log)) {
+    const bool covered =
+        real ? real_covers(r, protocol, e) : interface_covered(t, statements, e, log);
+    if (!covered) {
       e.*t.interface_flag = kFalse;
       continue;
     }
@@ -124,25 +129,39 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
     frame.out_interface = e.name;
     if (protocol == RoutingProtocol::Ospf && ospf_router_id) frame.router_id = ospf_router_id();
     // Collected before sending: delivery runs other routers' work and may change this record.
-    bool cut = false;
-    std::vector<RouteEntry> carried = carried_routes(r, t, statements, i, cut);
-    if (cut) {
-      any_cut = true;
-      log_full_once(r, full, t.send_log_name, log);
+    if (real) {
+      frame.as_number = protocol == RoutingProtocol::Igrp    ? r.protocols.igrp_process_numbers[1]
+                        : protocol == RoutingProtocol::Eigrp ? r.protocols.eigrp_process_numbers[1]
+                                                             : 0;
+      frame.sender_area = ospf_area_of(r.protocols, e).value_or(-1);
+      frame.routes = real_carried_routes(r, protocol, i, log);  // all it has, even nothing
+    } else {
+      bool cut = false;
+      std::vector<RouteEntry> carried = carried_routes(r, t, statements, i, cut);
+      if (cut) {
+        any_cut = true;
+        log_full_once(r, full, t.send_log_name, log);
+      }
+      if (!carried.empty()) frame.routes = std::move(carried);
     }
-    if (!carried.empty()) frame.routes = std::move(carried);
     if (send) send(frame, i);
+    if (real) continue;  // a real router keeps no candidate of its own for its networks
     const InterfaceEntry& sent_on = r.interfaces[i];
     update_routes(r, sent_on.network_value, sent_on.name, sent_on.prefix_length, t.distance, t.code,
                   t.own_network_metric, sent_on.ip_address, static_cast<Int16>(i), log);
   }
-  if (!any_cut) table_has_room(r, full);
+  if (!real && !any_cut) table_has_room(r, full);
+  if (real && protocol == RoutingProtocol::Rip) r.routing_bookkeeping.rip_poisoned.clear();
 }
 
 void receive_routing_update(RouterRecord& r, int interface_index, const PacketRecord& frame,
-                            Int32 sim_clock, ErrorLog& log) {
+                            Int32 sim_clock, ErrorLog& log, Behaviour behaviour) {
   const std::optional<RoutingProtocol> protocol = protocol_for_payload(frame.payload);
   if (!protocol) return;
+  if (behaviour == Behaviour::RealRouter) {
+    real_take_update(r, *protocol, interface_index, frame, sim_clock, log);
+    return;
+  }
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   if (interface_index < 1 || interface_index > count) return;
   const ProtocolTraits& t = traits_of(*protocol);

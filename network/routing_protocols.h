@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/behaviour.h"
 #include "base/types.h"
 #include "state/router_record.h"
 
@@ -83,17 +84,21 @@ std::optional<RoutingProtocol> protocol_for_payload(std::string_view payload);
 // no route to carry sends the routes of the interface before it. A frame carries at most 50
 // routes; a longer list is cut and logged once under the sender's log name. `ospf_router_id`
 // gives the router ID of each OSPF update; the other protocols do not call it (it may be empty).
+// In the real-router behaviour coverage and the carried routes follow network/real_routing.h, the
+// frame names the sender's AS and OSPF area, and the sender keeps no candidate of its own.
 void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                          const std::function<std::string()>& ospf_router_id,
-                         const std::function<void(const PacketRecord&, int)>& send, ErrorLog& log);
+                         const std::function<void(const PacketRecord&, int)>& send, ErrorLog& log,
+                         Behaviour behaviour = Behaviour::Classic);
 
 // The routing-update step of receiving an IP frame addressed to this router, on interface
 // `interface_index` (the caller has found that interface and dropped frames on a shut-down one).
 // Taken only when the router's switch for the payload's protocol is exactly true (-1) and the
 // receiving interface's flag for it is true; then EIGRP and OSPF refresh their neighbour table,
 // and every carried route becomes or refreshes a candidate through the receiving interface. Any
-// other payload is ignored.
+// other payload is ignored. In the real-router behaviour the update goes to real_take_update.
 void receive_routing_update(RouterRecord& r, int interface_index, const PacketRecord& frame,
-                            Int32 sim_clock, ErrorLog& log);
+                            Int32 sim_clock, ErrorLog& log,
+                            Behaviour behaviour = Behaviour::Classic);
 
 }  // namespace zorva

@@ -6,6 +6,7 @@
 
 #include "base/error_log.h"
 #include "base/number_text.h"
+#include "network/real_routing.h"
 #include "network/table_capacity.h"
 
 namespace zorva {
@@ -40,8 +41,11 @@ void remove_candidate(RouterRecord& r, int slot) {
 // their candidates' ages instead of the whole selection running again.
 void refresh_installed_ages(RouterRecord& r) {
   RoutingBookkeeping& b = r.routing_bookkeeping;
-  for (int k = 1; k <= r.route_count; ++k)
-    r.routes[k].age = r.learned_routes[b.installed_from[k]].age;
+  for (int k = 1; k <= r.route_count; ++k) {
+    const RouteEntry& from = r.learned_routes[b.installed_from[k]];
+    r.routes[k].age = from.age;
+    r.routes[k].refreshed_at = from.refreshed_at;
+  }
   b.built_ages_version = b.ages_version;
 }
 
@@ -106,7 +110,10 @@ void Maintain_Routing_Table(RouterRecord& r) {
   if (changed) note_candidates_changed(r);
 }
 
-void rebuild_routing_table(RouterRecord& r) {
+namespace {
+
+// For each network text the candidate with the lowest distance; of equal ones the last.
+void choose_classic_routes(RouterRecord& r) {
   const int count = candidate_count(r);
   r.route_count = 0;
   for (int k = 1; k <= count; ++k) r.learned_routes[k].superseded = kFalse;
@@ -134,6 +141,17 @@ void rebuild_routing_table(RouterRecord& r) {
       r.routing_bookkeeping.installed_from[r.route_count] = static_cast<Int16>(c);
     }
   }
+}
+
+}  // namespace
+
+void rebuild_routing_table(RouterRecord& r, Behaviour behaviour) {
+  const int count = candidate_count(r);
+  if (behaviour == Behaviour::RealRouter) {
+    choose_real_routes(r);
+  } else {
+    choose_classic_routes(r);
+  }
   RoutingBookkeeping& b = r.routing_bookkeeping;
   b.built_version = b.candidates_version;
   b.built_ages_version = b.ages_version;
@@ -141,28 +159,34 @@ void rebuild_routing_table(RouterRecord& r) {
   b.built_routes = r.route_count;
 }
 
-void Calculate_Routing_Table(RouterRecord& r) {
+void Calculate_Routing_Table(RouterRecord& r, Behaviour behaviour) {
   const RoutingBookkeeping& b = r.routing_bookkeeping;
   // The counts are compared too, so that a reset that empties the tables directly is rebuilt.
   const bool unchanged = b.built_candidates >= 0 && b.built_version == b.candidates_version &&
                          b.built_candidates == r.learned_route_count &&
                          b.built_routes == r.route_count;
   if (!unchanged) {
-    rebuild_routing_table(r);
+    rebuild_routing_table(r, behaviour);
   } else if (r.routing_bookkeeping.built_ages_version != r.routing_bookkeeping.ages_version) {
     refresh_installed_ages(r);
   }
 }
 
-void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log) {
+void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log, Behaviour behaviour,
+                                     Int32 now) {
+  const bool real = behaviour == Behaviour::RealRouter;
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
     const InterfaceEntry& e = r.interfaces[i];
     if (e.line_protocol != "up" || trim(e.ip_address).empty()) continue;
-    update_routes(r, e.network_value, e.name, e.prefix_length, 0, 'C', 1, e.ip_address,
+    if (real && is_set(e.shutdown)) continue;
+    const int before = r.learned_route_count;
+    update_routes(r, e.network_value, e.name, e.prefix_length, 0, 'C', real ? 0 : 1, e.ip_address,
                   static_cast<Int16>(i), log);
+    if (real && r.learned_route_count != before)
+      r.learned_routes[r.learned_route_count].learned_at = now;
   }
-  Calculate_Routing_Table(r);
+  Calculate_Routing_Table(r, behaviour);
 }
 
 }  // namespace zorva

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/behaviour.h"
 #include "base/types.h"
 #include "state/router_record.h"
 
@@ -26,10 +27,11 @@ void Maintain_Routing_Table(RouterRecord& r);
 
 // Rebuilds `routes` from the candidates, or leaves it as it is when no candidate has changed since
 // the last rebuild (the result is the same either way).
-void Calculate_Routing_Table(RouterRecord& r);
+// In the real-router behaviour the choice is that of choose_real_routes (network/real_routing.h).
+void Calculate_Routing_Table(RouterRecord& r, Behaviour behaviour = Behaviour::Classic);
 
 // Rebuilds `routes` whether or not anything has changed.
-void rebuild_routing_table(RouterRecord& r);
+void rebuild_routing_table(RouterRecord& r, Behaviour behaviour = Behaviour::Classic);
 
 // For code that edits `learned_routes` other than through this file (for example removing a
 // static route): makes the next Calculate_Routing_Table rebuild.
@@ -37,6 +39,8 @@ void note_candidates_changed(RouterRecord& r);
 
 // Refreshes the connected candidate of every interface that is up with an address, then runs
 // Calculate_Routing_Table.
-void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log);
+// In the real-router behaviour a connected route's metric is 0 and it is stamped with `now`.
+void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log,
+                                     Behaviour behaviour = Behaviour::Classic, Int32 now = 0);
 
 }  // namespace zorva

@@ -35,11 +35,16 @@ std::string global_settings(const RouterRecord& r) {
   return out;
 }
 
+// The interface a neighbour was heard on. The classic table records none, and there the
+// neighbour's own port stands in for it.
+const std::string& local_port(const CdpNeighborEntry& n) {
+  return n.local_interface.empty() ? n.info.port_id : n.local_interface;
+}
+
 void append_table_row(std::string& out, const RouterRecord& r, const CdpNeighborEntry& n,
                       Int32 sim_clock) {
-  // The table holds no receiving interface, so the neighbour's port fills both port columns.
   append_fitted(out, n.info.device_id, kDeviceWidth);
-  append_fitted(out, n.info.port_id, kLocalPortWidth);
+  append_fitted(out, local_port(n), kLocalPortWidth);
   append_fitted(out, number_with_blank(cdp_remaining_hold(r, n, sim_clock)), kHoldWidth);
   out.append(4, ' ');
   append_fitted(out, n.info.capabilities, kCapabilityWidth);
@@ -67,7 +72,7 @@ void append_detail_block(std::string& out, const RouterRecord& r, const CdpNeigh
   add_line(out, "Entry address(es):");
   if (!n.info.address.empty()) add_line(out, "  IP address: ", n.info.address);
   add_line(out, "Platform: Kolvo ", n.info.platform, " , Capabilities: Router");
-  add_line(out, "Interface: ", n.info.port_id, ", Port ID (outgoing port): ", n.info.port_id);
+  add_line(out, "Interface: ", local_port(n), ", Port ID (outgoing port): ", n.info.port_id);
   add_line(out, "Holdtime: ", number_with_blank(cdp_remaining_hold(r, n, sim_clock)), " sec");
   out.append(kLineEnd);
   add_line(out, "Version :");

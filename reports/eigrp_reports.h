@@ -20,4 +20,9 @@ std::string build_show_eigrp_topology(const RouterRecord& r);
 // One line per interface that is up and has an address. Empty when EIGRP is not configured.
 std::string build_show_eigrp_interfaces(const RouterRecord& r);
 
+// `show ip eigrp neighbors` as a real router prints it (reports/real_neighbor_reports.cpp): the
+// table of the real AS number, each neighbour on the interface it was heard on, with the hold
+// time left and its uptime.
+std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock);
+
 }  // namespace zorva

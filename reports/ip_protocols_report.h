@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/types.h"
+
 namespace zorva {
 
 struct RouterRecord;
@@ -11,5 +13,9 @@ struct RouterRecord;
 // lines, the configured networks and the routes learned from each source. Every line ends with
 // CR LF except the last line of the OSPF section.
 std::string build_show_ip_protocols(const RouterRecord& r);
+
+// The same summary as a real router prints it (reports/real_protocols_report.cpp), with each
+// neighbour heard from and the time since its last update at `sim_clock`.
+std::string build_real_ip_protocols(const RouterRecord& r, Int32 sim_clock);
 
 }  // namespace zorva

@@ -19,8 +19,9 @@ std::string template_report(const ParsedCommand& pc) {
 }
 
 std::string eigrp_report(const RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock,
-                         const std::string& w4) {
+                         const std::string& w4, bool real) {
   const std::string& w5 = pc.FullWords[5];
+  if (real && w4 == "neighbors") return build_real_eigrp_neighbors(r, sim_clock);
   if (w4 == "traffic") return template_report(pc);
   if (w4 == "topology") return build_show_eigrp_topology(r);
   if (w4 == "interfaces") return build_show_eigrp_interfaces(r);
@@ -33,7 +34,9 @@ std::string eigrp_report(const RouterRecord& r, const ParsedCommand& pc, Int32 s
 }
 
 std::string ospf_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock,
-                        const std::string& w4) {
+                        const std::string& w4, bool real) {
+  if (real && w4 == "neighbor" && pc.Words[5].empty())
+    return build_real_ospf_neighbors(r, sim_clock);
   if (w4.empty()) return build_show_ip_ospf(r);
   if (w4 == "database") return build_show_ospf_database(r, sim_clock);
   if (w4 == "interface") return build_show_ospf_interface(r);
@@ -52,7 +55,9 @@ std::string ospf_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_cloc
 
 }  // namespace
 
-std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock) {
+std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock,
+                           Behaviour behaviour) {
+  const bool real = behaviour == Behaviour::RealRouter;
   const std::string w3 = to_lower(trim(pc.FullWords[3]));
   const std::string w4 = to_lower(trim(pc.FullWords[4]));
   if (w3 == "interface") {
@@ -60,10 +65,12 @@ std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_c
     if (w4 == "brief") return build_show_ip_int_brief(r);
     return "";
   }
-  if (w3 == "route") return build_routing_table(r, sim_clock);
-  if (w3 == "protocols") return build_show_ip_protocols(r);
-  if (w3 == "eigrp") return eigrp_report(r, pc, sim_clock, w4);
-  if (w3 == "ospf") return ospf_report(r, pc, sim_clock, w4);
+  if (w3 == "route")
+    return real ? build_real_routing_table(r, sim_clock) : build_routing_table(r, sim_clock);
+  if (w3 == "protocols")
+    return real ? build_real_ip_protocols(r, sim_clock) : build_show_ip_protocols(r);
+  if (w3 == "eigrp") return eigrp_report(r, pc, sim_clock, w4, real);
+  if (w3 == "ospf") return ospf_report(r, pc, sim_clock, w4, real);
   return "";
 }
 

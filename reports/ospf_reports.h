@@ -31,4 +31,9 @@ std::string build_show_ospf_interface(RouterRecord& r);
 // heard. Refreshes r.ospf_router_id.
 std::string build_show_ospf_database(RouterRecord& r, Int32 sim_clock);
 
+// `show ip ospf neighbor` as a real router prints it (reports/real_neighbor_reports.cpp): each
+// neighbour's router ID, priority, FULL state with its role on the network, the dead time left,
+// its address and the interface it was heard on.
+std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 sim_clock);
+
 }  // namespace zorva

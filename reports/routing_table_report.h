@@ -14,4 +14,8 @@ struct RouterRecord;
 // position, so it changes every second.
 std::string build_routing_table(const RouterRecord& r, Int32 sim_clock);
 
+// The same table as a real router prints it (reports/real_routing_table.cpp): routes grouped under
+// their classful networks, every equal-cost path, real metrics, next hops and ages at `sim_clock`.
+std::string build_real_routing_table(const RouterRecord& r, Int32 sim_clock);
+
 }  // namespace zorva

@@ -8,7 +8,7 @@
 namespace zorva {
 
 void ipshow(CommandContext& cmd) {
-  cmd.router.output_buffer = ip_show_report(cmd.router, cmd.pc, cmd.sim_clock);
+  cmd.router.output_buffer = ip_show_report(cmd.router, cmd.pc, cmd.sim_clock, cmd.behaviour);
 }
 
 }  // namespace zorva

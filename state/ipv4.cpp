@@ -45,4 +45,11 @@ Ipv4 classful_network(Ipv4 address) {
   return address & 0xFFFFFF00u;
 }
 
+int classful_length(Ipv4 address) {
+  const Ipv4 first = address >> 24;
+  if (first < 128) return 8;
+  if (first < 192) return 16;
+  return 24;
+}
+
 }  // namespace zorva

@@ -26,4 +26,7 @@ Ipv4 mask_for_length(int length);
 // first two for class B (below 192), the first three for everything above.
 Ipv4 classful_network(Ipv4 address);
 
+// The prefix length of that classful network: 8, 16 or 24.
+int classful_length(Ipv4 address);
+
 }  // namespace zorva

@@ -36,6 +36,15 @@ struct RouteEntry {
   std::string interface_name;     // name of that interface; empty for static routes
   std::string interface_address;  // that interface's address, or a static route's next hop
   Int16 out_index = 0;            // the same interface index, read by forwarding
+  // Kept by the real-router behaviour only; classic leaves them at zero.
+  Ipv4 next_hop = 0;         // the advertising neighbour, or a static route's next hop; 0 for none
+  Int32 learned_at = 0;      // sim_clock when the route was first learned
+  Int32 refreshed_at = 0;    // sim_clock when the route was last heard
+  Int32 bandwidth = 0;       // IGRP/EIGRP: lowest bandwidth on the path, kbit/s
+  Int32 delay = 0;           // IGRP/EIGRP: sum of the delays on the path, tens of microseconds
+  Int32 area = -1;           // OSPF: area the route was learned in; -1 for none
+  Flag inter_area = kFalse;  // OSPF: the route comes from another area ("O IA")
+  Flag external = kFalse;    // OSPF: an external (default) route ("O*E2")
 };
 
 // The CDP block of a frame, kept whole for every CDP neighbour.
@@ -72,12 +81,18 @@ struct PacketRecord {
   std::string sender_hostname;     // the sending router's host name
   std::string chap_secret;         // the secret offered for CHAP
   Flag sender_keepalive_seen = kFalse;  // the sending interface's keepalive_seen
+  // Real-router routing updates: what the receiver checks before it takes the update.
+  Int32 as_number = 0;       // IGRP/EIGRP: the sender's autonomous-system number
+  Int32 sender_area = -1;    // OSPF: the area of the sending interface
+  std::string pap_username;  // PPP PAP: the name the sender offers
+  std::string pap_password;  // PPP PAP: the password the sender offers
 };
 
 // One CDP neighbour: the advertisement as first heard and when it was last heard.
 struct CdpNeighborEntry {
-  CdpInfo info;           // the advertisement as first heard from that neighbour
-  Int32 received_at = 0;  // sim_clock when the neighbour was last heard (32-bit, see README)
+  CdpInfo info;                 // the advertisement as first heard from that neighbour
+  Int32 received_at = 0;        // sim_clock when the neighbour was last heard (32-bit, see README)
+  std::string local_interface;  // real-router: the interface it was heard on; "" in classic
 };
 
 // The command history: two rings of 100 lines, one for EXEC modes and one for configuration.
@@ -122,25 +137,33 @@ struct InterfaceEntry {
   Flag rip_state = kFalse;          // a RIP network statement covers the interface
   Flag shutdown = kFalse;           // administratively down
   std::string subnet_mask;          // mask as typed in "ip address"
+  // Real-router settings; 0 or empty means the interface type's default.
+  Int32 bandwidth = 0;                 // "bandwidth", kbit/s
+  Int32 delay = 0;                     // "delay", tens of microseconds
+  Flag ospf_cost_configured = kFalse;  // "ip ospf cost" was given: it overrides 10^8/bandwidth
+  std::string pap_username;            // "ppp pap sent-username" name
+  std::string pap_password;            // "ppp pap sent-username" password
 };
 
 struct EigrpNeighborEntry {
-  std::string address;    // neighbour address
-  std::string interface;  // interface it was heard on
-  Int32 last_heard = 0;   // sim_clock when last heard
-  Int16 srtt = 0;         // smoothed round-trip time shown in reports
-  std::string mask;       // mask of the neighbour's network
-  Int32 up_since = 0;     // sim_clock when first heard
+  std::string address;          // neighbour address
+  std::string interface;        // interface it was heard on
+  Int32 last_heard = 0;         // sim_clock when last heard
+  Int16 srtt = 0;               // smoothed round-trip time shown in reports
+  std::string mask;             // mask of the neighbour's network
+  Int32 up_since = 0;           // sim_clock when first heard
+  std::string local_interface;  // real-router: the interface it was heard on
 };
 
 struct OspfNeighborEntry {
-  std::string address;    // neighbour address
-  std::string interface;  // interface it was heard on
-  Int32 last_heard = 0;   // sim_clock when last heard
-  Int32 first_heard = 0;  // sim_clock when first heard
-  std::string router_id;  // neighbour's OSPF router ID
-  Int16 priority = 0;     // neighbour's OSPF priority
-  std::string mask;       // mask of the neighbour's network
+  std::string address;          // neighbour address
+  std::string interface;        // interface it was heard on
+  Int32 last_heard = 0;         // sim_clock when last heard
+  Int32 first_heard = 0;        // sim_clock when first heard
+  std::string router_id;        // neighbour's OSPF router ID
+  Int16 priority = 0;           // neighbour's OSPF priority
+  std::string mask;             // mask of the neighbour's network
+  std::string local_interface;  // real-router: the interface it was heard on
 };
 
 struct OspfNetworkEntry {
@@ -175,6 +198,10 @@ struct ProtocolBlock {
   Flag rip_enabled = kFalse;                                         // a RIP network exists
   std::array<std::string, kMaxProtocolNetworks + 1> rip_networks{};  // RIP networks
   Int16 rip_network_count = 0;                                       // rip_networks in use
+  // Real-router OSPF: the router ID chosen when the process started, and the one `router-id`
+  // asks for (taken at the next start or `clear ip ospf process`).
+  std::string ospf_active_router_id;
+  std::string ospf_configured_router_id;
 };
 
 // Console work a command leaves behind for the console to carry out once the command is done.

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "base/types.h"
 
@@ -29,6 +31,12 @@ struct RoutingBookkeeping {
   // when a refusal has been logged, cleared when that table has room again, so that a full
   // table is logged once and not on every refused entry.
   std::uint16_t full_logged = 0;
+  // Real-router behaviour: a digest of the installed table, so that a change shows; a change asks
+  // for a triggered update at the router's next routing tick.
+  std::uint64_t table_digest = 0;
+  bool triggered = false;
+  // RIP routes lost since the last RIP update (network, prefix length), sent once at metric 16.
+  std::vector<std::pair<Ipv4, Int16>> rip_poisoned;
 };
 
 }  // namespace zorva

@@ -1,0 +1,512 @@
+// The real-router rules of the routing engine: coverage, carried routes, received updates, the
+// choice of routes and the removal of routes that can no longer be used.
+#include "network/real_routing.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "base/error_log.h"
+#include "base/number_text.h"
+#include "network/route_metrics.h"
+#include "network/routing_table.h"
+#include "network/table_capacity.h"
+#include "state/ipv4.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::string_view kUpdateRoutesName = "Update Routes()";
+
+int interfaces_in_use(const RouterRecord& r) {
+  return std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+}
+
+int candidates_in_use(const RouterRecord& r) {
+  return std::clamp<int>(r.learned_route_count, 0, kMaxRoutes);
+}
+
+bool line_up(const InterfaceEntry& e) {
+  return e.line_protocol == "up" && !is_set(e.shutdown);
+}
+
+bool has_address(const InterfaceEntry& e) {
+  return !trim(e.ip_address).empty();
+}
+
+const InterfaceEntry* interface_at(const RouterRecord& r, int index) {
+  return index >= 1 && index <= interfaces_in_use(r) ? &r.interfaces[index] : nullptr;
+}
+
+// The classful network of the interface's address, or nothing when the address does not read.
+std::optional<Ipv4> classful_of(const InterfaceEntry& e) {
+  const std::optional<Ipv4> a = parse_dotted(e.ip_address);
+  if (!a) return std::nullopt;
+  return classful_network(*a);
+}
+
+bool classful_statement_covers(const RouterRecord& r, const ProtocolTraits& t,
+                               const InterfaceEntry& e) {
+  const std::optional<Ipv4> net = classful_of(e);
+  if (!net) return false;
+  const ProtocolBlock& p = r.protocols;
+  const int count = std::clamp<int>(p.*t.network_count, 0, kMaxProtocolNetworks);
+  for (int k = 1; k <= count; ++k)
+    if (parse_dotted((p.*t.networks)[k]) == *net) return true;
+  return false;
+}
+
+Int32 own_as(const ProtocolBlock& p, RoutingProtocol protocol) {
+  if (protocol == RoutingProtocol::Igrp) return p.igrp_process_numbers[1];
+  if (protocol == RoutingProtocol::Eigrp) return p.eigrp_process_numbers[1];
+  return 0;
+}
+
+// Routes of a protocol are forgotten when the neighbour has been silent this long (seconds):
+// RIP's invalid time 180, IGRP's 270, EIGRP's hold time 15, OSPF's dead interval 40.
+Int32 silence_limit(char code) {
+  switch (code) {
+    case 'R':
+      return 180;
+    case 'I':
+      return 270;
+    case 'D':
+      return 15;
+    case 'O':
+      return 40;
+    default:
+      return 0;
+  }
+}
+
+std::optional<RoutingProtocol> protocol_of_code(char code) {
+  for (std::size_t k = 0; k < kProtocolTraits.size(); ++k)
+    if (kProtocolTraits[k].code == code) return static_cast<RoutingProtocol>(k);
+  return std::nullopt;
+}
+
+// The base metric of a connected network carried by `protocol`: what its interface costs.
+void set_connected_metric(RouteEntry& c, RoutingProtocol protocol, const InterfaceEntry& e,
+                          const ProtocolBlock& p) {
+  c.bandwidth = interface_bandwidth(e);
+  c.delay = interface_delay(e);
+  switch (protocol) {
+    case RoutingProtocol::Rip:
+      c.metric = 0;
+      break;
+    case RoutingProtocol::Igrp:
+      c.metric = igrp_metric(c.bandwidth, c.delay);
+      break;
+    case RoutingProtocol::Eigrp:
+      c.metric = eigrp_metric(c.bandwidth, c.delay);
+      break;
+    case RoutingProtocol::Ospf:
+      c.metric = ospf_interface_cost(e);
+      c.area = ospf_area_of(p, e).value_or(-1);
+      break;
+  }
+}
+
+// Adds `c` to the carried list, or lowers the metric of an entry for the same network.
+void carry(std::vector<RouteEntry>& carried, const RouteEntry& c) {
+  for (RouteEntry& have : carried) {
+    if (have.network != c.network || have.prefix_length != c.prefix_length) continue;
+    if (c.metric < have.metric) have = c;
+    return;
+  }
+  carried.push_back(c);
+}
+
+// The metric a receiver gives a carried route, or nothing when it is unreachable.
+std::optional<Int32> received_metric(RoutingProtocol protocol, RouteEntry& c,
+                                     const InterfaceEntry& e) {
+  switch (protocol) {
+    case RoutingProtocol::Rip:
+      if (c.metric + 1 >= kRipInfinity) return std::nullopt;
+      return c.metric + 1;
+    case RoutingProtocol::Igrp:
+    case RoutingProtocol::Eigrp:
+      c.bandwidth =
+          std::min(c.bandwidth > 0 ? c.bandwidth : interface_bandwidth(e), interface_bandwidth(e));
+      c.delay = c.delay + interface_delay(e);
+      return protocol == RoutingProtocol::Igrp ? igrp_metric(c.bandwidth, c.delay)
+                                               : eigrp_metric(c.bandwidth, c.delay);
+    case RoutingProtocol::Ospf:
+      return c.metric + ospf_interface_cost(e);
+  }
+  return std::nullopt;
+}
+
+// A neighbour heard on interface `e`: refreshed, or appended to the EIGRP or OSPF table.
+void refresh_neighbor(RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e,
+                      const PacketRecord& frame, Int32 now, ErrorLog& log) {
+  ProtocolBlock& p = r.protocols;
+  const bool eigrp = protocol == RoutingProtocol::Eigrp;
+  Int16& count = eigrp ? p.eigrp_neighbor_count : p.ospf_neighbor_count;
+  const int n = std::clamp<int>(count, 0, kMaxProtocolNeighbors);
+  for (int j = 1; j <= n; ++j) {
+    if (eigrp && p.eigrp_neighbors[j].address == frame.src_ip) {
+      p.eigrp_neighbors[j].last_heard = now;
+      return;
+    }
+    if (!eigrp && p.ospf_neighbors[j].address == frame.src_ip) {
+      p.ospf_neighbors[j].last_heard = now;
+      p.ospf_neighbors[j].router_id = frame.router_id;
+      return;
+    }
+  }
+  const std::uint16_t bit =
+      full_table_bit(eigrp ? FullTable::EigrpNeighbors : FullTable::OspfNeighbors);
+  if (n >= kMaxProtocolNeighbors) {
+    log_full_once(r, bit, eigrp ? "add eigrp neighbors()" : "add ospf neighbors()", log);
+    return;
+  }
+  table_has_room(r, bit);
+  count = static_cast<Int16>(n + 1);
+  if (eigrp) {
+    EigrpNeighborEntry& x = p.eigrp_neighbors[count];
+    x = EigrpNeighborEntry{frame.src_ip, e.name, now, 20, e.subnet_mask, now, e.name};
+  } else {
+    OspfNeighborEntry& x = p.ospf_neighbors[count];
+    // Point-to-point neighbours show priority 0; on a broadcast network the default 1.
+    const Int16 priority = e.type == "ETHERNET" ? 1 : 0;
+    x = OspfNeighborEntry{frame.src_ip,    e.name,   now,           now,
+                          frame.router_id, priority, e.subnet_mask, e.name};
+  }
+}
+
+template <typename Entry>
+bool drop_neighbors_if(std::array<Entry, kMaxProtocolNeighbors + 1>& table, Int16& count,
+                       const auto& gone) {
+  const int n = std::clamp<int>(count, 0, kMaxProtocolNeighbors);
+  int kept = 0;
+  for (int j = 1; j <= n; ++j) {
+    if (gone(table[j])) continue;
+    table[++kept] = table[j];
+  }
+  for (int j = kept + 1; j <= n; ++j) table[j] = Entry{};
+  count = static_cast<Int16>(kept);
+  return kept != n;
+}
+
+void remove_candidate_at(RouterRecord& r, int slot) {
+  const int count = candidates_in_use(r);
+  for (int k = slot; k < count; ++k) r.learned_routes[k] = std::move(r.learned_routes[k + 1]);
+  r.learned_routes[count] = RouteEntry{};
+  r.learned_route_count = static_cast<Int16>(count - 1);
+}
+
+// The installed route (not static) with the longest prefix holding `address`, or nothing.
+const RouteEntry* resolving_candidate(const RouterRecord& r, Ipv4 address,
+                                      const std::vector<bool>& usable) {
+  const RouteEntry* best = nullptr;
+  for (int k = 1; k <= candidates_in_use(r); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (!usable[k] || c.code == 'S') continue;
+    if ((address & mask_for_length(c.prefix_length)) != c.network) continue;
+    if (best == nullptr || c.prefix_length > best->prefix_length) best = &c;
+  }
+  return best;
+}
+
+std::uint64_t digest_of(const RouterRecord& r) {
+  std::uint64_t h = 1469598103934665603ull;
+  auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+  for (int k = 1; k <= r.route_count; ++k) {
+    const RouteEntry& e = r.routes[k];
+    mix(e.network);
+    mix(static_cast<std::uint64_t>(e.prefix_length));
+    mix(static_cast<std::uint64_t>(e.metric));
+    mix(static_cast<std::uint64_t>(e.code));
+    mix(e.next_hop);
+    mix(static_cast<std::uint64_t>(e.out_index));
+  }
+  return h;
+}
+
+}  // namespace
+
+std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& e) {
+  const std::optional<Ipv4> address = parse_dotted(e.ip_address);
+  if (!address) return std::nullopt;
+  const int count = std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks);
+  for (int k = 1; k <= count; ++k) {
+    const OspfNetworkEntry& n = p.ospf_networks[k];
+    const std::optional<Ipv4> net = parse_dotted(n.network);
+    const std::optional<Ipv4> wildcard = parse_dotted(n.wildcard);
+    if (!net || !wildcard) continue;
+    if ((*address & ~*wildcard) == (*net & ~*wildcard))
+      return static_cast<Int32>(leading_number(n.area));
+  }
+  return std::nullopt;
+}
+
+bool real_covers(const RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e) {
+  const ProtocolTraits& t = traits_of(protocol);
+  if (r.protocols.*t.enabled != kTrue || !line_up(e) || !has_address(e)) return false;
+  if (protocol == RoutingProtocol::Ospf) return ospf_area_of(r.protocols, e).has_value();
+  return classful_statement_covers(r, t, e);
+}
+
+std::string choose_ospf_router_id(const RouterRecord& r) {
+  std::optional<Ipv4> loopback, other;
+  for (int i = 1; i <= interfaces_in_use(r); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    const std::optional<Ipv4> a = parse_dotted(e.ip_address);
+    if (!a) continue;
+    if (e.type == "LOOPBACK") {
+      if (!loopback || *a > *loopback) loopback = a;
+    } else if (line_up(e) && (!other || *a > *other)) {
+      other = a;
+    }
+  }
+  if (loopback) return dotted(*loopback);
+  return other ? dotted(*other) : "";
+}
+
+std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol protocol, int index,
+                                            ErrorLog& log) {
+  const ProtocolTraits& t = traits_of(protocol);
+  const InterfaceEntry& out = r.interfaces[index];
+  const Ipv4 out_class = classful_network(out.network_value);
+  const bool summarises = protocol == RoutingProtocol::Rip || protocol == RoutingProtocol::Igrp;
+  const Int32 out_area = ospf_area_of(r.protocols, out).value_or(-1);
+  std::vector<RouteEntry> carried;
+  for (int k = 1; k <= std::clamp<int>(r.route_count, 0, kMaxRoutes); ++k) {
+    const RouteEntry& route = r.routes[k];
+    RouteEntry c = route;
+    if (route.code == 'C') {
+      const InterfaceEntry* e = interface_at(r, route.interface_index);
+      if (e == nullptr || !real_covers(r, protocol, *e)) continue;
+      set_connected_metric(c, protocol, *e, r.protocols);
+    } else if (route.code != t.code || route.out_index == index) {
+      continue;  // another protocol's route, or split horizon
+    }
+    if (protocol == RoutingProtocol::Ospf && c.area != out_area) c.inter_area = kTrue;
+    if (summarises && classful_network(c.network) != out_class) {
+      c.network = classful_network(c.network);
+      c.prefix_length = static_cast<Int16>(classful_length(c.network));
+    }
+    carry(carried, c);
+  }
+  if (protocol == RoutingProtocol::Rip) {
+    for (const auto& [network, prefix] : r.routing_bookkeeping.rip_poisoned) {
+      RouteEntry poisoned;
+      poisoned.network = network;
+      poisoned.prefix_length = prefix;
+      poisoned.metric = kRipInfinity;
+      carried.push_back(poisoned);
+    }
+  }
+  if (carried.size() > static_cast<std::size_t>(kMaxPacketRoutes)) {
+    carried.resize(kMaxPacketRoutes);
+    log_full_once(r, full_table_bit(FullTable::CarriedRoutes, static_cast<int>(protocol)),
+                  t.send_log_name, log);
+  }
+  return carried;
+}
+
+void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
+                      const PacketRecord& frame, Int32 now, ErrorLog& log) {
+  const ProtocolTraits& t = traits_of(protocol);
+  const InterfaceEntry* e = interface_at(r, index);
+  if (e == nullptr || !real_covers(r, protocol, *e)) return;
+  if (own_as(r.protocols, protocol) != frame.as_number) return;
+  if (protocol == RoutingProtocol::Ospf) {
+    if (ospf_area_of(r.protocols, *e).value_or(-1) != frame.sender_area) return;
+    if (frame.router_id.empty() || frame.router_id == r.protocols.ospf_active_router_id) return;
+  }
+  const std::optional<Ipv4> source = parse_dotted(frame.src_ip);
+  if (!source) return;
+  if (protocol == RoutingProtocol::Eigrp || protocol == RoutingProtocol::Ospf)
+    refresh_neighbor(r, protocol, *e, frame, now, log);
+
+  // Everything this neighbour said before on this interface is stale until the update repeats it.
+  std::vector<bool> stale(static_cast<std::size_t>(kMaxRoutes) + 1, false);
+  for (int k = 1; k <= candidates_in_use(r); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    stale[k] = c.code == t.code && c.out_index == index && c.next_hop == *source;
+  }
+  bool changed = false;
+  const Int32 area = ospf_area_of(r.protocols, *e).value_or(-1);
+  for (RouteEntry carried : frame.routes) {
+    const std::optional<Int32> metric = received_metric(protocol, carried, *e);
+    if (!metric) continue;
+    const Flag inter =
+        protocol == RoutingProtocol::Ospf && (is_set(carried.inter_area) || carried.area != area)
+            ? kTrue
+            : kFalse;
+    int slot = 0;
+    for (int k = 1; k <= candidates_in_use(r) && slot == 0; ++k) {
+      const RouteEntry& c = r.learned_routes[k];
+      if (c.code == t.code && c.network == carried.network &&
+          c.prefix_length == carried.prefix_length && c.out_index == index && c.next_hop == *source)
+        slot = k;
+    }
+    if (slot == 0) {
+      const int count = candidates_in_use(r);
+      const std::uint16_t bit = full_table_bit(FullTable::LearnedRoutes);
+      if (count >= kMaxRoutes) {
+        log_full_once(r, bit, kUpdateRoutesName, log);
+        continue;
+      }
+      table_has_room(r, bit);
+      slot = count + 1;
+      r.learned_route_count = static_cast<Int16>(slot);
+      RouteEntry& n = r.learned_routes[slot];
+      n = RouteEntry{};
+      n.distance = t.distance;
+      n.code = t.code;
+      n.network = carried.network;
+      n.prefix_length = carried.prefix_length;
+      n.interface_index = n.out_index = static_cast<Int16>(index);
+      n.interface_name = e->name;
+      n.interface_address = frame.src_ip;
+      n.next_hop = *source;
+      n.learned_at = now;
+      n.metric = -1;  // set below
+      changed = true;
+    }
+    stale[slot] = false;
+    RouteEntry& c = r.learned_routes[slot];
+    if (c.metric != *metric || c.inter_area != inter) changed = true;
+    c.metric = *metric;
+    c.bandwidth = carried.bandwidth;
+    c.delay = carried.delay;
+    c.area = area;
+    c.inter_area = inter;
+    c.refreshed_at = now;
+  }
+  for (int k = candidates_in_use(r); k >= 1; --k) {
+    if (!stale[k]) continue;
+    remove_candidate_at(r, k);
+    changed = true;
+  }
+  if (changed) {
+    note_candidates_changed(r);
+  } else {
+    ++r.routing_bookkeeping.ages_version;
+  }
+  Calculate_Routing_Table(r, Behaviour::RealRouter);
+}
+
+void choose_real_routes(RouterRecord& r) {
+  const int count = candidates_in_use(r);
+  std::vector<bool> usable(static_cast<std::size_t>(count) + 1, false);
+  std::vector<Int16> out(static_cast<std::size_t>(count) + 1, 0);
+  for (int k = 1; k <= count; ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (c.code == 'S') continue;
+    const InterfaceEntry* e = interface_at(r, c.out_index);
+    usable[k] = e != nullptr && line_up(*e);
+    out[k] = c.out_index;
+  }
+  // A static route leaves by its exit interface while that is up, or by the route that holds its
+  // next hop; without one it stays out of the table.
+  for (int k = 1; k <= count; ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (c.code != 'S') continue;
+    if (!c.interface_name.empty()) {
+      const InterfaceEntry* e = interface_at(r, c.out_index);
+      usable[k] = e != nullptr && line_up(*e);
+      out[k] = c.out_index;
+    } else if (const RouteEntry* via = resolving_candidate(r, c.next_hop, usable)) {
+      usable[k] = true;
+      out[k] = via->out_index;
+    }
+  }
+  std::vector<int> order;
+  for (int k = 1; k <= count; ++k)
+    if (usable[k]) order.push_back(k);
+  std::stable_sort(order.begin(), order.end(), [&r](int a, int b) {
+    const RouteEntry& x = r.learned_routes[a];
+    const RouteEntry& y = r.learned_routes[b];
+    if (x.network != y.network) return x.network < y.network;
+    return x.prefix_length < y.prefix_length;
+  });
+  r.route_count = 0;
+  for (std::size_t g = 0; g < order.size();) {
+    std::size_t end = g;
+    const RouteEntry& first = r.learned_routes[order[g]];
+    while (end < order.size() && r.learned_routes[order[end]].network == first.network &&
+           r.learned_routes[order[end]].prefix_length == first.prefix_length)
+      ++end;
+    Int16 best_distance = r.learned_routes[order[g]].distance;
+    for (std::size_t k = g; k < end; ++k)
+      best_distance = std::min(best_distance, r.learned_routes[order[k]].distance);
+    Int32 best_metric = 0;
+    bool any = false;
+    for (std::size_t k = g; k < end; ++k) {
+      const RouteEntry& c = r.learned_routes[order[k]];
+      if (c.distance != best_distance) continue;
+      if (!any || c.metric < best_metric) best_metric = c.metric;
+      any = true;
+    }
+    int paths = 0;
+    for (std::size_t k = g; k < end && paths < kMaxEqualPaths; ++k) {
+      const int slot = order[k];
+      const RouteEntry& c = r.learned_routes[slot];
+      if (c.distance != best_distance || c.metric != best_metric) continue;
+      ++paths;
+      r.route_count = static_cast<Int16>(r.route_count + 1);
+      RouteEntry& installed = r.routes[r.route_count];
+      installed = c;
+      installed.out_index = out[slot];
+      if (c.code == 'S') installed.interface_index = out[slot];
+      r.routing_bookkeeping.installed_from[r.route_count] = static_cast<Int16>(slot);
+    }
+    g = end;
+  }
+  RoutingBookkeeping& b = r.routing_bookkeeping;
+  const std::uint64_t digest = digest_of(r);
+  if (digest != b.table_digest) b.triggered = true;
+  b.table_digest = digest;
+}
+
+bool drop_unusable_routes(RouterRecord& r, Int32 now) {
+  bool dropped = false;
+  for (int k = candidates_in_use(r); k >= 1; --k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (c.code == 'S') continue;
+    const InterfaceEntry* e = interface_at(r, c.interface_index);
+    bool gone = e == nullptr || !line_up(*e);
+    if (!gone && c.code == 'C')
+      gone =
+          !has_address(*e) || e->network_value != c.network || e->prefix_length != c.prefix_length;
+    if (!gone && c.code != 'C') {
+      const std::optional<RoutingProtocol> p = protocol_of_code(c.code);
+      gone = !p || r.protocols.*traits_of(*p).enabled != kTrue ||
+             static_cast<std::int64_t>(now) - c.refreshed_at > silence_limit(c.code);
+    }
+    if (!gone) continue;
+    // RIP tells its neighbours of a lost route once, at metric 16.
+    auto& poisoned = r.routing_bookkeeping.rip_poisoned;
+    if ((c.code == 'R' || c.code == 'C') && is_set(r.protocols.rip_enabled) &&
+        poisoned.size() < static_cast<std::size_t>(kMaxPacketRoutes))
+      poisoned.emplace_back(c.network, c.prefix_length);
+    remove_candidate_at(r, k);
+    dropped = true;
+  }
+  // Neighbours leave with their line, or when silent past the hold (EIGRP) or dead (OSPF) time.
+  const auto interface_down = [&r](const std::string& name) {
+    for (int i = 1; i <= interfaces_in_use(r); ++i)
+      if (r.interfaces[i].name == name) return !line_up(r.interfaces[i]);
+    return true;
+  };
+  ProtocolBlock& p = r.protocols;
+  dropped |= drop_neighbors_if(p.eigrp_neighbors, p.eigrp_neighbor_count,
+                               [&](const EigrpNeighborEntry& n) {
+                                 return interface_down(n.local_interface) ||
+                                        static_cast<std::int64_t>(now) - n.last_heard > 15;
+                               });
+  dropped |=
+      drop_neighbors_if(p.ospf_neighbors, p.ospf_neighbor_count, [&](const OspfNeighborEntry& n) {
+        return interface_down(n.local_interface) ||
+               static_cast<std::int64_t>(now) - n.last_heard > 40;
+      });
+  if (dropped) note_candidates_changed(r);
+  return dropped;
+}
+
+}  // namespace zorva

@@ -1,0 +1,49 @@
+// Interface metrics and the composite IGRP/EIGRP metric of the real-router behaviour.
+#include "network/route_metrics.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+std::int64_t capped(std::int64_t v) {
+  return std::min<std::int64_t>(v, std::numeric_limits<Int32>::max());
+}
+
+}  // namespace
+
+Int32 interface_bandwidth(const InterfaceEntry& e) {
+  if (e.bandwidth > 0) return e.bandwidth;
+  if (e.type == "ETHERNET") return 10000;
+  if (e.type == "BRI") return 64;
+  if (e.type == "LOOPBACK") return 8000000;
+  return 1544;
+}
+
+Int32 interface_delay(const InterfaceEntry& e) {
+  if (e.delay > 0) return e.delay;
+  if (e.type == "ETHERNET") return 100;
+  if (e.type == "LOOPBACK") return 500;
+  return 2000;
+}
+
+Int32 ospf_interface_cost(const InterfaceEntry& e) {
+  if (is_set(e.ospf_cost_configured)) return std::max<Int32>(e.ospf_cost, 1);
+  return std::max<Int32>(100000 / interface_bandwidth(e), 1);
+}
+
+Int32 igrp_metric(Int32 lowest_bandwidth, Int32 delay_sum) {
+  const std::int64_t bandwidth = std::max<Int32>(lowest_bandwidth, 1);
+  return static_cast<Int32>(capped(10000000 / bandwidth + std::max<Int32>(delay_sum, 0)));
+}
+
+Int32 eigrp_metric(Int32 lowest_bandwidth, Int32 delay_sum) {
+  return static_cast<Int32>(
+      capped(256 * static_cast<std::int64_t>(igrp_metric(lowest_bandwidth, delay_sum))));
+}
+
+}  // namespace zorva

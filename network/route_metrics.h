@@ -1,0 +1,31 @@
+// The metrics of the real-router behaviour: the bandwidth, delay and OSPF cost of an interface
+// (its type's defaults unless `bandwidth`, `delay` or `ip ospf cost` set them) and the composite
+// IGRP and EIGRP metric of a path.
+#pragma once
+
+#include <cstdint>
+
+#include "base/types.h"
+
+namespace zorva {
+
+struct InterfaceEntry;
+
+inline constexpr Int32 kRipInfinity = 16;  // a RIP metric of 16 hops is unreachable
+
+// kbit/s: serial 1544, Ethernet 10 000, BRI 64, loopback 8 000 000, or the configured value.
+Int32 interface_bandwidth(const InterfaceEntry& e);
+
+// Tens of microseconds: serial 2000, Ethernet 100, BRI 2000, loopback 500, or the configured value.
+Int32 interface_delay(const InterfaceEntry& e);
+
+// 10^8 / bandwidth in bit/s, at least 1 (64 serial, 10 Ethernet, 1562 BRI, 1 loopback), unless
+// `ip ospf cost` gave one.
+Int32 ospf_interface_cost(const InterfaceEntry& e);
+
+// IGRP with the default weights: 10^7 / the lowest bandwidth (kbit/s) + the sum of the delays
+// (tens of microseconds). EIGRP is 256 times that. Both stop at the largest 32-bit value.
+Int32 igrp_metric(Int32 lowest_bandwidth, Int32 delay_sum);
+Int32 eigrp_metric(Int32 lowest_bandwidth, Int32 delay_sum);
+
+}  // namespace zorva

@@ -1,0 +1,98 @@
+// The OSPF and EIGRP neighbour tables as a real router prints them: each neighbour on the interface
+// it was heard on, with its router ID, state and dead time (OSPF), or its hold time and uptime in
+// the table of the real AS number (EIGRP).
+#include <algorithm>
+#include <vector>
+
+#include "base/number_text.h"
+#include "reports/column_text.h"
+#include "reports/eigrp_reports.h"
+#include "reports/ospf_reports.h"
+#include "reports/report_text.h"
+#include "state/ipv4.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr long long kOspfDead = 40;   // seconds
+constexpr long long kEigrpHold = 15;  // seconds
+
+std::string right_aligned(const std::string& text, std::size_t width) {
+  return std::string(width - std::min(width, text.size()), ' ') + text;
+}
+
+Ipv4 value_of(const std::string& dotted_text) {
+  return parse_dotted(dotted_text).value_or(0);
+}
+
+// On a broadcast network the highest router ID is the designated router and the next the backup;
+// a point-to-point line has neither ("  -").
+std::string ospf_role(const RouterRecord& r, const OspfNeighborEntry& n) {
+  const InterfaceEntry* e = nullptr;
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i)
+    if (r.interfaces[i].name == n.local_interface) e = &r.interfaces[i];
+  if (e == nullptr || e->type != "ETHERNET") return "  -";
+  std::vector<Ipv4> ids = {value_of(r.protocols.ospf_active_router_id)};
+  for (int j = 1; j <= std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
+       ++j) {
+    const OspfNeighborEntry& other = r.protocols.ospf_neighbors[j];
+    if (other.local_interface == n.local_interface) ids.push_back(value_of(other.router_id));
+  }
+  std::sort(ids.rbegin(), ids.rend());
+  const Ipv4 id = value_of(n.router_id);
+  if (id == ids[0]) return "DR";
+  if (ids.size() > 1 && id == ids[1]) return "BDR";
+  return "DROTHER";
+}
+
+// "Se0", "Et1": what the EIGRP table shows for an interface.
+std::string short_interface(const std::string& name) {
+  const std::size_t digits = name.find_first_of("0123456789");
+  if (digits == std::string::npos) return name;
+  return name.substr(0, std::min<std::size_t>(2, digits)) + name.substr(digits);
+}
+
+}  // namespace
+
+std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 now) {
+  std::string out(kLineEnd);
+  add_line(out, "Neighbor ID     Pri   State           Dead Time   Address         Interface");
+  const ProtocolBlock& p = r.protocols;
+  for (int j = 1; j <= std::clamp<int>(p.ospf_neighbor_count, 0, kMaxProtocolNeighbors); ++j) {
+    const OspfNeighborEntry& n = p.ospf_neighbors[j];
+    std::string line;
+    append_padded(line, n.router_id, 16);
+    line += right_aligned(plain_number(n.priority), 3) + "   ";
+    append_padded(line, "FULL/" + ospf_role(r, n), 16);
+    append_padded(line, elapsed_text(std::max(0LL, kOspfDead - (now - n.last_heard))), 12);
+    append_padded(line, n.address, 16);
+    add_line(out, line, n.local_interface);
+  }
+  return out;
+}
+
+std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  std::string out(kLineEnd);
+  add_line(out, "IP-EIGRP neighbors for process ", plain_number(p.eigrp_process_numbers[1]));
+  add_line(out, "H   Address                 Interface   Hold Uptime   SRTT   RTO  Q  Seq");
+  add_line(out, "                                        (sec)         (ms)       Cnt Num");
+  const int count = std::clamp<int>(p.eigrp_neighbor_count, 0, kMaxProtocolNeighbors);
+  // The newest neighbour stands first, numbered from 0 in the order they were heard.
+  for (int j = count; j >= 1; --j) {
+    const EigrpNeighborEntry& n = p.eigrp_neighbors[j];
+    std::string line;
+    append_padded(line, plain_number(j - 1), 4);
+    append_padded(line, n.address, 24);
+    append_padded(line, short_interface(n.local_interface), 11);
+    line += right_aligned(plain_number(std::max(0LL, kEigrpHold - (now - n.last_heard))), 5);
+    line += " " + elapsed_text(std::max(0LL, static_cast<long long>(now) - n.up_since));
+    add_line(out, line, right_aligned(plain_number(n.srtt), 6), right_aligned("200", 6), "  0  ",
+             plain_number(j + 1));
+  }
+  return out;
+}
+
+}  // namespace zorva

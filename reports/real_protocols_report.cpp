@@ -1,0 +1,152 @@
+// `show ip protocols` as a real router prints it: per running protocol its timers, the networks it
+// routes for, and the neighbours it has heard routes from ("Routing Information Sources") with
+// their distance and the time since their last update.
+#include <algorithm>
+#include <map>
+
+#include "base/number_text.h"
+#include "reports/column_text.h"
+#include "reports/ip_protocols_report.h"
+#include "reports/report_text.h"
+#include "state/ipv4.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::size_t kGatewayWidth = 16;
+constexpr std::size_t kDistanceWidth = 8;
+
+// Each neighbour whose routes of `code` are candidates, with the latest time it was heard.
+void append_sources(std::string& out, const RouterRecord& r, char code, Int16 distance, Int32 now) {
+  add_line(out, "  Routing Information Sources:");
+  add_line(out, "    Gateway         Distance      Last Update");
+  std::map<Ipv4, Int32> heard;
+  for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (c.code != code) continue;
+    Int32& last = heard[c.next_hop];
+    last = std::max(last, c.refreshed_at);
+  }
+  for (const auto& [gateway, last] : heard) {
+    std::string line = "    ";
+    std::string shown = dotted(gateway);
+    // OSPF names its sources by router ID.
+    for (int j = 1; code == 'O' && j <= r.protocols.ospf_neighbor_count; ++j)
+      if (r.protocols.ospf_neighbors[j].address == shown)
+        shown = r.protocols.ospf_neighbors[j].router_id;
+    append_padded(line, shown, kGatewayWidth);
+    const std::string d = plain_number(distance);
+    line.append(kDistanceWidth - std::min(kDistanceWidth, d.size()), ' ');
+    add_line(out, line, d, "      ", elapsed_text(std::max<Int32>(now - last, 0)));
+  }
+}
+
+void append_classful_networks(std::string& out,
+                              const std::array<std::string, kMaxProtocolNetworks + 1>& networks,
+                              Int16 count) {
+  add_line(out, "  Routing for Networks:");
+  for (int i = 1; i <= std::clamp<int>(count, 0, kMaxProtocolNetworks); ++i)
+    add_line(out, "    ", networks[i]);
+}
+
+void append_filters(std::string& out) {
+  add_line(out, "  Outgoing update filter list for all interfaces is not set");
+  add_line(out, "  Incoming update filter list for all interfaces is not set");
+}
+
+void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
+  add_line(out, "Routing Protocol is \"rip\"");
+  add_line(out, "  Sending updates every 30 seconds, next due in ", plain_number(30 - now % 30),
+           " seconds");
+  add_line(out, "  Invalid after 180 seconds, hold down 180, flushed after 240");
+  append_filters(out);
+  add_line(out, "  Redistributing: rip");
+  add_line(out, "  Default version control: send version 1, receive any version");
+  add_line(out, "    Interface             Send  Recv  Triggered RIP  Key-chain");
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!is_set(e.rip_state) || e.line_protocol != "up") continue;
+    std::string line = "    ";
+    append_padded(line, e.name, 22);
+    add_line(out, line, "1     1 2");
+  }
+  add_line(out, "  Automatic network summarization is in effect");
+  add_line(out, "  Maximum path: 4");
+  append_classful_networks(out, r.protocols.rip_networks, r.protocols.rip_network_count);
+  append_sources(out, r, 'R', 120, now);
+  add_line(out, "  Distance: (default is 120)");
+}
+
+// IGRP and EIGRP: the composite-metric protocols of one AS.
+void append_igrp_family(std::string& out, const RouterRecord& r, bool eigrp, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  const std::string name = eigrp ? "eigrp" : "igrp";
+  const std::string upper = eigrp ? "EIGRP" : "IGRP";
+  const std::string as =
+      plain_number(eigrp ? p.eigrp_process_numbers[1] : p.igrp_process_numbers[1]);
+  add_line(out, "Routing Protocol is \"", name, " ", as, "\"");
+  if (!eigrp) {
+    add_line(out, "  Sending updates every 90 seconds, next due in ", plain_number(90 - now % 90),
+             " seconds");
+    add_line(out, "  Invalid after 270 seconds, hold down 280, flushed after 630");
+  }
+  append_filters(out);
+  add_line(out, "  Default networks flagged in outgoing updates");
+  add_line(out, "  Default networks accepted from incoming updates");
+  add_line(out, "  ", upper, " metric weight K1=1, K2=0, K3=1, K4=0, K5=0");
+  add_line(out, "  ", upper, " maximum hopcount 100");
+  add_line(out, "  ", upper, " maximum metric variance 1");
+  add_line(out, "  Redistributing: ", name, " ", as);
+  if (eigrp) add_line(out, "  Automatic network summarization is in effect");
+  add_line(out, "  Maximum path: 4");
+  if (eigrp) {
+    append_classful_networks(out, p.eigrp_networks, p.eigrp_network_count);
+    append_sources(out, r, 'D', 90, now);
+    add_line(out, "  Distance: internal 90 external 170");
+  } else {
+    append_classful_networks(out, p.igrp_networks, p.igrp_network_count);
+    append_sources(out, r, 'I', 100, now);
+    add_line(out, "  Distance: (default is 100)");
+  }
+}
+
+void append_ospf(std::string& out, const RouterRecord& r, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  add_line(out, "Routing Protocol is \"ospf ", plain_number(p.ospf_process_numbers[1]), "\"");
+  append_filters(out);
+  add_line(out, "  Router ID ", p.ospf_active_router_id);
+  std::map<std::string, bool> areas;
+  for (int i = 1; i <= std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks); ++i)
+    areas[p.ospf_networks[i].area] = true;
+  const std::string n = plain_number(static_cast<long long>(areas.size()));
+  add_line(out, "  Number of areas in this router is ", n, ". ", n, " normal 0 stub 0 nssa");
+  add_line(out, "  Maximum path: 4");
+  add_line(out, "  Routing for Networks:");
+  for (int i = 1; i <= std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks); ++i) {
+    const OspfNetworkEntry& e = p.ospf_networks[i];
+    add_line(out, "    ", e.network, " ", e.wildcard, " area ", e.area);
+  }
+  append_sources(out, r, 'O', 110, now);
+  add_line(out, "  Distance: (default is 110)");
+}
+
+}  // namespace
+
+std::string build_real_ip_protocols(const RouterRecord& r, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  std::string out(kLineEnd);
+  // Sections are parted by an empty line.
+  const auto section = [&out](auto&&... append) {
+    (append(), ...);
+    out.append(kLineEnd);
+  };
+  if (is_set(p.rip_enabled)) section([&] { append_rip(out, r, now); });
+  if (is_set(p.igrp_enabled)) section([&] { append_igrp_family(out, r, false, now); });
+  if (is_set(p.eigrp_enabled)) section([&] { append_igrp_family(out, r, true, now); });
+  if (is_set(p.ospf_enabled)) section([&] { append_ospf(out, r, now); });
+  return out;
+}
+
+}  // namespace zorva

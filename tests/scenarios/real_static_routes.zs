@@ -1,0 +1,83 @@
+behaviour real-router
+# topology: topologies/chain3_lan.ini
+# Static and default routes on a three-router chain, typed as a student follows a static-routing
+# worksheet, in the real-router behaviour. Serial links 10.1.12.0/24 and 10.1.23.0/24, LANs
+# 192.168.1.0/24, 192.168.2.0/24 and 192.168.3.0/24.
+# Router 1 reaches everything by a default route to router 2; router 3 by a default route out of
+# its Serial0; router 2 has a route to each LAN, one by next hop and one by exit interface.
+# A route whose next hop no connected network holds stays out of the table; a second next hop
+# for the same network stands beside the first; no ip route removes exactly the route it names.
+line
+line enable
+line conf t
+line hostname R1
+line int e0
+line ip address 192.168.1.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.12.1 255.255.255.0
+line no shut
+line exit
+line ip route 0.0.0.0 0.0.0.0 10.1.12.2
+line ip route 10.1.1.1 255.255.255.0 10.1.12.2
+line end
+router 2
+line
+line enable
+line conf t
+line hostname R2
+line int e0
+line ip address 192.168.2.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.12.2 255.255.255.0
+line no shut
+line int s1
+line ip address 10.1.23.2 255.255.255.0
+line no shut
+line exit
+line ip route 192.168.1.0 255.255.255.0 10.1.12.1
+line ip route 192.168.3.0 255.255.255.0 serial1
+line ip route 172.16.0.0 255.255.0.0 10.1.12.1
+line ip route 172.16.0.0 255.255.0.0 10.1.23.3
+line ip route 172.31.0.0 255.255.0.0 10.9.9.9
+line end
+router 3
+line
+line enable
+line conf t
+line hostname R3
+line int e0
+line ip address 192.168.3.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.23.3 255.255.255.0
+line no shut
+line exit
+line ip route 0.0.0.0 0.0.0.0 s0
+line end
+wait 12
+router 1
+line show ip route
+line ping 192.168.3.1
+wait 2
+router 2
+line show ip route
+router 3
+line show ip route
+line ping 192.168.1.1
+wait 2
+# The wrong next hop is corrected: the route removed is exactly the one named.
+router 2
+line conf t
+line no ip route 172.16.0.0 255.255.0.0 10.1.23.3
+line no ip route 192.168.3.0 255.255.255.0 serial1
+line end
+line show ip route
+router 1
+line conf t
+line no ip route 0.0.0.0 0.0.0.0 10.1.12.2
+line end
+line show ip route
+line ping 192.168.3.1
+wait 2
