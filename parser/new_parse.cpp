@@ -91,6 +91,7 @@ ParseResult LineParser::run() {
 
   db_.begin_line();
   pc_.Device = device_;
+  pc_.behaviour = parser_.behaviour;
   pc_.Modes.clear();
   if (mode_ == kModePrivileged) pc_.Modes.push_back(parser_.modes.name_of(kModeUser));
   pc_.Modes.push_back(parser_.modes.name_of(mode_));

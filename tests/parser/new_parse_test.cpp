@@ -126,6 +126,54 @@ TEST_P(ParserOnStore, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
             "\r\n% Ambiguous command:  \"show  version\"");
 }
 
+// Rows marked '+' exist for real-router lines only: a classic line never finds, completes or
+// lists them, and the answers remembered for one behaviour are not given to the other.
+TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
+  const CommandTables tables = testing::tables_from_text(
+      "mode privmode\n"
+      "  show  Show\n"
+      "    clock  Clock\n"
+      "      <cr>\n"
+      "      +detail  Detail\n"
+      "        <cr>\n"
+      "    +controllers  Controllers\n"
+      "      serial  Serial\n"
+      "        <cr>\n"
+      "  ping  Ping\n"
+      "    WORD {WORD}  Host\n"
+      "      <cr>\n"
+      "    +<cr>\n",
+      "");
+  ASSERT_TRUE(testing::open_as(t.sim->db, GetParam(), tables, t.dir.path() / "marked.mdb"));
+  struct Case {
+    const char* line;
+    ParseAction action;
+    std::string classic;  // the message, the completed line or the listing
+    std::string real;
+  };
+  const Case cases[] = {
+      {"show controllers serial", ParseAction::Execute, kInvalidInput, ""},
+      {"ping", ParseAction::Execute, kIncomplete, ""},
+      {"show clock detail", ParseAction::Execute, kInvalidInput, ""},
+      {"show c", ParseAction::Execute, "", "\r\n% Ambiguous command:  \"show c\""},
+      {"sh co", ParseAction::Tab, "show ", "sh controllers "},
+      {"show c", ParseAction::QuestionMark, "\r\nclock \r\n", "\r\nclock controllers \r\n"},
+      {"show clock ", ParseAction::SpaceQuestionMark, "\r\n<cr>                \r\n",
+       "\r\n<cr>                \r\ndetail              Detail\r\n"},
+  };
+  for (const Case& c : cases) {
+    for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {
+      t.sim->behaviour = b;
+      const ParseResult r = parse(c.line, c.action, 3);
+      const std::string& want = b == Behaviour::Classic ? c.classic : c.real;
+      const std::string got = c.action == ParseAction::Execute ? r.message
+                              : c.action == ParseAction::Tab   ? r.completed_line
+                                                               : r.help_text;
+      EXPECT_EQ(got, want) << c.line << " in " << behaviour_name(b);
+    }
+  }
+}
+
 class BrokenDatabase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(BrokenDatabase, EveryNonEmptyLineIsInvalidAndLogged) {
