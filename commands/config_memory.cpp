@@ -14,10 +14,17 @@ void save_running_config(RouterRecord& r) {
   r.startup_config = build_running_config(r);
 }
 
+// Real routers say that they saved: after the question of `copy` is answered (see the console),
+// and at once for `write`.
+constexpr const char* kSaved = "\r\nBuilding configuration...\r\n[OK]";
+
 }  // namespace
 
 void copy_command(CommandContext& cmd) {
-  if (full_word(cmd.pc, 2) == "running-config" && full_word(cmd.pc, 3) == "startup-config")
+  if (full_word(cmd.pc, 2) != "running-config" || full_word(cmd.pc, 3) != "startup-config") return;
+  if (cmd.behaviour == Behaviour::RealRouter)
+    cmd.router.pending_action = PendingAction::SaveQuestion;  // the console asks, then saves
+  else
     save_running_config(cmd.router);
 }
 
@@ -28,6 +35,7 @@ void write_command(CommandContext& cmd) {
     set_output(r, build_running_config(r));
   } else if (second == "memory" || second.empty()) {
     save_running_config(r);
+    if (cmd.behaviour == Behaviour::RealRouter) set_output(r, kSaved);
   }
 }
 

@@ -36,4 +36,9 @@ void encapsulation_command(CommandContext& cmd);
 void ppp_command(CommandContext& cmd);
 void ip_ospf_command(CommandContext& cmd);
 
+// Real-router only: `clock rate N` on a serial interface (`no clock rate` removes it), and
+// `no ip address`, which leaves the selected interface without an address.
+void clock_command(CommandContext& cmd);
+void clear_ip_address(CommandContext& cmd);
+
 }  // namespace zorva

@@ -38,6 +38,8 @@ constexpr std::string_view log_name(Query q) {
       return "sql is command complete()";
     case Query::SpecialCases:
       return "sql check for special cases()";
+    case Query::Arguments:
+      return "sql arguments()";
   }
   return "";
 }
@@ -65,9 +67,11 @@ std::string text_of(const StoreCell& cell) {
 
 // A remembered answer; each query uses the fields it needs.
 struct Answer {
-  long long number = 0;  // a count
-  std::string text;      // a listing, or the command word as the database spells it
-  std::string top_text;  // the template text of a looked-up command
+  long long number = 0;              // a count
+  std::string text;                  // a listing, or the command word as the database spells it
+  std::string top_text;              // the template text of a looked-up command
+  std::vector<WordRow> rows{};       // the rows of a real-router query
+  std::vector<std::string> words{};  // the keywords of a level
 };
 
 // Appends a field to a memory key so that no two different field lists give the same key.
@@ -367,6 +371,61 @@ bool CommandDatabase::sql_check_for_special_cases(const ParsedCommand& pc, int d
     return false;
   impl_->keep(k, {arguments, "", ""});
   return arguments > 0;
+}
+
+std::vector<WordRow> CommandDatabase::sql_arguments(const ParsedCommand& pc, int d) {
+  if (d < 2 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::Arguments, d, pc, pc.Words, 1, d - 1);
+  if (const Answer* a = impl_->recall(k)) return a->rows;
+
+  Answer found;
+  bool ran = impl_->rows(Query::Arguments, d, pc, ancestor_prefixes(pc, d - 1), [&](StoreRow row) {
+    found.rows.push_back({text_of(row[0]), text_of(row[1])});
+    return true;
+  });
+  if (!ran) return {};
+  impl_->keep(k, found);
+  return found.rows;
+}
+
+std::vector<WordRow> CommandDatabase::sql_next_words(const ParsedCommand& pc, int d) {
+  if (d < 0 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::HelpSpaceQuestion, d, pc, pc.FullWords, 1, d);
+  k += "rows";  // the rows themselves, not the classic listing remembered under the same query
+  if (const Answer* a = impl_->recall(k)) return a->rows;
+
+  std::vector<std::string> patterns;
+  for (int i = d; i >= 1; --i)
+    patterns.push_back(like_literal(pc.FullWords[static_cast<size_t>(i)]));
+  Answer found;
+  bool ran = impl_->rows(Query::HelpSpaceQuestion, d, pc, patterns, [&](StoreRow row) {
+    found.rows.push_back({text_of(row[0]), text_of(row[1])});
+    return true;
+  });
+  if (!ran) return {};
+  impl_->keep(k, found);
+  return found.rows;
+}
+
+std::vector<std::string> CommandDatabase::sql_keywords(const ParsedCommand& pc, int d) {
+  if (d < 1 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d - 1);
+  k += "keywords";  // not the listing remembered for the same query
+  if (const Answer* a = impl_->recall(k)) return a->words;
+
+  std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
+  patterns.insert(patterns.begin(), "%");
+  Answer found;
+  bool ran = impl_->rows(Query::HelpQuestion, d, pc, patterns, [&](StoreRow row) {
+    if (row[0] && *row[0] != "<cr>") found.words.emplace_back(*row[0]);
+    return true;
+  });
+  if (!ran) return {};
+  if (d >= 2) {
+    for (const WordRow& argument : sql_arguments(pc, d)) std::erase(found.words, argument.word);
+  }
+  impl_->keep(k, found);
+  return found.words;
 }
 
 }  // namespace zorva

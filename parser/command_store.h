@@ -28,11 +28,20 @@ namespace zorva {
 //   IsComplete         level d+1: count(ID) WHERE command = '<cr>'
 //   SpecialCases       level d:   count(ID) WHERE special IN ('WORD','LINE','Range','IP',
 //                                 'SUBNETMASK')
-// Count, CommandText and HelpQuestion match level d itself too; the other three take every row of
+//   Arguments          level d:   command, special WHERE special IN (...the same...) ORDER BY ID
+// Count, CommandText and HelpQuestion match level d itself too; the other four take every row of
 // their level under the matched parents. At every level only the rows of the line's behaviour are
 // read: `behaviour IS NULL` in classic, `behaviour IS NULL OR behaviour = 'real-router'` in
 // real-router (see kRealRouterRow).
-enum class Query { Count, CommandText, HelpQuestion, HelpSpaceQuestion, IsComplete, SpecialCases };
+enum class Query {
+  Count,
+  CommandText,
+  HelpQuestion,
+  HelpSpaceQuestion,
+  IsComplete,
+  SpecialCases,
+  Arguments,  // asked by real-router lines only, which check what an argument holds
+};
 
 // The level whose rows a query reads.
 constexpr int queried_level(Query q, int d) {
@@ -49,6 +58,7 @@ constexpr int pattern_count(Query q, int d) {
     case Query::IsComplete:
       return d;
     case Query::SpecialCases:
+    case Query::Arguments:
       return d - 1;
   }
   return -1;
@@ -77,7 +87,7 @@ class CommandStore {
   virtual bool count(Query q, int d, const std::vector<std::string>& patterns,
                      const std::vector<std::string>& modes, Behaviour behaviour,
                      long long& result) = 0;
-  // CommandText, HelpQuestion, HelpSpaceQuestion: the rows in the query's order, until
+  // CommandText, HelpQuestion, HelpSpaceQuestion, Arguments: the rows in the query's order, until
   // `visit` returns false. The cells are valid during the call only.
   virtual bool rows(Query q, int d, const std::vector<std::string>& patterns,
                     const std::vector<std::string>& modes, Behaviour behaviour,

@@ -209,6 +209,13 @@ bool MemoryCommandStore::rows(Query q, int d, const std::vector<std::string>& pa
         if (!visit(cells)) break;
       }
       return true;
+    case Query::Arguments:  // the argument rows, ORDER BY ID
+      for (const CommandRow* r : found) {
+        if (!is_argument_kind(r->special)) continue;
+        const StoreCell cells[] = {cell(r->command), cell(r->special)};
+        if (!visit(cells)) break;
+      }
+      return true;
     case Query::HelpSpaceQuestion: {  // GROUP BY command, help ORDER BY command, min(ID)
       Rows groups = first_of_each_group<CommandHelpLess>(found);
       std::stable_sort(groups.begin(), groups.end(), [](const CommandRow* a, const CommandRow* b) {

@@ -5,6 +5,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "parser/command_database.h"
+#include "parser/real_router_line.h"
 #include "state/mode_tables.h"
 
 namespace zorva {
@@ -202,6 +203,8 @@ void LineParser::execute() {
 
 ParseResult new_parse_the_command(CommandParser& parser, const std::string& device, int mode,
                                   std::string& line, RouterRecord& record) {
+  if (parser.behaviour == Behaviour::RealRouter)
+    return parse_real_router_line(parser, mode, line, record);
   return LineParser(parser, device, mode, line, record).run();
 }
 

@@ -59,6 +59,10 @@ std::string statement_sql(Query q, int d, std::size_t mode_count, Behaviour b) {
       return "SELECT count(ID) AS tot1 FROM " + table +
              " WHERE special IN ('WORD','LINE','Range','IP','SUBNETMASK')" + behaviour_sql(b) +
              " AND ref IN (" + below + ")";
+    case Query::Arguments:
+      return "SELECT command, special FROM " + table +
+             " WHERE special IN ('WORD','LINE','Range','IP','SUBNETMASK')" + behaviour_sql(b) +
+             " AND ref IN (" + below + ") ORDER BY ID";
   }
   return "";
 }

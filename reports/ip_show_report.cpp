@@ -1,6 +1,9 @@
 // The choice of `show ip ...` report by the third, fourth and fifth words.
 #include "reports/ip_show_report.h"
 
+#include <string_view>
+#include <utility>
+
 #include "base/number_text.h"
 #include "reports/eigrp_reports.h"
 #include "reports/ip_interface_reports.h"
@@ -50,6 +53,28 @@ std::string ospf_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_cloc
   return "";
 }
 
+// Real-router `show ip route connected|static|rip|igrp|eigrp|ospf`: the routes of one source, the
+// lines of the table that begin with its code, without the legend.
+std::string routes_of_source(const std::string& table, const std::string& source) {
+  static constexpr std::pair<std::string_view, char> kCodes[] = {
+      {"connected", 'C'}, {"static", 'S'}, {"rip", 'R'},
+      {"igrp", 'I'},      {"eigrp", 'D'},  {"ospf", 'O'}};
+  char code = 0;
+  for (const auto& [name, letter] : kCodes)
+    if (source == name) code = letter;
+  std::string out;
+  std::size_t start = 0;
+  while (start < table.size()) {
+    std::size_t end = table.find("\r\n", start);
+    if (end == std::string::npos) end = table.size();
+    // A route's line is its code and a blank; the legend's "Codes:" line is not a route.
+    if (end > start + 1 && table[start] == code && table[start + 1] == ' ')
+      out += table.substr(start, end - start) + "\r\n";
+    start = end + 2;
+  }
+  return out.empty() ? out : "\r\n" + out;  // no route of the source: nothing at all
+}
+
 }  // namespace
 
 std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock) {
@@ -60,7 +85,11 @@ std::string ip_show_report(RouterRecord& r, const ParsedCommand& pc, Int32 sim_c
     if (w4 == "brief") return build_show_ip_int_brief(r);
     return "";
   }
-  if (w3 == "route") return build_routing_table(r, sim_clock);
+  if (w3 == "route") {
+    std::string table = build_routing_table(r, sim_clock);
+    if (pc.behaviour != Behaviour::RealRouter || w4.empty()) return table;
+    return routes_of_source(table, w4);
+  }
   if (w3 == "protocols") return build_show_ip_protocols(r);
   if (w3 == "eigrp") return eigrp_report(r, pc, sim_clock, w4);
   if (w3 == "ospf") return ospf_report(r, pc, sim_clock, w4);

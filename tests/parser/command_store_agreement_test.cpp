@@ -74,7 +74,8 @@ std::string prefix(const std::string& word) {
 }
 
 constexpr Query kAllQueries[] = {Query::Count,      Query::CommandText,       Query::HelpQuestion,
-                                 Query::IsComplete, Query::HelpSpaceQuestion, Query::SpecialCases};
+                                 Query::IsComplete, Query::HelpSpaceQuestion, Query::SpecialCases,
+                                 Query::Arguments};
 
 class StoreAgreement : public ::testing::Test {
  protected:

@@ -127,7 +127,8 @@ TEST_P(ParserOnStore, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
 }
 
 // Rows marked '+' exist for real-router lines only: a classic line never finds, completes or
-// lists them, and the answers remembered for one behaviour are not given to the other.
+// lists them, and the answers remembered for one behaviour are not given to the other. (Real-router
+// lines also complete and list in their own way: real_cli_help.out.)
 TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
   const CommandTables tables = testing::tables_from_text(
       "mode privmode\n"
@@ -140,6 +141,8 @@ TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
       "      serial  Serial\n"
       "        <cr>\n"
       "  ping  Ping\n"
+      "    +ip  IP echo\n"  // real-router tries keywords first, even beside an argument
+      "      <cr>\n"
       "    WORD {WORD}  Host\n"
       "      <cr>\n"
       "    +<cr>\n",
@@ -154,12 +157,13 @@ TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
   const Case cases[] = {
       {"show controllers serial", ParseAction::Execute, kInvalidInput, ""},
       {"ping", ParseAction::Execute, kIncomplete, ""},
+      {"ping i", ParseAction::Tab, "ping ", "ping ip "},
       {"show clock detail", ParseAction::Execute, kInvalidInput, ""},
       {"show c", ParseAction::Execute, "", "\r\n% Ambiguous command:  \"show c\""},
       {"sh co", ParseAction::Tab, "show ", "sh controllers "},
-      {"show c", ParseAction::QuestionMark, "\r\nclock \r\n", "\r\nclock controllers \r\n"},
+      {"show c", ParseAction::QuestionMark, "\r\nclock \r\n", "\r\nclock  controllers\r\n"},
       {"show clock ", ParseAction::SpaceQuestionMark, "\r\n<cr>                \r\n",
-       "\r\n<cr>                \r\ndetail              Detail\r\n"},
+       "\r\n  detail  Detail\r\n  <cr>\r\n"},
   };
   for (const Case& c : cases) {
     for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {

@@ -505,7 +505,8 @@ class TreeChecker {
     }
     const TreeRow& row = at(target);
     std::string typed = path_text(row);
-    if (row.depth == 2) {
+    // Real-router lines try the keywords first at every word, so only classic has this rule.
+    if (row.depth == 2 && classic_) {
       for (int r : level)
         if (at(r).is_argument()) {
           fail(row.line, "'" + typed + "' can never be typed: the argument '" + at(r).word +
