@@ -11,7 +11,7 @@
 #include "console/reload.h"
 #include "network/network.h"
 #include "parser/new_parse.h"
-#include "reports/reports.h"
+#include "reports/real_router_config.h"
 #include "router/output.h"
 #include "router/router.h"
 #include "state/mode_tables.h"
@@ -174,7 +174,7 @@ void KeyPress::answer_save_question() {
   c_.set_input("");
   output_text(r_, "\r\n" + std::string(kSaveQuestion) + line_);
   output_text(r_, "\r\nBuilding configuration...\r\n[OK]");
-  rec_.startup_config = build_running_config(rec_);
+  rec_.startup_config = build_real_router_config(rec_);  // only real-router asks
   rec_.pending_action = PendingAction::None;
   sim_.typed_line.clear();
   line_.clear();

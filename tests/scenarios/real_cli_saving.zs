@@ -2,7 +2,8 @@
 # Real-router saving says so: copy running-config startup-config asks for the destination (Enter
 # takes the default) and then builds the configuration; write memory and write print the same.
 # Banners take their delimiter on the same line, or run over several lines; no banner motd
-# removes the banner.
+# removes the banner. show startup-config says how many bytes were saved and shows them as saved:
+# "version" and "end" in lower case, the banner between its ^C marks.
 behaviour real-router
 line enable
 line copy running-config startup-config
