@@ -103,15 +103,22 @@ TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
       "show \xc3\xa9t\xc3\xa9",
       std::string("sh\0ow", 5),
   };
-  for (const std::string& line : hostile) {
-    for (ParseAction action : {ParseAction::Execute, ParseAction::Tab, ParseAction::QuestionMark,
-                               ParseAction::SpaceQuestionMark}) {
-      const ParseResult r = parse(line, action, 3);
-      if (action == ParseAction::Execute) {
-        EXPECT_EQ(r.show_message, kTrue) << line.substr(0, 40);
+  for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {
+    t.sim->behaviour = b;
+    for (const std::string& line : hostile) {
+      for (ParseAction action : {ParseAction::Execute, ParseAction::Tab, ParseAction::QuestionMark,
+                                 ParseAction::SpaceQuestionMark}) {
+        for (int mode : {3, 4}) {  // in configuration mode a real-router line may begin with "do"
+          const std::string typed = mode == 4 ? "do " + line : line;
+          const ParseResult r = parse(typed, action, mode);
+          if (action == ParseAction::Execute) {
+            EXPECT_EQ(r.show_message, kTrue) << line.substr(0, 40) << " " << behaviour_name(b);
+          }
+        }
       }
     }
   }
+  t.sim->behaviour = Behaviour::Classic;
   // The store is read-only: whatever was typed, the tree is still there.
   EXPECT_EQ(parse("show version", ParseAction::Execute, 3).show_message, kFalse);
 }
