@@ -1,6 +1,6 @@
 // Parse-and-execute time of typical lines on a warm simulation, with the command database kept
 // open and its answers remembered, and as the old design did it: the file reopened and every
-// statement prepared anew for each line.
+// statement prepared anew for each line; each in classic and in real-router behaviour.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -33,8 +33,10 @@ constexpr Line kLines[] = {
 void BM_ParseLine(benchmark::State& state) {
   const Line& l = kLines[state.range(0)];
   const bool old_design = state.range(1) != 0;
+  const bool real_router = state.range(2) != 0;
   zorva::ScriptedHost host;
   zorva::Simulation sim(host, {kBin, std::filesystem::temp_directory_path() / "zorva-bench.log"});
+  sim.behaviour = real_router ? zorva::Behaviour::RealRouter : zorva::Behaviour::Classic;
   sim.start((kBin / "default.ini").string());
   sim.db.set_reopen_every_line(old_design);
   sim.db.set_remember_answers(!old_design);
@@ -46,9 +48,12 @@ void BM_ParseLine(benchmark::State& state) {
     std::string line = l.text;
     benchmark::DoNotOptimize(zorva::new_parse_the_command(sim.parser, "router", l.mode, line, rec));
   }
-  state.SetLabel(std::string(old_design ? "reopened: " : "warm: ") + zorva::action_name(l.action) +
-                 " '" + l.text + "'");
+  state.SetLabel(std::string(real_router ? "real-router " : "classic ") +
+                 (old_design ? "reopened: " : "warm: ") + zorva::action_name(l.action) + " '" +
+                 l.text + "'");
 }
-BENCHMARK(BM_ParseLine)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseLine)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

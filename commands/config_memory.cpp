@@ -3,6 +3,7 @@
 
 #include "commands/command_support.h"
 #include "parser/command_context.h"
+#include "reports/real_router_config.h"
 #include "reports/reports.h"
 #include "state/router_record.h"
 
@@ -10,24 +11,35 @@ namespace zorva {
 
 namespace {
 
-void save_running_config(RouterRecord& r) {
-  r.startup_config = build_running_config(r);
+void save_running_config(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  r.startup_config = cmd.behaviour == Behaviour::RealRouter ? build_real_router_config(r)
+                                                            : build_running_config(r);
 }
+
+// Real routers say that they saved: after the question of `copy` is answered (see the console),
+// and at once for `write`.
+constexpr const char* kSaved = "\r\nBuilding configuration...\r\n[OK]";
 
 }  // namespace
 
 void copy_command(CommandContext& cmd) {
-  if (full_word(cmd.pc, 2) == "running-config" && full_word(cmd.pc, 3) == "startup-config")
-    save_running_config(cmd.router);
+  if (full_word(cmd.pc, 2) != "running-config" || full_word(cmd.pc, 3) != "startup-config") return;
+  if (cmd.behaviour == Behaviour::RealRouter)
+    cmd.router.pending_action = PendingAction::SaveQuestion;  // the console asks, then saves
+  else
+    save_running_config(cmd);
 }
 
 void write_command(CommandContext& cmd) {
   const std::string second = full_word(cmd.pc, 2);
   RouterRecord& r = cmd.router;
   if (second == "terminal") {
-    set_output(r, build_running_config(r));
+    set_output(r, cmd.behaviour == Behaviour::RealRouter ? show_real_router_running_config(r)
+                                                         : build_running_config(r));
   } else if (second == "memory" || second.empty()) {
-    save_running_config(r);
+    save_running_config(cmd);
+    if (cmd.behaviour == Behaviour::RealRouter) set_output(r, kSaved);
   }
 }
 

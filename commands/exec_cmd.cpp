@@ -18,6 +18,7 @@
 #include "commands/routing_config.h"
 #include "parser/command_context.h"
 #include "reports/cdp.h"
+#include "reports/controllers_report.h"
 #include "reports/reports.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
@@ -37,7 +38,9 @@ struct Route {
 // console after the command, which checks the route and hands it to the routing table.
 void ip_command(CommandContext& cmd) {
   const std::string second = full_word(cmd.pc, 2);
-  if (second == "address") {
+  if (second == "address" && cmd.behaviour == Behaviour::RealRouter && is_set(cmd.pc.Negated)) {
+    clear_ip_address(cmd);
+  } else if (second == "address") {
     std::string address = word(cmd.pc, 3);
     std::string mask = word(cmd.pc, 4);
     ip_address_set_interface(cmd, address, mask);
@@ -51,6 +54,12 @@ void ip_command(CommandContext& cmd) {
 // `show interfaces` with a type word goes straight to the one-interface report; everything else
 // goes through the show dispatcher.
 void show_command(CommandContext& cmd) {
+  if (cmd.behaviour == Behaviour::RealRouter && full_word(cmd.pc, 2) == "controllers" &&
+      full_word(cmd.pc, 3) == "serial") {
+    set_output(cmd.router,
+               build_show_controllers_serial(cmd.router, word(cmd.pc, 4), cmd.connectors));
+    return;
+  }
   if (full_word(cmd.pc, 2) == "interfaces" && !word(cmd.pc, 3).empty()) {
     set_output(cmd.router, build_show_interfaces_specific(cmd.router, full_word(cmd.pc, 3),
                                                           word(cmd.pc, 4), cmd.log));
@@ -72,12 +81,13 @@ void ping_command(CommandContext& cmd) {
 // is shown either.
 void boot_command(CommandContext&) {}
 
-constexpr std::array<Route, 31> kRoutes = {{
+constexpr std::array<Route, 32> kRoutes = {{
     {"bandwidth", bandwidth_command},
     {"banner", banner_command},
     {"boot", boot_command},
     {"cdp", exec_cdp},
     {"clear", clear_command},
+    {"clock", clock_command},
     {"config-register", config_register_command},
     {"configure", configure_command},
     {"copy", copy_command},

@@ -73,6 +73,10 @@ void bring_up(CommandContext& cmd, InterfaceEntry& e) {
   set_output(cmd.router, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
 }
 
+bool is_real_router_no(const CommandContext& cmd) {
+  return cmd.behaviour == Behaviour::RealRouter && is_set(cmd.pc.Negated);
+}
+
 void set_encapsulation(InterfaceEntry& e, const char* kind) {
   e.line_encapsulation = kind;
   e.encapsulation_shown = kind;
@@ -160,12 +164,25 @@ void description_command(CommandContext& cmd) {
   if (cmd.router.mode <= kModeGlobal) return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
+  if (is_real_router_no(cmd)) {
+    e->description.clear();
+    return;
+  }
   const std::string line = trim(cmd.pc.Line);
   const std::size_t blank = line.find(' ');
   e->description = blank == std::string::npos ? line : line.substr(blank + 1);
 }
 
 void encapsulation_command(CommandContext& cmd) {
+  if (cmd.behaviour == Behaviour::RealRouter) {
+    // `no encapsulation` and `encapsulation hdlc` give the serial default back.
+    const std::string kind = full_word(cmd.pc, 2);
+    InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
+    if (e == nullptr) return;
+    if (is_set(cmd.pc.Negated) || kind == "hdlc") set_encapsulation(*e, "HDLC");
+    if (!is_set(cmd.pc.Negated) && kind == "ppp") set_encapsulation(*e, "PPP");
+    return;
+  }
   if (full_word(cmd.pc, 2) != "ppp") return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
@@ -175,7 +192,25 @@ void encapsulation_command(CommandContext& cmd) {
 void ppp_command(CommandContext& cmd) {
   if (full_word(cmd.pc, 2) != "authentication" || full_word(cmd.pc, 3) != "chap") return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
-  if (e != nullptr) e->ppp_authentication = "CHAP";
+  if (e != nullptr) e->ppp_authentication = is_real_router_no(cmd) ? "" : "CHAP";
+}
+
+void clock_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter || full_word(cmd.pc, 2) != "rate") return;
+  if (cmd.router.mode != kModeSerial) return;
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
+  if (e == nullptr) return;
+  e->clock_rate = is_set(cmd.pc.Negated) ? 0 : static_cast<Int32>(leading_number(word(cmd.pc, 3)));
+}
+
+void clear_ip_address(CommandContext& cmd) {
+  InterfaceEntry* e = selected_interface(cmd, kIpAddressLogName);
+  if (e == nullptr) return;
+  e->ip_address.clear();
+  e->subnet_mask.clear();
+  e->network_address.clear();
+  e->network_value = 0;
+  e->prefix_length = 0;
 }
 
 void ip_ospf_command(CommandContext& cmd) {

@@ -41,4 +41,9 @@ void ip_ospf_command(CommandContext& cmd);
 void bandwidth_command(CommandContext& cmd);
 void delay_command(CommandContext& cmd);
 
+// Real-router only: `clock rate N` on a serial interface (`no clock rate` removes it), and
+// `no ip address`, which leaves the selected interface without an address.
+void clock_command(CommandContext& cmd);
+void clear_ip_address(CommandContext& cmd);
+
 }  // namespace zorva

@@ -125,7 +125,50 @@ void router_command(CommandContext& cmd) {
   }
 }
 
+namespace {
+
+// Real-router `no network A.B.C.D` in RIP, IGRP or EIGRP mode: the classful network of the
+// address leaves the list; the protocol is off once no network is left.
+void remove_classful_network(CommandContext& cmd, std::string address, ClassfulList list) {
+  if (!cmd.ip.is_ip_valid(address)) return;
+  const std::string net = cmd.ip.get_classful_network(address);
+  const int count = std::clamp<int>(list.count, 0, kMaxProtocolNetworks);
+  for (int i = 1; i <= count; ++i) {
+    if (list.networks[i] != net) continue;
+    for (int j = i; j < count; ++j) list.networks[j] = list.networks[j + 1];
+    list.networks[count].clear();
+    list.count = static_cast<Int16>(count - 1);
+    if (list.count == 0) list.enabled = kFalse;
+    return;
+  }
+}
+
+bool removes_network(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter || !is_set(cmd.pc.Negated)) return false;
+  ProtocolBlock& p = cmd.router.protocols;
+  const std::string& address = word(cmd.pc, 2);
+  switch (cmd.router.mode) {
+    case kModeRip:
+      remove_classful_network(cmd, address,
+                              {p.rip_networks, p.rip_network_count, p.rip_enabled, ""});
+      return true;
+    case kModeIgrp:
+      remove_classful_network(cmd, address,
+                              {p.igrp_networks, p.igrp_network_count, p.igrp_enabled, ""});
+      return true;
+    case kModeEigrp:
+      remove_classful_network(cmd, address,
+                              {p.eigrp_networks, p.eigrp_network_count, p.eigrp_enabled, ""});
+      return true;
+    default:
+      return true;  // OSPF's own network statements are not undone here
+  }
+}
+
+}  // namespace
+
 void network_command(CommandContext& cmd) {
+  if (removes_network(cmd)) return;
   switch (cmd.router.mode) {
     case kModeRip:
       add_rip_network(cmd, word(cmd.pc, 2));

@@ -11,6 +11,7 @@
 #include "console/reload.h"
 #include "network/network.h"
 #include "parser/new_parse.h"
+#include "reports/real_router_config.h"
 #include "router/output.h"
 #include "router/router.h"
 #include "state/mode_tables.h"
@@ -24,6 +25,13 @@ constexpr std::string_view kLogName = "txtin Keypress()";
 
 bool banner_entry(const RouterRecord& rec) {
   return rec.pending_action == PendingAction::Banner;
+}
+
+// Real-router `copy running-config startup-config` asks where to save; Enter takes the default.
+constexpr std::string_view kSaveQuestion = "Destination filename [startup-config]? ";
+
+bool save_question(const RouterRecord& rec) {
+  return rec.pending_action == PendingAction::SaveQuestion;
 }
 
 // The state of one key press: the router, the line being edited and the prompt it stands after.
@@ -44,6 +52,7 @@ class KeyPress {
   void move_caret(long long cursor_from_end);
   void backspace();
   void enter();
+  void answer_save_question();
   void help();
   void leave_configuration();
   void type_character(int key);
@@ -77,9 +86,13 @@ void KeyPress::handle(int key) {
       backspace();
       break;
     case kTab:
-      line_ = parse(ParseAction::Tab).completed_line;
+      if (!save_question(rec_)) line_ = parse(ParseAction::Tab).completed_line;
       break;
     case kEnter:
+      if (save_question(rec_)) {
+        answer_save_question();
+        break;
+      }
       if (banner_entry(rec_)) {
         store_history_line(rec_.history, rec_.mode, line_);
         c_.set_input("");
@@ -101,7 +114,10 @@ void KeyPress::handle(int key) {
       leave_configuration();
       break;
     case kQuestion:
-      help();
+      if (save_question(rec_))
+        type_character(key);
+      else
+        help();
       break;
     default:
       type_character(key);
@@ -154,6 +170,17 @@ void KeyPress::enter() {
   rec_.history.recall_pos = 0;
 }
 
+// The answer names the file; this router has only its startup configuration to save to.
+void KeyPress::answer_save_question() {
+  c_.set_input("");
+  output_text(r_, "\r\n" + std::string(kSaveQuestion) + line_);
+  output_text(r_, "\r\nBuilding configuration...\r\n[OK]");
+  rec_.startup_config = build_real_router_config(rec_);  // only real-router asks
+  rec_.pending_action = PendingAction::None;
+  sim_.typed_line.clear();
+  line_.clear();
+}
+
 void KeyPress::help() {
   output_text(r_, "\r\n" + prompt_text() + line_ + "?");
   if (trim(line_).empty()) {
@@ -191,6 +218,7 @@ void KeyPress::type_character(int key) {
 void KeyPress::redraw() {
   std::string shown_prompt = prompt_text();
   if (banner_entry(rec_)) shown_prompt.clear();
+  if (save_question(rec_)) shown_prompt = kSaveQuestion;
   if (rec_.password_state < 1) {
     c_.set_input(rec_.paging_state != 0 ? std::string(kMoreMarker) : shown_prompt + line_);
   } else {
@@ -223,6 +251,7 @@ void KeyPress::carry_out_pending_action() {
       break;
     case PendingAction::None:
     case PendingAction::Banner:
+    case PendingAction::SaveQuestion:
       break;
   }
 }

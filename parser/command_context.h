@@ -15,17 +15,19 @@ class Host;
 class IpRoutines;
 struct ModeTables;
 struct RouterRecord;
+struct ConnectorTable;
 
 struct CommandContext {
-  RouterRecord& router;                      // the router that typed the line
-  ParsedCommand& pc;                         // the resolved line
-  ErrorLog& log;                             // where run-time failures are written
-  IpRoutines& ip;                            // address arithmetic on dotted text
-  const ModeTables& modes;                   // prompts and mode names
-  Host& host;                                // message boxes and the random source
-  CommandDatabase& db;                       // report templates
-  Int32 sim_clock;                           // seconds since start-up when the command runs
-  Behaviour behaviour = Behaviour::Classic;  // the simulation's: classic or real-router
+  RouterRecord& router;                        // the router that typed the line
+  ParsedCommand& pc;                           // the resolved line
+  ErrorLog& log;                               // where run-time failures are written
+  IpRoutines& ip;                              // address arithmetic on dotted text
+  const ModeTables& modes;                     // prompts and mode names
+  Host& host;                                  // message boxes and the random source
+  CommandDatabase& db;                         // report templates
+  Int32 sim_clock;                             // seconds since start-up when the command runs
+  Behaviour behaviour = Behaviour::Classic;    // the simulation's: classic or real-router
+  const ConnectorTable* connectors = nullptr;  // the cabling, for real-router show controllers
 };
 
 }  // namespace zorva

@@ -38,6 +38,8 @@ constexpr std::string_view log_name(Query q) {
       return "sql is command complete()";
     case Query::SpecialCases:
       return "sql check for special cases()";
+    case Query::Arguments:
+      return "sql arguments()";
   }
   return "";
 }
@@ -65,9 +67,11 @@ std::string text_of(const StoreCell& cell) {
 
 // A remembered answer; each query uses the fields it needs.
 struct Answer {
-  long long number = 0;  // a count
-  std::string text;      // a listing, or the command word as the database spells it
-  std::string top_text;  // the template text of a looked-up command
+  long long number = 0;              // a count
+  std::string text;                  // a listing, or the command word as the database spells it
+  std::string top_text;              // the template text of a looked-up command
+  std::vector<WordRow> rows{};       // the rows of a real-router query
+  std::vector<std::string> words{};  // the keywords of a level
 };
 
 // Appends a field to a memory key so that no two different field lists give the same key.
@@ -96,16 +100,18 @@ struct CommandDatabase::Impl {
   bool reopen() { return tables ? open_tables() : open_file(); }
   void close();
   bool ready(Query q);
-  bool rows(Query q, int d, const std::vector<std::string>& patterns,
-            const std::vector<std::string>& modes, const RowVisitor& visit);
-  bool count(Query q, int d, const std::vector<std::string>& patterns,
-             const std::vector<std::string>& modes, long long& result);
+  bool rows(Query q, int d, const ParsedCommand& pc, const std::vector<std::string>& patterns,
+            const RowVisitor& visit);
+  bool count(Query q, int d, const ParsedCommand& pc, const std::vector<std::string>& patterns,
+             long long& result);
 
-  std::string key(Query q, int d, const std::vector<std::string>& modes, const auto& words,
-                  int first, int last) const {
+  std::string key(Query q, int d, const ParsedCommand& pc, const auto& words, int first,
+                  int last) const {
+    const std::vector<std::string>& modes = pc.Modes;
     std::string k;
     k += static_cast<char>('A' + static_cast<int>(q));
     k += static_cast<char>('0' + d);
+    k += static_cast<char>('a' + static_cast<int>(pc.behaviour));
     for (const std::string& m : modes) add_key_field(k, m);
     k += '|';  // the mode list ends here, so modes and words never run together
     for (int i = first; i <= last; ++i) add_key_field(k, words[static_cast<size_t>(i)]);
@@ -156,18 +162,19 @@ bool CommandDatabase::Impl::ready(Query q) {
   return true;
 }
 
-bool CommandDatabase::Impl::rows(Query q, int d, const std::vector<std::string>& patterns,
-                                 const std::vector<std::string>& modes, const RowVisitor& visit) {
+bool CommandDatabase::Impl::rows(Query q, int d, const ParsedCommand& pc,
+                                 const std::vector<std::string>& patterns,
+                                 const RowVisitor& visit) {
   if (!ready(q)) return false;
-  if (store->rows(q, d, patterns, modes, visit)) return true;
+  if (store->rows(q, d, patterns, pc.Modes, pc.behaviour, visit)) return true;
   log.log(log_name(q), RuntimeError::QueryFailed);
   return false;
 }
 
-bool CommandDatabase::Impl::count(Query q, int d, const std::vector<std::string>& patterns,
-                                  const std::vector<std::string>& modes, long long& result) {
+bool CommandDatabase::Impl::count(Query q, int d, const ParsedCommand& pc,
+                                  const std::vector<std::string>& patterns, long long& result) {
   if (!ready(q)) return false;
-  if (store->count(q, d, patterns, modes, result)) return true;
+  if (store->count(q, d, patterns, pc.Modes, pc.behaviour, result)) return true;
   log.log(log_name(q), RuntimeError::QueryFailed);
   return false;
 }
@@ -246,20 +253,20 @@ long long CommandDatabase::statements_run() const {
 
 Int16 CommandDatabase::sql_count_commands(const ParsedCommand& pc, int d) {
   if (d < 1 || d > kLastQueryDepth) return 0;
-  std::string k = impl_->key(Query::Count, d, pc.Modes, pc.Words, 1, d);
+  std::string k = impl_->key(Query::Count, d, pc, pc.Words, 1, d);
   if (const Answer* a = impl_->recall(k)) return to_int16(a->number);
 
   const std::string& word = pc.Words[static_cast<size_t>(d)];
   std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
   patterns.insert(patterns.begin(), like_prefix(word));
   long long prefix_count = 0;
-  if (!impl_->count(Query::Count, d, patterns, pc.Modes, prefix_count)) return 0;
+  if (!impl_->count(Query::Count, d, pc, patterns, prefix_count)) return 0;
   long long result = prefix_count;
   if (prefix_count >= 2) {
     // A word that begins several keywords but equals one of them means that one.
     patterns.front() = like_literal(word);
     long long exact_count = 0;
-    if (impl_->count(Query::Count, d, patterns, pc.Modes, exact_count) && exact_count > 0)
+    if (impl_->count(Query::Count, d, pc, patterns, exact_count) && exact_count > 0)
       result = exact_count;
   }
   impl_->keep(k, {result, "", ""});
@@ -268,14 +275,14 @@ Int16 CommandDatabase::sql_count_commands(const ParsedCommand& pc, int d) {
 
 void CommandDatabase::sql_get_command_text(ParsedCommand& pc, int d) {
   if (d < 1 || d > kLastQueryDepth) return;
-  std::string k = impl_->key(Query::CommandText, d, pc.Modes, pc.Words, 1, d);
+  std::string k = impl_->key(Query::CommandText, d, pc, pc.Words, 1, d);
   const Answer* a = impl_->recall(k);
   Answer found;
   if (!a) {
     std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
     patterns.insert(patterns.begin(), like_prefix(pc.Words[static_cast<size_t>(d)]));
     bool has_row = false;
-    bool ran = impl_->rows(Query::CommandText, d, patterns, pc.Modes, [&](StoreRow row) {
+    bool ran = impl_->rows(Query::CommandText, d, pc, patterns, [&](StoreRow row) {
       has_row = true;
       found.text = text_of(row[0]);
       if (row[2])
@@ -299,13 +306,13 @@ void CommandDatabase::sql_get_command_text(ParsedCommand& pc, int d) {
 
 std::string CommandDatabase::sql_help_question(const ParsedCommand& pc, int d) {
   if (d < 1 || d > kLastQueryDepth) return "";
-  std::string k = impl_->key(Query::HelpQuestion, d, pc.Modes, pc.Words, 1, d);
+  std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d);
   if (const Answer* a = impl_->recall(k)) return a->text;
 
   std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
   patterns.insert(patterns.begin(), like_prefix(pc.Words[static_cast<size_t>(d)]));
   std::string listing = "\r\n";
-  bool ran = impl_->rows(Query::HelpQuestion, d, patterns, pc.Modes, [&](StoreRow row) {
+  bool ran = impl_->rows(Query::HelpQuestion, d, pc, patterns, [&](StoreRow row) {
     listing += text_of(row[0]) + " ";
     return true;
   });
@@ -322,7 +329,7 @@ std::string CommandDatabase::sql_help_space_question(ParsedCommand& pc, const Sp
   for (int i = 1; i <= kLastQueryDepth; ++i)
     if (is_set(special[static_cast<size_t>(i)])) pc.FullWords[static_cast<size_t>(i)] = "%";
 
-  std::string k = impl_->key(Query::HelpSpaceQuestion, d, pc.Modes, pc.FullWords, 1, d);
+  std::string k = impl_->key(Query::HelpSpaceQuestion, d, pc, pc.FullWords, 1, d);
   if (const Answer* a = impl_->recall(k)) return a->text;
 
   std::vector<std::string> patterns;
@@ -331,7 +338,7 @@ std::string CommandDatabase::sql_help_space_question(ParsedCommand& pc, const Sp
     patterns.push_back(full == "%" ? full : like_literal(full));
   }
   std::string listing = "\r\n";
-  bool ran = impl_->rows(Query::HelpSpaceQuestion, d, patterns, pc.Modes, [&](StoreRow row) {
+  bool ran = impl_->rows(Query::HelpSpaceQuestion, d, pc, patterns, [&](StoreRow row) {
     std::string command = text_of(row[0]);
     listing += command;
     if (command.size() < kHelpColumn) listing.append(kHelpColumn - command.size(), ' ');
@@ -345,25 +352,80 @@ std::string CommandDatabase::sql_help_space_question(ParsedCommand& pc, const Sp
 
 bool CommandDatabase::sql_is_command_complete(const ParsedCommand& pc, int d) {
   if (d < 1 || d > kLastQueryDepth) return false;
-  std::string k = impl_->key(Query::IsComplete, d, pc.Modes, pc.Words, 1, d);
+  std::string k = impl_->key(Query::IsComplete, d, pc, pc.Words, 1, d);
   if (const Answer* a = impl_->recall(k)) return a->number > 0;
 
   long long ends = 0;
-  if (!impl_->count(Query::IsComplete, d, ancestor_prefixes(pc, d), pc.Modes, ends)) return false;
+  if (!impl_->count(Query::IsComplete, d, pc, ancestor_prefixes(pc, d), ends)) return false;
   impl_->keep(k, {ends, "", ""});
   return ends > 0;
 }
 
 bool CommandDatabase::sql_check_for_special_cases(const ParsedCommand& pc, int d) {
   if (d < 2 || d > kLastQueryDepth) return false;
-  std::string k = impl_->key(Query::SpecialCases, d, pc.Modes, pc.Words, 1, d - 1);
+  std::string k = impl_->key(Query::SpecialCases, d, pc, pc.Words, 1, d - 1);
   if (const Answer* a = impl_->recall(k)) return a->number > 0;
 
   long long arguments = 0;
-  if (!impl_->count(Query::SpecialCases, d, ancestor_prefixes(pc, d - 1), pc.Modes, arguments))
+  if (!impl_->count(Query::SpecialCases, d, pc, ancestor_prefixes(pc, d - 1), arguments))
     return false;
   impl_->keep(k, {arguments, "", ""});
   return arguments > 0;
+}
+
+std::vector<WordRow> CommandDatabase::sql_arguments(const ParsedCommand& pc, int d) {
+  if (d < 2 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::Arguments, d, pc, pc.Words, 1, d - 1);
+  if (const Answer* a = impl_->recall(k)) return a->rows;
+
+  Answer found;
+  bool ran = impl_->rows(Query::Arguments, d, pc, ancestor_prefixes(pc, d - 1), [&](StoreRow row) {
+    found.rows.push_back({text_of(row[0]), text_of(row[1])});
+    return true;
+  });
+  if (!ran) return {};
+  impl_->keep(k, found);
+  return found.rows;
+}
+
+std::vector<WordRow> CommandDatabase::sql_next_words(const ParsedCommand& pc, int d) {
+  if (d < 0 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::HelpSpaceQuestion, d, pc, pc.FullWords, 1, d);
+  k += "rows";  // the rows themselves, not the classic listing remembered under the same query
+  if (const Answer* a = impl_->recall(k)) return a->rows;
+
+  std::vector<std::string> patterns;
+  for (int i = d; i >= 1; --i)
+    patterns.push_back(like_literal(pc.FullWords[static_cast<size_t>(i)]));
+  Answer found;
+  bool ran = impl_->rows(Query::HelpSpaceQuestion, d, pc, patterns, [&](StoreRow row) {
+    found.rows.push_back({text_of(row[0]), text_of(row[1])});
+    return true;
+  });
+  if (!ran) return {};
+  impl_->keep(k, found);
+  return found.rows;
+}
+
+std::vector<std::string> CommandDatabase::sql_keywords(const ParsedCommand& pc, int d) {
+  if (d < 1 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d - 1);
+  k += "keywords";  // not the listing remembered for the same query
+  if (const Answer* a = impl_->recall(k)) return a->words;
+
+  std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
+  patterns.insert(patterns.begin(), "%");
+  Answer found;
+  bool ran = impl_->rows(Query::HelpQuestion, d, pc, patterns, [&](StoreRow row) {
+    if (row[0] && *row[0] != "<cr>") found.words.emplace_back(*row[0]);
+    return true;
+  });
+  if (!ran) return {};
+  if (d >= 2) {
+    for (const WordRow& argument : sql_arguments(pc, d)) std::erase(found.words, argument.word);
+  }
+  impl_->keep(k, found);
+  return found.words;
 }
 
 }  // namespace zorva

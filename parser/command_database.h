@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "parser/command_store.h"
 #include "parser/parsed_command.h"
@@ -15,6 +16,14 @@
 namespace zorva {
 
 class ErrorLog;
+
+// A row of the tree as real-router lines read it: its word, and the argument kind (sql_arguments)
+// or the help text (sql_next_words).
+struct WordRow {
+  std::string word;  // keyword, placeholder (A.B.C.D, WORD, <1-65535> ...) or <cr>
+  std::string text;  // WORD, LINE, Range, IP or SUBNETMASK; or the help text
+  bool operator==(const WordRow&) const = default;
+};
 
 class CommandDatabase {
  public:
@@ -54,6 +63,14 @@ class CommandDatabase {
                                       int d);                        // 0..6
   bool sql_is_command_complete(const ParsedCommand& pc, int d);      // 1..6
   bool sql_check_for_special_cases(const ParsedCommand& pc, int d);  // 2..6
+  // For real-router lines: the argument rows at depth d under the words before it (matched by
+  // prefix, as every query does), in tree order; and the rows that may follow FullWords(1..d)
+  // (each matched exactly), with their help, in the order of sql_help_space_question.
+  std::vector<WordRow> sql_arguments(const ParsedCommand& pc, int d);   // 2..6
+  std::vector<WordRow> sql_next_words(const ParsedCommand& pc, int d);  // 0..6
+  // The keywords at depth d under the words before it (matched by prefix), in tree order: every
+  // word there but the arguments and <cr>.
+  std::vector<std::string> sql_keywords(const ParsedCommand& pc, int d);  // 1..6
 
   long long statements_run() const;  // queries put to the store (for tests and benches)
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/behaviour.h"
 #include "parser/command_tables.h"
 
 namespace zorva {
@@ -27,9 +28,20 @@ namespace zorva {
 //   IsComplete         level d+1: count(ID) WHERE command = '<cr>'
 //   SpecialCases       level d:   count(ID) WHERE special IN ('WORD','LINE','Range','IP',
 //                                 'SUBNETMASK')
-// Count, CommandText and HelpQuestion match level d itself too; the other three take every row of
-// their level under the matched parents.
-enum class Query { Count, CommandText, HelpQuestion, HelpSpaceQuestion, IsComplete, SpecialCases };
+//   Arguments          level d:   command, special WHERE special IN (...the same...) ORDER BY ID
+// Count, CommandText and HelpQuestion match level d itself too; the other four take every row of
+// their level under the matched parents. At every level only the rows of the line's behaviour are
+// read: `behaviour IS NULL` in classic, `behaviour IS NULL OR behaviour = 'real-router'` in
+// real-router (see kRealRouterRow).
+enum class Query {
+  Count,
+  CommandText,
+  HelpQuestion,
+  HelpSpaceQuestion,
+  IsComplete,
+  SpecialCases,
+  Arguments,  // asked by real-router lines only, which check what an argument holds
+};
 
 // The level whose rows a query reads.
 constexpr int queried_level(Query q, int d) {
@@ -46,6 +58,7 @@ constexpr int pattern_count(Query q, int d) {
     case Query::IsComplete:
       return d;
     case Query::SpecialCases:
+    case Query::Arguments:
       return d - 1;
   }
   return -1;
@@ -65,17 +78,20 @@ class CommandStore {
   virtual ~CommandStore() = default;
 
   // The arguments of both calls: `patterns` are the LIKE patterns (ESCAPE '\'), the top level's
-  // first and level 1's last, as the statement binds them; `modes` are the wanted mode names.
+  // first and level 1's last, as the statement binds them; `modes` are the wanted mode names;
+  // `behaviour` is the behaviour whose rows may be read.
   // Both return false when the query could not run: a count query asked for rows or the other way
   // round, a level outside 1..7, a wrong number of patterns, or a failing statement.
 
   // Count, IsComplete, SpecialCases: the one number the query selects.
   virtual bool count(Query q, int d, const std::vector<std::string>& patterns,
-                     const std::vector<std::string>& modes, long long& result) = 0;
-  // CommandText, HelpQuestion, HelpSpaceQuestion: the rows in the query's order, until `visit`
-  // returns false. The cells are valid during the call only.
+                     const std::vector<std::string>& modes, Behaviour behaviour,
+                     long long& result) = 0;
+  // CommandText, HelpQuestion, HelpSpaceQuestion, Arguments: the rows in the query's order, until
+  // `visit` returns false. The cells are valid during the call only.
   virtual bool rows(Query q, int d, const std::vector<std::string>& patterns,
-                    const std::vector<std::string>& modes, const RowVisitor& visit) = 0;
+                    const std::vector<std::string>& modes, Behaviour behaviour,
+                    const RowVisitor& visit) = 0;
 };
 
 // Whether a call is well formed for `count` (`wants_count`) or `rows`: see CommandStore.

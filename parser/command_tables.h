@@ -6,11 +6,16 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zorva {
 
 inline constexpr int kCommandLevels = 7;  // word levels, as the tables cmd1..cmd7
+
+// CommandRow::behaviour of a row that only lines typed in real-router behaviour may use; rows with
+// a NULL behaviour serve both behaviours.
+inline constexpr std::string_view kRealRouterRow = "real-router";
 
 // A nullable text column: std::nullopt where the database holds NULL.
 using CommandText = std::optional<std::string>;
@@ -25,13 +30,14 @@ struct CommandMode {
 
 // A row of a table cmd<level>.
 struct CommandRow {
-  int id = 0;           // unique within its level; rows are numbered in source order
-  int ref = 0;          // the parent row's ID one level up; at level 1 the mode's ID
-  CommandText command;  // keyword, argument placeholder, or "<cr>"
-  CommandText help;     // help text shown by "?"
-  CommandText special;  // argument kind; NULL for a keyword and for "<cr>"
-  CommandText toptext;  // report template
-  CommandText bottext;  // second template slot (wins over toptext)
+  int id = 0;             // unique within its level; rows are numbered in source order
+  int ref = 0;            // the parent row's ID one level up; at level 1 the mode's ID
+  CommandText command;    // keyword, argument placeholder, or "<cr>"
+  CommandText help;       // help text shown by "?"
+  CommandText special;    // argument kind; NULL for a keyword and for "<cr>"
+  CommandText toptext;    // report template
+  CommandText bottext;    // second template slot (wins over toptext)
+  CommandText behaviour;  // kRealRouterRow, or NULL for a row of both behaviours
 
   bool operator==(const CommandRow&) const = default;
 };

@@ -8,6 +8,8 @@
 //     is such a row; a NULL command never matches.
 //   - `command`'s DISTINCT, GROUP BY, ORDER BY and `= '<cr>'` compare under NOCASE; `help` and
 //     `special` have no collation and compare byte for byte. NULL is one group and sorts first.
+//   - `behaviour IS NULL [OR behaviour = 'real-router']` at every level: a row marked for
+//     real-router is passed over by classic lines, as if it were not there.
 //   - A grouped row shows the command of its lowest-ID row: with min(ID) in the query, SQLite reads
 //     the bare columns from the row holding the minimum.
 #include "parser/memory_command_store.h"
@@ -57,6 +59,12 @@ struct CommandLess {
   }
 };
 
+// Whether lines of `behaviour` may use the row: every row serves real-router, only the unmarked
+// rows serve classic.
+bool serves(const CommandRow& row, Behaviour behaviour) {
+  return !row.behaviour || (behaviour == Behaviour::RealRouter && *row.behaviour == kRealRouterRow);
+}
+
 bool by_id(const CommandRow* a, const CommandRow* b) {
   return a->id < b->id;
 }
@@ -101,8 +109,8 @@ std::vector<int> MemoryCommandStore::mode_ids(const std::vector<std::string>& mo
 }
 
 // `ref IN (...)` is a set: a parent ID given twice still reaches its children once.
-MemoryCommandStore::Rows MemoryCommandStore::children(int level,
-                                                      std::vector<int> parent_ids) const {
+MemoryCommandStore::Rows MemoryCommandStore::children(int level, std::vector<int> parent_ids,
+                                                      Behaviour behaviour) const {
   std::sort(parent_ids.begin(), parent_ids.end());
   parent_ids.erase(std::unique(parent_ids.begin(), parent_ids.end()), parent_ids.end());
   const auto& index = by_ref_[static_cast<size_t>(level)];
@@ -110,7 +118,8 @@ MemoryCommandStore::Rows MemoryCommandStore::children(int level,
   for (int id : parent_ids) {
     auto first = std::lower_bound(index.begin(), index.end(), id,
                                   [](const auto& entry, int ref) { return entry.first < ref; });
-    for (auto it = first; it != index.end() && it->first == id; ++it) found.push_back(it->second);
+    for (auto it = first; it != index.end() && it->first == id; ++it)
+      if (serves(*it->second, behaviour)) found.push_back(it->second);
   }
   return found;
 }
@@ -119,13 +128,13 @@ MemoryCommandStore::Rows MemoryCommandStore::children(int level,
 // below whose command is LIKE its pattern (patterns.back() is level 1's). Leaves the IDs matched at
 // `top` (the mode IDs when `top` is 0) and, for top >= 1, their rows. False when LIKE fails.
 bool MemoryCommandStore::match_chain(int top, const std::vector<std::string>& patterns,
-                                     const std::vector<std::string>& modes, std::vector<int>& ids,
-                                     Rows& rows) const {
+                                     const std::vector<std::string>& modes, Behaviour behaviour,
+                                     std::vector<int>& ids, Rows& rows) const {
   ids = mode_ids(modes);
   rows.clear();
   for (int level = 1; level <= top; ++level) {
     const std::string& pattern = patterns[static_cast<size_t>(top - level)];
-    Rows candidates = children(level, ids);
+    Rows candidates = children(level, ids, behaviour);
     if (!candidates.empty() && pattern.size() > kLikePatternLimit) return false;
     ids.clear();
     rows.clear();
@@ -143,20 +152,23 @@ bool MemoryCommandStore::match_chain(int top, const std::vector<std::string>& pa
 // level further (and SpecialCases, which matches only the levels below d) every child of the
 // matched rows.
 bool MemoryCommandStore::read_rows(Query q, int d, const std::vector<std::string>& patterns,
-                                   const std::vector<std::string>& modes, Rows& out) const {
+                                   const std::vector<std::string>& modes, Behaviour behaviour,
+                                   Rows& out) const {
   const int level = queried_level(q, d);
   const int top = pattern_count(q, d);
   std::vector<int> ids;
-  if (!match_chain(top, patterns, modes, ids, out)) return false;
-  if (top != level) out = children(level, ids);
+  if (!match_chain(top, patterns, modes, behaviour, ids, out)) return false;
+  if (top != level) out = children(level, ids, behaviour);
   std::sort(out.begin(), out.end(), by_id);
   return true;
 }
 
 bool MemoryCommandStore::count(Query q, int d, const std::vector<std::string>& patterns,
-                               const std::vector<std::string>& modes, long long& result) {
+                               const std::vector<std::string>& modes, Behaviour behaviour,
+                               long long& result) {
   Rows found;
-  if (!is_well_formed(q, d, patterns.size(), true) || !read_rows(q, d, patterns, modes, found))
+  if (!is_well_formed(q, d, patterns.size(), true) ||
+      !read_rows(q, d, patterns, modes, behaviour, found))
     return false;
   switch (q) {
     case Query::Count:  // count(DISTINCT command): NULL is not counted
@@ -178,9 +190,11 @@ bool MemoryCommandStore::count(Query q, int d, const std::vector<std::string>& p
 }
 
 bool MemoryCommandStore::rows(Query q, int d, const std::vector<std::string>& patterns,
-                              const std::vector<std::string>& modes, const RowVisitor& visit) {
+                              const std::vector<std::string>& modes, Behaviour behaviour,
+                              const RowVisitor& visit) {
   Rows found;
-  if (!is_well_formed(q, d, patterns.size(), false) || !read_rows(q, d, patterns, modes, found))
+  if (!is_well_formed(q, d, patterns.size(), false) ||
+      !read_rows(q, d, patterns, modes, behaviour, found))
     return false;
   switch (q) {
     case Query::CommandText:  // every row, ORDER BY ID
@@ -192,6 +206,13 @@ bool MemoryCommandStore::rows(Query q, int d, const std::vector<std::string>& pa
     case Query::HelpQuestion:  // GROUP BY command ORDER BY min(ID)
       for (const CommandRow* r : first_of_each_group<CommandLess>(found)) {
         const StoreCell cells[] = {cell(r->command)};
+        if (!visit(cells)) break;
+      }
+      return true;
+    case Query::Arguments:  // the argument rows, ORDER BY ID
+      for (const CommandRow* r : found) {
+        if (!is_argument_kind(r->special)) continue;
+        const StoreCell cells[] = {cell(r->command), cell(r->special)};
         if (!visit(cells)) break;
       }
       return true;

@@ -18,19 +18,22 @@ class MemoryCommandStore final : public CommandStore {
   explicit MemoryCommandStore(const CommandTables& tables);
 
   bool count(Query q, int d, const std::vector<std::string>& patterns,
-             const std::vector<std::string>& modes, long long& result) override;
+             const std::vector<std::string>& modes, Behaviour behaviour,
+             long long& result) override;
   bool rows(Query q, int d, const std::vector<std::string>& patterns,
-            const std::vector<std::string>& modes, const RowVisitor& visit) override;
+            const std::vector<std::string>& modes, Behaviour behaviour,
+            const RowVisitor& visit) override;
 
  private:
   using Rows = std::vector<const CommandRow*>;
 
   std::vector<int> mode_ids(const std::vector<std::string>& modes) const;
-  Rows children(int level, std::vector<int> parent_ids) const;
+  Rows children(int level, std::vector<int> parent_ids, Behaviour behaviour) const;
   bool match_chain(int top, const std::vector<std::string>& patterns,
-                   const std::vector<std::string>& modes, std::vector<int>& ids, Rows& rows) const;
+                   const std::vector<std::string>& modes, Behaviour behaviour,
+                   std::vector<int>& ids, Rows& rows) const;
   bool read_rows(Query q, int d, const std::vector<std::string>& patterns,
-                 const std::vector<std::string>& modes, Rows& out) const;
+                 const std::vector<std::string>& modes, Behaviour behaviour, Rows& out) const;
 
   const CommandTables& tables_;
   // Per level, each row under its ref, sorted by ref: a parent's children are one equal range.

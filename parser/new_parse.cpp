@@ -5,6 +5,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "parser/command_database.h"
+#include "parser/real_router_line.h"
 #include "state/mode_tables.h"
 
 namespace zorva {
@@ -91,6 +92,7 @@ ParseResult LineParser::run() {
 
   db_.begin_line();
   pc_.Device = device_;
+  pc_.behaviour = parser_.behaviour;
   pc_.Modes.clear();
   if (mode_ == kModePrivileged) pc_.Modes.push_back(parser_.modes.name_of(kModeUser));
   pc_.Modes.push_back(parser_.modes.name_of(mode_));
@@ -201,6 +203,8 @@ void LineParser::execute() {
 
 ParseResult new_parse_the_command(CommandParser& parser, const std::string& device, int mode,
                                   std::string& line, RouterRecord& record) {
+  if (parser.behaviour == Behaviour::RealRouter)
+    return parse_real_router_line(parser, mode, line, record);
   return LineParser(parser, device, mode, line, record).run();
 }
 

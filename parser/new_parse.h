@@ -26,13 +26,15 @@ class CommandRunner {
 
 // The parser's state, shared by every console: one line of one router is resolved at a time.
 struct CommandParser {
-  CommandParser(CommandDatabase& d, ErrorLog& l, const ModeTables& m, CommandRunner& r)
-      : db(d), log(l), modes(m), runner(r) {}
+  CommandParser(CommandDatabase& d, ErrorLog& l, const ModeTables& m, CommandRunner& r,
+                const Behaviour& b)
+      : db(d), log(l), modes(m), runner(r), behaviour(b) {}
 
   CommandDatabase& db;          // the command tree
   ErrorLog& log;                // where failures go; it also remembers the last line's words
   const ModeTables& modes;      // mode names for the queries
   CommandRunner& runner;        // what runs a complete command
+  const Behaviour& behaviour;   // the simulation's: real-router lines may use every row
   ParsedCommand parsed;         // the line being resolved
   SpecialWords special_word{};  // which depths were arguments
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/behaviour.h"
 #include "base/types.h"
 
 namespace zorva {
@@ -23,9 +24,10 @@ struct ParsedCommand {
   std::array<std::string, kMaxWords + 1> Words{};     // typed words, lower case, from index 1
   std::array<std::string, kMaxWords + 1> RawWords{};  // typed words with case kept (not shifted)
   std::array<std::string, kMaxWords + 1>
-      FullWords{};                 // per depth, the word as the database spells it
-  std::vector<std::string> Modes;  // names of the modes whose commands the line may use
-  std::string Device;              // device word handed in by the console
+      FullWords{};                           // per depth, the word as the database spells it
+  std::vector<std::string> Modes;            // names of the modes whose commands the line may use
+  Behaviour behaviour = Behaviour::Classic;  // whose rows the line may use (real-router: all)
+  std::string Device;                        // device word handed in by the console
 };
 
 // SpecialWord[d]: the word at depth d was accepted as an argument, not a keyword.

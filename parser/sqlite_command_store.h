@@ -27,19 +27,22 @@ class SqliteCommandStore final : public CommandStore {
   SqliteCommandStore& operator=(const SqliteCommandStore&) = delete;
 
   bool count(Query q, int d, const std::vector<std::string>& patterns,
-             const std::vector<std::string>& modes, long long& result) override;
+             const std::vector<std::string>& modes, Behaviour behaviour,
+             long long& result) override;
   bool rows(Query q, int d, const std::vector<std::string>& patterns,
-            const std::vector<std::string>& modes, const RowVisitor& visit) override;
+            const std::vector<std::string>& modes, Behaviour behaviour,
+            const RowVisitor& visit) override;
 
  private:
   explicit SqliteCommandStore(sqlite3* db) : db_(db) {}
 
-  using StatementKey = std::tuple<Query, int, std::size_t>;  // query, depth, number of modes
+  // query, depth, number of modes, behaviour
+  using StatementKey = std::tuple<Query, int, std::size_t, Behaviour>;
   using StatementVisitor = std::function<bool(sqlite3_stmt*)>;
 
-  sqlite3_stmt* statement(Query q, int d, std::size_t mode_count);
+  sqlite3_stmt* statement(Query q, int d, std::size_t mode_count, Behaviour b);
   bool run(Query q, int d, const std::vector<std::string>& patterns,
-           const std::vector<std::string>& modes, const StatementVisitor& visit);
+           const std::vector<std::string>& modes, Behaviour b, const StatementVisitor& visit);
 
   sqlite3* db_;                                       // the read-only connection
   std::map<StatementKey, sqlite3_stmt*> statements_;  // prepared once per connection

@@ -1,8 +1,10 @@
 // The running configuration report, built line by line from the record.
 #include <algorithm>
+#include <string>
 
 #include "base/number_text.h"
 #include "reports/display_name.h"
+#include "reports/real_router_config.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
 #include "state/router_record.h"
@@ -16,11 +18,14 @@ int entries_in_use(int count, int capacity) {
   return std::clamp(count, 0, capacity);
 }
 
-void add_header(std::string& out, const RouterRecord& r) {
+// Real routers write "version" and "end" in lower case, the networks of RIP, IGRP and EIGRP with
+// the word `network`, a serial interface's clock rate, and a banner between its ^C marks; the
+// byte count is added by the caller, which knows the size.
+void add_header(std::string& out, const RouterRecord& r, bool real) {
   out.append(kLineEnd);
-  add_line(out, "Current configuration : 677 bytes");
+  if (!real) add_line(out, "Current configuration : 677 bytes");
   add_line(out, "!");
-  add_line(out, "Version 12.1");
+  add_line(out, real ? "version 12.1" : "Version 12.1");
   add_line(out, "service timestamps debug uptime");
   add_line(out, "service timestamps log uptime");
   add_line(out, "no service password-encryption");
@@ -47,7 +52,8 @@ void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on) {
   if (e.ospf_priority != 1) add_line(out, " ip ospf priority ", plain_number(e.ospf_priority));
 }
 
-void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, bool ospf_on) {
+void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, bool ospf_on,
+                   bool real) {
   add_line(out, "!");
   out.append("interface ");
   append_display_name(out, name);
@@ -63,31 +69,32 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
   if (e.encapsulation == "PPP") add_line(out, " encapsulation ppp");
   if (!e.ppp_authentication.empty())
     add_line(out, " ppp authentication ", to_lower(e.ppp_authentication));
+  if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));
   if (is_set(e.shutdown)) add_line(out, " shutdown");
 }
 
 template <std::size_t N>
-void add_classful_networks(std::string& out, const std::array<std::string, N>& networks,
-                           int count) {
+void add_classful_networks(std::string& out, const std::array<std::string, N>& networks, int count,
+                           bool real) {
   const int n = entries_in_use(count, static_cast<int>(N) - 1);
-  for (int i = 1; i <= n; ++i) add_line(out, " ", networks[i]);
+  for (int i = 1; i <= n; ++i) add_line(out, real ? " network " : " ", networks[i]);
 }
 
-void add_routing(std::string& out, const ProtocolBlock& p) {
+void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
   if (is_set(p.rip_enabled)) {
     add_line(out, "!");
     add_line(out, "router rip");
-    add_classful_networks(out, p.rip_networks, p.rip_network_count);
+    add_classful_networks(out, p.rip_networks, p.rip_network_count, real);
   }
   if (is_set(p.igrp_enabled)) {
     add_line(out, "!");
     add_line(out, "router igrp ", plain_number(p.igrp_process_numbers[1]));
-    add_classful_networks(out, p.igrp_networks, p.igrp_network_count);
+    add_classful_networks(out, p.igrp_networks, p.igrp_network_count, real);
   }
   if (is_set(p.eigrp_enabled)) {
     add_line(out, "!");
     add_line(out, "router eigrp ", plain_number(p.eigrp_process_numbers[1]));
-    add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count);
+    add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count, real);
   }
   if (is_set(p.ospf_enabled)) {
     add_line(out, "!");
@@ -107,11 +114,21 @@ void add_cdp(std::string& out, const RouterRecord& r) {
   if (!is_set(r.cdp_run)) add_line(out, "no cdp run");
 }
 
-void add_lines_and_end(std::string& out, const RouterRecord& r) {
-  if (!r.banner_motd.empty()) {
+void add_banner(std::string& out, const std::string& banner, bool real) {
+  if (!real) {
     add_line(out, "banner motd ^C");
-    add_line(out, r.banner_motd, "^C");
+    add_line(out, banner, "^C");
+  } else if (banner.find('\n') == std::string::npos) {
+    add_line(out, "banner motd ^C", banner, "^C");
+  } else {
+    add_line(out, "banner motd ^C");
+    add_line(out, banner);
+    add_line(out, "^C");
   }
+}
+
+void add_lines_and_end(std::string& out, const RouterRecord& r, bool real) {
+  if (!r.banner_motd.empty()) add_banner(out, r.banner_motd, real);
   add_line(out, "line con 0");
   add_line(out, " transport input none");
   if (!r.console_password.empty()) add_line(out, " password ", r.console_password);
@@ -121,31 +138,49 @@ void add_lines_and_end(std::string& out, const RouterRecord& r) {
   if (!r.vty_password.empty()) add_line(out, " password ", r.vty_password);
   add_line(out, "!");
   add_line(out, "no scheduler allocate");
-  add_line(out, "End");
+  add_line(out, real ? "end" : "End");
 }
 
-}  // namespace
-
-std::string build_running_config(const RouterRecord& r) {
+std::string configuration_text(const RouterRecord& r, bool real) {
   const int interfaces = entries_in_use(r.interface_count, kMaxInterfaces);
   std::string out;
   out.reserve(1024 + 160 * static_cast<std::size_t>(interfaces) + r.banner_motd.size());
-  add_header(out, r);
+  add_header(out, r, real);
   DisplayNamer namer;
   const bool ospf_on = is_set(r.protocols.ospf_enabled);
   for (int i = 1; i <= interfaces; ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    add_interface(out, namer.next(e), e, ospf_on);
+    add_interface(out, namer.next(e), e, ospf_on, real);
   }
-  add_routing(out, r.protocols);
+  add_routing(out, r.protocols, real);
   add_line(out, "!");
   add_line(out, "ip classless");
   add_line(out, "no ip http server");
   add_line(out, "!");
   add_cdp(out, r);
   add_line(out, "!");
-  add_lines_and_end(out, r);
+  add_lines_and_end(out, r, real);
   return out;
+}
+
+}  // namespace
+
+std::string build_running_config(const RouterRecord& r) {
+  return configuration_text(r, false);
+}
+
+std::string build_real_router_config(const RouterRecord& r) {
+  return configuration_text(r, true).substr(kLineEnd.size());  // "!" comes first
+}
+
+std::string show_real_router_running_config(const RouterRecord& r) {
+  const std::string text = build_real_router_config(r);
+  return "\r\nBuilding configuration...\r\n\r\nCurrent configuration : " +
+         std::to_string(text.size()) + " bytes\r\n" + text;
+}
+
+std::string show_real_router_startup_config(const std::string& saved) {
+  return "\r\nUsing " + std::to_string(saved.size()) + " out of 32762 bytes\r\n" + saved;
 }
 
 }  // namespace zorva

@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "parser/command_context.h"
 #include "reports/cdp.h"
+#include "reports/real_router_config.h"
 #include "reports/reports.h"
 #include "reports/show_ip.h"
 #include "state/router_record.h"
@@ -34,9 +35,12 @@ void show_cmd(CommandContext& cmd) {
   } else if (what == "protocols") {
     r.output_buffer = build_show_protocols(r);
   } else if (what == "running-config") {
-    r.output_buffer = build_running_config(r);
+    r.output_buffer = cmd.behaviour == Behaviour::RealRouter ? show_real_router_running_config(r)
+                                                             : build_running_config(r);
   } else if (what == "startup-config") {
-    r.output_buffer = r.startup_config.empty()
+    const bool real_saved = cmd.behaviour == Behaviour::RealRouter && !r.startup_config.empty();
+    r.output_buffer = real_saved ? show_real_router_startup_config(r.startup_config)
+                      : r.startup_config.empty()
                           ? "%% Non-volatile configuration memory is not present\r\n"
                           : r.startup_config;
   } else if (what == "interfaces") {

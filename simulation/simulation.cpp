@@ -66,7 +66,8 @@ void Simulation::start(const std::string& topology) {
 
 void Simulation::execution_step(RouterRecord& record, ParsedCommand& pc) {
   if (record.parse_action == ParseAction::Execute) {
-    CommandContext cmd{record, pc, log, ip, mode_tables, host, db, sim_clock, behaviour};
+    CommandContext cmd{record, pc, log,       ip,        mode_tables,
+                       host,   db, sim_clock, behaviour, &connectors};
     exec_cmd(cmd);
   }
   last_command_router.remember(record);

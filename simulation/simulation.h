@@ -74,7 +74,7 @@ class Simulation : private CommandRunner {
   ConnectorTable connectors;
 
   std::string typed_line;  // the line being typed, shared by every console
-  CommandParser parser{db, log, mode_tables, *this};
+  CommandParser parser{db, log, mode_tables, *this, behaviour};
   LastCommandRouter last_command_router;  // read by the OSPF router-ID rule
   Network network{routers, scheduler, log, ip, sim_clock, last_command_router, behaviour};
   ConsoleContext consoles{host, scheduler, mode_tables, parser, network, typed_line, behaviour};

@@ -47,6 +47,8 @@ const char* action_name(PendingAction a) {
       return "RELOAD";
     case PendingAction::ShowArp:
       return "SHOWARP";
+    case PendingAction::SaveQuestion:
+      return "SAVEQUESTION";
   }
   return "";
 }

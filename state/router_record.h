@@ -132,6 +132,7 @@ struct InterfaceEntry {
   Int16 ospf_priority = 0;          // "ip ospf priority"
   Int16 ospf_cost = 0;              // "ip ospf cost"
   std::string ppp_authentication;   // "CHAP" once configured, else ""
+  Int32 clock_rate = 0;             // real-router "clock rate" in bit/s; 0 when none is set
   Flag keepalive_seen = kFalse;     // a keepalive with matching encapsulation arrived
   std::string line_protocol;        // "up" or "down"
   Flag rip_state = kFalse;          // a RIP network statement covers the interface
@@ -213,6 +214,9 @@ enum class PendingAction : Int16 {
   Pinging,   // "PINGING": send the prepared echo request and print the result
   Reload,    // "RELOAD": ask about saving, then play the boot text
   ShowArp,   // "SHOWARP": print the ARP cache
+  // Real-router only: "Destination filename [startup-config]?" waits for its answer, after
+  // which the running configuration is saved.
+  SaveQuestion,
 };
 
 // What the console asks of the parser for the current line.

@@ -34,12 +34,13 @@ struct Answer {
   bool operator==(const Answer&) const = default;
 };
 
-Answer ask(CommandStore& store, Query q, int d, const Patterns& patterns, const Modes& modes) {
+Answer ask(CommandStore& store, Query q, int d, const Patterns& patterns, const Modes& modes,
+           Behaviour b) {
   Answer a;
   if (is_count_query(q)) {
-    a.ran = store.count(q, d, patterns, modes, a.count);
+    a.ran = store.count(q, d, patterns, modes, b, a.count);
   } else {
-    a.ran = store.rows(q, d, patterns, modes, [&](StoreRow row) {
+    a.ran = store.rows(q, d, patterns, modes, b, [&](StoreRow row) {
       a.rows.emplace_back(row.begin(), row.end());
       return true;
     });
@@ -73,7 +74,8 @@ std::string prefix(const std::string& word) {
 }
 
 constexpr Query kAllQueries[] = {Query::Count,      Query::CommandText,       Query::HelpQuestion,
-                                 Query::IsComplete, Query::HelpSpaceQuestion, Query::SpecialCases};
+                                 Query::IsComplete, Query::HelpSpaceQuestion, Query::SpecialCases,
+                                 Query::Arguments};
 
 class StoreAgreement : public ::testing::Test {
  protected:
@@ -93,11 +95,18 @@ class StoreAgreement : public ::testing::Test {
     for (const auto& list : {modes, patterns})
       for (const std::string& s : list) key += "|" + std::to_string(s.size()) + ":" + s;
     if (!asked_.insert(key).second) return;
-    const Answer from_sqlite = ask(*sqlite_, q, d, patterns, modes);
-    const Answer from_memory = ask(*memory_, q, d, patterns, modes);
-    if (from_sqlite == from_memory || ++differences_ > 5) return;
+    for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {
+      const Answer from_sqlite = ask(*sqlite_, q, d, patterns, modes, b);
+      const Answer from_memory = ask(*memory_, q, d, patterns, modes, b);
+      if (from_sqlite != from_memory && ++differences_ <= 5)
+        report(q, d, patterns, modes, b, from_sqlite, from_memory);
+    }
+  }
+
+  void report(Query q, int d, const Patterns& patterns, const Modes& modes, Behaviour b,
+              const Answer& from_sqlite, const Answer& from_memory) {
     std::string question = "query " + std::to_string(static_cast<int>(q)) + " at depth " +
-                           std::to_string(d) + ", modes";
+                           std::to_string(d) + " in " + std::string(behaviour_name(b)) + ", modes";
     for (const std::string& m : modes) question += " '" + m + "'";
     question += ", patterns";
     for (const std::string& p : patterns) question += " '" + p.substr(0, 40) + "'";
@@ -250,15 +259,17 @@ TEST_F(ShippedTreeAgreement, HostileWordsUnderEveryParent) {
 
 // Tables no tree would give: the same word in several spellings under one parent and under
 // several, NULLs in every column, wildcards, escapes, NUL bytes and non-ASCII text in words,
-// "<cr>" in capitals, a kind in the wrong case, a row without a parent and one at level 7.
+// "<cr>" in capitals, a kind in the wrong case, a row without a parent and one at level 7, and
+// rows marked for real-router (one marked in capitals, which no behaviour reads).
 CommandTables awkward_tables() {
   CommandTables t;
   t.modes = {{1, "usermode"}, {2, "privmode"}, {3, "Globmode"}, {4, "usermode"}};
   const auto row = [](int id, int ref, CommandText command, CommandText help = std::nullopt,
                       CommandText special = std::nullopt, CommandText top = std::nullopt,
-                      CommandText bottom = std::nullopt) {
-    return CommandRow{id, ref, command, help, special, top, bottom};
+                      CommandText bottom = std::nullopt, CommandText behaviour = std::nullopt) {
+    return CommandRow{id, ref, command, help, special, top, bottom, behaviour};
   };
+  const CommandText real(std::string{kRealRouterRow});
   const std::string nul(1, '\0');
   t.levels[1] = {row(1, 1, "show", "Show"),
                  row(2, 1, "SHOW", "Show", {}, "top"),
@@ -279,12 +290,23 @@ CommandTables awkward_tables() {
                  row(17, 1, "zz"),
                  row(18, 1, "ZZ", "a"),
                  row(19, 99, "show", "Orphan"),
-                 row(20, 4, "show", "Again", {}, "", "")};
-  t.levels[2] = {row(1, 1, "version", "V"),         row(2, 2, "VERSION", "V"),
-                 row(3, 3, "version", "W"),         row(4, 1, "<cr>"),
-                 row(5, 2, "<CR>", "End"),          row(6, 11, "<cr>"),
-                 row(7, 4, "Range", "N", "Range"),  row(8, 12, "IP", "Addr", "IP"),
-                 row(9, 20, "version", {}, "LINE"), row(10, 9, "child", "Of NULL")};
+                 row(20, 4, "show", "Again", {}, "", ""),
+                 row(21, 1, "shout", "Real", {}, {}, {}, real),
+                 row(22, 1, "show", "Real twin", {}, {}, {}, real),
+                 row(23, 1, "sh", "Other kind", {}, {}, {}, "REAL-ROUTER")};
+  t.levels[2] = {row(1, 1, "version", "V"),
+                 row(2, 2, "VERSION", "V"),
+                 row(3, 3, "version", "W"),
+                 row(4, 1, "<cr>"),
+                 row(5, 2, "<CR>", "End"),
+                 row(6, 11, "<cr>"),
+                 row(7, 4, "Range", "N", "Range"),
+                 row(8, 12, "IP", "Addr", "IP"),
+                 row(9, 20, "version", {}, "LINE"),
+                 row(10, 9, "child", "Of NULL"),
+                 row(11, 1, "<cr>", {}, {}, {}, {}, real),
+                 row(12, 21, "version", "Under real", {}, {}, {}, real),
+                 row(13, 1, "WORD", "Real arg", "WORD", {}, {}, real)};
   t.levels[3] = {row(1, 1, "<cr>"), row(2, 3, "<cr>"), row(3, 7, "a%", "Deep")};
   for (int level = 4; level <= kCommandLevels; ++level)  // a chain from "a%" down to level 7
     t.levels[static_cast<size_t>(level)] = {

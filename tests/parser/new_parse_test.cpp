@@ -103,15 +103,22 @@ TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
       "show \xc3\xa9t\xc3\xa9",
       std::string("sh\0ow", 5),
   };
-  for (const std::string& line : hostile) {
-    for (ParseAction action : {ParseAction::Execute, ParseAction::Tab, ParseAction::QuestionMark,
-                               ParseAction::SpaceQuestionMark}) {
-      const ParseResult r = parse(line, action, 3);
-      if (action == ParseAction::Execute) {
-        EXPECT_EQ(r.show_message, kTrue) << line.substr(0, 40);
+  for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {
+    t.sim->behaviour = b;
+    for (const std::string& line : hostile) {
+      for (ParseAction action : {ParseAction::Execute, ParseAction::Tab, ParseAction::QuestionMark,
+                                 ParseAction::SpaceQuestionMark}) {
+        for (int mode : {3, 4}) {  // in configuration mode a real-router line may begin with "do"
+          const std::string typed = mode == 4 ? "do " + line : line;
+          const ParseResult r = parse(typed, action, mode);
+          if (action == ParseAction::Execute) {
+            EXPECT_EQ(r.show_message, kTrue) << line.substr(0, 40) << " " << behaviour_name(b);
+          }
+        }
       }
     }
   }
+  t.sim->behaviour = Behaviour::Classic;
   // The store is read-only: whatever was typed, the tree is still there.
   EXPECT_EQ(parse("show version", ParseAction::Execute, 3).show_message, kFalse);
 }
@@ -124,6 +131,58 @@ TEST_P(ParserOnStore, TypedWildcardsMatchOnlyThemselves) {
 TEST_P(ParserOnStore, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
   EXPECT_EQ(parse("show  version", ParseAction::Execute, 3).message,
             "\r\n% Ambiguous command:  \"show  version\"");
+}
+
+// Rows marked '+' exist for real-router lines only: a classic line never finds, completes or
+// lists them, and the answers remembered for one behaviour are not given to the other. (Real-router
+// lines also complete and list in their own way: real_cli_help.out.)
+TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
+  const CommandTables tables = testing::tables_from_text(
+      "mode privmode\n"
+      "  show  Show\n"
+      "    clock  Clock\n"
+      "      <cr>\n"
+      "      +detail  Detail\n"
+      "        <cr>\n"
+      "    +controllers  Controllers\n"
+      "      serial  Serial\n"
+      "        <cr>\n"
+      "  ping  Ping\n"
+      "    +ip  IP echo\n"  // real-router tries keywords first, even beside an argument
+      "      <cr>\n"
+      "    WORD {WORD}  Host\n"
+      "      <cr>\n"
+      "    +<cr>\n",
+      "");
+  ASSERT_TRUE(testing::open_as(t.sim->db, GetParam(), tables, t.dir.path() / "marked.mdb"));
+  struct Case {
+    const char* line;
+    ParseAction action;
+    std::string classic;  // the message, the completed line or the listing
+    std::string real;
+  };
+  const Case cases[] = {
+      {"show controllers serial", ParseAction::Execute, kInvalidInput, ""},
+      {"ping", ParseAction::Execute, kIncomplete, ""},
+      {"ping i", ParseAction::Tab, "ping ", "ping ip "},
+      {"show clock detail", ParseAction::Execute, kInvalidInput, ""},
+      {"show c", ParseAction::Execute, "", "\r\n% Ambiguous command:  \"show c\""},
+      {"sh co", ParseAction::Tab, "show ", "sh controllers "},
+      {"show c", ParseAction::QuestionMark, "\r\nclock \r\n", "\r\nclock  controllers\r\n"},
+      {"show clock ", ParseAction::SpaceQuestionMark, "\r\n<cr>                \r\n",
+       "\r\n  detail  Detail\r\n  <cr>\r\n"},
+  };
+  for (const Case& c : cases) {
+    for (Behaviour b : {Behaviour::Classic, Behaviour::RealRouter}) {
+      t.sim->behaviour = b;
+      const ParseResult r = parse(c.line, c.action, 3);
+      const std::string& want = b == Behaviour::Classic ? c.classic : c.real;
+      const std::string got = c.action == ParseAction::Execute ? r.message
+                              : c.action == ParseAction::Tab   ? r.completed_line
+                                                               : r.help_text;
+      EXPECT_EQ(got, want) << c.line << " in " << behaviour_name(b);
+    }
+  }
 }
 
 class BrokenDatabase : public ::testing::TestWithParam<std::string> {};

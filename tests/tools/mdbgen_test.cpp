@@ -113,6 +113,12 @@ const MistakeCase kTreeMistakes[] = {
      "mode globmode\n  ip  IP\n    routing  Routing\n      <cr>\n  ipx  IPX\n"
      "    routing  Routing\n      <cr>\n",
      3, "matches 2 rows"},
+    {"'+' standing apart from its word", "mode usermode\n  + show  Show\n    <cr>\n", 2,
+     "'+' must stand directly before the word"},
+    {"keyword whose only end is marked '+'", "mode usermode\n  ping  Ping\n    +<cr>\n", 2,
+     "leads nowhere in classic"},
+    {"marked shorter prefix after its longer sibling",
+     "mode usermode\n  show  Show\n    <cr>\n  +sh  Sh\n    <cr>\n", 4, "must come before"},
 };
 
 // Template mistakes, read against a tree holding only "usermode show".
@@ -405,13 +411,15 @@ TEST(MdbgenTablesSource, LiteralsEscapeEveryAwkwardByte) {
 TEST(MdbgenTablesSource, RowsBecomeStaticDataWithNullsAndEmptyLevels) {
   CommandTables tables;
   tables.modes = {{1, "usermode"}};
-  tables.levels[1] = {{1, 1, "show", "Show things", std::nullopt, std::nullopt, std::nullopt}};
-  tables.levels[2] = {{1, 1, "WORD", std::nullopt, "WORD", "top", "bottom"}};
+  tables.levels[1] = {
+      {1, 1, "show", "Show things", std::nullopt, std::nullopt, std::nullopt, std::nullopt}};
+  tables.levels[2] = {{1, 1, "WORD", std::nullopt, "WORD", "top", "bottom", "real-router"}};
   const std::string source = command_tables_source(tables);
   EXPECT_NE(source.find("{1, \"usermode\"sv},"), std::string::npos);
-  EXPECT_NE(source.find("{1, 1, \"show\"sv, \"Show things\"sv, kNull, kNull, kNull},"),
+  EXPECT_NE(source.find("{1, 1, \"show\"sv, \"Show things\"sv, kNull, kNull, kNull, kNull},"),
             std::string::npos);
-  EXPECT_NE(source.find("{1, 1, \"WORD\"sv, kNull, \"WORD\"sv, \"top\"sv, \"bottom\"sv},"),
+  EXPECT_NE(source.find("{1, 1, \"WORD\"sv, kNull, \"WORD\"sv, \"top\"sv, \"bottom\"sv, "
+                        "\"real-router\"sv},"),
             std::string::npos);
   EXPECT_NE(source.find("constexpr std::array<Row, 0> kLevel7{};"), std::string::npos);
   EXPECT_NE(source.find("const CommandTables& builtin_command_tables()"), std::string::npos);

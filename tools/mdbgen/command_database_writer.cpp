@@ -37,7 +37,8 @@ std::string cmd_table_sql(int level) {
          "  toptext TEXT,                 -- report template of the command, or NULL\n"
          "  bottext TEXT,                 -- second template slot, or NULL (wins over toptext)\n"
          "  help TEXT,                    -- help text shown by '?', or NULL\n"
-         "  special TEXT                  -- argument kind; NULL for a keyword and for '<cr>'\n"
+         "  special TEXT,                 -- argument kind; NULL for a keyword and for '<cr>'\n"
+         "  behaviour TEXT                -- the one behaviour that has the row, or NULL: all\n"
          ");\n"
          "CREATE INDEX " +
          t + "_ref ON " + t + " (ref);\n";
@@ -97,8 +98,8 @@ bool fill_database(sqlite3* db, const CommandTables& tables, std::string& error)
 
   for (int level = 1; level <= kCommandLevels; ++level) {
     StmtHandle insert = prepare("INSERT INTO cmd" + std::to_string(level) +
-                                " (ID, ref, command, toptext, bottext, help, special) "
-                                "VALUES (?, ?, ?, ?, ?, ?, ?)");
+                                " (ID, ref, command, toptext, bottext, help, special, behaviour) "
+                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     if (!insert) return false;
     for (const CommandRow& row : tables.levels[static_cast<size_t>(level)]) {
       sqlite3_stmt* s = insert.get();
@@ -109,6 +110,7 @@ bool fill_database(sqlite3* db, const CommandTables& tables, std::string& error)
       bind_text(s, 5, row.bottext);
       bind_text(s, 6, row.help);
       bind_text(s, 7, row.special);
+      bind_text(s, 8, row.behaviour);
       if (!step(s)) return false;
     }
   }

@@ -21,6 +21,7 @@ CommandTables command_tables_from_tree(const CommandTree& tree) {
     out.help = text_if(row.has_help, row.help);
     out.special = text_if(row.is_argument(), row.kind);
     out.toptext = text_if(row.has_template, row.toptext);
+    out.behaviour = text_if(row.real_router_only, std::string(kRealRouterRow));
     tables.levels[static_cast<size_t>(row.depth)].push_back(std::move(out));
   }
   return tables;

@@ -38,7 +38,7 @@ struct Mode {
 struct Row {
   int id;
   int ref;
-  Text command, help, special, toptext, bottext;
+  Text command, help, special, toptext, bottext, behaviour;
 };
 
 CommandText owned(Text text) {
@@ -51,7 +51,7 @@ std::vector<CommandRow> rows_of(const std::array<Row, N>& rows) {
   out.reserve(N);
   for (const Row& r : rows)
     out.push_back({r.id, r.ref, owned(r.command), owned(r.help), owned(r.special),
-                   owned(r.toptext), owned(r.bottext)});
+                   owned(r.toptext), owned(r.bottext), owned(r.behaviour)});
   return out;
 }
 )gen";
@@ -105,7 +105,8 @@ std::string text_literal(const CommandText& text) {
 std::string row_source(const CommandRow& r) {
   return "    {" + std::to_string(r.id) + ", " + std::to_string(r.ref) + ", " +
          text_literal(r.command) + ", " + text_literal(r.help) + ", " + text_literal(r.special) +
-         ", " + text_literal(r.toptext) + ", " + text_literal(r.bottext) + "},\n";
+         ", " + text_literal(r.toptext) + ", " + text_literal(r.bottext) + ", " +
+         text_literal(r.behaviour) + "},\n";
 }
 
 std::string level_source(int level, const std::vector<CommandRow>& rows) {

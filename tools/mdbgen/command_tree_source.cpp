@@ -223,9 +223,15 @@ CommandTree read_command_tree(std::string_view text, const std::string& file,
       continue;
     }
 
+    // A '+' before the word: the row, and every row below it, exists in real-router only.
+    std::string_view content = line.substr(indent);
+    const bool marked = content.front() == '+';
+    if (marked) content.remove_prefix(1);
     RowText rt;
     std::string message;
-    if (!parse_row_text(line.substr(indent), rt, message)) {
+    if (content.empty() || content.front() == ' ') {
+      fail(n, "'+' must stand directly before the word it marks");
+    } else if (!parse_row_text(content, rt, message)) {
       fail(n, message);
     } else {
       message = row_content_problem(rt, depth);
@@ -247,6 +253,8 @@ CommandTree read_command_tree(std::string_view text, const std::string& file,
     row.kind = std::move(rt.kind);
     row.help = std::move(rt.help);
     row.has_help = rt.has_help;
+    row.real_router_only =
+        marked || (parent >= 0 && tree.rows[static_cast<size_t>(parent)].real_router_only);
     int index = static_cast<int>(tree.rows.size());
     tree.rows.push_back(std::move(row));
     if (parent >= 0)
@@ -351,12 +359,18 @@ class TreeChecker {
     for (const TreeRow& row : tree_.rows) check_group(row.children);
   }
 
+  // Classic lines never see the rows marked '+': the checks below then look at the others only.
+  void set_classic_view(bool classic) { classic_ = classic; }
+
   void check_rows() {
     for (const TreeRow& row : tree_.rows) {
-      if (row.is_keyword() && row.children.empty())
+      if (!visible(row)) continue;
+      if (row.is_keyword() && visible_children(row).empty())
         fail(row.line, "'" + path_text(row) +
-                           "' leads nowhere: add '<cr>' where the command may end, or the words "
-                           "that follow");
+                           (classic_ && !row.children.empty()
+                                ? "' leads nowhere in classic: every row below it is marked '+'"
+                                : "' leads nowhere: add '<cr>' where the command may end, or the "
+                                  "words that follow"));
       if (row.is_argument() && row.depth >= 4 && is_typed(row)) {
         for (int c : row.children)
           if (!at(c).is_end())
@@ -372,7 +386,7 @@ class TreeChecker {
       for (const std::vector<int>& view : views_of(static_cast<int>(m))) {
         for (size_t r = 0; r < tree_.rows.size(); ++r) {
           const TreeRow& row = tree_.rows[r];
-          if (row.mode == static_cast<int>(m) && row.is_keyword() && is_typed(row))
+          if (row.mode == static_cast<int>(m) && visible(row) && row.is_keyword() && is_typed(row))
             resolve(view, static_cast<int>(r));
         }
       }
@@ -389,6 +403,17 @@ class TreeChecker {
 
  private:
   const TreeRow& at(int index) const { return tree_.rows[static_cast<size_t>(index)]; }
+
+  bool visible(const TreeRow& row) const { return !classic_ || !row.real_router_only; }
+
+  // The rows of `group` that the view sees.
+  std::vector<int> in_view(const std::vector<int>& group) const {
+    std::vector<int> seen;
+    for (int r : group)
+      if (visible(at(r))) seen.push_back(r);
+    return seen;
+  }
+  std::vector<int> visible_children(const TreeRow& row) const { return in_view(row.children); }
 
   void fail(int line, std::string message) {
     if (reported_.emplace(line, message).second)
@@ -462,7 +487,7 @@ class TreeChecker {
     for (int r = target; r >= 0; r = at(r).parent) path.insert(path.begin(), r);
     std::vector<int> level;
     for (int m : view) {
-      const std::vector<int>& roots = tree_.roots[static_cast<size_t>(m)];
+      const std::vector<int> roots = in_view(tree_.roots[static_cast<size_t>(m)]);
       level.insert(level.end(), roots.begin(), roots.end());
     }
     std::vector<int> matched;
@@ -474,13 +499,14 @@ class TreeChecker {
       if (k + 1 == path.size()) break;
       level.clear();
       for (int r : matched) {
-        const std::vector<int>& children = at(r).children;
+        const std::vector<int> children = visible_children(at(r));
         level.insert(level.end(), children.begin(), children.end());
       }
     }
     const TreeRow& row = at(target);
     std::string typed = path_text(row);
-    if (row.depth == 2) {
+    // Real-router lines try the keywords first at every word, so only classic has this rule.
+    if (row.depth == 2 && classic_) {
       for (int r : level)
         if (at(r).is_argument()) {
           fail(row.line, "'" + typed + "' can never be typed: the argument '" + at(r).word +
@@ -520,6 +546,7 @@ class TreeChecker {
   const std::string& file_;
   std::vector<SourceError>& errors_;
   std::set<std::pair<int, std::string>> reported_;  // each mistake is reported once
+  bool classic_ = false;                            // the rows marked '+' are left out
 };
 
 }  // namespace
@@ -528,8 +555,11 @@ void check_command_tree(const CommandTree& tree, const std::string& file, bool r
                         std::vector<SourceError>& errors) {
   TreeChecker checker(tree, file, errors);
   checker.check_siblings();
-  checker.check_rows();
-  checker.check_resolution();
+  for (bool classic : {false, true}) {
+    checker.set_classic_view(classic);
+    checker.check_rows();
+    checker.check_resolution();
+  }
   if (require_every_mode) checker.check_every_mode();
 }
 

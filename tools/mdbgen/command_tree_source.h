@@ -28,18 +28,19 @@ struct TreeMode {
 };
 
 struct TreeRow {
-  int line = 0;               // line of the row in the tree file
-  int depth = 0;              // word number 1..7: the row goes into table cmd<depth>
-  int mode = 0;               // index into CommandTree::modes
-  int parent = -1;            // index into CommandTree::rows of the parent, -1 for a first word
-  int id = 0;                 // ID in its table, counted in file order from 1
-  std::string word;           // keyword, argument placeholder, or "<cr>"
-  std::string kind;           // argument kind, "" for a keyword or "<cr>" (special is NULL)
-  std::string help;           // help text shown by "?"
-  bool has_help = false;      // false: help is stored as NULL
-  std::string toptext;        // report template text, lines joined with CR LF
-  bool has_template = false;  // false: toptext is stored as NULL
-  std::vector<int> children;  // indexes into CommandTree::rows, in file order
+  int line = 0;                   // line of the row in the tree file
+  int depth = 0;                  // word number 1..7: the row goes into table cmd<depth>
+  int mode = 0;                   // index into CommandTree::modes
+  int parent = -1;                // index into CommandTree::rows of the parent, -1 for a first word
+  int id = 0;                     // ID in its table, counted in file order from 1
+  std::string word;               // keyword, argument placeholder, or "<cr>"
+  std::string kind;               // argument kind, "" for a keyword or "<cr>" (special is NULL)
+  std::string help;               // help text shown by "?"
+  bool has_help = false;          // false: help is stored as NULL
+  std::string toptext;            // report template text, lines joined with CR LF
+  bool has_template = false;      // false: toptext is stored as NULL
+  bool real_router_only = false;  // marked '+', or below such a row: real-router lines only
+  std::vector<int> children;      // indexes into CommandTree::rows, in file order
 
   bool is_end() const { return word == "<cr>"; }
   bool is_argument() const { return !kind.empty(); }
@@ -71,7 +72,8 @@ void read_report_templates(std::string_view text, const std::string& file, Comma
 
 // Checks what the rows mean together: duplicate and misordered siblings, dead ends, arguments
 // that would swallow keywords, and that every command typed in full resolves to its own row the
-// way the parser's queries will resolve it. `require_every_mode` asks for all fourteen modes.
+// way the parser's queries will resolve it, both in classic (the rows marked '+' left out) and in
+// real-router (every row). `require_every_mode` asks for all fourteen modes.
 void check_command_tree(const CommandTree& tree, const std::string& file, bool require_every_mode,
                         std::vector<SourceError>& errors);
 

@@ -1,0 +1,55 @@
+#include "reports/controllers_report.h"
+
+#include <algorithm>
+
+#include "base/number_text.h"
+#include "state/connector_table.h"
+#include "state/router_record.h"
+
+namespace zorva {
+namespace {
+
+enum class CableEnd { None, Dce, Dte };
+
+// Which end of a cable the interface `name` of router `r` is.
+CableEnd end_of(const RouterRecord& r, const std::string& name, const ConnectorTable* connectors) {
+  if (connectors == nullptr) return CableEnd::None;
+  const std::string router = to_lower("Router" + std::to_string(r.router_number));
+  const std::string interface = to_lower(name);
+  for (int i = 1; i <= connectors->stored(); ++i) {
+    const ConnectorEntry& c = connectors->entries[static_cast<std::size_t>(i)];
+    if (to_lower(c.dev1name) == router && to_lower(c.dev1interface) == interface)
+      return CableEnd::Dce;
+    if (to_lower(c.dev2name) == router && to_lower(c.dev2interface) == interface)
+      return CableEnd::Dte;
+  }
+  return CableEnd::None;
+}
+
+}  // namespace
+
+std::string build_show_controllers_serial(const RouterRecord& r, const std::string& number,
+                                          const ConnectorTable* connectors) {
+  const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+  for (int i = 1; i <= count; ++i) {
+    const InterfaceEntry& e = r.interfaces[static_cast<std::size_t>(i)];
+    if (e.type != "SERIAL" || e.number != number) continue;
+    std::string out = "\r\nInterface " + e.name + "\r\nHardware is PowerQUICC MPC860\r\n";
+    switch (end_of(r, e.name, connectors)) {
+      case CableEnd::Dce:
+        out += e.clock_rate > 0 ? "DCE V.35, clock rate " + std::to_string(e.clock_rate)
+                                : std::string("DCE V.35, no clock");
+        break;
+      case CableEnd::Dte:
+        out += "DTE V.35 TX and RX clocks detected.";
+        break;
+      case CableEnd::None:
+        out += "No serial cable attached";
+        break;
+    }
+    return out + "\r\n";
+  }
+  return "";
+}
+
+}  // namespace zorva

@@ -1,0 +1,26 @@
+# topology: topologies/two_routers.ini
+# Real-router errors point at the first bad character with a '^' under the line as echoed: an
+# unknown or misspelt word, a bad address, a bad mask, a number out of its range, a word too many.
+# An unfinished command says so; an ambiguous one names the line.
+behaviour real-router
+line shw ip route
+line show ip rout
+line show ip routes
+line s
+line enable
+line configure terminal
+line interface serial 0
+line ip address 10.0.0.256 255.255.255.0
+line ip address 10.0.0.1 255.255.0.255
+line ip address 10.0.0.1 255.255.255.0 extra
+line ip address 10.0.0
+line ip address 10.0.0.1
+line  ip  address
+line clock rate 100
+line clock rate 64000
+line exit
+line ip route 192.168.2.0 255.255.255.0 10.0.0.2 256
+line router ospf 0
+line hostname R1 R2
+line e
+line do show controllers serial 0

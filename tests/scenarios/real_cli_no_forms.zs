@@ -1,0 +1,51 @@
+# topology: topologies/two_routers.ini
+# Real-router "no" forms undo what their command did: the host name goes back to Router, users,
+# passwords and the banner go, an interface loses its description, address, encapsulation,
+# authentication and clock rate, a RIP network leaves the list. A repeated username changes the
+# user's password instead of adding the name again.
+behaviour real-router
+line enable
+line configure terminal
+line hostname Lab1
+line enable secret class
+line username student password cisco
+line username teacher password secret
+line username student password lab
+line banner motd #Hi#
+line interface serial 0
+line description Link to R2
+line ip address 10.0.0.1 255.255.255.0
+line encapsulation ppp
+line ppp authentication chap
+line clock rate 64000
+line exit
+line router rip
+line network 10.0.0.0
+line network 192.168.1.0
+line exit
+line line console 0
+line password cisco
+line exit
+line do show running-config
+key Space
+key Space
+line no hostname
+line no enable secret
+line no username teacher
+line no banner motd
+line interface s0
+line no description
+line no ip address
+line no ppp authentication chap
+line no encapsulation
+line no clock rate
+line do show controllers serial 0
+line exit
+line router rip
+line no network 10.0.0.0
+line exit
+line line console 0
+line no password
+line end
+line show running-config
+key Space
