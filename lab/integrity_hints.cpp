@@ -1,6 +1,7 @@
 #include "lab/integrity_hints.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <random>
 
