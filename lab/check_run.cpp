@@ -283,12 +283,14 @@ class PrivateLog {
   fs::path path_;
 };
 
-CheckReport run_on_opened(OpenedLab opened, const std::vector<Check>& checks) {
+CheckReport run_on_opened(OpenedLab opened, const std::vector<Check>& checks,
+                          const std::function<void(const Simulation&)>& look = {}) {
   CheckReport report;
   if (!opened.sim) {
     report.error = opened.error;
     return report;
   }
+  if (look) look(*opened.sim);
   report.results = run_checks(*opened.sim, checks);
   return report;
 }
@@ -370,9 +372,15 @@ CheckReport check_lab(const Simulation& live, const std::vector<Check>& checks,
 
 CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
                            const fs::path& app_dir) {
+  return check_lab_text(text, checks, app_dir, {});
+}
+
+CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
+                           const fs::path& app_dir,
+                           const std::function<void(const Simulation&)>& look) {
   const PrivateLog log;
   ScriptedHost host;
-  return run_on_opened(open_lab_text(text, host, {app_dir, log.path()}), checks);
+  return run_on_opened(open_lab_text(text, host, {app_dir, log.path()}), checks, look);
 }
 
 CheckReport check_lab_file(const fs::path& lab, const std::vector<Check>& checks,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ CheckReport check_lab(const Simulation& live, const std::vector<Check>& checks,
 // `error`.
 CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
                            const std::filesystem::path& app_dir);
+// The same, and `look` first sees the lab as it was opened, before any check changes it (grading
+// takes what its integrity hints compare from there).
+CheckReport check_lab_text(const std::string& text, const std::vector<Check>& checks,
+                           const std::filesystem::path& app_dir,
+                           const std::function<void(const Simulation&)>& look);
 
 // Opens the lab file and runs `checks` on it; a file that cannot be opened gives `error`.
 CheckReport check_lab_file(const std::filesystem::path& lab, const std::vector<Check>& checks,

@@ -1,5 +1,6 @@
 #include "lab/grade_report.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "lab/shown_text.h"
@@ -21,6 +22,7 @@ td.mark { text-align: center; }
 .pass { color: #1a7f37; }
 .fail { color: #b01c1c; font-weight: bold; }
 .none { color: #777; }
+td.hint { color: #8a5a00; font-size: 0.9em; }
 ol.checks li { margin-bottom: 0.6em; }
 .found { color: #444; }
 code { font-family: monospace; }
@@ -113,6 +115,16 @@ std::string overview(const std::vector<GradeRow>& rows, const std::vector<Check>
                      const std::vector<NotGraded>& others, const std::string& check_file,
                      const std::vector<std::string>& files) {
   const std::vector<const Check*> graded = graded_checks(checks);
+  const bool hinted =
+      std::any_of(rows.begin(), rows.end(), [](const GradeRow& r) { return !r.hints.empty(); });
+  // Hints are for the teacher's eyes: the overview has them, the students' pages never do.
+  const auto hints_cell = [hinted](const GradeRow& row) {
+    if (!hinted) return std::string();
+    std::string cell = "<td class=\"hint\">";
+    for (std::size_t k = 0; k < row.hints.size(); ++k)
+      cell += (k == 0 ? "" : "<br>") + escaped(row.hints[k].text);
+    return cell + "</td>";
+  };
   std::string b = "<h1>Grades</h1>\n<p class=\"sub\">Checks: " +
                   escaped(std::filesystem::path(check_file).filename().string()) + " &middot; " +
                   std::to_string(rows.size()) + (rows.size() == 1 ? " lab" : " labs") + "</p>\n";
@@ -120,13 +132,14 @@ std::string overview(const std::vector<GradeRow>& rows, const std::vector<Check>
   for (std::size_t k = 0; k < graded.size(); ++k)
     b += "<th class=\"num\" title=\"" + escaped(graded[k]->text) + "\">" + std::to_string(k + 1) +
          "</th>";
-  b += "</tr>\n";
+  b += std::string(hinted ? "<th>Hints (not verdicts)</th>" : "") + "</tr>\n";
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const CheckReport& r = rows[i].report;
     b += "<tr><td><a href=\"" + files[i] + "\">" + escaped(rows[i].name) + "</a></td>";
     if (!r.error.empty()) {
       b += "<td colspan=\"" + std::to_string(graded.size() + 2) +
-           "\" class=\"fail\">cannot grade: " + escaped(r.error) + "</td></tr>\n";
+           "\" class=\"fail\">cannot grade: " + escaped(r.error) + "</td>" + hints_cell(rows[i]) +
+           "</tr>\n";
       continue;
     }
     b += "<td class=\"num\">" + std::to_string(r.passed()) + "</td><td class=\"num\">" +
@@ -134,7 +147,7 @@ std::string overview(const std::vector<GradeRow>& rows, const std::vector<Check>
     for (const CheckResult& result : r.results)
       b += result.passed ? "<td class=\"mark pass\">&#10004;</td>"
                          : "<td class=\"mark fail\">&#10008;</td>";
-    b += "</tr>\n";
+    b += hints_cell(rows[i]) + "</tr>\n";
   }
   b += "</table>\n<h2>Checks</h2>\n<table>\n<tr><th class=\"num\">#</th><th>Check</th>"
        "<th class=\"num\">Passed</th><th class=\"num\">Failed</th><th class=\"num\">Not run</th>"

@@ -1,7 +1,8 @@
 // A class's grades as static web pages a teacher can print or hand back: an overview (index.html,
 // one row per student, one column per check, the class's totals) and one feedback page per
-// student that says in plain words which checks failed and what was found instead. The pages
-// carry their own simple stylesheet and link only to each other, so the folder opens anywhere.
+// student that says in plain words which checks failed and what was found instead; the integrity
+// hints are in the overview only, never on a student's page. The pages carry their own simple
+// stylesheet and link only to each other, so the folder opens anywhere.
 #pragma once
 
 #include <string>

@@ -125,6 +125,20 @@ std::string cut(const std::string& shown, std::size_t width) {
   return out + "...";
 }
 
+// The hints of a row in the table's column: their kinds, in a word each.
+std::string hint_words(const GradeRow& row) {
+  std::string words;
+  for (const Hint& h : row.hints)
+    words += (words.empty() ? "" : ",") + std::string(hint_word(h.kind));
+  return words;
+}
+
+std::string hint_texts(const GradeRow& row) {
+  std::string text;
+  for (const Hint& h : row.hints) text += (text.empty() ? "" : "; ") + h.text;
+  return text;
+}
+
 std::string right(int n, int width) {
   std::string s = std::to_string(n);
   return std::string(s.size() < static_cast<std::size_t>(width) ? width - s.size() : 0, ' ') + s;
@@ -157,8 +171,9 @@ ClassFiles lab_files_of(const std::vector<std::string>& names) {
 
 std::vector<GradeRow> grade_labs(const std::vector<HandedIn>& labs,
                                  const std::vector<Check>& checks, const fs::path& app_dir,
-                                 unsigned jobs) {
+                                 unsigned jobs, const ExpectedTopology* expected) {
   std::vector<GradeRow> rows(labs.size());
+  std::vector<LabTraits> traits(labs.size());
   if (jobs == 0) jobs = std::max(1u, std::thread::hardware_concurrency());
   jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(labs.size(), 1)));
   // Each lab is opened into a simulation of its own; the core keeps no state between
@@ -174,13 +189,19 @@ std::vector<GradeRow> grade_labs(const std::vector<HandedIn>& labs,
         row.report.error = hand_in.error;
         continue;
       }
-      row.report = check_lab_text(hand_in.text, checks, app_dir);
+      row.report =
+          check_lab_text(hand_in.text, checks, app_dir,
+                         [&traits, i](const Simulation& sim) { traits[i] = lab_traits(sim); });
     }
   };
   std::vector<std::thread> threads;
   for (unsigned t = 1; t < jobs; ++t) threads.emplace_back(work);
   work();
   for (std::thread& t : threads) t.join();
+  std::vector<std::string> names;
+  for (const GradeRow& row : rows) names.push_back(row.name);
+  std::vector<std::vector<Hint>> hints = integrity_hints(traits, names, expected);
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i].hints = std::move(hints[i]);
   return rows;
 }
 
@@ -218,19 +239,31 @@ std::string grade_table(const std::vector<GradeRow>& rows, const std::vector<Che
   std::size_t width = 7;
   for (const GradeRow& row : rows) width = std::max(width, shown_width(shown_text(row.name)));
   width = std::min(width, kNameWidth);
+  // The hints' column is there only when a lab has hints.
+  std::size_t hints_width = 0;
+  for (const GradeRow& row : rows)
+    if (!row.hints.empty())
+      hints_width = std::max<std::size_t>({hints_width, 5, hint_words(row).size()});
+  const auto hints_cell = [hints_width](const GradeRow& row) {
+    return hints_width == 0 ? std::string() : "  " + padded(hint_words(row), hints_width);
+  };
   std::ostringstream out;
-  out << padded("STUDENT", width) << "  PASSED  FAILED  FAILED CHECKS\n";
+  out << padded("STUDENT", width) << "  PASSED  FAILED"
+      << (hints_width == 0 ? "" : "  " + padded("HINTS", hints_width)) << "  FAILED CHECKS\n";
   int unopened = 0;
   for (const GradeRow& row : rows) {
     out << padded(cut(shown_text(row.name), width), width);
     if (!row.report.error.empty()) {
       ++unopened;
-      out << "       -       -  cannot grade: " << shown_text(row.report.error) << "\n";
+      out << "       -       -" << hints_cell(row)
+          << "  cannot grade: " << shown_text(row.report.error) << "\n";
       continue;
     }
     out << right(row.report.passed(), 8) << right(row.report.failed(), 8);
     const std::string lines = failed_lines(row.report);
-    out << (lines.empty() ? "" : "  " + lines) << "\n";
+    std::string line = hints_cell(row) + (lines.empty() ? "" : "  " + lines);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out << line << "\n";
   }
   const std::size_t graded = rows.size() - static_cast<std::size_t>(unopened);
   out << graded << (graded == 1 ? " lab" : " labs") << " graded";
@@ -243,6 +276,12 @@ std::string grade_table(const std::vector<GradeRow>& rows, const std::vector<Che
     for (const CheckTotals& t : totals)
       out << right(t.passed, 6) << right(t.failed, 8) << right(t.not_run, 9) << "  "
           << shown_text(check_heading(*t.check)) << "\n";
+  }
+  if (hints_width > 0) {
+    out << "\nHints (worth a closer look; not verdicts):\n";
+    for (const GradeRow& row : rows)
+      for (const Hint& h : row.hints)
+        out << "  " << shown_text(row.name) << ": " << shown_text(h.text) << "\n";
   }
   if (!others.empty()) {
     out << "\nNot graded:\n";
@@ -273,7 +312,7 @@ std::string grade_csv(const std::vector<GradeRow>& rows, const std::vector<Check
   std::vector<std::string> header{"student", "file", "passed", "failed"};
   for (const Check& c : checks)
     if (c.kind != Check::Kind::Wait) header.push_back(shown_text(check_heading(c)));
-  header.insert(header.end(), {"failed_checks", "error"});
+  header.insert(header.end(), {"failed_checks", "error", "hints"});
   std::string out = "\xEF\xBB\xBF" + line(header);
   for (const GradeRow& row : rows) {
     const CheckReport& r = row.report;
@@ -283,9 +322,10 @@ std::string grade_csv(const std::vector<GradeRow>& rows, const std::vector<Check
       for (const CheckResult& result : r.results) cells.push_back(result.passed ? "pass" : "fail");
       cells.insert(cells.end(), {shown_text(failed_checks(r)), ""});
     } else {
-      cells.resize(header.size() - 1);
+      cells.resize(header.size() - 2);
       cells.push_back(shown_text(r.error));
     }
+    cells.push_back(shown_text(hint_texts(row)));
     out += line(cells);
   }
   return out;

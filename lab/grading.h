@@ -1,7 +1,8 @@
 // Grading a class: the same checks on many lab files, each in a simulation of its own, on every
 // core of the machine. Hand-ins come as learning platforms return them, a folder per student: a
 // folder is searched through, each row names its student, and files that are not labs are listed
-// apart. A file that cannot be opened gets a row that says why; it never stops the run.
+// apart. A file that cannot be opened gets a row that says why; it never stops the run. Beside
+// the grades, integrity hints point at hand-ins worth a closer look (lab/integrity_hints.h).
 #pragma once
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "lab/check_run.h"
+#include "lab/integrity_hints.h"
 
 namespace zorva {
 
@@ -39,12 +41,15 @@ struct GradeRow {
   std::filesystem::path file;
   std::string name;  // the lab's student, else the name it was found under (as the core keeps text)
   CheckReport report;
+  std::vector<Hint> hints;  // worth a closer look; never part of the grade
 };
 
 // Grades every lab on `jobs` threads (0: one per core); rows come back in the order of `labs`.
+// Given the topology the class was given, a lab whose topology differs from it is hinted at.
 std::vector<GradeRow> grade_labs(const std::vector<HandedIn>& labs,
                                  const std::vector<Check>& checks,
-                                 const std::filesystem::path& app_dir, unsigned jobs);
+                                 const std::filesystem::path& app_dir, unsigned jobs,
+                                 const ExpectedTopology* expected = nullptr);
 
 // How a class did on one check.
 struct CheckTotals {
@@ -60,13 +65,13 @@ std::vector<CheckTotals> check_totals(const std::vector<GradeRow>& rows,
 // could not be opened (or no lab was found).
 int grade_status(const std::vector<GradeRow>& rows);
 
-// The rows as a table for the terminal: a closing line of totals, the totals of each check, and
-// the files that were not graded.
+// The rows as a table for the terminal, with a column of hints when there are any: a closing line
+// of totals, the totals of each check, the hints in words, and the files that were not graded.
 std::string grade_table(const std::vector<GradeRow>& rows, const std::vector<Check>& checks,
                         const std::vector<NotGraded>& others);
 
 // The rows as CSV in UTF-8 with a byte-order mark: student, file, passed, failed, one column per
-// check (pass, fail, or empty when not run), the failed checks in words, and the error.
+// check (pass, fail, or empty when not run), the failed checks in words, the error, the hints.
 std::string grade_csv(const std::vector<GradeRow>& rows, const std::vector<Check>& checks);
 
 // A CSV field: quoted when it must be, and shown as text by spreadsheets when it would start a

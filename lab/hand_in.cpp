@@ -34,7 +34,7 @@ class LabScan : public nlohmann::json_sax<json> {
   bool start_array(std::size_t) override { return enter(); }
   bool end_array() override { return leave(); }
   bool key(string_t& k) override {
-    student_next_ = depth_ == 1 && k == "student";
+    student_next_ = depth_ == 1 && k == kStudentField;
     return true;
   }
   bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {

@@ -148,11 +148,14 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
       {"version", kLabFileVersion},
       {"program_version", sim.version_text},
       {"behaviour", behaviour_name(sim.behaviour)},
-      {"topology_file", sim.topology_file},
-      {"topology", sim.topology_text},
-      {"clock", static_cast<std::uint32_t>(sim.sim_clock)},
-      {"routers", routers},
   };
+  // Near the top, so that grading finds the name even in a file cut short; a lab without a name
+  // is written as it always was.
+  if (!sim.student.empty()) lab[kStudentField] = sim.student;
+  lab["topology_file"] = sim.topology_file;
+  lab["topology"] = sim.topology_text;
+  lab["clock"] = static_cast<std::uint32_t>(sim.sim_clock);
+  lab["routers"] = routers;
   convert_strings(lab, [](std::string_view t) { return utf8_from_latin1(t); });
   return lab.dump(2) + "\n";
 }
@@ -224,6 +227,7 @@ OpenedLab open_lab_text(const std::string& file_text, Host& host, const Simulati
     if (!start_from_topology_text(*sim, topology))
       throw LabFormatError("the topology cannot be handed to the reader");
     sim->topology_file = top.text("topology_file", "");
+    sim->student = top.text(kStudentField, "");
     sim->sim_clock = clock;
     for (std::size_t i = 0; i < routers.size(); ++i)
       router_from_json(routers[i], *sim->router(static_cast<int>(i) + 1), sim->log);

@@ -14,6 +14,9 @@ namespace zorva {
 
 inline constexpr int kLabFileVersion = 1;
 inline constexpr const char* kLabFileFormat = "zorva-lab";
+// The optional top-level field naming the lab's student; grading reads it even from a lab that
+// cannot be opened.
+inline constexpr const char* kStudentField = "student";
 // Larger files are refused unread, and a lab that would be larger is not saved: a lab with 50
 // routers and long transcripts stays far below.
 inline constexpr std::uintmax_t kLabFileSizeLimit = 64u << 20;

@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "                  [--behaviour classic|real-router] [--version]\n"
     "       zorva-term --check CHECKS --lab FILE\n"
     "       zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]\n"
+    "                  [--topology EXPECTED.ini]\n"
     "       zorva-term --lint CHECKS [--lab MODEL]\n";
 
 }  // namespace

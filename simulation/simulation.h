@@ -55,6 +55,7 @@ class Simulation : private CommandRunner {
 
   std::string app_path;       // the program directory, with a trailing separator
   std::string topology_file;  // the topology in use
+  std::string student;        // the student whose lab this is ("" until a face asks the name)
   std::string topology_text;  // its text as start-up read it (a lab file embeds it)
   std::string version_text;   // "1.01" for version 1.0.1
   Int32 sim_clock = 0;        // seconds since start-up (32-bit, see README)

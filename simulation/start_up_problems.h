@@ -1,6 +1,7 @@
 // What a face tells the user once after start-up when the simulation cannot work as expected: a
-// command database that is missing or damaged (every line is then invalid input) and a topology
-// that gave no routers. The simulation itself says nothing; each face shows these its own way.
+// command database that is missing or damaged (every line is then invalid input), a topology
+// that gave no routers, and each cable of the topology that names a router or interface that does
+// not exist. The simulation itself says nothing; each face shows these its own way.
 #pragma once
 
 #include <string>

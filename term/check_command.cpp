@@ -1,6 +1,7 @@
 #include "term/check_command.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
 #include "lab/check_lint.h"
@@ -20,6 +21,7 @@ namespace fs = std::filesystem;
 const char* kCheckUsage =
     "usage: zorva-term --check CHECKS --lab FILE\n"
     "       zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]\n"
+    "                  [--topology EXPECTED.ini]\n"
     "       zorva-term --lint CHECKS [--lab MODEL]\n";
 
 struct CheckArgs {
@@ -28,6 +30,7 @@ struct CheckArgs {
   std::vector<std::string> labs;
   std::string csv;
   std::string report;
+  std::string topology;  // the topology the class was given, for the hints
   unsigned jobs = 0;
   fs::path app_dir;
   bool grade = false;
@@ -46,8 +49,9 @@ std::string read_args(const std::vector<std::string>& args, CheckArgs& a) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool has_value = i + 1 < args.size();
-    if (only_files || (a.grade && !arg.empty() && (arg[0] != '-' || names_something(arg)) &&
-                       arg != "--csv" && arg != "--report" && arg != "-j" && arg != "--app-dir")) {
+    if (only_files ||
+        (a.grade && !arg.empty() && (arg[0] != '-' || names_something(arg)) && arg != "--csv" &&
+         arg != "--report" && arg != "-j" && arg != "--app-dir" && arg != "--topology")) {
       if (!a.grade) return "unknown argument '" + arg + "'";
       a.labs.push_back(arg);
     } else if (arg == "--" && a.grade) {
@@ -62,6 +66,8 @@ std::string read_args(const std::vector<std::string>& args, CheckArgs& a) {
       a.csv = args[++i];
     } else if (arg == "--report" && has_value) {
       a.report = args[++i];
+    } else if (arg == "--topology" && has_value) {
+      a.topology = args[++i];
     } else if (arg == "--app-dir" && has_value) {
       a.app_dir = args[++i];
     } else if (arg == "-j" && has_value) {
@@ -76,8 +82,8 @@ std::string read_args(const std::vector<std::string>& args, CheckArgs& a) {
   }
   if (a.grade && a.labs.empty()) return "--grade needs lab files or a folder to grade";
   if (!a.grade && !a.lint && a.lab.empty()) return "--check needs --lab FILE";
-  if (!a.grade && (!a.csv.empty() || !a.report.empty()))
-    return "--csv and --report go with --grade";
+  if (!a.grade && (!a.csv.empty() || !a.report.empty() || !a.topology.empty()))
+    return "--csv, --report and --topology go with --grade";
   return "";
 }
 
@@ -128,8 +134,20 @@ int lint(const CheckArgs& a, const std::vector<Check>& checks, std::ostream& out
 
 int grade(const CheckArgs& a, const std::vector<Check>& checks, std::ostream& out,
           std::ostream& err) {
+  std::optional<ExpectedTopology> expected;
+  if (!a.topology.empty()) {
+    std::string error;
+    std::optional<TopologyShape> shape = topology_shape_of_file(a.topology, a.app_dir, error);
+    if (!shape) {
+      err << "zorva-term: cannot use the topology " << shown_text(a.topology) << ": "
+          << shown_text(error) << "\n";
+      return 2;
+    }
+    expected = ExpectedTopology{fs::path(a.topology).filename().string(), std::move(*shape)};
+  }
   const ClassFiles found = lab_files_of(a.labs);
-  const std::vector<GradeRow> rows = grade_labs(found.labs, checks, a.app_dir, a.jobs);
+  const std::vector<GradeRow> rows =
+      grade_labs(found.labs, checks, a.app_dir, a.jobs, expected ? &*expected : nullptr);
   out << grade_table(rows, checks, found.others);
   if (rows.empty()) err << "zorva-term: no lab files found to grade\n";
   int status = grade_status(rows);

@@ -1,6 +1,7 @@
 // The checking and grading commands of zorva-term:
 //   zorva-term --check CHECKS --lab FILE
 //   zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]
+//              [--topology EXPECTED.ini]
 //   zorva-term --lint CHECKS [--lab MODEL]
 #pragma once
 

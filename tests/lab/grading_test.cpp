@@ -105,7 +105,7 @@ TEST_F(Grading, AFolderTreeIsGradedWithTheCsvAndReportReadBack) {
   const auto rows = csv_rows(read(csv));
   ASSERT_EQ(rows.size(), 10u) << read(csv);
   EXPECT_EQ(rows[0][0], "\xEF\xBB\xBFstudent");
-  EXPECT_EQ(rows[0].size(), 4u + 3u + 2u);
+  EXPECT_EQ(rows[0].size(), 4u + 3u + 3u);
   EXPECT_EQ(rows[0][4], "line 1: router 1 running-config has \"hostname AlphaAfterSave\"");
   std::map<std::string, std::vector<std::string>> by_name;
   for (std::size_t i = 1; i < rows.size(); ++i) {

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "lab/hand_in.h"
 #include "lab/lab_file.h"
 #include "reports/reports.h"
 #include "tests/lab/lab_fixture.h"
@@ -92,6 +93,22 @@ TEST_F(LabRoundTrip, TranscriptsComeBackOnlyWhenSaved) {
   const OpenedLab without = reopen(lab_text(*live.sim, false));
   ASSERT_TRUE(without.sim) << without.error;
   EXPECT_EQ(without.sim->router(1)->console.transcript().find("hostname"), std::string::npos);
+}
+
+// The student's name comes back, grading reads the same field, and a lab without a name is
+// written without the field.
+TEST_F(LabRoundTrip, TheStudentsNameComesBackAndOnlyWhenSet) {
+  EXPECT_EQ(lab_text(*live.sim, false).find("\"student\":"), std::string::npos);
+  live.sim->student = "Bob M\xfcller";  // the core's bytes: \xfc is \u00fc in the file
+  const std::string text = lab_text(*live.sim, false);
+  EXPECT_NE(text.find("\"student\": \"Bob M\xc3\xbcller\""), std::string::npos) << text;
+  EXPECT_EQ(hand_in_of_text(text).student, live.sim->student);
+  // Cut short, the name is still found for the grading row.
+  EXPECT_EQ(hand_in_of_text(text.substr(0, text.find("\"topology\""))).student, live.sim->student);
+  const OpenedLab opened = reopen(text);
+  ASSERT_TRUE(opened.sim) << opened.error;
+  EXPECT_EQ(opened.sim->student, live.sim->student);
+  EXPECT_EQ(lab_text(*opened.sim, false), text);
 }
 
 // A byte is a Latin-1 character in the core (as the desktop shows it) and that character in the

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/support/test_simulation.h"
 
@@ -118,6 +120,43 @@ TEST(ScriptRunner, NoRoutersPrintsNothingButSaysWhyOnTheErrorStream) {
   EXPECT_NE(r.err.find("zorva-term: The topology gives no routers: numberofrouters=0 in "),
             std::string::npos)
       << r.err;
+}
+
+// Typos an editor lets through, each named with its line once at start-up; a cable written in
+// another case, a connector section the count names but the file lacks, and comments are not.
+TEST(ScriptRunner, ConnectorsNamingNoRouterOrInterfaceAreNamedWithTheirLine) {
+  const std::string topology =
+      "[GENERAL]\r\nnumberofrouters=2\r\nnumberofconnectors=6\r\n"        // lines 1-3
+      "[ROUTER1]\r\nSerial=2\r\nEthernet=1\r\n[ROUTER2]\r\nSerial=1\r\n"  // 4-8
+      "[CONNECTOR1]\r\ndev1name=router1\r\ndev1interface=SERIAL0\r\n"     // 9-11
+      "dev2name=Router2\r\ndev2interface=Serial0\r\n"                     // 12-13
+      "[CONNECTOR2]\r\ndev1name=Router1\r\ndev1interface=Serial1\r\n"     // 14-16
+      "; a typo below\r\ndev2name=Router2\r\ndev2interface=Serail0\r\n"   // 17-19
+      "[CONNECTOR3]\r\ndev1name=Router3\r\ndev1interface=Serial0\r\n"     // 20-22
+      "dev2name=Rooter2\r\ndev2interface=Serial0\r\n"                     // 23-24
+      "[CONNECTOR4]\r\ndev1name=Router1\r\ndev2name=Router2\r\ndev2interface=Ethernet0\r\n";
+  testing::TempDir dir;
+  ScriptOptions options;
+  options.app_dir = testing::bin_dir();
+  options.log_file = dir.path() / "zorva.log";
+  options.topology = dir.write("t.ini", topology);
+  std::istringstream in("line\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(run_script(in, options, out, err), 0);
+  const std::vector<std::string> said{
+      ", line 19 (dev2interface=Serail0): Router2 has no interface Serail0 (it has Serial0), so "
+      "the cable of [CONNECTOR2] carries nothing.",
+      ", line 21 (dev1name=Router3): there is no router Router3 (the routers are Router1 and "
+      "Router2), so the cable of [CONNECTOR3] carries nothing.",
+      ", line 23 (dev2name=Rooter2): there is no router Rooter2 (the routers are Router1 and "
+      "Router2), so the cable of [CONNECTOR3] carries nothing.",
+      ": [CONNECTOR4] has no dev1interface, so its cable carries nothing.",
+      ", line 28 (dev2interface=Ethernet0): Router2 has no interface Ethernet0 (it has Serial0), "
+      "so the cable of [CONNECTOR4] carries nothing."};
+  std::string expected;
+  for (const std::string& s : said)
+    expected += "zorva-term: The topology " + options.topology + s + "\n";
+  EXPECT_EQ(err.str(), expected);
 }
 
 TEST(ScriptRunner, AMissingCommandDatabaseIsNamedOnceAtStartUp) {
