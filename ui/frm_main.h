@@ -39,6 +39,7 @@ class frmTip;
 class frmTopologyBrowser;
 
 inline constexpr int kRouterButtons = 7;  // toolbar buttons "Router1" .. "Router7"
+inline constexpr int kFunctionKeys = 12;  // F1 .. F12 reach the first twelve routers
 
 class frmMain : public QMainWindow {
   Q_OBJECT
