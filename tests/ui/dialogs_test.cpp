@@ -2,6 +2,7 @@
 // and buttons, the about box, and the topology chooser's three choices.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "ui/frm_choose_topo.h"
 #include "ui/frm_options.h"
 #include "ui/frm_tip.h"
+#include "ui/frm_topology_editor.h"
 #include "ui/tip_list.h"
 #include "ui_test_support.h"
 
@@ -178,16 +180,40 @@ class DialogsTest : public QObject {
     QVERIFY(topology_file_filters().contains(QStringLiteral("*.ini")));
   }
 
-  void making_a_topology_starts_the_program_beside_the_simulator() {
+  // "Make a new topology" opens our editor over the chooser (no outside program is started);
+  // a topology saved there and accepted is the one start-up goes on with, and closing the editor
+  // without that leaves the chooser waiting.
+  void making_a_topology_opens_the_editor_and_starts_on_what_it_saved() {
     ScriptedHost host;
     QTemporaryDir app;
-    frmChooseTopo chooser(host, app_with(app, "Topozor.exe"), "default.ini");
+    QDir(app.path()).mkdir(QStringLiteral("topologies"));
+    const QString saved = app.filePath(QStringLiteral("topologies/mine.ini"));
+    frmChooseTopo chooser(host, app.path().toStdString() + "/", "default.ini");
     chooser.show();
     chooser.make_new()->setChecked(true);
-    chooser.pick_button()->click();
-    QVERIFY(chooser.isVisible());
-    QCOMPARE(host.launched, std::vector<std::string>{app.path().toStdString() + "/Topozor.exe"});
-    QVERIFY(host.boxes.empty());
+    for (const bool save : {false, true}) {
+      QString shown;
+      QTimer::singleShot(0, this, [&] {
+        auto* editor = qobject_cast<frmTopologyEditor*>(QApplication::activeModalWidget());
+        if (!editor) return;
+        shown = editor->windowTitle();
+        if (!save) {
+          editor->close();
+          return;
+        }
+        editor->findChild<QPushButton*>(QStringLiteral("btnAddRouter"))->click();
+        host.queue_answer(Answer::Ok);  // "start the simulator on this topology now?"
+        editor->save_to(saved);
+      });
+      chooser.pick_button()->click();
+      QCOMPARE(shown, QStringLiteral("Create Topology"));
+      QCOMPARE(chooser.isVisible(), !save);
+      QCOMPARE(chooser.topology_file(), save ? saved.toStdString() : std::string("default.ini"));
+    }
+    QCOMPARE(chooser.result(), int(QDialog::Accepted));
+    QVERIFY(host.launched.empty());
+    QCOMPARE(host.boxes.size(), std::size_t{1});
+    QVERIFY(host.boxes[0].text.find("Start the simulator on this topology") != std::string::npos);
   }
 };
 

@@ -1,8 +1,7 @@
-// Pure rules of the desktop face: where tiled and iconised windows go, the command line, saved
-// transcripts and finding the drawing program.
+// Pure rules of the desktop face: where tiled and iconised windows go, the command line and saved
+// transcripts.
 #include <QtTest>
 
-#include "ui/drawing_program.h"
 #include "ui/start_options.h"
 #include "ui/transcript_file.h"
 #include "ui/window_arrangement.h"
@@ -115,18 +114,6 @@ class LayoutAndOptionsTest : public QObject {
     QVERIFY(!save_transcript(QString(), QStringLiteral("x")));
     QVERIFY(!save_transcript(dir.filePath(QStringLiteral("no/such/folder/t.txt")),
                              QStringLiteral("x")));
-  }
-
-  void the_drawing_program_is_found_by_either_name() {
-    QTemporaryDir app;
-    const std::string dir = app.path().toStdString() + "/";
-    QCOMPARE(drawing_program_path(dir), std::string());
-    for (const char* name : {"Topozor", "Topozor.exe"}) {  // the second is preferred
-      QFile program(app.filePath(QString::fromLatin1(name)));
-      QVERIFY(program.open(QIODevice::WriteOnly));
-      program.close();
-      QCOMPARE(drawing_program_path(dir), dir + name);
-    }
   }
 };
 
