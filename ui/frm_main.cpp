@@ -111,11 +111,11 @@ void frmMain::start_up() {
   create_consoles();
   restore_placement();
   show();
-  arrange(Tiling::Vertical);
-  if (QMdiSubWindow* first = router_window(1)) first->showNormal();
   hide_router_buttons();
   add_routers_past_function_keys();
   open_lab_navigator_at_startup();
+  arrange(Tiling::Horizontal);
+  type_into_console(1);
   if (splash) splash->close();
   status_timer_.start(500);
   connect(qApp, &QApplication::focusChanged, this, &frmMain::update_status);
@@ -170,18 +170,12 @@ void frmMain::add_routers_past_function_keys() {
   }
 }
 
-// The lab stands beside the consoles, but the keyboard belongs to Router 1's console.
+// The Lab Navigator on the lab index; start-up then lays it out beside the consoles.
 void frmMain::open_lab_navigator_at_startup() {
   lab_navigator_ = new frmBrowser(host(), latin1_text(sim().app_path));
   QMdiSubWindow* w = add_browser(lab_navigator_);
   lab_navigator_->navigate(app_page(kLabIndexPage));
-  // The right half of the frame, full height.
-  const QRect area = mdi_->viewport()->rect();
-  const int width = std::max(area.width() * 11 / 20, std::min(area.width(), 480));
-  w->setGeometry(area.right() - width + 1, 0, width, area.height());
   w->show();
-  type_into_console(1);
-  w->raise();  // still in front where it overlaps a console, without taking the keyboard
 }
 
 // Makes router n's console the active window with the keyboard focus, keeping its placement.
@@ -194,8 +188,9 @@ void frmMain::type_into_console(int n) {
 }
 
 void frmMain::restore_placement() {
-  if (!options_.screenshot.isEmpty()) {
-    resize(1280, 800);
+  if (!options_.screenshot.isEmpty()) {  // the picture shows a window filling the screen
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      setGeometry(screen->availableGeometry());
     return;
   }
   if (const std::optional<Placement> p = read_placement()) {
@@ -211,7 +206,10 @@ void frmMain::restore_placement() {
   }
   QRect avail(0, 0, 1280, 800);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) avail = screen->availableGeometry();
-  const QSize size(std::min(1200, avail.width() * 9 / 10), std::min(800, avail.height() * 9 / 10));
+  // On a small screen the consoles' 80 columns and the lab beside them need all of it.
+  const QSize size = avail.width() < 1280 ? avail.size()
+                                          : QSize(std::min(1200, avail.width() * 9 / 10),
+                                                  std::min(800, avail.height() * 9 / 10));
   resize(size);
   move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
 }

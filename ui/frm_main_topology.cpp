@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
@@ -44,12 +45,12 @@ void frmMain::show_diagram() {
 }
 
 // The Topology page describes the loaded topology: the browser serves a page made from it at the
-// page's usual address.
+// page's usual address, with a picture that fits the lab's column.
 void frmMain::show_loaded_topology(frmTopologyBrowser* b) {
   const QUrl page = app_page(kTopologyPage);
   b->page()->set_generated(page, topology_page_html(sim()));
   b->page()->set_generated(page.resolved(QUrl(QString::fromLatin1(kTopologyPictureName))),
-                           topology_picture(sim()));
+                           topology_picture(sim(), std::max(240, lab_column().width() - 48)));
   b->navigate(page);
 }
 

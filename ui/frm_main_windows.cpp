@@ -1,8 +1,11 @@
 // frmMain: the windows in the frame: the consoles and browser windows by number or page, showing
-// the Lab Navigator and the Topology page, and the Window menu's arrangements.
+// the Lab Navigator and the Topology page in their column beside the consoles, and the Window
+// menu's arrangements.
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <algorithm>
 
 #include "simulation/simulation.h"
 #include "ui/console_input.h"
@@ -74,12 +77,40 @@ void frmMain::activate_router(int n) {
   document(n)->txtin()->setFocus();
 }
 
-void frmMain::show_browser(QMdiSubWindow* w, bool maximise) {
+// A lab page comes up in its column beside the consoles: a maximised window goes back to its
+// place, and when a window stands in the column's way the consoles are tiled again beside it.
+void frmMain::show_browser(QMdiSubWindow* w) {
   if (!w) return;
+  bool crowded = false;
+  for (QMdiSubWindow* o : mdi_->subWindowList()) {
+    if (o != w && o->isMaximized()) crowded = true;
+  }
   w->show();
-  if (maximise) w->showMaximized();
+  w->showNormal();
+  const QRect column = lab_column();
+  for (QMdiSubWindow* o : arrangeable_windows()) {
+    if (!is_side_window(o) && o->geometry().intersects(column)) crowded = true;
+  }
+  if (crowded) arrange(Tiling::Horizontal);
+  w->setGeometry(column);
   mdi_->setActiveSubWindow(w);
   w->raise();
+}
+
+bool frmMain::is_side_window(const QMdiSubWindow* w) const {
+  return w && (w == browser_window(lab_navigator_) || w == browser_window(topology_browser_));
+}
+
+// The right part of the frame, as wide as the consoles leave it (see side_column).
+QRect frmMain::lab_column() const {
+  const QRect area = mdi_->viewport()->rect();
+  int consoles = 0;
+  if (QMdiSubWindow* w = router_window(1)) {
+    const int frame = std::max(w->width() - w->widget()->width(),
+                               2 * w->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth));
+    consoles = document(1)->width_for_columns(kConsoleColumns) + frame;
+  }
+  return consoles > 0 ? side_column(area, consoles) : area;
 }
 
 QUrl frmMain::app_page(const char* page) const {
@@ -92,11 +123,11 @@ void frmMain::lab_navigator_command() {
       "Reset current lab", "Are you sure you would like to start a new lab?", Buttons::OkCancel);
   if (a != Answer::Ok) return;
   lab_navigator_->navigate(app_page(kLabIndexPage));
-  show_browser(browser_window(lab_navigator_), true);
+  show_browser(browser_window(lab_navigator_));
 }
 
 void frmMain::current_lab() {
-  show_browser(browser_window(lab_navigator_), false);
+  show_browser(browser_window(lab_navigator_));
 }
 
 frmTopologyBrowser* frmMain::ensure_topology_browser() {
@@ -110,17 +141,17 @@ frmTopologyBrowser* frmMain::ensure_topology_browser() {
 void frmMain::show_topology() {
   frmTopologyBrowser* b = ensure_topology_browser();
   show_loaded_topology(b);
-  show_browser(browser_window(b), true);
+  show_browser(browser_window(b));
 }
 
 void frmMain::view_web_browser() {
   lab_navigator_->navigate(app_page(kTrainingPage));
-  show_browser(browser_window(lab_navigator_), true);
+  show_browser(browser_window(lab_navigator_));
 }
 
 void frmMain::home_page() {
   lab_navigator_->navigate(app_page(kMakerHomePage));
-  show_browser(browser_window(lab_navigator_), true);
+  show_browser(browser_window(lab_navigator_));
 }
 
 std::vector<QMdiSubWindow*> frmMain::arrangeable_windows() const {
@@ -131,16 +162,27 @@ std::vector<QMdiSubWindow*> frmMain::arrangeable_windows() const {
   return list;
 }
 
+// The lab pages keep their column at the right (one above the other when both are open); the
+// consoles and the diagram are tiled in the rest. Without consoles the pages take the whole frame.
 void frmMain::arrange(Tiling tiling) {
   for (QMdiSubWindow* w : mdi_->subWindowList()) {
     if (w->isMaximized()) w->showNormal();
   }
-  const std::vector<QMdiSubWindow*> windows = arrangeable_windows();
-  const std::vector<QRect> rects =
-      tile_rects(static_cast<int>(windows.size()), mdi_->viewport()->rect(), tiling);
-  for (std::size_t i = 0; i < windows.size() && i < rects.size(); ++i) {
-    windows[i]->setGeometry(rects[i]);
+  std::vector<QMdiSubWindow*> tiled, side;
+  for (QMdiSubWindow* w : arrangeable_windows()) (is_side_window(w) ? side : tiled).push_back(w);
+  QRect rest = mdi_->viewport()->rect();
+  QRect column = rest;
+  if (!side.empty() && !tiled.empty()) {
+    column = lab_column();
+    rest.setRight(column.left() - 1);
   }
+  const auto place = [](const std::vector<QMdiSubWindow*>& windows, const QRect& area, Tiling t) {
+    const std::vector<QRect> rects = tile_rects(static_cast<int>(windows.size()), area, t);
+    for (std::size_t i = 0; i < windows.size() && i < rects.size(); ++i)
+      windows[i]->setGeometry(rects[i]);
+  };
+  place(tiled, rest, tiling);
+  place(side, column, Tiling::Horizontal);
 }
 
 void frmMain::cascade() {

@@ -49,6 +49,22 @@ class LayoutAndOptionsTest : public QObject {
     QVERIFY(tile_rects(3, QRect(), Tiling::Vertical).empty());
   }
 
+  // The lab's column gets what the consoles leave, within a floor and half the frame.
+  void the_lab_column_is_what_the_consoles_leave_within_bounds() {
+    const struct {
+      int area, consoles, width;
+    } table[] = {
+        {1276, 660, 616},                   // room for both
+        {1020, 660, 360}, {900, 660, 320},  // the floor: the consoles give way
+        {600, 660, 300},                    // never more than half
+        {1276, 100, 638},                   // nor more than half when the consoles need little
+    };
+    for (const auto& t : table) {
+      const QRect c = side_column(QRect(0, 10, t.area, 500), t.consoles);
+      QCOMPARE(c, QRect(t.area - t.width, 10, t.width, 500));
+    }
+  }
+
   void icons_line_up_from_the_bottom_left() {
     const std::vector<QPoint> p = icon_positions(5, QRect(0, 0, 500, 400), QSize(200, 30));
     QCOMPARE(p[0], QPoint(0, 370));
