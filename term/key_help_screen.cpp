@@ -8,7 +8,7 @@ namespace zorva {
 
 namespace {
 
-// The keys, one screen of 80 columns by 24 rows with the help line.
+// The keys, one screen of 80 columns by 24 rows with the help line: no line is wrapped there.
 constexpr std::string_view kKeyList =
     "Keys of the interactive screen:\n"
     "  F1..F12, Alt+1..Alt+9   show the console of router 1..12 (1..9)\n"
@@ -18,19 +18,20 @@ constexpr std::string_view kKeyList =
     "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
     "  Ctrl+O                  open another topology file in place of the running lab\n"
     "                          (a changed lab is offered to be saved first)\n"
-    "  Ctrl+S                  save the lab (to --lab FILE, or to a file name asked for\n"
-    "                          on the input line the first time)\n"
-    "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no);\n"
+    "  Ctrl+S                  save the lab: to --lab FILE, or to a name asked for on\n"
+    "                          the input line the first time\n"
+    "  Ctrl+Q                  quit after \"Are you sure?\" (Enter: yes, c: no);\n"
     "                          with unsaved changes it offers to save them first\n"
     "  Alt+H or Alt+?          this list of keys; any key goes back to the console\n"
-    "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
-    "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
+    "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the console;\n"
+    "  the arrows are Ctrl+B/F/P/N, Home and End Ctrl+A/E, a lone Esc is code 27.\n"
     "  A question from the router is shown on the input line: answer with y, n or c\n"
     "  (Enter for OK, Esc for Cancel); simulated time stands still while it waits.\n";
 
 constexpr std::string_view kPipeNote =
-    "Without a terminal on standard input and output, keys are read from standard input\n"
-    "until it ends, then the active router's transcript is printed. --seed is for scripts.\n";
+    "Without a terminal on standard input and output, keys are read from standard\n"
+    "input until it ends, then the active router's transcript is printed. --seed is\n"
+    "for scripts.\n";
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "simulation/simulation.h"
+#include "term/key_help_screen.h"
 #include "tests/support/test_simulation.h"
 #include "tests/term/fake_terminal.h"
 
@@ -351,6 +352,9 @@ TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
   Frame f = face.current_frame();
   std::string shown;
   for (const std::string& row : f.lines) shown += row + "\n";
+  // Every line of the list stands whole on a row of its own: none is wrapped at 80 columns.
+  const std::string help = terminal_face_help();
+  EXPECT_EQ(shown.rfind(help.substr(0, help.find("Without")), 0), 0u) << shown;
   for (const char* key : {"F1..F12", "Ctrl+G", "PageUp", "Ctrl+T", "Ctrl+K, Ctrl+L", "Ctrl+O",
                           "Ctrl+S", "Ctrl+Q", "Alt+H", "Ctrl+Z"})
     EXPECT_NE(shown.find(key), std::string::npos) << key;
