@@ -33,9 +33,11 @@ run: build
 	  $(BUILD)/bin/zorva-term; \
 	fi
 
-# Renders the main window under Xvfb to $(BUILD)/screenshot.png, for review.
+# Renders the main window under Xvfb on a screen of SIZE (make screenshot SIZE=1024x640) to
+# $(BUILD)/screenshot-SIZE.png, for review.
+SIZE ?= 1280x800
 screenshot: build
-	cmake --build $(BUILD) --target screenshot
+	SCREENSHOT_SIZE=$(SIZE) cmake --build $(BUILD) --target screenshot
 
 # Renders the network diagram of the square topology to $(BUILD)/screenshot-diagram.png.
 screenshot-diagram: build

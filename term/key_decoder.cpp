@@ -129,6 +129,9 @@ void KeyDecoder::sequence_byte(unsigned char b, std::vector<KeyEvent>& out) {
       const KeyEvent key =
           b == '0' ? KeyEvent::of(KeyEvent::Kind::PickRouter) : KeyEvent::function(b - '0');
       finish(&key, out);
+    } else if (b == 'h' || b == 'H' || b == '?') {  // Alt+H, Alt+?: the key list
+      const KeyEvent key = KeyEvent::of(KeyEvent::Kind::KeyHelp);
+      finish(&key, out);
     } else {
       finish(nullptr, out);  // Alt with any other key is not used
     }

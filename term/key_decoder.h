@@ -1,6 +1,6 @@
 // Turns the bytes a terminal sends for key presses into key events for the router consoles:
 // character codes for the console's key handler, a router number for the F-keys and Alt+digit, and
-// the face's own keys (Alt+0, PageUp, PageDown).
+// the face's own keys (Alt+0, PageUp, PageDown, Alt+H).
 // Escape sequences may arrive split across reads; the decoder keeps the unfinished part.
 #pragma once
 
@@ -14,8 +14,9 @@ namespace zorva {
 
 struct KeyEvent {
   // Code: a character code for the console; Function: F1..F12 or Alt+1..9; PickRouter: Alt+0,
-  // which asks for a router number; PageUp and PageDown (with or without Shift): the transcript.
-  enum class Kind { Code, Function, PickRouter, PageUp, PageDown };
+  // which asks for a router number; PageUp and PageDown (with or without Shift): the transcript;
+  // KeyHelp: Alt+H or Alt+?, the list of every key.
+  enum class Kind { Code, Function, PickRouter, PageUp, PageDown, KeyHelp };
   Kind kind = Kind::Code;
   int value = 0;  // the character code, or the function key's number 1..12
 

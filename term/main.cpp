@@ -10,6 +10,7 @@
 #include "script/command_line.h"
 #include "script/script_runner.h"
 #include "term/check_command.h"
+#include "term/key_help_screen.h"
 #include "term/terminal_face.h"
 
 namespace {

@@ -19,6 +19,7 @@
 #include "simulation/simulation.h"
 #include "simulation/start_up_problems.h"
 #include "term/box_prompt.h"
+#include "term/key_help_screen.h"
 #include "term/posix_terminal.h"
 #include "term/program_launcher.h"
 #include "term/screen_render.h"
@@ -68,27 +69,6 @@ class TerminalFace::ConsoleWatch : public ConsoleView {
   TerminalFace& face_;
   int router_;
 };
-
-const char* terminal_face_help() {
-  return "Keys of the interactive screen:\n"
-         "  F1..F12, Alt+1..Alt+9   show the console of router 1..12 (1..9)\n"
-         "  Ctrl+G or Alt+0         ask for a router number and show that router's console\n"
-         "  PageUp, PageDown        scroll the transcript back and forth (Shift too)\n"
-         "  Ctrl+T                  run the simulated clock at 1x, 10x or 60x real time\n"
-         "  Ctrl+K, Ctrl+L          run the simulated clock 1 or 5 minutes ahead at once\n"
-         "  Ctrl+O                  open another topology file in place of the running lab\n"
-         "                          (a changed lab is offered to be saved first)\n"
-         "  Ctrl+S                  save the lab (to --lab FILE, or to a file name asked for\n"
-         "                          on the input line the first time)\n"
-         "  Ctrl+Q                  quit, after asking \"Are you sure?\" (Enter: yes, c: no);\n"
-         "                          with unsaved changes it offers to save them first\n"
-         "  Enter, Tab, ?, Backspace, Ctrl+Z and the other Ctrl keys go to the router console;\n"
-         "  Left/Right/Up/Down are Ctrl+B/F/P/N, Home/End are Ctrl+A/E, a lone Esc is code 27.\n"
-         "  A question from the router is shown on the input line: answer with y, n or c\n"
-         "  (Enter for OK, Esc for Cancel); simulated time stands still while it waits.\n"
-         "Without a terminal on standard input and output, keys are read from standard input\n"
-         "until it ends, then the active router's transcript is printed. --seed is for scripts.\n";
-}
 
 TerminalFace::TerminalFace(TerminalIo& io, bool screen, std::uint32_t seed, bool utf8)
     : io_(io), screen_(screen), utf8_(utf8), generator_(seed) {}
@@ -179,6 +159,7 @@ int TerminalFace::finish() {
 }
 
 Frame TerminalFace::current_frame() {
+  if (key_help_) return key_help_frame(io_.size());
   Simulation* sim = simulation();
   Router* r = sim ? sim->router(sim->active_router) : nullptr;
   const int active = sim ? sim->active_router : 0;
@@ -251,7 +232,9 @@ void TerminalFace::handle_keys() {
 void TerminalFace::dispatch(const KeyEvent& key) {
   notice_.clear();
   Simulation& sim = *simulation();
-  if (key == KeyEvent::code(kQuitKey)) {
+  if (key_help_ || key.kind == KeyEvent::Kind::KeyHelp) {
+    key_help_ = !key_help_;  // any key closes the list, and does nothing else
+  } else if (key == KeyEvent::code(kQuitKey)) {
     ask_to_quit();
   } else if (key == KeyEvent::code(kSaveKey)) {
     session_->save();

@@ -1,8 +1,9 @@
 // The interactive terminal face: one screen showing the active router's transcript above its input
 // line, keys passed to the core, real time driving the simulated clock.
 //
-// Keys: see terminal_face_help(). Ctrl+Q asks whether to quit, as the desktop's File, Exit does
-// (with flow control off in raw mode the key is free; the console gives code 17 no meaning).
+// Keys: see terminal_face_help(); Alt+H shows them on the screen. Ctrl+Q asks whether to quit, as
+// the desktop's File, Exit does (with flow control off in raw mode the key is free; the console
+// gives code 17 no meaning).
 // Ctrl+G or Alt+0 asks for a router number; PageUp and PageDown scroll the transcript. Message
 // boxes are asked on the input line, wrapped at the width, and answered with the keys shown there;
 // the simulated clock stands still while a question waits.
@@ -32,9 +33,6 @@ class Simulation;
 
 // Runs until the user quits; returns the exit status.
 int run_terminal_face(const ScriptOptions& options);
-
-// The keys of the terminal face, for --help.
-const char* terminal_face_help();
 
 inline constexpr int kQuitKey = 17;          // Ctrl+Q
 inline constexpr int kPickRouterKey = 7;     // Ctrl+G
@@ -118,6 +116,7 @@ class TerminalFace : public Host, private LabSessionFace {
   std::string line_prompt_;      // a line asked on the input line (ask_line), with its text
   std::string notice_;           // said on the help line until the next key ("Lab saved to ...")
   RouterPicker picker_;          // the router number question
+  bool key_help_ = false;        // the list of keys is shown in place of the console
   PathPrompt path_prompt_;       // the topology file question
   int scroll_back_ = 0;          // transcript rows scrolled back from its end
   bool quit_ = false;            // the user confirmed leaving, or the input ended

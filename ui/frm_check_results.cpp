@@ -6,10 +6,32 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zorva::ui {
+
+namespace {
+
+// Measures a row's text in the width of its column, so that a long text wrapped onto several lines
+// gets a row tall enough for all of them (a tree view measures items as if unbounded).
+class WrappingDelegate : public QStyledItemDelegate {
+ public:
+  explicit WrappingDelegate(QTreeWidget* view) : QStyledItemDelegate(view), view_(view) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem o(option);
+    o.rect.setSize(QSize(view_->columnWidth(index.column()), std::max(o.rect.height(), 1)));
+    return QStyledItemDelegate::sizeHint(o, index);
+  }
+
+ private:
+  QTreeWidget* view_;
+};
+
+}  // namespace
 
 frmCheckResults::frmCheckResults(const QString& check_file, const CheckReport& report,
                                  QWidget* parent)
@@ -41,11 +63,16 @@ frmCheckResults::frmCheckResults(const QString& check_file, const CheckReport& r
     row->setText(1, QString::fromStdString(r.check ? r.check->text : std::string()));
     if (r.check) row->setToolTip(1, tr("Line %1 of the check file").arg(r.check->line_number));
     row->setText(2, QString::fromStdString(r.found));
-    row->setToolTip(2, row->text(2));  // long findings are cut in the row
   }
+  // The check and what was found share the width; long texts wrap onto more lines of their row.
+  list_->setWordWrap(true);
+  list_->setItemDelegate(new WrappingDelegate(list_));
+  list_->setTextElideMode(Qt::ElideNone);
   list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-  list_->header()->setStretchLastSection(true);
+  list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  list_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+  // The rows' heights follow the columns' widths: a wider column needs fewer lines.
+  connect(list_->header(), &QHeaderView::sectionResized, list_, [this] { list_->doItemsLayout(); });
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -83,6 +84,15 @@ frmDocument::~frmDocument() {
 
 Router* frmDocument::router() const {
   return session_.sim().router(number_);
+}
+
+int frmDocument::width_for_columns(int columns) const {
+  const QFontMetrics metrics(txtout_->font());
+  const int text = metrics.horizontalAdvance(QString(columns, QLatin1Char('M')));
+  const int margins = 2 * static_cast<int>(txtout_->document()->documentMargin());
+  const int frame = 2 * txtout_->frameWidth();
+  const int bar = txtout_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, txtout_);
+  return text + margins + frame + bar + 2;  // and the caret's width at the line's end
 }
 
 QString frmDocument::transcript_text() const {

@@ -44,6 +44,10 @@ class frmDocument : public QWidget, public ConsoleView {
   TranscriptView* txtout() const { return txtout_; }
   ConsoleInput* txtin() const { return txtin_; }
 
+  // The width this console needs to show `columns` characters a line without wrapping them, with
+  // room for the transcript's scroll bar.
+  int width_for_columns(int columns) const;
+
   // The transcript as plain text, CR LF turned into line breaks.
   QString transcript_text() const;
 

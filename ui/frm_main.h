@@ -38,7 +38,9 @@ class frmDocument;
 class frmTip;
 class frmTopologyBrowser;
 
-inline constexpr int kRouterButtons = 7;  // toolbar buttons "Router1" .. "Router7"
+inline constexpr int kRouterButtons = 7;    // toolbar buttons "Router1" .. "Router7"
+inline constexpr int kFunctionKeys = 12;    // F1 .. F12 reach the first twelve routers
+inline constexpr int kConsoleColumns = 80;  // a console shows report lines this wide unwrapped
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -126,7 +128,9 @@ class frmMain : public QMainWindow {
   bool typing_into_console() const;
   void open_lab_navigator_at_startup();
   void restore_placement();
-  void show_browser(QMdiSubWindow* w, bool maximise);
+  void show_browser(QMdiSubWindow* w);
+  bool is_side_window(const QMdiSubWindow* w) const;  // the Lab Navigator or the Topology page
+  QRect lab_column() const;  // where the lab pages stand beside the consoles
   frmTopologyBrowser* ensure_topology_browser();
   QMdiSubWindow* add_browser(BrowserWindow* b);
   std::vector<QMdiSubWindow*> arrangeable_windows() const;

@@ -1,14 +1,11 @@
 // frmMain: the commands about the topology as a whole: the network diagram, the Topology page of
-// the loaded topology, the topology editor, opening another topology, and the clock controls.
-#include <QComboBox>
+// the loaded topology, the topology editor, and opening another topology.
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
+#include <algorithm>
 
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
@@ -48,12 +45,12 @@ void frmMain::show_diagram() {
 }
 
 // The Topology page describes the loaded topology: the browser serves a page made from it at the
-// page's usual address.
+// page's usual address, with a picture that fits the lab's column.
 void frmMain::show_loaded_topology(frmTopologyBrowser* b) {
   const QUrl page = app_page(kTopologyPage);
   b->page()->set_generated(page, topology_page_html(sim()));
   b->page()->set_generated(page.resolved(QUrl(QString::fromLatin1(kTopologyPictureName))),
-                           topology_picture(sim()));
+                           topology_picture(sim(), std::max(240, lab_column().width() - 48)));
   b->navigate(page);
 }
 
@@ -90,7 +87,7 @@ void frmMain::close_simulation_windows() {
   for (auto it = commands_.begin(); it != commands_.end();) {
     bool numbered = false;
     const int n = it.key().mid(9).toInt(&numbered);
-    if (it.key().startsWith(QLatin1String("mnuRouter")) && numbered && n > 12) {
+    if (it.key().startsWith(QLatin1String("mnuRouter")) && numbered && n > kFunctionKeys) {
       delete it.value();
       it = commands_.erase(it);
     } else {
@@ -106,32 +103,6 @@ bool frmMain::open_topology_file(const QString& file) {
   if (QMdiSubWindow* nav = browser_window(lab_navigator_)) nav->raise();
   statusBar()->showMessage(tr("Opened %1").arg(QFileInfo(file).fileName()), 5000);
   return true;
-}
-
-void frmMain::build_clock_controls() {
-  auto* speed = new QComboBox(this);
-  speed->setObjectName(QStringLiteral("clockSpeed"));
-  speed->setToolTip(tr("How fast the simulated clock runs"));
-  for (const int f : ClockSpeed::kFactors) speed->addItem(tr("%1x").arg(f), f);
-  connect(speed, &QComboBox::currentIndexChanged, this,
-          [this, speed] { session_->speed().set_factor(speed->currentData().toInt()); });
-  auto* skip = new QToolButton(this);
-  skip->setObjectName(QStringLiteral("clockSkip"));
-  skip->setText(tr("Skip"));
-  skip->setToolTip(tr("Run the simulated clock ahead at once"));
-  skip->setPopupMode(QToolButton::InstantPopup);
-  auto* skips = new QMenu(skip);
-  for (const int minutes : {1, 5}) {
-    QAction* a = skips->addAction(tr("+%1 min").arg(minutes));
-    a->setObjectName(QStringLiteral("clockSkip%1").arg(minutes));
-    connect(a, &QAction::triggered, this, [this, minutes] {
-      session_->skip_minutes(minutes);
-      update_status();
-    });
-  }
-  skip->setMenu(skips);
-  statusBar()->addPermanentWidget(speed);
-  statusBar()->addPermanentWidget(skip);
 }
 
 }  // namespace zorva::ui

@@ -212,12 +212,9 @@ bool frmTopologyEditor::save_to(const QString& file) {
   }
   file_ = file;
   show_result({}, tr("Saved %1.").arg(QFileInfo(file).fileName()));
-  const Answer a = host_.message_box(
-      "Create Topology",
-      tr("Saved %1. Open it now? The running lab is replaced by the new topology.")
-          .arg(QFileInfo(file).fileName())
-          .toStdString(),
-      Buttons::OkCancel);
+  const Answer a = host_.message_box("Create Topology",
+                                     open_question_.arg(QFileInfo(file).fileName()).toStdString(),
+                                     Buttons::OkCancel);
   if (a == Answer::Ok) {
     accept();
     emit open_topology(file);

@@ -1,7 +1,8 @@
 // `frmTopologyEditor`, the Create Topology command's editor: routers with their Serial, Ethernet
 // and BRI counts, cables from a free interface to a free interface of the same kind, the limits of
 // the simulation enforced with a message under the lists, and the topology file saved in the
-// format the start-up reads. After saving it offers to open the new topology at once.
+// format the start-up reads. After saving it offers to open the new topology at once (in place of
+// the running lab, or at start-up as the first one).
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,8 @@ class frmTopologyEditor : public QDialog {
   // Saves to `file`; on success offers to open it and, if the user agrees, emits open_topology.
   bool save_to(const QString& file);
   QString message() const;
+  // The question asked after a save, "%1" standing for the file's name.
+  void set_open_question(const QString& question) { open_question_ = question; }
   QString file() const { return file_; }
 
   // The controls, for tests.
@@ -61,6 +64,8 @@ class frmTopologyEditor : public QDialog {
   Host& host_;
   QString folder_;  // where the file dialogs start
   QString file_;    // the file last opened or saved
+  QString open_question_ =
+      tr("Saved %1. Open it now? The running lab is replaced by the new topology.");
   TopologyEdit edit_;
   QSpinBox* serial_;
   QSpinBox* ethernet_;

@@ -38,8 +38,8 @@ void set_up_links_for_the_diagram(zorva::ui::frmMain& w) {
   w.session().run_for(30000);
 }
 
-// Presses Enter in router 1's console so it shows its prompt (or, with the diagram open, sets up
-// a few links), then saves the window to `file`.
+// Presses Enter in every console so that each shows its prompt (or, with the diagram open, sets
+// up a few links), then saves the window to `file`.
 void take_screenshot(zorva::ui::frmMain& w, const QString& file, bool diagram) {
   if (diagram) {
     set_up_links_for_the_diagram(w);
@@ -49,7 +49,8 @@ void take_screenshot(zorva::ui::frmMain& w, const QString& file, bool diagram) {
       w.diagram_window()->showMaximized();
     });
   } else {
-    w.session().key(1, 13);
+    // Every console shows its prompt, and Router 1 a report as wide as reports get.
+    for (int n = 1; n <= w.sim().number_of_routers; ++n) w.session().key(n, 13);
     for (const char c : std::string("show version\r")) w.session().key(1, c);
   }
   QTimer::singleShot(400, &w, [&w, file] {

@@ -45,8 +45,7 @@ void frmMain::show_routers() {
   create_consoles();
   hide_router_buttons();
   add_routers_past_function_keys();
-  arrange(Tiling::Vertical);
-  if (QMdiSubWindow* first = router_window(1)) first->showNormal();
+  arrange(Tiling::Horizontal);  // in rows beside the lab, each wide enough for a report
 }
 
 }  // namespace zorva::ui

@@ -4,7 +4,8 @@
 //   --app-dir DIR     the program directory (default: the executable's folder)
 //   --no-splash       no start-up window
 //   --no-tips         no tip of the day, whatever the stored preference says
-//   --screenshot FILE start, show a console and the Lab Navigator, save the window to FILE, quit
+//   --screenshot FILE start filling the screen, show the consoles and the Lab Navigator, save
+//                     the window to FILE, quit
 //   --diagram         open the network diagram once started
 #pragma once
 

@@ -47,6 +47,12 @@ std::vector<QRect> tile_rects(int count, const QRect& area, Tiling tiling) {
   return rects;
 }
 
+QRect side_column(const QRect& area, int main_width, int min_width) {
+  const int half = area.width() / 2;
+  const int width = std::clamp(area.width() - main_width, std::min(min_width, half), half);
+  return {area.right() - width + 1, area.top(), width, area.height()};
+}
+
 std::vector<QPoint> icon_positions(int count, const QRect& area, const QSize& icon) {
   std::vector<QPoint> points;
   if (count <= 0 || icon.isEmpty()) return points;

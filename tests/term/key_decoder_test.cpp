@@ -74,6 +74,9 @@ const Row kRows[] = {
     {"alt_digits", "\0331\0335\0339", {F(1), F(5), F(9)}},  // \033 is ESC before a digit
     {"alt_zero_asks_for_a_router", "\0330", {K(KeyEvent::Kind::PickRouter)}},
     {"alt_letter_dropped", "\033qx", {C('x')}},
+    {"alt_h_and_alt_question_list_the_keys",
+     "\033h\033H\033?",
+     {K(KeyEvent::Kind::KeyHelp), K(KeyEvent::Kind::KeyHelp), K(KeyEvent::Kind::KeyHelp)}},
     {"page_keys_plain_and_with_shift",
      "\x1b[5~\x1b[6~\x1b[5;2~\x1b[6;2~",
      {K(KeyEvent::Kind::PageUp), K(KeyEvent::Kind::PageDown), K(KeyEvent::Kind::PageUp),

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "simulation/simulation.h"
+#include "term/key_help_screen.h"
 #include "tests/support/test_simulation.h"
 #include "tests/term/fake_terminal.h"
 
@@ -67,7 +68,7 @@ TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterva
   run_queued();
   EXPECT_EQ(face.frames_drawn(), 1);
   EXPECT_EQ(face.current_frame().status,
-            "Router 1 of 2 | 00:00:00 1x classic | Ctrl+G router | Ctrl+S | Ctrl+Q");
+            "Router 1 of 2 | 00:00:00 1x classic | Ctrl+G router | Alt+H keys");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);
@@ -339,6 +340,44 @@ TEST_F(TerminalFaceTest, CtrlOOpensAnotherTopologyAfterAsking) {
   run_queued();
   EXPECT_EQ(sim().active_router, 3);
   EXPECT_NE(face.current_frame().lines.size(), 0u);
+}
+
+// Alt+H (or Alt+?) shows every key in place of the console at 80x24; the next key only closes
+// the list, and the console is as it was.
+TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
+  term.screen = {24, 80};
+  term.type("sh");
+  term.type("\x1bh");
+  run_queued();
+  Frame f = face.current_frame();
+  std::string shown;
+  for (const std::string& row : f.lines) shown += row + "\n";
+  // Every line of the list stands whole on a row of its own: none is wrapped at 80 columns.
+  const std::string help = terminal_face_help();
+  EXPECT_EQ(shown.rfind(help.substr(0, help.find("Without")), 0), 0u) << shown;
+  for (const char* key : {"F1..F12", "Ctrl+G", "PageUp", "Ctrl+T", "Ctrl+K, Ctrl+L", "Ctrl+O",
+                          "Ctrl+S", "Ctrl+Q", "Alt+H", "Ctrl+Z"})
+    EXPECT_NE(shown.find(key), std::string::npos) << key;
+  EXPECT_EQ(f.status, "Press any key to go back to the console");
+  term.type("x");
+  run_queued();
+  EXPECT_EQ(sim().typed_line, "sh");
+  EXPECT_TRUE(input_row().ends_with("sh")) << input_row();
+  term.type("\x1b?");
+  run_queued();
+  EXPECT_EQ(face.current_frame().status, f.status);
+}
+
+// The longer prompts of the configuration modes leave less room on the help line; the router
+// key and the key list stay.
+TEST_F(TerminalFaceTest, ConfigurationPromptsKeepTheRouterKeyAndTheKeyList) {
+  term.screen = {24, 80};
+  term.type("\renable\rconfigure terminal\rinterface serial0\r");
+  run_queued();
+  ASSERT_TRUE(input_row().starts_with("Router(config-if)#")) << input_row();
+  const std::string status = face.current_frame().status;
+  EXPECT_NE(status.find("Ctrl+G"), std::string::npos) << status;
+  EXPECT_TRUE(status.ends_with("Alt+H keys")) << status;
 }
 
 class TerminalFacePipedTest : public TerminalFaceTest {

@@ -2,21 +2,26 @@
 // and buttons, the about box, and the topology chooser's three choices.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "base/scripted_host.h"
+#include "lab/check_file.h"
 #include "simulation/simulation.h"
 #include "ui/app_settings.h"
 #include "ui/frm_about.h"
+#include "ui/frm_check_results.h"
 #include "ui/frm_choose_topo.h"
 #include "ui/frm_options.h"
 #include "ui/frm_tip.h"
+#include "ui/frm_topology_editor.h"
 #include "ui/tip_list.h"
 #include "ui_test_support.h"
 
@@ -178,16 +183,57 @@ class DialogsTest : public QObject {
     QVERIFY(topology_file_filters().contains(QStringLiteral("*.ini")));
   }
 
-  void making_a_topology_starts_the_program_beside_the_simulator() {
+  // Check My Work's findings can be long: they wrap onto more lines of their row, never cut.
+  void a_long_finding_wraps_in_its_row() {
+    std::vector<Check> checks(2);
+    checks[0].text = "router 1 route 10.1.3.0/24";
+    checks[1].text = "router 2 can ping 10.1.1.1";
+    CheckReport report;
+    const std::string longer =
+        "no route to 10.1.3.0/24; the routing table holds C 10.1.12.0/24 is directly connected, "
+        "Serial0 and C 192.168.1.0/24 is directly connected, Ethernet0";
+    report.results = {{&checks[0], false, longer}, {&checks[1], false, "no reply"}};
+    frmCheckResults dialog(QStringLiteral("lab.checks"), report);
+    dialog.show();
+    QTreeWidget* list = dialog.list();
+    const int one_line = list->visualItemRect(list->topLevelItem(1)).height();
+    QVERIFY(list->visualItemRect(list->topLevelItem(0)).height() >= 2 * one_line);
+  }
+
+  // "Make a new topology" opens our editor over the chooser (no outside program is started);
+  // a topology saved there and accepted is the one start-up goes on with, and closing the editor
+  // without that leaves the chooser waiting.
+  void making_a_topology_opens_the_editor_and_starts_on_what_it_saved() {
     ScriptedHost host;
     QTemporaryDir app;
-    frmChooseTopo chooser(host, app_with(app, "Topozor.exe"), "default.ini");
+    QDir(app.path()).mkdir(QStringLiteral("topologies"));
+    const QString saved = app.filePath(QStringLiteral("topologies/mine.ini"));
+    frmChooseTopo chooser(host, app.path().toStdString() + "/", "default.ini");
     chooser.show();
     chooser.make_new()->setChecked(true);
-    chooser.pick_button()->click();
-    QVERIFY(chooser.isVisible());
-    QCOMPARE(host.launched, std::vector<std::string>{app.path().toStdString() + "/Topozor.exe"});
-    QVERIFY(host.boxes.empty());
+    for (const bool save : {false, true}) {
+      QString shown;
+      QTimer::singleShot(0, this, [&] {
+        auto* editor = qobject_cast<frmTopologyEditor*>(QApplication::activeModalWidget());
+        if (!editor) return;
+        shown = editor->windowTitle();
+        if (!save) {
+          editor->close();
+          return;
+        }
+        editor->findChild<QPushButton*>(QStringLiteral("btnAddRouter"))->click();
+        host.queue_answer(Answer::Ok);  // "start the simulator on this topology now?"
+        editor->save_to(saved);
+      });
+      chooser.pick_button()->click();
+      QCOMPARE(shown, QStringLiteral("Create Topology"));
+      QCOMPARE(chooser.isVisible(), !save);
+      QCOMPARE(chooser.topology_file(), save ? saved.toStdString() : std::string("default.ini"));
+    }
+    QCOMPARE(chooser.result(), int(QDialog::Accepted));
+    QVERIFY(host.launched.empty());
+    QCOMPARE(host.boxes.size(), std::size_t{1});
+    QVERIFY(host.boxes[0].text.find("Start the simulator on this topology") != std::string::npos);
   }
 };
 

@@ -1,8 +1,7 @@
-// Pure rules of the desktop face: where tiled and iconised windows go, the command line, saved
-// transcripts and finding the drawing program.
+// Pure rules of the desktop face: where tiled and iconised windows go, the command line and saved
+// transcripts.
 #include <QtTest>
 
-#include "ui/drawing_program.h"
 #include "ui/start_options.h"
 #include "ui/transcript_file.h"
 #include "ui/window_arrangement.h"
@@ -48,6 +47,22 @@ class LayoutAndOptionsTest : public QObject {
             (std::vector<QRect>{{0, 0, 900, 200}, {0, 200, 900, 200}, {0, 400, 900, 200}}));
     QVERIFY(tile_rects(0, area, Tiling::Vertical).empty());
     QVERIFY(tile_rects(3, QRect(), Tiling::Vertical).empty());
+  }
+
+  // The lab's column gets what the consoles leave, within a floor and half the frame.
+  void the_lab_column_is_what_the_consoles_leave_within_bounds() {
+    const struct {
+      int area, consoles, width;
+    } table[] = {
+        {1276, 660, 616},                   // room for both
+        {1020, 660, 360}, {900, 660, 320},  // the floor: the consoles give way
+        {600, 660, 300},                    // never more than half
+        {1276, 100, 638},                   // nor more than half when the consoles need little
+    };
+    for (const auto& t : table) {
+      const QRect c = side_column(QRect(0, 10, t.area, 500), t.consoles);
+      QCOMPARE(c, QRect(t.area - t.width, 10, t.width, 500));
+    }
   }
 
   void icons_line_up_from_the_bottom_left() {
@@ -115,18 +130,6 @@ class LayoutAndOptionsTest : public QObject {
     QVERIFY(!save_transcript(QString(), QStringLiteral("x")));
     QVERIFY(!save_transcript(dir.filePath(QStringLiteral("no/such/folder/t.txt")),
                              QStringLiteral("x")));
-  }
-
-  void the_drawing_program_is_found_by_either_name() {
-    QTemporaryDir app;
-    const std::string dir = app.path().toStdString() + "/";
-    QCOMPARE(drawing_program_path(dir), std::string());
-    for (const char* name : {"Topozor", "Topozor.exe"}) {  // the second is preferred
-      QFile program(app.filePath(QString::fromLatin1(name)));
-      QVERIFY(program.open(QIODevice::WriteOnly));
-      program.close();
-      QCOMPARE(drawing_program_path(dir), dir + name);
-    }
   }
 };
 

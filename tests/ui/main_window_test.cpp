@@ -1,6 +1,7 @@
 // The main window: start-up on a chosen topology, the router toolbar, switching consoles with the
 // function keys, the main commands and their questions, and closing.
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -45,6 +46,16 @@ class MainWindowTest : public QObject {
     return w_->statusBar()->findChild<QLabel*>(QStringLiteral("statusRouter"))->text();
   }
   QMdiSubWindow* active() const { return w_->mdi_area()->activeSubWindow(); }
+  // `page` is shown in front, and no console stands under it or under another console.
+  void verify_beside(QMdiSubWindow* page) const {
+    QVERIFY(page->isVisible() && !page->isMaximized());
+    for (int n = 1; n <= w_->sim().number_of_routers; ++n) {
+      const QRect r = w_->router_window(n)->geometry();
+      QVERIFY2(!r.intersects(page->geometry()), qPrintable(QStringLiteral("Router %1").arg(n)));
+      for (int k = n + 1; k <= w_->sim().number_of_routers; ++k)
+        QVERIFY(!r.intersects(w_->router_window(k)->geometry()));
+    }
+  }
 
  private slots:
   void cleanup() { w_.reset(); }
@@ -119,15 +130,31 @@ class MainWindowTest : public QObject {
     QVERIFY(!w_->isVisible());
   }
 
-  void routers_start_tiled_side_by_side_and_cannot_be_closed() {
-    start("topologies/two_routers.ini");
+  // At start the consoles stand in rows at the left, each wide enough for a report's 80 columns,
+  // and the Lab Navigator has the column beside them: nothing covers anything. Tiling keeps the
+  // navigator's column; without the navigator the consoles take the whole frame.
+  void routers_start_beside_the_lab_and_cannot_be_closed() {
+    write_placement({0, 0, 1280, 800});
+    start("default.ini");
+    QMdiSubWindow* nav = w_->browser_window(w_->lab_navigator());
+    verify_beside(nav);
+    const QRect area = w_->mdi_area()->viewport()->rect();
+    QCOMPARE(nav->geometry().right(), area.right());
+    const int report = QFontMetrics(w_->document(1)->txtout()->font())
+                           .horizontalAdvance(QString(80, QLatin1Char('M')));
+    for (int n = 1; n <= 3; ++n) {
+      QCOMPARE(w_->router_window(n)->geometry().left(), 0);
+      QVERIFY(w_->document(n)->txtout()->viewport()->width() > report);
+    }
+    w_->button("Vertical")->trigger();
+    verify_beside(nav);
     QRect a = w_->router_window(1)->geometry(), b = w_->router_window(2)->geometry();
     QVERIFY(a.top() == b.top() && a.height() == b.height() && a.right() < b.left());
-    w_->browser_window(w_->lab_navigator())->showMinimized();
+    nav->showMinimized();
     w_->button("Horizontal")->trigger();
     a = w_->router_window(1)->geometry();
     b = w_->router_window(2)->geometry();
-    QVERIFY(a.left() == b.left() && a.bottom() < b.top());
+    QVERIFY(a.left() == b.left() && a.bottom() < b.top() && a.width() == area.width());
     const Qt::WindowFlags f = w_->router_window(1)->windowFlags();
     QVERIFY(!(f & Qt::WindowCloseButtonHint) && !(f & Qt::WindowSystemMenuHint));
     w_->router_window(1)->close();
@@ -167,7 +194,7 @@ class MainWindowTest : public QObject {
     boxes_.queue(Answer::Ok);
     w_->command("mnuLabNavigator")->trigger();
     QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/ccna_home.htm")));
-    QVERIFY(w_->browser_window(w_->lab_navigator())->isMaximized());
+    verify_beside(w_->browser_window(w_->lab_navigator()));
   }
 
   void topology_button_opens_the_topology_page_once() {
@@ -176,8 +203,11 @@ class MainWindowTest : public QObject {
     frmTopologyBrowser* first = w_->topology_browser();
     QVERIFY(first != nullptr);
     QVERIFY(first->page()->source().toLocalFile().endsWith(QStringLiteral("labs/topology.htm")));
+    verify_beside(w_->browser_window(first));  // in the lab's column, not over the consoles
+    w_->activate_router(2);
     w_->button("Topology")->trigger();
     QCOMPARE(w_->topology_browser(), first);
+    verify_beside(w_->browser_window(first));
   }
 
   void file_exit_cancel_keeps_every_router_and_ok_saves_the_placement() {
