@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/html_text.h"
 #include "lab/shown_text.h"
 
 namespace zorva {
@@ -34,30 +35,9 @@ code { font-family: monospace; }
 }
 )";
 
+// Shown as the interactive screens show it (control characters visible), then made safe for HTML.
 std::string escaped(const std::string& text) {
-  std::string out;
-  for (char c : shown_text(text)) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return html_escaped(shown_text(text));
 }
 
 // `wide`: a table with a column per check, printed across the paper.

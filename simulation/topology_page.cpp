@@ -2,34 +2,12 @@
 
 #include <filesystem>
 
+#include "base/html_text.h"
 #include "simulation/simulation.h"
 
 namespace zorva {
 
 namespace {
-
-std::string html_escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
 
 std::string joined(const std::vector<std::string>& items, std::string_view separator) {
   std::string out;
