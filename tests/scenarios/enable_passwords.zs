@@ -3,25 +3,25 @@
 # with "% Bad secrets"; the secret wins over the password and is shown shifted in the configuration.
 line enable
 line configure terminal
-line enable password cisco1
+line enable password kolvo1
 line end
 line disable
 line enable
 line wrong
-line cisco1
+line kolvo1
 line disable
 line enable
 line a
 line b
 line c
 line enable
-line cisco1
+line kolvo1
 line configure terminal
 line enable secret abc
 line end
 line disable
 line enable
-line cisco1
+line kolvo1
 line abc
 line show running-config
 key Space

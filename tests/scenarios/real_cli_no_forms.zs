@@ -8,7 +8,7 @@ line enable
 line configure terminal
 line hostname Lab1
 line enable secret class
-line username student password cisco
+line username student password kolvo
 line username teacher password secret
 line username student password lab
 line banner motd #Hi#
@@ -24,7 +24,7 @@ line network 10.0.0.0
 line network 192.168.1.0
 line exit
 line line console 0
-line password cisco
+line password kolvo
 line exit
 line do show running-config
 key Space
