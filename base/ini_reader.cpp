@@ -77,11 +77,28 @@ IniFile IniFile::read(const std::string& file) {
   return ini;
 }
 
+IniFile IniFile::from_text(const std::string& text, const std::string& file) {
+  IniFile ini;
+  ini.file_ = file;
+  ini.status_ = text.size() > kIniFileLimit ? Status::TooLarge : Status::Read;
+  if (ini.status_ == Status::Read) ini.index(text);
+  return ini;
+}
+
+std::optional<IniFile::Place> IniFile::place(const std::string& section,
+                                             const std::string& key) const {
+  const auto s = sections_.find(to_lower(section));
+  if (s == sections_.end()) return std::nullopt;
+  const auto k = s->second.find(to_lower(key));
+  if (k == s->second.end()) return std::nullopt;
+  return k->second.place;
+}
+
 void IniFile::index(const std::string& all) {
   std::string_view text(all);
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   Section* current = nullptr;  // the section being read, or null when its keys are ignored
-  while (!text.empty()) {
+  for (int number = 1; !text.empty(); ++number) {
     const std::size_t end = text.find_first_of("\r\n");
     const std::string_view line = trim_blanks(text.substr(0, end));
     if (end == std::string_view::npos) {
@@ -103,7 +120,8 @@ void IniFile::index(const std::string& all) {
     if (current == nullptr) continue;
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
-    current->try_emplace(to_lower(trim_blanks(line.substr(0, eq))), line.substr(eq + 1));
+    current->try_emplace(to_lower(trim_blanks(line.substr(0, eq))),
+                         Entry{std::string(line.substr(eq + 1)), Place{number, std::string(line)}});
   }
 }
 
@@ -112,7 +130,7 @@ std::string IniFile::value(const std::string& section, const std::string& key) c
   if (s == sections_.end()) return "";
   const auto k = s->second.find(to_lower(key));
   if (k == s->second.end()) return "";
-  return as_returned(k->second);
+  return as_returned(k->second.value);
 }
 
 std::string IniFile::problem() const {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -22,6 +23,16 @@ class IniFile {
 
   // Reads and indexes `file`; any failure gives a file without sections and the reason.
   static IniFile read(const std::string& file);
+  // Indexes text already read (a lab file carries its topology inside), named `file`.
+  static IniFile from_text(const std::string& text, const std::string& file);
+
+  // Where a key stands: its line (from 1) and that line's text, blanks trimmed.
+  struct Place {
+    int line = 0;
+    std::string text;
+  };
+  // The place of `key` in `section`, or nothing when the reader found no such key.
+  std::optional<Place> place(const std::string& section, const std::string& key) const;
 
   // The value of `key` in `section` as the 50-character buffer returns it, or "".
   std::string value(const std::string& section, const std::string& key) const;
@@ -34,7 +45,11 @@ class IniFile {
   std::string problem() const;
 
  private:
-  using Section = std::unordered_map<std::string, std::string>;  // lower-case key -> raw value
+  struct Entry {
+    std::string value;  // the raw value after '='
+    Place place;        // where the key stands
+  };
+  using Section = std::unordered_map<std::string, Entry>;  // by lower-case key
   void index(const std::string& text);
 
   std::string file_;

@@ -6,40 +6,20 @@
 #include <vector>
 
 #include "commands/ping.h"
+#include "network/routing_table.h"
 #include "state/ipv4.h"
 
 namespace zorva {
 
 namespace {
 
-// The route forwarding takes: the longest prefix that matches, the first of equally long ones.
-const RouteEntry* longest_match(const RouterRecord& r, Ipv4 destination) {
-  const RouteEntry* best = nullptr;
-  int best_length = -1;
-  for (int k = 1; k <= std::min<int>(r.route_count, kMaxRoutes); ++k) {
-    const RouteEntry& route = r.routes[k];
-    if (route.prefix_length <= best_length) continue;
-    if ((destination & mask_for_length(route.prefix_length)) != route.network) continue;
-    best = &route;
-    best_length = route.prefix_length;
-  }
-  return best;
-}
-
 // The interface a route leaves by, as forwarding picks it: a static route by the connected route
 // that holds its next hop, else by the interface it was entered under. 0 when none fits.
 int exit_interface(const RouterRecord& r, const RouteEntry& route) {
   int k = route.out_index;
   if (route.code == 'S') {
-    if (const std::optional<Ipv4> hop = parse_dotted(route.interface_address)) {
-      for (int j = 1; j <= std::min<int>(r.route_count, kMaxRoutes); ++j) {
-        const RouteEntry& c = r.routes[j];
-        if (c.code == 'C' && (*hop & mask_for_length(c.prefix_length)) == c.network) {
-          k = c.out_index;
-          break;
-        }
-      }
-    }
+    if (const std::optional<Ipv4> hop = parse_dotted(route.interface_address))
+      k = static_route_interface(r, route, *hop);
   }
   return k >= 1 && k <= std::min<int>(r.interface_count, kMaxInterfaces) ? k : 0;
 }

@@ -6,6 +6,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/network.h"
+#include "network/routing_table.h"
 #include "router/output.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
@@ -20,32 +21,6 @@ Ipv4 address_value(IpRoutines& ip, const std::string& text) {
   if (const std::optional<Ipv4> v = parse_dotted(text)) return *v;
   std::string copy = text;
   return static_cast<Ipv4>(ip.converted_dotted_decimal_to_integer(copy));
-}
-
-// The best route for `destination`: the longest prefix that matches; of equally long ones, the
-// first in the table. nullptr when none matches.
-const RouteEntry* longest_match(const RouterRecord& r, Ipv4 destination) {
-  const RouteEntry* best = nullptr;
-  int best_length = -1;
-  for (int k = 1; k <= r.route_count; ++k) {
-    const RouteEntry& route = r.routes[k];
-    if (route.prefix_length <= best_length) continue;
-    if ((destination & mask_for_length(route.prefix_length)) != route.network) continue;
-    best = &route;
-    best_length = route.prefix_length;
-  }
-  return best;
-}
-
-// The interface a static route leaves by: the connected route that holds its next hop, or, when
-// none does, the interface that was being configured when the route was entered.
-int static_route_interface(const RouterRecord& r, const RouteEntry& route, Ipv4 next_hop) {
-  for (int k = 1; k <= r.route_count; ++k) {
-    const RouteEntry& c = r.routes[k];
-    if (c.code == 'C' && (next_hop & mask_for_length(c.prefix_length)) == c.network)
-      return c.out_index;
-  }
-  return route.out_index;
 }
 
 }  // namespace

@@ -8,8 +8,31 @@
 #include "base/number_text.h"
 #include "network/real_routing.h"
 #include "network/table_capacity.h"
+#include "state/ipv4.h"
 
 namespace zorva {
+
+const RouteEntry* longest_match(const RouterRecord& r, Ipv4 destination) {
+  const RouteEntry* best = nullptr;
+  int best_length = -1;
+  for (int k = 1; k <= std::min<int>(r.route_count, kMaxRoutes); ++k) {
+    const RouteEntry& route = r.routes[k];
+    if (route.prefix_length <= best_length) continue;
+    if ((destination & mask_for_length(route.prefix_length)) != route.network) continue;
+    best = &route;
+    best_length = route.prefix_length;
+  }
+  return best;
+}
+
+int static_route_interface(const RouterRecord& r, const RouteEntry& route, Ipv4 next_hop) {
+  for (int k = 1; k <= std::min<int>(r.route_count, kMaxRoutes); ++k) {
+    const RouteEntry& c = r.routes[k];
+    if (c.code == 'C' && (next_hop & mask_for_length(c.prefix_length)) == c.network)
+      return c.out_index;
+  }
+  return route.out_index;
+}
 
 namespace {
 

@@ -13,6 +13,14 @@ namespace zorva {
 
 class ErrorLog;
 
+// The route forwarding takes for `destination`: the longest prefix that matches; of equally long
+// ones, the first in the table. nullptr when none matches.
+const RouteEntry* longest_match(const RouterRecord& r, Ipv4 destination);
+
+// The interface a static route leaves by: the connected route that holds its next hop, or, when
+// none does, the interface that was being configured when the route was entered.
+int static_route_interface(const RouterRecord& r, const RouteEntry& route, Ipv4 next_hop);
+
 // Adds one candidate, or refreshes (age 0, nothing else) every candidate with the same distance,
 // network, prefix length and interface name. A full table (80 candidates) takes nothing more; the
 // first refusal is logged under "Update Routes()".

@@ -1,9 +1,9 @@
 #include "simulation/connector_check.h"
 
 #include <algorithm>
-#include <map>
 #include <string_view>
 
+#include "base/ini_reader.h"
 #include "base/number_text.h"
 #include "simulation/simulation.h"
 
@@ -13,53 +13,6 @@ namespace {
 
 // The most of a topology file's line a sentence quotes.
 constexpr std::size_t kQuotedLine = 80;
-
-struct Place {
-  int line = 0;      // from 1
-  std::string text;  // the line, blanks trimmed
-};
-
-// Where each key of each section stands in the topology text, found as the INI reader finds it:
-// sections and keys without regard to case, the first of duplicates winning, a line ending in
-// LF, CR LF or CR, lines starting with ';' skipped.
-class KeyPlaces {
- public:
-  explicit KeyPlaces(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    std::map<std::string, Place>* current = nullptr;
-    std::map<std::string, bool> seen;
-    for (int number = 1; !text.empty(); ++number) {
-      const std::size_t end = text.find_first_of("\r\n");
-      const std::string line = trim(text.substr(0, end));
-      if (end == std::string_view::npos) {
-        text = {};
-      } else {
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crlf ? 2 : 1));
-      }
-      if (line.empty() || line[0] == ';') continue;
-      if (line[0] == '[') {
-        const std::string name = to_lower(trim(line.substr(1, line.find(']') - 1)));
-        current = seen[name] ? nullptr : &places_[name];
-        seen[name] = true;
-        continue;
-      }
-      const std::size_t eq = line.find('=');
-      if (current == nullptr || eq == std::string::npos) continue;
-      current->try_emplace(to_lower(trim(line.substr(0, eq))), Place{number, line});
-    }
-  }
-
-  const Place* find(const std::string& section, const std::string& key) const {
-    const auto s = places_.find(to_lower(section));
-    if (s == places_.end()) return nullptr;
-    const auto k = s->second.find(key);
-    return k == s->second.end() ? nullptr : &k->second;
-  }
-
- private:
-  std::map<std::string, std::map<std::string, Place>> places_;
-};
 
 // The router an end names as the cabling resolves it: "Router" and its number, in any case.
 const Router* router_named(const Simulation& sim, const std::string& name) {
@@ -90,7 +43,7 @@ std::string interfaces_of(const RouterRecord& r) {
 class ConnectorReport {
  public:
   ConnectorReport(const Simulation& sim, std::vector<std::string>& out)
-      : sim_(sim), places_(sim.topology_text), out_(out) {}
+      : sim_(sim), places_(IniFile::from_text(sim.topology_text, sim.topology_file)), out_(out) {}
 
   void check(int connector, const std::string& name, const std::string& interface, int end) {
     const std::string section = "CONNECTOR" + std::to_string(connector);
@@ -114,7 +67,7 @@ class ConnectorReport {
   }
   void wrong(const std::string& section, const std::string& key, const std::string& why) {
     std::string where = "The topology " + sim_.topology_file;
-    if (const Place* p = places_.find(section, key))
+    if (const std::optional<IniFile::Place> p = places_.place(section, key))
       where += ", line " + std::to_string(p->line) + " (" +
                (p->text.size() > kQuotedLine ? p->text.substr(0, kQuotedLine) + "..." : p->text) +
                ")";
@@ -122,7 +75,7 @@ class ConnectorReport {
   }
 
   const Simulation& sim_;
-  const KeyPlaces places_;
+  const IniFile places_;  // the topology text as the reader indexes it
   std::vector<std::string>& out_;
 };
 
