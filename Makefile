@@ -2,12 +2,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 WEB_BUILD  ?= build-web
+COVERAGE_BUILD ?= build-coverage
 # The browser build's compiler runs its optimizer under Node.js with Debian's acorn.
 WEB_ENV    := NODE_PATH=/usr/share/nodejs
 GENERATOR  := -G Ninja
 
 .PHONY: all deps build run test test-main test-asan test-web bench fuzz format clean screenshot \
-        screenshot-diagram web web-deps serve web-screenshot package test-package
+        screenshot-diagram web web-deps serve web-screenshot package test-package coverage mutants
 
 all: build
 
@@ -91,6 +92,25 @@ test-web: web
 # A picture of the page after a short session, in $(WEB_BUILD)/web-screenshot.png.
 web-screenshot: web
 	node web/tests/browser.mjs $(WEB_BUILD)/site --screenshot $(WEB_BUILD)/web-screenshot.png
+
+# Line and branch coverage of the whole suite per core layer and per face, from a clang build
+# instrumented for source-based coverage; the table is kept in $(COVERAGE_BUILD)/coverage.json.
+# COMPARE=FILE.json sets a kept table beside it.
+$(COVERAGE_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(COVERAGE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DZORVA_COVERAGE=ON -DZORVA_BENCH=OFF
+
+coverage: deps $(COVERAGE_BUILD)/build.ninja
+	cmake --build $(COVERAGE_BUILD)
+	scripts/coverage.py $(COVERAGE_BUILD) --json $(COVERAGE_BUILD)/coverage.json \
+	  $(if $(COMPARE),--compare $(COMPARE))
+
+# Plants one small fault at a time in a fixed sample of core lines (MUTANTS of them, 60 unless
+# given) in a copy of the tree under build-mutants/, and counts how many the suite catches.
+# Long: each mutant is a rebuild and a run of the suite. Not part of `make test`.
+MUTANTS ?= 60
+mutants: deps
+	scripts/mutants.py --count $(MUTANTS)
 
 bench: build
 	$(BUILD)/bin/zorva-bench
