@@ -19,7 +19,7 @@ FACES = ["script", "term", "web", "ui"]
 
 
 def run_suite(build):
-    profiles = os.path.join(build, "profiles")
+    profiles = os.path.join(os.path.abspath(build), "profiles")
     os.makedirs(profiles, exist_ok=True)
     for old in glob.glob(os.path.join(profiles, "*.profraw")):
         os.remove(old)

@@ -89,14 +89,31 @@ def build(work, build_dir, quiet=True):
     return result.returncode == 0
 
 
-def suite_passes(build_dir, limit):
-    try:
-        result = subprocess.run([os.path.join(build_dir, "bin", "zorva-tests"), "--gtest_fail_fast",
-                                 "--gtest_brief=1"], cwd=build_dir, capture_output=True,
-                                timeout=limit)
-    except subprocess.TimeoutExpired:
-        return False
-    return result.returncode == 0
+# The test programs in the order they run: the layers from the bottom up, then the faces.
+PROGRAMS = CORE + ["script", "term", "web", "tools"]
+
+
+def programs_seeing(build_dir, layer):
+    """The test programs that can see a change in `layer`: its own first, then those above it."""
+    order = [layer] + [p for p in PROGRAMS if p != layer and
+                       (p not in CORE or CORE.index(p) > CORE.index(layer))]
+    paths = [os.path.join(build_dir, "bin", "zorva-tests-" + p) for p in order]
+    return [p for p in paths if os.path.exists(p)]
+
+
+def suite_passes(build_dir, layer, limit):
+    """True when every test that can see the mutant passes; stops at the first failure."""
+    deadline = None if limit is None else time.time() + limit
+    for program in programs_seeing(build_dir, layer):
+        left = None if deadline is None else max(1.0, deadline - time.time())
+        try:
+            result = subprocess.run([program, "--gtest_fail_fast", "--gtest_brief=1"],
+                                    cwd=build_dir, capture_output=True, timeout=left)
+        except subprocess.TimeoutExpired:
+            return False
+        if result.returncode != 0:
+            return False
+    return True
 
 
 def main():
@@ -119,7 +136,7 @@ def main():
     if not build(work, build_dir, quiet=False):
         sys.exit("mutants: the unmutated tree does not build")
     started = time.time()
-    if not suite_passes(build_dir, None):
+    if not suite_passes(build_dir, "base", None):
         sys.exit("mutants: the suite fails without any mutant")
     limit = max(60.0, 5 * (time.time() - started))
 
@@ -136,7 +153,7 @@ def main():
             if not build(work, build_dir):
                 stillborn += 1
                 verdict = "does not compile"
-            elif suite_passes(build_dir, limit):
+            elif suite_passes(build_dir, rel.split(os.sep)[0], limit):
                 survived.append(label)
                 verdict = "SURVIVED"
             else:

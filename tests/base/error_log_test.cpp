@@ -6,7 +6,8 @@
 #include <fstream>
 
 #include "base/app_paths.h"
-#include "tests/support/test_simulation.h"
+#include "base/scripted_host.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {
@@ -132,12 +133,6 @@ TEST(AppPaths, VersionText) {
   EXPECT_EQ(version_text_of(1, 2, 0), "1.2");
   EXPECT_EQ(version_text_of(2, 0, 0), "2");
   EXPECT_EQ(version_text_of(1, 1, 5), "1.15");
-}
-
-TEST(Startup, MissingProgramDirectoryStillStarts) {
-  testing::TestSimulation t(testing::topology(2, 1, 1), "/nonexistent-zorva-dir");
-  EXPECT_EQ(t.sim->router_count, 2);
-  EXPECT_EQ(t.sim->app_path, "/nonexistent-zorva-dir/");
 }
 
 }  // namespace

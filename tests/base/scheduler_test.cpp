@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_simulation.h"
-
 namespace zorva {
 namespace {
 
@@ -90,20 +88,6 @@ TEST(Scheduler, PendingWaitsAreFreedWithTheScheduler) {
     three_steps(s, at);
   }  // AddressSanitizer reports a leak here if the suspended frame is not destroyed
   EXPECT_EQ(at.size(), 1u);
-}
-
-TEST(SimClock, SixtySecondsGiveSixty) {
-  testing::TestSimulation t(testing::topology(1, 1, 0));
-  t.sim->scheduler.advance(60000);
-  EXPECT_EQ(t.sim->sim_clock, 60);
-}
-
-TEST(SimClock, RunsThroughAWeekWithoutStopping) {
-  testing::TestSimulation t(testing::topology(1, 1, 0));
-  const long long week = 7LL * 24 * 3600;
-  t.sim->scheduler.advance(week * 1000);
-  EXPECT_EQ(t.sim->sim_clock, week);
-  EXPECT_EQ(t.sim->log.lines_written(), 0);
 }
 
 }  // namespace

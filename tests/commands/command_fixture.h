@@ -1,55 +1,14 @@
-// A simulation without a topology for command and report tests: one router record with chosen
-// interfaces, the mode tables filled and the log in a private folder. Commands run on the record
-// through the dispatcher, as the parser hands them over.
+// A router record that commands run on through the dispatcher, as the parser hands them over.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "base/number_text.h"
-#include "base/scripted_host.h"
 #include "commands/exec_cmd.h"
-#include "parser/command_context.h"
-#include "parser/new_parse.h"
-#include "simulation/simulation.h"
-#include "state/mode_tables.h"
-#include "state/router_record.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
 
-class CommandFixture : public ::testing::Test {
+class CommandFixture : public RecordFixture {
  protected:
-  explicit CommandFixture(int serial = 2, int ethernet = 1, int bri = 0) {
-    fill_mode_tables(sim_.mode_tables);
-    RouterRecord r = window_load_record();
-    const auto random = [this] { return host_.random(); };
-    createinterface(r, "SERIAL", serial, random, sim_.log, "Router 1");
-    createinterface(r, "ETHERNET", ethernet, random, sim_.log, "Router 1");
-    createinterface(r, "BRI", bri, random, sim_.log, "Router 1");
-    record_ = r;
-  }
-
-  RouterRecord& router() { return record_; }
-  InterfaceEntry& interface(int i) { return record_.interfaces[i]; }
-
-  // The context a command of this router runs in.
-  CommandContext context() {
-    return CommandContext{record_,          pc_,       sim_.log, sim_.ip,
-                          sim_.mode_tables, sim_.host, sim_.db,  sim_.sim_clock};
-  }
-
-  // The line split by the parser, with `full_words` as the database spellings of its keywords.
-  ParsedCommand parsed(std::string line, const std::vector<std::string>& full_words) {
-    ParsedCommand pc;
-    chop_up_command(sim_.log, pc, line);
-    for (size_t d = 0; d < full_words.size(); ++d) pc.FullWords[d + 1] = full_words[d];
-    return pc;
-  }
+  using RecordFixture::RecordFixture;
 
   // Runs one command line through the dispatcher, in `mode` when given (0 keeps the mode).
   void run(const std::string& line, const std::vector<std::string>& full_words, int mode = 0) {
@@ -60,35 +19,6 @@ class CommandFixture : public ::testing::Test {
     CommandContext cmd = context();
     exec_cmd(cmd);
   }
-
-  void set_mode(int mode) {
-    router().mode = static_cast<Int16>(mode);
-    router().prompt = sim_.mode_tables.prompt_of(mode);
-  }
-
-  // Selects interface `index` for configuration, as a successful `interface` command would.
-  void select_interface(int index) {
-    const std::string& type = interface(index).type;
-    router().cur_if_index = static_cast<Int16>(index);
-    router().cur_if_type = type;
-    set_mode(type == "ETHERNET" ? kModeEthernet : type == "SERIAL" ? kModeSerial : kModeBri);
-  }
-
-  std::string output() const { return record_.output_buffer; }
-  bool output_pending() const { return is_set(record_.output_pending); }
-
-  std::string log_text() const {
-    std::ifstream in(tmp_.path() / "zorva.log", std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-
-  TempDir tmp_;
-  ScriptedHost host_;
-  Simulation sim_{host_, SimulationPaths{ZORVA_BIN_DIR, tmp_.path() / "zorva.log"}};
-  RouterRecord record_;  // the router the commands run on
-  ParsedCommand pc_;     // the line being run
 };
 
 }  // namespace zorva::testing

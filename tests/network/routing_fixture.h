@@ -10,7 +10,7 @@
 #include "base/scripted_host.h"
 #include "state/ipv4.h"
 #include "state/router_record.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva::testing {
 

@@ -22,7 +22,7 @@
 #include "base/scripted_host.h"
 #include "parser/sql_text_rules.h"
 #include "tests/support/command_stores.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {

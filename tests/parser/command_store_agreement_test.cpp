@@ -17,7 +17,7 @@
 #include "parser/sql_text_rules.h"
 #include "parser/sqlite_command_store.h"
 #include "tests/support/command_stores.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 #include "tools/mdbgen/command_database_writer.h"
 
 namespace zorva {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/support/test_simulation.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva {
 namespace {
@@ -20,9 +20,13 @@ void expect_count_of_what_follows(const std::string& report, const std::string& 
   EXPECT_EQ(std::stoul(number), report.size() - (end + 2)) << prefix;
 }
 
-TEST(RealRouterConfig, ByteCountsCountWhatFollows) {
-  testing::TestSimulation t{testing::topology(1, 2, 1)};
-  RouterRecord& r = t.router(1).record;
+class RealRouterConfig : public testing::RecordFixture {
+ protected:
+  RealRouterConfig() : RecordFixture(2, 1) {}
+};
+
+TEST_F(RealRouterConfig, ByteCountsCountWhatFollows) {
+  RouterRecord& r = router();
   for (const std::string banner : {"", "One line", "Two\r\nlines"}) {
     r.banner_motd = banner;
     r.interfaces[1].clock_rate = banner.empty() ? 0 : 64000;

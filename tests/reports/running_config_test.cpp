@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "reports/reports.h"
-#include "tests/commands/command_fixture.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
 namespace {
 
 // Serial0, Serial1, Ethernet0.
-class RunningConfig : public CommandFixture {
+class RunningConfig : public RecordFixture {
  protected:
   std::string report() { return build_running_config(router()); }
 };

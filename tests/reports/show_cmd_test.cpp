@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "reports/reports.h"
-#include "tests/commands/command_fixture.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
 namespace {
 
-class ShowCmd : public CommandFixture {};
+class ShowCmd : public RecordFixture {};
 
 TEST_F(ShowCmd, UnknownWordLeavesAnEmptyPendingOutput) {
   pc_ = parsed("show sessions", {"show", "sessions"});

@@ -2,18 +2,18 @@
 #include <gtest/gtest.h>
 
 #include "reports/reports.h"
-#include "tests/commands/command_fixture.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
 namespace {
 
-class ShowHistory : public CommandFixture {
+class ShowHistory : public RecordFixture {
  protected:
   void remember(int n) {
     for (int i = 1; i <= n; ++i) router().history.exec_lines[i] = "cmd" + std::to_string(i);
     router().history.exec_count = static_cast<Int16>(n);
   }
-  std::string report() { return build_show_history(router(), sim_.log); }
+  std::string report() { return build_show_history(router(), log_); }
 };
 
 TEST_F(ShowHistory, EmptyHistoryIsEmptyAndExactlyTheSizeStartsWithAnEmptyLine) {

@@ -4,17 +4,17 @@
 
 #include "reports/display_name.h"
 #include "reports/reports.h"
-#include "tests/commands/command_fixture.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
 namespace {
 
 // Serial0, Serial1, Ethernet0, Bri0.
-class ShowInterfaces : public CommandFixture {
+class ShowInterfaces : public RecordFixture {
  protected:
-  ShowInterfaces() : CommandFixture(2, 1, 1) {}
+  ShowInterfaces() : RecordFixture(2, 1, 1) {}
   std::string specific(const std::string& type, const std::string& number) {
-    return build_show_interfaces_specific(router(), type, number, sim_.log);
+    return build_show_interfaces_specific(router(), type, number, log_);
   }
 };
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/reports.h"
-#include "tests/commands/command_fixture.h"
+#include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
 namespace {
@@ -24,9 +24,9 @@ TEST(UptimeText, WordsDaysHoursAndMinutesAtTheirBoundaries) {
   for (const auto& [seconds, text] : cases) EXPECT_EQ(uptime_text(seconds), text) << seconds;
 }
 
-class ShowVersion : public CommandFixture {
+class ShowVersion : public RecordFixture {
  protected:
-  ShowVersion() : CommandFixture(2, 1, 1) {}
+  ShowVersion() : RecordFixture(2, 1, 1) {}
 };
 
 TEST_F(ShowVersion, SummaryListsEthernetSerialBriAndLeavesOutAbsentTypes) {

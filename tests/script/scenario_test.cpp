@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "script/script_runner.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/ini_reader.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {

@@ -10,7 +10,7 @@
 #include "base/error_log.h"
 #include "base/scripted_host.h"
 #include "state/router_record.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {

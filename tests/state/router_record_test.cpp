@@ -9,7 +9,7 @@
 #include "base/error_log.h"
 #include "base/scripted_host.h"
 #include "state/mode_tables.h"
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva {
 namespace {

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "tests/support/test_simulation.h"
+#include "tests/support/test_paths.h"
 #include "tools/mdbgen/command_database_writer.h"
 #include "tools/mdbgen/command_tables_from_tree.h"
 #include "tools/mdbgen/command_tree_source.h"

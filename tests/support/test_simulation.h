@@ -1,5 +1,5 @@
-// Helpers shared by the tests: a simulation on a topology written by the test, with its log in a
-// private temporary folder.
+// A simulation on a topology written by the test, with its log in a private temporary folder,
+// for the tests of the simulation and the layers above it.
 #pragma once
 
 #include <filesystem>
@@ -9,29 +9,9 @@
 
 #include "base/scripted_host.h"
 #include "simulation/simulation.h"
+#include "tests/support/test_paths.h"
 
 namespace zorva::testing {
-
-// A temporary folder that is removed with the object.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  const std::filesystem::path& path() const { return path_; }
-  // Writes `text` to a file in the folder and returns its path.
-  std::string write(const std::string& name, const std::string& text) const;
-
- private:
-  std::filesystem::path path_;
-};
-
-// The program directory of the build: data files and zorva.mdb.
-inline std::filesystem::path bin_dir() {
-  return ZORVA_BIN_DIR;
-}
-inline std::filesystem::path source_dir() {
-  return ZORVA_SOURCE_DIR;
-}
 
 // A started simulation with a scripted host; the log goes to the temporary folder.
 struct TestSimulation {
@@ -48,8 +28,5 @@ struct TestSimulation {
   std::string transcript(int n, std::size_t from = 0);
   std::string log_text() const;
 };
-
-// A topology text with `n` routers, each with the given interface counts, and no cables.
-std::string topology(int routers, int serial, int ethernet, int bri = 0);
 
 }  // namespace zorva::testing
