@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
+#include "reports/show_commands.h"
 #include "state/connector_table.h"
 #include "state/router_record.h"
 
@@ -50,6 +52,12 @@ std::string build_show_controllers_serial(const RouterRecord& r, const std::stri
     return out + "\r\n";
   }
   return "";
+}
+
+void show_controllers_serial_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer =
+      build_show_controllers_serial(cmd.router, cmd.pc.Words[4], cmd.connectors);
 }
 
 }  // namespace zorva

@@ -1,6 +1,6 @@
-// The device reports of the `show` command and the dispatcher that picks one by the command's
-// second word. Reports read a router record and return text; lines end with CR LF and a report
-// normally begins with CR LF so that it starts below the typed command.
+// The device reports of the `show` command (their handlers are in show_commands.h). Reports read a
+// router record and return text; lines end with CR LF and a report normally begins with CR LF so
+// that it starts below the typed command.
 #pragma once
 
 #include <string>
@@ -13,10 +13,6 @@ namespace zorva {
 class ErrorLog;
 struct CommandContext;
 struct RouterRecord;
-
-// `show` ...: sets the output pending and fills cmd.router's output buffer with the report
-// named by FullWords(2) (or, for `show arp`, leaves the pending action "SHOWARP").
-void show_cmd(CommandContext& cmd);
 
 // The running configuration, line by line, as `show running-config` and `write terminal` print it
 // and as `copy` and `write` save it.

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/display_name.h"
 #include "reports/real_router_config.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -181,6 +183,23 @@ std::string show_real_router_running_config(const RouterRecord& r) {
 
 std::string show_real_router_startup_config(const std::string& saved) {
   return "\r\nUsing " + std::to_string(saved.size()) + " out of 32762 bytes\r\n" + saved;
+}
+
+void show_running_config_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  r.output_pending = kTrue;
+  r.output_buffer = cmd.behaviour == Behaviour::RealRouter ? show_real_router_running_config(r)
+                                                           : build_running_config(r);
+}
+
+void show_startup_config_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  r.output_pending = kTrue;
+  const bool real_saved = cmd.behaviour == Behaviour::RealRouter && !r.startup_config.empty();
+  r.output_buffer = real_saved ? show_real_router_startup_config(r.startup_config)
+                    : r.startup_config.empty()
+                        ? "%% Non-volatile configuration memory is not present\r\n"
+                        : r.startup_config;
 }
 
 }  // namespace zorva

@@ -4,9 +4,11 @@
 
 #include "base/error_log.h"
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -97,6 +99,17 @@ std::string build_show_interfaces_specific(const RouterRecord& r, std::string ty
     }
   }
   return out;
+}
+
+void show_interfaces_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_interfaces(cmd.router);
+}
+
+void show_interface_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_interfaces_specific(
+      cmd.router, to_lower(trim(cmd.pc.FullWords[3])), cmd.pc.Words[4], cmd.log);
 }
 
 }  // namespace zorva

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -84,6 +86,11 @@ std::string build_show_version(const RouterRecord& r, std::string_view template_
   out.append(kLineEnd);
   add_line(out, "Configuration register is ", r.config_register);
   return out;
+}
+
+void show_version_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_version(cmd.router, cmd.pc.TopText, cmd.sim_clock);
 }
 
 }  // namespace zorva

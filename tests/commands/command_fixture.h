@@ -1,6 +1,6 @@
 // A simulation without a topology for command and report tests: one router record with chosen
 // interfaces, the mode tables filled and the log in a private folder. Commands run on the record
-// through the dispatcher, as the parser hands them over.
+// through the handler the command tree binds to their words, as the parser finds it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +12,8 @@
 
 #include "base/number_text.h"
 #include "base/scripted_host.h"
-#include "commands/exec_cmd.h"
+#include "commands/command_handlers.h"
+#include "parser/command_bindings.h"
 #include "parser/command_context.h"
 #include "parser/new_parse.h"
 #include "simulation/simulation.h"
@@ -51,14 +52,21 @@ class CommandFixture : public ::testing::Test {
     return pc;
   }
 
-  // Runs one command line through the dispatcher, in `mode` when given (0 keeps the mode).
+  // Runs one command line, in `mode` when given (0 keeps the mode): the handler bound to its
+  // keywords and, when more words were typed, the argument after them, as a classic line
+  // executes at its first argument.
   void run(const std::string& line, const std::vector<std::string>& full_words, int mode = 0) {
     if (mode != 0) set_mode(mode);
     router().output_buffer.clear();
     router().output_pending = kFalse;
     pc_ = parsed(line, full_words);
+    std::string key = sim_.mode_tables.name_of(router().mode);
+    for (const std::string& w : full_words) key += " " + w;
+    if (pc_.WordCount > static_cast<int>(full_words.size())) key += " {}";
     CommandContext cmd = context();
-    exec_cmd(cmd);
+    if (CommandHandler handler = bound_handler(command_handlers(), key, sim_.behaviour))
+      handler(cmd);
+    for (int i = 1; i <= 6; ++i) pc_.FullWords[i].clear();
   }
 
   void set_mode(int mode) {

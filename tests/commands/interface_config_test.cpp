@@ -83,18 +83,18 @@ TEST_F(InterfaceConfig, DescriptionIsTheTrimmedLineAfterTheFirstWordEvenWhenNega
 }
 
 TEST_F(InterfaceConfig, EncapsulationSwitchesPppAndHdlcOnlyAndChapStaysEvenWhenNegated) {
-  select_interface(3);
+  select_interface(2);
   run("encapsulation ppp", {"encapsulation", "ppp"});
   run("no encapsulation ppp", {"encapsulation", "ppp"});
-  EXPECT_EQ(interface(3).encapsulation, "HDLC");
-  EXPECT_EQ(interface(3).encapsulation_shown, "HDLC");
-  EXPECT_EQ(interface(3).line_encapsulation, "HDLC");
+  EXPECT_EQ(interface(2).encapsulation, "HDLC");
+  EXPECT_EQ(interface(2).encapsulation_shown, "HDLC");
+  EXPECT_EQ(interface(2).line_encapsulation, "HDLC");
   run("encapsulation ppp", {"encapsulation", "ppp"});
   run("encapsulation frame-relay", {"encapsulation", "frame-relay"});
-  EXPECT_EQ(interface(3).encapsulation_shown, "PPP");
-  EXPECT_EQ(interface(3).line_encapsulation, "PPP");
+  EXPECT_EQ(interface(2).encapsulation_shown, "PPP");
+  EXPECT_EQ(interface(2).line_encapsulation, "PPP");
   run("no ppp authentication chap", {"ppp", "authentication", "chap"});
-  EXPECT_EQ(interface(3).ppp_authentication, "CHAP");
+  EXPECT_EQ(interface(2).ppp_authentication, "CHAP");
 }
 
 TEST_F(InterfaceConfig, OspfValuesRoundHalfToEvenAndOverflowIsLoggedAndSkipped) {
