@@ -7,7 +7,7 @@
 
 namespace zorva {
 
-void show_command(CommandContext& cmd) {
+void show_cmd(CommandContext& cmd) {
   cmd.router.output_pending = kTrue;
   cmd.router.output_buffer.clear();
 }
@@ -18,7 +18,7 @@ void show_template_command(CommandContext& cmd) {
 }
 
 void show_arp_command(CommandContext& cmd) {
-  show_command(cmd);
+  show_cmd(cmd);
   cmd.router.pending_action = PendingAction::ShowArp;
 }
 

@@ -7,8 +7,9 @@ namespace zorva {
 
 struct CommandContext;
 
-// `show` followed by a word that reports nothing here: the output is pending and empty.
-void show_command(CommandContext& cmd);
+// The start of every show report: the output pending and empty. Bound on its own, it answers
+// `show` followed by a word that reports nothing here.
+void show_cmd(CommandContext& cmd);
 // Reports whose whole text is the command's template in the command database (flash, clock ...).
 void show_template_command(CommandContext& cmd);
 // `show arp`: the console prints the ARP table after the command.

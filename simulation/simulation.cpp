@@ -6,6 +6,7 @@
 #include "base/app_paths.h"
 #include "base/ini_reader.h"
 #include "commands/command_handlers.h"
+#include "commands/exec_cmd.h"
 #include "console/key_handler.h"
 #include "parser/command_context.h"
 #include "simulation/topology.h"
@@ -67,11 +68,11 @@ void Simulation::start(const std::string& topology) {
 
 void Simulation::execution_step(RouterRecord& record, ParsedCommand& pc) {
   // The parser bound the line's handler (the command tree names it); the command runs on the
-  // record of the router that typed it. A line whose path names no handler changes nothing.
-  if (record.parse_action == ParseAction::Execute && pc.handler) {
+  // record of the router that typed it.
+  if (record.parse_action == ParseAction::Execute) {
     CommandContext cmd{record, pc, log,       ip,        mode_tables,
                        host,   db, sim_clock, behaviour, &connectors};
-    pc.handler(cmd);
+    exec_cmd(cmd);
   }
   last_command_router.remember(record);
 }

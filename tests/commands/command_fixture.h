@@ -13,6 +13,7 @@
 #include "base/number_text.h"
 #include "base/scripted_host.h"
 #include "commands/command_handlers.h"
+#include "commands/exec_cmd.h"
 #include "parser/command_bindings.h"
 #include "parser/command_context.h"
 #include "parser/new_parse.h"
@@ -63,9 +64,9 @@ class CommandFixture : public ::testing::Test {
     std::string key = sim_.mode_tables.name_of(router().mode);
     for (const std::string& w : full_words) key += " " + w;
     if (pc_.WordCount > static_cast<int>(full_words.size())) key += " {}";
+    pc_.handler = bound_handler(command_handlers(), key, sim_.behaviour);
     CommandContext cmd = context();
-    if (CommandHandler handler = bound_handler(command_handlers(), key, sim_.behaviour))
-      handler(cmd);
+    exec_cmd(cmd);
     for (int i = 1; i <= 6; ++i) pc_.FullWords[i].clear();
   }
 
