@@ -232,55 +232,70 @@ enum class ParseAction : Int16 {
 const char* action_name(PendingAction a);
 const char* action_name(ParseAction a);
 
-// The complete state of one router.
-struct RouterRecord {
+// What the student configured: the fields lab files save, and the router's identity.
+struct RouterConfig {
   std::string aux_password;        // "password" in line-aux mode
   std::string banner_motd;         // message-of-the-day banner
   Flag cdp_run = kFalse;           // CDP enabled on the router
   Int32 cdp_timer = 0;             // CDP advertisement period, seconds
   Int32 cdp_holdtime = 0;          // CDP holdtime, seconds
   Flag cdp_advertise_v2 = kFalse;  // CDP version-2 advertisements on
-  std::array<CdpNeighborEntry, kMaxCdpNeighbors + 1> cdp_neighbors{};  // CDP neighbour table
-  Int16 cdp_neighbor_count = 0;                                        // cdp_neighbors in use
-  std::string config_register;   // configuration register as show version prints it
-  std::string console_password;  // "password" in line-console mode
-  std::string prompt;            // prompt suffix after the host name
-  Int16 cur_if_number = 0;       // port number given in the last "interface" command
-  Int16 cur_if_index = 0;        // index of the interface being configured
-  std::string cur_if_type;       // type word of the interface being configured
-  std::string banner_delimiter;  // delimiter of the banner being entered
-  std::string enable_password;   // "enable password" value
-  PendingAction pending_action = PendingAction::None;  // console work a command leaves
-  Int16 password_state = 0;  // 1 while the console waits for the enable password
-  HistoryBlock history;      // command history
-  std::string hostname;      // host name
-  std::array<InterfaceEntry, kMaxInterfaces + 1> interfaces{};  // interfaces from index 1
-  std::array<RouteEntry, kMaxRoutes + 1> routes{};              // the routing table
-  std::array<RouteEntry, kMaxRoutes + 1> learned_routes{};      // candidate routes
-  Int16 route_count = 0;                                        // routes in use
-  Int16 learned_route_count = 0;                                // learned_routes in use
-  Int16 mode = 0;                                               // current CLI mode, 1..14
-  Int16 router_number = 0;                                      // this router's number, 1..50
-  Int16 interface_count = 0;                                    // interfaces created, 0..50
-  std::string ospf_router_id;                                   // OSPF router ID
-  ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
-  Int16 password_tries = 0;                      // failed enable-password attempts
-  Int16 paging_state = 0;                        // non-zero while output is held at "--MORE--"
-  std::string paging_rest;                       // output held back at "--MORE--"
-  ProtocolBlock protocols;                       // routing-protocol configuration
-  std::string enable_secret;     // "enable secret", every character code raised by one
-  std::string output_buffer;     // text a command leaves for the console
-  Flag output_pending = kFalse;  // output_buffer is to be printed after the command
-  std::string startup_config;    // saved configuration text
-  PacketRecord ping_packet;      // the packet a ping in progress sends
+  std::string config_register;     // configuration register as show version prints it
+  std::string console_password;    // "password" in line-console mode
+  std::string enable_password;     // "enable password" value
+  std::string hostname;            // host name
+  // Interfaces from index 1; each carries its line state beside its settings.
+  std::array<InterfaceEntry, kMaxInterfaces + 1> interfaces{};
+  Int16 router_number = 0;     // this router's number, 1..50
+  Int16 interface_count = 0;   // interfaces created, 0..50
+  std::string ospf_router_id;  // OSPF router ID
+  ProtocolBlock protocols;     // routing-protocol configuration (and the neighbours it keeps)
+  std::string enable_secret;   // "enable secret", every character code raised by one
+  std::string startup_config;  // saved configuration text
   std::array<std::string, kMaxUsers + 1> usernames{};       // "username" names, from index 1
   Int16 username_count = 0;                                 // usernames in use
   std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
   std::string vty_password;                                 // "password" in line-vty mode
+};
+
+// The console's session: the mode and what it is configuring, the dialogues in progress, the
+// history, and output waiting to be printed or held at "--MORE--".
+struct ConsoleSession {
+  std::string prompt;            // prompt suffix after the host name
+  Int16 mode = 0;                // current CLI mode, 1..14
+  Int16 cur_if_number = 0;       // port number given in the last "interface" command
+  Int16 cur_if_index = 0;        // index of the interface being configured
+  std::string cur_if_type;       // type word of the interface being configured
+  std::string banner_delimiter;  // delimiter of the banner being entered
+  PendingAction pending_action = PendingAction::None;  // console work a command leaves
+  Int16 password_state = 0;  // 1 while the console waits for the enable password
+  Int16 password_tries = 0;  // failed enable-password attempts
+  HistoryBlock history;      // command history
+  ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
+  Int16 paging_state = 0;                        // non-zero while output is held at "--MORE--"
+  std::string paging_rest;                       // output held back at "--MORE--"
+  std::string output_buffer;                     // text a command leaves for the console
+  Flag output_pending = kFalse;                  // output_buffer is to be printed after the command
+  PacketRecord ping_packet;                      // the packet a ping in progress sends
+};
+
+// What the router learned from the network: neighbours heard by CDP and the routing tables.
+struct LearnedState {
+  std::array<CdpNeighborEntry, kMaxCdpNeighbors + 1> cdp_neighbors{};  // CDP neighbour table
+  Int16 cdp_neighbor_count = 0;                                        // cdp_neighbors in use
+  std::array<RouteEntry, kMaxRoutes + 1> routes{};                     // the routing table
+  std::array<RouteEntry, kMaxRoutes + 1> learned_routes{};  // candidate and static routes
+  Int16 route_count = 0;                                    // routes in use
+  Int16 learned_route_count = 0;                            // learned_routes in use
   // Bookkeeping of the routing engine, not router state: skipping unchanged rebuilds and logging
   // each full table once.
   RoutingBookkeeping routing_bookkeeping;
 };
+
+// The complete state of one router, made of its three concerns so that every field keeps its
+// name (`record.hostname`, `record.mode`, `record.routes`) while code that needs only one concern
+// can take just that part.
+struct RouterRecord : RouterConfig, ConsoleSession, LearnedState {};
 
 // A record with every field zero or empty, except hostname "Router", prompt ">" and mode 2.
 RouterRecord new_router_record();
