@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "base/latin1_text.h"
+#include "lab/console_state.h"
 #include "lab/json_reader.h"
 #include "lab/lab_record.h"
 #include "lab/topology_text.h"
@@ -138,7 +139,7 @@ void check_header(const JsonIn& top) {
 
 }  // namespace
 
-std::string lab_text(const Simulation& sim, bool with_transcripts) {
+std::string lab_text(const Simulation& sim, bool with_transcripts, bool with_consoles) {
   ordered routers = ordered::array();
   for (int n = 1; n <= sim.router_count && n <= kMaxRouters; ++n)
     if (const Router* r = sim.routers[n].get())
@@ -156,12 +157,14 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
   lab["topology"] = sim.topology_text;
   lab["clock"] = static_cast<std::uint32_t>(sim.sim_clock);
   lab["routers"] = routers;
+  if (with_consoles) lab[kConsolesField] = consoles_to_json(sim);
   convert_strings(lab, [](std::string_view t) { return utf8_from_latin1(t); });
   return lab.dump(2) + "\n";
 }
 
-std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts) {
-  const std::string text = lab_text(sim, with_transcripts);
+std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts,
+                     bool with_consoles) {
+  const std::string text = lab_text(sim, with_transcripts, with_consoles);
   // Whatever is saved must open again: a lab the reader would refuse is not written at all, and
   // the file keeps what it held.
   if (text.size() > kLabFileSizeLimit)
@@ -231,6 +234,7 @@ OpenedLab open_lab_text(const std::string& file_text, Host& host, const Simulati
     sim->sim_clock = clock;
     for (std::size_t i = 0; i < routers.size(); ++i)
       router_from_json(routers[i], *sim->router(static_cast<int>(i) + 1), sim->log);
+    if (top.has(kConsolesField)) consoles_from_json(top.object(kConsolesField), *sim);
     result.sim = std::move(sim);
   } catch (const json::exception& e) {
     // nlohmann's messages name the place where the text stopped making sense; the text it last

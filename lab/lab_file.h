@@ -21,8 +21,9 @@ inline constexpr const char* kStudentField = "student";
 // routers and long transcripts stays far below.
 inline constexpr std::uintmax_t kLabFileSizeLimit = 64u << 20;
 
-// The lab file text of `sim`.
-std::string lab_text(const Simulation& sim, bool with_transcripts);
+// The lab file text of `sim`. A recovery copy is written `with_consoles`: each console's mode and
+// input line, and the line being typed, come back when it is opened.
+std::string lab_text(const Simulation& sim, bool with_transcripts, bool with_consoles = false);
 
 // Writes the lab file beside `file`, flushes it to the disk and renames it over `file`, so that
 // `file` is either the old lab or the new one whatever happens meanwhile, even a power cut. When
@@ -30,7 +31,7 @@ std::string lab_text(const Simulation& sim, bool with_transcripts);
 // than kLabFileSizeLimit is refused before anything is written. Returns "" or the reason it
 // could not be saved.
 std::string save_lab(const Simulation& sim, const std::filesystem::path& file,
-                     bool with_transcripts);
+                     bool with_transcripts, bool with_consoles = false);
 
 struct OpenedLab {
   std::unique_ptr<Simulation> sim;  // null when the file could not be opened

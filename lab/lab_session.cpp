@@ -97,6 +97,7 @@ bool LabSession::offer_recovery(const fs::path& left_behind) {
     OpenedLab lab = open_lab_file(left_behind, host_, settings_.paths);
     if (lab.sim) {
       replace(std::move(lab.sim), {});
+      sim_->function_key(sim_->active_router);  // the console the student was typing into
       restored_ = restored = true;
       // The lab is safe in this program's own copy before the one it came from is set aside.
       recovery_due_ = true;
@@ -273,7 +274,7 @@ bool LabSession::write_recovery() {
   if (changes_ == recovered_changes_ && !recovery_due_) return false;
   std::error_code ec;
   fs::create_directories(settings_.recovery_file.parent_path(), ec);
-  if (!save_lab(*sim_, settings_.recovery_file, true).empty()) return false;
+  if (!save_lab(*sim_, settings_.recovery_file, true, true).empty()) return false;
   recovered_changes_ = changes_;
   recovery_due_ = false;
   return true;

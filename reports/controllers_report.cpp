@@ -35,7 +35,7 @@ std::string build_show_controllers_serial(const RouterRecord& r, const std::stri
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
     const InterfaceEntry& e = r.interfaces[static_cast<std::size_t>(i)];
-    if (e.type != "SERIAL" || e.number != number) continue;
+    if (e.type != InterfaceType::Serial || e.number != number) continue;
     std::string out = "\r\nInterface " + e.name + "\r\nHardware is PowerQUICC MPC860\r\n";
     switch (end_of(r, e.name, connectors)) {
       case CableEnd::Dce:

@@ -12,6 +12,7 @@ namespace zorva {
 
 class ErrorLog;
 struct CommandContext;
+struct ConsoleSession;
 struct RouterRecord;
 
 // The running configuration, line by line, as `show running-config` and `write terminal` print it
@@ -33,7 +34,7 @@ std::string interface_summary(const RouterRecord& r);
 std::string build_show_protocols(const RouterRecord& r);
 
 // The last exec_size lines of the EXEC history. Indexes outside the history are logged.
-std::string build_show_history(const RouterRecord& r, ErrorLog& log);
+std::string build_show_history(const ConsoleSession& r, ErrorLog& log);
 
 // The interface block of every interface.
 std::string build_show_interfaces(const RouterRecord& r);

@@ -48,7 +48,7 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
 // The OSPF lines show only on an up interface with an address while OSPF runs, and only when the
 // value differs from a default.
 void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on) {
-  if (e.line_protocol != "up" || e.ip_address.empty() || !ospf_on) return;
+  if (e.line_protocol != LinkState::Up || e.ip_address.empty() || !ospf_on) return;
   if (e.ospf_cost != 10 && e.ospf_cost != 64)
     add_line(out, " ip ospf cost ", plain_number(e.ospf_cost));
   if (e.ospf_priority != 1) add_line(out, " ip ospf priority ", plain_number(e.ospf_priority));
@@ -68,7 +68,7 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
   }
   add_line(out, " no ip directed-broadcast");
   add_ospf_lines(out, e, ospf_on);
-  if (e.encapsulation == "PPP") add_line(out, " encapsulation ppp");
+  if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (!e.ppp_authentication.empty())
     add_line(out, " ppp authentication ", to_lower(e.ppp_authentication));
   if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));

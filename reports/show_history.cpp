@@ -23,7 +23,7 @@ void append_history_line(std::string& out, const HistoryBlock& h, int i, ErrorLo
 
 }  // namespace
 
-std::string build_show_history(const RouterRecord& r, ErrorLog& log) {
+std::string build_show_history(const ConsoleSession& r, ErrorLog& log) {
   const HistoryBlock& h = r.history;
   const int n = h.exec_count;
   const int s = h.exec_size;

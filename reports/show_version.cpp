@@ -57,12 +57,12 @@ std::string interface_summary(const RouterRecord& r) {
   int ethernet = 0, serial = 0, bri = 0;
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
-    const std::string& type = r.interfaces[i].type;
-    if (type == "ETHERNET") {
+    const InterfaceType type = r.interfaces[i].type;
+    if (type == InterfaceType::Ethernet) {
       ++ethernet;
-    } else if (type == "SERIAL") {
+    } else if (type == InterfaceType::Serial) {
       ++serial;
-    } else if (type == "BRI") {
+    } else if (type == InterfaceType::Bri) {
       ++bri;
     }
   }

@@ -30,9 +30,9 @@ class CommandFixture : public ::testing::Test {
     fill_mode_tables(sim_.mode_tables);
     RouterRecord r = window_load_record();
     const auto random = [this] { return host_.random(); };
-    createinterface(r, "SERIAL", serial, random, sim_.log, "Router 1");
-    createinterface(r, "ETHERNET", ethernet, random, sim_.log, "Router 1");
-    createinterface(r, "BRI", bri, random, sim_.log, "Router 1");
+    createinterface(r, InterfaceType::Serial, serial, random, sim_.log, "Router 1");
+    createinterface(r, InterfaceType::Ethernet, ethernet, random, sim_.log, "Router 1");
+    createinterface(r, InterfaceType::Bri, bri, random, sim_.log, "Router 1");
     record_ = r;
   }
 
@@ -77,10 +77,12 @@ class CommandFixture : public ::testing::Test {
 
   // Selects interface `index` for configuration, as a successful `interface` command would.
   void select_interface(int index) {
-    const std::string& type = interface(index).type;
+    const InterfaceType type = interface(index).type;
     router().cur_if_index = static_cast<Int16>(index);
     router().cur_if_type = type;
-    set_mode(type == "ETHERNET" ? kModeEthernet : type == "SERIAL" ? kModeSerial : kModeBri);
+    set_mode(type == InterfaceType::Ethernet ? kModeEthernet
+             : type == InterfaceType::Serial ? kModeSerial
+                                             : kModeBri);
   }
 
   std::string output() const { return record_.output_buffer; }

@@ -12,6 +12,7 @@
 #include "base/scripted_host.h"
 #include "lab/lab_file.h"
 #include "lab/recovery_files.h"
+#include "state/mode_tables.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
@@ -215,6 +216,58 @@ TEST_F(LabSessionTest, RecoveryCopyIsWrittenOnlyAfterAMinuteOfChangesAndRemovedO
   next.clean_exit();
   EXPECT_FALSE(fs::exists(settings.recovery_file));
 }
+
+// Where the student left the consoles when the program died, and what the recovered lab shows.
+struct LeftConsole {
+  const char* name;
+  int router;              // the console typed into
+  const char* keys;        // typed there before the crash
+  int mode;                // the mode that comes back
+  const char* input;       // the input line that comes back
+  int caret_from_end;      // where its caret stands
+  const char* then;        // typed after the recovery
+  const char* ip_address;  // Serial0's address of router `router` afterwards
+};
+
+class ConsoleRecovery : public LabSessionTest, public ::testing::WithParamInterface<LeftConsole> {};
+
+TEST_P(ConsoleRecovery, ModeInterfaceAndUnfinishedLineComeBack) {
+  const LeftConsole& c = GetParam();
+  start();
+  session->function_key(c.router);
+  type(c.keys);
+  ASSERT_TRUE(session->write_recovery());
+  EXPECT_EQ(lab_text(*session->sim(), true).find("\"consoles\""), std::string::npos)
+      << "a normal save keeps no console state";
+
+  LabSession next(host, face, settings);
+  host.queue_answer(Answer::Yes);
+  ASSERT_TRUE(next.offer_recovery(settings.recovery_file));
+  Simulation& sim = *next.sim();
+  const Router& r = *sim.router(c.router);
+  EXPECT_EQ(sim.active_router, c.router);
+  EXPECT_EQ(r.record.mode, c.mode);
+  EXPECT_EQ(r.console.input_text(), c.input);
+  EXPECT_EQ(r.console.cursor_from_end, c.caret_from_end);
+  for (unsigned char k : std::string(c.then)) next.key(k);
+  EXPECT_EQ(r.record.interfaces[1].ip_address, c.ip_address);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LabSessionTest, ConsoleRecovery,
+    ::testing::Values(
+        LeftConsole{"HalfTypedInInterfaceMode", 1,
+                    "\renable\rconfigure terminal\rinterface serial0\rip addr", kModeSerial,
+                    "Router(config-if)#ip addr", 0, "ess 10.1.1.1 255.255.255.0\r", "10.1.1.1"},
+        LeftConsole{"CaretMovedBackOnTheSecondRouter", 2,
+                    "\renable\rconfigure terminal\rhostnam\x02", kModeGlobal,
+                    "Router(config)#hostnam", 1, "", ""},
+        // A banner being typed is a dialogue the copy does not keep: a fresh prompt comes back.
+        LeftConsole{"InsideABannerAFreshPrompt", 1,
+                    "\renable\rconfigure terminal\rbanner motd #\rhalf", kModeGlobal,
+                    "Router(config)#", 0, "interface serial0\rip address 10.2.2.2 255.0.0.0\r",
+                    "10.2.2.2"}),
+    [](const ::testing::TestParamInfo<LeftConsole>& info) { return std::string(info.param.name); });
 
 TEST_F(LabSessionTest, EachProgramHasItsOwnCopyAndOnlyCopiesOfEndedProgramsAreLeftBehind) {
   const fs::path folder = dir.path() / "config";
