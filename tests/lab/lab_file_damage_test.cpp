@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
     WrongTypesAndValues, LabFieldDamage,
     ::testing::Values(
         Damage{"/format", "something-else", "not a Zorva lab file"},
-        Damage{"/version", "1", "version"}, Damage{"/version", 2, "newer Zorva"},
+        Damage{"/version", "1", "version"}, Damage{"/version", 3, "newer Zorva"},
         Damage{"/version", 0, "version"}, Damage{"/clock", -5, "clock"},
         Damage{"/clock", 1.5, "clock"}, Damage{"/topology", 3, "topology: a text"},
         Damage{"/routers", json::object(), "routers: a list"},
