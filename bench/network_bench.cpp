@@ -167,7 +167,7 @@ void BM_PingAcross25Hops(benchmark::State& state) {
   zorva::Router& first = *sim.router(1);
   zorva::PacketRecord request;
   request.protocol = "IP";
-  request.payload = "PING-REQUEST";
+  request.payload = zorva::FramePayload::PingRequest;
   request.dst_ip = link_address(26, 1);  // Serial0 of router 26, 25 links away either way round
   request.ttl = 255;
   for (auto _ : state) {

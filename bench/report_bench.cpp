@@ -16,9 +16,9 @@ zorva::RouterRecord fifty_interface_router() {
   zorva::ErrorLog log(host, std::filesystem::temp_directory_path() / "zorva-bench.log");
   zorva::RouterRecord r = zorva::window_load_record();
   auto random = [&host] { return host.random(); };
-  zorva::createinterface(r, "SERIAL", 20, random, log, "Router 1");
-  zorva::createinterface(r, "ETHERNET", 20, random, log, "Router 1");
-  zorva::createinterface(r, "BRI", 10, random, log, "Router 1");
+  zorva::createinterface(r, zorva::InterfaceType::Serial, 20, random, log, "Router 1");
+  zorva::createinterface(r, zorva::InterfaceType::Ethernet, 20, random, log, "Router 1");
+  zorva::createinterface(r, zorva::InterfaceType::Bri, 10, random, log, "Router 1");
   for (int i = 1; i <= r.interface_count; ++i) {
     r.interfaces[i].ip_address = "10.1." + std::to_string(i) + ".1";
     r.interfaces[i].subnet_mask = "255.255.255.0";

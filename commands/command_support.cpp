@@ -17,7 +17,7 @@ bool in_word_range(int i) {
 }
 }  // namespace
 
-void set_output(RouterRecord& r, std::string text) {
+void set_output(ConsoleSession& r, std::string text) {
   r.output_buffer = std::move(text);
   r.output_pending = kTrue;
 }

@@ -12,6 +12,7 @@ namespace zorva {
 
 struct CommandContext;
 struct InterfaceEntry;
+struct ConsoleSession;
 struct RouterRecord;
 
 inline constexpr std::string_view kCrLf = "\r\n";
@@ -20,7 +21,7 @@ inline constexpr std::string_view kIncompleteText = "% Incomplete command.";
 inline constexpr std::string_view kExecCmdLogName = "exec cmd()";
 
 // Leaves `text` in the output buffer for the console to print after the command.
-void set_output(RouterRecord& r, std::string text);
+void set_output(ConsoleSession& r, std::string text);
 
 // Enters `mode` and shows its prompt.
 void set_mode(CommandContext& cmd, int mode);

@@ -19,7 +19,7 @@ void reset_interface(InterfaceEntry& e) {
   e.network_value = 0;
   e.rip_state = kTrue;
   e.shutdown = kTrue;
-  e.line_protocol = "down";
+  e.line_protocol = LinkState::Down;
 }
 
 void reset_protocols(ProtocolBlock& p) {

@@ -24,25 +24,25 @@ bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
 
-std::string type_of_name(const std::string& name) {
+InterfaceType type_of_name(const std::string& name) {
   const char first =
       name.empty() ? ' '
                    : static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
   switch (first) {
     case 'E':
-      return "ETHERNET";
+      return InterfaceType::Ethernet;
     case 'B':
-      return "BRI";
+      return InterfaceType::Bri;
     case 'S':
-      return "SERIAL";
+      return InterfaceType::Serial;
     default:
-      return "XXXX";
+      return InterfaceType::None;
   }
 }
 
-int mode_for_type(const std::string& type) {
-  if (type == "ETHERNET") return kModeEthernet;
-  if (type == "SERIAL") return kModeSerial;
+int mode_for_type(InterfaceType type) {
+  if (type == InterfaceType::Ethernet) return kModeEthernet;
+  if (type == InterfaceType::Serial) return kModeSerial;
   return kModeBri;
 }
 
@@ -56,8 +56,8 @@ void shut_down(CommandContext& cmd, InterfaceEntry& e) {
   std::string message =
       "\r\n%LINK-5-CHANGED: Interface " + e.name + ", changed state to administratively down";
   // A real router takes the line down at once; its routes leave after the command.
-  if (cmd.behaviour == Behaviour::RealRouter && e.status == "up") {
-    e.status = e.line_protocol = "down";
+  if (cmd.behaviour == Behaviour::RealRouter && e.status == LinkState::Up) {
+    e.status = e.line_protocol = LinkState::Down;
     message +=
         "\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " + e.name + ", changed state to down";
   }
@@ -68,8 +68,8 @@ void bring_up(CommandContext& cmd, InterfaceEntry& e) {
   if (!is_set(e.shutdown)) return;
   e.keepalive_misses = 0;
   e.shutdown = kFalse;
-  e.status = "up";
-  e.line_protocol = "up";
+  e.status = LinkState::Up;
+  e.line_protocol = LinkState::Up;
   set_output(cmd.router, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
 }
 
@@ -77,7 +77,7 @@ bool is_real_router_no(const CommandContext& cmd) {
   return cmd.behaviour == Behaviour::RealRouter && is_set(cmd.pc.Negated);
 }
 
-void set_encapsulation(InterfaceEntry& e, const char* kind) {
+void set_encapsulation(InterfaceEntry& e, Encapsulation kind) {
   e.line_encapsulation = kind;
   e.encapsulation_shown = kind;
   e.encapsulation = kind;
@@ -179,14 +179,14 @@ void encapsulation_command(CommandContext& cmd) {
     const std::string kind = full_word(cmd.pc, 2);
     InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
     if (e == nullptr) return;
-    if (is_set(cmd.pc.Negated) || kind == "hdlc") set_encapsulation(*e, "HDLC");
-    if (!is_set(cmd.pc.Negated) && kind == "ppp") set_encapsulation(*e, "PPP");
+    if (is_set(cmd.pc.Negated) || kind == "hdlc") set_encapsulation(*e, Encapsulation::Hdlc);
+    if (!is_set(cmd.pc.Negated) && kind == "ppp") set_encapsulation(*e, Encapsulation::Ppp);
     return;
   }
   if (full_word(cmd.pc, 2) != "ppp") return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
-  set_encapsulation(*e, is_set(cmd.pc.Negated) ? "HDLC" : "PPP");
+  set_encapsulation(*e, is_set(cmd.pc.Negated) ? Encapsulation::Hdlc : Encapsulation::Ppp);
 }
 
 void ppp_command(CommandContext& cmd) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "parser/parsed_command.h"
+#include "state/record_enums.h"
 
 namespace zorva {
 
@@ -13,10 +14,10 @@ struct CommandContext;
 
 // What `parse_interface` found for a typed interface name.
 struct InterfaceLookup {
-  bool found = false;  // an interface of that type and number exists
-  std::string type;    // "ETHERNET", "SERIAL", "BRI", or "XXXX" for any other first letter
-  double number = 0;   // the port number read from the name or from the word after it
-  int index = 0;       // position of the interface in the table when found
+  bool found = false;                        // an interface of that type and number exists
+  InterfaceType type = InterfaceType::None;  // from the first letter; None for any other
+  double number = 0;  // the port number read from the name or from the word after it
+  int index = 0;      // position of the interface in the table when found
 };
 
 // Reads an interface name as typed: e0, ethernet0, "ethernet 0", s1, "serial 1". A name with two

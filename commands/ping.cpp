@@ -16,7 +16,7 @@ void do_ping(CommandContext& cmd, std::string address) {
   r.pending_action = PendingAction::Pinging;
   r.ping_packet = PacketRecord{};
   r.ping_packet.protocol = "IP";
-  r.ping_packet.payload = "PING-REQUEST";
+  r.ping_packet.payload = FramePayload::PingRequest;
   r.ping_packet.dst_ip = address;
   r.ping_packet.ttl = kPingTtl;
 }

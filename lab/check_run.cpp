@@ -154,11 +154,12 @@ void check_interface(const Check& c, RouterRecord& r, CheckResult& result) {
     return;
   }
   if (c.kind == Check::Kind::LineProtocol) {
-    result.passed = e->line_protocol == c.state;
-    result.found = "line protocol is " + (e->line_protocol.empty() ? "down" : e->line_protocol);
+    const std::string line_protocol(text_of(e->line_protocol));
+    result.passed = line_protocol == c.state;
+    result.found = "line protocol is " + line_protocol;
     return;
   }
-  const std::string state = is_set(e->shutdown) ? "administratively down" : e->status;
+  const std::string state(is_set(e->shutdown) ? "administratively down" : text_of(e->status));
   result.passed = state == c.state;
   result.found = e->name + " is " + state;
 }

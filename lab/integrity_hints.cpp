@@ -64,6 +64,31 @@ bool configured(const Simulation& sim) {
   return false;
 }
 
+// Whether a transcript shows a line typed at a prompt ("Router>enable"): the screen a console
+// starts with shows none.
+bool shows_typing(const std::string& transcript) {
+  std::size_t at = 0;
+  while ((at = transcript.find_first_of(">#", at)) != std::string::npos) {
+    ++at;
+    const std::size_t end = transcript.find_first_of("\r\n", at);
+    const std::string_view rest = std::string_view(transcript).substr(at, end - at);
+    if (rest.find_first_not_of(" \t") != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+// The names of `same` other than the i-th, as "ann, ben and cat".
+std::string others_named(const std::vector<std::size_t>& same, std::size_t i,
+                         const std::vector<std::string>& names) {
+  std::vector<std::string> others;
+  for (std::size_t j : same)
+    if (j != i) others.push_back(names[j]);
+  std::string text;
+  for (std::size_t k = 0; k < others.size(); ++k)
+    text += (k == 0 ? "" : k + 1 == others.size() ? " and " : ", ") + others[k];
+  return text;
+}
+
 }  // namespace
 
 const char* hint_word(Hint::Kind kind) {
@@ -149,6 +174,13 @@ LabTraits lab_traits(const Simulation& sim) {
     return typed.find(to_lower(text)) == std::string::npos;
   };
   const bool any = configured(sim);
+  bool typing = false;
+  for (int n = 1; n <= sim.router_count && n <= kMaxRouters; ++n) {
+    const std::string& t = sim.routers[n]->console.transcript();
+    typing = typing || shows_typing(t);
+    traits.transcript += t + "\n";
+  }
+  if (!typing) traits.transcript.clear();
   for (int n = 1; n <= sim.router_count && n <= kMaxRouters; ++n) {
     const RouterRecord& r = sim.routers[n]->record;
     const std::string router = "router " + std::to_string(n) + "'s ";
@@ -168,7 +200,7 @@ std::vector<std::vector<Hint>> integrity_hints(const std::vector<LabTraits>& lab
                                                const std::vector<std::string>& names,
                                                const ExpectedTopology* expected) {
   std::vector<std::vector<Hint>> hints(labs.size());
-  std::map<std::string, std::vector<std::size_t>> by_configuration;
+  std::map<std::string, std::vector<std::size_t>> by_configuration, by_transcript;
   for (std::size_t i = 0; i < labs.size(); ++i) {
     const LabTraits& lab = labs[i];
     if (!lab.opened) continue;
@@ -181,18 +213,30 @@ std::vector<std::vector<Hint>> integrity_hints(const std::vector<LabTraits>& lab
       hints[i].push_back({Hint::Kind::Untyped,
                           "configuration not typed: no transcript shows " + listed(lab.untyped)});
     if (!lab.configuration.empty()) by_configuration[lab.configuration].push_back(i);
+    if (!lab.transcript.empty()) by_transcript[lab.transcript].push_back(i);
   }
-  for (const auto& [configuration, same] : by_configuration) {
-    if (same.size() < 2) continue;
-    for (std::size_t i : same) {
-      std::vector<std::string> others;
-      for (std::size_t j : same)
-        if (j != i) others.push_back(names[j]);
-      std::string text;
-      for (std::size_t k = 0; k < others.size(); ++k)
-        text += (k == 0 ? "" : k + 1 == others.size() ? " and " : ", ") + others[k];
-      hints[i].push_back({Hint::Kind::Identical, "same configuration as " + text});
+  // One hint per hand-in names every other alike in either way; alike in both ways, once.
+  std::vector<std::vector<std::size_t>> same_configuration(labs.size()),
+      same_transcript(labs.size());
+  for (const auto& [configuration, same] : by_configuration)
+    if (same.size() > 1)
+      for (std::size_t i : same) same_configuration[i] = same;
+  for (const auto& [transcript, same] : by_transcript)
+    if (same.size() > 1)
+      for (std::size_t i : same) same_transcript[i] = same;
+  for (std::size_t i = 0; i < labs.size(); ++i) {
+    const auto& config = same_configuration[i];
+    const auto& typed = same_transcript[i];
+    std::string text;
+    if (!config.empty() && config == typed) {
+      text = "same configuration and transcript as " + others_named(config, i, names);
+    } else {
+      if (!config.empty()) text = "same configuration as " + others_named(config, i, names);
+      if (!typed.empty())
+        text += (text.empty() ? "" : "; ") + std::string("same transcript as ") +
+                others_named(typed, i, names);
     }
+    if (!text.empty()) hints[i].push_back({Hint::Kind::Identical, text});
   }
   return hints;
 }

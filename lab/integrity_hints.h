@@ -2,7 +2,7 @@
 // verdict. A lab whose routers and cables are not those of the topology the class was given (a
 // cable removed to make a check pass), a configuration that no console typed (a host name or an
 // interface address that no transcript holds, as when a lab file is edited by hand), and
-// hand-ins whose configurations are identical, named together.
+// hand-ins whose configurations or transcripts are identical, named together.
 #pragma once
 
 #include <filesystem>
@@ -50,6 +50,9 @@ struct LabTraits {
   // Every router's running and saved configuration; "" when nothing was configured (a lab as it
   // comes from the box), which no other lab is said to share.
   std::string configuration;
+  // Every console's transcript; "" when no console shows a line typed at a prompt (a lab opened
+  // and handed in untouched), which no other lab is said to share.
+  std::string transcript;
   // What the configuration holds that no console's transcript shows being typed.
   std::vector<std::string> untyped;
 };

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "base/latin1_text.h"
+#include "lab/console_state.h"
 #include "lab/json_reader.h"
 #include "lab/lab_record.h"
 #include "lab/topology_text.h"
@@ -136,16 +137,29 @@ void check_header(const JsonIn& top) {
   if (!top.has("routers")) throw LabFormatError("the lab file holds no routers");
 }
 
+// The bundle's parts are UTF-8 already (a page, a check file), and stand at the end of the file,
+// after the routers, so that the lab itself reads first.
+void add_bundle(ordered& lab, const LabBundle& bundle) {
+  if (!bundle.title.empty()) lab["title"] = bundle.title;
+  if (!bundle.page.empty()) lab["page"] = bundle.page;
+  if (!bundle.practice_checks.empty()) lab["practice_checks"] = bundle.practice_checks;
+}
+
+LabBundle bundle_of(const JsonIn& top) {
+  return {top.text("title", ""), top.text("page", ""), top.text("practice_checks", "")};
+}
+
 }  // namespace
 
-std::string lab_text(const Simulation& sim, bool with_transcripts) {
+std::string lab_text(const Simulation& sim, bool with_transcripts, const LabBundle& bundle,
+                     bool with_consoles) {
   ordered routers = ordered::array();
   for (int n = 1; n <= sim.router_count && n <= kMaxRouters; ++n)
     if (const Router* r = sim.routers[n].get())
       routers.push_back(router_to_json(*r, with_transcripts));
   ordered lab = {
       {"format", kLabFileFormat},
-      {"version", kLabFileVersion},
+      {"version", bundle.empty() ? kPlainLabFileVersion : kLabFileVersion},
       {"program_version", sim.version_text},
       {"behaviour", behaviour_name(sim.behaviour)},
   };
@@ -156,12 +170,16 @@ std::string lab_text(const Simulation& sim, bool with_transcripts) {
   lab["topology"] = sim.topology_text;
   lab["clock"] = static_cast<std::uint32_t>(sim.sim_clock);
   lab["routers"] = routers;
+  if (with_consoles) lab[kConsolesField] = consoles_to_json(sim);
   convert_strings(lab, [](std::string_view t) { return utf8_from_latin1(t); });
-  return lab.dump(2) + "\n";
+  add_bundle(lab, bundle);
+  // A page or check file that is not valid UTF-8 keeps its readable parts.
+  return lab.dump(2, ' ', false, ordered::error_handler_t::replace) + "\n";
 }
 
-std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts) {
-  const std::string text = lab_text(sim, with_transcripts);
+std::string save_lab(const Simulation& sim, const fs::path& file, bool with_transcripts,
+                     const LabBundle& bundle, bool with_consoles) {
+  const std::string text = lab_text(sim, with_transcripts, bundle, with_consoles);
   // Whatever is saved must open again: a lab the reader would refuse is not written at all, and
   // the file keeps what it held.
   if (text.size() > kLabFileSizeLimit)
@@ -202,6 +220,10 @@ OpenedLab open_lab_text(const std::string& file_text, Host& host, const Simulati
   try {
     check_nesting(text, kNestingLimit);
     json lab = json::parse(text);
+    // The bundle's parts are kept as the UTF-8 they are; everything else is the core's text.
+    if (lab.is_object()) result.bundle = bundle_of(JsonIn(lab, ""));
+    for (const char* part : {"title", "page", "practice_checks"})
+      if (lab.is_object()) lab.erase(part);
     convert_strings(lab, [](std::string_view t) { return latin1_from_utf8(t); });
     const JsonIn top(lab, "");
     check_header(top);
@@ -231,6 +253,7 @@ OpenedLab open_lab_text(const std::string& file_text, Host& host, const Simulati
     sim->sim_clock = clock;
     for (std::size_t i = 0; i < routers.size(); ++i)
       router_from_json(routers[i], *sim->router(static_cast<int>(i) + 1), sim->log);
+    if (top.has(kConsolesField)) consoles_from_json(top.object(kConsolesField), *sim);
     result.sim = std::move(sim);
   } catch (const json::exception& e) {
     // nlohmann's messages name the place where the text stopped making sense; the text it last
@@ -250,7 +273,7 @@ OpenedLab open_lab_text(const std::string& file_text, Host& host, const Simulati
 
 OpenedLab open_lab_file(const fs::path& file, Host& host, const SimulationPaths& paths) {
   std::string text;
-  if (std::string error = read_whole(file, text); !error.empty()) return {nullptr, error};
+  if (std::string error = read_whole(file, text); !error.empty()) return {nullptr, error, {}};
   OpenedLab opened = open_lab_text(text, host, paths);
   if (!opened.sim) opened.error = file.filename().string() + ": " + opened.error;
   return opened;

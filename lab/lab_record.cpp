@@ -36,6 +36,21 @@ bool address_accepted(const std::string& text, ErrorLog& log) {
   return ip.is_ip_valid(checked);
 }
 
+// An encapsulation saved under `key`, `fallback` when the key is missing; a file written by hand
+// with any other word is refused, since no interface could run it.
+Encapsulation encapsulation_of(const JsonIn& in, const char* key, Encapsulation fallback) {
+  const std::optional<Encapsulation> e =
+      encapsulation_named(in.text(key, std::string(text_of(fallback))));
+  if (!e) in.fail(key, "HDLC, PPP, ARPA or ETHERNET was expected");
+  return *e;
+}
+
+LinkState link_state_of(const JsonIn& in, const char* key, LinkState fallback) {
+  const std::optional<LinkState> s = link_state_named(in.text(key, std::string(text_of(fallback))));
+  if (!s) in.fail(key, "up or down was expected");
+  return *s;
+}
+
 json interface_to_json(const InterfaceEntry& e) {
   return {
       {"name", e.name},
@@ -44,9 +59,9 @@ json interface_to_json(const InterfaceEntry& e) {
       {"subnet_mask", e.subnet_mask},
       {"prefix_length", e.prefix_length},
       {"network_address", e.network_address},
-      {"encapsulation", e.encapsulation},
-      {"encapsulation_shown", e.encapsulation_shown},
-      {"line_encapsulation", e.line_encapsulation},
+      {"encapsulation", text_of(e.encapsulation)},
+      {"encapsulation_shown", text_of(e.encapsulation_shown)},
+      {"line_encapsulation", text_of(e.line_encapsulation)},
       {"ppp_authentication", e.ppp_authentication},
       {"ospf_cost", e.ospf_cost},
       {"ospf_priority", e.ospf_priority},
@@ -59,8 +74,8 @@ json interface_to_json(const InterfaceEntry& e) {
         {"eigrp", on(e.eigrp_state)},
         {"ospf", on(e.ospf_state)}}},
       {"line",
-       {{"status", e.status},
-        {"line_protocol", e.line_protocol},
+       {{"status", text_of(e.status)},
+        {"line_protocol", text_of(e.line_protocol)},
         {"keepalive_misses", e.keepalive_misses},
         {"keepalive_seen", on(e.keepalive_seen)}}},
   };
@@ -83,9 +98,9 @@ void interface_from_json(const JsonIn& in, InterfaceEntry& e, ErrorLog& log) {
   }
   if (!e.ip_address.empty() && !address_accepted(e.ip_address, log))
     in.fail("ip_address", "a dotted address such as 10.1.1.1 was expected");
-  e.encapsulation = in.text("encapsulation", e.encapsulation);
-  e.encapsulation_shown = in.text("encapsulation_shown", e.encapsulation_shown);
-  e.line_encapsulation = in.text("line_encapsulation", e.line_encapsulation);
+  e.encapsulation = encapsulation_of(in, "encapsulation", e.encapsulation);
+  e.encapsulation_shown = encapsulation_of(in, "encapsulation_shown", e.encapsulation_shown);
+  e.line_encapsulation = encapsulation_of(in, "line_encapsulation", e.line_encapsulation);
   e.ppp_authentication = in.text("ppp_authentication", e.ppp_authentication);
   e.ospf_cost = int16_of(in, "ospf_cost", e.ospf_cost);
   e.ospf_priority = int16_of(in, "ospf_priority", e.ospf_priority);
@@ -98,8 +113,8 @@ void interface_from_json(const JsonIn& in, InterfaceEntry& e, ErrorLog& log) {
   e.eigrp_state = flag_of(covered.flag("eigrp", on(e.eigrp_state)));
   e.ospf_state = flag_of(covered.flag("ospf", on(e.ospf_state)));
   const JsonIn line = in.object("line");
-  e.status = line.text("status", e.status);
-  e.line_protocol = line.text("line_protocol", e.line_protocol);
+  e.status = link_state_of(line, "status", e.status);
+  e.line_protocol = link_state_of(line, "line_protocol", e.line_protocol);
   e.keepalive_misses = int16_of(line, "keepalive_misses", e.keepalive_misses);
   e.keepalive_seen = flag_of(line.flag("keepalive_seen", on(e.keepalive_seen)));
 }

@@ -15,8 +15,29 @@ constexpr const char* kSaveFirst =
 constexpr const char* kSaveBeforeLeaving =
     "The lab has changed since it was last saved. Save it before leaving?";
 
+constexpr const char* kStudentQuestion = "Your name, saved in the lab";
+
 void finish(const LabSession::Done& done, bool happened) {
   if (done) done(happened);
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// A student's name as part of a file name: the characters file systems refuse, and blanks, become
+// underscores.
+std::string file_name_part(const std::string& name) {
+  std::string out;
+  for (const char c : trimmed(name)) {
+    const bool refused = static_cast<unsigned char>(c) < 32 || c == ' ' || c == '/' || c == '\\' ||
+                         c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+                         c == '|';
+    out += refused ? '_' : c;
+  }
+  return out;
 }
 
 }  // namespace
@@ -61,7 +82,7 @@ bool LabSession::start_lab(const fs::path& file, std::string& error) {
     error = lab.error;
     return false;
   }
-  replace(std::move(lab.sim), file);
+  replace_opened(std::move(lab), file);
   return true;
 }
 
@@ -72,7 +93,7 @@ bool LabSession::start_lab_text(const std::string& name, const std::string& text
     error = lab.error;
     return false;
   }
-  replace(std::move(lab.sim), name);
+  replace_opened(std::move(lab), name);
   return true;
 }
 
@@ -96,7 +117,8 @@ bool LabSession::offer_recovery(const fs::path& left_behind) {
   if (a == Answer::Yes) {
     OpenedLab lab = open_lab_file(left_behind, host_, settings_.paths);
     if (lab.sim) {
-      replace(std::move(lab.sim), {});
+      replace(std::move(lab.sim), {}, std::move(lab.bundle));
+      sim_->function_key(sim_->active_router);  // the console the student was typing into
       restored_ = restored = true;
       // The lab is safe in this program's own copy before the one it came from is set aside.
       recovery_due_ = true;
@@ -116,7 +138,45 @@ bool LabSession::offer_recovery(const fs::path& left_behind) {
 }
 
 fs::path LabSession::suggested_file() const {
-  return lab_file_.empty() ? fs::path("lab.zlab") : lab_file_;
+  if (lab_file_.empty()) return fs::path("lab.zlab");
+  if (!is_protected(lab_file_)) return lab_file_;
+  const std::string name = file_name_part(student());
+  return lab_file_.parent_path() /
+         (lab_file_.stem().string() + "-" + (name.empty() ? "student" : name) + ".zlab");
+}
+
+bool LabSession::is_protected(const fs::path& file) const {
+  if (protected_file_.empty()) return false;
+  if (file == protected_file_) return true;
+  std::error_code ec;
+  return fs::equivalent(file, protected_file_, ec);
+}
+
+void LabSession::set_student(const std::string& name) {
+  if (!sim_) return;
+  const std::string given = trimmed(name);
+  student_asked_ = true;
+  if (given == sim_->student) return;
+  sim_->student = given;
+  ++changes_;
+}
+
+void LabSession::edit_student(Done done) {
+  if (!sim_) return finish(done, false);
+  face_.ask_text(kStudentQuestion, student(), [this, done](std::optional<std::string> name) {
+    if (!name) return finish(done, false);
+    set_student(*name);
+    finish(done, true);
+  });
+}
+
+void LabSession::with_student(std::function<void(bool)> go) {
+  if (!sim_ || student_asked_ || !sim_->student.empty()) return go(true);
+  face_.ask_text(kStudentQuestion, "", [this, go](std::optional<std::string> name) {
+    if (!name) return go(false);
+    set_student(*name);
+    go(true);
+  });
 }
 
 void LabSession::key(int code) {
@@ -147,22 +207,33 @@ void LabSession::skip_minutes(int minutes) {
 
 void LabSession::save(Done done) {
   if (!sim_) return finish(done, false);
-  if (lab_file_.empty()) return save_as(std::move(done));
+  if (lab_file_.empty() || is_protected(lab_file_)) return save_as(std::move(done));
   finish(done, save_to(lab_file_));
 }
 
 void LabSession::save_as(Done done) {
   if (!sim_) return finish(done, false);
-  face_.ask_save_file(suggested_file(), [this, done](std::optional<fs::path> file) {
-    if (!file || file->empty()) return finish(done, false);
-    if (!file->has_extension()) *file += ".zlab";
-    finish(done, save_to(*file));
+  with_student([this, done](bool go) {
+    if (!go) return finish(done, false);
+    face_.ask_save_file(suggested_file(), [this, done](std::optional<fs::path> file) {
+      if (!file || file->empty()) return finish(done, false);
+      if (!file->has_extension()) *file += ".zlab";
+      finish(done, save_to(*file));
+    });
   });
 }
 
 bool LabSession::save_to(const fs::path& file) {
   if (!sim_) return false;
-  const std::string error = save_lab(*sim_, file, true);
+  if (is_protected(file)) {
+    host_.message_box(kTitle,
+                      "The lab was not saved: " + file.string() +
+                          " is the lab as it was handed out, and stays as it is. Save your work "
+                          "under another name.",
+                      Buttons::Ok);
+    return false;
+  }
+  const std::string error = save_lab(*sim_, file, true, bundle_);
   if (!error.empty()) {
     host_.message_box(kTitle, "The lab was not saved: " + error, Buttons::Ok);
     return false;
@@ -198,7 +269,7 @@ void LabSession::open_lab(const fs::path& file, Done done) {
           cannot_open(file.string(), lab.error);
           return finish(done, false);
         }
-        replace(std::move(lab.sim), file);
+        replace_opened(std::move(lab), file);
         finish(done, true);
       },
       done);
@@ -229,7 +300,7 @@ void LabSession::open_lab_text(const std::string& name, const std::string& text,
           cannot_open(name, lab.error);
           return finish(done, false);
         }
-        replace(std::move(lab.sim), name);
+        replace_opened(std::move(lab), name);
         finish(done, true);
       },
       done);
@@ -273,17 +344,28 @@ bool LabSession::write_recovery() {
   if (changes_ == recovered_changes_ && !recovery_due_) return false;
   std::error_code ec;
   fs::create_directories(settings_.recovery_file.parent_path(), ec);
-  if (!save_lab(*sim_, settings_.recovery_file, true).empty()) return false;
+  if (!save_lab(*sim_, settings_.recovery_file, true, bundle_, true).empty()) return false;
   recovered_changes_ = changes_;
   recovery_due_ = false;
   return true;
 }
 
-void LabSession::replace(std::unique_ptr<Simulation> next, const fs::path& file) {
+void LabSession::replace_opened(OpenedLab lab, const fs::path& file) {
+  // A lab that names its student is that student's own work, saved where it was opened; one that
+  // names none is the lab as it was handed out, which no student's save may change.
+  const bool teachers = lab.sim->student.empty();
+  replace(std::move(lab.sim), file, std::move(lab.bundle));
+  if (teachers) protected_file_ = file;
+}
+
+void LabSession::replace(std::unique_ptr<Simulation> next, const fs::path& file, LabBundle bundle) {
   if (sim_) face_.simulation_leaving();
   sim_ = std::move(next);
   started_ = sim_ != nullptr;
   lab_file_ = file;
+  protected_file_.clear();
+  bundle_ = std::move(bundle);
+  student_asked_ = false;
   restored_ = false;
   saved_changes_ = recovered_changes_ = changes_;
   face_.simulation_arrived();

@@ -17,10 +17,13 @@
 #include <string>
 
 #include "base/behaviour.h"
+#include "lab/lab_bundle.h"
 #include "simulation/clock_speed.h"
 #include "simulation/simulation.h"
 
 namespace zorva {
+
+struct OpenedLab;
 
 // What the session needs from the face that shows it, beyond the Host's boxes.
 class LabSessionFace {
@@ -30,6 +33,12 @@ class LabSessionFace {
   // the user gave up.
   virtual void ask_save_file(const std::filesystem::path& suggested,
                              std::function<void(std::optional<std::filesystem::path>)> then) = 0;
+  // Asks for a line of text (the student's name), showing `current` to keep or edit; `then` gets
+  // the text, or nothing when the user gave up. A face without a way to ask keeps `current`.
+  virtual void ask_text(const std::string& /*question*/, const std::string& current,
+                        std::function<void(std::optional<std::string>)> then) {
+    then(current);
+  }
   // A short notice that needs no answer ("Lab saved to FILE."): a status line, a toast.
   virtual void tell(const std::string& text) = 0;
   // The simulation in use is about to be destroyed: every view of its consoles must let go.
@@ -80,8 +89,22 @@ class LabSession {
   bool changed() const { return restored_ || changes_ != saved_changes_; }
   // The behaviour the next lab started from a topology runs in.
   void set_default_behaviour(Behaviour b) { settings_.behaviour = b; }
-  // The name a save proposes: the lab's file, else "lab.zlab" in the folder it would go to.
+  // The name a save proposes: the lab's file; for a lab opened from a teacher's file,
+  // LAB-STUDENT.zlab beside it; else "lab.zlab".
   std::filesystem::path suggested_file() const;
+  // The file the lab was opened from when no save may write over it: a lab that named no student
+  // (a teacher's starting lab or bundle); "" when there is none.
+  const std::filesystem::path& protected_file() const { return protected_file_; }
+  // The page, title and practice checks the lab came with; every save keeps them.
+  const LabBundle& bundle() const { return bundle_; }
+
+  // --- The student ---
+  // The lab's student, as the lab file keeps it ("" before it is known).
+  std::string student() const { return sim_ ? sim_->student : std::string(); }
+  // A new name (blanks at either end left out); a different name is a change to save.
+  void set_student(const std::string& name);
+  // Asks for the name, showing the one the lab has, and sets what is given.
+  void edit_student(Done done = {});
 
   // Keys typed by the student: each one that reaches a console changes the lab.
   void key(int code);                 // into the active console
@@ -97,9 +120,11 @@ class LabSession {
   void skip_minutes(int minutes);
 
   // --- Lab files ---
-  // Saves to the lab's file, or asks for one first.
+  // Saves to the lab's file, or asks for one first. The first save of a lab that names no student
+  // asks the student's name first (once per lab). A lab opened from a file it may not write over
+  // is asked a new name, never saved back.
   void save(Done done = {});
-  // Asks for a file (proposing the lab's own), then saves there.
+  // Asks for a file (proposing the lab's own), then saves there; the protected file is refused.
   void save_as(Done done = {});
   // Saves to `file` now; says where it went, or why it could not (keeping the changes).
   bool save_to(const std::filesystem::path& file);
@@ -124,24 +149,34 @@ class LabSession {
   bool write_recovery();
 
  private:
-  void replace(std::unique_ptr<Simulation> next, const std::filesystem::path& file);
+  void replace(std::unique_ptr<Simulation> next, const std::filesystem::path& file,
+               LabBundle bundle = {});
+  // A lab opened from `file`: it becomes the lab's file, protected when the lab names no student.
+  void replace_opened(OpenedLab lab, const std::filesystem::path& file);
+  // Runs `go` once the student's name is settled: asked the first time a lab without one is
+  // saved; `go(false)` when the question was given up.
+  void with_student(std::function<void(bool)> go);
+  bool is_protected(const std::filesystem::path& file) const;
   // Runs `go` after the offer to save a changed lab; `done(false)` when the user cancels.
   void save_first(std::function<void()> go, Done done);
   void cannot_open(const std::string& what, const std::string& why);
 
-  Host& host_;                           // boxes and questions of the face
-  LabSessionFace& face_;                 // file names, notices, views of the consoles
-  LabSessionSettings settings_;          // paths, recovery file, behaviour of new labs
-  std::unique_ptr<Simulation> sim_;      // the running lab
-  ClockSpeed speed_;                     // how fast real time runs the simulated clock
-  std::filesystem::path lab_file_;       // where the lab was opened from or last saved
-  std::uint64_t changes_ = 0;            // keys typed into consoles
-  std::uint64_t saved_changes_ = 0;      // changes_ when the lab was last saved or opened
-  std::uint64_t recovered_changes_ = 0;  // changes_ when the recovery copy was last written
-  bool restored_ = false;                // holds a recovered lab not saved since
-  bool started_ = false;                 // sim_ has been started (or opened from a file)
-  bool recovery_due_ = false;            // the copy must be written even without new keys
-  std::int64_t last_recovery_ms_ = -1;   // when the copy was last considered; -1: not yet
+  Host& host_;                            // boxes and questions of the face
+  LabSessionFace& face_;                  // file names, notices, views of the consoles
+  LabSessionSettings settings_;           // paths, recovery file, behaviour of new labs
+  std::unique_ptr<Simulation> sim_;       // the running lab
+  ClockSpeed speed_;                      // how fast real time runs the simulated clock
+  std::filesystem::path lab_file_;        // where the lab was opened from or last saved
+  std::filesystem::path protected_file_;  // opened from, never to be written over; "" for none
+  LabBundle bundle_;                      // what the lab came with beside itself
+  bool student_asked_ = false;            // the name was asked in this lab (once is enough)
+  std::uint64_t changes_ = 0;             // keys typed into consoles
+  std::uint64_t saved_changes_ = 0;       // changes_ when the lab was last saved or opened
+  std::uint64_t recovered_changes_ = 0;   // changes_ when the recovery copy was last written
+  bool restored_ = false;                 // holds a recovered lab not saved since
+  bool started_ = false;                  // sim_ has been started (or opened from a file)
+  bool recovery_due_ = false;             // the copy must be written even without new keys
+  std::int64_t last_recovery_ms_ = -1;    // when the copy was last considered; -1: not yet
 };
 
 // Relative paths given on a command line: read from the current folder when the file is there,

@@ -50,7 +50,7 @@ std::string no_route(const RouterRecord& r, int n, Ipv4 destination, const std::
     const std::optional<Ipv4> mask = parse_dotted(e.subnet_mask);
     if (!address || !mask || ((*address ^ destination) & *mask) != 0) continue;
     if (is_set(e.shutdown)) return "line down at " + at(n) + "'s " + e.name + " (shut down)";
-    if (e.line_protocol != "up") return "line down at " + at(n) + "'s " + e.name;
+    if (e.line_protocol != LinkState::Up) return "line down at " + at(n) + "'s " + e.name;
   }
   return "no route to " + dst + " at " + at(n);
 }
@@ -70,7 +70,7 @@ bool ping_now(Simulation& sim, int from, const std::string& address) {
   }
   PacketRecord request;
   request.protocol = "IP";
-  request.payload = "PING-REQUEST";
+  request.payload = FramePayload::PingRequest;
   request.dst_ip = address;
   request.ttl = kPingTtl;
   sim.network.ip_route_packet(*r, request);

@@ -24,8 +24,8 @@ std::string learned_state(Simulation& sim) {
     const RouterRecord& r = sim.router(n)->record;
     add(s, std::to_string(n));
     for (int i = 1; i <= std::min<int>(r.interface_count, kMaxInterfaces); ++i) {
-      add(s, r.interfaces[i].status);
-      add(s, r.interfaces[i].line_protocol);
+      add(s, std::string(text_of(r.interfaces[i].status)));
+      add(s, std::string(text_of(r.interfaces[i].line_protocol)));
     }
     for (int k = 1; k <= std::min<int>(r.route_count, kMaxRoutes); ++k) {
       const RouteEntry& e = r.routes[k];

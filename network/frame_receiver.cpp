@@ -36,11 +36,11 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface, Packet
     learn_arp(r, frame);
     if (frame.dst_ip != "255.255.255.255" && !addressed_to(r, frame.dst_ip)) {
       ip_route_packet(r, std::move(frame));
-    } else if (frame.payload == "PING-REQUEST") {
-      frame.payload = "PING-REPLY";
+    } else if (frame.payload == FramePayload::PingRequest) {
+      frame.payload = FramePayload::PingReply;
       std::swap(frame.src_ip, frame.dst_ip);
       ip_route_packet(r, std::move(frame));
-    } else if (frame.payload == "PING-REPLY") {
+    } else if (frame.payload == FramePayload::PingReply) {
       r.record.output_buffer = "!!!!!";
       r.record.output_pending = kTrue;
       ping_reply_received_ = true;
@@ -53,7 +53,7 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface, Packet
 void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame) {
   if (e.line_encapsulation != frame.frame_type) return;  // other framing: the misses go on
   e.keepalive_seen = kTrue;
-  const bool ppp = to_upper(e.line_encapsulation) == "PPP";
+  const bool ppp = e.line_encapsulation == Encapsulation::Ppp;
   if (ppp && to_upper(e.ppp_authentication) == "CHAP") {
     if (!chap_accepts(r.record, frame)) {
       e.keepalive_seen = kFalse;

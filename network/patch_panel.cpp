@@ -113,8 +113,8 @@ void Network::packet_into_panel(int from, int interface, const PacketRecord& fra
     const Router* sender = router(from);
     const Router* receiver = router(far.router);
     if (sender == nullptr || receiver == nullptr ||
-        sender->record.interfaces[interface].line_protocol != "up" ||
-        receiver->record.interfaces[far.interface].line_protocol != "up")
+        sender->record.interfaces[interface].line_protocol != LinkState::Up ||
+        receiver->record.interfaces[far.interface].line_protocol != LinkState::Up)
       return;
   }
   packet_from_patch_panel_to_router(*router(far.router), far.interface, frame);
@@ -124,7 +124,7 @@ void Network::packet_into_panel(int from, int interface, const PacketRecord& fra
 // two seconds, whatever the state of the router at the other end.
 void Network::TimerEthernetKeepAlive() {
   PacketRecord keepalive;
-  keepalive.frame_type = "ETHERNET";
+  keepalive.frame_type = Encapsulation::Ethernet;
   keepalive.keepalive = kTrue;
   for (const CableEnd& end : ethernet_ends_)
     if (end.resolved())

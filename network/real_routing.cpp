@@ -28,7 +28,7 @@ int candidates_in_use(const RouterRecord& r) {
 }
 
 bool line_up(const InterfaceEntry& e) {
-  return e.line_protocol == "up" && !is_set(e.shutdown);
+  return e.line_protocol == LinkState::Up && !is_set(e.shutdown);
 }
 
 bool has_address(const InterfaceEntry& e) {
@@ -170,7 +170,7 @@ void refresh_neighbor(RouterRecord& r, RoutingProtocol protocol, const Interface
   } else {
     OspfNeighborEntry& x = p.ospf_neighbors[count];
     // Point-to-point neighbours show priority 0; on a broadcast network the default 1.
-    const Int16 priority = e.type == "ETHERNET" ? 1 : 0;
+    const Int16 priority = e.type == InterfaceType::Ethernet ? 1 : 0;
     x = OspfNeighborEntry{frame.src_ip,    e.name,   now,           now,
                           frame.router_id, priority, e.subnet_mask, e.name};
   }
@@ -255,7 +255,7 @@ std::string choose_ospf_router_id(const RouterRecord& r) {
     const InterfaceEntry& e = r.interfaces[i];
     const std::optional<Ipv4> a = parse_dotted(e.ip_address);
     if (!a) continue;
-    if (e.type == "LOOPBACK") {
+    if (e.type == InterfaceType::Loopback) {
       if (!loopback || *a > *loopback) loopback = a;
     } else if (line_up(e) && (!other || *a > *other)) {
       other = a;

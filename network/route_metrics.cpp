@@ -18,16 +18,16 @@ std::int64_t capped(std::int64_t v) {
 
 Int32 interface_bandwidth(const InterfaceEntry& e) {
   if (e.bandwidth > 0) return e.bandwidth;
-  if (e.type == "ETHERNET") return 10000;
-  if (e.type == "BRI") return 64;
-  if (e.type == "LOOPBACK") return 8000000;
+  if (e.type == InterfaceType::Ethernet) return 10000;
+  if (e.type == InterfaceType::Bri) return 64;
+  if (e.type == InterfaceType::Loopback) return 8000000;
   return 1544;
 }
 
 Int32 interface_delay(const InterfaceEntry& e) {
   if (e.delay > 0) return e.delay;
-  if (e.type == "ETHERNET") return 100;
-  if (e.type == "LOOPBACK") return 500;
+  if (e.type == InterfaceType::Ethernet) return 100;
+  if (e.type == InterfaceType::Loopback) return 500;
   return 2000;
 }
 

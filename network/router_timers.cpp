@@ -41,15 +41,15 @@ void Network::TimerLayer2(Router& r) {
   for (int i = 1; i <= rec.interface_count; ++i) {
     InterfaceEntry& e = rec.interfaces[i];
     if (e.keepalive_misses < kMissesDown) e.keepalive_misses += 1;
-    if (e.keepalive_misses > 3 && e.status == "up") {
+    if (e.keepalive_misses > 3 && e.status == LinkState::Up) {
       output_text(r, link_messages(e.name, "down"));
-      e.status = e.line_protocol = "down";
+      e.status = e.line_protocol = LinkState::Down;
       went_down = true;
     }
     // A real router's shut-down interface stays administratively down whatever it hears.
-    if (e.keepalive_misses < 4 && e.status == "down" && !(real && is_set(e.shutdown))) {
+    if (e.keepalive_misses < 4 && e.status == LinkState::Down && !(real && is_set(e.shutdown))) {
       output_text(r, link_messages(e.name, "up"));
-      e.status = e.line_protocol = "up";
+      e.status = e.line_protocol = LinkState::Up;
     }
     if (!is_set(e.shutdown)) send_keepalive(r, i);
   }
@@ -61,7 +61,7 @@ void Network::send_keepalive(Router& r, int interface) {
   PacketRecord frame;
   frame.frame_type = e.line_encapsulation;
   frame.keepalive = kTrue;
-  if (to_upper(e.line_encapsulation) == "PPP") {
+  if (e.line_encapsulation == Encapsulation::Ppp) {
     frame.ppp_authentication = e.ppp_authentication;
     frame.sender_hostname = r.record.hostname;
     frame.chap_secret = offered_secret(r.record.enable_secret);
@@ -86,7 +86,7 @@ void Network::advertise_cdp(Router& r) {
   const RouterRecord& rec = r.record;
   for (int i = 1; i <= rec.interface_count; ++i) {
     const InterfaceEntry& e = rec.interfaces[i];
-    if (e.status != "up" || !is_set(e.cdp_enable)) continue;
+    if (e.status != LinkState::Up || !is_set(e.cdp_enable)) continue;
     PacketRecord frame;
     frame.frame_type = e.line_encapsulation;
     frame.cdp = CdpInfo{kTrue, "1", rec.hostname, "", e.name, "1700", "R", e.ip_address};

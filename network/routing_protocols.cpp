@@ -84,7 +84,7 @@ std::vector<RouteEntry> carried_routes(const RouterRecord& r, const ProtocolTrai
 
 }  // namespace
 
-std::optional<RoutingProtocol> protocol_for_payload(std::string_view payload) {
+std::optional<RoutingProtocol> protocol_for_payload(FramePayload payload) {
   for (std::size_t k = 0; k < kProtocolTraits.size(); ++k)
     if (kProtocolTraits[k].payload == payload) return static_cast<RoutingProtocol>(k);
   return std::nullopt;
@@ -106,7 +106,7 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
     InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol != "up" || trim(e.ip_address).empty()) continue;
+    if (e.line_protocol != LinkState::Up || trim(e.ip_address).empty()) continue;
     const bool covered =
         real ? real_covers(r, protocol, e) : interface_covered(t, statements, e, log);
     if (!covered) {

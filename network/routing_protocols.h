@@ -36,7 +36,7 @@ enum class ReceivedMetric {
 enum class NeighborStep { None, Eigrp, Ospf };
 
 struct ProtocolTraits {
-  std::string_view payload;        // payload text of the update frame
+  FramePayload payload;            // what the update frame carries
   char code;                       // code letter of the routes learned by the protocol
   Int16 distance;                  // administrative distance of those routes
   Int32 own_network_metric;        // metric of the candidate a sender keeps for its own network
@@ -54,26 +54,28 @@ struct ProtocolTraits {
 };
 
 inline constexpr std::array<ProtocolTraits, 4> kProtocolTraits = {{
-    {"RIP", 'R', 120, 1, Coverage::Classful, ReceivedMetric::HopCountPlusOne, NeighborStep::None,
-     true, false, &ProtocolBlock::rip_networks, &ProtocolBlock::rip_network_count,
-     &InterfaceEntry::rip_state, &ProtocolBlock::rip_enabled, "Routes for Rip()"},
-    {"IGRP", 'I', 100, 1, Coverage::Classful, ReceivedMetric::HopCountPlusOne, NeighborStep::None,
-     true, false, &ProtocolBlock::igrp_networks, &ProtocolBlock::igrp_network_count,
-     &InterfaceEntry::igrp_state, &ProtocolBlock::igrp_enabled, "Routes for IGRP()"},
-    {"EIGRP", 'D', 90, 1, Coverage::Classful, ReceivedMetric::One, NeighborStep::Eigrp, false,
-     false, &ProtocolBlock::eigrp_networks, &ProtocolBlock::eigrp_network_count,
+    {FramePayload::Rip, 'R', 120, 1, Coverage::Classful, ReceivedMetric::HopCountPlusOne,
+     NeighborStep::None, true, false, &ProtocolBlock::rip_networks,
+     &ProtocolBlock::rip_network_count, &InterfaceEntry::rip_state, &ProtocolBlock::rip_enabled,
+     "Routes for Rip()"},
+    {FramePayload::Igrp, 'I', 100, 1, Coverage::Classful, ReceivedMetric::HopCountPlusOne,
+     NeighborStep::None, true, false, &ProtocolBlock::igrp_networks,
+     &ProtocolBlock::igrp_network_count, &InterfaceEntry::igrp_state, &ProtocolBlock::igrp_enabled,
+     "Routes for IGRP()"},
+    {FramePayload::Eigrp, 'D', 90, 1, Coverage::Classful, ReceivedMetric::One, NeighborStep::Eigrp,
+     false, false, &ProtocolBlock::eigrp_networks, &ProtocolBlock::eigrp_network_count,
      &InterfaceEntry::eigrp_state, &ProtocolBlock::eigrp_enabled, "Routes for Eigrp()"},
-    {"OSPF", 'O', 110, 0, Coverage::Exact, ReceivedMetric::CostPlusPath, NeighborStep::Ospf, false,
-     true, nullptr, &ProtocolBlock::ospf_network_count, &InterfaceEntry::ospf_state,
-     &ProtocolBlock::ospf_enabled, "Routes for Ospf()"},
+    {FramePayload::Ospf, 'O', 110, 0, Coverage::Exact, ReceivedMetric::CostPlusPath,
+     NeighborStep::Ospf, false, true, nullptr, &ProtocolBlock::ospf_network_count,
+     &InterfaceEntry::ospf_state, &ProtocolBlock::ospf_enabled, "Routes for Ospf()"},
 }};
 
 constexpr const ProtocolTraits& traits_of(RoutingProtocol p) {
   return kProtocolTraits[static_cast<std::size_t>(p)];
 }
 
-// The protocol whose payload text is exactly `payload`.
-std::optional<RoutingProtocol> protocol_for_payload(std::string_view payload);
+// The protocol whose updates carry `payload`; nothing for a ping or a layer-2 frame.
+std::optional<RoutingProtocol> protocol_for_payload(FramePayload payload);
 
 // One protocol pass of router `r`. For each interface 1..interface_count that is up with an
 // address: records in its protocol flag whether a network statement covers it; when one does,

@@ -201,7 +201,7 @@ void Routes_For_Connected_Interfaces(RouterRecord& r, ErrorLog& log, Behaviour b
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol != "up" || trim(e.ip_address).empty()) continue;
+    if (e.line_protocol != LinkState::Up || trim(e.ip_address).empty()) continue;
     if (real && is_set(e.shutdown)) continue;
     const int before = r.learned_route_count;
     update_routes(r, e.network_value, e.name, e.prefix_length, 0, 'C', real ? 0 : 1, e.ip_address,

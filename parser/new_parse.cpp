@@ -4,6 +4,7 @@
 
 #include "base/error_log.h"
 #include "base/number_text.h"
+#include "parser/command_bindings.h"
 #include "parser/command_database.h"
 #include "parser/real_router_line.h"
 #include "state/mode_tables.h"
@@ -42,6 +43,19 @@ void chop_up_command(ErrorLog& log, ParsedCommand& pc, std::string& line) {
   log.set_last_command_words({pc.Words[1], pc.Words[2], pc.Words[3], pc.Words[4]});
 }
 
+void run_execution_step(CommandParser& parser, RouterRecord& record, int depth) {
+  ParsedCommand& pc = parser.parsed;
+  const bool executes = record.parse_action == ParseAction::Execute;
+  pc.handler = executes
+                   ? bound_handler(parser.handlers, binding_key(pc, parser.special_word, depth),
+                                   parser.behaviour)
+                   : nullptr;
+  parser.runner.execution_step(record, pc);
+  pc.handler = nullptr;
+  if (executes)
+    for (int i = 1; i <= 6; ++i) pc.FullWords[static_cast<size_t>(i)].clear();
+}
+
 namespace {
 
 // One parse: the line, the action, and the answer being built.
@@ -65,7 +79,7 @@ class LineParser {
   void resolve_first_word();
   void resolve_depth(int d);
   void set_ambiguous();
-  void execute();
+  void execute(int depth);
 
   CommandParser& parser_;
   CommandDatabase& db_;
@@ -141,7 +155,7 @@ void LineParser::resolve_first_word() {
       result_.message = kIncomplete;
       result_.show_message = kTrue;
     } else {
-      execute();
+      execute(1);
     }
     stopped_ = true;
   }
@@ -179,13 +193,13 @@ void LineParser::resolve_depth(int d) {
   if (is(ParseAction::SpaceQuestionMark) && pc_.WordCount == d + 1)
     result_.help_text = db_.sql_help_space_question(pc_, parser_.special_word, d);
   if ((d == 2 || d == 3) && special && !is(ParseAction::SpaceQuestionMark)) {
-    execute();  // an argument at word 2 or 3: the dispatcher reads the rest of the line itself
+    execute(d);  // an argument at word 2 or 3: the dispatcher reads the rest of the line itself
     stopped_ = true;
     return;
   }
   if (pc_.WordCount == d) {
     if (db_.sql_is_command_complete(pc_, d) || special) {
-      execute();
+      execute(d);
     } else {
       result_.message = kIncomplete;
       result_.show_message = kTrue;
@@ -195,8 +209,8 @@ void LineParser::resolve_depth(int d) {
 }
 
 // The execution step: the runner decides what a complete line does for the action asked.
-void LineParser::execute() {
-  parser_.runner.execution_step(record_, pc_);
+void LineParser::execute(int depth) {
+  run_execution_step(parser_, record_, depth);
 }
 
 }  // namespace

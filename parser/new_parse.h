@@ -3,6 +3,7 @@
 // command to the dispatcher.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "parser/parsed_command.h"
@@ -37,7 +38,13 @@ struct CommandParser {
   const Behaviour& behaviour;   // the simulation's: real-router lines may use every row
   ParsedCommand parsed;         // the line being resolved
   SpecialWords special_word{};  // which depths were arguments
+  std::span<const CommandHandler> handlers{};  // in the order of the handler list
 };
+
+// The execution step of a line resolved to `depth` words: for Enter, binds the handler of its
+// path, hands it to the runner and clears FullWords 1..6 afterwards, as every command does; for
+// the other actions, only tells the runner.
+void run_execution_step(CommandParser& parser, RouterRecord& record, int depth);
 
 // The messages the parser gives; each begins with CR LF, the console adds one after it.
 inline constexpr const char* kInvalidInput = "\r\n% Invalid input detected at '^' marker.";

@@ -15,6 +15,10 @@ inline constexpr int kMaxWords = 26;     // words 1..26 are kept; further words 
 inline constexpr int kMaxDepth = 7;      // the command tree is at most seven words deep
 inline constexpr int kSpecialSlots = 8;  // SpecialWord entries 1..8
 
+struct CommandContext;
+// What a command does: a function of the layer that carries it out (see command_bindings.h).
+using CommandHandler = void (*)(CommandContext&);
+
 struct ParsedCommand {
   std::string TopText;                                // template text of the last looked-up row
   std::string BotText;                                // always left empty by the lookup
@@ -28,6 +32,7 @@ struct ParsedCommand {
   std::vector<std::string> Modes;            // names of the modes whose commands the line may use
   Behaviour behaviour = Behaviour::Classic;  // whose rows the line may use (real-router: all)
   std::string Device;                        // device word handed in by the console
+  CommandHandler handler = nullptr;          // what the resolved line runs, set at execution
 };
 
 // SpecialWord[d]: the word at depth d was accepted as an argument, not a keyword.

@@ -98,6 +98,7 @@ class RealRouterLine {
   std::vector<std::size_t> offset_;  // per word, where it begins in pc_.Line
   bool rest_taken_ = false;          // a LINE argument took the rest of the line
   bool exec_from_config_ = false;    // "do": an EXEC command typed in a configuration mode
+  int resolved_ = 0;                 // how many words the walk resolved
 };
 
 ParseResult RealRouterLine::run() {
@@ -224,6 +225,7 @@ bool RealRouterLine::resolve(int d) {
     pc_.FullWords[at] = query_.FullWords[at];
     pc_.TopText = query_.TopText;
     pc_.BotText.clear();
+    resolved_ = d;
     return true;
   }
   std::size_t bad = 0;
@@ -234,6 +236,7 @@ bool RealRouterLine::resolve(int d) {
       query_.FullWords[at] = argument.word;
       if (d <= kSpecialSlots) parser_.special_word[at] = kTrue;
       rest_taken_ = argument.text == "LINE";
+      resolved_ = d;
       return true;
     }
     bad = std::max(bad, here);
@@ -302,7 +305,7 @@ void RealRouterLine::execute_line() {
     return;
   }
   if (!exec_from_config_) {
-    parser_.runner.execution_step(record_, pc_);
+    run_execution_step(parser_, record_, resolved_);
     return;
   }
   // The command runs in privileged mode; the router stays in its configuration mode unless the
@@ -311,7 +314,7 @@ void RealRouterLine::execute_line() {
   const std::string prompt = record_.prompt;
   record_.mode = kModePrivileged;
   record_.prompt = parser_.modes.prompt_of(kModePrivileged);
-  parser_.runner.execution_step(record_, pc_);
+  run_execution_step(parser_, record_, resolved_);
   if (record_.mode == kModePrivileged) {
     record_.mode = mode;
     record_.prompt = prompt;

@@ -105,8 +105,9 @@ std::string interface_report(const RouterRecord& r) {
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
     if (!is_set(e.cdp_enable)) continue;
-    add_line(out, e.name, " is ", e.status, ", line protocol is ", e.line_protocol);
-    add_line(out, "encapsulation ", e.encapsulation_shown);
+    add_line(out, e.name, " is ", text_of(e.status), ", line protocol is ",
+             text_of(e.line_protocol));
+    add_line(out, "encapsulation ", text_of(e.encapsulation_shown));
     add_line(out, "Sending CDP packets every", timer, " seconds");
     add_line(out, "Holdtime is", holdtime, " seconds");
   }

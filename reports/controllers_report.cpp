@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
+#include "reports/show_commands.h"
 #include "state/connector_table.h"
 #include "state/router_record.h"
 
@@ -33,7 +35,7 @@ std::string build_show_controllers_serial(const RouterRecord& r, const std::stri
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
     const InterfaceEntry& e = r.interfaces[static_cast<std::size_t>(i)];
-    if (e.type != "SERIAL" || e.number != number) continue;
+    if (e.type != InterfaceType::Serial || e.number != number) continue;
     std::string out = "\r\nInterface " + e.name + "\r\nHardware is PowerQUICC MPC860\r\n";
     switch (end_of(r, e.name, connectors)) {
       case CableEnd::Dce:
@@ -50,6 +52,12 @@ std::string build_show_controllers_serial(const RouterRecord& r, const std::stri
     return out + "\r\n";
   }
   return "";
+}
+
+void show_controllers_serial_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer =
+      build_show_controllers_serial(cmd.router, cmd.pc.Words[4], cmd.connectors);
 }
 
 }  // namespace zorva

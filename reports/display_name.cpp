@@ -5,21 +5,21 @@
 
 namespace zorva {
 
-std::string_view type_name_word(std::string_view type) {
-  if (type == "SERIAL") return "Serial";
-  if (type == "ETHERNET") return "Ethernet";
-  if (type == "BRI") return "Bri";
+std::string_view type_name_word(InterfaceType type) {
+  if (type == InterfaceType::Serial) return "Serial";
+  if (type == InterfaceType::Ethernet) return "Ethernet";
+  if (type == InterfaceType::Bri) return "Bri";
   return "";
 }
 
 DisplayName DisplayNamer::next(const InterfaceEntry& e) {
   const std::string_view word = type_name_word(e.type);
   int* counter = &other_;
-  if (e.type == "SERIAL") {
+  if (e.type == InterfaceType::Serial) {
     counter = &serial_;
-  } else if (e.type == "ETHERNET") {
+  } else if (e.type == InterfaceType::Ethernet) {
     counter = &ethernet_;
-  } else if (e.type == "BRI") {
+  } else if (e.type == InterfaceType::Bri) {
     counter = &bri_;
   }
   return DisplayName{word, (*counter)++};
@@ -43,9 +43,9 @@ void append_state_line(std::string& out, DisplayName name, const InterfaceEntry&
     return;
   }
   out.append(" is ");
-  out.append(e.status);
+  out.append(text_of(e.status));
   out.append(", line protocol is ");
-  out.append(e.line_protocol);
+  out.append(text_of(e.line_protocol));
 }
 
 }  // namespace zorva

@@ -6,12 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "state/record_enums.h"
+
 namespace zorva {
 
 struct InterfaceEntry;
 
-// "Serial", "Ethernet" or "Bri" for the types "SERIAL", "ETHERNET" and "BRI"; "" otherwise.
-std::string_view type_name_word(std::string_view type);
+// "Serial", "Ethernet" or "Bri" for those types; "" otherwise.
+std::string_view type_name_word(InterfaceType type);
 
 struct DisplayName {
   std::string_view word;  // type name word

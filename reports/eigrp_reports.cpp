@@ -92,7 +92,7 @@ std::string build_show_eigrp_interfaces(const RouterRecord& r) {
   // Every interface that is up and addressed is listed, covered by an EIGRP network or not.
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol != "up" || e.ip_address.empty()) continue;
+    if (e.line_protocol != LinkState::Up || e.ip_address.empty()) continue;
     add_line(out, short_name(e.name), "            1        0/0      1968       ",
              "0/10           0           0");
   }

@@ -21,9 +21,9 @@ constexpr std::size_t kAddressWidth = 17;  // the address field
 constexpr std::size_t kStatusBlanks = 18;  // blanks after the status ("up" gets 2 more)
 
 // Blanks after the display name so that one-digit names all fill 9 characters.
-std::size_t name_filler(const std::string& type) {
-  if (type == "SERIAL") return 2;
-  if (type == "BRI") return 5;
+std::size_t name_filler(InterfaceType type) {
+  if (type == InterfaceType::Serial) return 2;
+  if (type == InterfaceType::Bri) return 5;
   return 0;
 }
 
@@ -40,9 +40,9 @@ void append_brief_row(std::string& out, DisplayName name, const InterfaceEntry& 
     add_line(out, "administratively down down");
     return;
   }
-  out.append(e.status);
-  out.append(kStatusBlanks + (e.status == "up" ? 2 : 0), ' ');
-  add_line(out, e.line_protocol);
+  out.append(text_of(e.status));
+  out.append(kStatusBlanks + (e.status == LinkState::Up ? 2 : 0), ' ');
+  add_line(out, text_of(e.line_protocol));
 }
 
 }  // namespace

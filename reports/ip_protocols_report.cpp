@@ -59,7 +59,7 @@ void append_rip(std::string& out, const RouterRecord& r) {
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
     const DisplayName name = namer.next(e);
-    if (e.line_protocol != "up") continue;
+    if (e.line_protocol != LinkState::Up) continue;
     out.append("    ");
     append_display_name(out, name);
     add_line(out, rip_interface_filler(name.word), "1     1 2");

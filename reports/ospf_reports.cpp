@@ -55,7 +55,7 @@ void append_neighbor_detail(std::string& out, const RouterRecord& r, const OspfN
 void append_interface_block(std::string& out, const RouterRecord& r, const InterfaceEntry& e,
                             const std::string& rid) {
   const std::string neighbors = plain_number(r.protocols.ospf_neighbor_count);
-  add_line(out, e.name, " is ", e.status, ", line protocol is ", e.line_protocol);
+  add_line(out, e.name, " is ", text_of(e.status), ", line protocol is ", text_of(e.line_protocol));
   add_line(out, "  Internet Address ", e.ip_address, "/", plain_number(e.prefix_length), " , Area ",
            first_area(r));
   add_line(out, "  Process ID ", process_number(r), ", Router ID ", rid,
@@ -127,7 +127,8 @@ std::string build_show_ospf_interface(RouterRecord& r) {
   std::string out(kLineEnd);
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol == "up" && !e.ip_address.empty()) append_interface_block(out, r, e, rid);
+    if (e.line_protocol == LinkState::Up && !e.ip_address.empty())
+      append_interface_block(out, r, e, rid);
   }
   return out;
 }

@@ -33,7 +33,7 @@ std::string ospf_role(const RouterRecord& r, const OspfNeighborEntry& n) {
   const InterfaceEntry* e = nullptr;
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i)
     if (r.interfaces[i].name == n.local_interface) e = &r.interfaces[i];
-  if (e == nullptr || e->type != "ETHERNET") return "  -";
+  if (e == nullptr || e->type != InterfaceType::Ethernet) return "  -";
   std::vector<Ipv4> ids = {value_of(r.protocols.ospf_active_router_id)};
   for (int j = 1; j <= std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
        ++j) {

@@ -67,7 +67,7 @@ void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
   add_line(out, "    Interface             Send  Recv  Triggered RIP  Key-chain");
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    if (!is_set(e.rip_state) || e.line_protocol != "up") continue;
+    if (!is_set(e.rip_state) || e.line_protocol != LinkState::Up) continue;
     std::string line = "    ";
     append_padded(line, e.name, 22);
     add_line(out, line, "1     1 2");

@@ -1,6 +1,6 @@
-// The device reports of the `show` command and the dispatcher that picks one by the command's
-// second word. Reports read a router record and return text; lines end with CR LF and a report
-// normally begins with CR LF so that it starts below the typed command.
+// The device reports of the `show` command (their handlers are in show_commands.h). Reports read a
+// router record and return text; lines end with CR LF and a report normally begins with CR LF so
+// that it starts below the typed command.
 #pragma once
 
 #include <string>
@@ -12,11 +12,8 @@ namespace zorva {
 
 class ErrorLog;
 struct CommandContext;
+struct ConsoleSession;
 struct RouterRecord;
-
-// `show` ...: sets the output pending and fills cmd.router's output buffer with the report
-// named by FullWords(2) (or, for `show arp`, leaves the pending action "SHOWARP").
-void show_cmd(CommandContext& cmd);
 
 // The running configuration, line by line, as `show running-config` and `write terminal` print it
 // and as `copy` and `write` save it.
@@ -37,7 +34,7 @@ std::string interface_summary(const RouterRecord& r);
 std::string build_show_protocols(const RouterRecord& r);
 
 // The last exec_size lines of the EXEC history. Indexes outside the history are logged.
-std::string build_show_history(const RouterRecord& r, ErrorLog& log);
+std::string build_show_history(const ConsoleSession& r, ErrorLog& log);
 
 // The interface block of every interface.
 std::string build_show_interfaces(const RouterRecord& r);

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/display_name.h"
 #include "reports/real_router_config.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -46,7 +48,7 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
 // The OSPF lines show only on an up interface with an address while OSPF runs, and only when the
 // value differs from a default.
 void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on) {
-  if (e.line_protocol != "up" || e.ip_address.empty() || !ospf_on) return;
+  if (e.line_protocol != LinkState::Up || e.ip_address.empty() || !ospf_on) return;
   if (e.ospf_cost != 10 && e.ospf_cost != 64)
     add_line(out, " ip ospf cost ", plain_number(e.ospf_cost));
   if (e.ospf_priority != 1) add_line(out, " ip ospf priority ", plain_number(e.ospf_priority));
@@ -66,7 +68,7 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
   }
   add_line(out, " no ip directed-broadcast");
   add_ospf_lines(out, e, ospf_on);
-  if (e.encapsulation == "PPP") add_line(out, " encapsulation ppp");
+  if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (!e.ppp_authentication.empty())
     add_line(out, " ppp authentication ", to_lower(e.ppp_authentication));
   if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));
@@ -181,6 +183,23 @@ std::string show_real_router_running_config(const RouterRecord& r) {
 
 std::string show_real_router_startup_config(const std::string& saved) {
   return "\r\nUsing " + std::to_string(saved.size()) + " out of 32762 bytes\r\n" + saved;
+}
+
+void show_running_config_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  r.output_pending = kTrue;
+  r.output_buffer = cmd.behaviour == Behaviour::RealRouter ? show_real_router_running_config(r)
+                                                           : build_running_config(r);
+}
+
+void show_startup_config_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  r.output_pending = kTrue;
+  const bool real_saved = cmd.behaviour == Behaviour::RealRouter && !r.startup_config.empty();
+  r.output_buffer = real_saved ? show_real_router_startup_config(r.startup_config)
+                    : r.startup_config.empty()
+                        ? "%% Non-volatile configuration memory is not present\r\n"
+                        : r.startup_config;
 }
 
 }  // namespace zorva

@@ -1,6 +1,8 @@
 // The history report: the newest EXEC lines, at most as many as the history size.
 #include "base/error_log.h"
+#include "parser/command_context.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -21,7 +23,7 @@ void append_history_line(std::string& out, const HistoryBlock& h, int i, ErrorLo
 
 }  // namespace
 
-std::string build_show_history(const RouterRecord& r, ErrorLog& log) {
+std::string build_show_history(const ConsoleSession& r, ErrorLog& log) {
   const HistoryBlock& h = r.history;
   const int n = h.exec_count;
   const int s = h.exec_size;
@@ -33,6 +35,11 @@ std::string build_show_history(const RouterRecord& r, ErrorLog& log) {
     for (int i = n - s + 1; i <= n; ++i) append_history_line(out, h, i, log);
   }
   return out;
+}
+
+void show_history_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_history(cmd.router, cmd.log);
 }
 
 }  // namespace zorva

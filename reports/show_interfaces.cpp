@@ -4,9 +4,11 @@
 
 #include "base/error_log.h"
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -35,11 +37,11 @@ constexpr std::string_view kCounterLines =
 
 constexpr std::size_t kBlockSizeEstimate = 1200;  // bytes of one interface block, roughly
 
-std::string_view hardware_line(const std::string& type) {
-  if (type == "ETHERNET")
+std::string_view hardware_line(InterfaceType type) {
+  if (type == InterfaceType::Ethernet)
     return "  Hardware is Lance, address is 0000.0c3d.e22c (bia 0000.0c3d.e22c)";
-  if (type == "SERIAL") return "  Hardware is HD64570";
-  if (type == "BRI") return "  Hardware is BRI";
+  if (type == InterfaceType::Serial) return "  Hardware is HD64570";
+  if (type == InterfaceType::Bri) return "  Hardware is BRI";
   return "";
 }
 
@@ -52,8 +54,10 @@ void append_interface_block(std::string& out, DisplayName name, const InterfaceE
   if (!e.ip_address.empty())
     add_line(out, "  Internet address is ", e.ip_address, "/", plain_number(e.prefix_length));
   add_line(out, "  MTU 1500 bytes, BW 10000 Kbit, DLY 1000 usec, rely 255/255, load 1/255");
-  add_line(out, "  Encapsulation ", e.encapsulation, ", loopback not set, keepalive set (10 sec)");
-  if (e.encapsulation == "ARPA") add_line(out, "  ARP type: ARPA, ARP Timeout 04:00:00");
+  add_line(out, "  Encapsulation ", text_of(e.encapsulation),
+           ", loopback not set, keepalive set (10 sec)");
+  if (e.encapsulation == Encapsulation::Arpa)
+    add_line(out, "  ARP type: ARPA, ARP Timeout 04:00:00");
   out.append(kCounterLines);
 }
 
@@ -90,13 +94,24 @@ std::string build_show_interfaces_specific(const RouterRecord& r, std::string ty
   for (int i = 1; i <= count; ++i) {
     const InterfaceEntry& e = r.interfaces[i];
     const DisplayName name = namer.next(e);
-    if (e.type == type_word && name.ordinal == wanted) {
+    if (text_of(e.type) == type_word && name.ordinal == wanted) {
       out.reserve(kBlockSizeEstimate + e.description.size());
       append_interface_block(out, name, e);
       break;
     }
   }
   return out;
+}
+
+void show_interfaces_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_interfaces(cmd.router);
+}
+
+void show_interface_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_interfaces_specific(
+      cmd.router, to_lower(trim(cmd.pc.FullWords[3])), cmd.pc.Words[4], cmd.log);
 }
 
 }  // namespace zorva

@@ -2,9 +2,11 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/display_name.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -25,6 +27,11 @@ std::string build_show_protocols(const RouterRecord& r) {
       add_line(out, "  Internet address is ", e.ip_address, "/", plain_number(e.prefix_length));
   }
   return out;
+}
+
+void show_protocols_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_protocols(cmd.router);
 }
 
 }  // namespace zorva

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "parser/command_context.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
+#include "reports/show_commands.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -55,12 +57,12 @@ std::string interface_summary(const RouterRecord& r) {
   int ethernet = 0, serial = 0, bri = 0;
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
-    const std::string& type = r.interfaces[i].type;
-    if (type == "ETHERNET") {
+    const InterfaceType type = r.interfaces[i].type;
+    if (type == InterfaceType::Ethernet) {
       ++ethernet;
-    } else if (type == "SERIAL") {
+    } else if (type == InterfaceType::Serial) {
       ++serial;
-    } else if (type == "BRI") {
+    } else if (type == InterfaceType::Bri) {
       ++bri;
     }
   }
@@ -84,6 +86,11 @@ std::string build_show_version(const RouterRecord& r, std::string_view template_
   out.append(kLineEnd);
   add_line(out, "Configuration register is ", r.config_register);
   return out;
+}
+
+void show_version_command(CommandContext& cmd) {
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = build_show_version(cmd.router, cmd.pc.TopText, cmd.sim_clock);
 }
 
 }  // namespace zorva

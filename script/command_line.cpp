@@ -17,7 +17,9 @@ constexpr const char* kUsage =
     "       zorva-term --check CHECKS --lab FILE\n"
     "       zorva-term --grade CHECKS FILE...|FOLDER... [--csv PATH] [--report FOLDER] [-j N]\n"
     "                  [--topology EXPECTED.ini]\n"
-    "       zorva-term --lint CHECKS [--lab MODEL]\n";
+    "       zorva-term --lint CHECKS [--lab MODEL]\n"
+    "       zorva-term --bundle PAGE.htm --topology T.ini [--lab START.zlab]\n"
+    "                  [--checks PRACTICE.checks] [--title TEXT] -o LAB.zlab\n";
 
 }  // namespace
 

@@ -57,7 +57,7 @@ std::string caption(const Simulation& sim, const NetworkDiagram& diagram) {
 
 CableEndState cable_end_state(const InterfaceEntry& e) {
   if (e.shutdown) return CableEndState::AdminDown;
-  return e.line_protocol == "up" ? CableEndState::Up : CableEndState::Down;
+  return e.line_protocol == LinkState::Up ? CableEndState::Up : CableEndState::Down;
 }
 
 NetworkDiagram network_diagram(const Simulation& sim) {

@@ -5,6 +5,7 @@
 
 #include "base/app_paths.h"
 #include "base/ini_reader.h"
+#include "commands/command_handlers.h"
 #include "commands/exec_cmd.h"
 #include "console/key_handler.h"
 #include "parser/command_context.h"
@@ -19,6 +20,7 @@ Simulation::Simulation(Host& h, SimulationPaths paths)
       db(log) {
   app_path = app_path_of(paths.app_dir);
   version_text = program_version_text();
+  parser.handlers = command_handlers();
 }
 
 Simulation::~Simulation() = default;
@@ -65,6 +67,8 @@ void Simulation::start(const std::string& topology) {
 }
 
 void Simulation::execution_step(RouterRecord& record, ParsedCommand& pc) {
+  // The parser bound the line's handler (the command tree names it); the command runs on the
+  // record of the router that typed it.
   if (record.parse_action == ParseAction::Execute) {
     CommandContext cmd{record, pc, log,       ip,        mode_tables,
                        host,   db, sim_clock, behaviour, &connectors};

@@ -46,9 +46,9 @@ void create_new_router(const TopologyTarget& sim, const IniFile& file) {
   const int ethernet = read_ini_count(file, section, "Ethernet", sim.log, kCreateRouterLogName);
   const int bri = read_ini_count(file, section, "Bri", sim.log, kCreateRouterLogName);
   auto random = [&sim] { return sim.host.random(); };
-  createinterface(r.record, "SERIAL", serial, random, sim.log, r.caption);
-  createinterface(r.record, "ETHERNET", ethernet, random, sim.log, r.caption);
-  createinterface(r.record, "BRI", bri, random, sim.log, r.caption);
+  createinterface(r.record, InterfaceType::Serial, serial, random, sim.log, r.caption);
+  createinterface(r.record, InterfaceType::Ethernet, ethernet, random, sim.log, r.caption);
+  createinterface(r.record, InterfaceType::Bri, bri, random, sim.log, r.caption);
   set_the_router_number(r.record, static_cast<Int16>(n));
 }
 

@@ -16,7 +16,7 @@ const std::string& ModeTables::name_of(int mode) const {
   return mode >= 0 && mode < kModeTableSize ? name[mode] : kEmpty;
 }
 
-void enter_mode(RouterRecord& record, const ModeTables& tables, int mode) {
+void enter_mode(ConsoleSession& record, const ModeTables& tables, int mode) {
   record.mode = static_cast<Int16>(mode);
   record.prompt = tables.prompt_of(mode);
 }

@@ -35,11 +35,11 @@ struct ModeTables {
 
 void fill_mode_tables(ModeTables& tables);
 
-struct RouterRecord;
+struct ConsoleSession;
 
 // Puts `record` in `mode` with that mode's prompt: the one way every command and dialogue
 // changes mode, so the mode and the prompt never disagree.
-void enter_mode(RouterRecord& record, const ModeTables& tables, int mode);
+void enter_mode(ConsoleSession& record, const ModeTables& tables, int mode);
 
 inline bool is_exec_mode(int mode) {
   return mode >= kModeLoggedOut && mode <= kModePrivileged;

@@ -26,7 +26,7 @@ std::string ospf_router_id_of(const RouterRecord& r) {
   std::uint64_t best_number = 0;
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol != "up" || e.ip_address.empty()) continue;
+    if (e.line_protocol != LinkState::Up || e.ip_address.empty()) continue;
     const std::uint64_t number = router_id_number(e.ip_address);
     if (number > best_number) {
       best_number = number;

@@ -76,41 +76,43 @@ std::string mac_group(const std::function<double()>& random) {
   return std::to_string(static_cast<int>(std::floor(random() * 9000.0 + 1000.0)));
 }
 
-void set_type_defaults(InterfaceEntry& e, const std::string& type,
+void set_type_defaults(InterfaceEntry& e, InterfaceType type,
                        const std::function<double()>& random) {
-  if (type == "SERIAL") {
-    e.encapsulation = e.encapsulation_shown = e.line_encapsulation = "HDLC";
+  if (type == InterfaceType::Serial) {
+    e.encapsulation = e.encapsulation_shown = e.line_encapsulation = Encapsulation::Hdlc;
     e.ospf_cost = 64;
     e.ospf_priority = 1;
-  } else if (type == "ETHERNET") {
-    e.encapsulation = e.encapsulation_shown = "ARPA";
-    e.line_encapsulation = "ETHERNET";
+  } else if (type == InterfaceType::Ethernet) {
+    e.encapsulation = e.encapsulation_shown = Encapsulation::Arpa;
+    e.line_encapsulation = Encapsulation::Ethernet;
     e.ospf_cost = 10;
     const std::string a = mac_group(random);
     e.mac_address = "000C." + a + "." + mac_group(random);
-  } else if (type == "BRI") {
-    e.encapsulation = e.encapsulation_shown = e.line_encapsulation = "HDLC";
+  } else if (type == InterfaceType::Bri) {
+    e.encapsulation = e.encapsulation_shown = e.line_encapsulation = Encapsulation::Hdlc;
     e.ospf_cost = 1500;
   }
 }
 
-const char* name_word(const std::string& type) {
-  if (type == "SERIAL") return "Serial";
-  if (type == "ETHERNET") return "Ethernet";
-  if (type == "BRI") return "Bri";
+const char* name_word(InterfaceType type) {
+  if (type == InterfaceType::Serial) return "Serial";
+  if (type == InterfaceType::Ethernet) return "Ethernet";
+  if (type == InterfaceType::Bri) return "Bri";
   return "";
 }
 
-bool is_known_type(const std::string& type) {
-  return type == "SERIAL" || type == "ETHERNET" || type == "BRI";
+// The types a topology gives a router.
+bool is_topology_type(InterfaceType type) {
+  return type == InterfaceType::Serial || type == InterfaceType::Ethernet ||
+         type == InterfaceType::Bri;
 }
 
 }  // namespace
 
-void createinterface(RouterRecord& record, const std::string& type, long count,
+void createinterface(RouterRecord& record, InterfaceType type, long count,
                      const std::function<double()>& random, ErrorLog& log,
                      std::string_view window_text) {
-  if (is_known_type(type)) {
+  if (is_topology_type(type)) {
     for (long k = 1; k <= count; ++k) {
       if (record.interface_count >= kMaxInterfaces) {
         log.log("Create Interface()", RuntimeError::SubscriptOutOfRange, window_text);
@@ -126,8 +128,8 @@ void createinterface(RouterRecord& record, const std::string& type, long count,
   }
   for (int i = 1; i <= record.interface_count; ++i) {
     InterfaceEntry& e = record.interfaces[i];
-    e.status = "down";
-    e.line_protocol = "down";
+    e.status = LinkState::Down;
+    e.line_protocol = LinkState::Down;
     e.shutdown = kTrue;
     e.keepalive_misses = 4;
     e.cdp_enable = kTrue;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/types.h"
+#include "state/record_enums.h"
 #include "state/routing_bookkeeping.h"
 
 namespace zorva {
@@ -63,24 +64,24 @@ struct CdpInfo {
 // no routes, and a routing update carries exactly the routes it carries (`routes.size()` is the
 // update count).
 struct PacketRecord {
-  Int16 path_cost = 0;             // OSPF cost carried by an OSPF update
-  Int16 hop_count = 0;             // hop count of RIP and IGRP updates
-  std::string frame_type;          // layer-2 framing of the sending interface
-  Flag keepalive = kFalse;         // the frame is a layer-2 keepalive
-  std::string src_mac;             // MAC of the sending interface; empty on serial lines
-  CdpInfo cdp;                     // CDP advertisement
-  std::string protocol;            // "IP" for layer-3 frames
-  std::string payload;             // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", "EIGRP" or "OSPF"
-  Int16 ttl = 0;                   // time to live of a ping packet, lowered at every hop
-  std::string src_ip;              // source address
-  std::string dst_ip;              // destination address
-  std::string out_interface;       // interface on which the last hop sent the frame
-  std::string router_id;           // OSPF router ID of the sender
-  std::vector<RouteEntry> routes;  // routes carried by a routing update, at most 50
-  std::string ppp_authentication;  // the sending interface's PPP authentication
-  std::string sender_hostname;     // the sending router's host name
-  std::string chap_secret;         // the secret offered for CHAP
-  Flag sender_keepalive_seen = kFalse;  // the sending interface's keepalive_seen
+  Int16 path_cost = 0;                             // OSPF cost carried by an OSPF update
+  Int16 hop_count = 0;                             // hop count of RIP and IGRP updates
+  Encapsulation frame_type = Encapsulation::None;  // layer-2 framing of the sending interface
+  Flag keepalive = kFalse;                         // the frame is a layer-2 keepalive
+  std::string src_mac;                        // MAC of the sending interface; empty on serial lines
+  CdpInfo cdp;                                // CDP advertisement
+  std::string protocol;                       // "IP" for layer-3 frames
+  FramePayload payload = FramePayload::None;  // a ping or a routing update; None for layer 2
+  Int16 ttl = 0;                              // time to live of a ping packet, lowered at every hop
+  std::string src_ip;                         // source address
+  std::string dst_ip;                         // destination address
+  std::string out_interface;                  // interface on which the last hop sent the frame
+  std::string router_id;                      // OSPF router ID of the sender
+  std::vector<RouteEntry> routes;             // routes carried by a routing update, at most 50
+  std::string ppp_authentication;             // the sending interface's PPP authentication
+  std::string sender_hostname;                // the sending router's host name
+  std::string chap_secret;                    // the secret offered for CHAP
+  Flag sender_keepalive_seen = kFalse;        // the sending interface's keepalive_seen
   // Real-router routing updates: what the receiver checks before it takes the update.
   Int32 as_number = 0;       // IGRP/EIGRP: the sender's autonomous-system number
   Int32 sender_area = -1;    // OSPF: the area of the sending interface
@@ -111,33 +112,34 @@ struct HistoryBlock {
 
 // One interface of a router.
 struct InterfaceEntry {
-  Flag cdp_enable = kFalse;         // CDP runs on this interface
-  std::string description;          // "description" text
-  Flag eigrp_state = kFalse;        // an EIGRP network statement covers the interface
-  std::string encapsulation;        // configured encapsulation: "HDLC", "PPP" or "ARPA"
-  std::string encapsulation_shown;  // encapsulation word shown by the CDP report
-  Flag igrp_state = kFalse;         // an IGRP network statement covers the interface
-  std::string type;                 // "SERIAL", "ETHERNET" or "BRI"
-  std::string number;               // port number within its type: "0", "1", ...
-  std::string name;                 // type name word and number: Serial0, Ethernet1, Bri0
-  std::string ip_address;           // dotted address from "ip address"
-  Int16 prefix_length = 0;          // mask length of the address
-  std::string network_address;      // dotted network address (address AND mask)
-  Ipv4 network_value = 0;           // the network address as a 32-bit value
-  Int16 keepalive_misses = 0;       // layer-2 ticks without a keepalive from the far end
-  std::string line_encapsulation;   // framing on the wire: "HDLC", "PPP" or "ETHERNET"
-  std::string status;               // "up" or "down"
-  std::string mac_address;          // Ethernet hardware address 000C.nnnn.nnnn
-  Flag ospf_state = kFalse;         // an OSPF network statement covers the interface
-  Int16 ospf_priority = 0;          // "ip ospf priority"
-  Int16 ospf_cost = 0;              // "ip ospf cost"
-  std::string ppp_authentication;   // "CHAP" once configured, else ""
-  Int32 clock_rate = 0;             // real-router "clock rate" in bit/s; 0 when none is set
-  Flag keepalive_seen = kFalse;     // a keepalive with matching encapsulation arrived
-  std::string line_protocol;        // "up" or "down"
-  Flag rip_state = kFalse;          // a RIP network statement covers the interface
-  Flag shutdown = kFalse;           // administratively down
-  std::string subnet_mask;          // mask as typed in "ip address"
+  Flag cdp_enable = kFalse;   // CDP runs on this interface
+  std::string description;    // "description" text
+  Flag eigrp_state = kFalse;  // an EIGRP network statement covers the interface
+  Encapsulation encapsulation = Encapsulation::None;        // configured: HDLC, PPP or ARPA
+  Encapsulation encapsulation_shown = Encapsulation::None;  // shown by the CDP report
+  Flag igrp_state = kFalse;                  // an IGRP network statement covers the interface
+  InterfaceType type = InterfaceType::None;  // serial, Ethernet or BRI
+  std::string number;                        // port number within its type: "0", "1", ...
+  std::string name;                          // type name word and number: Serial0, Ethernet1, Bri0
+  std::string ip_address;                    // dotted address from "ip address"
+  Int16 prefix_length = 0;                   // mask length of the address
+  std::string network_address;               // dotted network address (address AND mask)
+  Ipv4 network_value = 0;                    // the network address as a 32-bit value
+  Int16 keepalive_misses = 0;                // layer-2 ticks without a keepalive from the far end
+  Encapsulation line_encapsulation =
+      Encapsulation::None;             // framing on the wire: HDLC, PPP, ETHERNET
+  LinkState status = LinkState::Down;  // the interface's status
+  std::string mac_address;             // Ethernet hardware address 000C.nnnn.nnnn
+  Flag ospf_state = kFalse;            // an OSPF network statement covers the interface
+  Int16 ospf_priority = 0;             // "ip ospf priority"
+  Int16 ospf_cost = 0;                 // "ip ospf cost"
+  std::string ppp_authentication;      // "CHAP" once configured, else ""
+  Int32 clock_rate = 0;                // real-router "clock rate" in bit/s; 0 when none is set
+  Flag keepalive_seen = kFalse;        // a keepalive with matching encapsulation arrived
+  LinkState line_protocol = LinkState::Down;  // its line protocol
+  Flag rip_state = kFalse;                    // a RIP network statement covers the interface
+  Flag shutdown = kFalse;                     // administratively down
+  std::string subnet_mask;                    // mask as typed in "ip address"
   // Real-router settings; 0 or empty means the interface type's default.
   Int32 bandwidth = 0;                 // "bandwidth", kbit/s
   Int32 delay = 0;                     // "delay", tens of microseconds
@@ -232,55 +234,70 @@ enum class ParseAction : Int16 {
 const char* action_name(PendingAction a);
 const char* action_name(ParseAction a);
 
-// The complete state of one router.
-struct RouterRecord {
+// What the student configured: the fields lab files save, and the router's identity.
+struct RouterConfig {
   std::string aux_password;        // "password" in line-aux mode
   std::string banner_motd;         // message-of-the-day banner
   Flag cdp_run = kFalse;           // CDP enabled on the router
   Int32 cdp_timer = 0;             // CDP advertisement period, seconds
   Int32 cdp_holdtime = 0;          // CDP holdtime, seconds
   Flag cdp_advertise_v2 = kFalse;  // CDP version-2 advertisements on
-  std::array<CdpNeighborEntry, kMaxCdpNeighbors + 1> cdp_neighbors{};  // CDP neighbour table
-  Int16 cdp_neighbor_count = 0;                                        // cdp_neighbors in use
-  std::string config_register;   // configuration register as show version prints it
-  std::string console_password;  // "password" in line-console mode
-  std::string prompt;            // prompt suffix after the host name
-  Int16 cur_if_number = 0;       // port number given in the last "interface" command
-  Int16 cur_if_index = 0;        // index of the interface being configured
-  std::string cur_if_type;       // type word of the interface being configured
-  std::string banner_delimiter;  // delimiter of the banner being entered
-  std::string enable_password;   // "enable password" value
-  PendingAction pending_action = PendingAction::None;  // console work a command leaves
-  Int16 password_state = 0;  // 1 while the console waits for the enable password
-  HistoryBlock history;      // command history
-  std::string hostname;      // host name
-  std::array<InterfaceEntry, kMaxInterfaces + 1> interfaces{};  // interfaces from index 1
-  std::array<RouteEntry, kMaxRoutes + 1> routes{};              // the routing table
-  std::array<RouteEntry, kMaxRoutes + 1> learned_routes{};      // candidate routes
-  Int16 route_count = 0;                                        // routes in use
-  Int16 learned_route_count = 0;                                // learned_routes in use
-  Int16 mode = 0;                                               // current CLI mode, 1..14
-  Int16 router_number = 0;                                      // this router's number, 1..50
-  Int16 interface_count = 0;                                    // interfaces created, 0..50
-  std::string ospf_router_id;                                   // OSPF router ID
-  ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
-  Int16 password_tries = 0;                      // failed enable-password attempts
-  Int16 paging_state = 0;                        // non-zero while output is held at "--MORE--"
-  std::string paging_rest;                       // output held back at "--MORE--"
-  ProtocolBlock protocols;                       // routing-protocol configuration
-  std::string enable_secret;     // "enable secret", every character code raised by one
-  std::string output_buffer;     // text a command leaves for the console
-  Flag output_pending = kFalse;  // output_buffer is to be printed after the command
-  std::string startup_config;    // saved configuration text
-  PacketRecord ping_packet;      // the packet a ping in progress sends
+  std::string config_register;     // configuration register as show version prints it
+  std::string console_password;    // "password" in line-console mode
+  std::string enable_password;     // "enable password" value
+  std::string hostname;            // host name
+  // Interfaces from index 1; each carries its line state beside its settings.
+  std::array<InterfaceEntry, kMaxInterfaces + 1> interfaces{};
+  Int16 router_number = 0;     // this router's number, 1..50
+  Int16 interface_count = 0;   // interfaces created, 0..50
+  std::string ospf_router_id;  // OSPF router ID
+  ProtocolBlock protocols;     // routing-protocol configuration (and the neighbours it keeps)
+  std::string enable_secret;   // "enable secret", every character code raised by one
+  std::string startup_config;  // saved configuration text
   std::array<std::string, kMaxUsers + 1> usernames{};       // "username" names, from index 1
   Int16 username_count = 0;                                 // usernames in use
   std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
   std::string vty_password;                                 // "password" in line-vty mode
+};
+
+// The console's session: the mode and what it is configuring, the dialogues in progress, the
+// history, and output waiting to be printed or held at "--MORE--".
+struct ConsoleSession {
+  std::string prompt;       // prompt suffix after the host name
+  Int16 mode = 0;           // current CLI mode, 1..14
+  Int16 cur_if_number = 0;  // port number given in the last "interface" command
+  Int16 cur_if_index = 0;   // index of the interface being configured
+  InterfaceType cur_if_type = InterfaceType::None;     // type of the interface being configured
+  std::string banner_delimiter;                        // delimiter of the banner being entered
+  PendingAction pending_action = PendingAction::None;  // console work a command leaves
+  Int16 password_state = 0;  // 1 while the console waits for the enable password
+  Int16 password_tries = 0;  // failed enable-password attempts
+  HistoryBlock history;      // command history
+  ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
+  Int16 paging_state = 0;                        // non-zero while output is held at "--MORE--"
+  std::string paging_rest;                       // output held back at "--MORE--"
+  std::string output_buffer;                     // text a command leaves for the console
+  Flag output_pending = kFalse;                  // output_buffer is to be printed after the command
+  PacketRecord ping_packet;                      // the packet a ping in progress sends
+};
+
+// What the router learned from the network: neighbours heard by CDP and the routing tables.
+struct LearnedState {
+  std::array<CdpNeighborEntry, kMaxCdpNeighbors + 1> cdp_neighbors{};  // CDP neighbour table
+  Int16 cdp_neighbor_count = 0;                                        // cdp_neighbors in use
+  std::array<RouteEntry, kMaxRoutes + 1> routes{};                     // the routing table
+  std::array<RouteEntry, kMaxRoutes + 1> learned_routes{};  // candidate and static routes
+  Int16 route_count = 0;                                    // routes in use
+  Int16 learned_route_count = 0;                            // learned_routes in use
   // Bookkeeping of the routing engine, not router state: skipping unchanged rebuilds and logging
   // each full table once.
   RoutingBookkeeping routing_bookkeeping;
 };
+
+// The complete state of one router, made of its three concerns so that every field keeps its
+// name (`record.hostname`, `record.mode`, `record.routes`) while code that needs only one concern
+// can take just that part.
+struct RouterRecord : RouterConfig, ConsoleSession, LearnedState {};
 
 // A record with every field zero or empty, except hostname "Router", prompt ">" and mode 2.
 RouterRecord new_router_record();
@@ -288,11 +305,11 @@ RouterRecord new_router_record();
 // The state a router window gives its record when it loads, before any interface exists.
 RouterRecord window_load_record();
 
-// Appends `count` interfaces of one type ("SERIAL", "ETHERNET" or "BRI") and then resets the
+// Appends `count` interfaces of one type (serial, Ethernet or BRI) and then resets the
 // line state of every interface. `random` gives uniform numbers in [0, 1) for MAC addresses.
 // A 51st interface is refused and logged under "Create Interface()" with `window_text`, the
 // caption of the router's window ("Router 3").
-void createinterface(RouterRecord& record, const std::string& type, long count,
+void createinterface(RouterRecord& record, InterfaceType type, long count,
                      const std::function<double()>& random, ErrorLog& log,
                      std::string_view window_text);
 

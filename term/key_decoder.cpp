@@ -132,6 +132,12 @@ void KeyDecoder::sequence_byte(unsigned char b, std::vector<KeyEvent>& out) {
     } else if (b == 'h' || b == 'H' || b == '?') {  // Alt+H, Alt+?: the key list
       const KeyEvent key = KeyEvent::of(KeyEvent::Kind::KeyHelp);
       finish(&key, out);
+    } else if (b == 'l' || b == 'L') {  // Alt+L: the lab's page
+      const KeyEvent key = KeyEvent::of(KeyEvent::Kind::LabPage);
+      finish(&key, out);
+    } else if (b == 'n' || b == 'N') {  // Alt+N: the student's name
+      const KeyEvent key = KeyEvent::of(KeyEvent::Kind::Student);
+      finish(&key, out);
     } else {
       finish(nullptr, out);  // Alt with any other key is not used
     }

@@ -15,8 +15,9 @@ namespace zorva {
 struct KeyEvent {
   // Code: a character code for the console; Function: F1..F12 or Alt+1..9; PickRouter: Alt+0,
   // which asks for a router number; PageUp and PageDown (with or without Shift): the transcript;
-  // KeyHelp: Alt+H or Alt+?, the list of every key.
-  enum class Kind { Code, Function, PickRouter, PageUp, PageDown, KeyHelp };
+  // KeyHelp: Alt+H or Alt+?, the list of every key; LabPage: Alt+L, the lab's page; Student:
+  // Alt+N, the student's name.
+  enum class Kind { Code, Function, PickRouter, PageUp, PageDown, KeyHelp, LabPage, Student };
   Kind kind = Kind::Code;
   int value = 0;  // the character code, or the function key's number 1..12
 

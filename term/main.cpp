@@ -9,6 +9,7 @@
 #include "base/app_paths.h"
 #include "script/command_line.h"
 #include "script/script_runner.h"
+#include "term/bundle_command.h"
 #include "term/check_command.h"
 #include "term/key_help_screen.h"
 #include "term/terminal_face.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   // --check, --grade and --lint run no simulation of their own: they answer and end here.
   if (auto status = zorva::run_check_command(args, line.options.app_dir, std::cout, std::cerr))
+    return *status;
+  if (auto status = zorva::run_bundle_command(args, line.options.app_dir, std::cout, std::cerr))
     return *status;
   if (const std::optional<int> status =
           zorva::read_command_line(args, line, std::cout, std::cerr, zorva::terminal_face_help()))

@@ -160,6 +160,7 @@ int TerminalFace::finish() {
 
 Frame TerminalFace::current_frame() {
   if (key_help_) return key_help_frame(io_.size());
+  if (lab_page_.is_open()) return lab_page_.frame(io_.size());
   Simulation* sim = simulation();
   Router* r = sim ? sim->router(sim->active_router) : nullptr;
   const int active = sim ? sim->active_router : 0;
@@ -234,6 +235,13 @@ void TerminalFace::dispatch(const KeyEvent& key) {
   Simulation& sim = *simulation();
   if (key_help_ || key.kind == KeyEvent::Kind::KeyHelp) {
     key_help_ = !key_help_;  // any key closes the list, and does nothing else
+  } else if (lab_page_.is_open()) {
+    lab_page_.key(key, io_.size());
+  } else if (key.kind == KeyEvent::Kind::LabPage) {
+    const LabBundle& bundle = session_->bundle();
+    lab_page_.open(lab_pages(bundle.title, bundle.page, session_->settings().paths.app_dir));
+  } else if (key.kind == KeyEvent::Kind::Student) {
+    session_->edit_student();
   } else if (key == KeyEvent::code(kQuitKey)) {
     ask_to_quit();
   } else if (key == KeyEvent::code(kSaveKey)) {
@@ -275,9 +283,20 @@ void TerminalFace::ask_to_quit() {
 
 void TerminalFace::ask_save_file(const fs::path& suggested,
                                  std::function<void(std::optional<fs::path>)> then) {
-  const std::optional<std::string> name = ask_line("Save the lab as (Enter saves, Esc cancels): ");
+  // A file the session proposes in place of the one the lab came from is offered as it is:
+  // Enter takes it. Otherwise the student types a name.
+  const bool offered = !session_->protected_file().empty();
+  const std::optional<std::string> name =
+      ask_line(offered ? "Save the lab as (Enter: " + suggested.string() + ", Esc cancels): "
+                       : "Save the lab as (Enter saves, Esc cancels): ",
+               "", offered);
   if (!name) return then(std::nullopt);
   then(name->empty() ? suggested : fs::path(*name));
+}
+
+void TerminalFace::ask_text(const std::string& question, const std::string& current,
+                            std::function<void(std::optional<std::string>)> then) {
+  then(ask_line(question + " (Enter: done, Esc: cancel): ", current, true));
 }
 
 void TerminalFace::tell(const std::string& text) {
@@ -303,8 +322,8 @@ void TerminalFace::simulation_arrived() {
 }
 
 // Keys are read as message_box reads them, the simulated clock standing still meanwhile.
-std::optional<std::string> TerminalFace::ask_line(const std::string& prompt) {
-  std::string text;
+std::optional<std::string> TerminalFace::ask_line(const std::string& prompt, std::string text,
+                                                  bool empty_ok) {
   std::optional<std::optional<std::string>> result;
   while (!result) {
     line_prompt_ = prompt + text;
@@ -320,10 +339,10 @@ std::optional<std::string> TerminalFace::ask_line(const std::string& prompt) {
       } else if (key.value == 27 || key.value == 3) {  // Esc, Ctrl+C
         result.emplace(std::nullopt);
       } else if (key.value == 13 || key.value == 10) {
-        if (!text.empty()) result.emplace(text);
+        if (!text.empty() || empty_ok) result.emplace(text);
       } else if (key.value == 8 || key.value == 127) {
         if (!text.empty()) text.pop_back();
-      } else if (key.value >= 32 && key.value < 127) {
+      } else if (key.value >= 32 && key.value < 256 && key.value != 127) {
         text += static_cast<char>(key.value);
       }
       continue;

@@ -4,7 +4,8 @@
 // Keys: see terminal_face_help(); Alt+H shows them on the screen. Ctrl+Q asks whether to quit, as
 // the desktop's File, Exit does (with flow control off in raw mode the key is free; the console
 // gives code 17 no meaning).
-// Ctrl+G or Alt+0 asks for a router number; PageUp and PageDown scroll the transcript. Message
+// Ctrl+G or Alt+0 asks for a router number; PageUp and PageDown scroll the transcript. Alt+L shows
+// the lab's page as text, Alt+N asks for the student's name. Message
 // boxes are asked on the input line, wrapped at the width, and answered with the keys shown there;
 // the simulated clock stands still while a question waits.
 #pragma once
@@ -22,6 +23,7 @@
 #include "script/script_runner.h"
 #include "simulation/simulation.h"
 #include "term/key_decoder.h"
+#include "term/lab_page_screen.h"
 #include "term/path_prompt.h"
 #include "term/router_picker.h"
 #include "term/screen_layout.h"
@@ -88,12 +90,16 @@ class TerminalFace : public Host, private LabSessionFace {
   void ask_to_quit();
   // The lab at start: a recovery copy left behind is offered first; then --lab, or the topology.
   bool start_lab(const ScriptOptions& options);
-  // A line of text asked on the input line; nothing when the user gives up (Esc, Ctrl+C).
-  std::optional<std::string> ask_line(const std::string& prompt);
+  // A line of text asked on the input line, starting as `text`; nothing when the user gives up
+  // (Esc, Ctrl+C). Enter on an empty line gives "" only when `empty_ok`.
+  std::optional<std::string> ask_line(const std::string& prompt, std::string text = "",
+                                      bool empty_ok = false);
 
   // LabSessionFace
   void ask_save_file(const std::filesystem::path& suggested,
                      std::function<void(std::optional<std::filesystem::path>)> then) override;
+  void ask_text(const std::string& question, const std::string& current,
+                std::function<void(std::optional<std::string>)> then) override;
   void tell(const std::string& text) override;
   void simulation_leaving() override;
   void simulation_arrived() override;
@@ -117,6 +123,7 @@ class TerminalFace : public Host, private LabSessionFace {
   std::string notice_;           // said on the help line until the next key ("Lab saved to ...")
   RouterPicker picker_;          // the router number question
   bool key_help_ = false;        // the list of keys is shown in place of the console
+  LabPageScreen lab_page_;       // the lab's page, shown in place of the console while open
   PathPrompt path_prompt_;       // the topology file question
   int scroll_back_ = 0;          // transcript rows scrolled back from its end
   bool quit_ = false;            // the user confirmed leaving, or the input ended

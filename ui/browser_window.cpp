@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,18 @@ LabPage::LabPage(QWidget* parent) : QTextBrowser(parent) {
 QVariant LabPage::loadResource(int type, const QUrl& name) {
   const auto made = generated_.constFind(name);
   if (made != generated_.constEnd()) return *made;
+  // A lab bundle's page carries its pictures as data: addresses ("data:image/png;base64,...").
+  if (name.scheme() == QLatin1String("data")) {
+    const QByteArray spec =
+        QByteArray::fromPercentEncoding(name.path(QUrl::FullyEncoded).toLatin1());
+    const qsizetype comma = spec.indexOf(',');
+    if (comma < 0) return {};
+    const QByteArray data = spec.left(comma).endsWith(";base64")
+                                ? QByteArray::fromBase64(spec.mid(comma + 1))
+                                : spec.mid(comma + 1);
+    if (type == QTextDocument::ImageResource) return QImage::fromData(data);
+    return data;
+  }
   return QTextBrowser::loadResource(type, name);
 }
 

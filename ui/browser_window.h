@@ -22,8 +22,9 @@ class Host;
 
 namespace zorva::ui {
 
-// The page pane: a QTextBrowser that knows the user asked to stop a load, and that can serve a
-// page or picture the program made in place of the file at that address.
+// The page pane: a QTextBrowser that knows the user asked to stop a load, that can serve a page or
+// picture the program made in place of the file at that address, and that reads pictures given
+// as data: addresses.
 class LabPage : public QTextBrowser {
   Q_OBJECT
 

@@ -114,6 +114,11 @@ void CoreSession::ask_save_file(const std::filesystem::path& suggested,
   then(hooks_.ask_file ? hooks_.ask_file(suggested) : std::nullopt);
 }
 
+void CoreSession::ask_text(const std::string& question, const std::string& current,
+                           std::function<void(std::optional<std::string>)> then) {
+  then(hooks_.ask_text ? hooks_.ask_text(question, current) : std::optional<std::string>(current));
+}
+
 void CoreSession::tell(const std::string& text) {
   if (hooks_.tell) hooks_.tell(text);
 }

@@ -46,6 +46,10 @@ class CoreSession : public QObject, private LabSessionFace {
     std::function<void()> arrived;  // a new simulation is in place
     std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)> ask_file;
     std::function<void(const std::string&)> tell;  // a notice for the status bar
+    // A line of text (the student's name) asked, `current` to keep or edit; nothing: given up.
+    std::function<std::optional<std::string>(const std::string& question,
+                                             const std::string& current)>
+        ask_text;
   };
   void set_hooks(Hooks hooks) { hooks_ = std::move(hooks); }
 
@@ -98,6 +102,8 @@ class CoreSession : public QObject, private LabSessionFace {
   // LabSessionFace: passed on to the hooks.
   void ask_save_file(const std::filesystem::path& suggested,
                      std::function<void(std::optional<std::filesystem::path>)> then) override;
+  void ask_text(const std::string& question, const std::string& current,
+                std::function<void(std::optional<std::string>)> then) override;
   void tell(const std::string& text) override;
   void simulation_leaving() override;
   void simulation_arrived() override;

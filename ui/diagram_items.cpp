@@ -57,7 +57,7 @@ QString interface_summary(const InterfaceEntry& e) {
   s += e.ip_address.empty()
            ? QStringLiteral("no address")
            : latin1_text(e.ip_address) + QLatin1Char('/') + QString::number(e.prefix_length);
-  if (e.type == "ETHERNET" && !e.mac_address.empty())
+  if (e.type == InterfaceType::Ethernet && !e.mac_address.empty())
     s += QStringLiteral(" (%1)").arg(latin1_text(e.mac_address));
   return s + QStringLiteral(" - ") + QString::fromLatin1(end_state_text(cable_end_state(e)));
 }

@@ -6,12 +6,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <sstream>
 
 #include "lab/check_file.h"
 #include "lab/check_run.h"
+#include "lab/lab_bundle.h"
 #include "lab/lab_file.h"
 #include "lab/lab_session.h"
 #include "lab/recovery_files.h"
@@ -27,6 +30,11 @@ namespace zorva::ui {
 namespace {
 
 const char* const kLabFilter = "Zorva lab (*.zlab *.json)";
+const char* const kPageFilter = "Lab page (*.htm *.html)";
+const char* const kChecksFilter = "Checks (*.checks *.txt)";
+// Where the Lab Navigator shows a lab's own page: an address of the program's lab pages, so that
+// the links between pages resolve as they do there.
+const char* const kOwnPageName = "labs/this-lab.htm";
 const char* const kRecoveryFace = "desktop";  // names this program's recovery copies
 
 QString recovery_folder_path() {
@@ -55,6 +63,8 @@ LabMenu::LabMenu(frmMain& main) : QObject(&main), main_(main) {
                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
   save_as_ = new_action(&main, QStringLiteral("mnuFileSaveLabAs"), tr("Save La&b As..."));
   check_ = new_action(&main, QStringLiteral("mnuLabsCheckMyWork"), tr("Check My &Work"));
+  export_ = new_action(&main, QStringLiteral("mnuFileExportBundle"), tr("&Export Lab Bundle..."));
+  student_ = new_action(&main, QStringLiteral("mnuFileStudent"), tr("Your &Name..."));
   connect(open_, &QAction::triggered, this, [this] {
     const QString f = choose_(false, file());
     if (!f.isEmpty()) open_file(f);
@@ -62,11 +72,13 @@ LabMenu::LabMenu(frmMain& main) : QObject(&main), main_(main) {
   connect(save_, &QAction::triggered, this, [this] { save(); });
   connect(save_as_, &QAction::triggered, this, [this] { save_as(); });
   connect(check_, &QAction::triggered, this, &LabMenu::check_my_work);
+  connect(export_, &QAction::triggered, this, [this] { export_bundle(); });
+  connect(student_, &QAction::triggered, this, [this] { main_.session().lab().edit_student(); });
 
   // Added before the transcript commands of File, and after Current Lab in Labs.
   if (auto* file = main.findChild<QMenu*>(QStringLiteral("mnuFile"))) {
     QAction* first = file->actions().value(0);
-    file->insertActions(first, {open_, save_, save_as_});
+    file->insertActions(first, {open_, save_, save_as_, student_, export_});
     file->insertSeparator(first);
   }
   if (auto* labs = main.findChild<QMenu*>(QStringLiteral("mnuLabs"))) {
@@ -78,6 +90,54 @@ LabMenu::LabMenu(frmMain& main) : QObject(&main), main_(main) {
     return save ? QFileDialog::getSaveFileName(&main_, tr("Save Lab As"), start, tr(kLabFilter))
                 : QFileDialog::getOpenFileName(&main_, tr("Open Lab"), start, tr(kLabFilter));
   };
+  choose_text_ = [this](const QString& question, const QString& current) -> std::optional<QString> {
+    bool ok = false;
+    const QString text = QInputDialog::getText(&main_, QString::fromLatin1(kAppTitle),
+                                               question + ':', QLineEdit::Normal, current, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+  };
+  choose_bundle_ = [this]() -> std::optional<BundleFiles> {
+    BundleFiles f;
+    f.page = QFileDialog::getOpenFileName(&main_, tr("The Lab's Page"), QDir::homePath(),
+                                          tr(kPageFilter));
+    if (f.page.isEmpty()) return std::nullopt;
+    // Practice checks are optional: giving up this dialog makes a bundle without them.
+    f.checks = QFileDialog::getOpenFileName(&main_, tr("Practice Checks (Cancel for none)"),
+                                            QFileInfo(f.page).path(), tr(kChecksFilter));
+    const QFileInfo page(f.page);
+    f.out = QFileDialog::getSaveFileName(
+        &main_, tr("Export Lab Bundle"),
+        page.dir().filePath(page.completeBaseName() + QStringLiteral(".zlab")), tr(kLabFilter));
+    if (f.out.isEmpty()) return std::nullopt;
+    return f;
+  };
+}
+
+bool LabMenu::export_bundle() {
+  CoreSession& s = main_.session();
+  const std::optional<BundleFiles> files = choose_bundle_();
+  if (!files) return false;
+  std::vector<std::string> notes;
+  const std::string error = zorva::export_bundle(
+      s.sim(), to_path(files->page), to_path(files->checks), "", to_path(files->out), notes);
+  std::string said = error.empty()
+                         ? "The lab bundle was written to " + files->out.toStdString() + "."
+                         : "The lab bundle was not made: " + error;
+  for (const std::string& note : notes) said += "\nLeft as it was in the page: " + note;
+  s.host().message_box(kAppTitle, said, Buttons::Ok);
+  return error.empty();
+}
+
+void LabMenu::show_lab_page() {
+  frmBrowser* nav = main_.lab_navigator();
+  const LabBundle& bundle = main_.session().lab().bundle();
+  if (!nav || bundle.page.empty()) return;
+  const QUrl url =
+      QUrl::fromLocalFile(QDir(QString::fromStdString(main_.session().paths().app_dir.string()))
+                              .filePath(QString::fromLatin1(kOwnPageName)));
+  nav->page()->set_generated(url, QString::fromStdString(bundle.page));
+  nav->navigate(url);
 }
 
 bool LabMenu::changed() const {
@@ -134,6 +194,24 @@ QString LabMenu::check_file_of_current_page() const {
 
 void LabMenu::check_my_work() {
   CoreSession& s = main_.session();
+  const LabBundle& bundle = s.lab().bundle();
+  if (!bundle.practice_checks.empty()) {  // a lab that carries its own checks runs them
+    std::vector<Check> checks;
+    std::istringstream in(bundle.practice_checks);
+    if (const std::optional<CheckFileError> e = parse_checks(in, checks)) {
+      s.host().message_box(
+          kAppTitle,
+          "The lab's practice checks, line " + std::to_string(e->line_number) + ": " + e->message,
+          Buttons::Ok);
+      return;
+    }
+    const CheckReport report = check_lab(s.sim(), checks, s.paths().app_dir);
+    if (results_) results_->close();
+    results_ = new frmCheckResults(QString::fromStdString(bundle.title), report, &main_);
+    results_->setAttribute(Qt::WA_DeleteOnClose);
+    results_->show();
+    return;
+  }
   const QString file = check_file_of_current_page();
   if (file.isEmpty()) {
     s.host().message_box(kAppTitle,

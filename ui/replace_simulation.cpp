@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "simulation/simulation.h"
+#include "ui/console_text.h"
 #include "ui/core_session.h"
 #include "ui/frm_document.h"
 #include "ui/frm_main.h"
@@ -26,6 +27,13 @@ void frmMain::connect_lab_session() {
     if (f.isEmpty()) return std::nullopt;
     return std::filesystem::path(f.toStdString());
   };
+  hooks.ask_text = [this](const std::string& question,
+                          const std::string& current) -> std::optional<std::string> {
+    const std::optional<QString> text =
+        lab_menu_->choose_text(QString::fromStdString(question), latin1_text(current));
+    if (!text) return std::nullopt;
+    return text->toLatin1().toStdString();
+  };
   hooks.tell = [this](const std::string& text) {
     statusBar()->showMessage(QString::fromStdString(text), 8000);
   };
@@ -38,6 +46,7 @@ void frmMain::simulation_arrived() {
   if (topology_browser_ && browser_window(topology_browser_)->isVisible())
     show_loaded_topology(topology_browser_);
   update_status();
+  lab_menu_->show_lab_page();
   if (router_window(1)) type_into_console(1);
 }
 

@@ -93,8 +93,22 @@ std::string WebSession::open_lab(const std::string& text) {
   return "";
 }
 
+std::string WebSession::open_named_lab(const std::string& name, const std::string& text) {
+  std::string error;
+  if (!lab_->start_lab_text(latin1_from_utf8(name), text, error)) return page_text(error);
+  return "";
+}
+
 std::string WebSession::lab_text(bool with_transcripts) const {
-  return zorva::lab_text(*lab_->sim(), with_transcripts);
+  return zorva::lab_text(*lab_->sim(), with_transcripts, lab_->bundle());
+}
+
+std::string WebSession::student() const {
+  return page_text(lab_->student());
+}
+
+void WebSession::set_student(const std::string& name) {
+  lab_->set_student(latin1_from_utf8(name));
 }
 
 void WebSession::mark_saved(const std::string& name) {
@@ -103,7 +117,7 @@ void WebSession::mark_saved(const std::string& name) {
 
 std::string WebSession::suggested_name() const {
   const Simulation& s = *lab_->sim();
-  if (!lab_->lab_file().empty()) return page_text(lab_->lab_file().filename().string());
+  if (!lab_->lab_file().empty()) return page_text(lab_->suggested_file().filename().string());
   std::string stem = fs::path(s.topology_file).stem().string();
   if (stem.empty()) stem = "lab";
   return page_text(stem) + ".zlab";
@@ -263,6 +277,11 @@ std::string WebSession::diagram() {
 std::string WebSession::topology_page() const {
   return page_text(
       topology_page_html(sim(), {"", "The Network Diagram tab beside the Lab Navigator"}));
+}
+
+std::string WebSession::check_practice() const {
+  if (!has_practice_checks()) return to_text({{"error", "this lab carries no practice checks"}});
+  return check(lab_->bundle().practice_checks);
 }
 
 std::string WebSession::check(const std::string& checks_text) const {

@@ -37,6 +37,18 @@ class WebSession : private LabSessionFace {
   std::string open_topology(const std::string& name, const std::string& text);
   // Opens lab file text in place of the simulation in use; "" or the reason it cannot.
   std::string open_lab(const std::string& text);
+  // The same for a lab the page read from a file or an address, named `name` (its file name):
+  // a save proposes a name of the student's beside it rather than the name itself.
+  std::string open_named_lab(const std::string& name, const std::string& text);
+  // What the running lab came with: its page's HTML and its title ("" when it has none).
+  std::string lab_page() const { return lab_->bundle().page; }
+  std::string lab_title() const { return lab_->bundle().title; }
+  bool has_practice_checks() const { return !lab_->bundle().practice_checks.empty(); }
+  // Runs the lab's own practice checks, as check() does; an error when it has none.
+  std::string check_practice() const;
+  // The lab's student (UTF-8); a new name is a change to save.
+  std::string student() const;
+  void set_student(const std::string& name);
   // The lab file text of the simulation in use.
   std::string lab_text(bool with_transcripts) const;
   // The topology files the program ships, as a JSON list of names relative to the program folder.

@@ -1,8 +1,6 @@
 // The dispatcher: mode transitions, enable, passwords, the configuration memory commands
 // and the words that only leave work for the console. What the scenario transcripts show (host
 // name, banner, secrets, the user table, erase) is not repeated here.
-#include "commands/exec_cmd.h"
-
 #include "reports/reports.h"
 #include "tests/commands/command_fixture.h"
 
@@ -35,12 +33,11 @@ TEST_F(ExecCmd, ModeTransitionsTheTranscriptsDoNotShow) {
   const Transition cases[] = {
       {kModePrivileged, "exit", {"exit"}, kModeUser, ">"},
       {kModePrivileged, "logout", {"logout"}, kModeUser, ">"},
-      {kModeUser, "end", {"end"}, kModePrivileged, "#"},
       {kModeUser, "exit", {"exit"}, kModeUser, ">"},
       {kModeUser, "logout", {"logout"}, kModeUser, ">"},
       {kModeLoggedOut, "exit", {"exit"}, kModeLoggedOut, "Press Enter"},
       {kModeGlobal, "enable", {"enable"}, kModePrivileged, "#"},
-      {kModeVty, "disable", {"disable"}, kModeUser, ">"},
+      {kModePrivileged, "disable", {"disable"}, kModeUser, ">"},
       {kModeAux, "exit", {"exit"}, kModeGlobal, "(config)#"},
       // Global commands typed in a sub-mode: the line, interface or router mode they name, or
       // back to global configuration.

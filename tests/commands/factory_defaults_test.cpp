@@ -30,8 +30,8 @@ TEST_F(FactoryDefaults, ClearsTheConfigurationButKeepsOspfCdpTimerUsersAndMode) 
     e.network_value = 167772160u;
     e.eigrp_state = e.igrp_state = e.ospf_state = kTrue;
     e.rip_state = e.shutdown = kFalse;
-    e.status = e.line_protocol = "up";
-    e.encapsulation = "PPP";
+    e.status = e.line_protocol = LinkState::Up;
+    e.encapsulation = Encapsulation::Ppp;
     e.ospf_cost = 100;
   }
 
@@ -51,11 +51,11 @@ TEST_F(FactoryDefaults, ClearsTheConfigurationButKeepsOspfCdpTimerUsersAndMode) 
     EXPECT_EQ(e.network_value, 0u) << i;
     EXPECT_FALSE(is_set(e.eigrp_state) || is_set(e.igrp_state)) << i;
     EXPECT_TRUE(is_set(e.rip_state) && is_set(e.shutdown)) << i;
-    EXPECT_EQ(e.line_protocol, "down") << i;
+    EXPECT_EQ(e.line_protocol, LinkState::Down) << i;
     // Kept: the interface's own settings.
     EXPECT_TRUE(is_set(e.ospf_state)) << i;
-    EXPECT_EQ(e.status, "up") << i;
-    EXPECT_EQ(e.encapsulation, "PPP") << i;
+    EXPECT_EQ(e.status, LinkState::Up) << i;
+    EXPECT_EQ(e.encapsulation, Encapsulation::Ppp) << i;
     EXPECT_EQ(e.ospf_cost, 100) << i;
   }
   EXPECT_TRUE(is_set(p.ospf_enabled));

@@ -36,7 +36,7 @@ TEST_F(InterfaceConfig, InterfaceCommandSelectsAndAnUnknownNameKeepsTheSelection
   run("interface s1", {"interface"}, kModeGlobal);
   EXPECT_EQ(router().mode, kModeSerial);
   EXPECT_EQ(router().cur_if_index, 2);
-  EXPECT_EQ(router().cur_if_type, "SERIAL");
+  EXPECT_EQ(router().cur_if_type, InterfaceType::Serial);
   EXPECT_EQ(router().cur_if_number, 1);
   run("interface x0", {"interface"}, kModeGlobal);
   EXPECT_EQ(router().mode, kModeGlobal);
@@ -83,18 +83,18 @@ TEST_F(InterfaceConfig, DescriptionIsTheTrimmedLineAfterTheFirstWordEvenWhenNega
 }
 
 TEST_F(InterfaceConfig, EncapsulationSwitchesPppAndHdlcOnlyAndChapStaysEvenWhenNegated) {
-  select_interface(3);
+  select_interface(2);
   run("encapsulation ppp", {"encapsulation", "ppp"});
   run("no encapsulation ppp", {"encapsulation", "ppp"});
-  EXPECT_EQ(interface(3).encapsulation, "HDLC");
-  EXPECT_EQ(interface(3).encapsulation_shown, "HDLC");
-  EXPECT_EQ(interface(3).line_encapsulation, "HDLC");
+  EXPECT_EQ(interface(2).encapsulation, Encapsulation::Hdlc);
+  EXPECT_EQ(interface(2).encapsulation_shown, Encapsulation::Hdlc);
+  EXPECT_EQ(interface(2).line_encapsulation, Encapsulation::Hdlc);
   run("encapsulation ppp", {"encapsulation", "ppp"});
   run("encapsulation frame-relay", {"encapsulation", "frame-relay"});
-  EXPECT_EQ(interface(3).encapsulation_shown, "PPP");
-  EXPECT_EQ(interface(3).line_encapsulation, "PPP");
+  EXPECT_EQ(interface(2).encapsulation_shown, Encapsulation::Ppp);
+  EXPECT_EQ(interface(2).line_encapsulation, Encapsulation::Ppp);
   run("no ppp authentication chap", {"ppp", "authentication", "chap"});
-  EXPECT_EQ(interface(3).ppp_authentication, "CHAP");
+  EXPECT_EQ(interface(2).ppp_authentication, "CHAP");
 }
 
 TEST_F(InterfaceConfig, OspfValuesRoundHalfToEvenAndOverflowIsLoggedAndSkipped) {

@@ -82,7 +82,7 @@ TEST_F(LabRoundTrip, TheReopenedNetworkKeepsRunningWithoutLinkMessages) {
   opened.sim->scheduler.advance(120'000);
   const std::string later = opened.sim->router(1)->console.transcript().substr(shown);
   EXPECT_EQ(later.find("changed state"), std::string::npos) << later;
-  EXPECT_EQ(opened.sim->router(1)->record.interfaces[1].line_protocol, "up");
+  EXPECT_EQ(opened.sim->router(1)->record.interfaces[1].line_protocol, LinkState::Up);
 }
 
 TEST_F(LabRoundTrip, TranscriptsComeBackOnlyWhenSaved) {

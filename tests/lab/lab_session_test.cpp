@@ -12,6 +12,7 @@
 #include "base/scripted_host.h"
 #include "lab/lab_file.h"
 #include "lab/recovery_files.h"
+#include "state/mode_tables.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
@@ -24,7 +25,22 @@ struct RecordingFace : LabSessionFace {
   std::vector<std::optional<fs::path>> names;  // answers to "save as", in order
   std::vector<std::string> told;
   int asked_names = 0;
-  void ask_save_file(const fs::path&, std::function<void(std::optional<fs::path>)> then) override {
+  std::vector<fs::path> suggested;                 // what each "save as" proposed
+  bool take_suggested = false;                     // answer "save as" with what it proposes
+  std::optional<std::optional<std::string>> text;  // the answer to a text question, if set
+  int asked_texts = 0;
+  void ask_text(const std::string&, const std::string& current,
+                std::function<void(std::optional<std::string>)> then) override {
+    ++asked_texts;
+    then(text ? *text : std::optional<std::string>(current));
+  }
+  void ask_save_file(const fs::path& proposed,
+                     std::function<void(std::optional<fs::path>)> then) override {
+    suggested.push_back(proposed);
+    if (take_suggested) {
+      ++asked_names;
+      return then(proposed);
+    }
     ++asked_names;
     std::optional<fs::path> name;
     if (!names.empty()) {
@@ -55,12 +71,13 @@ class LabSessionTest : public ::testing::Test {
   void rename_router(const std::string& name) {
     type("\renable\rconfigure terminal\rhostname " + name + "\rend\r");
   }
-  // A lab on disk whose router 1 is called `name`.
-  fs::path saved_lab(const std::string& name) {
+  // A lab on disk whose router 1 is called `name`, naming `student` when given.
+  fs::path saved_lab(const std::string& name, const std::string& student = "") {
     testing::TestSimulation sim(testing::topology(2, 1, 1));
     for (const std::string& l : {std::string(), std::string("enable"),
                                  std::string("configure terminal"), "hostname " + name})
       sim.line(l);
+    sim.sim->student = student;
     const fs::path file = dir.path() / (name + ".zlab");
     EXPECT_EQ(save_lab(*sim.sim, file, false), "");
     return file;
@@ -157,6 +174,65 @@ INSTANTIATE_TEST_SUITE_P(
         Situation{"ChangedLeaveYesNoName", true, Action::Leave, {A::Yes}, false, false, false, 1}),
     [](const ::testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
 
+// A student's save never writes over the lab as it was handed out (a file naming no student): the
+// first save asks the name, then a file, proposing LAB-STUDENT.zlab beside it.
+struct NameCase {
+  const char* name;
+  const char* student_in_file;             // "" for a teacher's lab
+  std::optional<std::string> name_answer;  // nothing: the name question is given up
+  bool pick_handed_out;                    // the file chosen is the one opened
+  const char* saved_as;                    // where the work went; "" nowhere
+  const char* student_saved;               // the name the saved lab holds
+  int texts, names, boxes;                 // questions and boxes
+};
+
+class LabSessionNames : public LabSessionTest, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(LabSessionNames, TheHandedOutFileStaysAsItWas) {
+  const NameCase& c = GetParam();
+  session = std::make_unique<LabSession>(host, face, settings);
+  const fs::path start_file = saved_lab("Start", c.student_in_file);
+  std::string error;
+  ASSERT_TRUE(session->start_lab(start_file, error)) << error;
+  rename_router("Work");
+  face.text = c.name_answer;
+  if (c.pick_handed_out) face.names.push_back(start_file);
+  face.take_suggested = !c.pick_handed_out;
+  host.queue_answer(Answer::Ok);
+
+  bool saved = false;
+  session->save([&](bool s) { saved = s; });
+  EXPECT_EQ(saved, *c.saved_as != '\0');
+  EXPECT_EQ(face.asked_texts, c.texts);
+  EXPECT_EQ(face.asked_names, c.names);
+  EXPECT_EQ(static_cast<int>(host.boxes.size()), c.boxes);
+  const bool back_to_itself = std::string(c.saved_as) == "Start.zlab";
+  OpenedLab handed_out = open_lab_file(start_file, host, settings.paths);
+  ASSERT_TRUE(handed_out.sim);
+  EXPECT_EQ(handed_out.sim->router(1)->record.hostname, back_to_itself ? "Work" : "Start");
+  if (!saved) return;
+  const fs::path where = dir.path() / c.saved_as;
+  OpenedLab work = open_lab_file(where, host, settings.paths);
+  ASSERT_TRUE(work.sim) << work.error;
+  EXPECT_EQ(work.sim->router(1)->record.hostname, "Work");
+  EXPECT_EQ(work.sim->student, c.student_saved);
+  // The next save goes to the same file without a question.
+  rename_router("More");
+  session->save();
+  EXPECT_EQ(face.asked_texts + face.asked_names, c.texts + c.names);
+  EXPECT_EQ(open_lab_file(where, host, settings.paths).sim->router(1)->record.hostname, "More");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LabSessionNames,
+    ::testing::Values(
+        NameCase{"TeachersLab", "", "Ann Lee", false, "Start-Ann_Lee.zlab", "Ann Lee", 1, 1, 0},
+        NameCase{"NoNameGiven", "", "", false, "Start-student.zlab", "", 1, 1, 0},
+        NameCase{"HandedOutFileChosen", "", "Ann", true, "", "", 1, 1, 1},
+        NameCase{"NameQuestionGivenUp", "", std::nullopt, false, "", "", 1, 0, 0},
+        NameCase{"StudentsOwnLab", "Ann", "Bob", false, "Start.zlab", "Ann", 0, 0, 0}),
+    [](const ::testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+
 TEST_F(LabSessionTest, AFileThatCannotBeOpenedLeavesTheRunningLabAndSaysWhy) {
   start();
   rename_router("Kept");
@@ -215,6 +291,58 @@ TEST_F(LabSessionTest, RecoveryCopyIsWrittenOnlyAfterAMinuteOfChangesAndRemovedO
   next.clean_exit();
   EXPECT_FALSE(fs::exists(settings.recovery_file));
 }
+
+// Where the student left the consoles when the program died, and what the recovered lab shows.
+struct LeftConsole {
+  const char* name;
+  int router;              // the console typed into
+  const char* keys;        // typed there before the crash
+  int mode;                // the mode that comes back
+  const char* input;       // the input line that comes back
+  int caret_from_end;      // where its caret stands
+  const char* then;        // typed after the recovery
+  const char* ip_address;  // Serial0's address of router `router` afterwards
+};
+
+class ConsoleRecovery : public LabSessionTest, public ::testing::WithParamInterface<LeftConsole> {};
+
+TEST_P(ConsoleRecovery, ModeInterfaceAndUnfinishedLineComeBack) {
+  const LeftConsole& c = GetParam();
+  start();
+  session->function_key(c.router);
+  type(c.keys);
+  ASSERT_TRUE(session->write_recovery());
+  EXPECT_EQ(lab_text(*session->sim(), true).find("\"consoles\""), std::string::npos)
+      << "a normal save keeps no console state";
+
+  LabSession next(host, face, settings);
+  host.queue_answer(Answer::Yes);
+  ASSERT_TRUE(next.offer_recovery(settings.recovery_file));
+  Simulation& sim = *next.sim();
+  const Router& r = *sim.router(c.router);
+  EXPECT_EQ(sim.active_router, c.router);
+  EXPECT_EQ(r.record.mode, c.mode);
+  EXPECT_EQ(r.console.input_text(), c.input);
+  EXPECT_EQ(r.console.cursor_from_end, c.caret_from_end);
+  for (unsigned char k : std::string(c.then)) next.key(k);
+  EXPECT_EQ(r.record.interfaces[1].ip_address, c.ip_address);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LabSessionTest, ConsoleRecovery,
+    ::testing::Values(
+        LeftConsole{"HalfTypedInInterfaceMode", 1,
+                    "\renable\rconfigure terminal\rinterface serial0\rip addr", kModeSerial,
+                    "Router(config-if)#ip addr", 0, "ess 10.1.1.1 255.255.255.0\r", "10.1.1.1"},
+        LeftConsole{"CaretMovedBackOnTheSecondRouter", 2,
+                    "\renable\rconfigure terminal\rhostnam\x02", kModeGlobal,
+                    "Router(config)#hostnam", 1, "", ""},
+        // A banner being typed is a dialogue the copy does not keep: a fresh prompt comes back.
+        LeftConsole{"InsideABannerAFreshPrompt", 1,
+                    "\renable\rconfigure terminal\rbanner motd #\rhalf", kModeGlobal,
+                    "Router(config)#", 0, "interface serial0\rip address 10.2.2.2 255.0.0.0\r",
+                    "10.2.2.2"}),
+    [](const ::testing::TestParamInfo<LeftConsole>& info) { return std::string(info.param.name); });
 
 TEST_F(LabSessionTest, EachProgramHasItsOwnCopyAndOnlyCopiesOfEndedProgramsAreLeftBehind) {
   const fs::path folder = dir.path() / "config";

@@ -11,7 +11,7 @@ namespace {
 
 InterfaceEntry interface_of(const char* type, Int32 bandwidth = 0, Int32 delay = 0) {
   InterfaceEntry e;
-  e.type = type;
+  e.type = interface_type_named(type).value();
   e.bandwidth = bandwidth;
   e.delay = delay;
   return e;
@@ -32,7 +32,7 @@ TEST(RouteMetrics, InterfaceFiguresByTypeAndSetting) {
       {interface_of("ETHERNET", 0, 2000), 10000, 2000, 10},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.e.type + " " + std::to_string(row.e.bandwidth));
+    SCOPED_TRACE(std::string(text_of(row.e.type)) + " " + std::to_string(row.e.bandwidth));
     EXPECT_EQ(interface_bandwidth(row.e), row.bandwidth);
     EXPECT_EQ(interface_delay(row.e), row.delay);
     EXPECT_EQ(ospf_interface_cost(row.e), row.ospf_cost);

@@ -28,8 +28,8 @@ inline int add_interface(RouterRecord& r, const std::string& name, const std::st
   e.network_value = *parse_dotted(address) & mask_for_length(prefix);
   e.network_address = dotted(e.network_value);
   e.subnet_mask = dotted(mask_for_length(prefix));
-  e.line_protocol = up ? "up" : "down";
-  e.line_encapsulation = "HDLC";
+  e.line_protocol = up ? LinkState::Up : LinkState::Down;
+  e.line_encapsulation = Encapsulation::Hdlc;
   e.ospf_cost = ospf_cost;
   e.ospf_priority = 1;
   return r.interface_count;

@@ -151,11 +151,11 @@ TEST_F(RoutingProtocolsTest, StatementsCoverOnlyTheirOwnNetwork) {
 }
 
 TEST_F(RoutingProtocolsTest, ReceiverTakesRoutesOnlyOnAFlaggedInterface) {
-  const std::tuple<const char*, Int16, char, Int32, int> cases[] = {
-      {"RIP", 120, 'R', 3 + 1, 0},
-      {"IGRP", 100, 'I', 3 + 1, 0},
-      {"EIGRP", 90, 'D', 1, 1},
-      {"OSPF", 110, 'O', 30 + 5, 1},
+  const std::tuple<FramePayload, Int16, char, Int32, int> cases[] = {
+      {FramePayload::Rip, 120, 'R', 3 + 1, 0},
+      {FramePayload::Igrp, 100, 'I', 3 + 1, 0},
+      {FramePayload::Eigrp, 90, 'D', 1, 1},
+      {FramePayload::Ospf, 110, 'O', 30 + 5, 1},
   };
   for (const auto& [payload, distance, code, metric, neighbors] : cases) {
     RouterRecord b = listener(30);
@@ -172,17 +172,17 @@ TEST_F(RoutingProtocolsTest, ReceiverTakesRoutesOnlyOnAFlaggedInterface) {
     EXPECT_EQ(b.learned_route_count + p.eigrp_neighbor_count + p.ospf_neighbor_count, 0);
     b.interfaces[1] = listener(30).interfaces[1];
     receive_routing_update(b, 1, frame, 100, log_);
-    ASSERT_EQ(b.learned_route_count, 2) << payload;
+    ASSERT_EQ(b.learned_route_count, 2) << text_of(payload);
     const RouteEntry& e = b.learned_routes[2];
     EXPECT_EQ(dotted(e.network) + "/" + std::to_string(e.prefix_length), "10.3.0.0/16");
-    EXPECT_EQ(e.distance, distance) << payload;
-    EXPECT_EQ(e.code, code) << payload;
-    EXPECT_EQ(e.metric, metric) << payload;
-    EXPECT_EQ(p.eigrp_neighbor_count + p.ospf_neighbor_count, neighbors) << payload;
+    EXPECT_EQ(e.distance, distance) << text_of(payload);
+    EXPECT_EQ(e.code, code) << text_of(payload);
+    EXPECT_EQ(e.metric, metric) << text_of(payload);
+    EXPECT_EQ(p.eigrp_neighbor_count + p.ospf_neighbor_count, neighbors) << text_of(payload);
   }
   RouterRecord b = listener();
   PacketRecord other;
-  other.payload = "rip";
+  other.payload = FramePayload::PingReply;
   other.routes.resize(1);
   receive_routing_update(b, 1, other, 100, log_);
   EXPECT_EQ(b.learned_route_count, 0);

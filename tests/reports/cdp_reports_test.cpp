@@ -94,7 +94,7 @@ TEST_F(CdpReports, EntryByNameFindsNoPrefix) {
 }
 
 TEST_F(CdpReports, InterfaceListsCdpEnabledInterfacesOrSaysNotRunning) {
-  add_interface(r_, "SERIAL", "Serial0", "up").encapsulation_shown = "HDLC";
+  add_interface(r_, "SERIAL", "Serial0", "up").encapsulation_shown = Encapsulation::Hdlc;
   add_interface(r_, "SERIAL", "Serial1", "up");
   r_.interfaces[1].cdp_enable = kTrue;
   EXPECT_EQ(show("interface"),

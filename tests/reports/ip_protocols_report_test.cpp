@@ -52,7 +52,7 @@ TEST(IpProtocolsReport, RipListsEveryInterfaceWithLineProtocolUp) {
                   "  Routing for Networks:\r\n"
                   "    10.0.0.0\r\n"
                   "  Routing Information Sources:\r\n"));
-  for (int i = 1; i <= r.interface_count; ++i) r.interfaces[i].line_protocol = "down";
+  for (int i = 1; i <= r.interface_count; ++i) r.interfaces[i].line_protocol = LinkState::Down;
   EXPECT_TRUE(has(build_show_ip_protocols(r),
                   "    Interface        Send  Recv   Key-chain\r\n  Routing for Networks:\r\n"));
 }

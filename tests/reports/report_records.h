@@ -14,10 +14,9 @@ inline InterfaceEntry& add_interface(RouterRecord& r, const std::string& type,
                                      const std::string& name, const std::string& status,
                                      const std::string& address = "", Int16 prefix = 24) {
   InterfaceEntry& e = r.interfaces[++r.interface_count];
-  e.type = type;
+  e.type = interface_type_named(type).value();
   e.name = name;
-  e.status = status;
-  e.line_protocol = status;
+  e.status = e.line_protocol = link_state_named(status).value();
   e.ip_address = address;
   e.prefix_length = prefix;
   return e;

@@ -28,19 +28,19 @@ TEST_F(RunningConfig, InterfacesAreNamedByTypeOrdinalNotStoredNumber) {
 // 1, both only on an up interface with an address while OSPF runs.
 TEST_F(RunningConfig, OspfLinesShowOnlyOnUpAddressedInterfacesWithOspfAndNonDefaultValues) {
   struct Case {
-    const char* line_protocol;  // the interface's line protocol
-    const char* address;        // its address, "" for none
-    bool ospf_on;               // OSPF switched on
-    Int16 cost, priority;       // its OSPF values
+    LinkState line_protocol;  // the interface's line protocol
+    const char* address;      // its address, "" for none
+    bool ospf_on;             // OSPF switched on
+    Int16 cost, priority;     // its OSPF values
     bool cost_line, priority_line;
   };
   const Case cases[] = {
-      {"up", "10.1.1.1", true, 10, 1, false, false},
-      {"up", "10.1.1.1", true, 64, 1, false, false},
-      {"up", "10.1.1.1", true, 100, 0, true, true},
-      {"down", "10.1.1.1", true, 100, 5, false, false},
-      {"up", "", true, 100, 5, false, false},
-      {"up", "10.1.1.1", false, 100, 5, false, false},
+      {LinkState::Up, "10.1.1.1", true, 10, 1, false, false},
+      {LinkState::Up, "10.1.1.1", true, 64, 1, false, false},
+      {LinkState::Up, "10.1.1.1", true, 100, 0, true, true},
+      {LinkState::Down, "10.1.1.1", true, 100, 5, false, false},
+      {LinkState::Up, "", true, 100, 5, false, false},
+      {LinkState::Up, "10.1.1.1", false, 100, 5, false, false},
   };
   for (const Case& c : cases) {
     InterfaceEntry& e = interface(3);

@@ -48,9 +48,9 @@ TEST_F(ShowInterfaces, SpecificWithoutAMatchIsAnEmptyLineAndANonNumberIsLogged) 
 
 TEST(DisplayName, OrdinalsCountPerTypeInTableOrder) {
   InterfaceEntry serial_a, ethernet, serial_b, bri;
-  serial_a.type = serial_b.type = "SERIAL";
-  ethernet.type = "ETHERNET";
-  bri.type = "BRI";
+  serial_a.type = serial_b.type = InterfaceType::Serial;
+  ethernet.type = InterfaceType::Ethernet;
+  bri.type = InterfaceType::Bri;
   serial_a.number = "4";
   ethernet.number = "2";
   DisplayNamer namer;

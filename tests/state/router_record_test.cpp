@@ -24,16 +24,16 @@ class CreateInterface : public ::testing::Test {
 };
 
 TEST_F(CreateInterface, TwoSerialOneEthernetNoBriInTableOrder) {
-  createinterface(rec, "SERIAL", 2, random, log, "Router 1");
-  createinterface(rec, "ETHERNET", 1, random, log, "Router 1");
-  createinterface(rec, "BRI", 0, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Serial, 2, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Ethernet, 1, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Bri, 0, random, log, "Router 1");
   ASSERT_EQ(rec.interface_count, 3);
   EXPECT_EQ(rec.interfaces[1].name, "Serial0");
   EXPECT_EQ(rec.interfaces[2].name, "Serial1");
   EXPECT_EQ(rec.interfaces[3].name, "Ethernet0");
   for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(rec.interfaces[i].status, "down");
-    EXPECT_EQ(rec.interfaces[i].line_protocol, "down");
+    EXPECT_EQ(rec.interfaces[i].status, LinkState::Down);
+    EXPECT_EQ(rec.interfaces[i].line_protocol, LinkState::Down);
     EXPECT_EQ(rec.interfaces[i].shutdown, kTrue);
     EXPECT_EQ(rec.interfaces[i].keepalive_misses, 4);
     EXPECT_EQ(rec.interfaces[i].cdp_enable, kTrue);
@@ -47,13 +47,13 @@ TEST_F(CreateInterface, TwoSerialOneEthernetNoBriInTableOrder) {
 }
 
 TEST_F(CreateInterface, TypeDefaults) {
-  createinterface(rec, "SERIAL", 1, random, log, "Router 1");
-  createinterface(rec, "ETHERNET", 1, random, log, "Router 1");
-  createinterface(rec, "BRI", 1, random, log, "Router 1");
-  EXPECT_EQ(rec.interfaces[1].encapsulation, "HDLC");
+  createinterface(rec, InterfaceType::Serial, 1, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Ethernet, 1, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Bri, 1, random, log, "Router 1");
+  EXPECT_EQ(rec.interfaces[1].encapsulation, Encapsulation::Hdlc);
   EXPECT_EQ(rec.interfaces[1].ospf_cost, 64);
-  EXPECT_EQ(rec.interfaces[2].encapsulation, "ARPA");
-  EXPECT_EQ(rec.interfaces[2].line_encapsulation, "ETHERNET");
+  EXPECT_EQ(rec.interfaces[2].encapsulation, Encapsulation::Arpa);
+  EXPECT_EQ(rec.interfaces[2].line_encapsulation, Encapsulation::Ethernet);
   EXPECT_EQ(rec.interfaces[2].ospf_cost, 10);
   EXPECT_EQ(rec.interfaces[3].name, "Bri0");
   EXPECT_EQ(rec.interfaces[3].ospf_cost, 1500);
@@ -61,24 +61,24 @@ TEST_F(CreateInterface, TypeDefaults) {
 }
 
 TEST_F(CreateInterface, NumberRestartsForEachType) {
-  createinterface(rec, "SERIAL", 1, random, log, "Router 1");
-  createinterface(rec, "ETHERNET", 2, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Serial, 1, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Ethernet, 2, random, log, "Router 1");
   EXPECT_EQ(rec.interfaces[2].name, "Ethernet0");
   EXPECT_EQ(rec.interfaces[3].name, "Ethernet1");
   EXPECT_EQ(rec.interfaces[3].number, "1");
 }
 
 TEST_F(CreateInterface, NoInterfacesStillSetsTheRegister) {
-  createinterface(rec, "SERIAL", 0, random, log, "Router 1");
-  createinterface(rec, "ETHERNET", -5, random, log, "Router 1");
-  createinterface(rec, "TOKENRING", 3, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Serial, 0, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Ethernet, -5, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Loopback, 3, random, log, "Router 1");
   EXPECT_EQ(rec.interface_count, 0);
   EXPECT_EQ(rec.config_register, "0X2102");
 }
 
 TEST_F(CreateInterface, FiftyFirstInterfaceIsRefusedAndLogged) {
-  createinterface(rec, "SERIAL", 48, random, log, "Router 1");
-  createinterface(rec, "ETHERNET", 5, random, log, "Router 7");
+  createinterface(rec, InterfaceType::Serial, 48, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Ethernet, 5, random, log, "Router 7");
   EXPECT_EQ(rec.interface_count, kMaxInterfaces);
   EXPECT_EQ(rec.interfaces[50].name, "Ethernet1");
   EXPECT_EQ(log.lines_written(), 1);
@@ -89,7 +89,7 @@ TEST_F(CreateInterface, FiftyFirstInterfaceIsRefusedAndLogged) {
   EXPECT_NE(line.find(" -- Create Interface() - Router 7 - 9 - Subscript out of range"),
             std::string::npos)
       << line;
-  createinterface(rec, "BRI", 1000000, random, log, "Router 1");
+  createinterface(rec, InterfaceType::Bri, 1000000, random, log, "Router 1");
   EXPECT_EQ(rec.interface_count, kMaxInterfaces);
   EXPECT_EQ(log.lines_written(), 2);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/behaviour.h"
 #include "base/error_log.h"
 #include "base/scripted_host.h"
 #include "parser/command_context.h"
@@ -26,9 +27,9 @@ class RecordFixture : public ::testing::Test {
     fill_mode_tables(modes_);
     RouterRecord r = window_load_record();
     const auto random = [this] { return host_.random(); };
-    createinterface(r, "SERIAL", serial, random, log_, "Router 1");
-    createinterface(r, "ETHERNET", ethernet, random, log_, "Router 1");
-    createinterface(r, "BRI", bri, random, log_, "Router 1");
+    createinterface(r, InterfaceType::Serial, serial, random, log_, "Router 1");
+    createinterface(r, InterfaceType::Ethernet, ethernet, random, log_, "Router 1");
+    createinterface(r, InterfaceType::Bri, bri, random, log_, "Router 1");
     record_ = r;
   }
 
@@ -37,7 +38,7 @@ class RecordFixture : public ::testing::Test {
 
   // The context a command of this router runs in.
   CommandContext context() {
-    return CommandContext{record_, pc_, log_, ip_, modes_, host_, db_, sim_clock_};
+    return CommandContext{record_, pc_, log_, ip_, modes_, host_, db_, sim_clock_, behaviour_};
   }
 
   // The line split by the parser, with `full_words` as the database spellings of its keywords.
@@ -55,10 +56,12 @@ class RecordFixture : public ::testing::Test {
 
   // Selects interface `index` for configuration, as a successful `interface` command would.
   void select_interface(int index) {
-    const std::string& type = interface(index).type;
+    const InterfaceType type = interface(index).type;
     router().cur_if_index = static_cast<Int16>(index);
     router().cur_if_type = type;
-    set_mode(type == "ETHERNET" ? kModeEthernet : type == "SERIAL" ? kModeSerial : kModeBri);
+    set_mode(type == InterfaceType::Ethernet ? kModeEthernet
+             : type == InterfaceType::Serial ? kModeSerial
+                                             : kModeBri);
   }
 
   std::string output() const { return record_.output_buffer; }
@@ -72,6 +75,7 @@ class RecordFixture : public ::testing::Test {
   CommandDatabase db_{log_};
   ModeTables modes_;
   Int32 sim_clock_ = 0;
+  Behaviour behaviour_ = Behaviour::Classic;
   RouterRecord record_;  // the router the commands run on
   ParsedCommand pc_;     // the line being run
 };

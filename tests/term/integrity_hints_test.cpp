@@ -1,6 +1,7 @@
 // Integrity hints over a small class handed in as a folder per student: an edited topology, a
-// configuration edited into the file rather than typed, identical hand-ins, and labs that only
-// look different (the same topology written another way, an untouched lab) that get no hint.
+// configuration edited into the file rather than typed, hand-ins with identical configurations or
+// transcripts, and labs that only look different (the same topology written another way, an
+// untouched lab) that get no hint.
 #include "lab/integrity_hints.h"
 
 #include <gtest/gtest.h>
@@ -87,10 +88,12 @@ TEST_F(IntegrityHints, TheClassTableNamesEachHintAndNothingElse) {
     const char* hint;    // a hint in words, "" for none
   };
   const Row rows[] = {
-      {"ann", "identical", "ann: same configuration as ben"},
-      {"ben", "identical", "ben: same configuration as ann"},
-      {"cat", "untyped",
+      // cat's file is ann's with a host name edited in: the same transcript, another configuration.
+      {"ann", "identical", "ann: same configuration as ben; same transcript as ben and cat"},
+      {"ben", "identical", "ben: same configuration as ann; same transcript as ann and cat"},
+      {"cat", "untyped,identical",
        "cat: configuration not typed: no transcript shows router 1's host name Forged"},
+      {"cat", "untyped,identical", "cat: same transcript as ann and ben"},
       {"dan", "topology",
        "dan: topology differs from given.ini: no cable Router1 Ethernet0 - Router2 Ethernet0"},
       {"eve", "", ""},
@@ -101,7 +104,7 @@ TEST_F(IntegrityHints, TheClassTableNamesEachHintAndNothingElse) {
     std::string line;
     while (std::getline(lines, line) && !line.starts_with(r.student + std::string(" "))) {
     }
-    const std::string column = line.size() > 26 ? line.substr(26, 9) : "";
+    const std::string column = line.size() > 26 ? line.substr(26) : "";
     EXPECT_EQ(column.substr(0, column.find(' ')), r.column) << r.student << "\n" << table;
     if (*r.hint) {
       EXPECT_NE(table.find("\n  " + std::string(r.hint) + "\n"), std::string::npos) << table;
@@ -113,11 +116,13 @@ TEST_F(IntegrityHints, TheClassTableNamesEachHintAndNothingElse) {
 
   // The CSV's last column and the overview carry the hints; a student's own page never does.
   EXPECT_NE(read(csv).find(",configuration not typed: no transcript shows router 1's host name "
-                           "Forged\n"),
+                           "Forged; same transcript as ann and ben\n"),
             std::string::npos)
       << read(csv);
   const std::string index = read(report / "index.html");
-  EXPECT_NE(index.find("<td class=\"hint\">same configuration as ben</td>"), std::string::npos);
+  EXPECT_NE(index.find("<td class=\"hint\">same configuration as ben; same transcript as ben and "
+                       "cat</td>"),
+            std::string::npos);
   EXPECT_EQ(read(report / "3-cat.html").find("not typed"), std::string::npos);
 }
 

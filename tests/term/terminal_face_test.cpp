@@ -356,7 +356,7 @@ TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
   const std::string help = terminal_face_help();
   EXPECT_EQ(shown.rfind(help.substr(0, help.find("Without")), 0), 0u) << shown;
   for (const char* key : {"F1..F12", "Ctrl+G", "PageUp", "Ctrl+T", "Ctrl+K, Ctrl+L", "Ctrl+O",
-                          "Ctrl+S", "Ctrl+Q", "Alt+H", "Ctrl+Z"})
+                          "Ctrl+S", "Ctrl+Q", "Alt+H", "Alt+L", "Alt+N", "Ctrl+Z"})
     EXPECT_NE(shown.find(key), std::string::npos) << key;
   EXPECT_EQ(f.status, "Press any key to go back to the console");
   term.type("x");

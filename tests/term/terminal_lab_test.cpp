@@ -1,5 +1,6 @@
-// The terminal face and lab files: --lab opens one, Ctrl+S saves (asking for a name on the input
-// line the first time), quitting with unsaved changes offers to save, and the recovery file is
+// The terminal face and lab files: --lab opens one, Ctrl+S saves (asking for the student's name and
+// a file on the input line the first time, never over the lab handed out), Alt+L shows the lab's
+// page as text, quitting with unsaved changes offers to save, and the recovery file is
 // written every minute of real time while the lab changed, removed on a clean exit and offered at
 // the next start after an unclean one.
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ class TerminalLabTest : public ::testing::Test {
   std::unique_ptr<TerminalFace> face;
 };
 
-TEST_F(TerminalLabTest, LabOptionOpensTheLabAndCtrlSSavesBackToIt) {
+TEST_F(TerminalLabTest, LabOptionOpensTheLabAndCtrlSSavesBesideItUnderTheStudentsName) {
   options.lab = core_lab("Alpha");
   start();
   EXPECT_EQ(face->simulation()->router(1)->record.hostname, "Alpha");
@@ -73,11 +74,48 @@ TEST_F(TerminalLabTest, LabOptionOpensTheLabAndCtrlSSavesBackToIt) {
   term->type("\renable\rconfigure terminal\rhostname Bravo\rend\r");
   run_queued();
   EXPECT_TRUE(face->changed());
-  term->type("\x13");  // Ctrl+S
+  term->type("\x13");  // Ctrl+S: the name, then Enter takes the file proposed beside the lab
+  term->type("Ann Lee\r");
+  term->type("\r");
   run_queued();
+  EXPECT_NE(term->output.find("Your name, saved in the lab"), std::string::npos);
   EXPECT_FALSE(face->changed());
-  EXPECT_EQ(hostname_in(options.lab), "Bravo");
-  EXPECT_EQ(face->simulation()->typed_line, "");  // the key was not typed into the console
+  EXPECT_EQ(hostname_in(options.lab), "Alpha");  // the lab handed out stays as it was
+  EXPECT_EQ(face->lab_file(), dir.path() / "Alpha-Ann_Lee.zlab");
+  EXPECT_EQ(hostname_in(face->lab_file()), "Bravo");
+  EXPECT_EQ(face->simulation()->student, "Ann Lee");
+  EXPECT_EQ(face->simulation()->typed_line, "");  // the keys were not typed into the console
+  // Alt+N edits the name; the next Ctrl+S saves to the student's file without a question.
+  term->type("\x1bn\x7f\x7f\x7fLi\r\x13");
+  run_queued();
+  EXPECT_EQ(face->simulation()->student, "Ann Li");
+  EXPECT_FALSE(face->changed());
+}
+
+TEST_F(TerminalLabTest, AltLShowsTheLabsPageAsTextAndEscGoesBack) {
+  testing::TestSimulation sim(testing::topology(2, 1, 1));
+  const LabBundle bundle{"Lab 6", "<h1>Area zero</h1><p>Cable <b>both</b> routers.</p>", ""};
+  options.lab = dir.path() / "lab06.zlab";
+  ASSERT_EQ(save_lab(*sim.sim, options.lab, false, bundle), "");
+  start();
+  term->screen = {24, 80};
+  term->type("\x1bl");
+  run_queued();
+  Frame page = face->current_frame();
+  ASSERT_GE(page.lines.size(), 3u);
+  EXPECT_EQ(page.lines[0], "Area zero");
+  EXPECT_EQ(page.lines[1], "=========");
+  EXPECT_EQ(page.lines[3], "Cable both routers.");
+  EXPECT_TRUE(page.status.starts_with("Lab 6 (1/")) << page.status;
+  term->type("n");  // the next page: the first lab the program ships
+  run_queued();
+  EXPECT_TRUE(face->current_frame().status.starts_with("Lab 1: Basic router configuration"))
+      << face->current_frame().status;
+  term->type("\x1b");
+  term->gap(100);
+  term->type("x");
+  run_queued();
+  EXPECT_EQ(face->simulation()->typed_line, "x");  // Esc closed the page; keys reach the console
 }
 
 TEST_F(TerminalLabTest, AnotherTopologyIsNotSavedOverTheLabItReplaced) {
@@ -89,7 +127,7 @@ TEST_F(TerminalLabTest, AnotherTopologyIsNotSavedOverTheLabItReplaced) {
   ASSERT_EQ(face->simulation()->router_count, 3);
   EXPECT_TRUE(face->lab_file().empty());
   EXPECT_FALSE(face->changed());
-  term->type("\x13");  // Ctrl+S asks for a name instead of writing over Alpha's lab
+  term->type("\x13\r");  // Ctrl+S, no student's name: a file is asked, not Alpha's lab
   run_queued();
   EXPECT_NE(term->output.find("Save the lab as"), std::string::npos);
   EXPECT_EQ(hostname_in(options.lab), "Alpha");
@@ -107,6 +145,7 @@ TEST_F(TerminalLabTest, FirstSaveAsksForAFileNameOnTheInputLine) {
   start();
   term->type("\renable\rconfigure terminal\rhostname Kilo\rend\r");
   term->type("\x13");
+  term->type("\r");  // no student's name
   const fs::path name = dir.path() / "mine";
   term->type(name.string() + "x");
   term->type("\x7f");  // Backspace takes the x back
@@ -149,9 +188,11 @@ TEST_F(TerminalLabTest, QuittingWithChangesOffersToSave) {
   EXPECT_TRUE(run_queued());
   EXPECT_NE(term->output.find("Save it before leaving?"), std::string::npos);
   term->type("\x11\r");
-  term->type("y");  // Yes: saved to the lab's file, then gone
+  term->type("y");        // Yes: saved beside the lab handed out, then gone
+  term->type("Ann\r\r");  // the student's name, and the file proposed
   EXPECT_FALSE(run_queued());
-  EXPECT_EQ(hostname_in(options.lab), "Zulu");
+  EXPECT_EQ(hostname_in(options.lab), "Alpha");
+  EXPECT_EQ(hostname_in(dir.path() / "Alpha-Ann.zlab"), "Zulu");
 }
 
 TEST_F(TerminalLabTest, QuittingWithoutAFileAsksTheNameThenLeaves) {
@@ -159,7 +200,8 @@ TEST_F(TerminalLabTest, QuittingWithoutAFileAsksTheNameThenLeaves) {
   term->type("\renable\rconfigure terminal\rhostname Yankee\rend\r");
   term->type("\x11\r");
   term->type("y");
-  term->type((dir.path() / "out.zlab").string() + "\r");  // the name asked on the input line
+  term->type("\r");                                       // no student's name
+  term->type((dir.path() / "out.zlab").string() + "\r");  // the file asked on the input line
   EXPECT_FALSE(run_queued());
   EXPECT_EQ(hostname_in(dir.path() / "out.zlab"), "Yankee");
 }

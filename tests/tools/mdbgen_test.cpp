@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +19,7 @@
 #include "state/mode_tables.h"
 #include "tests/support/command_stores.h"
 #include "tests/support/test_simulation.h"
+#include "tools/mdbgen/command_bindings_source.h"
 #include "tools/mdbgen/command_database_writer.h"
 #include "tools/mdbgen/command_tables_from_tree.h"
 #include "tools/mdbgen/command_tables_source.h"
@@ -119,7 +121,65 @@ const MistakeCase kTreeMistakes[] = {
      "leads nowhere in classic"},
     {"marked shorter prefix after its longer sibling",
      "mode usermode\n  show  Show\n    <cr>\n  +sh  Sh\n    <cr>\n", 4, "must come before"},
+    {"handler name with a capital", "mode usermode\n  ping  Ping  => Ping\n    <cr>\n", 2,
+     "a handler is written '=> name'"},
+    {"use of a block never defined", "mode usermode\n  use echo\n", 2, "no block 'echo'"},
+    {"block never used", "block echo\n  ping  Ping\n    <cr>\nmode usermode\n", 1,
+     "block 'echo' is never used"},
+    {"block defined twice",
+     "block echo\n  ping  Ping\n    <cr>\nblock echo\n  a  A\n    <cr>\nmode usermode\n"
+     "  use echo\n",
+     4, "already began at line 1"},
+    {"block using itself", "block echo\n  use echo\nmode usermode\n  use echo\n", 2, "uses itself"},
+    {"use at no word's place", "block echo\n  a  A\n    <cr>\nmode usermode\n use echo\n", 5,
+     "two blanks per level"},
+    {"block row too deep where it is used",
+     "block deep\n  c  C\n    d  D\n      e  E\n        f  F\n          g  G\n"
+     "            <cr>\nmode usermode\n  a  A\n    b  B\n      use deep\n",
+     7, "at most 7 words deep"},
 };
+
+// Mistakes between the tree's handler names and the handler list.
+struct HandlerMistake {
+  const char* name;     // what the case shows
+  const char* tree;     // the tree text
+  const char* list;     // the handler list text
+  const char* file;     // the file the first error names
+  int line;             // the line it names
+  const char* message;  // a piece of its message
+};
+
+const HandlerMistake kHandlerMistakes[] = {
+    {"row naming a handler the list lacks", "mode usermode\n  ping  Ping  => pong\n    <cr>\n",
+     "ZORVA_HANDLER(ping, ping_command)\n", "tree.txt", 2, "no handler 'pong' in list.def"},
+    {"listed handler no row names", "mode usermode\n  ping  Ping  => ping\n    <cr>\n",
+     "ZORVA_HANDLER(ping, ping_command)\nZORVA_HANDLER(trace, trace_command)\n", "list.def", 2,
+     "handler 'trace' is run by no command"},
+    {"listed handler named only above ends that name another",
+     "mode usermode\n  ping  Ping  => trace\n    <cr>  => ping\n",
+     "ZORVA_HANDLER(ping, p)\nZORVA_HANDLER(trace, t)\n", "list.def", 2,
+     "handler 'trace' is run by no command"},
+    {"handler listed twice", "mode usermode\n  ping  Ping  => ping\n    <cr>\n",
+     "// the list\nZORVA_HANDLER(ping, p)\nZORVA_HANDLER(ping, q)\n", "list.def", 3,
+     "is listed at line 2"},
+    {"list line of another form", "mode usermode\n  ping  Ping  => ping\n    <cr>\n",
+     "ZORVA_HANDLER(ping, p)\nping\n", "list.def", 2, "expected 'ZORVA_HANDLER(name, function)'"},
+    {"handler named in a block, refused where the block stands",
+     "block echo\n  ping  Ping  => pong\n    <cr>\nmode usermode\n  use echo\n",
+     "ZORVA_HANDLER(ping, p)\n", "tree.txt", 2, "no handler 'pong'"},
+};
+
+std::vector<SourceError> load_with_handlers(const std::string& tree_text, const std::string& list,
+                                            std::vector<HandlerName>* names = nullptr,
+                                            CommandTree* out = nullptr) {
+  CommandTree tree;
+  std::vector<SourceError> errors = load(tree_text, "", &tree);
+  std::vector<HandlerName> read = read_handler_names(list, "list.def", errors);
+  if (errors.empty()) check_handlers(tree, read, "tree.txt", "list.def", errors);
+  if (names) *names = std::move(read);
+  if (out) *out = std::move(tree);
+  return errors;
+}
 
 // Template mistakes, read against a tree holding only "usermode show".
 const MistakeCase kTemplateMistakes[] = {
@@ -147,6 +207,86 @@ TEST(MdbgenSource, EachMistakeIsRejectedWithItsFileAndLine) {
   for (const MistakeCase& c : kTreeMistakes) expect_first_error(load(c.text, ""), "tree.txt", c);
   for (const MistakeCase& c : kTemplateMistakes)
     expect_first_error(load("mode usermode\n  show  Show\n    <cr>\n", c.text), "templates.txt", c);
+}
+
+TEST(MdbgenSource, HandlersTheListDoesNotMatchAreRefused) {
+  for (const HandlerMistake& c : kHandlerMistakes) {
+    const std::vector<SourceError> errors = load_with_handlers(c.tree, c.list);
+    ASSERT_FALSE(errors.empty()) << c.name;
+    EXPECT_EQ(errors[0].file, c.file) << c.name << "\n" << describe(errors);
+    EXPECT_EQ(errors[0].line, c.line) << c.name << "\n" << describe(errors);
+    EXPECT_NE(errors[0].message.find(c.message), std::string::npos) << c.name << "\n"
+                                                                    << describe(errors);
+  }
+}
+
+// A block gives exactly the rows its text would give written out where it is used.
+TEST(MdbgenSource, UsedBlocksGiveTheRowsWrittenOut) {
+  const char* written =
+      "mode globmode\n  hostname  Name\n    WORD {WORD}  Name\n      <cr>\n  end  End\n"
+      "    <cr>\nmode ripmode\n  end  End\n    <cr>\n  hostname  Name\n    WORD {WORD}  Name\n"
+      "      <cr>\n    +<cr>\n";
+  const char* shared =
+      "block name\n  hostname  Name\n    use word\nblock word\n  WORD {WORD}  Name\n"
+      "    <cr>\nmode globmode\n  use name\n  end  End\n    <cr>\nmode ripmode\n  end  End\n"
+      "    <cr>\n  use name\n    +<cr>\n";
+  CommandTree plain, blocks;
+  ASSERT_EQ(describe(load(written, "", &plain)), "");
+  ASSERT_EQ(describe(load(shared, "", &blocks)), "");
+  EXPECT_EQ(command_tables_from_tree(plain), command_tables_from_tree(blocks));
+}
+
+// What each resolved path runs: the '<cr>' directly below it, else the one handler every end
+// below it shares; privileged mode sees the user-mode rows; classic leaves the '+' rows out.
+TEST(MdbgenBindings, EachPathRunsTheHandlerOfItsEnds) {
+  const char* tree =
+      "mode usermode\n"
+      "  show  Show  => show\n"
+      "    clock  Clock\n      <cr>\n"
+      "    version  Version  => show_version\n      <cr>\n      +detail  More\n        <cr>\n"
+      "mode privmode\n"
+      "  show  Show  => show\n    running  Running  => show_running\n      <cr>\n"
+      "mode globmode\n"
+      "  ip  IP\n"
+      "    route  Route  => ip_route\n      A.B.C.D {IP}  Prefix\n        <cr>\n"
+      "    name  Name\n      WORD {WORD}  Name\n        <cr>\n"
+      "    domain  Domain  => ip_domain\n      <cr>\n      +WORD {WORD}  Name  => show\n"
+      "        <cr>\n";
+  const char* list =
+      "ZORVA_HANDLER(show, a)\nZORVA_HANDLER(show_version, b)\nZORVA_HANDLER(show_running, c)\n"
+      "ZORVA_HANDLER(ip_route, d)\nZORVA_HANDLER(ip_domain, e)\n";
+  std::vector<HandlerName> names;
+  CommandTree parsed;
+  ASSERT_EQ(describe(load_with_handlers(tree, list, &names, &parsed)), "");
+  struct Case {
+    const char* key;
+    int classic;      // index in the list, -1 for none
+    int real_router;  // the same in real-router
+  };
+  const Case cases[] = {
+      {"usermode show clock", 0, 0},            // inherited from the first word
+      {"usermode show version", 1, 1},          // its own '<cr>' wins over the '+' row below
+      {"usermode show version detail", -1, 1},  // only real-router has the row
+      {"privmode show version", 1, 1},          // privileged mode through the user-mode rows
+      {"privmode show running", 2, 2},
+      {"usermode show running", -1, -1},  // user mode does not see it
+      {"globmode ip route {}", 3, 3},     // an argument: every end below it
+      {"globmode ip route", 3, 3},
+      {"globmode ip name {}", -1, -1},  // a command without handler changes nothing
+      {"globmode ip", -1, -1},          // ends of several handlers
+      {"globmode ip domain", 4, 4},
+      {"globmode ip domain {}", -1, 0},  // the '+' argument names its own
+  };
+  const std::vector<Binding> bindings = command_bindings(parsed, names);
+  for (const Case& c : cases) {
+    const auto it = std::find_if(bindings.begin(), bindings.end(),
+                                 [&](const Binding& b) { return b.key == c.key; });
+    const Binding found = it == bindings.end() ? Binding{c.key} : *it;
+    EXPECT_EQ(found.classic, c.classic) << c.key;
+    EXPECT_EQ(found.real_router, c.real_router) << c.key;
+  }
+  EXPECT_TRUE(std::is_sorted(bindings.begin(), bindings.end(),
+                             [](const Binding& a, const Binding& b) { return a.key < b.key; }));
 }
 
 TEST(MdbgenSource, ErrorsReadAsFileColonLine) {
@@ -222,6 +362,9 @@ TEST(MdbgenSource, TheShippedSourcesPass) {
   CommandTree tree = read_command_tree(read(data / "command_tree.txt"), "command_tree.txt", errors);
   read_report_templates(read(data / "report_templates.txt"), "report_templates.txt", tree, errors);
   check_command_tree(tree, "command_tree.txt", true, errors);
+  const std::vector<HandlerName> handlers = read_handler_names(
+      read(fs::path(ZORVA_SOURCE_DIR) / "commands" / "command_handlers.def"), "handlers", errors);
+  check_handlers(tree, handlers, "command_tree.txt", "handlers", errors);
   EXPECT_TRUE(errors.empty()) << describe(errors);
   EXPECT_EQ(tree.modes.size(), 14u);
 }

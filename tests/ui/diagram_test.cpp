@@ -122,7 +122,7 @@ class DiagramTest : public QObject {
     QCOMPARE(c->end_colour_shown(end2), end_colour(CableEndState::AdminDown));
     const InterfaceEntry& s0 = w_->sim().router(1)->record.interfaces[1];
     int ticks = 0;
-    while (s0.line_protocol == "up" && ticks < 20) {
+    while (s0.line_protocol == LinkState::Up && ticks < 20) {
       QCOMPARE(c->end_colour_shown(end1), end_colour(CableEndState::Up));
       w_->session().run_for(2000);  // one layer-2 tick
       ++ticks;

@@ -31,6 +31,11 @@ void type_into(Simulation& sim, int n, const std::string& text) {
   for (const char c : text) sim.key_press(*sim.router(n), c == '\n' ? 13 : c);
 }
 
+// A picture of one pixel, as a bundle's page carries it.
+constexpr const char* kOnePixel =
+    "data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQ"
+    "GAhKmMIQAAAABJRU5ErkJggg==";
+
 }  // namespace
 
 class LabMenuTest : public QObject {
@@ -40,7 +45,8 @@ class LabMenuTest : public QObject {
   std::unique_ptr<frmMain> w_;
   BoxRecorder boxes_;
   QTemporaryDir dir_;
-  QString chosen_;  // what the file dialogs answer
+  QString chosen_;                              // what the file dialogs answer
+  std::optional<std::optional<QString>> name_;  // what the name question answers, when set
 
   void start(const char* topology_file = "default.ini") {
     w_ = std::make_unique<frmMain>(quiet_start(topology(topology_file)));
@@ -48,6 +54,8 @@ class LabMenuTest : public QObject {
     boxes_.attach(w_->host());
     w_->session().set_clock([] { return qint64{0}; });
     w_->lab_menu()->set_file_chooser([this](bool, const QString&) { return chosen_; });
+    w_->lab_menu()->set_text_chooser(
+        [this](const QString&, const QString& current) { return name_ ? *name_ : current; });
     w_->start_up();
   }
   LabMenu& labs() { return *w_->lab_menu(); }
@@ -189,6 +197,49 @@ class LabMenuTest : public QObject {
     QVERIFY(labs().results() != nullptr);
     QVERIFY(labs().results()->list()->topLevelItemCount() > 10);
     QVERIFY(labs().results()->summary()->text().startsWith(QStringLiteral("0 passed, ")));
+  }
+
+  // A bundle shows its page in the Lab Navigator and Check My Work runs the checks it carries; the
+  // first save asks the name and writes beside the bundle, never over it.
+  void a_bundle_shows_its_page_runs_its_checks_and_is_never_saved_over() {
+    if (!have_command_database()) QSKIP("no command database");
+    QtHost host;
+    OpenedLab made =
+        open_lab_file(core_lab().toStdString(), host, SimulationPaths{bin_dir().toStdString(), {}});
+    QVERIFY(made.sim != nullptr);
+    const QString bundle = file("lab06.zlab");
+    const LabBundle parts{"Lab 6",
+                          "<html><body><h1>Lab six page</h1><img src=\"" + std::string(kOnePixel) +
+                              "\"></body></html>",
+                          "router 1 running-config has exactly \"hostname Alpha\"\nrouter 2 "
+                          "running-config has exactly \"hostname Zulu\"\n"};
+    QVERIFY(save_lab(*made.sim, bundle.toStdString(), false, parts).empty());
+    start();
+    QVERIFY(labs().open_file(bundle));
+    QVERIFY(w_->lab_navigator()->page()->toPlainText().contains(QStringLiteral("Lab six page")));
+    const QImage picture = w_->lab_navigator()
+                               ->page()
+                               ->loadResource(QTextDocument::ImageResource, QUrl(kOnePixel))
+                               .value<QImage>();
+    QCOMPARE(picture.size(), QSize(1, 1));
+    labs().check_my_work();
+    QVERIFY(labs().results() != nullptr);
+    QCOMPARE(labs().results()->summary()->text(), QStringLiteral("1 passed, 1 failed"));
+    w_->type_text(1, "\nenable\nconfigure terminal\nhostname Kilo\nend\n");
+    name_ = std::optional<QString>(QStringLiteral("Ann"));
+    chosen_ = bundle;  // the bundle itself is refused
+    boxes_.queue(Answer::Ok);
+    QVERIFY(!labs().save());
+    chosen_ = file("lab06-Ann.zlab");
+    QVERIFY(labs().save());
+    OpenedLab handed_out =
+        open_lab_file(bundle.toStdString(), host, SimulationPaths{bin_dir().toStdString(), {}});
+    QCOMPARE(handed_out.sim->router(1)->record.hostname, std::string("Alpha"));
+    OpenedLab work =
+        open_lab_file(chosen_.toStdString(), host, SimulationPaths{bin_dir().toStdString(), {}});
+    QCOMPARE(work.sim->router(1)->record.hostname, std::string("Kilo"));
+    QCOMPARE(work.sim->student, std::string("Ann"));
+    QCOMPARE(work.bundle, parts);
   }
 
   void check_my_work_without_checks_says_so() {

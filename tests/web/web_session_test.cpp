@@ -144,6 +144,37 @@ TEST_F(Session, LabsRoundTripAndBadLabsOpenNothing) {
   EXPECT_EQ(session.sim().router(1)->record.hostname, "Saved");
 }
 
+// A bundle fetched by its address: its page and title for the navigator, Check My Work on its own
+// practice checks, and a download named for the student, never the bundle's own name.
+TEST_F(Session, ABundleShowsItsPageChecksItsChecksAndSavesUnderTheStudentsName) {
+  session.type_text("\renable\rconfigure terminal\rhostname Alpha\rend\r");
+  json bundle = json::parse(session.lab_text(false));
+  bundle["title"] = "Lab 6 – OSPF";
+  bundle["page"] = "<h1>Café network</h1>";
+  bundle["practice_checks"] =
+      "router 1 running-config has exactly \"hostname Alpha\"\nrouter 2 running-config has exactly "
+      "\"hostname Zulu\"\n";
+  bundle["version"] = 2;
+  session.start("");
+  EXPECT_FALSE(session.has_practice_checks());
+  ASSERT_EQ(session.open_named_lab("lab06.zlab", bundle.dump()), "");
+  EXPECT_EQ(session.lab_page(), "<h1>Café network</h1>");
+  EXPECT_EQ(session.lab_title(), "Lab 6 – OSPF");
+  const json report = json::parse(session.check_practice());
+  EXPECT_EQ(report["passed"], 1);
+  EXPECT_EQ(report["failed"], 1);
+
+  EXPECT_EQ(session.suggested_name(), "lab06-student.zlab");
+  session.set_student("Zoë M");
+  EXPECT_EQ(session.student(), "Zoë M");
+  EXPECT_TRUE(session.changed());
+  EXPECT_EQ(session.suggested_name(), "lab06-Zoë_M.zlab");
+  const json saved = json::parse(session.lab_text(true));
+  EXPECT_EQ(saved["student"], "Zoë M");
+  EXPECT_EQ(saved["page"], bundle["page"]);
+  EXPECT_EQ(saved["practice_checks"], bundle["practice_checks"]);
+}
+
 TEST_F(Session, APasteLongerThanTheQueueIsRefusedWhole) {
   EXPECT_TRUE(session.type_text(std::string(100000, 'x')));
   EXPECT_FALSE(session.type_text(std::string(WebSession::kMaxQueuedKeys + 1, 'x')));

@@ -154,13 +154,18 @@ std::string command_tables_source(const CommandTables& tables) {
 
 bool write_command_tables_source(const CommandTables& tables, const std::filesystem::path& out,
                                  std::string& error) {
+  return write_generated_file(command_tables_source(tables), out, error);
+}
+
+bool write_generated_file(const std::string& text, const std::filesystem::path& out,
+                          std::string& error) {
   std::filesystem::path temp = out;
   temp += ".tmp";
   std::error_code ec;
   if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ec);
   {
     std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    file << command_tables_source(tables);
+    file << text;
     if (!file.flush()) {
       error = "cannot write " + temp.string();
       file.close();

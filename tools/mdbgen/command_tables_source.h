@@ -24,4 +24,8 @@ std::string command_tables_source(const CommandTables& tables);
 bool write_command_tables_source(const CommandTables& tables, const std::filesystem::path& out,
                                  std::string& error);
 
+// Writes any generated `text` to `out` the same way: whole, or not at all.
+bool write_generated_file(const std::string& text, const std::filesystem::path& out,
+                          std::string& error);
+
 }  // namespace zorva

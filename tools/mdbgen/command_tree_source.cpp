@@ -97,11 +97,32 @@ struct RowText {
   std::string kind;       // text between the braces, "" when there are none
   std::string help;       // help text
   bool has_help = false;  // a help text was given
+  std::string handler;    // the name after "=>", "" when there is none
 };
+
+bool is_handler_name(std::string_view name) {
+  return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+  });
+}
+
+// Takes a trailing "=> NAME" (after two or more blanks, or standing alone) off the row's text.
+bool take_handler(std::string_view& content, RowText& out, std::string& message) {
+  const size_t arrow = content.rfind("=> ");
+  if (arrow == std::string_view::npos) return true;
+  if (arrow != 0 && (arrow < 2 || content.substr(arrow - 2, 2) != "  ")) return true;
+  const std::string_view name = trim(content.substr(arrow + 3));
+  content = trim_right(content.substr(0, arrow));
+  out.handler = std::string(name);
+  if (is_handler_name(name)) return true;
+  message = "a handler is written '=> name' in lower case, digits and '_'";
+  return false;
+}
 
 // Splits a row's text; false with `message` set when its form is wrong (the fields are still
 // filled as far as they could be read, so the row can keep its place in the tree).
 bool parse_row_text(std::string_view content, RowText& out, std::string& message) {
+  if (!take_handler(content, out, message)) return false;
   std::string_view left = content;
   size_t gap = content.find("  ");
   if (gap != std::string_view::npos) {
@@ -151,6 +172,104 @@ std::string row_content_problem(const RowText& rt, int depth) {
   return "";
 }
 
+// ---- Shared blocks -----------------------------------------------------------------------------
+
+// One line of the tree as the reader sees it once every "use" is replaced by its block's rows.
+struct SourceLine {
+  std::string_view text;
+  int line = 0;      // where the text stands in the file (inside the block for a used row)
+  size_t shift = 0;  // blanks added in front: the indentation of the "use" line, less one level
+};
+
+struct Block {
+  int line = 0;                  // line of the "block NAME" line
+  std::vector<SourceLine> rows;  // its lines, as written
+  bool used = false;
+};
+
+bool is_top_line(std::string_view line) {
+  return !line.empty() && line.front() != ' ' && line.front() != '#';
+}
+
+class BlockExpander {
+ public:
+  BlockExpander(std::vector<SourceError>& errors, const std::string& file)
+      : errors_(errors), file_(file) {}
+
+  // The file's lines with the blocks taken out and every "use NAME" replaced by the block's rows.
+  std::vector<SourceLine> expand(std::string_view text) {
+    std::vector<SourceLine> main;
+    Block* open = nullptr;
+    int n = 0;
+    for (std::string_view raw : split_lines(text)) {
+      ++n;
+      const std::string_view line = trim_right(raw);
+      if (is_top_line(line)) {
+        open = nullptr;
+        if (line.substr(0, 6) == "block ") {
+          open = define(std::string(trim(line.substr(6))), n);
+          continue;
+        }
+      }
+      (open ? open->rows : main).push_back({line, n, 0});
+    }
+    std::vector<SourceLine> out;
+    append(main, 0, out);
+    for (const auto& [name, block] : blocks_)
+      if (!block.used) fail(block.line, "block '" + name + "' is never used");
+    return out;
+  }
+
+ private:
+  Block* define(const std::string& name, int line) {
+    if (!is_handler_name(name)) {
+      fail(line, "a block name is lower case, digits and '_'");
+      return &ignored_;
+    }
+    auto [it, fresh] = blocks_.try_emplace(name);
+    if (!fresh) {
+      fail(line, "block '" + name + "' already began at line " + std::to_string(it->second.line));
+      return &ignored_;
+    }
+    it->second.line = line;
+    return &it->second;
+  }
+
+  void append(const std::vector<SourceLine>& lines, size_t shift, std::vector<SourceLine>& out) {
+    for (const SourceLine& l : lines) {
+      const size_t indent = l.text.find_first_not_of(' ');
+      const std::string_view content =
+          indent == std::string_view::npos ? std::string_view{} : l.text.substr(indent);
+      if (content.substr(0, 4) != "use ") {
+        out.push_back({l.text, l.line, shift});
+        continue;
+      }
+      const std::string name(trim(content.substr(4)));
+      auto it = blocks_.find(name);
+      if (it == blocks_.end()) {
+        fail(l.line, "no block '" + name + "' (a block begins with a line 'block " + name + "')");
+      } else if (indent < 2 || indent % 2 != 0) {
+        fail(l.line, "'use' stands where the block's first words go: two blanks per level");
+      } else if (std::find(using_.begin(), using_.end(), name) != using_.end()) {
+        fail(l.line, "block '" + name + "' uses itself");
+      } else {
+        it->second.used = true;
+        using_.push_back(name);
+        append(it->second.rows, shift + indent - 2, out);
+        using_.pop_back();
+      }
+    }
+  }
+
+  void fail(int line, std::string message) { errors_.push_back({file_, line, std::move(message)}); }
+
+  std::vector<SourceError>& errors_;
+  const std::string& file_;
+  std::map<std::string, Block> blocks_;
+  Block ignored_;                   // the rows of a block that could not be defined
+  std::vector<std::string> using_;  // the blocks being expanded, outermost first
+};
+
 }  // namespace
 
 std::string format_source_error(const SourceError& e) {
@@ -168,13 +287,14 @@ CommandTree read_command_tree(std::string_view text, const std::string& file,
     errors.push_back({file, line, std::move(message)});
   };
 
-  int n = 0;
-  for (std::string_view raw : split_lines(text)) {
-    ++n;
-    std::string_view line = trim_right(raw);
+  const std::vector<SourceLine> lines = BlockExpander(errors, file).expand(text);
+  for (const SourceLine& source : lines) {
+    const int n = source.line;
+    std::string_view line = source.text;
     if (line.empty()) continue;
-    size_t indent = line.find_first_not_of(' ');
-    if (line[indent] == '#') continue;
+    const size_t written = line.find_first_not_of(' ');
+    if (line[written] == '#') continue;
+    const size_t indent = written + source.shift;  // a used block's rows stand under the "use"
     if (line.find('\t') != std::string_view::npos) {
       fail(n, "tab character: indent by two blanks per level, separate help by blanks");
       continue;
@@ -224,7 +344,7 @@ CommandTree read_command_tree(std::string_view text, const std::string& file,
     }
 
     // A '+' before the word: the row, and every row below it, exists in real-router only.
-    std::string_view content = line.substr(indent);
+    std::string_view content = line.substr(written);
     const bool marked = content.front() == '+';
     if (marked) content.remove_prefix(1);
     RowText rt;
@@ -253,6 +373,7 @@ CommandTree read_command_tree(std::string_view text, const std::string& file,
     row.kind = std::move(rt.kind);
     row.help = std::move(rt.help);
     row.has_help = rt.has_help;
+    row.handler = std::move(rt.handler);
     row.real_router_only =
         marked || (parent >= 0 && tree.rows[static_cast<size_t>(parent)].real_router_only);
     int index = static_cast<int>(tree.rows.size());

@@ -40,6 +40,7 @@ struct TreeRow {
   std::string toptext;            // report template text, lines joined with CR LF
   bool has_template = false;      // false: toptext is stored as NULL
   bool real_router_only = false;  // marked '+', or below such a row: real-router lines only
+  std::string handler;            // "=> NAME" on the row: the handler of every end below it
   std::vector<int> children;      // indexes into CommandTree::rows, in file order
 
   bool is_end() const { return word == "<cr>"; }
@@ -61,8 +62,9 @@ struct SourceError {
 };
 std::string format_source_error(const SourceError& e);
 
-// Reads the tree text. Mistakes of form (indentation, depth, unknown kinds or modes, missing help)
-// are appended to `errors`; rows that can still be placed are kept so that later lines are read.
+// Reads the tree text, expanding every "use NAME" into the rows of its block. Mistakes of form
+// (indentation, depth, unknown kinds, modes or blocks, missing help) are appended to `errors`; rows
+// that can still be placed are kept so that later lines are read.
 CommandTree read_command_tree(std::string_view text, const std::string& file,
                               std::vector<SourceError>& errors);
 

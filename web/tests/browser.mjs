@@ -1,7 +1,7 @@
 // A student's session in a real browser: headless Chromium (the system's own, driven by
 // puppeteer-core) loads the page from a local server; a student types into router 1, pages through
 // the running configuration, goes to router 2 with F2, saves the lab and opens it again, checks
-// the work; then the bad inputs: oversized and binary topology files, damaged and foreign lab files,
+// the work, opens a lab bundle by its address; then the bad inputs: oversized and binary topology files, damaged and foreign lab files,
 // a 100 000-character paste, two tabs' recovery copies and the offer after a closed tab.
 // Usage: node browser.mjs SITE_DIR [--screenshot FILE]
 import puppeteer from '../page/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
@@ -82,17 +82,20 @@ async function pick(page, button, file) {
   await chooser.accept([file]);
 }
 
-async function openPage() {
+async function openPage(address = url) {
   const page = await browser.newPage();
   page.on('pageerror', (e) => {
     console.log(`page error: ${e.message}`);
     process.exitCode = 1;
   });
-  await page.goto(url);
+  // The student's name, asked before a lab's first save.
+  page.on('dialog', (d) => d.accept('Ann Example'));
+  await page.goto(address);
   await page.waitForFunction(() => performance.getEntriesByName('zorva-first-prompt').length > 0);
   return page;
 }
 
+let bundleFile = null;  // written into the site for the bundle's address, removed at the end
 try {
   section('start-up');
   const page = await openPage();
@@ -232,6 +235,31 @@ try {
   await page.keyboard.press('Enter');
   await textShows(page, 1, 'hostname Paris');
 
+  section('a bundle opened by its address shows its page, checks its own checks, saves beside it');
+  const bundle = JSON.parse(readFileSync(labFile, 'utf8'));
+  delete bundle.student;  // a teacher's bundle names no student
+  Object.assign(bundle, {
+    version: 2,
+    title: 'Lab 6',
+    page: '<html><body><h1>Lab six: Paris</h1></body></html>',
+    practice_checks: 'router 1 running-config has exactly "hostname Paris"\nrouter 1 running-config has exactly "hostname Rome"\n',
+  });
+  bundleFile = join(site, 'test-bundle.zlab');
+  writeFileSync(bundleFile, JSON.stringify(bundle));
+  const student = await openPage(`${url}index.html?lab=test-bundle.zlab`);
+  const bundleFrame = await (await student.$('#lab-page')).contentFrame();
+  await waitFor(student, 'the bundle\'s page', async () =>
+    (await bundleFrame.evaluate(() => document.body ? document.body.innerText : '')).includes('Lab six: Paris'));
+  await student.click('#check');
+  await answerDialog(student, '1 of 2 checks passed', 'ok');
+  const studentWork = mkdtempSync(join(work, 'student-'));
+  const studentClient = await student.target().createCDPSession();
+  await studentClient.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: studentWork });
+  await student.click('#save-lab');
+  await waitFor(student, 'the student\'s download', async () =>
+    readdirSync(studentWork).includes('test-bundle-Ann_Example.zlab'));
+  await student.close();
+
   section('bad input: topology files of 10 MB and of binary junk');
   const big = join(work, 'big.ini');
   writeFileSync(big, Buffer.alloc(10 << 20, 'x'));
@@ -312,6 +340,7 @@ try {
   console.log(`FAIL in "${step}": ${e.message}`);
   process.exitCode = 1;
 } finally {
+  if (bundleFile) rmSync(bundleFile, { force: true });
   await browser.close();
   server.close();
   rmSync(work, { recursive: true, force: true });

@@ -5,7 +5,7 @@ import './page.css';
 import { Consoles } from './consoles.js';
 import { Dialogs } from './dialogs.js';
 import { keyAction } from './keys.js';
-import { HOME_PAGE, Navigator, TOPOLOGY_PAGE } from './navigator.js';
+import { BUNDLE_PAGE, HOME_PAGE, Navigator, TOPOLOGY_PAGE } from './navigator.js';
 import { Recovery } from './recovery.js';
 import { Diagram } from './diagram.js';
 import { checkReport } from './check_report.js';
@@ -36,10 +36,10 @@ class Page {
     this.dialogs = new Dialogs($('dialog-layer'));
     this.consoles = new Consoles($('terminal-frame'), $('terminal'), $('input-line'));
     this.navigator = new Navigator($('lab-page'), $('nav-title'), (n) => this.goToRouter(n),
-      (name) => (name === TOPOLOGY_PAGE ? this.session.topologyPage() : null));
+      (name) => this.generatedPage(name));
     this.diagram = new Diagram($('diagram'), (n) => this.goToRouter(n));
     this.recovery = new Recovery();
-    this.labName = null;  // an opened lab's own file name; otherwise the session proposes one
+    this.studentAsked = false;  // the name was asked for this lab (once is enough)
     this.lastTick = performance.now();
     this.lastRecovery = 0;
   }
@@ -50,7 +50,7 @@ class Page {
     this.apply();
     this.hookControls();
     this.navigator.open(HOME_PAGE);
-    this.offerRecovery();
+    this.offerRecovery().then(() => this.openLabFromAddress());
     this.runClock();
     $('loading').remove();
     $('terminal-frame').focus();
@@ -72,6 +72,18 @@ class Page {
     if (changes.question) this.ask(changes.question);
     this.diagram.refresh(() => this.session.diagram());
     return changes;
+  }
+
+  generatedPage(name) {
+    if (name === TOPOLOGY_PAGE) return this.session.topologyPage();
+    if (name === BUNDLE_PAGE) return this.session.labPage() || null;
+    return null;
+  }
+
+  // A lab that came with its page shows it in the Lab Navigator.
+  showLabPage() {
+    this.studentAsked = false;
+    if (this.session.labPage()) this.navigator.open(BUNDLE_PAGE);
   }
 
   rebuild(reset) {
@@ -185,6 +197,7 @@ class Page {
         const error = this.session.openLab(copy.lab);
         if (error) await this.dialogs.show('Zorva', `The recovery copy cannot be opened: ${error}`);
         this.apply();
+        if (!error) this.showLabPage();
         return;
       }
     }
@@ -229,7 +242,6 @@ class Page {
       return;
     }
     this.session.start(name);
-    this.labName = null;
     this.recovery.clear();
     this.apply();
   }
@@ -242,7 +254,6 @@ class Page {
     if (!(await this.mayReplace('Open Topology'))) return;
     const error = this.session.openTopology(file.name, await file.text());
     if (error) return this.dialogs.show('Open Topology', `${file.name} cannot be opened: ${error}.`);
-    this.labName = null;
     this.recovery.clear();
     this.apply();
   }
@@ -252,18 +263,56 @@ class Page {
       return this.dialogs.show('Open Lab', `${file.name} is too large to be a lab file (${megabytes(file.size)}).`);
     }
     if (!(await this.mayReplace('Open Lab'))) return;
-    const error = this.session.openLab(await file.text());
+    const error = this.session.openNamedLab(file.name, await file.text());
     if (error) return this.dialogs.show('Open Lab', `${file.name} cannot be opened: ${error}.`);
-    this.labName = file.name;
     this.recovery.clear();
     this.apply();
+    this.showLabPage();
+  }
+
+  // A lab named by the page's address, index.html?lab=labs/lab06.zlab: a class site is a folder of
+  // bundles beside the page. Only files of the page's own site are fetched.
+  async openLabFromAddress() {
+    const wanted = new URLSearchParams(location.search).get('lab');
+    if (!wanted) return;
+    const url = new URL(wanted, location.href);
+    if (url.origin !== location.origin) {
+      return this.dialogs.show('Open Lab', `${wanted} is not on this site; only labs beside the page open.`);
+    }
+    let text;
+    try {
+      const response = await fetch(url);
+      if (!response.ok) throw new Error(`the site answered ${response.status}`);
+      text = await response.text();
+    } catch (e) {
+      return this.dialogs.show('Open Lab', `${wanted} cannot be fetched: ${e.message}.`);
+    }
+    if (!(await this.mayReplace('Open Lab'))) return;
+    const name = decodeURIComponent(url.pathname.split('/').pop() || 'lab.zlab');
+    const error = this.session.openNamedLab(name, text);
+    if (error) return this.dialogs.show('Open Lab', `${wanted} cannot be opened: ${error}.`);
+    this.recovery.clear();
+    this.apply();
+    this.showLabPage();
+  }
+
+  // The student's name, kept in the lab: asked before the first save, and whenever asked for.
+  editStudent() {
+    const name = window.prompt('Your name, saved in the lab:', this.session.student());
+    this.studentAsked = true;
+    if (name === null) return false;
+    this.session.setStudent(name);
+    this.apply();
+    return true;
   }
 
   saveLab() {
+    if (!this.session.student() && !this.studentAsked && !this.editStudent()) return;
     const blob = new Blob([this.session.labText(true)], { type: 'application/json' });
     const a = document.createElement('a');
     a.href = URL.createObjectURL(blob);
-    const name = this.labName || this.session.suggestedName();
+    // A lab opened from a file is downloaded under a name of its own, LAB-STUDENT.zlab.
+    const name = this.session.suggestedName();
     a.download = name;
     document.body.append(a);
     a.click();
@@ -274,6 +323,10 @@ class Page {
   }
 
   checkMyWork() {
+    if (this.session.hasPracticeChecks()) {
+      const report = JSON.parse(this.session.checkPractice());
+      return this.dialogs.show('Check My Work', checkReport(this.session.labTitle() || 'of this lab', report));
+    }
     const checks = this.navigator.checksOfPage();
     if (!checks) {
       return this.dialogs.show('Zorva', 'The page in the Lab Navigator has no checks. Open the page ' +
@@ -311,6 +364,7 @@ class Page {
       });
     }
     $('save-lab').addEventListener('click', () => this.saveLab());
+    $('student').addEventListener('click', () => this.editStudent());
     $('check').addEventListener('click', () => this.checkMyWork());
     $('behaviour').value = storedBehaviour();
     $('behaviour').addEventListener('change', (e) => {

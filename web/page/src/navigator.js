@@ -2,11 +2,13 @@
 // same from a web server and from a folder. A page is written into a sandboxed frame (no scripts);
 // its links are followed here: another lab page opens in the frame, `router:N` brings router N's
 // console forward, and any other address opens in a new browser tab. The Topology page is written
-// for the loaded topology, as on the desktop.
+// for the loaded topology, as on the desktop, and a lab that came with a page of its own (a bundle)
+// shows it under BUNDLE_PAGE.
 import labs from 'zorva:labs';
 
 export const HOME_PAGE = 'ccna_home.htm';
 export const TOPOLOGY_PAGE = 'topology.htm';
+export const BUNDLE_PAGE = 'this-lab.htm';
 
 export class Navigator {
   // `generated(name)` gives the HTML of a page the program writes itself, or null.

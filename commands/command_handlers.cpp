@@ -1,0 +1,75 @@
+// The handler table, and the few handlers that only hand work on: ip address and ip route, clear
+// arp-cache, ping, boot. Global configuration commands typed in a sub-mode leave it first.
+#include "commands/command_handlers.h"
+
+#include "commands/command_support.h"
+#include "commands/config_memory.h"
+#include "commands/config_register.h"
+#include "commands/device_commands.h"
+#include "commands/enable_commands.h"
+#include "commands/interface_config.h"
+#include "commands/mode_commands.h"
+#include "commands/ping.h"
+#include "commands/routing_config.h"
+#include "parser/command_context.h"
+#include "reports/cdp.h"
+#include "reports/show_commands.h"
+#include "reports/show_ip.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+// A global configuration command that the interface, router and line modes take as well. As on a
+// real router, one typed there leaves the sub-mode first: `hostname` or `ip route` returns to
+// global configuration. (`interface`, `router` and `line` go straight on to their own mode.)
+template <CommandHandler handler>
+void in_global(CommandContext& cmd) {
+  if (cmd.router.mode > kModeGlobal) set_mode(cmd, kModeGlobal);
+  handler(cmd);
+}
+
+// `ip address` configures the selected interface; real-router `no ip address` removes it.
+void ip_address_command(CommandContext& cmd) {
+  if (cmd.behaviour == Behaviour::RealRouter && is_set(cmd.pc.Negated)) {
+    clear_ip_address(cmd);
+    return;
+  }
+  std::string address = word(cmd.pc, 3);
+  std::string mask = word(cmd.pc, 4);
+  ip_address_set_interface(cmd, address, mask);
+}
+
+// `ip route`: the console hands the route to the routing table after the command.
+void ip_route_command(CommandContext& cmd) {
+  cmd.router.pending_action = PendingAction::IpRoute;
+}
+
+// `clear arp-cache`: the console clears its ARP table after the command.
+void clear_arp_command(CommandContext& cmd) {
+  cmd.router.pending_action = PendingAction::ClearArp;
+}
+
+void ping_command(CommandContext& cmd) {
+  do_ping(cmd, word(cmd.pc, 2));
+}
+
+// `boot system ...` is accepted and changes nothing: a real router takes it silently, so no box
+// is shown either.
+void boot_command(CommandContext&) {}
+
+#define ZORVA_HANDLER(name, function) function,
+constexpr CommandHandler kHandlers[] = {
+#include "commands/command_handlers.def"
+};
+#undef ZORVA_HANDLER
+
+}  // namespace
+
+std::span<const CommandHandler> command_handlers() {
+  return kHandlers;
+}
+
+}  // namespace zorva
