@@ -196,6 +196,9 @@ export class Diagram {
       e.name.setAttribute('x', x + (e.ux * NAME_OUT - e.uy * NAME_SIDE) * f);
       e.name.setAttribute('y', y + (e.uy * NAME_OUT + e.ux * NAME_SIDE + 4) * f);
       e.name.setAttribute('font-size', 12 * f);
+      // Beside a steep cable the name starts (or ends) off the line instead of straddling it.
+      const side = -e.uy;
+      e.name.setAttribute('text-anchor', Math.abs(side) < 0.5 ? 'middle' : side > 0 ? 'start' : 'end');
     }
   }
 
