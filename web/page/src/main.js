@@ -21,6 +21,7 @@ const $ = (id) => document.getElementById(id);
 const BEHAVIOUR_KEY = 'zorva.behaviour';  // the behaviour of new labs, kept in local storage
 const FONT_KEY = 'zorva.fontSize';        // the student's font size, kept in local storage
 const FONT_SIZES = { smallest: 10, usual: 14, largest: 24 };
+const LAB_PAGE_FIT = 0.8;  // a lab page too wide for the navigator is shown this much smaller at most
 
 function stored(key) {
   try {
@@ -278,7 +279,9 @@ class Page {
     $('terminal-frame').focus();
   }
 
-  // A lab page follows the font size, and its pictures fit the navigator's width.
+  // A lab page follows the font size and fits the navigator's width: its tables (the pages draw
+  // their network pictures as tables) may be narrower than their cells' fixed widths, and a page
+  // still too wide is shown somewhat smaller, down to LAB_PAGE_FIT.
   styleLabPage() {
     const doc = $('lab-page').contentDocument;
     if (!doc || !doc.head) return;
@@ -288,7 +291,15 @@ class Page {
       style.id = 'zorva-fit';
       doc.head.append(style);
     }
-    style.textContent = `img { max-width: 100%; height: auto; } body { zoom: ${this.fontSize / FONT_SIZES.usual}; }`;
+    const fit = (zoom) => {
+      style.textContent = 'img, table { max-width: 100%; height: auto; } td { width: auto !important; } ' +
+        `body { zoom: ${zoom}; }`;
+    };
+    const zoom = this.fontSize / FONT_SIZES.usual;
+    fit(zoom);
+    const page = doc.documentElement;
+    if (page.scrollWidth > page.clientWidth)
+      fit(zoom * Math.max(LAB_PAGE_FIT, page.clientWidth / page.scrollWidth));
   }
 
   // ---- Controls -----------------------------------------------------------------------------
@@ -327,6 +338,7 @@ class Page {
     $('font-smaller').addEventListener('click', () => this.setFontSize(this.fontSize - 1));
     $('font-larger').addEventListener('click', () => this.setFontSize(this.fontSize + 1));
     $('lab-page').addEventListener('load', () => this.styleLabPage());
+    window.addEventListener('resize', () => this.styleLabPage());
     $('speed').addEventListener('change', (e) => {
       this.session.setSpeed(Number(e.target.value));
       this.apply();
