@@ -53,12 +53,13 @@ test: build
 test-main:
 	cd $(BUILD) && ctest --output-on-failure -j2
 
-# The Debian package, $(BUILD)/zorva_VERSION_ARCH.deb (install it with sudo apt install ./FILE).
-package: build
+# The Debian package, $(BUILD)/zorva_VERSION_ARCH.deb (install it with sudo apt install ./FILE),
+# with the browser face's site under /usr/share/zorva/web.
+package: build web
 	cmake --build $(BUILD) --target package
 
 # The package built, unpacked into a scratch root and run from there.
-test-package: build
+test-package: build web
 	scripts/check-package.sh $(BUILD)
 
 test-asan: deps $(ASAN_BUILD)/build.ninja
@@ -89,9 +90,10 @@ test-web: web
 	node web/tests/scenarios.mjs $(BUILD)/bin/zorva-term $(WEB_BUILD)/bin/zorva-script.js
 	node web/tests/browser.mjs $(WEB_BUILD)/site
 
-# A picture of the page after a short session, in $(WEB_BUILD)/web-screenshot.png.
+# Pictures of the page in a browser window of SIZE (make web-screenshot SIZE=1024x640), with the
+# Lab Navigator and with the network diagram, in $(BUILD)/web-screenshot-SIZE.png and beside it.
 web-screenshot: web
-	node web/tests/browser.mjs $(WEB_BUILD)/site --screenshot $(WEB_BUILD)/web-screenshot.png
+	node web/tests/screenshot.mjs $(WEB_BUILD)/site $(SIZE) $(BUILD)/web-screenshot-$(SIZE).png
 
 # Line and branch coverage of the whole suite per core layer and per face, from a clang build
 # instrumented for source-based coverage; the table is kept in $(COVERAGE_BUILD)/coverage.json.

@@ -2,7 +2,9 @@
 # `package` target). The programs go to /usr/bin, their data (zorva.mdb, topologies, labs, tips)
 # to /usr/share/zorva, where a program installed in PREFIX/bin looks for it (base/app_paths), the
 # manual pages to /usr/share/man/man1; with the desktop program, its menu entry, icon and the MIME
-# type of lab files (.zlab) too. Debian's triggers refresh the menu, icon and MIME caches.
+# type of lab files (.zlab) too. Debian's triggers refresh the menu, icon and MIME caches. The
+# browser face's site goes to /usr/share/zorva/web, for a teacher to copy to any web server, when
+# it has been built (`make web`, which `make package` runs first).
 include(GNUInstallDirs)
 set(ZORVA_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zorva)
 
@@ -10,6 +12,9 @@ install(TARGETS zorva-term RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ZORVA_BIN_DIR}/zorva.mdb data/default.ini data/TIPOFDAY.TXT
         DESTINATION ${ZORVA_INSTALL_DATA_DIR})
 install(DIRECTORY data/topologies data/labs DESTINATION ${ZORVA_INSTALL_DATA_DIR})
+set(ZORVA_WEB_SITE_DIR ${CMAKE_SOURCE_DIR}/build-web/site
+    CACHE PATH "The browser face's site, built by make web, that the package carries")
+install(DIRECTORY ${ZORVA_WEB_SITE_DIR}/ DESTINATION ${ZORVA_INSTALL_DATA_DIR}/web OPTIONAL)
 
 # Manual pages are installed compressed, as Debian keeps them; -n leaves the time out of the file.
 set(ZORVA_MAN_PAGES zorva-term)

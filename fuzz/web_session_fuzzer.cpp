@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (b == 0xEF) {
       must_be_json(session.take_changes());
     } else if (b == 0xEE) {
-      if (!session.open_lab(session.lab_text(true)).empty()) __builtin_trap();
+      if (!session.open_lab("lab.zlab", session.lab_text(true)).empty()) __builtin_trap();
     } else if (b == 0xED) {
       must_be_json(session.diagram());
     } else if (b == 0xEC) {

@@ -102,9 +102,14 @@ void LabSession::start_simulation(std::unique_ptr<Simulation> next) {
 }
 
 void LabSession::mark_saved(const fs::path& name) {
-  if (!name.empty()) lab_file_ = name;
+  saved_as(name.empty() ? lab_file_ : name);
+}
+
+void LabSession::saved_as(const fs::path& file) {
+  lab_file_ = file;
   saved_changes_ = changes_;
   restored_ = false;
+  drop_recovery();
 }
 
 bool LabSession::offer_recovery(const fs::path& left_behind) {
@@ -135,6 +140,31 @@ bool LabSession::offer_recovery(const fs::path& left_behind) {
   std::error_code ec;
   fs::rename(left_behind, old, ec);
   return restored;
+}
+
+void LabSession::offer_stored_recovery(Done done) {
+  if (!settings_.recovery_store) return finish(done, false);
+  offer_stored_copy(settings_.recovery_store->left_behind(), 0, std::move(done));
+}
+
+void LabSession::offer_stored_copy(std::vector<RecoveryCopy> copies, std::size_t next, Done done) {
+  if (next >= copies.size()) return finish(done, false);
+  const std::string text = "Zorva was closed without saving the lab (last recovery copy " +
+                           copies[next].saved_at + "). Restore the lab as it was then?";
+  host_.ask(kTitle, text, Buttons::YesNoCancel, [this, copies, next, done](Answer a) {
+    if (a == Answer::Cancel) return finish(done, false);
+    settings_.recovery_store->forget(copies[next]);
+    if (a == Answer::No) return offer_stored_copy(copies, next + 1, done);
+    OpenedLab lab = zorva::open_lab_text(copies[next].lab_text, host_, settings_.paths);
+    if (!lab.sim) {
+      host_.message_box(kTitle, "The recovery copy cannot be opened: " + lab.error, Buttons::Ok);
+      return finish(done, false);
+    }
+    replace(std::move(lab.sim), {});
+    restored_ = recovery_due_ = true;
+    write_recovery();  // kept as this program's own copy until it is saved
+    finish(done, true);
+  });
 }
 
 fs::path LabSession::suggested_file() const {
@@ -233,14 +263,17 @@ bool LabSession::save_to(const fs::path& file) {
                       Buttons::Ok);
     return false;
   }
+  if (face_.hand_over(file, lab_text(*sim_, true, bundle_))) {
+    saved_as(file);
+    face_.tell("Lab downloaded as " + file.string() + ".");
+    return true;
+  }
   const std::string error = save_lab(*sim_, file, true, bundle_);
   if (!error.empty()) {
     host_.message_box(kTitle, "The lab was not saved: " + error, Buttons::Ok);
     return false;
   }
-  lab_file_ = file;
-  saved_changes_ = changes_;
-  restored_ = false;
+  saved_as(file);
   face_.tell("Lab saved to " + file.string() + ".");
   return true;
 }
@@ -306,12 +339,13 @@ void LabSession::open_lab_text(const std::string& name, const std::string& text,
       done);
 }
 
-void LabSession::open_simulation(std::unique_ptr<Simulation> next, Done done) {
+void LabSession::open_simulation(std::unique_ptr<Simulation> next, Done done,
+                                 const fs::path& file) {
   // A std::function must be copyable: the simulation waits in a shared holder for the answer.
   auto holder = std::make_shared<std::unique_ptr<Simulation>>(std::move(next));
   save_first(
-      [this, holder, done] {
-        replace(std::move(*holder), {});
+      [this, holder, done, file] {
+        replace(std::move(*holder), file);
         finish(done, true);
       },
       done);
@@ -327,6 +361,11 @@ void LabSession::leave(Done done) {
 }
 
 void LabSession::clean_exit() {
+  drop_recovery();
+}
+
+void LabSession::drop_recovery() {
+  if (settings_.recovery_store) settings_.recovery_store->clear();
   if (settings_.recovery_file.empty()) return;
   std::error_code ec;
   fs::remove(settings_.recovery_file, ec);
@@ -340,8 +379,15 @@ void LabSession::recovery_tick(std::int64_t now_ms) {
 }
 
 bool LabSession::write_recovery() {
-  if (!sim_ || settings_.recovery_file.empty()) return false;
+  if (!sim_ || (settings_.recovery_file.empty() && !settings_.recovery_store)) return false;
   if (changes_ == recovered_changes_ && !recovery_due_) return false;
+  if (RecoveryStore* store = settings_.recovery_store) {
+    // A store may be too small for the transcripts: the configuration alone is worth keeping.
+    if (!store->write(lab_text(*sim_, true)) && !store->write(lab_text(*sim_, false))) return false;
+    recovered_changes_ = changes_;
+    recovery_due_ = false;
+    return true;
+  }
   std::error_code ec;
   fs::create_directories(settings_.recovery_file.parent_path(), ec);
   if (!save_lab(*sim_, settings_.recovery_file, true, bundle_, true).empty()) return false;
@@ -368,6 +414,7 @@ void LabSession::replace(std::unique_ptr<Simulation> next, const fs::path& file,
   student_asked_ = false;
   restored_ = false;
   saved_changes_ = recovered_changes_ = changes_;
+  drop_recovery();
   face_.simulation_arrived();
 }
 

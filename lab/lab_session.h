@@ -18,6 +18,7 @@
 
 #include "base/behaviour.h"
 #include "lab/lab_bundle.h"
+#include "lab/recovery_store.h"
 #include "simulation/clock_speed.h"
 #include "simulation/simulation.h"
 
@@ -45,12 +46,18 @@ class LabSessionFace {
   virtual void simulation_leaving() {}
   // A new simulation is in place.
   virtual void simulation_arrived() {}
+  // Faces that cannot write files (the browser) hand the lab's text to their user under `name`
+  // (a download) and return true; the others return false and the session writes the file.
+  virtual bool hand_over(const std::filesystem::path& /*name*/, const std::string& /*text*/) {
+    return false;
+  }
 };
 
 struct LabSessionSettings {
   SimulationPaths paths;                     // where every simulation of the session starts
   std::filesystem::path recovery_file;       // this program's own recovery copy; "" for none
   Behaviour behaviour = Behaviour::Classic;  // of labs started from a topology file
+  RecoveryStore* recovery_store = nullptr;   // keeps the copies instead, where files cannot be
 };
 
 class LabSession {
@@ -76,6 +83,9 @@ class LabSession {
   // Offers to bring back the lab of a recovery copy left by a run that did not end cleanly, then
   // sets the copy aside (renamed to .old). True when the lab was brought back.
   bool offer_recovery(const std::filesystem::path& left_behind);
+  // The same for the copies in the settings' recovery store, newest first: each is offered until
+  // one is brought back or the user cancels; every copy offered is dropped from the store.
+  void offer_stored_recovery(Done done = {});
 
   // --- The running lab ---
   // Until a start the simulation is there but not started (no routers, no clock): its log, paths
@@ -134,9 +144,10 @@ class LabSession {
   void open_topology(const std::string& file, Done done = {});
   // Lab text the face read itself (an upload in the browser), named `name` for messages.
   void open_lab_text(const std::string& name, const std::string& text, Done done = {});
-  // A simulation the face built itself (a topology text it was given) in place of this one,
-  // after the same offer to save.
-  void open_simulation(std::unique_ptr<Simulation> next, Done done = {});
+  // A simulation the face built itself (a topology text it was given, or a lab it opened from
+  // `file`) in place of this one, after the same offer to save.
+  void open_simulation(std::unique_ptr<Simulation> next, Done done = {},
+                       const std::filesystem::path& file = {});
   // Leaving the program: over a changed lab, offers to save it first. `done(true)`: may leave.
   void leave(Done done);
   // The program ends through its exit: the recovery copy is no longer needed.
@@ -160,6 +171,10 @@ class LabSession {
   // Runs `go` after the offer to save a changed lab; `done(false)` when the user cancels.
   void save_first(std::function<void()> go, Done done);
   void cannot_open(const std::string& what, const std::string& why);
+  void offer_stored_copy(std::vector<RecoveryCopy> copies, std::size_t next, Done done);
+  void saved_as(const std::filesystem::path& file);
+  // The lab is safe elsewhere (saved, or replaced on purpose): this program's copy goes.
+  void drop_recovery();
 
   Host& host_;                            // boxes and questions of the face
   LabSessionFace& face_;                  // file names, notices, views of the consoles

@@ -4,8 +4,9 @@
 # zorva-term from there — from another folder, with a home folder of its own and no --app-dir:
 # --version, then a scripted session on the shipped default topology, which answers only when the
 # installed command database was found. The error log must land in the user's state folder, never
-# beside the program or in the current folder. The manual pages must be there, and the desktop
-# entry must validate when the package holds the desktop program.
+# beside the program or in the current folder. The manual pages must be there, the browser face's
+# site (built by make web) too, and the desktop entry must validate when the package holds the
+# desktop program.
 set -euo pipefail
 
 build=${1:-build}
@@ -45,6 +46,10 @@ log="$scratch/home/.local/state/zorva/zorva.log"
 
 for page in "$root"/usr/share/man/man1/zorva-term.1.gz; do
   zcat "$page" | grep -q '^\.TH ZORVA-TERM 1' || fail "no manual page zorva-term(1)"
+done
+web="$root/usr/share/zorva/web"
+for f in index.html zorva-page.js zorva-page.css zorva-core.js zorva-core.wasm zorva-core-file.js; do
+  [ -s "$web/$f" ] || fail "the browser face's site has no $f in /usr/share/zorva/web (make web first)"
 done
 if [ -e "$root/usr/bin/zorva" ]; then
   zcat "$root/usr/share/man/man1/zorva.1.gz" | grep -q '^\.TH ZORVA 1' || fail "no manual page zorva(1)"

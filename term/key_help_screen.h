@@ -1,5 +1,6 @@
 // The list of every key of the terminal face: printed by --help, and shown on the screen in place
-// of the console when the student presses Alt+H (or Alt+?) until any key is pressed.
+// of the console when the student presses Alt+H (or Alt+?, or F1 on router 1's console) until any
+// key is pressed.
 #pragma once
 
 #include <string>

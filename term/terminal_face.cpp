@@ -233,7 +233,11 @@ void TerminalFace::handle_keys() {
 void TerminalFace::dispatch(const KeyEvent& key) {
   notice_.clear();
   Simulation& sim = *simulation();
-  if (key_help_ || key.kind == KeyEvent::Kind::KeyHelp) {
+  // F1 is the usual help key; it brings router 1 forward too, so it shows the key list only where
+  // router 1 is forward already and it would do nothing else.
+  const bool f1_for_help = key == KeyEvent::function(1) && sim.active_router == 1 &&
+                           !picker_.is_open() && !path_prompt_.is_open();
+  if (key_help_ || key.kind == KeyEvent::Kind::KeyHelp || f1_for_help) {
     key_help_ = !key_help_;  // any key closes the list, and does nothing else
   } else if (lab_page_.is_open()) {
     lab_page_.key(key, io_.size());

@@ -13,6 +13,7 @@ constexpr const char* kPlacementSection = "Settings";
 constexpr const char* kOptionsSection = "Options";
 constexpr const char* kShowTips = "Show Tips at Startup";
 constexpr const char* kBehaviour = "Behaviour";
+constexpr const char* kConsoleFontSize = "Console Font Size";
 constexpr const char* kPlacementKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 }  // namespace
@@ -60,6 +61,19 @@ void write_default_behaviour(Behaviour b) {
   QSettings s(kSettingsOrganization, kSettingsApplication);
   s.setValue(QStringLiteral("%1/%2").arg(kOptionsSection, kBehaviour),
              QString::fromLatin1(behaviour_name(b).data(), behaviour_name(b).size()));
+}
+
+int console_font_size_setting() {
+  QSettings s(kSettingsOrganization, kSettingsApplication);
+  bool ok = false;
+  const int points =
+      s.value(QStringLiteral("%1/%2").arg(kOptionsSection, kConsoleFontSize)).toInt(&ok);
+  return ok && points >= kSmallestConsoleFont && points <= kLargestConsoleFont ? points : 0;
+}
+
+void write_console_font_size(int points) {
+  QSettings s(kSettingsOrganization, kSettingsApplication);
+  s.setValue(QStringLiteral("%1/%2").arg(kOptionsSection, kConsoleFontSize), points);
 }
 
 }  // namespace zorva::ui

@@ -1,5 +1,6 @@
 // The per-user settings the desktop keeps: the main window's placement (section "Settings") and
-// whether the tip of the day shows at start-up and the behaviour of new labs (section "Options").
+// whether the tip of the day shows at start-up, the behaviour of new labs and the consoles' font
+// size (section "Options").
 #pragma once
 
 #include <QRect>
@@ -29,5 +30,13 @@ void write_show_tips(int value);
 // absent or unreadable.
 Behaviour default_behaviour_setting();
 void write_default_behaviour(Behaviour b);
+
+// "Console Font Size" of section "Options": the consoles' font size in points, from
+// kSmallestConsoleFont to kLargestConsoleFont; 0 (the system's fixed font) when absent or out of
+// that range.
+constexpr int kSmallestConsoleFont = 8;
+constexpr int kLargestConsoleFont = 28;
+int console_font_size_setting();
+void write_console_font_size(int points);
 
 }  // namespace zorva::ui

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "router/router.h"
+#include "ui/app_settings.h"
 #include "ui/console_input.h"
 #include "ui/console_text.h"
 #include "ui/core_session.h"
@@ -19,7 +20,11 @@ namespace zorva::ui {
 QFont console_font() {
   QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   f.setStyleHint(QFont::Monospace);
-  if (f.pointSize() < 10) f.setPointSize(10);
+  if (const int chosen = console_font_size_setting(); chosen > 0) {
+    f.setPointSize(chosen);
+  } else if (f.pointSize() < 10) {
+    f.setPointSize(10);
+  }
   return f;
 }
 
@@ -54,8 +59,7 @@ frmDocument::frmDocument(CoreSession& session, int number, QWidget* parent)
   txtout_->setObjectName(QStringLiteral("txtout"));
   txtin_ = new ConsoleInput(this);
   txtin_->setObjectName(QStringLiteral("txtin"));
-  txtout_->setFont(console_font());
-  txtin_->setFont(console_font());
+  use_console_font();
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -84,6 +88,11 @@ frmDocument::~frmDocument() {
 
 Router* frmDocument::router() const {
   return session_.sim().router(number_);
+}
+
+void frmDocument::use_console_font() {
+  txtout_->setFont(console_font());
+  txtin_->setFont(console_font());
 }
 
 int frmDocument::width_for_columns(int columns) const {

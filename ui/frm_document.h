@@ -47,6 +47,8 @@ class frmDocument : public QWidget, public ConsoleView {
   // The width this console needs to show `columns` characters a line without wrapping them, with
   // room for the transcript's scroll bar.
   int width_for_columns(int columns) const;
+  // Takes the consoles' font again (the student changed its size in Options).
+  void use_console_font();
 
   // The transcript as plain text, CR LF turned into line breaks.
   QString transcript_text() const;

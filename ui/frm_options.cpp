@@ -1,12 +1,14 @@
 // frmOptions: the options dialog and its tab keys.
 #include "ui/frm_options.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -38,12 +40,27 @@ QWidget* general_page(Simulation& sim) {
   return page;
 }
 
+// The consoles' font size: kept in the settings and given to every open console as soon as it is
+// chosen, as the behaviour of new labs is.
+QSpinBox* font_size_choice() {
+  auto* box = new QSpinBox;
+  box->setObjectName(QStringLiteral("spnConsoleFont"));
+  box->setRange(kSmallestConsoleFont, kLargestConsoleFont);
+  box->setSuffix(QStringLiteral(" pt"));
+  box->setValue(console_font().pointSize());
+  QObject::connect(box, &QSpinBox::valueChanged, box, [](int points) {
+    write_console_font_size(points);
+    for (QWidget* top : QApplication::topLevelWidgets())
+      for (frmDocument* console : top->findChildren<frmDocument*>()) console->use_console_font();
+  });
+  return box;
+}
+
 QWidget* consoles_page() {
   auto* page = new QWidget;
   auto* form = new QFormLayout(page);
-  const QFont f = console_font();
-  form->addRow(QObject::tr("Console font:"),
-               value_label(QStringLiteral("%1, %2 pt").arg(f.family()).arg(f.pointSize())));
+  form->addRow(QObject::tr("Console font:"), value_label(console_font().family()));
+  form->addRow(QObject::tr("Font size:"), font_size_choice());
   form->addRow(QObject::tr("Switch router:"), value_label(QObject::tr("F1 to F12")));
   form->addRow(QObject::tr("Line editing:"),
                value_label(QObject::tr("Ctrl+A start, Ctrl+E end, Ctrl+B/Ctrl+F or arrows to "

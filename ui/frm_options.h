@@ -1,5 +1,6 @@
-// `frmOptions`, the options dialog: a tab strip whose pages describe the simulator's set-up (none
-// of them holds a setting yet), Ctrl+Tab and Ctrl+Shift+Tab to move between the tabs with
+// `frmOptions`, the options dialog: a tab strip whose pages describe the simulator's set-up and
+// hold the settings a student chooses (the consoles' font size, the behaviour of new labs), each
+// kept as soon as it is chosen; Ctrl+Tab and Ctrl+Shift+Tab to move between the tabs with
 // wrap-around, and OK, Cancel and Apply.
 #pragma once
 

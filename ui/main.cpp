@@ -15,6 +15,7 @@
 #include "base/app_paths.h"
 #include "simulation/simulation.h"
 #include "ui/app_title.h"
+#include "ui/color_theme.h"
 #include "ui/core_session.h"
 #include "ui/frm_diagram.h"
 #include "ui/frm_main.h"
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QString::fromLatin1(zorva::ui::kSettingsOrganization));
   QApplication::setApplicationName(QString::fromLatin1(zorva::ui::kSettingsApplication));
+  zorva::ui::follow_system_theme(app);
   if (!QDir(options->app_dir).exists()) {
     std::fprintf(stderr, "zorva: the program directory %s does not exist; starting with no data\n",
                  qPrintable(options->app_dir));

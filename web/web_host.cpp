@@ -50,4 +50,20 @@ void WebHost::activate_router(int n) {
   activated_router = n;
 }
 
+bool WebHost::write(const std::string& lab_text) {
+  return storage_ && storage_->write(lab_text);
+}
+
+void WebHost::clear() {
+  if (storage_) storage_->clear();
+}
+
+std::vector<RecoveryCopy> WebHost::left_behind() {
+  return storage_ ? storage_->left_behind() : std::vector<RecoveryCopy>{};
+}
+
+void WebHost::forget(const RecoveryCopy& copy) {
+  if (storage_) storage_->forget(copy);
+}
+
 }  // namespace zorva::web

@@ -48,7 +48,10 @@ WebSession::WebSession(const std::string& app_dir, const std::string& log_file)
       log_file_(log_file.empty() ? app_dir_ / "zorva.log" : std::filesystem::path(log_file)),
       lab_(std::make_unique<LabSession>(
           host_, static_cast<LabSessionFace&>(*this),
-          LabSessionSettings{SimulationPaths{app_dir_, log_file_}, {}, Behaviour::Classic})) {}
+          LabSessionSettings{
+              SimulationPaths{app_dir_, log_file_}, {}, Behaviour::Classic, &host_})) {
+  lab_->recovery_tick(0);  // the minute between recovery copies counts from the page's start
+}
 
 // A new simulation is in place: the page starts every console afresh.
 void WebSession::simulation_arrived() {
@@ -60,17 +63,38 @@ void WebSession::simulation_arrived() {
   diagram_.reset();
 }
 
-void WebSession::ask_save_file(const fs::path& suggested,
-                               std::function<void(std::optional<fs::path>)> then) {
-  then(suggested);
+// The browser asks where to put a download itself, if the student chose so: the session proposes.
+void WebSession::ask_save_file(const fs::path&, std::function<void(std::optional<fs::path>)> then) {
+  then(fs::path(latin1_from_utf8(suggested_name())));
 }
 
 void WebSession::tell(const std::string& text) {
-  host_.notices.push_back({"Zorva", text});
+  told_.push_back(text);
+}
+
+bool WebSession::hand_over(const fs::path& name, const std::string& text) {
+  download_.emplace(name.filename().string(), text);
+  return true;
 }
 
 void WebSession::start(const std::string& topology_file) {
   lab_->start_topology(topology_file.empty() ? "" : (app_dir_ / topology_file).string());
+}
+
+void WebSession::choose_topology(const std::string& topology_file) {
+  lab_->open_topology((app_dir_ / topology_file).string());
+}
+
+void WebSession::save() {
+  lab_->save();
+}
+
+void WebSession::offer_recovery() {
+  lab_->offer_stored_recovery();
+}
+
+void WebSession::leaving() {
+  lab_->write_recovery();
 }
 
 std::string WebSession::open_topology(const std::string& name, const std::string& text) {
@@ -83,19 +107,15 @@ std::string WebSession::open_topology(const std::string& name, const std::string
                                            : page_text(next->no_routers_reason);
   }
   next->topology_file = latin1_from_utf8(name);
-  lab_->start_simulation(std::move(next));
+  lab_->open_simulation(std::move(next));
   return "";
 }
 
-std::string WebSession::open_lab(const std::string& text) {
-  std::string error;
-  if (!lab_->start_lab_text("", text, error)) return page_text(error);
-  return "";
-}
-
-std::string WebSession::open_named_lab(const std::string& name, const std::string& text) {
-  std::string error;
-  if (!lab_->start_lab_text(latin1_from_utf8(name), text, error)) return page_text(error);
+std::string WebSession::open_lab(const std::string& name, const std::string& text) {
+  // A file that cannot be opened is refused at once, before the offer to save the running lab.
+  OpenedLab lab = open_lab_text(text, host_, SimulationPaths{app_dir_, log_file_});
+  if (!lab.sim) return page_text(lab.error);
+  lab_->open_lab_text(latin1_from_utf8(name), text);
   return "";
 }
 
@@ -109,10 +129,6 @@ std::string WebSession::student() const {
 
 void WebSession::set_student(const std::string& name) {
   lab_->set_student(latin1_from_utf8(name));
-}
-
-void WebSession::mark_saved(const std::string& name) {
-  lab_->mark_saved(latin1_from_utf8(name));
 }
 
 std::string WebSession::suggested_name() const {
@@ -189,6 +205,8 @@ bool WebSession::answer(const std::string& button) {
 void WebSession::run_real(double real_ms) {
   if (real_ms <= 0) return;
   lab_->run_real(static_cast<SimMillis>(real_ms));
+  real_ms_ += real_ms;
+  lab_->recovery_tick(static_cast<std::int64_t>(real_ms_));
 }
 
 void WebSession::skip_minutes(int minutes) {
@@ -255,6 +273,16 @@ std::string WebSession::take_changes() {
       notices.push_back({{"title", page_text(n.title)}, {"text", page_text(n.text)}});
     out["notices"] = std::move(notices);
     host_.notices.clear();
+  }
+  if (download_) {
+    out["download"] = {{"name", page_text(download_->first)}, {"text", download_->second}};
+    download_.reset();
+  }
+  if (!told_.empty()) {
+    json told = json::array();
+    for (const std::string& t : told_) told.push_back(page_text(t));
+    out["told"] = std::move(told);
+    told_.clear();
   }
   if (host_.question && host_.question_is_new) {
     out["question"] = {{"title", page_text(host_.question->title)},

@@ -2,8 +2,9 @@
 // takes back, in one JSON text per frame, what changed: new transcript text, input lines, the
 // router that came forward, notices and the question waiting for an answer. Everything the
 // routers do is the core's; this class only queues, converts and keeps track of what the page has
-// already been given. The lab's life (changed since saved, what replaces what) is the core's
-// LabSession; the page only downloads and uploads.
+// already been given. The lab's life (changed since saved, what replaces what, the questions
+// before, the recovery copies) is the core's LabSession; the page only downloads and uploads what
+// it is handed, and keeps the copies where the host tells it.
 #pragma once
 
 #include <cstdint>
@@ -32,14 +33,17 @@ class WebSession : private LabSessionFace {
 
   // Starts afresh on a topology file of the program directory ("" for the default topology).
   void start(const std::string& topology_file);
-  // Starts afresh on topology text the user picked. When it gives no routers, the simulation in
-  // use stays and the reason is returned; "" when the new one is in place.
+  // A shipped topology chosen in place of the running lab, after the offer to save a changed one.
+  void choose_topology(const std::string& topology_file);
+  // Topology text the user picked, in place of the running lab. When it gives no routers, the
+  // simulation in use stays and the reason is returned at once; "" when the new one is in place
+  // or waits for the answer to the offer to save.
   std::string open_topology(const std::string& name, const std::string& text);
-  // Opens lab file text in place of the simulation in use; "" or the reason it cannot.
-  std::string open_lab(const std::string& text);
-  // The same for a lab the page read from a file or an address, named `name` (its file name):
-  // a save proposes a name of the student's beside it rather than the name itself.
-  std::string open_named_lab(const std::string& name, const std::string& text);
+  // The text of the lab file `name`, read from a file or an address, in place of the running lab.
+  // A file that cannot be opened is refused at once (the reason is returned); "" when the lab is
+  // in place or waits for the answer to the offer to save. A save proposes a name of the
+  // student's beside `name` rather than `name` itself.
+  std::string open_lab(const std::string& name, const std::string& text);
   // What the running lab came with: its page's HTML and its title ("" when it has none).
   std::string lab_page() const { return lab_->bundle().page; }
   std::string lab_title() const { return lab_->bundle().title; }
@@ -49,6 +53,12 @@ class WebSession : private LabSessionFace {
   // The lab's student (UTF-8); a new name is a change to save.
   std::string student() const;
   void set_student(const std::string& name);
+  // Save Lab: the lab is handed to the page as a download (see take_changes).
+  void save();
+  // At start-up: offers the recovery copies of tabs that closed without saving.
+  void offer_recovery();
+  // The page is going away: the copy is written now if the lab changed since the last one.
+  void leaving();
   // The lab file text of the simulation in use.
   std::string lab_text(bool with_transcripts) const;
   // The topology files the program ships, as a JSON list of names relative to the program folder.
@@ -77,6 +87,8 @@ class WebSession : private LabSessionFace {
   //   behaviour "classic" or "real-router": the running lab's
   //   notices   [{title, text}]: boxes with OK alone, to show without waiting
   //   question  {title, text, buttons: "ok"|"okcancel"|"yesnocancel"}: to answer with `answer`
+  //   download  {name, text}: a lab file for the page to download
+  //   told      ["Lab downloaded as NAME."]: short notices that need no answer
   //   changed   whether the lab changed since it was last saved (always there)
   std::string take_changes();
 
@@ -91,8 +103,6 @@ class WebSession : private LabSessionFace {
 
   // A lab changed since it was last saved (a key reached a console).
   bool changed() const { return lab_->changed(); }
-  // The page downloaded the lab under `name` ("" keeps the name it had).
-  void mark_saved(const std::string& name = "");
   // The file name Save Lab proposes: the lab's own, else its topology's name and the student's.
   std::string suggested_name() const;
   // The behaviour of labs started from a topology ("classic" or "real-router"); false, changing
@@ -109,6 +119,7 @@ class WebSession : private LabSessionFace {
                      std::function<void(std::optional<std::filesystem::path>)> then) override;
   void tell(const std::string& text) override;
   void simulation_arrived() override;
+  bool hand_over(const std::filesystem::path& name, const std::string& text) override;
   void pump_keys();
 
   std::filesystem::path app_dir_;
@@ -116,6 +127,9 @@ class WebSession : private LabSessionFace {
   WebHost host_;                     // outlives every simulation, which holds a reference to it
   std::unique_ptr<LabSession> lab_;  // the simulation and its life
   std::deque<int> keys_;             // waiting keys: character codes, or -n for router n's console
+  double real_ms_ = 0;               // real time the page has run the clock, for recovery copies
+  std::optional<std::pair<std::string, std::string>> download_;  // name and text to hand over
+  std::vector<std::string> told_;
   // What the page has been given: a new simulation resets it all.
   bool reset_ = true;
   std::vector<std::size_t> sent_;  // per router, transcript bytes handed over

@@ -366,6 +366,9 @@ TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
   term.type("\x1b?");
   run_queued();
   EXPECT_EQ(face.current_frame().status, f.status);
+  term.type("x\x1bOP");  // F1 where router 1 is forward: the list again
+  run_queued();
+  EXPECT_EQ(face.current_frame().status, f.status);
 }
 
 // The longer prompts of the configuration modes leave less room on the help line; the router

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -19,6 +20,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_check_results.h"
 #include "ui/frm_choose_topo.h"
+#include "ui/frm_document.h"
 #include "ui/frm_options.h"
 #include "ui/frm_tip.h"
 #include "ui/frm_topology_editor.h"
@@ -125,6 +127,24 @@ class DialogsTest : public QObject {
     QCOMPARE(host.boxes[0].text,
              std::string("Apply Code goes here to set options w/o closing dialog!"));
     QCOMPARE(host.boxes[1].text, std::string("Code goes here to set options and close dialog!"));
+  }
+
+  // The size chosen in Options is the consoles' font from then on; a size out of range in a
+  // hand-edited settings file gives the system's font instead.
+  void console_font_size_is_kept_and_read_back_within_its_range() {
+    ScriptedHost host;
+    Simulation sim(host, {bin_dir().toStdString(), {}});
+    frmOptions options(sim);
+    auto* size = options.findChild<QSpinBox*>(QStringLiteral("spnConsoleFont"));
+    QVERIFY(size != nullptr);
+    size->setValue(17);
+    QCOMPARE(console_font_size_setting(), 17);
+    QCOMPARE(console_font().pointSize(), 17);
+    for (int stored : {kSmallestConsoleFont - 1, kLargestConsoleFont + 1}) {
+      write_console_font_size(stored);
+      QCOMPARE(console_font_size_setting(), 0);
+      QVERIFY(console_font().pointSize() >= 10);
+    }
   }
 
   void about_shows_the_version() {

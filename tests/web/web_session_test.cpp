@@ -49,9 +49,12 @@ TEST_F(Session, FirstChangesListTheRoutersAndWholeTranscriptsThenOnlyWhatIsNew) 
   EXPECT_EQ(typed["consoles"][0]["input"], "Router#") << "the prompt stands in the input line";
   EXPECT_TRUE(typed["changed"]);
   EXPECT_EQ(session.suggested_name(), "two_routers.zlab");  // named after the lab's topology
-  session.mark_saved("mine.zlab");
-  EXPECT_FALSE(changes()["changed"]);
-  EXPECT_EQ(session.suggested_name(), "mine.zlab");
+  session.save();
+  json saved = changes();
+  EXPECT_FALSE(saved["changed"]);
+  EXPECT_EQ(saved["download"]["name"], "two_routers.zlab");
+  EXPECT_NE(saved["download"]["text"].get<std::string>().find("zorva-lab"), std::string::npos);
+  EXPECT_EQ(saved["told"], json::array({"Lab downloaded as two_routers.zlab."}));
 }
 
 TEST_F(Session, InputLineAndCaretAreHandedOverWhenTheyChange) {
@@ -123,6 +126,8 @@ TEST_F(Session, ATopologyWithoutRoutersLeavesTheSimulationInUse) {
   EXPECT_EQ(session.sim().router(1)->record.hostname, "Kept");
 
   EXPECT_EQ(session.open_topology("mine.ini", testing::topology(3, 1, 1)), "");
+  ASSERT_TRUE(changes().contains("question")) << "the changed lab is offered to be saved first";
+  ASSERT_TRUE(session.answer("no"));
   json c = changes();
   ASSERT_TRUE(c.contains("reset"));
   EXPECT_EQ(c["reset"]["routers"].size(), 3u);
@@ -133,14 +138,15 @@ TEST_F(Session, LabsRoundTripAndBadLabsOpenNothing) {
   session.type_text("\renable\rconfigure terminal\rhostname Saved\r");
   const std::string lab = session.lab_text(true);
   session.start("");
-  EXPECT_EQ(session.open_lab(lab), "");
+  EXPECT_EQ(session.open_lab("saved.zlab", lab), "");
   EXPECT_EQ(session.sim().router(1)->record.hostname, "Saved");
   EXPECT_NE(appended(changes(), 1).find("hostname Saved"), std::string::npos)
       << "the transcript comes back with the lab";
 
-  EXPECT_NE(session.open_lab(lab.substr(0, lab.size() / 2)), "");
-  EXPECT_NE(session.open_lab(R"({"format":"another-program","version":1})"), "");
-  EXPECT_NE(session.open_lab("\x89PNG\r\n"), "");
+  EXPECT_EQ(session.suggested_name(), "saved.zlab");
+  EXPECT_NE(session.open_lab("a", lab.substr(0, lab.size() / 2)), "");
+  EXPECT_NE(session.open_lab("b", R"({"format":"another-program","version":1})"), "");
+  EXPECT_NE(session.open_lab("c", "\x89PNG\r\n"), "");
   EXPECT_EQ(session.sim().router(1)->record.hostname, "Saved");
 }
 
@@ -157,7 +163,7 @@ TEST_F(Session, ABundleShowsItsPageChecksItsChecksAndSavesUnderTheStudentsName) 
   bundle["version"] = 2;
   session.start("");
   EXPECT_FALSE(session.has_practice_checks());
-  ASSERT_EQ(session.open_named_lab("lab06.zlab", bundle.dump()), "");
+  ASSERT_EQ(session.open_lab("lab06.zlab", bundle.dump()), "");
   EXPECT_EQ(session.lab_page(), "<h1>Café network</h1>");
   EXPECT_EQ(session.lab_title(), "Lab 6 – OSPF");
   const json report = json::parse(session.check_practice());
@@ -213,6 +219,7 @@ TEST_F(Session, TheDiagramFollowsTheLineStatesAndANewTopology) {
   session.type_text("\renable\rconfigure terminal\rinterface serial 0\rno shutdown\r");
   EXPECT_NE(json::parse(session.diagram())["cables"][0]["a"]["state"], "administratively down");
   session.open_topology("three.ini", testing::topology(3, 1, 0));
+  session.answer("no");  // not saved first
   EXPECT_EQ(json::parse(session.diagram())["routers"].size(), 3u);
 }
 
@@ -233,6 +240,68 @@ TEST_F(Session, SpeedAndSkipsMoveTheClockText) {
   session.skip_minutes(2);
   EXPECT_EQ(changes()["clock"], "00:02:00 10x");
   EXPECT_FALSE(session.set_speed(7));
+}
+
+// The tab's storage as the page keeps it: one own copy, and copies of closed tabs.
+struct MemoryStorage : RecoveryStore {
+  std::string own;
+  std::vector<RecoveryCopy> closed_tabs;
+  bool full = false;
+  bool write(const std::string& lab_text) override {
+    if (full && lab_text.find("Press Enter") != std::string::npos) return false;
+    own = lab_text;
+    return true;
+  }
+  void clear() override { own.clear(); }
+  std::vector<RecoveryCopy> left_behind() override { return closed_tabs; }
+  void forget(const RecoveryCopy& copy) override {
+    std::erase_if(closed_tabs, [&](const RecoveryCopy& c) { return c.id == copy.id; });
+  }
+};
+
+// The page keeps copies only where the session says: after a minute of changes, smaller when the
+// storage is full, none once the lab is downloaded; a closed tab's copy is offered through a
+// question, and each answer does what it says.
+TEST_F(Session, RecoveryCopiesFollowTheSessionsPolicyInThePagesStorage) {
+  auto owned = std::make_unique<MemoryStorage>();
+  MemoryStorage& storage = *owned;
+  session.host().use_storage(std::move(owned));
+  session.type_text("\renable\rconfigure terminal\rhostname Copied\rend\r");
+  session.run_real(59000);
+  EXPECT_EQ(storage.own, "") << "not before a minute";
+  storage.full = true;
+  session.run_real(1000);
+  EXPECT_NE(storage.own.find("Copied"), std::string::npos);
+  EXPECT_EQ(storage.own.find("Press Enter"), std::string::npos) << "written without transcripts";
+  session.save();
+  EXPECT_EQ(storage.own, "") << "a downloaded lab needs no copy";
+
+  const std::string lab = session.lab_text(false);
+  storage.closed_tabs = {{"a", "today 10:00", "{\"not\": \"a lab\"}"}, {"b", "today 9:00", lab}};
+  struct Row {
+    std::vector<std::string> answers;
+    std::size_t copies_left;
+    bool restored;
+  };
+  for (const Row& row : {Row{{"cancel"}, 2, false}, Row{{"yes"}, 1, false},
+                         Row{{"no", "cancel"}, 1, false}, Row{{"no", "yes"}, 0, true}}) {
+    auto copies = storage.closed_tabs;
+    session.start("");
+    changes();
+    session.offer_recovery();
+    for (const std::string& a : row.answers) {
+      json c = changes();
+      ASSERT_TRUE(c.contains("question")) << a;
+      EXPECT_NE(c["question"]["text"].get<std::string>().find("closed without saving"),
+                std::string::npos);
+      session.answer(a);
+    }
+    EXPECT_FALSE(changes().contains("question"));
+    EXPECT_EQ(storage.closed_tabs.size(), row.copies_left);
+    EXPECT_EQ(session.sim().router(1)->record.hostname == "Copied", row.restored);
+    EXPECT_EQ(session.changed(), row.restored) << "a restored lab is not saved yet";
+    storage.closed_tabs = copies;
+  }
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // A student's session in a real browser: headless Chromium (the system's own, driven by
 // puppeteer-core) loads the page from a local server; a student types into router 1, pages through
 // the running configuration, goes to router 2 with F2, saves the lab and opens it again, checks
-// the work, opens a lab bundle by its address; then the bad inputs: oversized and binary topology files, damaged and foreign lab files,
-// a 100 000-character paste, two tabs' recovery copies and the offer after a closed tab.
-// Usage: node browser.mjs SITE_DIR [--screenshot FILE]
+// the work, opens a lab bundle by its address, is asked before another topology replaces the
+// changed lab; then the bad inputs: oversized and binary topology files, damaged and foreign lab
+// files, a 100 000-character paste, two tabs' recovery copies and the offer after a closed tab.
+// Usage: node browser.mjs SITE_DIR
 import puppeteer from '../page/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -13,10 +14,8 @@ import { serve } from '../page/serve.mjs';
 
 const args = process.argv.slice(2);
 const site = args[0] && resolve(args[0]);
-const shotAt = args.indexOf('--screenshot');
-const screenshot = shotAt >= 0 ? resolve(args[shotAt + 1]) : null;
 if (!site) {
-  console.error('usage: node browser.mjs SITE_DIR [--screenshot FILE]');
+  console.error('usage: node browser.mjs SITE_DIR');
   process.exit(2);
 }
 
@@ -205,15 +204,6 @@ try {
   await page.click('#check');
   await answerDialog(page, 'checks passed', 'ok');
 
-  if (screenshot) {
-    await page.click('#side-tabs button[data-panel="diagram"]');
-    await page.waitForSelector('#diagram svg .node');
-    await page.screenshot({ path: screenshot.replace(/\.png$/, '-diagram.png') });
-    await page.click('#side-tabs button[data-panel="navigator"]');
-    await page.screenshot({ path: screenshot });
-    console.log(`   pictures of the page in ${screenshot} and beside it`);
-  }
-
   section('the lab is saved by download and opened again by upload');
   const client = await page.target().createCDPSession();
   await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: work });
@@ -260,6 +250,14 @@ try {
     readdirSync(studentWork).includes('test-bundle-Ann_Example.zlab'));
   await student.close();
 
+  section('another topology over the changed lab: the session\'s question reaches the student');
+  const shownTopology = await page.evaluate(() => document.getElementById('topology').value);
+  await page.select('#topology', 'default.ini');
+  await answerDialog(page, 'Save it before the other one is opened?', 'cancel');
+  assert.match(await text(page, 1), /hostname Paris/, 'Cancel kept the lab');
+  assert.equal(await page.evaluate(() => document.getElementById('topology').value), shownTopology,
+    'the chooser went back to the running lab\'s topology');
+
   section('bad input: topology files of 10 MB and of binary junk');
   const big = join(work, 'big.ini');
   writeFileSync(big, Buffer.alloc(10 << 20, 'x'));
@@ -268,7 +266,6 @@ try {
   const junk = join(work, 'junk.ini');
   writeFileSync(junk, Buffer.from(Array.from({ length: 4096 }, (_, i) => (i * 7919 + 13) % 256)));
   await pick(page, '#open-topology', junk);
-  await answerDialog(page, 'Go on?', 'ok');
   await answerDialog(page, 'junk.ini cannot be opened', 'ok');
   assert.match(await text(page, 1), /hostname Paris/, 'the lab in use stayed');
 
@@ -276,12 +273,10 @@ try {
   const damaged = join(work, 'damaged.zlab');
   writeFileSync(damaged, readFileSync(labFile, 'utf8').slice(0, 500));
   await pick(page, '#open-lab', damaged);
-  await answerDialog(page, 'Go on?', 'ok');
   await answerDialog(page, 'damaged.zlab cannot be opened', 'ok');
   const foreign = join(work, 'foreign.zlab');
   writeFileSync(foreign, JSON.stringify({ format: 'some-other-program', version: 3, data: [1, 2] }));
   await pick(page, '#open-lab', foreign);
-  await answerDialog(page, 'Go on?', 'ok');
   await answerDialog(page, 'foreign.zlab cannot be opened', 'ok');
   assert.match(await text(page, 1), /hostname Paris/, 'the lab in use stayed');
 
@@ -306,7 +301,7 @@ try {
   const ids = [];
   for (const p of [page, second]) {
     ids.push(await p.evaluate(() => {
-      window.zorva.writeRecovery();
+      window.zorva.session.leaving();
       return window.zorva.recovery.id;
     }));
   }

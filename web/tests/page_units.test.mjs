@@ -71,8 +71,8 @@ test('recovery: two tabs write two copies, and neither offers the other\'s while
   const a = tab(shared);
   const b = tab(shared);
   assert.notEqual(a.recovery.id, b.recovery.id);
-  a.recovery.write(() => 'lab A', () => 'small A');
-  b.recovery.write(() => 'lab B', () => 'small B');
+  a.recovery.write('lab A');
+  b.recovery.write('lab B');
   assert.equal(a.recovery.orphans().length, 1, 'a tab is offered its own copy after a reload');
   assert.equal(a.recovery.orphans()[0].lab, 'lab A');
 });
@@ -92,21 +92,21 @@ test('recovery: a duplicated tab takes a new id; a reloaded one keeps its own', 
 test('recovery: a closed tab\'s copy is offered; damaged copies are dropped', () => {
   const shared = new Storage();
   const gone = tab(shared);
-  gone.recovery.write(() => 'lab', () => 'small');
+  gone.recovery.write('lab');
   gone.close();
   shared.setItem('zorva.recovery.broken', '{not json');
   const next = tab(shared);
   const offered = next.recovery.orphans();
   assert.deepEqual(offered.map((c) => c.lab), ['lab']);
   assert.equal(shared.getItem('zorva.recovery.broken'), null);
-  next.recovery.forget(offered[0]);
+  next.recovery.forget(offered[0].id);
   assert.deepEqual(next.recovery.orphans(), []);
 });
 
-test('recovery: a copy too large for the storage is written without transcripts, or not at all', () => {
+test('recovery: a copy too large for the storage is refused and the last one stays', () => {
   const shared = new Storage(200);
   const t = tab(shared);
-  assert.equal(t.recovery.write(() => 'x'.repeat(500), () => 'small'), true);
+  assert.equal(t.recovery.write('small'), true);
+  assert.equal(t.recovery.write('x'.repeat(500)), false);
   assert.equal(t.recovery.orphans()[0].lab, 'small');
-  assert.equal(t.recovery.write(() => 'x'.repeat(500), () => 'y'.repeat(300)), false);
 });

@@ -1,8 +1,27 @@
 // One console per router: its transcript in an xterm.js terminal (created when the router is first
 // shown; text for a hidden router waits in a buffer) and its input line below it, with the caret,
-// as the desktop's console window has them.
+// as the desktop's console window has them. A router's console is 80 columns wide: the consoles
+// take the width that needs at the student's font size, and where the window is too narrow for
+// that beside the Lab Navigator, the font shrinks rather than the columns.
 import { Terminal } from '@xterm/xterm';
 import { FitAddon } from '@xterm/addon-fit';
+
+const COLUMNS = 80;
+const SMALLEST_FONT = 9;     // px; below this the console is not worth keeping at 80 columns
+const SIDE_AT_LEAST = 260;   // px the Lab Navigator keeps beside the consoles
+// Around the characters: the section's padding, the frame's border, the terminal's padding and
+// its scroll bar.
+const AROUND_COLUMNS = 12 + 4 + 8 + 16;
+const FONT = '"DejaVu Sans Mono", "Liberation Mono", monospace';
+// Taller lines than the font's own, so that underscores are not cut off at the line's bottom.
+const LINE_HEIGHT = 1.2;
+
+let measure = null;
+function cellWidth(px) {
+  measure = measure || document.createElement('canvas').getContext('2d');
+  measure.font = `${px}px ${FONT}`;
+  return measure.measureText('W').width;
+}
 
 // Control characters other than CR, LF, TAB and BS would be commands to the terminal, not text: a
 // typed Esc must not start an escape sequence. They are shown as nothing, as the terminal face does.
@@ -21,8 +40,37 @@ export class Consoles {
     this.active = 0;
     this.term = null;
     this.fit = null;
-    this.onResize = () => this.fit && this.fit.fit();
+    this.fontSize = 14;   // the student's choice
+    this.shownFont = 14;  // what the terminal uses: the choice, or less to keep 80 columns
+    this.onResize = () => this.layout();
     window.addEventListener('resize', this.onResize);
+  }
+
+  setFontSize(px) {
+    this.fontSize = px;
+    this.layout();
+  }
+
+  // The consoles' width and font: 80 columns at the student's size when the window has room beside
+  // the side panel; else the largest size that fits.
+  layout() {
+    if (!this.term) return;
+    const section = this.frame.parentElement;
+    const room = section.parentElement.clientWidth - SIDE_AT_LEAST;
+    const needs = (px) => Math.ceil(COLUMNS * cellWidth(px)) + AROUND_COLUMNS;
+    let px = this.fontSize;
+    while (px > SMALLEST_FONT && needs(px) > room) px -= 0.5;
+    section.style.flex = `0 0 ${Math.min(needs(px), Math.max(room, 0))}px`;
+    this.useFont(px);
+    // The measure is the canvas's; the terminal rounds its cells to whole pixels.
+    while (this.term.cols < COLUMNS && px > SMALLEST_FONT) this.useFont((px -= 0.5));
+  }
+
+  useFont(px) {
+    this.shownFont = px;
+    this.term.options.fontSize = px;
+    document.documentElement.style.setProperty('--console-font', `${px}px`);
+    this.fit.fit();
   }
 
   // A new simulation: every console starts empty.
@@ -70,14 +118,15 @@ export class Consoles {
       scrollback: 5000,
       cursorStyle: 'bar',
       cursorInactiveStyle: 'none',
-      fontFamily: '"DejaVu Sans Mono", "Liberation Mono", monospace',
-      fontSize: 14,
+      fontFamily: FONT,
+      fontSize: this.shownFont,
+      lineHeight: LINE_HEIGHT,
       theme: { background: '#101820', foreground: '#d8e0e8' },
     });
     this.fit = new FitAddon();
     this.term.loadAddon(this.fit);
     this.term.open(this.terminalBox);
-    this.fit.fit();
+    this.layout();
     this.drawInput();
   }
 

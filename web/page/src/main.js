@@ -13,19 +13,39 @@ import { checkReport } from './check_report.js';
 const APP_DIR = '/zorva';
 const TICK_MS = 20;                // how often real time is handed to the core
 const LONGEST_STEP_MS = 1000;      // a stalled page never hands over more at once
-const RECOVERY_EVERY_MS = 60000;   // a changed lab is copied to local storage this often
+const TOLD_FOR_MS = 4000;          // how long a short notice stays in the corner
 const TOPOLOGY_LIMIT = 1 << 20;    // the largest topology file the core reads
 const LAB_LIMIT = 64 << 20;        // the largest lab file the core opens
 
 const $ = (id) => document.getElementById(id);
 const BEHAVIOUR_KEY = 'zorva.behaviour';  // the behaviour of new labs, kept in local storage
+const FONT_KEY = 'zorva.fontSize';        // the student's font size, kept in local storage
+const FONT_SIZES = { smallest: 10, usual: 14, largest: 24 };
+const LAB_PAGE_FIT = 0.8;  // a lab page too wide for the navigator is shown this much smaller at most
+
+function stored(key) {
+  try {
+    return localStorage.getItem(key);
+  } catch {
+    return null;  // storage refused: the default
+  }
+}
+
+function store(key, value) {
+  try {
+    localStorage.setItem(key, value);
+  } catch {
+    // storage refused: the choice holds until the page closes
+  }
+}
 
 function storedBehaviour() {
-  try {
-    return localStorage.getItem(BEHAVIOUR_KEY) || 'classic';
-  } catch {
-    return 'classic';  // storage refused: the default
-  }
+  return stored(BEHAVIOUR_KEY) || 'classic';
+}
+
+function storedFontSize() {
+  const px = Number(stored(FONT_KEY));
+  return px >= FONT_SIZES.smallest && px <= FONT_SIZES.largest ? px : FONT_SIZES.usual;
 }
 
 class Page {
@@ -38,10 +58,14 @@ class Page {
     this.navigator = new Navigator($('lab-page'), $('nav-title'), (n) => this.goToRouter(n),
       (name) => this.generatedPage(name));
     this.diagram = new Diagram($('diagram'), (n) => this.goToRouter(n));
+    // The session keeps its recovery copies in this tab's local storage.
     this.recovery = new Recovery();
     this.studentAsked = false;  // the name was asked for this lab (once is enough)
+    this.session.useRecoveryStorage(this.recovery);
+    this.shownTopology = '';  // the topology of the running lab, for the chooser
+    this.fontSize = storedFontSize();
+    this.consoles.fontSize = this.fontSize;
     this.lastTick = performance.now();
-    this.lastRecovery = 0;
   }
 
   start() {
@@ -50,7 +74,9 @@ class Page {
     this.apply();
     this.hookControls();
     this.navigator.open(HOME_PAGE);
-    this.offerRecovery().then(() => this.openLabFromAddress());
+    this.session.offerRecovery();
+    this.apply();
+    this.openLabFromAddress();
     this.runClock();
     $('loading').remove();
     $('terminal-frame').focus();
@@ -69,6 +95,8 @@ class Page {
     if (changes.clock !== undefined) this.showClock(changes.clock);
     if (changes.behaviour !== undefined) $('lab-behaviour').textContent = changes.behaviour;
     for (const n of changes.notices || []) this.dialogs.show(n.title, n.text);
+    for (const t of changes.told || []) this.tell(t);
+    if (changes.download) download(changes.download.name, changes.download.text);
     if (changes.question) this.ask(changes.question);
     this.diagram.refresh(() => this.session.diagram());
     return changes;
@@ -104,6 +132,7 @@ class Page {
       o.textContent = caption;
       picker.append(o);
     });
+    this.shownTopology = reset.topology;
     if (reset.topology) this.selectTopology(reset.topology);
     this.diagram.rebuild(() => this.session.diagram());
     if (this.navigator.page === TOPOLOGY_PAGE) this.navigator.open(TOPOLOGY_PAGE, false);
@@ -125,7 +154,18 @@ class Page {
     const answer = await this.dialogs.show(q.title, q.text, q.buttons);
     this.session.answer(answer);
     this.apply();
+    // A topology chosen and then not opened (Cancel) leaves the chooser on the running one.
+    if (this.shownTopology) this.selectTopology(this.shownTopology);
     $('terminal-frame').focus();
+  }
+
+  // A short notice that needs no answer ("Lab downloaded as …"), in the corner for a while.
+  tell(text) {
+    const toast = $('toast');
+    toast.textContent = text;
+    toast.hidden = false;
+    clearTimeout(this.toldTimer);
+    this.toldTimer = setTimeout(() => { toast.hidden = true; }, TOLD_FOR_MS);
   }
 
   // ---- Keys ---------------------------------------------------------------------------------
@@ -174,33 +214,8 @@ class Page {
     const real = Math.min(now - this.lastTick, LONGEST_STEP_MS);
     this.lastTick = now;
     if (document.hidden) return;
-    this.session.runReal(real);
+    this.session.runReal(real);  // the session also writes the recovery copy when it is due
     this.apply();
-    if (Date.now() - this.lastRecovery >= RECOVERY_EVERY_MS) this.writeRecovery();
-  }
-
-  writeRecovery() {
-    this.lastRecovery = Date.now();
-    if (!this.session.changed()) return;
-    this.recovery.write(() => this.session.labText(true), () => this.session.labText(false));
-  }
-
-  async offerRecovery() {
-    for (const copy of this.recovery.orphans()) {
-      const when = new Date(copy.saved).toLocaleString();
-      const answer = await this.dialogs.show('Zorva',
-        `Zorva was closed without saving the lab (last recovery copy ${when}). ` +
-        'Restore the lab as it was then?', 'yesnocancel');
-      if (answer === 'cancel') return;
-      this.recovery.forget(copy);
-      if (answer === 'yes') {
-        const error = this.session.openLab(copy.lab);
-        if (error) await this.dialogs.show('Zorva', `The recovery copy cannot be opened: ${error}`);
-        this.apply();
-        if (!error) this.showLabPage();
-        return;
-      }
-    }
   }
 
   // ---- Topologies and labs ------------------------------------------------------------------
@@ -228,21 +243,9 @@ class Page {
     select.value = name;
   }
 
-  // Starting anew throws the routers' configuration away: asked first when there is some.
-  async mayReplace(what) {
-    if (!this.session.changed()) return true;
-    const answer = await this.dialogs.show(what,
-      'The routers will start anew and the changes to this lab will be lost. Go on?', 'okcancel');
-    return answer === 'ok';
-  }
-
-  async chooseTopology(name) {
-    if (!(await this.mayReplace('Open Topology'))) {
-      this.apply();  // puts the chooser back
-      return;
-    }
-    this.session.start(name);
-    this.recovery.clear();
+  // Opening anything over a changed lab: the session offers to save it first (a question).
+  chooseTopology(name) {
+    this.session.chooseTopology(name);
     this.apply();
   }
 
@@ -251,10 +254,8 @@ class Page {
       return this.dialogs.show('Open Topology',
         `${file.name} is ${megabytes(file.size)}; a topology file is at most 1 MB. Nothing was opened.`);
     }
-    if (!(await this.mayReplace('Open Topology'))) return;
     const error = this.session.openTopology(file.name, await file.text());
     if (error) return this.dialogs.show('Open Topology', `${file.name} cannot be opened: ${error}.`);
-    this.recovery.clear();
     this.apply();
   }
 
@@ -262,10 +263,8 @@ class Page {
     if (file.size > LAB_LIMIT) {
       return this.dialogs.show('Open Lab', `${file.name} is too large to be a lab file (${megabytes(file.size)}).`);
     }
-    if (!(await this.mayReplace('Open Lab'))) return;
-    const error = this.session.openNamedLab(file.name, await file.text());
+    const error = this.session.openLab(file.name, await file.text());
     if (error) return this.dialogs.show('Open Lab', `${file.name} cannot be opened: ${error}.`);
-    this.recovery.clear();
     this.apply();
     this.showLabPage();
   }
@@ -287,11 +286,9 @@ class Page {
     } catch (e) {
       return this.dialogs.show('Open Lab', `${wanted} cannot be fetched: ${e.message}.`);
     }
-    if (!(await this.mayReplace('Open Lab'))) return;
     const name = decodeURIComponent(url.pathname.split('/').pop() || 'lab.zlab');
-    const error = this.session.openNamedLab(name, text);
+    const error = this.session.openLab(name, text);
     if (error) return this.dialogs.show('Open Lab', `${wanted} cannot be opened: ${error}.`);
-    this.recovery.clear();
     this.apply();
     this.showLabPage();
   }
@@ -306,20 +303,13 @@ class Page {
     return true;
   }
 
+  // The session saves by handing the lab over as a download (see apply).
   saveLab() {
+    // The first save asks the student's name (once per lab); the session then hands the lab over
+    // as a download, named LAB-STUDENT.zlab for a lab opened from a file.
     if (!this.session.student() && !this.studentAsked && !this.editStudent()) return;
-    const blob = new Blob([this.session.labText(true)], { type: 'application/json' });
-    const a = document.createElement('a');
-    a.href = URL.createObjectURL(blob);
-    // A lab opened from a file is downloaded under a name of its own, LAB-STUDENT.zlab.
-    const name = this.session.suggestedName();
-    a.download = name;
-    document.body.append(a);
-    a.click();
-    a.remove();
-    setTimeout(() => URL.revokeObjectURL(a.href), 10000);
-    this.session.markSaved(name);
-    this.recovery.clear();
+    this.session.save();
+    this.apply();
   }
 
   checkMyWork() {
@@ -334,6 +324,38 @@ class Page {
     }
     const report = JSON.parse(this.session.check(checks.text));
     return this.dialogs.show('Check My Work', checkReport(checks.name, report));
+  }
+
+  // ---- Font size ----------------------------------------------------------------------------
+  setFontSize(px) {
+    this.fontSize = Math.min(FONT_SIZES.largest, Math.max(FONT_SIZES.smallest, px));
+    store(FONT_KEY, String(this.fontSize));
+    this.consoles.setFontSize(this.fontSize);
+    this.styleLabPage();
+    $('terminal-frame').focus();
+  }
+
+  // A lab page follows the font size and fits the navigator's width: its tables (the pages draw
+  // their network pictures as tables) may be narrower than their cells' fixed widths, and a page
+  // still too wide is shown somewhat smaller, down to LAB_PAGE_FIT.
+  styleLabPage() {
+    const doc = $('lab-page').contentDocument;
+    if (!doc || !doc.head) return;
+    let style = doc.getElementById('zorva-fit');
+    if (!style) {
+      style = doc.createElement('style');
+      style.id = 'zorva-fit';
+      doc.head.append(style);
+    }
+    const fit = (zoom) => {
+      style.textContent = 'img, table { max-width: 100%; height: auto; } td { width: auto !important; } ' +
+        `body { zoom: ${zoom}; }`;
+    };
+    const zoom = this.fontSize / FONT_SIZES.usual;
+    fit(zoom);
+    const page = doc.documentElement;
+    if (page.scrollWidth > page.clientWidth)
+      fit(zoom * Math.max(LAB_PAGE_FIT, page.clientWidth / page.scrollWidth));
   }
 
   // ---- Controls -----------------------------------------------------------------------------
@@ -368,13 +390,12 @@ class Page {
     $('check').addEventListener('click', () => this.checkMyWork());
     $('behaviour').value = storedBehaviour();
     $('behaviour').addEventListener('change', (e) => {
-      if (!this.session.setBehaviour(e.target.value)) return;
-      try {
-        localStorage.setItem(BEHAVIOUR_KEY, e.target.value);
-      } catch {
-        // storage refused: the choice holds until the page closes
-      }
+      if (this.session.setBehaviour(e.target.value)) store(BEHAVIOUR_KEY, e.target.value);
     });
+    $('font-smaller').addEventListener('click', () => this.setFontSize(this.fontSize - 1));
+    $('font-larger').addEventListener('click', () => this.setFontSize(this.fontSize + 1));
+    $('lab-page').addEventListener('load', () => this.styleLabPage());
+    window.addEventListener('resize', () => this.styleLabPage());
     $('speed').addEventListener('change', (e) => {
       this.session.setSpeed(Number(e.target.value));
       this.apply();
@@ -399,12 +420,23 @@ class Page {
       });
     }
     window.addEventListener('beforeunload', (e) => {
+      this.session.leaving();  // the recovery copy, when the lab changed since the last one
       if (!this.session.changed()) return;
-      this.writeRecovery();
       e.preventDefault();
       e.returnValue = '';
     });
   }
+}
+
+// A lab file handed over by the session: the browser saves it as a download.
+function download(name, text) {
+  const a = document.createElement('a');
+  a.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
+  a.download = name;
+  document.body.append(a);
+  a.click();
+  a.remove();
+  setTimeout(() => URL.revokeObjectURL(a.href), 10000);
 }
 
 function megabytes(bytes) {

@@ -1,7 +1,8 @@
-// Recovery copies in the browser's local storage. Every tab has an id of its own (kept in the tab's
-// session storage, so a reload keeps it) and writes its copy under that id, so two tabs of the site
-// never overwrite each other's. A tab says it is alive every few seconds; a copy whose tab has not
-// said so for a while, or whose tab is this one reloaded, is offered at start-up.
+// Where the lab session keeps its recovery copies in the browser: the local storage. Every tab has
+// an id of its own (kept in the tab's session storage, so a reload keeps it) and its copy is kept
+// under that id, so two tabs of the site never overwrite each other's. A tab says it is alive every
+// few seconds; a copy whose tab has not said so for a while, or whose tab is this one reloaded, is
+// left behind. When a copy is written, offered or dropped is the session's to decide.
 const PREFIX = 'zorva.recovery.';
 const ALIVE = 'zorva.alive.';
 const ALIVE_EVERY_MS = 5000;
@@ -50,7 +51,7 @@ export class Recovery {
       if (id !== this.id && this.isAlive(id)) continue;
       try {
         const copy = JSON.parse(this.storage.getItem(key));
-        found.push({ key, id, saved: copy.saved, lab: copy.lab });
+        found.push({ id, saved: copy.saved, when: new Date(copy.saved).toLocaleString(), lab: copy.lab });
       } catch {
         this.storage.removeItem(key);  // damaged: nothing to offer
       }
@@ -58,22 +59,19 @@ export class Recovery {
     return found.sort((a, b) => b.saved - a.saved);
   }
 
-  forget(copy) {
-    this.storage.removeItem(copy.key);
-    if (copy.id !== this.id) this.storage.removeItem(ALIVE + copy.id);
+  forget(id) {
+    this.storage.removeItem(PREFIX + id);
+    if (id !== this.id) this.storage.removeItem(ALIVE + id);
   }
 
-  // Writes this tab's copy; false when the storage refused it even without transcripts.
-  write(labWithTranscripts, labWithout) {
-    for (const lab of [labWithTranscripts(), labWithout()]) {
-      try {
-        this.storage.setItem(PREFIX + this.id, JSON.stringify({ saved: Date.now(), lab }));
-        return true;
-      } catch {
-        // too large for the storage: try the smaller copy
-      }
+  // Keeps `lab` as this tab's copy; false when the storage refused it (too large, or full).
+  write(lab) {
+    try {
+      this.storage.setItem(PREFIX + this.id, JSON.stringify({ saved: Date.now(), lab }));
+      return true;
+    } catch {
+      return false;
     }
-    return false;
   }
 
   clear() {
