@@ -76,13 +76,16 @@ def covered(build, profdata, source):
     args = ["llvm-cov", "export", "-format=lcov", "-instr-profile", profdata, bins[0]]
     for extra in bins[1:]:
         args += ["-object", extra]
-    args += [os.path.join(source, f) for f in SOURCE_FOLDERS]
     out = subprocess.run(args, capture_output=True, text=True, check=True).stdout
     lines, branches = set(), set()
-    current = ""
+    current = None
     for row in out.splitlines():
         if row.startswith("SF:"):
             current = os.path.relpath(row[3:], source)
+            if current.split(os.sep)[0] not in SOURCE_FOLDERS:
+                current = None
+        elif current is None:
+            continue
         elif row.startswith("DA:"):
             number, count = row[3:].split(",")[:2]
             if int(count) > 0:
