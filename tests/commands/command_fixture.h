@@ -16,13 +16,29 @@
 #include "commands/exec_cmd.h"
 #include "parser/command_bindings.h"
 #include "parser/command_context.h"
+#include "parser/network_requests.h"
 #include "parser/new_parse.h"
 #include "simulation/simulation.h"
+#include "state/ipv4.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva::testing {
+
+// What the commands asked of the network, one line per request.
+struct RecordedRequests final : NetworkRequests {
+  std::vector<std::string> calls;
+  void ping(const std::string& destination) override { calls.push_back("ping " + destination); }
+  void set_static_route(const StaticRoute& r) override {
+    calls.push_back(std::string(r.remove ? "remove " : "route ") + dotted(r.network) + "/" +
+                    std::to_string(r.prefix_length) + " via " + r.next_hop + "=" +
+                    dotted(r.gateway) + " if " + std::to_string(r.interface) + " distance " +
+                    std::to_string(r.distance));
+  }
+  void clear_arp_cache() override { calls.push_back("clear arp"); }
+  void print_arp_table() override { calls.push_back("show arp"); }
+};
 
 class CommandFixture : public ::testing::Test {
  protected:
@@ -41,8 +57,8 @@ class CommandFixture : public ::testing::Test {
 
   // The context a command of this router runs in.
   CommandContext context() {
-    return CommandContext{record_,          pc_,       sim_.log, sim_.ip,
-                          sim_.mode_tables, sim_.host, sim_.db,  sim_.sim_clock};
+    return CommandContext{record_,   pc_,     sim_.log,  sim_.ip,        sim_.mode_tables,
+                          sim_.host, sim_.db, requests_, sim_.sim_clock, sim_.behaviour};
   }
 
   // The line split by the parser, with `full_words` as the database spellings of its keywords.
@@ -98,8 +114,9 @@ class CommandFixture : public ::testing::Test {
   TempDir tmp_;
   ScriptedHost host_;
   Simulation sim_{host_, SimulationPaths{ZORVA_BIN_DIR, tmp_.path() / "zorva.log"}};
-  RouterRecord record_;  // the router the commands run on
-  ParsedCommand pc_;     // the line being run
+  RouterRecord record_;        // the router the commands run on
+  RecordedRequests requests_;  // what they asked of the network
+  ParsedCommand pc_;           // the line being run
 };
 
 }  // namespace zorva::testing
