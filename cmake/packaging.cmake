@@ -46,7 +46,11 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorva)
 set(CPACK_PACKAGE_VENDOR "Zorva")
-set(CPACK_PACKAGE_CONTACT "Zorva developers <zorva@example.org>")
+# Whoever builds the package for a school names themselves as its maintainer:
+# -DZORVA_PACKAGE_CONTACT="Name <address>".
+set(ZORVA_PACKAGE_CONTACT "Zorva developers <zorva@example.org>" CACHE STRING
+    "The package maintainer, as Debian's tools show it: Name <address>")
+set(CPACK_PACKAGE_CONTACT "${ZORVA_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "router network simulator for the classroom")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "Students configure a small network of simulated routers from their consoles: prompts, "

@@ -1,5 +1,5 @@
-// The handler table, and the few handlers that only hand work on: ip address and ip route, clear
-// arp-cache, ping, boot. Global configuration commands typed in a sub-mode leave it first.
+// The handler table, and the few handlers that only hand work on: ip address, clear arp-cache,
+// ping, boot. Global configuration commands typed in a sub-mode leave it first.
 #include "commands/command_handlers.h"
 
 #include "commands/command_support.h"
@@ -11,7 +11,9 @@
 #include "commands/mode_commands.h"
 #include "commands/ping.h"
 #include "commands/routing_config.h"
+#include "commands/static_route.h"
 #include "parser/command_context.h"
+#include "parser/network_requests.h"
 #include "reports/cdp.h"
 #include "reports/show_commands.h"
 #include "reports/show_ip.h"
@@ -42,14 +44,9 @@ void ip_address_command(CommandContext& cmd) {
   ip_address_set_interface(cmd, address, mask);
 }
 
-// `ip route`: the console hands the route to the routing table after the command.
-void ip_route_command(CommandContext& cmd) {
-  cmd.router.pending_action = PendingAction::IpRoute;
-}
-
-// `clear arp-cache`: the console clears its ARP table after the command.
+// `clear arp-cache`: the network empties the router's ARP cache.
 void clear_arp_command(CommandContext& cmd) {
-  cmd.router.pending_action = PendingAction::ClearArp;
+  cmd.network.clear_arp_cache();
 }
 
 void ping_command(CommandContext& cmd) {

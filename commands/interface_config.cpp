@@ -192,7 +192,9 @@ void encapsulation_command(CommandContext& cmd) {
 void ppp_command(CommandContext& cmd) {
   if (full_word(cmd.pc, 2) != "authentication" || full_word(cmd.pc, 3) != "chap") return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
-  if (e != nullptr) e->ppp_authentication = is_real_router_no(cmd) ? "" : "CHAP";
+  if (e != nullptr)
+    e->ppp_authentication =
+        is_real_router_no(cmd) ? PppAuthentication::None : PppAuthentication::Chap;
 }
 
 void clock_command(CommandContext& cmd) {

@@ -1,5 +1,5 @@
-// The `ping` command: checks the address and prepares the echo request; the console sends it
-// after the command (pending action "PINGING") and prints the result.
+// The `ping` command: checks the address and asks the network to ping it; the echo requests go
+// out once the command is done, and the result is printed a simulated second later.
 #pragma once
 
 #include <string>
@@ -12,8 +12,8 @@ struct CommandContext;
 // crosses any topology of up to 50 routers and a forwarding loop still ends.
 inline constexpr short kPingTtl = 255;
 
-// An address the address check accepts becomes the prepared request in the record's ping_packet;
-// anything else prints "% Unrecognized host or address, or protocol not running.".
+// An address the address check accepts is pinged (NetworkRequests::ping); anything else prints "%
+// Unrecognized host or address, or protocol not running.".
 void do_ping(CommandContext& cmd, std::string address);
 
 }  // namespace zorva

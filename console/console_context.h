@@ -11,6 +11,7 @@ namespace zorva {
 class Host;
 class Scheduler;
 class Network;
+class NetworkWork;
 struct CommandParser;
 struct ModeTables;
 
@@ -20,6 +21,7 @@ struct ConsoleContext {
   const ModeTables& modes;     // prompts of the modes
   CommandParser& parser;       // resolves and runs the typed lines
   Network& network;            // static routes, ARP cache and ping after a command
+  NetworkWork& network_work;   // the network work the last command asked for
   std::string& typed_line;     // the line being typed, shared by every console
   const Behaviour& behaviour;  // the simulation's: classic or real-router
 };

@@ -8,6 +8,7 @@
 #include "console/console_context.h"
 #include "console/dialogues.h"
 #include "console/history.h"
+#include "console/network_work.h"
 #include "console/reload.h"
 #include "network/network.h"
 #include "parser/new_parse.h"
@@ -162,6 +163,7 @@ void KeyPress::enter() {
   output_text(r_, "\r\n" + prompt_text() + line_);
   rec_.output_pending = kFalse;
   sim_.typed_line.clear();
+  sim_.network_work.clear();  // nothing but this line's command may leave work for this router
   const ParseResult result = parse(ParseAction::Execute);
   sim_.network.after_command(r_);
   if (is_set(result.show_message)) output_text(r_, result.message + "\r\n");
@@ -228,32 +230,11 @@ void KeyPress::redraw() {
   carry_out_pending_action();
 }
 
+// What the command left for after its output: the reload dialogue, or the network work it asked
+// for (a ping, a static route, the ARP cache).
 void KeyPress::carry_out_pending_action() {
-  switch (rec_.pending_action) {
-    case PendingAction::Reload:
-      Do_Reload(sim_, r_);
-      break;
-    case PendingAction::IpRoute: {
-      const ParsedCommand& pc = sim_.parser.parsed;
-      sim_.network.set_ip_route(r_, pc.Words[3], pc.Words[4], pc.Words[5], pc.Words[6],
-                                is_set(pc.Negated), pc.Words[7]);
-      rec_.pending_action = PendingAction::None;
-      break;
-    }
-    case PendingAction::ClearArp:
-      sim_.network.Clear_Arp_Table(r_);
-      break;
-    case PendingAction::Pinging:
-      sim_.network.ip_ping_execute(r_);  // prints its result one second later
-      break;
-    case PendingAction::ShowArp:
-      sim_.network.Build_Show_Arp(r_);
-      break;
-    case PendingAction::None:
-    case PendingAction::Banner:
-    case PendingAction::SaveQuestion:
-      break;
-  }
+  if (rec_.pending_action == PendingAction::Reload) Do_Reload(sim_, r_);
+  sim_.network_work.carry_out(sim_.network, r_);
 }
 
 }  // namespace

@@ -51,6 +51,15 @@ LinkState link_state_of(const JsonIn& in, const char* key, LinkState fallback) {
   return *s;
 }
 
+// "CHAP" or nothing; a lab file naming any other authentication is refused.
+PppAuthentication ppp_authentication_of(const JsonIn& in, const char* key,
+                                        PppAuthentication fallback) {
+  const std::optional<PppAuthentication> a =
+      ppp_authentication_named(in.text(key, std::string(text_of(fallback))));
+  if (!a) in.fail(key, "CHAP or nothing was expected");
+  return *a;
+}
+
 json interface_to_json(const InterfaceEntry& e) {
   return {
       {"name", e.name},
@@ -62,7 +71,7 @@ json interface_to_json(const InterfaceEntry& e) {
       {"encapsulation", text_of(e.encapsulation)},
       {"encapsulation_shown", text_of(e.encapsulation_shown)},
       {"line_encapsulation", text_of(e.line_encapsulation)},
-      {"ppp_authentication", e.ppp_authentication},
+      {"ppp_authentication", text_of(e.ppp_authentication)},
       {"ospf_cost", e.ospf_cost},
       {"ospf_priority", e.ospf_priority},
       {"shutdown", on(e.shutdown)},
@@ -101,7 +110,7 @@ void interface_from_json(const JsonIn& in, InterfaceEntry& e, ErrorLog& log) {
   e.encapsulation = encapsulation_of(in, "encapsulation", e.encapsulation);
   e.encapsulation_shown = encapsulation_of(in, "encapsulation_shown", e.encapsulation_shown);
   e.line_encapsulation = encapsulation_of(in, "line_encapsulation", e.line_encapsulation);
-  e.ppp_authentication = in.text("ppp_authentication", e.ppp_authentication);
+  e.ppp_authentication = ppp_authentication_of(in, "ppp_authentication", e.ppp_authentication);
   e.ospf_cost = int16_of(in, "ospf_cost", e.ospf_cost);
   e.ospf_priority = int16_of(in, "ospf_priority", e.ospf_priority);
   e.shutdown = flag_of(in.flag("shutdown", on(e.shutdown)));

@@ -1,10 +1,12 @@
-// Ping and IP forwarding: the echo request a `ping` prepared goes out by the longest matching
+// Ping and IP forwarding: the echo request a `ping` asked for goes out by the longest matching
 // route, every router on the way forwards it the same way, and the reply comes back before the
 // sending call returns. The result is printed after one simulated second.
 #include <optional>
+#include <utility>
 
 #include "base/error_log.h"
 #include "base/number_text.h"
+#include "commands/ping.h"
 #include "network/network.h"
 #include "network/routing_table.h"
 #include "router/output.h"
@@ -61,15 +63,18 @@ void Network::ip_route_packet(Router& r, PacketRecord frame) {
   packet_into_panel(r.number, k, frame);
 }
 
-void Network::ip_ping_execute(Router& r) {
-  ping(r);
+void Network::ip_ping_execute(Router& r, const std::string& destination) {
+  PacketRecord request;
+  request.protocol = "IP";
+  request.payload = FramePayload::PingRequest;
+  request.dst_ip = destination;
+  request.ttl = kPingTtl;
+  ping(r, std::move(request));
 }
 
-Task Network::ping(Router& r) {
+Task Network::ping(Router& r, PacketRecord request) {
   RouterRecord& rec = r.record;
-  PacketRecord request = rec.ping_packet;
   ping_reply_received_ = false;
-  rec.pending_action = PendingAction::None;
   // The console has printed whatever the buffer held; a "!!!!!" still in it belongs to an earlier
   // ping whose second has not passed yet, and must not count as this ping's reply.
   rec.output_buffer.clear();

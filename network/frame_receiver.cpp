@@ -54,7 +54,7 @@ void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord
   if (e.line_encapsulation != frame.frame_type) return;  // other framing: the misses go on
   e.keepalive_seen = kTrue;
   const bool ppp = e.line_encapsulation == Encapsulation::Ppp;
-  if (ppp && to_upper(e.ppp_authentication) == "CHAP") {
+  if (ppp && e.ppp_authentication == PppAuthentication::Chap) {
     if (!chap_accepts(r.record, frame)) {
       e.keepalive_seen = kFalse;
     } else if (is_set(frame.sender_keepalive_seen)) {

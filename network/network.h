@@ -14,6 +14,7 @@
 #include "base/behaviour.h"
 #include "base/scheduler.h"
 #include "base/types.h"
+#include "parser/network_requests.h"
 #include "router/router.h"
 #include "state/connector_table.h"
 #include "state/router_record.h"
@@ -58,12 +59,10 @@ class Network {
   // or its time to live is used up. Every call lowers the time to live by one.
   void ip_route_packet(Router& r, PacketRecord frame);
 
-  // Console work after a command: "PINGING", "IPROUTE", "CLEARARP" and "SHOWARP".
-  void ip_ping_execute(Router& r);
-  // `negated`: the line began with `no` (the real-router behaviour removes the route then).
-  void set_ip_route(Router& r, std::string prefix, std::string mask, std::string next_hop,
-                    const std::string& distance, bool negated = false,
-                    const std::string& after_next_hop = "");
+  // The work a command asks for (NetworkRequests), once the console has printed its output:
+  // a ping of `destination`, a static route, the ARP cache emptied or printed.
+  void ip_ping_execute(Router& r, const std::string& destination);
+  void set_static_route(Router& r, const StaticRoute& route);
   void Clear_Arp_Table(Router& r);
   void Build_Show_Arp(Router& r);
 
@@ -94,10 +93,8 @@ class Network {
   void real_routing_tick(Router& r);
   void send_real_updates(Router& r, unsigned protocols);  // bit k: RoutingProtocol k
   void notice_line_changes(Router& r);
-  void set_real_static_route(Router& r, const std::string& prefix, const std::string& mask,
-                             const std::string& next_hop, const std::string& distance, bool negated,
-                             const std::string& after_next_hop);
-  Task ping(Router& r);
+  void set_real_static_route(RouterRecord& rec, const StaticRoute& route);
+  Task ping(Router& r, PacketRecord request);
 
   RouterTable& routers_;
   Scheduler& scheduler_;

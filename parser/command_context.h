@@ -1,5 +1,6 @@
 // What one resolved command works on: the record of the router that typed it, the parsed line,
-// and the few services of the simulation that commands and reports may use. A command changes
+// and the few services of the simulation that commands and reports may use (the network's among
+// them through the narrow NetworkRequests). A command changes
 // only the record it is given; nothing else holds a copy of it while the command runs.
 #pragma once
 
@@ -13,6 +14,7 @@ class CommandDatabase;
 class ErrorLog;
 class Host;
 class IpRoutines;
+class NetworkRequests;
 struct ModeTables;
 struct RouterRecord;
 struct ConnectorTable;
@@ -25,6 +27,7 @@ struct CommandContext {
   const ModeTables& modes;                     // prompts and mode names
   Host& host;                                  // message boxes and the random source
   CommandDatabase& db;                         // report templates
+  NetworkRequests& network;                    // ping, static routes and the ARP cache
   Int32 sim_clock;                             // seconds since start-up when the command runs
   Behaviour behaviour = Behaviour::Classic;    // the simulation's: classic or real-router
   const ConnectorTable* connectors = nullptr;  // the cabling, for real-router show controllers

@@ -3,8 +3,6 @@
 // reports.
 #pragma once
 
-#include "parser/parsed_command.h"
-
 namespace zorva {
 
 struct CommandContext;
@@ -14,8 +12,13 @@ struct CommandContext;
 // default after that check.
 void exec_cdp(CommandContext& cmd);
 
-// Leaves the `show cdp ...` report named by the command's third word in cmd.router's output
-// buffer, then clears that word.
-void cdp_show(CommandContext& cmd);
+// The `show cdp ...` reports, each bound to its row of the command tree: the global settings,
+// `entry`, `interface`, `neighbors`, `neighbors detail` and `traffic`.
+void show_cdp_command(CommandContext& cmd);
+void show_cdp_entry_command(CommandContext& cmd);
+void show_cdp_interface_command(CommandContext& cmd);
+void show_cdp_neighbors_command(CommandContext& cmd);
+void show_cdp_neighbors_detail_command(CommandContext& cmd);
+void show_cdp_traffic_command(CommandContext& cmd);
 
 }  // namespace zorva

@@ -23,7 +23,9 @@ int neighbors_in_use(const RouterRecord& r) {
   return std::clamp<int>(r.cdp_neighbor_count, 0, kMaxCdpNeighbors);
 }
 
-std::string global_settings(const RouterRecord& r) {
+}  // namespace
+
+std::string cdp_global_report(const RouterRecord& r) {
   if (!is_set(r.cdp_run)) return "% CDP is not enabled\r\n";
   std::string out(kLineEnd);
   add_line(out, "Global CDP information:");
@@ -34,6 +36,8 @@ std::string global_settings(const RouterRecord& r) {
   out.append(is_set(r.cdp_advertise_v2) ? "enabled" : "not enabled");
   return out;
 }
+
+namespace {
 
 // The interface a neighbour was heard on. The classic table records none, and there the
 // neighbour's own port stands in for it.
@@ -52,7 +56,9 @@ void append_table_row(std::string& out, const RouterRecord& r, const CdpNeighbor
   add_line(out, n.info.port_id);
 }
 
-std::string neighbor_table(const RouterRecord& r, Int32 sim_clock) {
+}  // namespace
+
+std::string cdp_neighbor_table(const RouterRecord& r, Int32 sim_clock) {
   std::string out(kLineEnd);
   add_line(out, "Capability Codes: R - Router, T - Trans Bridge, B - Source Route Bridge");
   add_line(out, "S -Switch, H - Host, i - IGMP, r - Repeater");
@@ -61,6 +67,8 @@ std::string neighbor_table(const RouterRecord& r, Int32 sim_clock) {
     append_table_row(out, r, r.cdp_neighbors[i], sim_clock);
   return out;
 }
+
+namespace {
 
 // The block of one neighbour. `misspelt` gives the operating-system line the way `show cdp entry`
 // with a device name prints it.
@@ -83,8 +91,9 @@ void append_detail_block(std::string& out, const RouterRecord& r, const CdpNeigh
   out.append(kLineEnd);
 }
 
-// Detail blocks of every neighbour, or of those whose device ID is exactly `device` (case kept).
-std::string detail_blocks(const RouterRecord& r, Int32 sim_clock, const std::string* device) {
+}  // namespace
+
+std::string cdp_detail_blocks(const RouterRecord& r, Int32 sim_clock, const std::string* device) {
   std::string out;
   for (int i = 1; i <= neighbors_in_use(r); ++i) {
     const CdpNeighborEntry& n = r.cdp_neighbors[i];
@@ -94,7 +103,7 @@ std::string detail_blocks(const RouterRecord& r, Int32 sim_clock, const std::str
   return out;
 }
 
-std::string interface_report(const RouterRecord& r) {
+std::string cdp_interface_report(const RouterRecord& r) {
   std::string out(kLineEnd);
   if (!is_set(r.cdp_run)) {
     add_line(out, "CDP not running");
@@ -114,31 +123,15 @@ std::string interface_report(const RouterRecord& r) {
   return out;
 }
 
-}  // namespace
-
 long long cdp_remaining_hold(const RouterRecord& r, const CdpNeighborEntry& n, Int32 sim_clock) {
   const long long h = static_cast<long long>(r.cdp_holdtime) - sim_clock + n.received_at;
   return std::max(h, 0LL);
 }
 
-std::string cdp_show_report(const RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock) {
-  const std::string w3 = to_lower(trim(pc.FullWords[3]));
-  if (w3.empty()) return global_settings(r);
-  if (w3 == "neighbors") {
-    if (to_upper(pc.FullWords[4]) == "DETAIL") return detail_blocks(r, sim_clock, nullptr);
-    return neighbor_table(r, sim_clock);
-  }
-  if (w3 == "interface") return interface_report(r);
-  if (w3 == "entry") {
-    if (pc.FullWords[4] == "*") return detail_blocks(r, sim_clock, nullptr);
-    return detail_blocks(r, sim_clock, &pc.RawWords[4]);
-  }
-  if (w3 == "traffic") {
-    return "\r\n        Packets output: 415, Input: 514\r\n"
-           "        Hdr syntax: 408, Chksum error: 0, Encaps failed: 6\r\n"
-           "        No memory: 0, Invalid packet: 0, Fragmented: 0";
-  }
-  return "";
+std::string cdp_traffic_report() {
+  return "\r\n        Packets output: 415, Input: 514\r\n"
+         "        Hdr syntax: 408, Chksum error: 0, Encaps failed: 6\r\n"
+         "        No memory: 0, Invalid packet: 0, Fragmented: 0";
 }
 
 }  // namespace zorva

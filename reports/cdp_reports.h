@@ -4,19 +4,23 @@
 #include <string>
 
 #include "base/types.h"
-#include "parser/parsed_command.h"
 
 namespace zorva {
 
 struct RouterRecord;
 struct CdpNeighborEntry;
 
-// The text of the `show cdp` report named by FullWords 3 (trimmed, any case): "" for the global
-// settings, "neighbors" (the table, or the detail blocks when FullWords 4 is "detail" in any case),
-// "interface", "entry" (FullWords 4 "*" for every neighbour, otherwise the neighbours whose device
-// ID equals RawWords 4 exactly) and "traffic"; "" for anything else. `sim_clock` gives the
-// remaining hold times. The caller empties FullWords 3 of the command afterwards.
-std::string cdp_show_report(const RouterRecord& r, const ParsedCommand& pc, Int32 sim_clock);
+// `show cdp`: the global settings, or "% CDP is not enabled".
+std::string cdp_global_report(const RouterRecord& r);
+// `show cdp neighbors`: the table, its columns cut to their widths.
+std::string cdp_neighbor_table(const RouterRecord& r, Int32 sim_clock);
+// The detail blocks of every neighbour (`show cdp neighbors detail`, `show cdp entry *`), or of
+// those whose device ID is exactly `device`, case kept (`show cdp entry NAME`).
+std::string cdp_detail_blocks(const RouterRecord& r, Int32 sim_clock, const std::string* device);
+// `show cdp interface`: the CDP-enabled interfaces, or "CDP not running".
+std::string cdp_interface_report(const RouterRecord& r);
+// `show cdp traffic`: fixed counters.
+std::string cdp_traffic_report();
 
 // Seconds a neighbour is still held: holdtime − sim_clock + received_at, or 0 once that is
 // negative.

@@ -69,8 +69,8 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
   add_line(out, " no ip directed-broadcast");
   add_ospf_lines(out, e, ospf_on);
   if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
-  if (!e.ppp_authentication.empty())
-    add_line(out, " ppp authentication ", to_lower(e.ppp_authentication));
+  if (e.ppp_authentication != PppAuthentication::None)
+    add_line(out, " ppp authentication ", to_lower(std::string(text_of(e.ppp_authentication))));
   if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));
   if (is_set(e.shutdown)) add_line(out, " shutdown");
 }

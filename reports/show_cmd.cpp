@@ -1,7 +1,8 @@
 // The `show` commands whose text needs no report of its own: a word that reports nothing, the
 // reports that are the command's template in the command database, and `show arp`, whose table
-// the console holds.
+// the network prints after the command.
 #include "parser/command_context.h"
+#include "parser/network_requests.h"
 #include "reports/show_commands.h"
 #include "state/router_record.h"
 
@@ -19,7 +20,7 @@ void show_template_command(CommandContext& cmd) {
 
 void show_arp_command(CommandContext& cmd) {
   show_cmd(cmd);
-  cmd.router.pending_action = PendingAction::ShowArp;
+  cmd.network.print_arp_table();
 }
 
 }  // namespace zorva

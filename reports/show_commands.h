@@ -12,7 +12,7 @@ struct CommandContext;
 void show_cmd(CommandContext& cmd);
 // Reports whose whole text is the command's template in the command database (flash, clock ...).
 void show_template_command(CommandContext& cmd);
-// `show arp`: the console prints the ARP table after the command.
+// `show arp`: the network prints the ARP table after the command's output.
 void show_arp_command(CommandContext& cmd);
 void show_version_command(CommandContext& cmd);
 void show_history_command(CommandContext& cmd);
@@ -24,6 +24,6 @@ void show_interfaces_command(CommandContext& cmd);
 void show_interface_command(CommandContext& cmd);
 // Real-router `show controllers serial NUMBER`.
 void show_controllers_serial_command(CommandContext& cmd);
-// `show ip ...` and `show cdp ...` are ipshow (show_ip.h) and cdp_show (cdp.h).
+// The `show ip ...` and `show cdp ...` reports are in show_ip.h and cdp.h.
 
 }  // namespace zorva

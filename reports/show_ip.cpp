@@ -1,16 +1,143 @@
-// `show ip ...`: the report the command's words select, left for the console to print.
+// The `show ip ...` handlers, one per report, each bound to its row of the command tree. The
+// real-router behaviour prints the routing table, the protocols and the OSPF and EIGRP
+// neighbours as real routers do.
 #include "reports/show_ip.h"
 
+#include <string_view>
+#include <utility>
+
+#include "base/number_text.h"
 #include "parser/command_context.h"
-#include "reports/ip_show_report.h"
-#include "reports/show_commands.h"
+#include "reports/eigrp_reports.h"
+#include "reports/ip_interface_reports.h"
+#include "reports/ip_protocols_report.h"
+#include "reports/ospf_reports.h"
+#include "reports/routing_table_report.h"
 #include "state/router_record.h"
 
 namespace zorva {
 
-void ipshow(CommandContext& cmd) {
+namespace {
+
+void leave_report(CommandContext& cmd, std::string text) {
   cmd.router.output_pending = kTrue;
-  cmd.router.output_buffer = ip_show_report(cmd.router, cmd.pc, cmd.sim_clock, cmd.behaviour);
+  cmd.router.output_buffer = std::move(text);
+}
+
+bool real_router(const CommandContext& cmd) {
+  return cmd.behaviour == Behaviour::RealRouter;
+}
+
+// Real-router `show ip route connected|static|rip|igrp|eigrp|ospf`: the routes of one source
+// without the legend. A route's line begins with its code and a blank; a "subnetted" header is kept
+// above the first route of its network that is kept, and the further paths of a kept route (lines
+// that begin with blanks) stay under it.
+std::string routes_of_source(const std::string& table, const std::string& source) {
+  static constexpr std::pair<std::string_view, char> kCodes[] = {
+      {"connected", 'C'}, {"static", 'S'}, {"rip", 'R'},
+      {"igrp", 'I'},      {"eigrp", 'D'},  {"ospf", 'O'}};
+  char code = 0;
+  for (const auto& [name, letter] : kCodes)
+    if (source == name) code = letter;
+  std::string out;
+  std::string header;    // the last "is subnetted" line not yet written
+  bool keeping = false;  // the last route line was kept
+  std::size_t start = 0;
+  while (start < table.size()) {
+    std::size_t end = table.find("\r\n", start);
+    if (end == std::string::npos) end = table.size();
+    const std::string line = table.substr(start, end - start);
+    start = end + 2;
+    if (line.find("subnetted") != std::string::npos && line.rfind(' ', 0) == 0) {
+      header = line;
+      keeping = false;
+    } else if (line.size() > 1 && line[0] == code && (line[1] == ' ' || line[1] == '*')) {
+      // A network written with its prefix length stands at the top level, under no header.
+      const std::size_t word = line.find_first_not_of(" *ACDEIOR", 1);
+      const std::string network = word == std::string::npos ? "" : line.substr(word, 19);
+      if (network.substr(0, network.find(' ')).find('/') != std::string::npos) header.clear();
+      if (!header.empty()) out += header + "\r\n";
+      header.clear();
+      out += line + "\r\n";
+      keeping = true;
+    } else if (keeping && line.rfind("  ", 0) == 0 && line.find("via ") != std::string::npos) {
+      out += line + "\r\n";
+    } else if (!line.empty() && line[0] != ' ') {
+      keeping = false;
+    }
+  }
+  return out.empty() ? out : "\r\n" + out;  // no route of the source: nothing at all
+}
+
+}  // namespace
+
+// `show ip interface`: every interface, its lines from the command's template.
+void show_ip_interface_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_ip_int(cmd.router, cmd.pc.TopText));
+}
+
+void show_ip_interface_brief_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_ip_int_brief(cmd.router));
+}
+
+// `show ip route`; real-router `show ip route SOURCE` keeps the routes of one source.
+void show_ip_route_command(CommandContext& cmd) {
+  if (!real_router(cmd)) {
+    leave_report(cmd, build_routing_table(cmd.router, cmd.sim_clock));
+    return;
+  }
+  const std::string table = build_real_routing_table(cmd.router, cmd.sim_clock);
+  const std::string source = to_lower(trim(cmd.pc.FullWords[4]));
+  leave_report(cmd, source.empty() ? table : routes_of_source(table, source));
+}
+
+void show_ip_protocols_command(CommandContext& cmd) {
+  leave_report(cmd, real_router(cmd) ? build_real_ip_protocols(cmd.router, cmd.sim_clock)
+                                     : build_show_ip_protocols(cmd.router));
+}
+
+void show_ip_eigrp_interfaces_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_eigrp_interfaces(cmd.router));
+}
+
+// `show ip eigrp neighbors [detail]`. The version line needs a fifth word "details"; the command
+// tree spells the only fifth word "detail", so the detail form prints the same table.
+void show_ip_eigrp_neighbors_command(CommandContext& cmd) {
+  if (real_router(cmd)) {
+    leave_report(cmd, build_real_eigrp_neighbors(cmd.router, cmd.sim_clock));
+    return;
+  }
+  leave_report(
+      cmd, build_show_eigrp_neighbors(cmd.router, cmd.sim_clock, cmd.pc.FullWords[5] == "details"));
+}
+
+void show_ip_eigrp_topology_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_eigrp_topology(cmd.router));
+}
+
+void show_ip_ospf_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_ip_ospf(cmd.router));
+}
+
+void show_ip_ospf_database_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_ospf_database(cmd.router, cmd.sim_clock));
+}
+
+void show_ip_ospf_interface_command(CommandContext& cmd) {
+  leave_report(cmd, build_show_ospf_interface(cmd.router));
+}
+
+// `show ip ospf neighbor [detail]`. The fifth word is compared as typed: an abbreviated "det"
+// prints nothing. Real-router prints its own table for the plain form.
+void show_ip_ospf_neighbor_command(CommandContext& cmd) {
+  const std::string& typed5 = cmd.pc.Words[5];
+  if (typed5.empty()) {
+    leave_report(cmd, real_router(cmd) ? build_real_ospf_neighbors(cmd.router, cmd.sim_clock)
+                                       : build_show_ospf_neighbors(cmd.router, cmd.sim_clock));
+    return;
+  }
+  leave_report(
+      cmd, typed5 == "detail" ? build_show_ospf_neighbors_detail(cmd.router, cmd.sim_clock) : "");
 }
 
 }  // namespace zorva

@@ -70,8 +70,8 @@ void Simulation::execution_step(RouterRecord& record, ParsedCommand& pc) {
   // The parser bound the line's handler (the command tree names it); the command runs on the
   // record of the router that typed it.
   if (record.parse_action == ParseAction::Execute) {
-    CommandContext cmd{record, pc, log,       ip,        mode_tables,
-                       host,   db, sim_clock, behaviour, &connectors};
+    CommandContext cmd{record, pc,           log,       ip,        mode_tables, host,
+                       db,     network_work, sim_clock, behaviour, &connectors};
     exec_cmd(cmd);
   }
   last_command_router.remember(record);

@@ -12,6 +12,7 @@
 #include "base/host.h"
 #include "base/scheduler.h"
 #include "console/console_context.h"
+#include "console/network_work.h"
 #include "network/last_command_router.h"
 #include "network/network.h"
 #include "parser/command_database.h"
@@ -78,7 +79,9 @@ class Simulation : private CommandRunner {
   CommandParser parser{db, log, mode_tables, *this, behaviour};
   LastCommandRouter last_command_router;  // read by the OSPF router-ID rule
   Network network{routers, scheduler, log, ip, sim_clock, last_command_router, behaviour};
-  ConsoleContext consoles{host, scheduler, mode_tables, parser, network, typed_line, behaviour};
+  NetworkWork network_work;  // what a command asks of the network, done after its output
+  ConsoleContext consoles{host,    scheduler,    mode_tables, parser,
+                          network, network_work, typed_line,  behaviour};
 
  private:
   // A complete line: runs it on `record` when Enter asked for it, then remembers the router's

@@ -58,6 +58,10 @@ std::string_view text_of(FramePayload p) {
   return "";
 }
 
+std::string_view text_of(PppAuthentication a) {
+  return a == PppAuthentication::Chap ? "CHAP" : "";
+}
+
 std::optional<LinkState> link_state_named(std::string_view text) {
   if (text == "up") return LinkState::Up;
   if (text == "down") return LinkState::Down;
@@ -75,6 +79,12 @@ std::optional<Encapsulation> encapsulation_named(std::string_view text) {
   for (const Encapsulation e : {Encapsulation::None, Encapsulation::Hdlc, Encapsulation::Ppp,
                                 Encapsulation::Arpa, Encapsulation::Ethernet})
     if (text_of(e) == text) return e;
+  return std::nullopt;
+}
+
+std::optional<PppAuthentication> ppp_authentication_named(std::string_view text) {
+  for (const PppAuthentication a : {PppAuthentication::None, PppAuthentication::Chap})
+    if (text_of(a) == text) return a;
   return std::nullopt;
 }
 

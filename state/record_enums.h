@@ -23,6 +23,9 @@ enum class Encapsulation : std::uint8_t { None, Hdlc, Ppp, Arpa, Ethernet };
 // frames (keepalives, CDP).
 enum class FramePayload : std::uint8_t { None, PingRequest, PingReply, Rip, Igrp, Eigrp, Ospf };
 
+// How an interface's PPP link authenticates its peer: not at all, or by CHAP.
+enum class PppAuthentication : std::uint8_t { None, Chap };
+
 // "down", "up".
 std::string_view text_of(LinkState s);
 // "SERIAL", "ETHERNET", "BRI", "LOOPBACK"; "" for None.
@@ -31,11 +34,14 @@ std::string_view text_of(InterfaceType t);
 std::string_view text_of(Encapsulation e);
 // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", "EIGRP", "OSPF"; "" for None.
 std::string_view text_of(FramePayload p);
+// "CHAP"; "" for None.
+std::string_view text_of(PppAuthentication a);
 
 // The value whose text is exactly `text`; nothing for any other text. The empty text names None
 // where a None exists.
 std::optional<LinkState> link_state_named(std::string_view text);
 std::optional<InterfaceType> interface_type_named(std::string_view text);
 std::optional<Encapsulation> encapsulation_named(std::string_view text);
+std::optional<PppAuthentication> ppp_authentication_named(std::string_view text);
 
 }  // namespace zorva

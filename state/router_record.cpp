@@ -37,16 +37,8 @@ const char* action_name(PendingAction a) {
       return "";
     case PendingAction::Banner:
       return "BANNER";
-    case PendingAction::ClearArp:
-      return "CLEARARP";
-    case PendingAction::IpRoute:
-      return "IPROUTE";
-    case PendingAction::Pinging:
-      return "PINGING";
     case PendingAction::Reload:
       return "RELOAD";
-    case PendingAction::ShowArp:
-      return "SHOWARP";
     case PendingAction::SaveQuestion:
       return "SAVEQUESTION";
   }

@@ -78,10 +78,11 @@ struct PacketRecord {
   std::string out_interface;                  // interface on which the last hop sent the frame
   std::string router_id;                      // OSPF router ID of the sender
   std::vector<RouteEntry> routes;             // routes carried by a routing update, at most 50
-  std::string ppp_authentication;             // the sending interface's PPP authentication
-  std::string sender_hostname;                // the sending router's host name
-  std::string chap_secret;                    // the secret offered for CHAP
-  Flag sender_keepalive_seen = kFalse;        // the sending interface's keepalive_seen
+  // The sending interface's PPP authentication.
+  PppAuthentication ppp_authentication = PppAuthentication::None;
+  std::string sender_hostname;          // the sending router's host name
+  std::string chap_secret;              // the secret offered for CHAP
+  Flag sender_keepalive_seen = kFalse;  // the sending interface's keepalive_seen
   // Real-router routing updates: what the receiver checks before it takes the update.
   Int32 as_number = 0;       // IGRP/EIGRP: the sender's autonomous-system number
   Int32 sender_area = -1;    // OSPF: the area of the sending interface
@@ -133,9 +134,10 @@ struct InterfaceEntry {
   Flag ospf_state = kFalse;            // an OSPF network statement covers the interface
   Int16 ospf_priority = 0;             // "ip ospf priority"
   Int16 ospf_cost = 0;                 // "ip ospf cost"
-  std::string ppp_authentication;      // "CHAP" once configured, else ""
-  Int32 clock_rate = 0;                // real-router "clock rate" in bit/s; 0 when none is set
-  Flag keepalive_seen = kFalse;        // a keepalive with matching encapsulation arrived
+  // "ppp authentication chap" sets Chap.
+  PppAuthentication ppp_authentication = PppAuthentication::None;
+  Int32 clock_rate = 0;          // real-router "clock rate" in bit/s; 0 when none is set
+  Flag keepalive_seen = kFalse;  // a keepalive with matching encapsulation arrived
   LinkState line_protocol = LinkState::Down;  // its line protocol
   Flag rip_state = kFalse;                    // a RIP network statement covers the interface
   Flag shutdown = kFalse;                     // administratively down
@@ -207,15 +209,12 @@ struct ProtocolBlock {
   std::string ospf_configured_router_id;
 };
 
-// Console work a command leaves behind for the console to carry out once the command is done.
+// The console dialogue a command leaves behind for the console to carry out once the command is
+// done. (Work for the network engine goes through NetworkRequests instead.)
 enum class PendingAction : Int16 {
-  None,      // nothing to do
-  Banner,    // "BANNER": the following lines are banner text up to the delimiter
-  ClearArp,  // "CLEARARP": empty the ARP cache
-  IpRoute,   // "IPROUTE": check the static route of the line and hand it to the routing table
-  Pinging,   // "PINGING": send the prepared echo request and print the result
-  Reload,    // "RELOAD": ask about saving, then play the boot text
-  ShowArp,   // "SHOWARP": print the ARP cache
+  None,    // nothing to do
+  Banner,  // "BANNER": the following lines are banner text up to the delimiter
+  Reload,  // "RELOAD": ask about saving, then play the boot text
   // Real-router only: "Destination filename [startup-config]?" waits for its answer, after
   // which the running configuration is saved.
   SaveQuestion,
@@ -278,7 +277,6 @@ struct ConsoleSession {
   std::string paging_rest;                       // output held back at "--MORE--"
   std::string output_buffer;                     // text a command leaves for the console
   Flag output_pending = kFalse;                  // output_buffer is to be printed after the command
-  PacketRecord ping_packet;                      // the packet a ping in progress sends
 };
 
 // What the router learned from the network: neighbours heard by CDP and the routing tables.

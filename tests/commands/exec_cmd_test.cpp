@@ -115,14 +115,86 @@ TEST_F(ExecCmd, WriteMemoryAndCopySaveSilentlyOtherCopiesAndWriteTerminalDoNot) 
   EXPECT_EQ(router().startup_config, "");
 }
 
-TEST_F(ExecCmd, ConsoleWorkIsLeftAsPendingActions) {
-  run("clear arp-cache", {"clear", "arp-cache"}, kModePrivileged);
-  EXPECT_EQ(router().pending_action, PendingAction::ClearArp);
-  run("ip route 10.0.0.0 255.0.0.0 1.1.1.1", {"ip", "route"}, kModeGlobal);
-  EXPECT_EQ(router().pending_action, PendingAction::IpRoute);
-  run("show arp", {"show", "arp"}, kModePrivileged);
-  EXPECT_EQ(router().pending_action, PendingAction::ShowArp);
-  EXPECT_EQ(output(), "");
+// Ping, static routes and the ARP cache reach the network as typed requests; a line that names no
+// route or address prints its error and asks nothing. Serial1 is interface 2.
+TEST_F(ExecCmd, NetworkWorkIsRequestedWithTypedValues) {
+  constexpr const char* kInvalid = "\r\n% Invalid input detected at '^' marker.";
+  struct Case {
+    Behaviour behaviour;
+    const char* line;
+    std::vector<std::string> full_words;
+    std::vector<std::string> requests;
+    std::string output;
+  };
+  const std::vector<std::string> kIpRoute = {"ip", "route"};
+  const Case cases[] = {
+      {Behaviour::Classic, "clear arp-cache", {"clear", "arp-cache"}, {"clear arp"}, ""},
+      {Behaviour::Classic, "show arp", {"show", "arp"}, {"show arp"}, ""},
+      {Behaviour::Classic, "ping 10.1.1.1", {"ping"}, {"ping 10.1.1.1"}, ""},
+      {Behaviour::Classic,
+       "ping 10.1.1.256",
+       {"ping"},
+       {},
+       "\r\n% Unrecognized host or address, or protocol not running.\r\n"},
+      {Behaviour::Classic,
+       "ip route 10.0.0.0 255.0.0.0 1.1.1.1",
+       kIpRoute,
+       {"route 10.0.0.0/8 via 1.1.1.1=0.0.0.0 if 0 distance 1"},
+       ""},
+      {Behaviour::Classic,
+       "ip route 10.0.0.0 255.0.0.0 1.1.1.1 120",
+       kIpRoute,
+       {"route 10.0.0.0/8 via 1.1.1.1=0.0.0.0 if 0 distance 120"},
+       ""},
+      // A distance that is no number, or too large, is logged and the route keeps distance 1.
+      {Behaviour::Classic,
+       "ip route 10.0.0.0 255.0.0.0 1.1.1.1 far",
+       kIpRoute,
+       {"route 10.0.0.0/8 via 1.1.1.1=0.0.0.0 if 0 distance 1"},
+       ""},
+      {Behaviour::Classic,
+       "ip route 10.0.0.0 255.0.0.0 1.1.1.1 40000",
+       kIpRoute,
+       {"route 10.0.0.0/8 via 1.1.1.1=0.0.0.0 if 0 distance 1"},
+       ""},
+      {Behaviour::Classic, "ip route 10.0.0.0 255.0.0.0 serial1", kIpRoute, {}, kInvalid},
+      {Behaviour::RealRouter,
+       "ip route 10.0.0.0 255.0.0.0 1.1.1.1",
+       kIpRoute,
+       {"route 10.0.0.0/8 via 1.1.1.1=1.1.1.1 if 0 distance 1"},
+       ""},
+      {Behaviour::RealRouter,
+       "ip route 0.0.0.0 0.0.0.0 s1 250",
+       kIpRoute,
+       {"route 0.0.0.0/0 via =0.0.0.0 if 2 distance 250"},
+       ""},
+      {Behaviour::RealRouter,
+       "ip route 10.0.0.0 255.0.0.0 serial 1 5",
+       kIpRoute,
+       {"route 10.0.0.0/8 via =0.0.0.0 if 2 distance 5"},
+       ""},
+      {Behaviour::RealRouter,
+       "no ip route 10.0.0.0 255.0.0.0 1.1.1.1",
+       kIpRoute,
+       {"remove 10.0.0.0/8 via 1.1.1.1=1.1.1.1 if 0 distance 1"},
+       ""},
+      {Behaviour::RealRouter,
+       "ip route 10.0.0.1 255.0.0.0 1.1.1.1",
+       kIpRoute,
+       {},
+       "\r\n%Inconsistent address and mask"},
+      {Behaviour::RealRouter, "ip route 10.0.0.0 255.0.255.0 1.1.1.1", kIpRoute, {}, kInvalid},
+      {Behaviour::RealRouter, "ip route 10.0.0.0 255.0.0.0 serial 7", kIpRoute, {}, kInvalid},
+  };
+  for (const Case& c : cases) {
+    sim_.behaviour = c.behaviour;
+    requests_.calls.clear();
+    const int mode = c.full_words == kIpRoute ? kModeGlobal : kModePrivileged;
+    run(c.line, c.full_words, mode);
+    EXPECT_EQ(requests_.calls, c.requests) << c.line;
+    EXPECT_EQ(output(), c.output) << c.line;
+    EXPECT_EQ(router().pending_action, PendingAction::None) << c.line;
+  }
 }
 
 }  // namespace

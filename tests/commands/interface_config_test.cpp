@@ -94,7 +94,7 @@ TEST_F(InterfaceConfig, EncapsulationSwitchesPppAndHdlcOnlyAndChapStaysEvenWhenN
   EXPECT_EQ(interface(2).encapsulation_shown, Encapsulation::Ppp);
   EXPECT_EQ(interface(2).line_encapsulation, Encapsulation::Ppp);
   run("no ppp authentication chap", {"ppp", "authentication", "chap"});
-  EXPECT_EQ(interface(2).ppp_authentication, "CHAP");
+  EXPECT_EQ(interface(2).ppp_authentication, PppAuthentication::Chap);
 }
 
 TEST_F(InterfaceConfig, OspfValuesRoundHalfToEvenAndOverflowIsLoggedAndSkipped) {

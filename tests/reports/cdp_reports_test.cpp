@@ -25,15 +25,6 @@ class CdpReports : public ::testing::Test {
     return n;
   }
 
-  std::string show(const std::string& w3, const std::string& w4 = "",
-                   const std::string& raw4 = "") {
-    ParsedCommand pc;
-    pc.FullWords[3] = w3;
-    pc.FullWords[4] = w4;
-    pc.RawWords[4] = raw4;
-    return cdp_show_report(r_, pc, 200);
-  }
-
   RouterRecord r_;
 };
 
@@ -57,15 +48,15 @@ std::string detail_block(const std::string& address_line, const std::string& hol
 // The settings with CDPv2 on, and with CDP off, are in net_cdp.out.
 TEST_F(CdpReports, GlobalSettingsSayWhenCdpV2IsOff) {
   r_.cdp_advertise_v2 = kFalse;
-  EXPECT_TRUE(
-      show("").ends_with(" 180 seconds\r\n        Sending CDPv2 advertisements is not enabled"));
+  EXPECT_TRUE(cdp_global_report(r_).ends_with(
+      " 180 seconds\r\n        Sending CDPv2 advertisements is not enabled"));
 }
 
 TEST_F(CdpReports, TableCutsLongNamesAndNeverShowsNegativeHold) {
   add_neighbor("ABCDEFGHIJKLMNOPQRSTUVW", "Serial0", "10.1.1.2", 19);  // -1 left: shows 0
   add_neighbor("R3", "Ethernet0123456789", "", 21);                    // 1 s left
   r_.cdp_run = kFalse;  // stored neighbours are still listed
-  EXPECT_EQ(show("neighbors"),
+  EXPECT_EQ(cdp_neighbor_table(r_, 200),
             "\r\nCapability Codes: R - Router, T - Trans Bridge, B - Source Route Bridge\r\n"
             "S -Switch, H - Host, i - IGMP, r - Repeater\r\n"
             "Device ID        Local Intrfce     Holdtme    Capability  Platform  Port ID\r\n"
@@ -79,32 +70,30 @@ TEST_F(CdpReports, DetailShowsTheWholeNameAndTheAddressOnlyWhenKnown) {
   add_neighbor("R2", "Serial0", "", 0);
   const std::string both =
       detail_block("  IP address: 10.1.1.2\r\n", " 80") + detail_block("", " 0");
-  EXPECT_EQ(show("neighbors", "detail"), both);
-  EXPECT_EQ(show("neighbors", "DETAIL"), both);
-  EXPECT_EQ(show("entry", "*"), both);
+  EXPECT_EQ(cdp_detail_blocks(r_, 200, nullptr), both);
   r_.cdp_neighbors[1].info.device_id = "ABCDEFGHIJKLMNOPQRSTUVW";
-  EXPECT_NE(show("neighbors", "detail").find("Device ID: ABCDEFGHIJKLMNOPQRSTUVW\r\n"),
+  EXPECT_NE(cdp_detail_blocks(r_, 200, nullptr).find("Device ID: ABCDEFGHIJKLMNOPQRSTUVW\r\n"),
             std::string::npos);
 }
 
 // A whole name in either case, and its misspelt system line, are in net_cdp.out.
 TEST_F(CdpReports, EntryByNameFindsNoPrefix) {
   add_neighbor("R2", "Serial0", "", 0);
-  EXPECT_EQ(show("entry", "r", "R"), "");
+  const std::string lower = "r";
+  EXPECT_EQ(cdp_detail_blocks(r_, 200, &lower), "");
 }
 
 TEST_F(CdpReports, InterfaceListsCdpEnabledInterfacesOrSaysNotRunning) {
   add_interface(r_, "SERIAL", "Serial0", "up").encapsulation_shown = Encapsulation::Hdlc;
   add_interface(r_, "SERIAL", "Serial1", "up");
   r_.interfaces[1].cdp_enable = kTrue;
-  EXPECT_EQ(show("interface"),
+  EXPECT_EQ(cdp_interface_report(r_),
             "\r\nSerial0 is up, line protocol is up\r\n"
             "encapsulation HDLC\r\n"
             "Sending CDP packets every 60 seconds\r\n"
             "Holdtime is 180 seconds\r\n");
   r_.cdp_run = kFalse;
-  EXPECT_EQ(show("interface"), "\r\nCDP not running\r\n");
-  EXPECT_EQ(show("run"), "");
+  EXPECT_EQ(cdp_interface_report(r_), "\r\nCDP not running\r\n");
 }
 
 }  // namespace

@@ -13,13 +13,29 @@
 #include "base/scripted_host.h"
 #include "parser/command_context.h"
 #include "parser/command_database.h"
+#include "parser/network_requests.h"
 #include "parser/new_parse.h"
 #include "state/ip_routines.h"
+#include "state/ipv4.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 #include "tests/support/test_paths.h"
 
 namespace zorva::testing {
+
+// What the commands asked of the network, one line per request.
+struct RecordedRequests final : NetworkRequests {
+  std::vector<std::string> calls;
+  void ping(const std::string& destination) override { calls.push_back("ping " + destination); }
+  void set_static_route(const StaticRoute& r) override {
+    calls.push_back(std::string(r.remove ? "remove " : "route ") + dotted(r.network) + "/" +
+                    std::to_string(r.prefix_length) + " via " + r.next_hop + "=" +
+                    dotted(r.gateway) + " if " + std::to_string(r.interface) + " distance " +
+                    std::to_string(r.distance));
+  }
+  void clear_arp_cache() override { calls.push_back("clear arp"); }
+  void print_arp_table() override { calls.push_back("show arp"); }
+};
 
 class RecordFixture : public ::testing::Test {
  protected:
@@ -38,7 +54,8 @@ class RecordFixture : public ::testing::Test {
 
   // The context a command of this router runs in.
   CommandContext context() {
-    return CommandContext{record_, pc_, log_, ip_, modes_, host_, db_, sim_clock_, behaviour_};
+    return CommandContext{record_, pc_, log_,      ip_,        modes_,
+                          host_,   db_, requests_, sim_clock_, behaviour_};
   }
 
   // The line split by the parser, with `full_words` as the database spellings of its keywords.
@@ -76,8 +93,9 @@ class RecordFixture : public ::testing::Test {
   ModeTables modes_;
   Int32 sim_clock_ = 0;
   Behaviour behaviour_ = Behaviour::Classic;
-  RouterRecord record_;  // the router the commands run on
-  ParsedCommand pc_;     // the line being run
+  RouterRecord record_;        // the router the commands run on
+  RecordedRequests requests_;  // what they asked of the network
+  ParsedCommand pc_;           // the line being run
 };
 
 }  // namespace zorva::testing

@@ -143,7 +143,8 @@ TEST_F(Session, LabsRoundTripAndBadLabsOpenNothing) {
   EXPECT_NE(appended(changes(), 1).find("hostname Saved"), std::string::npos)
       << "the transcript comes back with the lab";
 
-  EXPECT_EQ(session.suggested_name(), "saved.zlab");
+  // A lab that names no student is the one handed out: a save goes beside it, never over it.
+  EXPECT_EQ(session.suggested_name(), "saved-student.zlab");
   EXPECT_NE(session.open_lab("a", lab.substr(0, lab.size() / 2)), "");
   EXPECT_NE(session.open_lab("b", R"({"format":"another-program","version":1})"), "");
   EXPECT_NE(session.open_lab("c", "\x89PNG\r\n"), "");
