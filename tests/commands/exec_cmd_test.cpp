@@ -187,7 +187,7 @@ TEST_F(ExecCmd, NetworkWorkIsRequestedWithTypedValues) {
       {Behaviour::RealRouter, "ip route 10.0.0.0 255.0.0.0 serial 7", kIpRoute, {}, kInvalid},
   };
   for (const Case& c : cases) {
-    sim_.behaviour = c.behaviour;
+    behaviour_ = c.behaviour;
     requests_.calls.clear();
     const int mode = c.full_words == kIpRoute ? kModeGlobal : kModePrivileged;
     run(c.line, c.full_words, mode);

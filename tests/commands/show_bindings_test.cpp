@@ -67,7 +67,7 @@ TEST_F(ShowBindings, EveryLineReachesItsReport) {
       {Behaviour::Classic, "show ip arp", "show ip arp", nothing},
   };
   for (const Case& c : cases) {
-    sim_.behaviour = c.behaviour;
+    behaviour_ = c.behaviour;
     std::vector<std::string> keywords;
     std::istringstream words(c.keywords);
     for (std::string w; words >> w;) keywords.push_back(w);
