@@ -168,6 +168,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
   PrintingHost host(options.seed, out);
   const SimulationPaths paths{options.app_dir, options.log_file};
   std::unique_ptr<Simulation> current;
+  LabBundle bundle;  // what the opened lab came with (a page, its checks): every save keeps it
   if (options.lab.empty()) {
     current = std::make_unique<Simulation>(host, paths);
     current->behaviour = behaviour_before_keys(steps, options.behaviour);
@@ -181,6 +182,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
       return 2;
     }
     current = std::move(opened.sim);
+    bundle = std::move(opened.bundle);
   }
 
   bool typed = false;  // a key has reached a console: the behaviour is settled
@@ -220,7 +222,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
         host.queue_answer(answer_named(step.text).value_or(Answer::Cancel));  // checked when read
         break;
       case ScriptStep::Kind::Save:
-        if (const std::string e = save_lab(sim, step.text, true); !e.empty()) {
+        if (const std::string e = save_lab(sim, step.text, true, bundle); !e.empty()) {
           err << "script line " << step.line_number << ": " << e << "\n";
           return 2;
         }
@@ -233,6 +235,7 @@ int run_script(std::istream& script, const ScriptOptions& options, std::ostream&
           return 2;
         }
         current = std::move(opened.sim);
+        bundle = std::move(opened.bundle);
         break;
       }
     }

@@ -64,6 +64,27 @@ TEST_F(LabScript, TheLabOptionOpensALabInsteadOfATopology) {
   EXPECT_NE(r.out.find("--- input: FromLab>"), std::string::npos) << r.out;
 }
 
+// A bundle typed into by a script and saved keeps its page, title and practice checks, whether
+// it came with --lab or with `open`.
+TEST_F(LabScript, SavesKeepWhatABundleCameWith) {
+  ASSERT_EQ(run("save " + file("plain.zlab") + "\n", options).status, 0);
+  std::string text = testing::file_text(file("plain.zlab"));
+  text.insert(text.rfind('}'), ",\"title\": \"Lab 9\", \"page\": \"<h1>Nine</h1>\"");
+  text.replace(text.find("\"version\": 1"), 12, "\"version\": 2");
+  const std::string bundle = dir.write("bundle.zlab", text);
+  options.lab = bundle;
+  ASSERT_EQ(run("line\nsave " + file("by-lab.zlab") + "\nopen " + bundle + "\nsave " +
+                    file("by-open.zlab") + "\n",
+                options)
+                .status,
+            0);
+  for (const char* saved : {"by-lab.zlab", "by-open.zlab"}) {
+    const std::string again = testing::file_text(file(saved));
+    EXPECT_NE(again.find("\"page\": \"<h1>Nine</h1>\""), std::string::npos) << saved;
+    EXPECT_NE(again.find("\"title\": \"Lab 9\""), std::string::npos) << saved;
+  }
+}
+
 TEST_F(LabScript, FilesThatCannotBeOpenedOrSavedStopTheScriptWithTheirLine) {
   ScriptRun r = run("wait 1\nopen " + file("absent.zlab") + "\n", options);
   EXPECT_EQ(r.status, 2);
