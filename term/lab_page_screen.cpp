@@ -108,7 +108,7 @@ Frame LabPageScreen::frame(ScreenSize size) {
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
     const std::string_view line = rest.substr(0, end);
-    for (std::string& row : wrap_line(line, cols)) all.push_back(std::move(row));
+    for (std::string& row : wrap_words(line, cols)) all.push_back(std::move(row));
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
   }
   const int page_rows = rows_of(size);

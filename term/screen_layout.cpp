@@ -84,6 +84,30 @@ std::vector<std::string> wrap_line(std::string_view line, int cols) {
   return rows;
 }
 
+std::vector<std::string> wrap_words(std::string_view line, int cols) {
+  const std::vector<Cell> cells = cells_of(line);
+  const std::size_t width = static_cast<std::size_t>(std::max(cols, 1));
+  const auto blank = [&](std::size_t k) { return cells[k].glyph == " "; };
+  std::vector<std::string> rows;
+  std::size_t start = 0;
+  while (start < cells.size() || rows.empty()) {
+    std::size_t end = std::min(cells.size(), start + width);
+    if (end < cells.size() && !blank(end)) {
+      std::size_t cut = end;
+      while (cut > start && !blank(cut - 1)) --cut;
+      if (cut > start) end = cut;  // else one word fills the row: it is cut
+    }
+    std::size_t last = end;
+    while (last > start && blank(last - 1)) --last;
+    std::string row;
+    for (std::size_t k = start; k < last; ++k) row += cells[k].glyph;
+    rows.push_back(std::move(row));
+    start = end;
+    while (start < cells.size() && blank(start)) ++start;
+  }
+  return rows;
+}
+
 std::vector<std::string> transcript_tail(std::string_view transcript, int rows, int cols) {
   if (rows <= 0) return {};
   cols = std::max(cols, 1);

@@ -30,6 +30,11 @@ std::vector<Cell> cells_of(std::string_view line);
 // The screen rows of one line wrapped at `cols` cells; an empty line is one empty row.
 std::vector<std::string> wrap_line(std::string_view line, int cols);
 
+// The screen rows of one line of reading text wrapped at `cols` cells between words: a row ends at
+// the last blank that fits (the blanks at the break are dropped), and only a word longer than a row
+// is cut. An empty line is one empty row.
+std::vector<std::string> wrap_words(std::string_view line, int cols);
+
 // The last `rows` screen rows of a transcript whose lines end with LF (CR LF). Only the tail of the
 // text is read: a few screens' worth of bytes at most, however long the transcript is.
 std::vector<std::string> transcript_tail(std::string_view transcript, int rows, int cols);

@@ -39,6 +39,16 @@ TEST(ScreenWrap, SplitsAtTheWidthCountingCellsNotBytes) {
   EXPECT_EQ(wrap_line("\xc3\xa9\xc3\xa9\xc3\xa9", 2), (Rows{"\xc3\xa9\xc3\xa9", "\xc3\xa9"}));
 }
 
+TEST(ScreenWrap, ReadingTextBreaksBetweenWordsAndCutsOnlyAWordLongerThanARow) {
+  EXPECT_EQ(wrap_words("", 5), Rows{""});
+  EXPECT_EQ(wrap_words("ab cd", 5), Rows{"ab cd"});
+  EXPECT_EQ(wrap_words("ab cd ef", 5), (Rows{"ab cd", "ef"}));
+  EXPECT_EQ(wrap_words("ab cdef", 5), (Rows{"ab", "cdef"}));
+  EXPECT_EQ(wrap_words("abcdefgh ij", 5), (Rows{"abcde", "fgh", "ij"}));
+  EXPECT_EQ(wrap_words("ab    cd", 3), (Rows{"ab", "cd"}));
+  EXPECT_EQ(wrap_words("  indented text", 20), Rows{"  indented text"});
+}
+
 TEST(ScreenTail, ShowsTheLastRowsOfTheLastLines) {
   const struct {
     std::string transcript;  // the console's text
