@@ -12,6 +12,9 @@ template <class... Ways>
 struct Overloaded : Ways... {
   using Ways::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <class... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
 
 }  // namespace
 
