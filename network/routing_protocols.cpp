@@ -68,6 +68,7 @@ void carried_routes(const RouterRecord& r, const ProtocolTraits& t,
                     const std::vector<Ipv4>& statements, int index, bool& cut,
                     std::vector<RouteEntry>& carried) {
   carried.clear();
+  carried.reserve(kMaxPacketRoutes);  // grown once, not route by route
   cut = false;
   const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
   for (int k = 1; k <= count; ++k) {
