@@ -43,13 +43,9 @@ void Scheduler::resume_later(SimMillis delay, std::coroutine_handle<> handle) {
   queue_.emplace(Key{now_ + (delay < 0 ? 0 : delay), next_one_shot_rank_++}, std::move(e));
 }
 
+// A one-shot event; periodic timers are run by advance().
 void Scheduler::run(Event& e) {
-  if (e.timer >= 0) {
-    Timer& t = timers_[e.timer];
-    if (!t.enabled || t.generation != e.generation) return;
-    arm(e.timer);  // re-armed before the work runs, so the work may disable it
-    t.work();
-  } else if (e.handle) {
+  if (e.handle) {
     e.handle.resume();
   } else if (e.work) {
     e.work();
@@ -61,7 +57,19 @@ void Scheduler::advance(SimMillis ms) {
   while (!queue_.empty() && queue_.begin()->first.first <= target) {
     auto node = queue_.extract(queue_.begin());
     now_ = node.key().first;
-    run(node.mapped());
+    Event& e = node.mapped();
+    if (e.timer >= 0) {
+      // A live periodic timer is re-armed before its work runs, so the work may disable it. It
+      // goes back into the queue in the same node: no allocation for every tick.
+      const int id = e.timer;
+      Timer& t = timers_[id];
+      if (!t.enabled || t.generation != e.generation) continue;
+      node.key() = Key{now_ + t.interval, static_cast<std::uint64_t>(id)};
+      queue_.insert(std::move(node));
+      t.work();
+      continue;
+    }
+    run(e);
   }
   now_ = target;
 }

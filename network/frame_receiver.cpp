@@ -24,7 +24,8 @@ bool chap_accepts(const RouterRecord& r, const PacketRecord& frame) {
 
 }  // namespace
 
-void Network::packet_from_patch_panel_to_router(Router& r, int interface, PacketRecord frame) {
+void Network::packet_from_patch_panel_to_router(Router& r, int interface,
+                                                const PacketRecord& frame) {
   if (interface < 1 || interface > r.record.interface_count) return;
   InterfaceEntry& e = r.record.interfaces[interface];
   if (is_set(e.shutdown)) return;  // a shut-down interface drops every frame, keepalives too
@@ -35,11 +36,12 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface, Packet
   } else if (frame.protocol == "IP") {
     learn_arp(r, frame);
     if (frame.dst_ip != "255.255.255.255" && !addressed_to(r, frame.dst_ip)) {
-      ip_route_packet(r, std::move(frame));
+      ip_route_packet(r, frame);
     } else if (frame.payload == FramePayload::PingRequest) {
-      frame.payload = FramePayload::PingReply;
-      std::swap(frame.src_ip, frame.dst_ip);
-      ip_route_packet(r, std::move(frame));
+      PacketRecord reply = frame;
+      reply.payload = FramePayload::PingReply;
+      std::swap(reply.src_ip, reply.dst_ip);
+      ip_route_packet(r, std::move(reply));
     } else if (frame.payload == FramePayload::PingReply) {
       r.record.output_buffer = "!!!!!";
       r.record.output_pending = kTrue;

@@ -3,9 +3,10 @@
 // and forwarding, and the console work a command leaves for the network (static routes, ARP).
 //
 // Delivery is synchronous and nested: a frame is handled by its receiver, including any frame the
-// receiver sends in turn, before the sender's call returns. Every stage works on its own copy of
-// the frame. The connector table is resolved once, when the network is wired, so a frame names
-// its receiver directly instead of searching the cabling text.
+// receiver sends in turn, before the sender's call returns. A receiver reads the sender's frame
+// and copies it only to send it on (forwarding, a ping reply). The connector table is resolved
+// once, when the network is wired, so a frame names its receiver directly instead of searching the
+// cabling text.
 #pragma once
 
 #include <string>
@@ -53,7 +54,7 @@ class Network {
   void packet_into_panel(int from, int interface, const PacketRecord& frame);
 
   // Router r receives `frame` on its interface `interface` (the receiver's steps in their order).
-  void packet_from_patch_panel_to_router(Router& r, int interface, PacketRecord frame);
+  void packet_from_patch_panel_to_router(Router& r, int interface, const PacketRecord& frame);
 
   // Sends `frame` on by the longest matching route of router r; drops it when no route matches
   // or its time to live is used up. Every call lowers the time to live by one.

@@ -62,10 +62,13 @@ bool route_covered(const ProtocolTraits& t, const std::vector<Ipv4>& statements,
 
 // The routes an update sent on interface `index` carries: covered connected routes and the
 // protocol's own routes not learned on that interface, in table order, at most 50. `cut` tells
-// whether more would have been carried.
-std::vector<RouteEntry> carried_routes(const RouterRecord& r, const ProtocolTraits& t,
-                                       const std::vector<Ipv4>& statements, int index, bool& cut) {
-  std::vector<RouteEntry> carried;
+// whether more would have been carried. `carried` is emptied first and then filled; its storage
+// is reused from one interface to the next.
+void carried_routes(const RouterRecord& r, const ProtocolTraits& t,
+                    const std::vector<Ipv4>& statements, int index, bool& cut,
+                    std::vector<RouteEntry>& carried) {
+  carried.clear();
+  carried.reserve(kMaxPacketRoutes);  // grown once, not route by route
   cut = false;
   const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
   for (int k = 1; k <= count; ++k) {
@@ -79,7 +82,6 @@ std::vector<RouteEntry> carried_routes(const RouterRecord& r, const ProtocolTrai
     }
     carried.push_back(route);
   }
-  return carried;
 }
 
 }  // namespace
@@ -103,6 +105,7 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
   const std::uint16_t full = full_table_bit(FullTable::CarriedRoutes, static_cast<int>(protocol));
   bool any_cut = false;
   PacketRecord frame;
+  std::vector<RouteEntry> carried;  // the next update's routes; swapped into the frame
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) {
     InterfaceEntry& e = r.interfaces[i];
@@ -137,12 +140,12 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
       frame.routes = real_carried_routes(r, protocol, i, log);  // all it has, even nothing
     } else {
       bool cut = false;
-      std::vector<RouteEntry> carried = carried_routes(r, t, statements, i, cut);
+      carried_routes(r, t, statements, i, cut, carried);
       if (cut) {
         any_cut = true;
         log_full_once(r, full, t.send_log_name, log);
       }
-      if (!carried.empty()) frame.routes = std::move(carried);
+      if (!carried.empty()) frame.routes.swap(carried);
     }
     if (send) send(frame, i);
     if (real) continue;  // a real router keeps no candidate of its own for its networks
@@ -183,10 +186,8 @@ void receive_routing_update(RouterRecord& r, int interface_index, const PacketRe
   } else if (t.received_metric == ReceivedMetric::CostPlusPath) {
     metric = static_cast<Int32>(e.ospf_cost) + frame.path_cost;
   }
-  for (const RouteEntry& route : frame.routes) {
-    update_routes(r, route.network, e.name, route.prefix_length, t.distance, t.code, metric,
-                  e.ip_address, static_cast<Int16>(interface_index), log);
-  }
+  update_routes_through(r, frame.routes, e.name, t.distance, t.code, metric, e.ip_address,
+                        static_cast<Int16>(interface_index), log);
 }
 
 }  // namespace zorva

@@ -2,6 +2,7 @@
 #include "network/routing_table.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "base/error_log.h"
@@ -78,25 +79,25 @@ void note_candidates_changed(RouterRecord& r) {
   ++r.routing_bookkeeping.candidates_version;
 }
 
-void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_name,
+namespace {
+
+// Refreshes candidate `slot`: its age goes back to 0, nothing else changes.
+void refresh_candidate(RouterRecord& r, int slot) {
+  RouteEntry& e = r.learned_routes[slot];
+  if (e.age == 0) return;
+  e.age = 0;
+  ++r.routing_bookkeeping.ages_version;
+}
+
+// Appends a new candidate; a full table refuses it (logged once per spell). True when taken.
+bool add_candidate(RouterRecord& r, Ipv4 network, const std::string& interface_name,
                    Int16 prefix_length, Int16 distance, char code, Int32 metric,
                    const std::string& interface_address, Int16 interface_index, ErrorLog& log) {
   const int count = candidate_count(r);
-  bool found = false;
-  for (int k = 1; k <= count; ++k) {
-    RouteEntry& e = r.learned_routes[k];
-    if (!matches(e, network, interface_name, prefix_length, distance)) continue;
-    found = true;
-    if (e.age != 0) {
-      e.age = 0;
-      ++r.routing_bookkeeping.ages_version;
-    }
-  }
-  if (found) return;
   const std::uint16_t bit = full_table_bit(FullTable::LearnedRoutes);
   if (count >= kMaxRoutes) {
     log_full_once(r, bit, kUpdateRoutesName, log);
-    return;
+    return false;
   }
   RouteEntry e;
   e.distance = distance;
@@ -113,6 +114,101 @@ void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_n
   r.learned_route_count = static_cast<Int16>(count + 1);
   table_has_room(r, bit);
   note_candidates_changed(r);
+  return true;
+}
+
+}  // namespace
+
+void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_name,
+                   Int16 prefix_length, Int16 distance, char code, Int32 metric,
+                   const std::string& interface_address, Int16 interface_index, ErrorLog& log) {
+  const int count = candidate_count(r);
+  bool found = false;
+  for (int k = 1; k <= count; ++k) {
+    if (!matches(r.learned_routes[k], network, interface_name, prefix_length, distance)) continue;
+    found = true;
+    refresh_candidate(r, k);
+  }
+  if (found) return;
+  add_candidate(r, network, interface_name, prefix_length, distance, code, metric,
+                interface_address, interface_index, log);
+}
+
+namespace {
+
+// Interface names are short and mostly differ in their last character ("Serial0", "Serial2"):
+// compared from the end, without a library call for every candidate of every update.
+bool same_name(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = a.size(); i > 0; --i)
+    if (a[i - 1] != b[i - 1]) return false;
+  return true;
+}
+
+// The candidates of one received update's interface and distance, looked up by network. At most
+// one table's worth of them, so they live in fixed arrays rebuilt for every update.
+class SameWayCandidates {
+ public:
+  SameWayCandidates() { head_.fill(-1); }
+
+  void add(Ipv4 network, Int16 prefix_length, int slot) {
+    const std::size_t b = bucket(network);
+    entries_[count_] = {network, prefix_length, static_cast<Int16>(slot), head_[b]};
+    head_[b] = static_cast<Int16>(count_++);
+  }
+
+  // Calls `each` with the slot of every candidate of that network and prefix length; true when
+  // there was one.
+  template <typename Each>
+  bool for_each_match(Ipv4 network, Int16 prefix_length, Each each) const {
+    bool found = false;
+    for (Int16 j = head_[bucket(network)]; j >= 0; j = entries_[j].next) {
+      const Entry& e = entries_[j];
+      if (e.network != network || e.prefix_length != prefix_length) continue;
+      found = true;
+      each(e.slot);
+    }
+    return found;
+  }
+
+ private:
+  static constexpr std::size_t kBuckets = 128;
+  struct Entry {
+    Ipv4 network;
+    Int16 prefix_length;
+    Int16 slot;
+    Int16 next;  // the next entry in the same bucket, or -1
+  };
+  static std::size_t bucket(Ipv4 network) { return (network * 0x9E3779B1u) >> 25; }
+
+  std::array<Int16, kBuckets> head_;
+  std::array<Entry, kMaxRoutes> entries_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace
+
+void update_routes_through(RouterRecord& r, const std::vector<RouteEntry>& routes,
+                           const std::string& interface_name, Int16 distance, char code,
+                           Int32 metric, const std::string& interface_address,
+                           Int16 interface_index, ErrorLog& log) {
+  // Only this loop adds candidates meanwhile, and every one it adds has this interface name and
+  // distance too, so the lookup stays complete.
+  SameWayCandidates same_way;
+  const int count = candidate_count(r);
+  for (int k = 1; k <= count; ++k) {
+    const RouteEntry& e = r.learned_routes[k];
+    if (e.distance == distance && same_name(e.interface_name, interface_name))
+      same_way.add(e.network, e.prefix_length, k);
+  }
+  for (const RouteEntry& route : routes) {
+    if (same_way.for_each_match(route.network, route.prefix_length,
+                                [&r](int slot) { refresh_candidate(r, slot); }))
+      continue;
+    if (add_candidate(r, route.network, interface_name, route.prefix_length, distance, code, metric,
+                      interface_address, interface_index, log))
+      same_way.add(route.network, route.prefix_length, r.learned_route_count);
+  }
 }
 
 void Maintain_Routing_Table(RouterRecord& r) {

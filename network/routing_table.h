@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "base/behaviour.h"
 #include "base/types.h"
@@ -27,6 +28,14 @@ int static_route_interface(const RouterRecord& r, const RouteEntry& route, Ipv4 
 void update_routes(RouterRecord& r, Ipv4 network, const std::string& interface_name,
                    Int16 prefix_length, Int16 distance, char code, Int32 metric,
                    const std::string& interface_address, Int16 interface_index, ErrorLog& log);
+
+// The routes of one received update, all through the same interface with the same distance: the
+// same as update_routes for each route in turn, in order. The candidates already learned that way
+// are picked out once per update, so each route is compared with those only.
+void update_routes_through(RouterRecord& r, const std::vector<RouteEntry>& routes,
+                           const std::string& interface_name, Int16 distance, char code,
+                           Int32 metric, const std::string& interface_address,
+                           Int16 interface_index, ErrorLog& log);
 
 // One aging pass: every candidate's age rises by 3 (static routes stay at 0) and a candidate older
 // than 24 is removed. After a removal the next slot is not examined in the same pass, so the
