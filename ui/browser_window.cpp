@@ -36,13 +36,13 @@ QVariant LabPage::loadResource(int type, const QUrl& name) {
   if (made != generated_.constEnd()) return *made;
   // A lab bundle's page carries its pictures as data: addresses ("data:image/png;base64,...").
   if (name.scheme() == QLatin1String("data")) {
-    const QByteArray spec =
+    const QByteArray address =
         QByteArray::fromPercentEncoding(name.path(QUrl::FullyEncoded).toLatin1());
-    const qsizetype comma = spec.indexOf(',');
+    const qsizetype comma = address.indexOf(',');
     if (comma < 0) return {};
-    const QByteArray data = spec.left(comma).endsWith(";base64")
-                                ? QByteArray::fromBase64(spec.mid(comma + 1))
-                                : spec.mid(comma + 1);
+    const QByteArray data = address.left(comma).endsWith(";base64")
+                                ? QByteArray::fromBase64(address.mid(comma + 1))
+                                : address.mid(comma + 1);
     if (type == QTextDocument::ImageResource) return QImage::fromData(data);
     return data;
   }
