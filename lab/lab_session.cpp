@@ -101,10 +101,6 @@ void LabSession::start_simulation(std::unique_ptr<Simulation> next) {
   replace(std::move(next), {});
 }
 
-void LabSession::mark_saved(const fs::path& name) {
-  saved_as(name.empty() ? lab_file_ : name);
-}
-
 void LabSession::saved_as(const fs::path& file) {
   lab_file_ = file;
   saved_changes_ = changes_;

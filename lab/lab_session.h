@@ -120,8 +120,6 @@ class LabSession {
   void key(int code);                 // into the active console
   void key_to(int router, int code);  // into router n's console
   void function_key(int n);           // F1..F12: router n's console comes forward
-  // The face stored the lab itself (a download in the browser) under `name` ("" keeps the name).
-  void mark_saved(const std::filesystem::path& name);
 
   // --- The clock ---
   ClockSpeed& speed() { return speed_; }

@@ -76,6 +76,5 @@ EMSCRIPTEN_BINDINGS(zorva_web) {
       .function("topologyPage", &WebSession::topology_page)
       .function("check", &WebSession::check)
       .function("changed", &WebSession::changed)
-      .function("suggestedName", &WebSession::suggested_name)
       .function("setBehaviour", &WebSession::set_behaviour);
 }
