@@ -43,6 +43,8 @@ std::optional<int> read_command_line(const std::vector<std::string>& args, TermC
     const bool has_value = i + 1 < args.size();
     if (arg == "--script" && has_value) {
       line.script = args[++i];
+      if (*line.script != "-")
+        line.options.script_dir = std::filesystem::path(*line.script).parent_path();
     } else if (arg == "--topology" && has_value) {
       line.options.topology = args[++i];
     } else if (arg == "--lab" && has_value) {

@@ -1,6 +1,7 @@
 #include "script/script_runner.h"
 
 #include <cmath>
+#include <fstream>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -148,20 +149,59 @@ std::optional<int> key_code_of(const std::string& name) {
   return std::nullopt;
 }
 
-std::optional<ScriptError> parse_script(std::istream& in, std::vector<ScriptStep>& steps) {
+namespace {
+
+// Includes nest only this deep, so a file that includes itself ends with an error, not a crash.
+constexpr int kDeepestInclude = 8;
+
+std::optional<ScriptError> parse_lines(std::istream& in, std::vector<ScriptStep>& steps,
+                                       const std::filesystem::path& folder, int depth);
+
+// The steps of an included file, given the `include` line's own number `n`.
+std::optional<ScriptError> include_file(const std::string& name, int n,
+                                        std::vector<ScriptStep>& steps,
+                                        const std::filesystem::path& folder, int depth) {
+  if (name.empty()) return ScriptError{n, "'include' needs a script file name"};
+  if (depth >= kDeepestInclude) return ScriptError{n, "includes nest too deep at " + name};
+  const std::filesystem::path path = folder / name;
+  std::ifstream file(path);
+  if (!file) return ScriptError{n, "cannot open the included script " + path.string()};
+  const std::size_t first = steps.size();
+  if (auto e = parse_lines(file, steps, path.parent_path(), depth + 1))
+    return ScriptError{n, name + " line " + std::to_string(e->line_number) + ": " + e->message};
+  // Messages about an included step (a router the topology lacks) name the include's line.
+  for (std::size_t i = first; i < steps.size(); ++i) steps[i].line_number = n;
+  return std::nullopt;
+}
+
+std::optional<ScriptError> parse_lines(std::istream& in, std::vector<ScriptStep>& steps,
+                                       const std::filesystem::path& folder, int depth) {
   std::string line;
   int n = 0;
   while (std::getline(in, line)) {
     ++n;
-    if (auto e = parse_line(line, n, steps)) return e;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("include", 0) == 0 && (line.size() == 7 || line[7] == ' ')) {
+      if (auto e = include_file(trim(argument_of(line, "include")), n, steps, folder, depth))
+        return e;
+    } else if (auto e = parse_line(line, n, steps)) {
+      return e;
+    }
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ScriptError> parse_script(std::istream& in, std::vector<ScriptStep>& steps,
+                                        const std::filesystem::path& folder) {
+  return parse_lines(in, steps, folder, 0);
 }
 
 int run_script(std::istream& script, const ScriptOptions& options, std::ostream& out,
                std::ostream& err) {
   std::vector<ScriptStep> steps;
-  if (auto e = parse_script(script, steps)) {
+  if (auto e = parse_script(script, steps, options.script_dir)) {
     err << "script line " << e->line_number << ": " << e->message << "\n";
     return 2;
   }

@@ -1,6 +1,6 @@
 // The script runner: drives a whole simulation from a file of commands (behaviour, router, type,
-// line, key, wait, answer, save, open) without a display, then prints every router's transcript and
-// input line.
+// line, key, wait, answer, save, open, include) without a display, then prints every router's
+// transcript and input line.
 #pragma once
 
 #include <filesystem>
@@ -20,6 +20,7 @@ struct ScriptOptions {
   std::filesystem::path log_file;            // error log; "" for zorva.log in the current folder
   unsigned seed = 1;                         // random source of the run (MAC addresses)
   Behaviour behaviour = Behaviour::Classic;  // of a new simulation; a lab file brings its own
+  std::filesystem::path script_dir;  // where `include FILE` looks; "" for the current folder
 };
 
 // One command of a script, as read from its line.
@@ -38,8 +39,11 @@ struct ScriptError {
   std::string message;
 };
 
-// Reads a script; a malformed line gives an error naming its line.
-std::optional<ScriptError> parse_script(std::istream& in, std::vector<ScriptStep>& steps);
+// Reads a script; a malformed line gives an error naming its line. `include FILE` reads the steps
+// of FILE (relative to `folder`) in its place, so scripts can share an opening; an error inside an
+// included file names the include's line and the file's own line.
+std::optional<ScriptError> parse_script(std::istream& in, std::vector<ScriptStep>& steps,
+                                        const std::filesystem::path& folder = {});
 
 // The code of a key name ("Enter", "Ctrl+A", "F3", "?"), -n for function key Fn, or nullopt.
 std::optional<int> key_code_of(const std::string& name);

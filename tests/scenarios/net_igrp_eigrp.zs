@@ -5,42 +5,7 @@
 # The Hold column is the last-heard second modulo 15. Router 3 shuts its serial line at 61 s,
 # after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s and has
 # dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1.
-line enable
-line configure terminal
-line interface e0
-line ip address 192.168.1.1 255.255.255.0
-line no shutdown
-line exit
-line interface s0
-line ip address 10.1.12.1 255.255.255.0
-line no shutdown
-line end
-router 2
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.12.2 255.255.255.0
-line no shutdown
-line exit
-line interface s1
-line ip address 10.1.23.2 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 192.168.2.1 255.255.255.0
-line no shutdown
-line end
-router 3
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.23.3 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 172.16.3.1 255.255.255.0
-line no shutdown
-line end
+include openings/chain3_lan_addressed.zs
 line configure terminal
 line router igrp 10
 line network 10.0.0.0

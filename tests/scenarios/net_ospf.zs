@@ -9,42 +9,7 @@
 # at 40 s, are still there at 129 s. The pass of 130 s removes them, except the one that moved
 # into a freed slot, which waits for the pass of 140 s; RIP routes take their places, but none
 # to 172.16.3.0, for which router 2 itself uses OSPF and so sends no RIP route.
-line enable
-line configure terminal
-line interface e0
-line ip address 192.168.1.1 255.255.255.0
-line no shutdown
-line exit
-line interface s0
-line ip address 10.1.12.1 255.255.255.0
-line no shutdown
-line end
-router 2
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.12.2 255.255.255.0
-line no shutdown
-line exit
-line interface s1
-line ip address 10.1.23.2 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 192.168.2.1 255.255.255.0
-line no shutdown
-line end
-router 3
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.23.3 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 172.16.3.1 255.255.255.0
-line no shutdown
-line end
+include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip
 line network 10.0.0.0

@@ -8,42 +8,7 @@
 # After no router rip router 2 keeps sending (router 3 keeps its routes through router 2) but
 # accepts nothing: its RIP routes age out. Last, router 3 stops hearing router 2: its RIP sources
 # age by 3 on each pass (00:00:09, 00:00:24) and then leave.
-line enable
-line configure terminal
-line interface e0
-line ip address 192.168.1.1 255.255.255.0
-line no shutdown
-line exit
-line interface s0
-line ip address 10.1.12.1 255.255.255.0
-line no shutdown
-line end
-router 2
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.12.2 255.255.255.0
-line no shutdown
-line exit
-line interface s1
-line ip address 10.1.23.2 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 192.168.2.1 255.255.255.0
-line no shutdown
-line end
-router 3
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.23.3 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 172.16.3.1 255.255.255.0
-line no shutdown
-line end
+include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip
 line network 10.0.0.0

@@ -7,42 +7,7 @@
 # carries a ping to 10.1.23.3, though the /8 was entered first; 10.9.9.9 takes the /8 and is lost.
 # Router 1's Ethernet is shut down at 26 s and its line goes down at 34 s; its connected network,
 # last refreshed at 30 s, stays until the maintenance pass at which its age passes 24 (110 s).
-line enable
-line configure terminal
-line interface e0
-line ip address 192.168.1.1 255.255.255.0
-line no shutdown
-line exit
-line interface s0
-line ip address 10.1.12.1 255.255.255.0
-line no shutdown
-line end
-router 2
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.12.2 255.255.255.0
-line no shutdown
-line exit
-line interface s1
-line ip address 10.1.23.2 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 192.168.2.1 255.255.255.0
-line no shutdown
-line end
-router 3
-line enable
-line configure terminal
-line interface s0
-line ip address 10.1.23.3 255.255.255.0
-line no shutdown
-line exit
-line interface e0
-line ip address 172.16.3.1 255.255.255.0
-line no shutdown
-line end
+include openings/chain3_lan_addressed.zs
 router 1
 line show ip route
 wait 5

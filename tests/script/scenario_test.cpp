@@ -50,13 +50,15 @@ std::string header_value(const std::string& script, const std::string& key) {
   return "";
 }
 
-// The routers a script types into: router 1, where every script starts, and each `router N`.
-std::set<std::string> routers_used(const std::string& script) {
+// The routers a script types into: router 1, where every script starts, and each `router N`, its
+// included openings' too.
+std::set<std::string> routers_used(const std::string& script, const fs::path& folder) {
   std::set<std::string> used = {"1"};
   std::istringstream in(script);
-  std::string line;
-  while (std::getline(in, line))
-    if (line.rfind("router ", 0) == 0) used.insert(line.substr(7));
+  std::vector<ScriptStep> steps;
+  parse_script(in, steps, folder);
+  for (const ScriptStep& step : steps)
+    if (step.kind == ScriptStep::Kind::Router) used.insert(std::to_string(step.number));
   return used;
 }
 
@@ -88,6 +90,7 @@ TEST_P(Scenario, TranscriptMatches) {
   ScriptOptions options;
   options.app_dir = testing::bin_dir();
   options.log_file = dir.path() / "zorva.log";
+  options.script_dir = base.parent_path();
   const std::string topology = header_value(script, "topology");
   // A topology beside the scripts (tests/scenarios/topologies/) is a test's own; any other path
   // is one the program ships, relative to the program directory.
@@ -99,7 +102,7 @@ TEST_P(Scenario, TranscriptMatches) {
   std::ostringstream out, err;
   ASSERT_EQ(run_script(in, options, out, err), 0) << err.str();
 
-  const std::string transcript = trimmed(out.str(), routers_used(script));
+  const std::string transcript = trimmed(out.str(), routers_used(script, base.parent_path()));
   const fs::path expected_file = base.string() + ".out";
   if (std::getenv("ZORVA_UPDATE_GOLDEN")) {
     std::ofstream(expected_file, std::ios::binary) << transcript;

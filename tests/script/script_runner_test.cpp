@@ -69,6 +69,36 @@ TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
   }
 }
 
+// An include reads its file's steps in place, from the including script's folder; its faults
+// name the include's line and the file's own line, and a file including itself stops, not loops.
+TEST(ScriptRunner, IncludedScriptsRunInPlaceAndNameTheirFaults) {
+  testing::TempDir dir;
+  dir.write("open.zs", "# shared opening\nrouter 2\nline enable\n");
+  dir.write("bad.zs", "line x\nfrobnicate\n");
+  dir.write("self.zs", "include self.zs\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"include open.zs\nline show clock\n", ""},
+      {"line x\ninclude bad.zs\n", "script line 2: bad.zs line 2: unknown command"},
+      {"include self.zs\n", "script line 1: self.zs line 1: self.zs line 1:"},
+      {"include none.zs\n", "script line 1: cannot open the included script"},
+      {"include\n", "script line 1: 'include' needs a script file name"},
+  };
+  for (const auto& [script, error] : cases) {
+    ScriptOptions options;
+    options.app_dir = testing::bin_dir();
+    options.log_file = dir.path() / "zorva.log";
+    options.script_dir = dir.path();
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    const int status = run_script(in, options, out, err);
+    EXPECT_EQ(status, *error ? 2 : 0) << script << err.str();
+    EXPECT_NE(err.str().find(error), std::string::npos) << err.str();
+    if (!*error) {
+      EXPECT_NE(out.str().find("Router#show clock"), std::string::npos) << out.str();
+    }
+  }
+}
+
 TEST(ScriptRunner, RouterOutsideTheTopologyStopsTheRun) {
   for (const char* script : {"router 0\n", "router 99\n", "router 4\n"}) {
     const ScriptResult r = run_text(script);
