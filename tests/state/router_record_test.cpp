@@ -1,4 +1,4 @@
-// Building a fresh router: defaults, interface creation, the 50-interface limit, the mode tables.
+// Building a fresh router's interfaces: names, defaults per type, the 50-interface limit.
 #include "state/router_record.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 
 #include "base/error_log.h"
 #include "base/scripted_host.h"
-#include "state/mode_tables.h"
 #include "tests/support/test_paths.h"
 
 namespace zorva {
@@ -92,36 +91,6 @@ TEST_F(CreateInterface, FiftyFirstInterfaceIsRefusedAndLogged) {
   createinterface(rec, InterfaceType::Bri, 1000000, random, log, "Router 1");
   EXPECT_EQ(rec.interface_count, kMaxInterfaces);
   EXPECT_EQ(log.lines_written(), 2);
-}
-
-TEST(RouterRecord, WindowLoadDefaults) {
-  const RouterRecord r = window_load_record();
-  EXPECT_EQ(r.hostname, "Router");
-  EXPECT_EQ(r.prompt, ">");
-  EXPECT_EQ(r.mode, 2);
-  EXPECT_EQ(r.cdp_run, kTrue);
-  EXPECT_EQ(r.cdp_timer, 60);
-  EXPECT_EQ(r.cdp_holdtime, 180);
-  EXPECT_EQ(r.history.exec_size, 10);
-  EXPECT_EQ(r.history.config_size, 10);
-  RouterRecord copy = r;
-  copy.interfaces[7].name = "x";
-  EXPECT_EQ(r.interfaces[7].name, "");  // a record is a value: copies share nothing
-}
-
-TEST(ModeTables, PromptsAndNames) {
-  ModeTables t;
-  fill_mode_tables(t);
-  EXPECT_EQ(t.prompt[1], "Press Enter");
-  EXPECT_EQ(t.prompt[5], "(config-if)#");
-  EXPECT_EQ(t.prompt[6], "(config-if)#");
-  EXPECT_EQ(t.prompt[7], "(config-if)#");
-  EXPECT_EQ(t.name[12], "consMode");
-  EXPECT_EQ(t.name[3], "privmode");
-  EXPECT_EQ(t.prompt[0], "");
-  EXPECT_EQ(t.prompt[15], "");
-  EXPECT_EQ(t.prompt_of(99), "");
-  EXPECT_EQ(t.name_of(-1), "");
 }
 
 }  // namespace
