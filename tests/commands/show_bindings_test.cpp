@@ -65,6 +65,8 @@ TEST_F(ShowBindings, EveryLineReachesItsReport) {
       {Behaviour::RealRouter, "show ip ospf neighbor", "show ip ospf neighbor",
        [](RouterRecord& r) { return build_real_ospf_neighbors(r, 0); }},
       {Behaviour::Classic, "show ip arp", "show ip arp", nothing},
+      // A second word without a report of its own: the `show` row's handler, an empty output.
+      {Behaviour::Classic, "show sessions", "show sessions", nothing},
   };
   for (const Case& c : cases) {
     behaviour_ = c.behaviour;

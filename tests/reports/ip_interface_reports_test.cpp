@@ -35,17 +35,6 @@ TEST(IpInterfaceReport, TemplateFollowsOnlyAddressedInterfacesAndShutdownSaysSo)
             "  TEMPLATE\r\n");
 }
 
-TEST(IpInterfaceReport, BriefRowsPutDataColumnsAt24And41And52And74) {
-  RouterRecord r;
-  add_interface(r, "ETHERNET", "Ethernet0", "up", "10.1.1.1");
-  add_interface(r, "SERIAL", "Serial0", "down");
-  add_interface(r, "BRI", "Bri0", "up", "192.168.1.1").shutdown = kTrue;
-  EXPECT_EQ(brief_rows(r),
-            "Ethernet0               10.1.1.1         YES  NVRAM up                    up\r\n"
-            "Serial0                 unassigned       YES  NVRAM down                  down\r\n"
-            "Bri0                    192.168.1.1      YES  NVRAM administratively down down\r\n");
-}
-
 TEST(IpInterfaceReport, BriefAddressFieldIsSeventeenWideAndNeverCut) {
   struct Case {
     const char* address;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "state/ospf_router_id.h"
 #include "tests/reports/report_records.h"
 
@@ -105,16 +104,6 @@ TEST(OspfReports, DatabaseAgesPadBelowOneHundred) {
                 "10.1.1.6        10.1.1.6        150         0x80000003 0x9084   1\r\n"
                 "10.1.1.10       10.1.1.10       100         0x80000003 0x9084   1\r\n" +
                 kNetHeader + "10.1.1.2        10.1.1.2         5         0x80000003 0x9084\r\n");
-}
-
-TEST(OspfReports, DatabaseWithoutNeighborsEndsAfterTheFirstEntryAddress) {
-  RouterRecord r;
-  r.protocols.ospf_process_numbers[1] = 2;
-  r.protocols.ospf_networks[1].area = "1";
-  EXPECT_EQ(build_show_ospf_database(r, 0), database_header("") + kNetHeader);
-  add_neighbor(r, "", "10.1.1.2", "Serial0");
-  r.protocols.ospf_neighbor_count = 0;  // the neighbour went, its entry stays
-  EXPECT_EQ(build_show_ospf_database(r, 0), database_header("") + kNetHeader + "10.1.1.2");
 }
 
 }  // namespace

@@ -57,38 +57,6 @@ TEST_F(RunningConfig, OspfLinesShowOnlyOnUpAddressedInterfacesWithOspfAndNonDefa
   }
 }
 
-TEST_F(RunningConfig, RoutingSectionsOfSwitchedOnProtocolsOnly) {
-  ProtocolBlock& p = router().protocols;
-  p.rip_enabled = p.igrp_enabled = p.eigrp_enabled = p.ospf_enabled = kTrue;
-  p.rip_network_count = p.igrp_network_count = p.eigrp_network_count = 1;
-  p.rip_networks[1] = "10.0.0.0";
-  p.igrp_process_numbers[1] = 5;
-  p.igrp_networks[1] = "11.0.0.0";
-  p.eigrp_process_numbers[1] = 100;
-  p.eigrp_networks[1] = "172.16.0.0";
-  p.ospf_process_numbers[1] = 1;
-  p.ospf_network_count = 2;
-  p.ospf_networks[1] = {"10.1.1.0", "0.0.0.255", "0", "8"};
-  p.ospf_networks[2] = {"10.2.2.0", "0.0.0.255", "1", "8"};
-  EXPECT_NE(
-      report().find(" shutdown\r\n!\r\nrouter rip\r\n 10.0.0.0\r\n!\r\nrouter igrp 5\r\n"
-                    " 11.0.0.0\r\n!\r\nrouter eigrp 100\r\n 172.16.0.0\r\n!\r\nrouter ospf 1\r\n"
-                    " network 10.1.1.0 0.0.0.255 area 0\r\n network 10.2.2.0 0.0.0.255 area 1"
-                    "\r\n!\r\nip classless\r\n"),
-      std::string::npos);
-  p.igrp_enabled = kFalse;
-  EXPECT_EQ(report().find("11.0.0.0"), std::string::npos);
-}
-
-TEST_F(RunningConfig, CdpLinesOnlyWhenChanged) {
-  router().cdp_advertise_v2 = router().cdp_run = kFalse;
-  router().cdp_holdtime = 120;
-  router().cdp_timer = 30;
-  EXPECT_NE(report().find("no ip http server\r\n!\r\nno cdp advertise-v2\r\ncdp holdtime 120\r\n"
-                          "cdp timer 30\r\nno cdp run\r\n!\r\nline con 0\r\n"),
-            std::string::npos);
-}
-
 TEST_F(RunningConfig, CountsBeyondTheTablesReadOnlyTheTable) {
   router().username_count = 300;
   router().protocols.rip_enabled = kTrue;

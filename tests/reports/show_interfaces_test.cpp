@@ -46,20 +46,5 @@ TEST_F(ShowInterfaces, SpecificWithoutAMatchIsAnEmptyLineAndANonNumberIsLogged) 
   EXPECT_NE(log_text().find("build show interfaces specific() - 13 - "), std::string::npos);
 }
 
-TEST(DisplayName, OrdinalsCountPerTypeInTableOrder) {
-  InterfaceEntry serial_a, ethernet, serial_b, bri;
-  serial_a.type = serial_b.type = InterfaceType::Serial;
-  ethernet.type = InterfaceType::Ethernet;
-  bri.type = InterfaceType::Bri;
-  serial_a.number = "4";
-  ethernet.number = "2";
-  DisplayNamer namer;
-  EXPECT_EQ(display_name_text(namer.next(serial_a)), "Serial0");
-  EXPECT_EQ(display_name_text(namer.next(ethernet)), "Ethernet0");
-  EXPECT_EQ(display_name_text(namer.next(serial_b)), "Serial1");
-  EXPECT_EQ(display_name_text(namer.next(bri)), "Bri0");
-  EXPECT_EQ(display_name_text(DisplayNamer().next(serial_b)), "Serial0");
-}
-
 }  // namespace
 }  // namespace zorva::testing

@@ -38,16 +38,5 @@ TEST_F(ShowVersion, SummaryListsEthernetSerialBriAndLeavesOutAbsentTypes) {
   EXPECT_EQ(interface_summary(r), "2 Serial network interface(s)\r\n");
 }
 
-TEST_F(ShowVersion, FillsEveryPlaceholderAndAddsTheRegister) {
-  router().hostname = "Lab";
-  router().config_register = "0x2142";
-  const std::string out =
-      build_show_version(router(), "up TTTTTT|HHHHHH uptime TTTTTT|XXXXXX|hhhhhh", 3700);
-  EXPECT_EQ(out,
-            "\r\nup 1 hour, 1 minute|Lab uptime 1 hour, 1 minute|1 Ethernet/IEEE 802.3 "
-            "interface(s)\r\n2 Serial network interface(s)\r\n1 ISDN Basic Rate interface(s)|"
-            "hhhhhh\r\n\r\nConfiguration register is 0x2142\r\n");
-}
-
 }  // namespace
 }  // namespace zorva::testing
