@@ -1,5 +1,5 @@
-// The show cdp reports: global settings, the neighbour table's cut columns, remaining hold time,
-// detail blocks, exact-case entry lookup and the interface list.
+// The show cdp reports where typing cannot reach: names and ports too long for their columns, a
+// negative remaining hold time, a neighbour without an address. The rest is in net_cdp.out.
 #include "reports/cdp_reports.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +45,6 @@ std::string detail_block(const std::string& address_line, const std::string& hol
          "Compiled Fri 02-Mar-01 17:34 by kperl\r\n\r\n";
 }
 
-// The settings with CDPv2 on, and with CDP off, are in net_cdp.out.
-TEST_F(CdpReports, GlobalSettingsSayWhenCdpV2IsOff) {
-  r_.cdp_advertise_v2 = kFalse;
-  EXPECT_TRUE(cdp_global_report(r_).ends_with(
-      " 180 seconds\r\n        Sending CDPv2 advertisements is not enabled"));
-}
-
 TEST_F(CdpReports, TableCutsLongNamesAndNeverShowsNegativeHold) {
   add_neighbor("ABCDEFGHIJKLMNOPQRSTUVW", "Serial0", "10.1.1.2", 19);  // -1 left: shows 0
   add_neighbor("R3", "Ethernet0123456789", "", 21);                    // 1 s left
@@ -74,26 +67,6 @@ TEST_F(CdpReports, DetailShowsTheWholeNameAndTheAddressOnlyWhenKnown) {
   r_.cdp_neighbors[1].info.device_id = "ABCDEFGHIJKLMNOPQRSTUVW";
   EXPECT_NE(cdp_detail_blocks(r_, 200, nullptr).find("Device ID: ABCDEFGHIJKLMNOPQRSTUVW\r\n"),
             std::string::npos);
-}
-
-// A whole name in either case, and its misspelt system line, are in net_cdp.out.
-TEST_F(CdpReports, EntryByNameFindsNoPrefix) {
-  add_neighbor("R2", "Serial0", "", 0);
-  const std::string lower = "r";
-  EXPECT_EQ(cdp_detail_blocks(r_, 200, &lower), "");
-}
-
-TEST_F(CdpReports, InterfaceListsCdpEnabledInterfacesOrSaysNotRunning) {
-  add_interface(r_, "SERIAL", "Serial0", "up").encapsulation_shown = Encapsulation::Hdlc;
-  add_interface(r_, "SERIAL", "Serial1", "up");
-  r_.interfaces[1].cdp_enable = kTrue;
-  EXPECT_EQ(cdp_interface_report(r_),
-            "\r\nSerial0 is up, line protocol is up\r\n"
-            "encapsulation HDLC\r\n"
-            "Sending CDP packets every 60 seconds\r\n"
-            "Holdtime is 180 seconds\r\n");
-  r_.cdp_run = kFalse;
-  EXPECT_EQ(cdp_interface_report(r_), "\r\nCDP not running\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The OSPF reports and the router ID they use: neighbour columns, detail blocks, the interface
-// block, the database ages and its unterminated network row, and the router ID they store.
+// The OSPF reports beyond net_ospf.out: neighbour columns with a long router ID, the interface
+// block leaving out interfaces that are down, the database ages, and the router ID they store.
 #include "reports/ospf_reports.h"
 
 #include <gtest/gtest.h>
@@ -42,20 +42,6 @@ TEST(OspfReports, NeighborRowsKeepPriorityAtSixteen) {
             "\r\nNeighbor ID     Pri   State           Dead Time   Address         Interface\r\n"
             "2.2.2.2         1     FULL/           00:00:05    10.1.1.2         Ethernet0\r\n"
             "123456789012345612     FULL/           00:01:40    10.1.1.3         Serial0\r\n");
-}
-
-TEST(OspfReports, DetailNamesTheProcessAsAreaAndTimesFromLastHeard) {
-  RouterRecord r;
-  r.protocols.ospf_process_numbers[1] = 7;
-  OspfNeighborEntry& n = add_neighbor(r, "3.3.3.3", "10.1.1.2", "Serial1");
-  n.last_heard = 3500;
-  n.first_heard = 10;
-  const std::string text = build_show_ospf_neighbors_detail(r, 7200);
-  EXPECT_EQ(text.rfind("\r\n Neighbor 3.3.3.3, interface address 10.1.1.2\r\n"
-                       "    In the area 7 via interface Serial1\r\n",
-                       0),
-            0u);
-  EXPECT_TRUE(text.ends_with("    Options 2\r\n    Dead timer due in 01:01:40\r\n"));
 }
 
 TEST(OspfReports, ProcessReportNamesTheFixedIdentifierAndInterfacesTheChosenOne) {

@@ -4,7 +4,8 @@
 # advertisements (every 20 s). show cdp entry finds a device only by its exact name. Router 2
 # stops CDP at 36 s: router 1 drops it at 205 s, 180 s after last hearing it, on a CDP tick.
 # Router 1 stops CDP too: router 2, not running CDP, keeps router 1 for good, its hold time at 0.
-# Last, the ranges of cdp timer (5..254) and cdp holdtime (10..255) and their no forms.
+# Last, the ranges of cdp timer (5..254) and cdp holdtime (10..255) and their no forms. Also: a
+# neighbour's detail, an entry asked by a prefix, the interface report with CDP off, CDPv2 off.
 line enable
 line configure terminal
 line interface s0
@@ -28,6 +29,8 @@ wait 10
 line show cdp neighbors
 line show cdp entry bravo
 line show cdp entry Bravo
+line show cdp entry B
+line show cdp neighbors detail
 router 2
 wait 1
 line configure terminal
@@ -42,6 +45,7 @@ line show cdp neighbors
 line configure terminal
 line no cdp run
 line end
+line show cdp interface
 router 2
 wait 295
 line show cdp neighbors
@@ -62,5 +66,9 @@ line configure terminal
 line no cdp timer
 line no cdp holdtime 20
 line cdp timer 30.6
+line end
+line show cdp
+line configure terminal
+line no cdp advertise-v2
 line end
 line show cdp

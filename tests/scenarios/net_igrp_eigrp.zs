@@ -4,7 +4,8 @@
 # replace the IGRP ones and the ping still succeeds. Router 2 lists both EIGRP neighbours.
 # The Hold column is the last-heard second modulo 15. Router 3 shuts its serial line at 61 s,
 # after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s and has
-# dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1.
+# dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1. The EIGRP reports
+# print only their headers before EIGRP runs, and router 2's once it has both neighbours.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router igrp 10
@@ -25,6 +26,9 @@ line network 192.168.1.0
 line end
 wait 30
 line show ip route
+line show ip eigrp neighbors
+line show ip eigrp topology
+line show ip eigrp interfaces
 line ping 172.16.3.1
 wait 1
 line configure terminal
@@ -51,6 +55,9 @@ line ping 172.16.3.1
 wait 1
 router 2
 line show ip eigrp neighbors
+line show ip eigrp neighbors detail
+line show ip eigrp topology
+line show ip eigrp interfaces
 router 3
 line configure terminal
 line interface s0

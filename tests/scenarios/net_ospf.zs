@@ -8,7 +8,8 @@
 # (here at 60 s, 20 s after the last accepted update at 40 s); the OSPF routes, last refreshed
 # at 40 s, are still there at 129 s. The pass of 130 s removes them, except the one that moved
 # into a freed slot, which waits for the pass of 140 s; RIP routes take their places, but none
-# to 172.16.3.0, for which router 2 itself uses OSPF and so sends no RIP route.
+# to 172.16.3.0, for which router 2 itself uses OSPF and so sends no RIP route. Router 2's OSPF
+# reports with both neighbours: the neighbour details, the process and its interfaces.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip
@@ -49,6 +50,10 @@ line ping 172.16.3.1
 wait 1
 router 2
 line show ip ospf neighbor
+line show ip ospf neighbor detail
+line show ip ospf
+line show ip ospf interface
+key Space
 router 1
 line show ip ospf neighbor
 wait 9

@@ -72,35 +72,6 @@ TEST(LoadTopology, DevicesAsTopologyFinishAtOnceWithNoRouters) {
   }
 }
 
-TEST(LoadTopology, TwoRoutersWithTheirInterfaces) {
-  TestSimulation t(
-      "[GENERAL]\nnumberofrouters=2\n[ROUTER1]\nSerial=2\nEthernet=1\n[ROUTER2]\nSerial=1\n");
-  ASSERT_EQ(t.sim->router_count, 2);
-  EXPECT_EQ(t.sim->number_of_routers, 2);
-  EXPECT_EQ(t.router(1).caption, "Router 1");
-  EXPECT_EQ(t.router(2).caption, "Router 2");
-  EXPECT_EQ(t.router(1).record.interface_count, 3);
-  EXPECT_EQ(t.router(1).record.interfaces[3].name, "Ethernet0");
-  EXPECT_EQ(t.router(2).record.interface_count, 1);  // no Bri key: no BRI interfaces
-  EXPECT_EQ(t.router(2).record.router_number, 2);
-}
-
-TEST(LoadTopology, BadFilesGiveFewerOrNoRouters) {
-  const std::string bad[] = {
-      "",
-      std::string("\x00\xff\xfe[GENERAL]\x01\x02", 9),
-      "[GENERAL]\nnumberofrouters=-3\n",
-      "[GENERAL]\nnumberofrouters=99999999999\n",
-      "[ROUTER1]\nSerial=1\n",
-      "[GENERAL]\nnumberofrouters=abc\n",
-  };
-  for (const std::string& text : bad) {
-    TestSimulation t(text);
-    EXPECT_EQ(t.sim->router_count, 0) << text;
-    EXPECT_TRUE(t.host.boxes.empty());
-  }
-}
-
 TEST(LoadTopology, SixtyRoutersStopAtFiftyWithOneBoxEach) {
   TestSimulation t("[GENERAL]\nnumberofrouters=60\n");
   EXPECT_EQ(t.sim->router_count, 50);
@@ -118,26 +89,6 @@ TEST(LoadTopology, MissingFileGivesNoRouters) {
   EXPECT_EQ(sim.connectors.connector_count, 0);
   EXPECT_EQ(sim.no_routers_reason, "The topology gives no routers: the file " +
                                        (d.path() / "nothing.ini").string() + " does not exist.");
-}
-
-TEST(LoadTopology, HugeInterfaceCountsAreCappedAtFifty) {
-  TestSimulation t("[GENERAL]\nnumberofrouters=1\n[ROUTER1]\nSerial=30\nEthernet=30\nBri=30\n");
-  EXPECT_EQ(t.router(1).record.interface_count, 50);
-  EXPECT_NE(t.log_text().find("Create Interface() - Router 1 - 9 - Subscript out of range"),
-            std::string::npos);
-}
-
-TEST(ReadConnectors, EntriesAreStoredAsRead) {
-  TestSimulation t(
-      "[GENERAL]\nnumberofrouters=2\nnumberofconnectors=1\n[ROUTER1]\nSerial=1\n[ROUTER2]\nSerial="
-      "1\n"
-      "[CONNECTOR1]\nconnectortype=serial\ndev1name=Router1\ndev1interface=Serial0\n"
-      "dev2name=Router2\ndev2interface=Serial0\n");
-  ASSERT_EQ(t.sim->connectors.connector_count, 1);
-  const ConnectorEntry& c = t.sim->connectors.entries[1];
-  EXPECT_EQ(c.dev1name, "Router1");
-  EXPECT_EQ(c.dev2interface, "Serial0");
-  EXPECT_EQ(c.connectortype, "serial");
 }
 
 TEST(ReadConnectors, PastTwoHundredLoggedNeverStored) {
