@@ -7,6 +7,10 @@ time in a private copy of the tree, rebuilds the test program there and runs the
 first failure. A mutant is killed when a test fails (or the suite hangs past a limit), survives
 when every test passes, and does not count when it does not compile. The sample is drawn with a
 fixed seed, so two runs on the same sources plant the same mutants and their kill rates compare.
+Once the sources have changed, --sample FILE plants the mutants a file names (written by an earlier
+run with --save-sample): each is found again by the text of its line, wherever the line now
+stands, so the suite's kill rate is compared on the same faults; a line that no longer exists is
+named and not counted.
 """
 import argparse
 import os
@@ -67,6 +71,33 @@ def candidates(source):
     return found
 
 
+def save_sample(path, work, sample):
+    """One mutant a line: file, line number, column, the operator and its flip, the line's text."""
+    with open(path, "w", encoding="utf-8") as f:
+        for rel, number, start, end, replacement in sample:
+            line = open(os.path.join(work, rel), encoding="utf-8").read().split("\n")[number - 1]
+            f.write("\t".join([rel, str(number), str(start), line[start:end], replacement, line]) + "\n")
+
+
+def load_sample(path, work):
+    """The mutants of a saved sample, each at the line that now holds its text (the nearest one to
+    where it stood); (None, label) for a mutant whose line is gone."""
+    found = []
+    for row in open(path, encoding="utf-8").read().splitlines():
+        rel, number, start, operator, replacement, text = row.split("\t", 5)
+        number, start = int(number), int(start)
+        label = f"{rel}:{number}: {operator} -> {replacement}"
+        source = os.path.join(work, rel)
+        lines = open(source, encoding="utf-8").read().split("\n") if os.path.exists(source) else []
+        places = [i + 1 for i, line in enumerate(lines) if line == text]
+        if not places:
+            found.append((None, label))
+            continue
+        now = min(places, key=lambda n: abs(n - number))
+        found.append(((rel, now, start, start + len(operator), replacement), label))
+    return found
+
+
 def copy_tree(source, work):
     files = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=source,
                            check=True, capture_output=True, text=True).stdout.split()
@@ -122,17 +153,31 @@ def main():
     parser.add_argument("--work", default="build-mutants")
     parser.add_argument("--count", type=int, default=60)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--sample", help="plant the mutants this file names (see --save-sample)")
+    parser.add_argument("--save-sample", help="write the drawn sample to this file")
     args = parser.parse_args()
     source = os.path.abspath(args.source)
     work = os.path.abspath(os.path.join(args.work, "src"))
     build_dir = os.path.abspath(os.path.join(args.work, "build"))
 
     copy_tree(source, work)
-    all_mutants = candidates(work)
-    sample = random.Random(args.seed).sample(all_mutants, min(args.count, len(all_mutants)))
-    sample.sort()
-    print(f"mutants: {len(sample)} drawn from {len(all_mutants)} candidates (seed {args.seed})",
-          flush=True)
+    gone = []
+    if args.sample:
+        sample = []
+        for mutant, label in load_sample(args.sample, work):
+            (sample.append(mutant) if mutant else gone.append(label))
+        print(f"mutants: {len(sample)} of the sample in {args.sample} ({len(gone)} lines gone)",
+              flush=True)
+        for label in gone:
+            print(f"  line gone        {label}")
+    else:
+        all_mutants = candidates(work)
+        sample = random.Random(args.seed).sample(all_mutants, min(args.count, len(all_mutants)))
+        sample.sort()
+        print(f"mutants: {len(sample)} drawn from {len(all_mutants)} candidates (seed {args.seed})",
+              flush=True)
+    if args.save_sample:
+        save_sample(args.save_sample, work, sample)
     if not build(work, build_dir, quiet=False):
         sys.exit("mutants: the unmutated tree does not build")
     started = time.time()
