@@ -1,6 +1,5 @@
-// show ip protocols: which sections appear, the RIP interface list, the source lines at their two
-// widths and the missing final line end. The OSPF network forms (/8 and 0x5) are in
-// net_bad_input.out.
+// show ip protocols beyond net_rip, net_ospf and net_igrp_eigrp: the RIP interface list with a BRI
+// and with every line down, and the source lines at their two widths.
 #include "reports/ip_protocols_report.h"
 
 #include <gtest/gtest.h>
@@ -12,27 +11,6 @@ namespace {
 
 bool has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
-}
-
-TEST(IpProtocolsReport, SectionsInFixedOrderAndOnlyOspfLeavesTheLastLineOpen) {
-  RouterRecord r;
-  EXPECT_EQ(build_show_ip_protocols(r), "\r\n");
-  ProtocolBlock& p = r.protocols;
-  p.igrp_enabled = p.eigrp_enabled = kTrue;
-  p.igrp_process_numbers[1] = 7;
-  p.eigrp_process_numbers[1] = 55;
-  EXPECT_TRUE(build_show_ip_protocols(r).ends_with("  Distance: internal 90 external 170\r\n"));
-  p.rip_enabled = p.ospf_enabled = kTrue;
-  p.ospf_process_numbers[1] = 3;
-  const std::string t = build_show_ip_protocols(r);
-  const std::size_t igrp = t.find("Routing Protocol is \"igrp 7\"\r\n");
-  const std::size_t eigrp = t.find("Routing Protocol is \"eigrp 55\"\r\n");
-  EXPECT_EQ(t.find("Routing Protocol is \"rip\" \r\n"), 2u);
-  EXPECT_LT(2u, igrp);
-  EXPECT_LT(igrp, eigrp);
-  EXPECT_LT(eigrp, t.find("Routing Protocol is \"ospf 3\"\r\n"));
-  EXPECT_TRUE(has(t, "  Redistributing: igrp 100\r\n"));  // fixed, whatever the AS
-  EXPECT_TRUE(t.ends_with("\r\n  Distance: (default is 110)"));
 }
 
 TEST(IpProtocolsReport, RipListsEveryInterfaceWithLineProtocolUp) {

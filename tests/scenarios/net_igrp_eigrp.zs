@@ -5,7 +5,8 @@
 # The Hold column is the last-heard second modulo 15. Router 3 shuts its serial line at 61 s,
 # after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s and has
 # dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1. The EIGRP reports
-# print only their headers before EIGRP runs, and router 2's once it has both neighbours.
+# print only their headers before EIGRP runs, and router 2's once it has both neighbours, with its
+# IGRP and EIGRP protocols.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router igrp 10
@@ -58,6 +59,8 @@ line show ip eigrp neighbors
 line show ip eigrp neighbors detail
 line show ip eigrp topology
 line show ip eigrp interfaces
+line show ip protocols
+key Space
 router 3
 line configure terminal
 line interface s0

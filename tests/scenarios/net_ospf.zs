@@ -9,7 +9,8 @@
 # at 40 s, are still there at 129 s. The pass of 130 s removes them, except the one that moved
 # into a freed slot, which waits for the pass of 140 s; RIP routes take their places, but none
 # to 172.16.3.0, for which router 2 itself uses OSPF and so sends no RIP route. Router 2's OSPF
-# reports with both neighbours: the neighbour details, the process and its interfaces.
+# reports with both neighbours: the neighbour details, the process and its interfaces, then its
+# RIP and OSPF protocols.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip
@@ -53,6 +54,8 @@ line show ip ospf neighbor
 line show ip ospf neighbor detail
 line show ip ospf
 line show ip ospf interface
+key Space
+line show ip protocols
 key Space
 router 1
 line show ip ospf neighbor

@@ -70,11 +70,12 @@ TEST(TermCommandLine, HelpAndVersionEndAtOnceWithZero) {
 }
 
 TEST(TermCommandLine, OptionsToRunWith) {
-  const Outcome o = read(
-      {"--script", "-", "--topology", "t.ini", "--app-dir", "/x", "--behaviour", "real-router"});
+  const Outcome o = read({"--script", "labs/walk.zs", "--topology", "t.ini", "--app-dir", "/x",
+                          "--behaviour", "real-router"});
   EXPECT_FALSE(o.status);
   EXPECT_EQ(o.line.options.behaviour, Behaviour::RealRouter);
-  EXPECT_EQ(o.line.script, "-");
+  EXPECT_EQ(o.line.script, "labs/walk.zs");
+  EXPECT_EQ(o.line.options.script_dir, "labs");  // where its includes are found
   EXPECT_EQ(o.line.options.topology, "t.ini");
   EXPECT_EQ(o.line.options.app_dir, "/x");
 }

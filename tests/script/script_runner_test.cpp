@@ -77,7 +77,7 @@ TEST(ScriptRunner, IncludedScriptsRunInPlaceAndNameTheirFaults) {
   dir.write("bad.zs", "line x\nfrobnicate\n");
   dir.write("self.zs", "include self.zs\n");
   const std::pair<const char*, const char*> cases[] = {
-      {"include open.zs\nline show clock\n", ""},
+      {"include open.zs\r\nline show clock\n", ""},
       {"line x\ninclude bad.zs\n", "script line 2: bad.zs line 2: unknown command"},
       {"include self.zs\n", "script line 1: self.zs line 1: self.zs line 1:"},
       {"include none.zs\n", "script line 1: cannot open the included script"},
