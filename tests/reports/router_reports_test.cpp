@@ -1,0 +1,143 @@
+// The router-wide reports where typing cannot reach: uptime wording at its boundaries, the history
+// at its wrap, source lines of addresses too long to type, and the routing table's gateway line
+// and route lines of every code. What a student sees of them is in the scenario transcripts.
+#include <gtest/gtest.h>
+
+#include "reports/ip_protocols_report.h"
+#include "reports/reports.h"
+#include "reports/routing_table_report.h"
+#include "tests/reports/report_records.h"
+#include "tests/support/record_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+TEST(UptimeText, WordsDaysHoursAndMinutesAtTheirBoundaries) {
+  const std::pair<long long, const char*> cases[] = {
+      {59, "0 minutes"},
+      {60, "1 minute"},
+      {119, "1 minute"},
+      {120, " 2 minutes"},
+      {7199, "1 hour,  59 minutes"},
+      {86399, " 23 hours,  59 minutes"},
+      {86400, "1 day, 0 minutes"},
+      {90000, "1 day, 1 hour, 0 minutes"},
+      {172800, " 2 days, 0 minutes"},
+      {3 * 86400 + 2 * 3600 + 180, " 3 days,  2 hours,  3 minutes"},
+  };
+  for (const auto& [seconds, text] : cases) EXPECT_EQ(uptime_text(seconds), text) << seconds;
+}
+
+class ShowHistory : public RecordFixture {
+ protected:
+  void remember(int n) {
+    for (int i = 1; i <= n; ++i) router().history.exec_lines[i] = "cmd" + std::to_string(i);
+    router().history.exec_count = static_cast<Int16>(n);
+  }
+  std::string report() { return build_show_history(router(), log_); }
+};
+
+TEST_F(ShowHistory, EmptyHistoryIsEmptyAndExactlyTheSizeStartsWithAnEmptyLine) {
+  EXPECT_EQ(report(), "");
+  remember(10);
+  std::string expected = "\r\n";
+  for (int i = 1; i <= 10; ++i) expected += "\r\n  cmd" + std::to_string(i);
+  EXPECT_EQ(report(), expected);
+}
+
+TEST_F(ShowHistory, AfterWrappingOnlyLinesUpToTheCountAreListed) {
+  remember(100);
+  router().history.exec_wrapped = kTrue;
+  router().history.exec_count = 2;
+  EXPECT_EQ(report(), "\r\n  cmd1\r\n  cmd2");
+}
+
+TEST_F(ShowHistory, CountBeyondTheHistoryIsLoggedNotRead) {
+  remember(100);
+  router().history.exec_count = 102;
+  const std::string r = report();
+  EXPECT_EQ(r.substr(r.size() - 8), "  cmd100");  // lines 93..100 listed, 101 and 102 logged
+  EXPECT_NE(log_text().find("build show history() - 9 - "), std::string::npos);
+}
+
+bool has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(IpProtocolsReport, SourceLinesAreTwentyOneWideAndTwentyForOspf) {
+  RouterRecord r;
+  r.protocols.rip_enabled = r.protocols.ospf_enabled = kTrue;
+  add_route(r, 'R', 0, 8, "10.1.1.2", 120).age = 7;
+  add_route(r, 'R', 0, 8, "10.10.100.100.1.2.33", 120).age = 25;  // 20 characters
+  add_route(r, 'R', 0, 8, "10.10.100.100.1.2.333", 120).age = 9;  // 21 characters
+  add_route(r, 'O', 0, 8, "10.1.1.3", 110).age = 10;
+  add_route(r, 'O', 0, 8, "10.10.100.100.1.2.33", 110).age = 0;
+  const std::string t = build_show_ip_protocols(r);
+  EXPECT_TRUE(has(t,
+                  "  Routing Information Sources:\r\n"
+                  "    10.1.1.2              120      00:00:07\r\n"
+                  "    10.10.100.100.1.2.33  120      00:00:25\r\n"
+                  "    10.10.100.100.1.2.333 120      00:00:09\r\n"
+                  "  Distance: (default is 120)\r\n"));
+  EXPECT_TRUE(has(t,
+                  "    Gateway         Distance      Last Update\r\n"
+                  "    10.1.1.3             110      00:00:10\r\n"
+                  "    10.10.100.100.1.2.33 110      00:00:00\r\n"
+                  "  Distance: (default is 110)"));
+}
+
+constexpr const char* kLegend =
+    "\r\n"
+    "Codes: C - connected, S - static, I - IGRP, R - RIP, M - mobile, B - BGP\r\n"
+    "       D - EIGRP, EX - EIGRP external, O - OSPF, IA - OSPF inter area\r\n"
+    "       E1 - OSPF external type 1, E2 - OSPF external type 2, E - EGP\r\n"
+    "       i - IS-IS, L1 - IS-IS level-1, L2 - IS-IS level-2, * - candidate default\r\n"
+    "       U - per-user static route\r\n";
+
+constexpr Ipv4 k10_1_1_0 = 0x0A010100;
+
+TEST(RoutingTableReport, WithoutAStaticDefaultAnEmptyLineThenNotSet) {
+  RouterRecord r;
+  EXPECT_EQ(build_routing_table(r, 0),
+            std::string(kLegend) + "\r\nGateway of last resort is not set\r\n");
+  add_route(r, 'R', 0, 0, "10.1.1.2", 120);  // a default learned by RIP is no static one
+  EXPECT_NE(build_routing_table(r, 0).find("\r\n\r\nGateway of last resort is not set\r\n"),
+            std::string::npos);
+}
+
+TEST(RoutingTableReport, FirstStaticDefaultGivesTheGatewayWithoutTheEmptyLine) {
+  RouterRecord r;
+  add_route(r, 'C', 0, 0, "Ethernet0");  // a connected 0.0.0.0 is no default
+  add_route(r, 'S', 0, 0, "10.1.1.2", 1);
+  add_route(r, 'S', 0, 0, "10.1.1.3", 1);
+  EXPECT_EQ(build_routing_table(r, 0), std::string(kLegend) +
+                                           "Gateway of last resort is to network 0.0.0.0\r\n"
+                                           "C      0.0.0.0/0 is directly connected, Ethernet0\r\n"
+                                           "S      0.0.0.0/0 [1/0] via 10.1.1.2\r\n"
+                                           "S      0.0.0.0/0 [1/0] via 10.1.1.3\r\n");
+}
+
+TEST(RoutingTableReport, RouteLinesByCodeAndNoDefaultWithoutStaticZero) {
+  RouterRecord r;
+  add_route(r, 'R', k10_1_1_0, 24, "10.2.2.2", 120).metric = 3;
+  RouteEntry& d = add_route(r, 'D', 0xAC100000, 16, "10.3.3.3", 90);
+  d.metric = 999999;  // not shown: the EIGRP figure is derived from the clock
+  d.interface_name = "Serial1";
+  add_route(r, 'O', 0xC0A80100, 24, "10.4.4.4", 110).metric = 74;
+  add_route(r, 'I', 0x0B000000, 8, "10.5.5.5", 100).metric = 8576;
+  add_route(r, 'S', k10_1_1_0, 24, "10.9.9.9", 1);  // static, but no default
+  r.routes[1].interface_name = "Ethernet0";
+  r.routes[3].interface_name = "Serial0";
+  r.routes[4].interface_name = "Serial2";
+  // sim_clock 123456: 3456 + 8 + position 2.
+  EXPECT_EQ(build_routing_table(r, 123456).substr(std::string(kLegend).size()),
+            "\r\nGateway of last resort is not set\r\n"
+            "R      10.1.1.0/24 [120/3] via 10.2.2.2, 00:00:21, Ethernet0\r\n"
+            "D      172.16.0.0/16 [90/3466] via 10.3.3.3, 00:00:21, Serial1\r\n"
+            "O      192.168.1.0/24 [110/74] via 10.4.4.4, 00:00:21, Serial0\r\n"
+            "I      11.0.0.0/8 [100/8576] via 10.5.5.5, 00:00:21, Serial2\r\n"
+            "S      10.1.1.0/24 [1/0] via 10.9.9.9\r\n");
+}
+
+}  // namespace
+}  // namespace zorva::testing
