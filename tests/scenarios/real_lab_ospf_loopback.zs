@@ -44,13 +44,6 @@ line enable
 line configure terminal
 line hostname R2
 line enable secret class
-line line con 0
-line password cisco
-line login
-line line vty 0 4
-line password cisco
-line login
-line exit
 line interface lo0
 line ip address 10.2.2.2 255.255.255.0
 line interface e0

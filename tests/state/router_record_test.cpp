@@ -126,29 +126,3 @@ TEST(ModeTables, PromptsAndNames) {
 
 }  // namespace
 }  // namespace zorva
-
-namespace zorva {
-namespace {
-
-// Loopbacks come after the topology's interfaces, one per number; removing one moves the
-// interfaces after it down and leaves the others as they were.
-TEST_F(CreateInterface, LoopbacksAddFindRemoveWithinTheTablesRoom) {
-  createinterface(rec, InterfaceType::Serial, 2, random, log, "Router 1");
-  EXPECT_EQ(add_loopback(rec, 7), 3);
-  EXPECT_EQ(add_loopback(rec, 0), 4);
-  EXPECT_EQ(add_loopback(rec, 7), 3);  // the same number selects the same loopback
-  EXPECT_EQ(rec.interfaces[3].name, "Loopback7");
-  EXPECT_EQ(rec.interfaces[3].line_protocol, LinkState::Up);
-  EXPECT_FALSE(is_set(rec.interfaces[3].shutdown));
-  EXPECT_TRUE(remove_loopback(rec, 7));
-  EXPECT_FALSE(remove_loopback(rec, 7));
-  EXPECT_EQ(rec.interface_count, 3);
-  EXPECT_EQ(rec.interfaces[3].name, "Loopback0");
-  EXPECT_EQ(rec.interfaces[4].name, "");
-  for (int n = 1; rec.interface_count < kMaxInterfaces; ++n) add_loopback(rec, n);
-  EXPECT_EQ(add_loopback(rec, 99), 0);  // no room left
-  EXPECT_EQ(rec.interface_count, kMaxInterfaces);
-}
-
-}  // namespace
-}  // namespace zorva
