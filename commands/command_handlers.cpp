@@ -9,6 +9,7 @@
 #include "commands/enable_commands.h"
 #include "commands/interface_config.h"
 #include "commands/mode_commands.h"
+#include "commands/ospf_commands.h"
 #include "commands/ping.h"
 #include "commands/routing_config.h"
 #include "commands/static_route.h"

@@ -97,7 +97,9 @@ namespace {
 // `no username NAME` removes it.
 void real_router_username(CommandContext& cmd) {
   RouterRecord& r = cmd.router;
-  const std::string& name = word(cmd.pc, 2);
+  // Names and passwords keep the case they were typed in (a leading "no" is a raw word too).
+  const int shift = is_set(cmd.pc.Negated) ? 1 : 0;
+  const std::string& name = raw_word(cmd.pc, 2 + shift);
   const int count = std::clamp<int>(r.username_count, 0, kMaxUsers);
   int found = 0;
   for (int i = 1; i <= count && found == 0; ++i)
@@ -119,7 +121,7 @@ void real_router_username(CommandContext& cmd) {
     r.username_count = static_cast<Int16>(found);
   }
   r.usernames[found] = name;
-  r.user_passwords[found] = word(cmd.pc, 4);
+  r.user_passwords[found] = raw_word(cmd.pc, 4 + shift);
 }
 
 }  // namespace

@@ -51,6 +51,12 @@ void Initialize_Router_to_Defaults(RouterRecord& r) {
   r.history.exec_count = 0;
   r.history.config_count = 0;
   reset_protocols(r.protocols);
+  // Loopbacks exist only by configuration: they go with it (they follow the topology's ports).
+  while (r.interface_count > 0 && r.interface_count <= kMaxInterfaces &&
+         r.interfaces[r.interface_count].type == InterfaceType::Loopback) {
+    r.interfaces[r.interface_count] = InterfaceEntry{};
+    --r.interface_count;
+  }
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
   for (int i = 1; i <= count; ++i) reset_interface(r.interfaces[i]);
 }

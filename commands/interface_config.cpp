@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <sstream>
+#include <vector>
 
 #include "base/checked.h"
 #include "base/error_log.h"
@@ -10,6 +13,7 @@
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "state/ip_routines.h"
+#include "state/ipv4.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 
@@ -69,7 +73,10 @@ void bring_up(CommandContext& cmd, InterfaceEntry& e) {
   e.keepalive_misses = 0;
   e.shutdown = kFalse;
   e.status = LinkState::Up;
-  e.line_protocol = LinkState::Up;
+  // A real router's PPP line protocol waits for the far end to accept it (and it the far end).
+  const bool ppp_waits =
+      cmd.behaviour == Behaviour::RealRouter && e.line_encapsulation == Encapsulation::Ppp;
+  e.line_protocol = ppp_waits ? LinkState::Down : LinkState::Up;
   set_output(cmd.router, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
 }
 
@@ -81,6 +88,42 @@ void set_encapsulation(InterfaceEntry& e, Encapsulation kind) {
   e.line_encapsulation = kind;
   e.encapsulation_shown = kind;
   e.encapsulation = kind;
+}
+
+// `ppp pap sent-username NAME password [0] SECRET`, read from the typed line: the name and the
+// secret are the words after the keywords, whatever their abbreviations.
+void set_pap_sent_username(CommandContext& cmd, InterfaceEntry& e) {
+  std::vector<std::string> words;
+  std::istringstream in(cmd.pc.Line);
+  for (std::string w; in >> w;) words.push_back(w);
+  std::size_t at = 0;
+  while (at < words.size() && to_lower(words[at]).rfind("sent", 0) != 0) ++at;
+  e.pap_username.clear();
+  e.pap_password.clear();
+  if (is_set(cmd.pc.Negated) || at + 1 >= words.size()) return;
+  e.pap_username = words[at + 1];
+  std::size_t secret = at + 3;                                      // after NAME and "password"
+  if (secret + 1 < words.size() && words[secret] == "0") ++secret;  // "0": an unencrypted secret
+  if (secret < words.size()) e.pap_password = words[secret];
+}
+
+// `ppp authentication chap|pap` and `ppp pap sent-username ...`; `no` undoes each.
+void real_ppp_command(CommandContext& cmd) {
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
+  if (e == nullptr) return;
+  const std::string second = full_word(cmd.pc, 2);
+  if (second == "pap") {
+    set_pap_sent_username(cmd, *e);
+    return;
+  }
+  if (second != "authentication") return;
+  const std::string method = full_word(cmd.pc, 3);
+  if (is_set(cmd.pc.Negated))
+    e->ppp_authentication = PppAuthentication::None;
+  else if (method == "chap")
+    e->ppp_authentication = PppAuthentication::Chap;
+  else if (method == "pap")
+    e->ppp_authentication = PppAuthentication::Pap;
 }
 
 }  // namespace
@@ -117,7 +160,28 @@ InterfaceLookup parse_interface(CommandContext& cmd, const std::string& name,
   return result;
 }
 
+namespace {
+
+// A real router's loopback takes a host address (mask 255.255.255.255), which the mask table of
+// the other interfaces does not hold. True when the address was set that way.
+bool set_loopback_host_address(CommandContext& cmd, const std::string& address,
+                               const std::string& mask) {
+  if (cmd.behaviour != Behaviour::RealRouter || trim(mask) != "255.255.255.255") return false;
+  InterfaceEntry* e = selected_interface(cmd, kIpAddressLogName);
+  const std::optional<Ipv4> value = parse_dotted(trim(address));
+  if (e == nullptr || e->type != InterfaceType::Loopback || !value) return false;
+  e->ip_address = trim(address);
+  e->subnet_mask = trim(mask);
+  e->prefix_length = 32;
+  e->network_value = *value;
+  e->network_address = e->ip_address;
+  return true;
+}
+
+}  // namespace
+
 void ip_address_set_interface(CommandContext& cmd, std::string& address, std::string& mask) {
+  if (set_loopback_host_address(cmd, address, mask)) return;
   RouterRecord& r = cmd.router;
   if (trim(mask).empty() || !cmd.ip.is_ip_valid(address)) {
     print_incomplete(r);
@@ -139,7 +203,61 @@ void ip_address_set_interface(CommandContext& cmd, std::string& address, std::st
   e->network_address = cmd.ip.integer_to_dotted_decimal(network);
 }
 
+namespace {
+
+// `interface loopback N` creates LoopbackN if it is new and selects it; `no interface loopback N`
+// removes it (leaving its configuration mode if the console stood in it).
+void loopback_command(CommandContext& cmd, int number) {
+  RouterRecord& r = cmd.router;
+  if (is_set(cmd.pc.Negated)) {
+    const int selected = r.mode == kModeEthernet ? r.cur_if_index : 0;
+    const bool was_selected = selected >= 1 && selected <= r.interface_count &&
+                              r.interfaces[selected].type == InterfaceType::Loopback &&
+                              r.interfaces[selected].number == std::to_string(number);
+    if (remove_loopback(r, number) && was_selected) set_mode(cmd, kModeGlobal);
+    return;
+  }
+  const int count_before = r.interface_count;
+  const int index = add_loopback(r, number);
+  if (index != 0 && r.interface_count != count_before) {
+    const std::string& name = r.interfaces[index].name;
+    set_output(r, "\r\n%LINK-3-UPDOWN: Interface " + name +
+                      ", changed state to up\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " +
+                      name + ", changed state to up");
+  }
+  if (index == 0) {
+    set_output(r, "\r\n%No room for another interface");
+    return;
+  }
+  r.cur_if_index = static_cast<Int16>(index);
+  r.cur_if_type = InterfaceType::Loopback;
+  r.cur_if_number = static_cast<Int16>(number);
+  // A loopback is configured with the commands of a LAN interface.
+  set_mode(cmd, kModeEthernet);
+}
+
+// The loopback number a real router reads from `loopback 0`, `loopback0` or `lo0` (the type
+// abbreviated to at least "lo"); nothing for any other interface name.
+std::optional<int> loopback_number(const CommandContext& cmd) {
+  if (full_word(cmd.pc, 2) == "loopback") return static_cast<int>(leading_number(word(cmd.pc, 3)));
+  const std::string name = to_lower(word(cmd.pc, 2));
+  const std::size_t digits = name.find_first_of("0123456789");
+  if (digits == std::string::npos || digits < 2) return std::nullopt;
+  const std::string type = name.substr(0, digits), number = name.substr(digits);
+  if (std::string_view("loopback").rfind(type, 0) != 0 || !is_numeric(number) || number.size() > 2)
+    return std::nullopt;
+  return static_cast<int>(leading_number(number));
+}
+
+}  // namespace
+
 void interface_command(CommandContext& cmd) {
+  if (cmd.behaviour == Behaviour::RealRouter) {
+    if (const std::optional<int> number = loopback_number(cmd)) {
+      loopback_command(cmd, *number);
+      return;
+    }
+  }
   const InterfaceLookup found = parse_interface(cmd, word(cmd.pc, 2), word(cmd.pc, 3));
   if (!found.found) return;
   RouterRecord& r = cmd.router;
@@ -190,6 +308,10 @@ void encapsulation_command(CommandContext& cmd) {
 }
 
 void ppp_command(CommandContext& cmd) {
+  if (cmd.behaviour == Behaviour::RealRouter) {
+    real_ppp_command(cmd);
+    return;
+  }
   if (full_word(cmd.pc, 2) != "authentication" || full_word(cmd.pc, 3) != "chap") return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e != nullptr)

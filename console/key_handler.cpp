@@ -11,6 +11,7 @@
 #include "console/network_work.h"
 #include "console/reload.h"
 #include "network/network.h"
+#include "network/real_routing.h"
 #include "parser/new_parse.h"
 #include "reports/real_router_config.h"
 #include "router/output.h"
@@ -30,9 +31,18 @@ bool banner_entry(const RouterRecord& rec) {
 
 // Real-router `copy running-config startup-config` asks where to save; Enter takes the default.
 constexpr std::string_view kSaveQuestion = "Destination filename [startup-config]? ";
+// Real-router `clear ip ospf process` asks first; only "y" or "yes" resets.
+constexpr std::string_view kClearOspfQuestion = "Reset ALL OSPF processes? [no]: ";
+
+// The question a real-router command left waiting for its answer, or "" when none waits.
+std::string_view open_question(const RouterRecord& rec) {
+  if (rec.pending_action == PendingAction::SaveQuestion) return kSaveQuestion;
+  if (rec.pending_action == PendingAction::ClearOspfQuestion) return kClearOspfQuestion;
+  return {};
+}
 
 bool save_question(const RouterRecord& rec) {
-  return rec.pending_action == PendingAction::SaveQuestion;
+  return !open_question(rec).empty();
 }
 
 // The state of one key press: the router, the line being edited and the prompt it stands after.
@@ -175,9 +185,14 @@ void KeyPress::enter() {
 // The answer names the file; this router has only its startup configuration to save to.
 void KeyPress::answer_save_question() {
   c_.set_input("");
-  output_text(r_, "\r\n" + std::string(kSaveQuestion) + line_);
-  output_text(r_, "\r\nBuilding configuration...\r\n[OK]");
-  rec_.startup_config = build_real_router_config(rec_);  // only real-router asks
+  output_text(r_, "\r\n" + std::string(open_question(rec_)) + line_);
+  if (rec_.pending_action == PendingAction::ClearOspfQuestion) {
+    const std::string answer = to_lower(trim(line_));
+    if (answer == "y" || answer == "yes") reset_ospf_process(rec_);
+  } else {
+    output_text(r_, "\r\nBuilding configuration...\r\n[OK]");
+    rec_.startup_config = build_real_router_config(rec_);  // only real-router asks
+  }
   rec_.pending_action = PendingAction::None;
   sim_.typed_line.clear();
   line_.clear();
@@ -220,7 +235,7 @@ void KeyPress::type_character(int key) {
 void KeyPress::redraw() {
   std::string shown_prompt = prompt_text();
   if (banner_entry(rec_)) shown_prompt.clear();
-  if (save_question(rec_)) shown_prompt = kSaveQuestion;
+  if (save_question(rec_)) shown_prompt = open_question(rec_);
   if (rec_.password_state < 1) {
     c_.set_input(rec_.paging_state != 0 ? std::string(kMoreMarker) : shown_prompt + line_);
   } else {

@@ -1,6 +1,7 @@
 #include "lab/lab_record.h"
 
 #include "base/error_log.h"
+#include "base/number_text.h"
 #include "network/routing_table.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
@@ -230,6 +231,18 @@ void static_routes_from_json(const JsonIn& in, RouterRecord& r, ErrorLog& log) {
   }
 }
 
+// Loopbacks are not in the topology: each saved after the topology's interfaces is created anew
+// (the name check of each interface then catches anything else).
+void add_saved_loopbacks(const std::vector<JsonIn>& interfaces, RouterRecord& r) {
+  constexpr std::string_view kWord = "Loopback";
+  for (std::size_t i = static_cast<std::size_t>(r.interface_count); i < interfaces.size(); ++i) {
+    const std::string name = interfaces[i].text("name", "");
+    const std::string number = name.substr(std::min(name.size(), kWord.size()));
+    if (name.rfind(kWord, 0) != 0 || !is_numeric(number) || number.size() > 2) return;
+    if (add_loopback(r, static_cast<int>(leading_number(number))) == 0) return;
+  }
+}
+
 }  // namespace
 
 json router_to_json(const Router& router, bool with_transcript) {
@@ -298,6 +311,7 @@ void router_from_json(const JsonIn& in, Router& router, ErrorLog& log) {
   r.ospf_router_id = in.text("ospf_router_id", r.ospf_router_id);
 
   const std::vector<JsonIn> interfaces = in.objects("interfaces", kMaxInterfaces, "interfaces");
+  add_saved_loopbacks(interfaces, r);
   if (in.has("interfaces") && static_cast<int>(interfaces.size()) != r.interface_count)
     in.fail("interfaces", "the topology gives this router " + std::to_string(r.interface_count) +
                               " interfaces, the file " + std::to_string(interfaces.size()));

@@ -4,8 +4,10 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/network.h"
+#include "network/ppp_link.h"
 #include "network/routing_protocols.h"
 #include "network/table_capacity.h"
+#include "router/output.h"
 
 namespace zorva {
 
@@ -54,8 +56,12 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface,
 
 void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame) {
   if (e.line_encapsulation != frame.frame_type) return;  // other framing: the misses go on
-  e.keepalive_seen = kTrue;
   const bool ppp = e.line_encapsulation == Encapsulation::Ppp;
+  if (ppp && behaviour_ == Behaviour::RealRouter) {
+    receive_real_ppp_keepalive(r, e, frame);
+    return;
+  }
+  e.keepalive_seen = kTrue;
   if (ppp && e.ppp_authentication == PppAuthentication::Chap) {
     if (!chap_accepts(r.record, frame)) {
       e.keepalive_seen = kFalse;
@@ -66,6 +72,21 @@ void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord
     // PPP comes up only once the far end reports that it hears this end too.
     e.keepalive_misses = 0;
   }
+}
+
+// A real router's PPP link is up (the far end sends PPP frames) as soon as keepalives arrive; its
+// line protocol is up while each end accepts the other's authentication, and goes down at once
+// when one stops doing so. `keepalive_seen` says that this end accepts its peer, and the far end
+// reports its own in every keepalive.
+void Network::receive_real_ppp_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame) {
+  e.keepalive_misses = 0;
+  e.keepalive_seen = ppp_peer_accepted(r.record, e, frame) ? kTrue : kFalse;
+  const bool open = is_set(e.keepalive_seen) && is_set(frame.sender_keepalive_seen);
+  if (e.status != LinkState::Up || open == (e.line_protocol == LinkState::Up)) return;
+  e.line_protocol = open ? LinkState::Up : LinkState::Down;
+  output_text(r, "\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " + e.name +
+                     ", changed state to " + std::string(text_of(e.line_protocol)));
+  if (!open) notice_line_changes(r);
 }
 
 // A real router keeps one entry per neighbour and local interface, and remembers that interface;

@@ -83,6 +83,7 @@ class Network {
  private:
   Router* router(int n) const;
   void receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame);
+  void receive_real_ppp_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame);
   void receive_cdp(Router& r, const PacketRecord& frame, const std::string& heard_on);
   void learn_arp(Router& r, const PacketRecord& frame);
   bool addressed_to(const Router& r, const std::string& address) const;

@@ -41,6 +41,8 @@ void start_ospf(RouterRecord& r) {
 
 void Network::real_routing_tick(Router& r) {
   RouterRecord& rec = r.record;
+  // A process removed with `no router ospf` chooses its router ID again when it is configured anew.
+  if (rec.protocols.ospf_enabled != kTrue) rec.protocols.ospf_active_router_id.clear();
   drop_unusable_routes(rec, sim_clock_);
   Routes_For_Connected_Interfaces(rec, log_, behaviour_, sim_clock_);
   r.protocol_tick = static_cast<Int16>((r.protocol_tick + 1) % kTickCycle);

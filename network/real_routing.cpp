@@ -133,7 +133,8 @@ std::optional<Int32> received_metric(RoutingProtocol protocol, RouteEntry& c,
       return protocol == RoutingProtocol::Igrp ? igrp_metric(c.bandwidth, c.delay)
                                                : eigrp_metric(c.bandwidth, c.delay);
     case RoutingProtocol::Ospf:
-      return c.metric + ospf_interface_cost(e);
+      // An external type-2 route keeps the metric it was originated with.
+      return is_set(c.external) ? c.metric : c.metric + ospf_interface_cost(e);
   }
   return std::nullopt;
 }
@@ -174,6 +175,29 @@ void refresh_neighbor(RouterRecord& r, RoutingProtocol protocol, const Interface
     x = OspfNeighborEntry{frame.src_ip,    e.name,   now,           now,
                           frame.router_id, priority, e.subnet_mask, e.name};
   }
+}
+
+// OSPF advertises a loopback as the host route of its address, whatever its mask.
+void as_host_route(RouteEntry& c, const InterfaceEntry& e) {
+  if (const std::optional<Ipv4> a = parse_dotted(e.ip_address)) {
+    c.network = *a;
+    c.prefix_length = 32;
+  }
+}
+
+// With `default-information originate`, OSPF advertises the router's own default route (one not
+// learned by OSPF) as an external type-2 route of metric 1.
+bool originates_default(const RouterRecord& r, const RouteEntry& route) {
+  return is_set(r.protocols.ospf_default_originate) && route.network == 0 &&
+         route.prefix_length == 0 && route.code != 'O';
+}
+
+RouteEntry external_default() {
+  RouteEntry c;
+  c.code = 'O';
+  c.metric = 1;
+  c.external = kTrue;
+  return c;
 }
 
 template <typename Entry>
@@ -280,10 +304,15 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
       const InterfaceEntry* e = interface_at(r, route.interface_index);
       if (e == nullptr || !real_covers(r, protocol, *e)) continue;
       set_connected_metric(c, protocol, *e, r.protocols);
+      if (protocol == RoutingProtocol::Ospf && e->type == InterfaceType::Loopback)
+        as_host_route(c, *e);
+    } else if (protocol == RoutingProtocol::Ospf && originates_default(r, route)) {
+      c = external_default();
     } else if (route.code != t.code || route.out_index == index) {
       continue;  // another protocol's route, or split horizon
     }
-    if (protocol == RoutingProtocol::Ospf && c.area != out_area) c.inter_area = kTrue;
+    if (protocol == RoutingProtocol::Ospf && c.area != out_area && !is_set(c.external))
+      c.inter_area = kTrue;
     if (summarises && classful_network(c.network) != out_class) {
       c.network = classful_network(c.network);
       c.prefix_length = static_cast<Int16>(classful_length(c.network));
@@ -333,10 +362,10 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   for (RouteEntry carried : frame.routes) {
     const std::optional<Int32> metric = received_metric(protocol, carried, *e);
     if (!metric) continue;
-    const Flag inter =
-        protocol == RoutingProtocol::Ospf && (is_set(carried.inter_area) || carried.area != area)
-            ? kTrue
-            : kFalse;
+    const Flag inter = protocol == RoutingProtocol::Ospf && !is_set(carried.external) &&
+                               (is_set(carried.inter_area) || carried.area != area)
+                           ? kTrue
+                           : kFalse;
     int slot = 0;
     for (int k = 1; k <= candidates_in_use(r) && slot == 0; ++k) {
       const RouteEntry& c = r.learned_routes[k];
@@ -376,6 +405,7 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
     c.delay = carried.delay;
     c.area = area;
     c.inter_area = inter;
+    c.external = protocol == RoutingProtocol::Ospf ? carried.external : kFalse;
     c.refreshed_at = now;
   }
   for (int k = candidates_in_use(r); k >= 1; --k) {
@@ -507,6 +537,17 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
       });
   if (dropped) note_candidates_changed(r);
   return dropped;
+}
+
+void reset_ospf_process(RouterRecord& r) {
+  ProtocolBlock& p = r.protocols;
+  p.ospf_active_router_id.clear();
+  drop_neighbors_if(p.ospf_neighbors, p.ospf_neighbor_count,
+                    [](const OspfNeighborEntry&) { return true; });
+  for (int k = candidates_in_use(r); k >= 1; --k)
+    if (r.learned_routes[k].code == 'O') remove_candidate_at(r, k);
+  note_candidates_changed(r);
+  Calculate_Routing_Table(r, Behaviour::RealRouter);
 }
 
 }  // namespace zorva

@@ -54,4 +54,8 @@ void choose_real_routes(RouterRecord& r);
 // The RIP routes it removed are kept to be sent once at metric 16. True when anything went.
 bool drop_unusable_routes(RouterRecord& r, Int32 now);
 
+// `clear ip ospf process` answered yes: the process forgets its router ID, its neighbours and its
+// routes, and starts again (choosing its router ID anew) at its next update.
+void reset_ospf_process(RouterRecord& r);
+
 }  // namespace zorva

@@ -6,6 +6,7 @@
 #include "network/last_command_router.h"
 #include "network/neighbor_tables.h"
 #include "network/network.h"
+#include "network/ppp_link.h"
 #include "network/routing_protocols.h"
 #include "network/routing_table.h"
 #include "router/output.h"
@@ -40,16 +41,27 @@ void Network::TimerLayer2(Router& r) {
   bool went_down = false;
   for (int i = 1; i <= rec.interface_count; ++i) {
     InterfaceEntry& e = rec.interfaces[i];
+    if (e.type == InterfaceType::Loopback) continue;  // no cable, no keepalives: always up
     if (e.keepalive_misses < kMissesDown) e.keepalive_misses += 1;
     if (e.keepalive_misses > 3 && e.status == LinkState::Up) {
-      output_text(r, link_messages(e.name, "down"));
+      // A real router whose line protocol was already down reports only the link.
+      if (real && e.line_protocol == LinkState::Down)
+        output_text(r, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to down");
+      else
+        output_text(r, link_messages(e.name, "down"));
       e.status = e.line_protocol = LinkState::Down;
       went_down = true;
     }
     // A real router's shut-down interface stays administratively down whatever it hears.
     if (e.keepalive_misses < 4 && e.status == LinkState::Down && !(real && is_set(e.shutdown))) {
-      output_text(r, link_messages(e.name, "up"));
-      e.status = e.line_protocol = LinkState::Up;
+      if (real && e.line_encapsulation == Encapsulation::Ppp) {
+        // The link is up; PPP brings the line protocol up once both ends accept each other.
+        output_text(r, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
+        e.status = LinkState::Up;
+      } else {
+        output_text(r, link_messages(e.name, "up"));
+        e.status = e.line_protocol = LinkState::Up;
+      }
     }
     if (!is_set(e.shutdown)) send_keepalive(r, i);
   }
@@ -66,6 +78,7 @@ void Network::send_keepalive(Router& r, int interface) {
     frame.sender_hostname = r.record.hostname;
     frame.chap_secret = offered_secret(r.record.enable_secret);
     frame.sender_keepalive_seen = e.keepalive_seen;
+    if (behaviour_ == Behaviour::RealRouter) fill_ppp_credentials(r.record, e, frame);
   }
   packet_into_panel(r.number, interface, frame);
 }

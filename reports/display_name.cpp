@@ -1,6 +1,8 @@
 // Display names of interfaces in the reports, and the state line built on them.
 #include "reports/display_name.h"
 
+#include <cstdlib>
+
 #include "state/router_record.h"
 
 namespace zorva {
@@ -9,11 +11,14 @@ std::string_view type_name_word(InterfaceType type) {
   if (type == InterfaceType::Serial) return "Serial";
   if (type == InterfaceType::Ethernet) return "Ethernet";
   if (type == InterfaceType::Bri) return "Bri";
+  if (type == InterfaceType::Loopback) return "Loopback";
   return "";
 }
 
 DisplayName DisplayNamer::next(const InterfaceEntry& e) {
   const std::string_view word = type_name_word(e.type);
+  // A loopback's number is the one it was created with, not its place among the loopbacks.
+  if (e.type == InterfaceType::Loopback) return DisplayName{word, std::atoi(e.number.c_str())};
   int* counter = &other_;
   if (e.type == InterfaceType::Serial) {
     counter = &serial_;

@@ -12,7 +12,7 @@ namespace zorva {
 
 struct InterfaceEntry;
 
-// "Serial", "Ethernet" or "Bri" for those types; "" otherwise.
+// "Serial", "Ethernet", "Bri" or "Loopback" for those types; "" otherwise.
 std::string_view type_name_word(InterfaceType type);
 
 struct DisplayName {

@@ -36,4 +36,8 @@ std::string build_show_ospf_database(RouterRecord& r, Int32 sim_clock);
 // its address and the interface it was heard on.
 std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 sim_clock);
 
+// `show ip ospf interface` as a real router prints it (reports/real_ospf_interface.cpp): a block
+// per up interface that a network statement puts in an area.
+std::string build_real_ospf_interface(const RouterRecord& r);
+
 }  // namespace zorva

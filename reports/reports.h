@@ -36,13 +36,14 @@ std::string build_show_protocols(const RouterRecord& r);
 // The last exec_size lines of the EXEC history. Indexes outside the history are logged.
 std::string build_show_history(const ConsoleSession& r, ErrorLog& log);
 
-// The interface block of every interface.
-std::string build_show_interfaces(const RouterRecord& r);
+// The interface block of every interface; `real` prints them as a real router does.
+std::string build_show_interfaces(const RouterRecord& r, bool real = false);
 
 // The interface block of the interface whose type is `type_word` (any case) and whose ordinal
 // among its type is `number_word` rounded down. A number that is not numeric is logged; when
 // nothing matches, the report is an empty line.
 std::string build_show_interfaces_specific(const RouterRecord& r, std::string type_word,
-                                           std::string_view number_word, ErrorLog& log);
+                                           std::string_view number_word, ErrorLog& log,
+                                           bool real = false);
 
 }  // namespace zorva

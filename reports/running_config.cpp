@@ -47,9 +47,10 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
 
 // The OSPF lines show only on an up interface with an address while OSPF runs, and only when the
 // value differs from a default.
-void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on) {
+void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on, bool real) {
   if (e.line_protocol != LinkState::Up || e.ip_address.empty() || !ospf_on) return;
-  if (e.ospf_cost != 10 && e.ospf_cost != 64)
+  // A real router shows the cost only where `ip ospf cost` set it.
+  if (real ? is_set(e.ospf_cost_configured) : e.ospf_cost != 10 && e.ospf_cost != 64)
     add_line(out, " ip ospf cost ", plain_number(e.ospf_cost));
   if (e.ospf_priority != 1) add_line(out, " ip ospf priority ", plain_number(e.ospf_priority));
 }
@@ -67,10 +68,12 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
     add_line(out, " no ip address");
   }
   add_line(out, " no ip directed-broadcast");
-  add_ospf_lines(out, e, ospf_on);
+  add_ospf_lines(out, e, ospf_on, real);
   if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (e.ppp_authentication != PppAuthentication::None)
     add_line(out, " ppp authentication ", to_lower(std::string(text_of(e.ppp_authentication))));
+  if (real && !e.pap_username.empty())
+    add_line(out, " ppp pap sent-username ", e.pap_username, " password 0 ", e.pap_password);
   if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));
   if (is_set(e.shutdown)) add_line(out, " shutdown");
 }
@@ -101,11 +104,14 @@ void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
   if (is_set(p.ospf_enabled)) {
     add_line(out, "!");
     add_line(out, "router ospf ", plain_number(p.ospf_process_numbers[1]));
+    if (real && !p.ospf_configured_router_id.empty())
+      add_line(out, " router-id ", p.ospf_configured_router_id);
     const int n = entries_in_use(p.ospf_network_count, kMaxOspfNetworks);
     for (int i = 1; i <= n; ++i) {
       const OspfNetworkEntry& net = p.ospf_networks[i];
       add_line(out, " network ", net.network, " ", net.wildcard, " area ", net.area);
     }
+    if (real && is_set(p.ospf_default_originate)) add_line(out, " default-information originate");
   }
 }
 
@@ -150,9 +156,13 @@ std::string configuration_text(const RouterRecord& r, bool real) {
   add_header(out, r, real);
   DisplayNamer namer;
   const bool ospf_on = is_set(r.protocols.ospf_enabled);
-  for (int i = 1; i <= interfaces; ++i) {
-    const InterfaceEntry& e = r.interfaces[i];
-    add_interface(out, namer.next(e), e, ospf_on, real);
+  // Loopbacks come first, as a real router lists them; classic has none.
+  for (const bool loopbacks : {true, false}) {
+    for (int i = 1; i <= interfaces; ++i) {
+      const InterfaceEntry& e = r.interfaces[i];
+      if ((e.type == InterfaceType::Loopback) == loopbacks)
+        add_interface(out, namer.next(e), e, ospf_on, real);
+    }
   }
   add_routing(out, r.protocols, real);
   add_line(out, "!");

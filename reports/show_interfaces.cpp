@@ -61,13 +61,55 @@ void append_interface_block(std::string& out, DisplayName name, const InterfaceE
   out.append(kCounterLines);
 }
 
+// A real router prints each interface's own bandwidth, delay and framing, and the state of PPP's
+// link control protocol; a loopback is a software interface.
+void append_real_interface_block(std::string& out, DisplayName name, const InterfaceEntry& e) {
+  append_state_line(out, name, e);
+  out.append(kLineEnd);
+  const bool loopback = e.type == InterfaceType::Loopback;
+  const std::string_view hardware = loopback ? "  Hardware is Loopback" : hardware_line(e.type);
+  if (!hardware.empty()) add_line(out, hardware);
+  if (!e.description.empty()) add_line(out, "  Description: ", e.description);
+  if (!e.ip_address.empty())
+    add_line(out, "  Internet address is ", e.ip_address, "/", plain_number(e.prefix_length));
+  Int32 bandwidth = 1544, delay = 20000;
+  if (e.type == InterfaceType::Ethernet) bandwidth = 10000, delay = 1000;
+  if (e.type == InterfaceType::Bri) bandwidth = 64;
+  if (loopback) bandwidth = 8000000, delay = 5000;
+  if (e.bandwidth > 0) bandwidth = e.bandwidth;
+  if (e.delay > 0) delay = e.delay * 10;  // `delay` is given in tens of microseconds
+  add_line(out, "  MTU ", loopback ? "1514" : "1500", " bytes, BW ", plain_number(bandwidth),
+           " Kbit, DLY ", plain_number(delay), " usec, rely 255/255, load 1/255");
+  if (loopback) {
+    add_line(out, "  Encapsulation LOOPBACK, loopback not set");
+  } else {
+    add_line(out, "  Encapsulation ", text_of(e.encapsulation),
+             ", loopback not set, keepalive set (10 sec)");
+  }
+  if (e.encapsulation == Encapsulation::Arpa)
+    add_line(out, "  ARP type: ARPA, ARP Timeout 04:00:00");
+  if (e.encapsulation == Encapsulation::Ppp) {
+    const bool open = e.line_protocol == LinkState::Up && !is_set(e.shutdown);
+    add_line(out, open ? "  LCP Open" : "  LCP Closed");
+    if (open) add_line(out, "  Open: IPCP, CDPCP");
+  }
+  out.append(kCounterLines);
+}
+
+void append_block(std::string& out, DisplayName name, const InterfaceEntry& e, bool real) {
+  if (real)
+    append_real_interface_block(out, name, e);
+  else
+    append_interface_block(out, name, e);
+}
+
 int interfaces_in_use(const RouterRecord& r) {
   return std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
 }
 
 }  // namespace
 
-std::string build_show_interfaces(const RouterRecord& r) {
+std::string build_show_interfaces(const RouterRecord& r, bool real) {
   const int count = interfaces_in_use(r);
   std::string out;
   out.reserve(2 + kBlockSizeEstimate * static_cast<std::size_t>(count));
@@ -75,13 +117,13 @@ std::string build_show_interfaces(const RouterRecord& r) {
   DisplayNamer namer;
   for (int i = 1; i <= count; ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    append_interface_block(out, namer.next(e), e);
+    append_block(out, namer.next(e), e, real);
   }
   return out;
 }
 
 std::string build_show_interfaces_specific(const RouterRecord& r, std::string type_word,
-                                           std::string_view number_word, ErrorLog& log) {
+                                           std::string_view number_word, ErrorLog& log, bool real) {
   std::string out(kLineEnd);
   if (!is_numeric(number_word)) {
     log.log(kSpecificLogName, RuntimeError::TypeMismatch);
@@ -96,7 +138,7 @@ std::string build_show_interfaces_specific(const RouterRecord& r, std::string ty
     const DisplayName name = namer.next(e);
     if (text_of(e.type) == type_word && name.ordinal == wanted) {
       out.reserve(kBlockSizeEstimate + e.description.size());
-      append_interface_block(out, name, e);
+      append_block(out, name, e, real);
       break;
     }
   }
@@ -105,13 +147,15 @@ std::string build_show_interfaces_specific(const RouterRecord& r, std::string ty
 
 void show_interfaces_command(CommandContext& cmd) {
   cmd.router.output_pending = kTrue;
-  cmd.router.output_buffer = build_show_interfaces(cmd.router);
+  cmd.router.output_buffer =
+      build_show_interfaces(cmd.router, cmd.behaviour == Behaviour::RealRouter);
 }
 
 void show_interface_command(CommandContext& cmd) {
   cmd.router.output_pending = kTrue;
   cmd.router.output_buffer = build_show_interfaces_specific(
-      cmd.router, to_lower(trim(cmd.pc.FullWords[3])), cmd.pc.Words[4], cmd.log);
+      cmd.router, to_lower(trim(cmd.pc.FullWords[3])), cmd.pc.Words[4], cmd.log,
+      cmd.behaviour == Behaviour::RealRouter);
 }
 
 }  // namespace zorva

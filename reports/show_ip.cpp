@@ -124,7 +124,8 @@ void show_ip_ospf_database_command(CommandContext& cmd) {
 }
 
 void show_ip_ospf_interface_command(CommandContext& cmd) {
-  leave_report(cmd, build_show_ospf_interface(cmd.router));
+  leave_report(cmd, real_router(cmd) ? build_real_ospf_interface(cmd.router)
+                                     : build_show_ospf_interface(cmd.router));
 }
 
 // `show ip ospf neighbor [detail]`. The fifth word is compared as typed: an abbreviated "det"

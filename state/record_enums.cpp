@@ -59,7 +59,8 @@ std::string_view text_of(FramePayload p) {
 }
 
 std::string_view text_of(PppAuthentication a) {
-  return a == PppAuthentication::Chap ? "CHAP" : "";
+  if (a == PppAuthentication::Chap) return "CHAP";
+  return a == PppAuthentication::Pap ? "PAP" : "";
 }
 
 std::optional<LinkState> link_state_named(std::string_view text) {
@@ -83,7 +84,8 @@ std::optional<Encapsulation> encapsulation_named(std::string_view text) {
 }
 
 std::optional<PppAuthentication> ppp_authentication_named(std::string_view text) {
-  for (const PppAuthentication a : {PppAuthentication::None, PppAuthentication::Chap})
+  for (const PppAuthentication a :
+       {PppAuthentication::None, PppAuthentication::Chap, PppAuthentication::Pap})
     if (text_of(a) == text) return a;
   return std::nullopt;
 }

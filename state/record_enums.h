@@ -23,8 +23,8 @@ enum class Encapsulation : std::uint8_t { None, Hdlc, Ppp, Arpa, Ethernet };
 // frames (keepalives, CDP).
 enum class FramePayload : std::uint8_t { None, PingRequest, PingReply, Rip, Igrp, Eigrp, Ospf };
 
-// How an interface's PPP link authenticates its peer: not at all, or by CHAP.
-enum class PppAuthentication : std::uint8_t { None, Chap };
+// How an interface's PPP link authenticates its peer: not at all, by CHAP, or by PAP.
+enum class PppAuthentication : std::uint8_t { None, Chap, Pap };
 
 // "down", "up".
 std::string_view text_of(LinkState s);
@@ -34,7 +34,7 @@ std::string_view text_of(InterfaceType t);
 std::string_view text_of(Encapsulation e);
 // "PING-REQUEST", "PING-REPLY", "RIP", "IGRP", "EIGRP", "OSPF"; "" for None.
 std::string_view text_of(FramePayload p);
-// "CHAP"; "" for None.
+// "CHAP", "PAP"; "" for None.
 std::string_view text_of(PppAuthentication a);
 
 // The value whose text is exactly `text`; nothing for any other text. The empty text names None

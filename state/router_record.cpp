@@ -1,5 +1,6 @@
 #include "state/router_record.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/error_log.h"
@@ -41,6 +42,8 @@ const char* action_name(PendingAction a) {
       return "RELOAD";
     case PendingAction::SaveQuestion:
       return "SAVEQUESTION";
+    case PendingAction::ClearOspfQuestion:
+      return "CLEAROSPFQUESTION";
   }
   return "";
 }
@@ -132,6 +135,50 @@ void createinterface(RouterRecord& record, InterfaceType type, long count,
 
 void set_the_router_number(RouterRecord& record, Int16 n) {
   record.router_number = n;
+}
+
+}  // namespace zorva
+
+namespace zorva {
+
+namespace {
+
+int loopback_index(const RouterRecord& record, int number) {
+  const std::string wanted = std::to_string(number);
+  for (int i = 1; i <= std::min<int>(record.interface_count, kMaxInterfaces); ++i)
+    if (record.interfaces[i].type == InterfaceType::Loopback &&
+        record.interfaces[i].number == wanted)
+      return i;
+  return 0;
+}
+
+}  // namespace
+
+int add_loopback(RouterRecord& record, int number) {
+  if (const int have = loopback_index(record, number)) return have;
+  if (record.interface_count >= kMaxInterfaces) return 0;
+  const int i = ++record.interface_count;
+  InterfaceEntry& e = record.interfaces[i];
+  e = InterfaceEntry{};
+  e.type = InterfaceType::Loopback;
+  e.number = std::to_string(number);
+  e.name = "Loopback" + e.number;
+  // A loopback has no cable and no keepalives: it is up from the moment it exists.
+  e.status = e.line_protocol = LinkState::Up;
+  e.shutdown = kFalse;
+  e.ospf_cost = 1;
+  e.ospf_priority = 1;
+  return i;
+}
+
+bool remove_loopback(RouterRecord& record, int number) {
+  const int at = loopback_index(record, number);
+  if (at == 0) return false;
+  const int count = std::min<int>(record.interface_count, kMaxInterfaces);
+  for (int i = at; i < count; ++i) record.interfaces[i] = std::move(record.interfaces[i + 1]);
+  record.interfaces[count] = InterfaceEntry{};
+  record.interface_count = static_cast<Int16>(count - 1);
+  return true;
 }
 
 }  // namespace zorva

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/types.h"
@@ -88,6 +89,9 @@ struct PacketRecord {
   Int32 sender_area = -1;    // OSPF: the area of the sending interface
   std::string pap_username;  // PPP PAP: the name the sender offers
   std::string pap_password;  // PPP PAP: the password the sender offers
+  // Real-router PPP CHAP: the sender's `username` entries (name, password), from which the
+  // receiver takes the secret the sender would answer its challenge with.
+  std::vector<std::pair<std::string, std::string>> sender_users;
 };
 
 // One CDP neighbour: the advertisement as first heard and when it was last heard.
@@ -207,6 +211,7 @@ struct ProtocolBlock {
   // asks for (taken at the next start or `clear ip ospf process`).
   std::string ospf_active_router_id;
   std::string ospf_configured_router_id;
+  Flag ospf_default_originate = kFalse;  // real-router OSPF "default-information originate"
 };
 
 // The console dialogue a command leaves behind for the console to carry out once the command is
@@ -218,6 +223,8 @@ enum class PendingAction : Int16 {
   // Real-router only: "Destination filename [startup-config]?" waits for its answer, after
   // which the running configuration is saved.
   SaveQuestion,
+  // Real-router only: "Reset ALL OSPF processes? [no]:" waits for its answer.
+  ClearOspfQuestion,
 };
 
 // What the console asks of the parser for the current line.
@@ -312,5 +319,12 @@ void createinterface(RouterRecord& record, InterfaceType type, long count,
                      std::string_view window_text);
 
 void set_the_router_number(RouterRecord& record, Int16 n);
+
+// Real-router loopbacks. `add_loopback` appends interface LoopbackN (up, line protocol up, no
+// cable) and gives its index, or the index it already has; 0 when the table has no room.
+// `remove_loopback` takes LoopbackN out of the table, moving the interfaces after it down one
+// place; false when there is none.
+int add_loopback(RouterRecord& record, int number);
+bool remove_loopback(RouterRecord& record, int number);
 
 }  // namespace zorva

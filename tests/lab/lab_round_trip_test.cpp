@@ -118,3 +118,32 @@ TEST_F(LabRoundTrip, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
 
 }  // namespace
 }  // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Loopbacks are no part of the topology: a real-router lab saves them after the topology's
+// interfaces, and opening it creates them again with their addresses, in their places.
+TEST(LabRoundTripLoopbacks, ComeBackAfterTheTopologysInterfaces) {
+  TestSimulation live{testing::kTwoRouters};
+  live.sim->behaviour = Behaviour::RealRouter;
+  live.sim->active_router = 1;
+  for (const char* l : {"", "enable", "configure terminal", "interface loopback 5",
+                        "ip address 10.5.5.5 255.255.255.255", "interface lo0",
+                        "ip address 10.0.0.1 255.255.255.0", "end"})
+    live.line(l);
+  ScriptedHost host;
+  const OpenedLab opened = open_lab_text(lab_text(*live.sim, false), host,
+                                         {testing::bin_dir(), live.dir.path() / "reopened.log"});
+  ASSERT_TRUE(opened.sim) << opened.error;
+  const RouterRecord& r = opened.sim->router(1)->record;
+  ASSERT_EQ(r.interface_count, 5);
+  EXPECT_EQ(r.interfaces[4].name, "Loopback5");
+  EXPECT_EQ(r.interfaces[4].ip_address, "10.5.5.5");
+  EXPECT_EQ(r.interfaces[5].name, "Loopback0");
+  EXPECT_EQ(r.interfaces[5].line_protocol, LinkState::Up);
+  EXPECT_EQ(opened.sim->router(2)->record.interface_count, 2);
+}
+
+}  // namespace
+}  // namespace zorva

@@ -1,0 +1,38 @@
+// The real-router OSPF commands: router-id, default-information originate, clear ip ospf process.
+#include "commands/ospf_commands.h"
+
+#include "commands/command_support.h"
+#include "parser/command_context.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr const char* kTakesEffectLater =
+    "\r\n% OSPF: Reload or use \"clear ip ospf process\" command, for this to take effect";
+
+}  // namespace
+
+void ospf_router_id_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter) return;
+  ProtocolBlock& p = cmd.router.protocols;
+  const std::string wanted = is_set(cmd.pc.Negated) ? std::string() : word(cmd.pc, 2);
+  if (wanted == p.ospf_configured_router_id) return;
+  p.ospf_configured_router_id = wanted;
+  // A process that already runs keeps the ID it started with.
+  if (!p.ospf_active_router_id.empty() && p.ospf_active_router_id != wanted && !wanted.empty())
+    set_output(cmd.router, kTakesEffectLater);
+}
+
+void ospf_default_information_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter || full_word(cmd.pc, 2) != "originate") return;
+  cmd.router.protocols.ospf_default_originate = is_set(cmd.pc.Negated) ? kFalse : kTrue;
+}
+
+void clear_ospf_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter) return;
+  cmd.router.pending_action = PendingAction::ClearOspfQuestion;
+}
+
+}  // namespace zorva

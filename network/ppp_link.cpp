@@ -1,0 +1,64 @@
+// Real-router PPP authentication: CHAP secrets shared under each other's host name, PAP names and
+// passwords checked against the authenticator's users.
+#include "network/ppp_link.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "base/number_text.h"
+
+namespace zorva {
+
+namespace {
+
+// Host names and user names match in any case; passwords only exactly.
+bool same_name(const std::string& a, const std::string& b) {
+  return to_upper(a) == to_upper(b);
+}
+
+std::optional<std::string> password_of(const RouterRecord& r, const std::string& user) {
+  for (int j = 1; j <= std::min<int>(r.username_count, kMaxUsers); ++j)
+    if (same_name(r.usernames[j], user)) return r.user_passwords[j];
+  return std::nullopt;
+}
+
+bool chap_accepts(const RouterRecord& r, const PacketRecord& frame) {
+  const std::optional<std::string> expected = password_of(r, frame.sender_hostname);
+  if (!expected) return false;
+  for (const auto& [user, password] : frame.sender_users)
+    if (same_name(user, r.hostname)) return password == *expected;
+  return false;  // the peer has no secret for this router: it cannot answer the challenge
+}
+
+bool pap_accepts(const RouterRecord& r, const PacketRecord& frame) {
+  if (frame.pap_username.empty()) return false;
+  const std::optional<std::string> expected = password_of(r, frame.pap_username);
+  return expected && *expected == frame.pap_password;
+}
+
+}  // namespace
+
+void fill_ppp_credentials(const RouterRecord& sender, const InterfaceEntry& e,
+                          PacketRecord& frame) {
+  frame.sender_users.clear();
+  for (int j = 1; j <= std::min<int>(sender.username_count, kMaxUsers); ++j)
+    frame.sender_users.emplace_back(sender.usernames[j], sender.user_passwords[j]);
+  frame.pap_username = e.pap_username;
+  frame.pap_password = e.pap_password;
+}
+
+bool ppp_peer_accepted(const RouterRecord& receiver, const InterfaceEntry& e,
+                       const PacketRecord& frame) {
+  switch (e.ppp_authentication) {
+    case PppAuthentication::None:
+      return true;
+    case PppAuthentication::Chap:
+      return chap_accepts(receiver, frame);
+    case PppAuthentication::Pap:
+      return pap_accepts(receiver, frame);
+  }
+  return false;
+}
+
+}  // namespace zorva

@@ -1,0 +1,68 @@
+behaviour real-router
+# topology: topologies/chain3_lan.ini
+# Multi-area OSPF on a three-router chain: router 1 is in area 1 only, router 2 is the border
+# router (Serial0 and its LAN in area 1, Serial1 in area 0), router 3 is in area 0 and holds the
+# default route towards its LAN's gateway, which it originates into OSPF. Router 1 learns area 0's
+# networks as inter-area routes ("O IA") and the default as an external type-2 route ("O*E2",
+# metric 1, gateway of last resort router 2). Router 3 learns area 1's networks as "O IA".
+line
+line enable
+line configure terminal
+line hostname R1
+line interface ethernet 0
+line ip address 192.168.1.1 255.255.255.0
+line no shutdown
+line interface serial 0
+line ip address 10.1.12.1 255.255.255.0
+line clock rate 64000
+line no shutdown
+line router ospf 1
+line network 192.168.1.0 0.0.0.255 area 1
+line network 10.1.12.0 0.0.0.255 area 1
+line end
+router 2
+line
+line enable
+line configure terminal
+line hostname R2
+line interface ethernet 0
+line ip address 192.168.2.1 255.255.255.0
+line no shutdown
+line interface serial 0
+line ip address 10.1.12.2 255.255.255.0
+line no shutdown
+line interface serial 1
+line ip address 10.1.23.2 255.255.255.0
+line clock rate 64000
+line no shutdown
+line router ospf 1
+line network 192.168.2.0 0.0.0.255 area 1
+line network 10.1.12.0 0.0.0.255 area 1
+line network 10.1.23.0 0.0.0.255 area 0
+line end
+router 3
+line
+line enable
+line configure terminal
+line hostname R3
+line interface ethernet 0
+line ip address 192.168.3.1 255.255.255.0
+line no shutdown
+line interface serial 0
+line ip address 10.1.23.3 255.255.255.0
+line no shutdown
+line exit
+line ip route 0.0.0.0 0.0.0.0 192.168.3.254
+line router ospf 1
+line network 192.168.3.0 0.0.0.255 area 0
+line network 10.1.23.0 0.0.0.255 area 0
+line default-information originate
+line end
+wait 60
+router 1
+line show ip route
+line show ip ospf neighbor
+router 2
+line show ip route
+router 3
+line show ip route

@@ -1,0 +1,80 @@
+behaviour real-router
+# topology: topologies/serial_pairs.ini
+# A PPP worksheet on two routers, typed as printed. Serial0 runs PPP with CHAP: each router holds
+# `username <the other router> password cisco`, but R2 first mistypes the secret (cisc0), so the
+# link is up and its line protocol stays down on both ends (LCP Closed). Corrected, the line
+# protocol comes up within a keepalive exchange and a ping crosses. Serial1 runs PPP with PAP:
+# each end sends `ppp pap sent-username` and checks the far end's name and password against its
+# own users; a wrong PAP password brings it down again.
+line
+line enable
+line configure terminal
+line hostname R1
+line enable secret class
+line username R2 password cisco
+line username R2pap password papR2
+line interface serial 0
+line description CHAP link to R2
+line ip address 10.0.12.1 255.255.255.0
+line encapsulation ppp
+line ppp authentication chap
+line clock rate 64000
+line no shutdown
+line interface serial 1
+line description PAP link to R2
+line ip address 10.0.21.1 255.255.255.0
+line encapsulation ppp
+line ppp authentication pap
+line ppp pap sent-username R1pap password papR1
+line clock rate 64000
+line no shutdown
+line end
+router 2
+line
+line enable
+line configure terminal
+line hostname R2
+line enable secret class
+line username R1 password cisc0
+line username R1pap password papR1
+line interface s0
+line description CHAP link to R1
+line ip address 10.0.12.2 255.255.255.0
+line encapsulation ppp
+line ppp authentication chap
+line no shutdown
+line interface s1
+line description PAP link to R1
+line ip address 10.0.21.2 255.255.255.0
+line encapsulation ppp
+line ppp authentication pap
+line ppp pap sent-username R2pap password papR2
+line no shutdown
+line end
+wait 30
+router 1
+line show ip interface brief
+line show interfaces serial 0
+line ping 10.0.12.2
+wait 2
+# R2 corrects the CHAP secret it holds for R1.
+router 2
+line configure terminal
+line username R1 password cisco
+line end
+wait 30
+line show ip interface brief
+line show interfaces serial 0
+key Space
+line ping 10.0.12.1
+wait 2
+line show running-config
+key Space Space Enter
+# R1 now sends a wrong PAP password: R2 refuses it and Serial1's line protocol goes down.
+router 1
+line configure terminal
+line interface serial 1
+line ppp pap sent-username R1pap password wrong
+line end
+wait 30
+line show ip interface brief
