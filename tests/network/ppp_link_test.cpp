@@ -27,11 +27,11 @@ TEST(PppPeerAccepted, ByMethodAndCredentials) {
   // clang-format off
   const Case cases[] = {
       {PppAuthentication::None, "", "", "", "", "", "", true},
-      {PppAuthentication::Chap, "r2", "cisco", "r1", "cisco", "", "", true},     // names in any case
-      {PppAuthentication::Chap, "R2", "cisco", "R1", "Cisco", "", "", false},    // secrets exactly
-      {PppAuthentication::Chap, "R3", "cisco", "R1", "cisco", "", "", false},    // R2 unknown to R1
-      {PppAuthentication::Chap, "R2", "cisco", "R3", "cisco", "", "", false},    // R1 unknown to R2
-      {PppAuthentication::Chap, "R2", "cisco", "", "", "R2", "cisco", false},    // PAP is no answer
+      {PppAuthentication::Chap, "r2", "kolvo", "r1", "kolvo", "", "", true},     // names in any case
+      {PppAuthentication::Chap, "R2", "kolvo", "R1", "Kolvo", "", "", false},    // secrets exactly
+      {PppAuthentication::Chap, "R3", "kolvo", "R1", "kolvo", "", "", false},    // R2 unknown to R1
+      {PppAuthentication::Chap, "R2", "kolvo", "R3", "kolvo", "", "", false},    // R1 unknown to R2
+      {PppAuthentication::Chap, "R2", "kolvo", "", "", "R2", "kolvo", false},    // PAP is no answer
       {PppAuthentication::Pap, "papR2", "pw", "", "", "papR2", "pw", true},
       {PppAuthentication::Pap, "papR2", "pw", "", "", "other", "pw", false},     // unknown name
       {PppAuthentication::Pap, "", "", "", "", "", "", false},                   // nothing sent

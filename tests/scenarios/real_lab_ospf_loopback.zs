@@ -15,10 +15,10 @@ line configure terminal
 line hostname R1
 line enable secret class
 line line con 0
-line password cisco
+line password kolvo
 line login
 line line vty 0 4
-line password cisco
+line password kolvo
 line login
 line exit
 line interface loopback 0

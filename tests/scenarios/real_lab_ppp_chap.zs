@@ -1,7 +1,7 @@
 behaviour real-router
 # topology: topologies/serial_pairs.ini
 # A PPP worksheet on two routers, typed as printed. Serial0 runs PPP with CHAP: each router holds
-# `username <the other router> password cisco`, but R2 first mistypes the secret (cisc0), so the
+# `username <the other router> password kolvo`, but R2 first mistypes the secret (k0lvo), so the
 # link is up and its line protocol stays down on both ends (LCP Closed). Corrected, the line
 # protocol comes up within a keepalive exchange and a ping crosses. Serial1 runs PPP with PAP:
 # each end sends `ppp pap sent-username` and checks the far end's name and password against its
@@ -11,7 +11,7 @@ line enable
 line configure terminal
 line hostname R1
 line enable secret class
-line username R2 password cisco
+line username R2 password kolvo
 line username R2pap password papR2
 line interface serial 0
 line description CHAP link to R2
@@ -35,7 +35,7 @@ line enable
 line configure terminal
 line hostname R2
 line enable secret class
-line username R1 password cisc0
+line username R1 password k0lvo
 line username R1pap password papR1
 line interface s0
 line description CHAP link to R1
@@ -60,7 +60,7 @@ wait 2
 # R2 corrects the CHAP secret it holds for R1.
 router 2
 line configure terminal
-line username R1 password cisco
+line username R1 password kolvo
 line end
 wait 30
 line show ip interface brief
