@@ -1,6 +1,6 @@
-// The dispatcher: mode transitions, enable, passwords, the configuration memory commands
-// and the words that only leave work for the console. What the scenario transcripts show (host
-// name, banner, secrets, the user table, erase) is not repeated here.
+// The dispatcher: mode transitions, enable, passwords and the words that only leave work for the
+// console. What the scenario transcripts show (host name, banner, secrets, the user table, saving
+// and erasing) is not repeated here.
 #include "reports/reports.h"
 #include "tests/commands/command_fixture.h"
 
@@ -96,23 +96,6 @@ TEST_F(ExecCmd, PasswordsAreStoredLowerCaseAndOnlyInTheirModes) {
   const RouterRecord& r = router();
   EXPECT_EQ(r.enable_password, "secret");
   EXPECT_EQ(r.console_password + r.vty_password + r.aux_password, "");
-}
-
-TEST_F(ExecCmd, WriteMemoryAndCopySaveSilentlyOtherCopiesAndWriteTerminalDoNot) {
-  const std::vector<std::string> saving[] = {
-      {"write"}, {"write", "memory"}, {"copy", "running-config", "startup-config"}};
-  for (const auto& form : saving) {
-    router().startup_config.clear();
-    router().hostname = "Saved" + std::to_string(form.size());
-    run("write", form, kModePrivileged);
-    EXPECT_EQ(router().startup_config, build_running_config(router())) << form.size();
-    EXPECT_FALSE(output_pending());
-  }
-  router().startup_config.clear();
-  run("copy startup-config running-config", {"copy", "startup-config", "running-config"});
-  run("write terminal", {"write", "terminal"});
-  EXPECT_EQ(output(), build_running_config(router()));
-  EXPECT_EQ(router().startup_config, "");
 }
 
 // Ping, static routes and the ARP cache reach the network as typed requests; a line that names no

@@ -1,6 +1,7 @@
 # topology: topologies/two_routers.ini
 # Users (a sixth replaces the fifth), line passwords, and saving: write, write memory,
-# write terminal, copy running-config startup-config, erase startup-config, show startup-config.
+# write terminal, copy running-config startup-config, erase startup-config, show startup-config;
+# copy startup-config running-config saves nothing.
 line enable
 line show startup-config
 line configure terminal
@@ -29,3 +30,6 @@ line erase startup-config
 line copy running-config startup-config
 line write terminal
 key Space
+line erase startup-config
+line copy startup-config running-config
+line show startup-config
