@@ -1,7 +1,6 @@
 // The dispatcher: mode transitions, enable, passwords and the words that only leave work for the
 // console. What the scenario transcripts show (host name, banner, secrets, the user table, saving
 // and erasing) is not repeated here.
-#include "reports/reports.h"
 #include "tests/commands/command_fixture.h"
 
 namespace zorva::testing {
