@@ -47,6 +47,26 @@ void append_brief_row(std::string& out, DisplayName name, const InterfaceEntry& 
 
 }  // namespace
 
+std::string build_real_ip_int_brief(const RouterRecord& r) {
+  // Columns as real routers print them: name 27 wide, address 16, then OK?, method (how the
+  // address was set; "unset" without one), status 22 wide and the line protocol.
+  std::string out(kLineEnd);
+  add_line(out,
+           "Interface                  IP-Address      OK? Method Status                Protocol");
+  DisplayNamer namer;
+  for (int i = 1; i <= interfaces_in_use(r); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    const bool shut = is_set(e.shutdown);
+    append_padded(out, display_name_text(namer.next(e)), 27);
+    append_padded(out, e.ip_address.empty() ? "unassigned" : e.ip_address, 16);
+    out.append("YES ");
+    append_padded(out, e.ip_address.empty() ? "unset" : "manual", 7);
+    append_padded(out, shut ? "administratively down" : text_of(e.status), 22);
+    add_line(out, shut ? "down" : text_of(e.line_protocol));
+  }
+  return out;
+}
+
 std::string build_show_ip_int(const RouterRecord& r, std::string_view interface_template) {
   std::string out(kLineEnd);
   DisplayNamer namer;

@@ -16,4 +16,7 @@ std::string build_show_ip_int(const RouterRecord& r, std::string_view interface_
 // The fixed-column table: one row per interface with its address, method, status and protocol.
 std::string build_show_ip_int_brief(const RouterRecord& r);
 
+// The brief table as real routers print it: wider columns, "manual" or "unset" as the method.
+std::string build_real_ip_int_brief(const RouterRecord& r);
+
 }  // namespace zorva

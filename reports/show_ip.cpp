@@ -77,7 +77,8 @@ void show_ip_interface_command(CommandContext& cmd) {
 }
 
 void show_ip_interface_brief_command(CommandContext& cmd) {
-  leave_report(cmd, build_show_ip_int_brief(cmd.router));
+  leave_report(cmd, real_router(cmd) ? build_real_ip_int_brief(cmd.router)
+                                     : build_show_ip_int_brief(cmd.router));
 }
 
 // `show ip route`; real-router `show ip route SOURCE` keeps the routes of one source.
