@@ -57,22 +57,8 @@ QStringList loaded(const QString& file) {
 
 }  // namespace
 
-class TopologyToolsTest : public QObject {
+class TopologyToolsTest : public QObject, MainWindowRig {
   Q_OBJECT
-
- private:
-  std::unique_ptr<frmMain> w_;
-  BoxRecorder boxes_;
-  qint64 fake_ms_ = 0;
-
-  void start(const QString& file) {
-    w_ = std::make_unique<frmMain>(quiet_start(file));
-    boxes_ = BoxRecorder();
-    boxes_.attach(w_->host());
-    fake_ms_ = 0;
-    w_->session().set_clock([this] { return fake_ms_; });
-    w_->start_up();
-  }
 
  private slots:
   void cleanup() { w_.reset(); }
