@@ -184,13 +184,6 @@ TEST_F(Session, APasteLongerThanTheQueueIsRefusedWhole) {
   EXPECT_NE(appended(changes(), 1).find("Router>"), std::string::npos);
 }
 
-TEST_F(Session, ShippedTopologiesAreListedDefaultFirst) {
-  json names = json::parse(session.shipped_topologies());
-  ASSERT_GE(names.size(), 2u);
-  EXPECT_EQ(names[0], "default.ini");
-  EXPECT_NE(std::find(names.begin(), names.end(), "topologies/two_routers.ini"), names.end());
-}
-
 TEST_F(Session, ChecksReportEachResultOrTheFileError) {
   session.type_text("\renable\rconfigure terminal\rhostname Alpha\r");
   json report =
@@ -219,7 +212,12 @@ TEST_F(Session, TheDiagramFollowsTheLineStatesAndANewTopology) {
   EXPECT_EQ(json::parse(session.diagram())["routers"].size(), 3u);
 }
 
-TEST_F(Session, TheTopologyPageDescribesTheLoadedTopology) {
+// The shipped topologies are listed default first; the Topology page describes the loaded one.
+TEST_F(Session, ShippedTopologiesAreListedAndTheTopologyPageDescribesTheLoadedOne) {
+  json names = json::parse(session.shipped_topologies());
+  ASSERT_GE(names.size(), 2u);
+  EXPECT_EQ(names[0], "default.ini");
+  EXPECT_NE(std::find(names.begin(), names.end(), "topologies/two_routers.ini"), names.end());
   const std::string page = session.topology_page();
   EXPECT_NE(page.find("two_routers.ini: 2 routers, 1 cables"), std::string::npos);
   EXPECT_NE(page.find("<a href=\"router:2\">Router 2</a>"), std::string::npos);
