@@ -116,8 +116,12 @@ MUTANT_SAMPLE ?= scripts/mutant_sample.tsv
 mutants: deps
 	scripts/mutants.py $(if $(MUTANTS),--count $(MUTANTS),--sample $(MUTANT_SAMPLE))
 
+# The core's benchmarks, then the desktop face's timings (offscreen) where the desktop face is built.
 bench: build
 	$(BUILD)/bin/zorva-bench
+	@if [ -x $(BUILD)/bin/zorva-ui-bench ]; then \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zorva-ui-bench; \
+	fi
 
 # Runs each fuzzer for five minutes (make test runs them only briefly): the console fuzzer, the
 # readers' fuzzer (script reader, key decoder, INI reader), the browser face's session and lab

@@ -22,19 +22,13 @@ using namespace zorva;
 using namespace zorva::ui;
 using namespace zorva::ui_test;
 
-class DiagramTest : public QObject {
+class DiagramTest : public QObject, MainWindowRig {
   Q_OBJECT
 
  private:
-  std::unique_ptr<frmMain> w_;
-  BoxRecorder boxes_;
-
+  // The tests run the clock themselves.
   void start(const QString& file) {
-    w_ = std::make_unique<frmMain>(quiet_start(file));
-    boxes_ = BoxRecorder();
-    boxes_.attach(w_->host());
-    w_->session().set_clock([] { return qint64{0}; });
-    w_->start_up();
+    MainWindowRig::start(file);
     w_->session().set_real_time(false);
   }
   void type(int n, const QString& text) { w_->type_text(n, text); }
@@ -90,8 +84,9 @@ class DiagramTest : public QObject {
 
   // Router 1 Serial0 to Router 2 Serial0 is brought up; then Router 2 shuts its end. Its dot turns
   // grey as soon as the command is in, and Router 1's turns red in the very tick in which Router 1
-  // declares the line down. Each repaint touches only the ends that changed.
-  void a_cable_end_follows_its_line_within_one_tick() {
+  // declares the line down. Each repaint touches only the ends that changed; a host name, only its
+  // node.
+  void a_cable_end_follows_its_line_within_one_tick_and_a_node_its_host_name() {
     start(topology("default.ini"));
     w_->show_diagram();
     frmDiagram* d = w_->diagram();
@@ -133,14 +128,10 @@ class DiagramTest : public QObject {
     // The other cables never changed and were not touched.
     for (CableItem* other : d->cables())
       if (other != c) QCOMPARE(other->end_colour_shown(0), end_colour(CableEndState::AdminDown));
-  }
-
-  void a_host_name_change_reaches_the_node() {
-    start(topology("default.ini"));
-    w_->show_diagram();
+    // A new host name reaches its node alone.
     type(3, "\nenable\nconfigure terminal\nhostname Edge\nend\n");
-    QCOMPARE(w_->diagram()->node(3)->label(), QStringLiteral("Edge"));
-    QCOMPARE(w_->diagram()->node(2)->label(), QStringLiteral("Router"));
+    QCOMPARE(d->node(3)->label(), QStringLiteral("Edge"));
+    QCOMPARE(d->node(2)->label(), QStringLiteral("Router"));
   }
 
   void a_dragged_router_stays_where_it_was_put() {

@@ -24,22 +24,10 @@ using namespace zorva;
 using namespace zorva::ui;
 using namespace zorva::ui_test;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, MainWindowRig {
   Q_OBJECT
 
  private:
-  std::unique_ptr<frmMain> w_;
-  BoxRecorder boxes_;
-  qint64 fake_ms_ = 0;
-
-  void start(const QString& topology_file) {
-    w_ = std::make_unique<frmMain>(quiet_start(topology(qPrintable(topology_file))));
-    boxes_ = BoxRecorder();
-    boxes_.attach(w_->host());
-    fake_ms_ = 0;
-    w_->session().set_clock([this] { return fake_ms_; });
-    w_->start_up();
-  }
   QString input(int n) const { return w_->document(n)->txtin()->text(); }
   QUrl lab_page() const { return w_->lab_navigator()->page()->source(); }
   QString status_text() const {
@@ -118,18 +106,6 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE(status_text().left(25), QStringLiteral("Typing into Router 2 of 3"));
   }
 
-  void closing_the_window_asks_as_file_exit_does() {
-    start("default.ini");
-    boxes_.queue(Answer::Cancel);
-    QVERIFY(!w_->close());  // the close button and Alt+F4 come here too
-    QVERIFY(w_->isVisible());
-    QCOMPARE(boxes_.boxes.back().title, std::string("Exit"));
-    QCOMPARE(boxes_.boxes.back().text, std::string("Are you sure?"));
-    boxes_.queue(Answer::Ok);
-    QVERIFY(w_->close());
-    QVERIFY(!w_->isVisible());
-  }
-
   // At start the consoles stand in rows at the left, each wide enough for a report's 80 columns,
   // and the Lab Navigator has the column beside them: nothing covers anything. Tiling keeps the
   // navigator's column; without the navigator the consoles take the whole frame.
@@ -173,9 +149,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(input(2), QStringLiteral("Router>show"));
     w_->button("Router3")->trigger();
     QCOMPARE(active(), w_->router_window(3));
+    w_->type_text(3, QStringLiteral("\nshow\r\n"));  // a paste: CR LF is one Enter
+    QVERIFY(w_->document(3)->transcript_text().contains(QStringLiteral("\nRouter>show")));
+    QCOMPARE(input(3), QStringLiteral("Router>"));
   }
 
-  void lab_buttons_return_to_the_lab_or_start_over_when_confirmed() {
+  void lab_buttons_return_to_the_lab_start_over_when_confirmed_or_open_the_topology() {
     start("default.ini");
     w_->lab_navigator()->navigate_to_address(QStringLiteral("lab02_interfaces.htm"));
     const QUrl lab = lab_page();
@@ -195,15 +174,12 @@ class MainWindowTest : public QObject {
     w_->command("mnuLabNavigator")->trigger();
     QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/ccna_home.htm")));
     verify_beside(w_->browser_window(w_->lab_navigator()));
-  }
-
-  void topology_button_opens_the_topology_page_once() {
-    start("default.ini");
+    // The Topology button opens its page once, in the lab's column, not over the consoles.
     w_->button("Topology")->trigger();
     frmTopologyBrowser* first = w_->topology_browser();
     QVERIFY(first != nullptr);
     QVERIFY(first->page()->source().toLocalFile().endsWith(QStringLiteral("labs/topology.htm")));
-    verify_beside(w_->browser_window(first));  // in the lab's column, not over the consoles
+    verify_beside(w_->browser_window(first));
     w_->activate_router(2);
     w_->button("Topology")->trigger();
     QCOMPARE(w_->topology_browser(), first);
@@ -233,7 +209,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(QSize(p->width, p->height), QSize(900, 640));
   }
 
-  void help_says_so_and_create_topology_opens_the_editor() {
+  void help_says_so_create_topology_opens_the_editor_and_the_toolbar_toggles() {
     start("default.ini");
     w_->command("mnuHelpContents")->trigger();
     w_->command("mnuHelpSearch")->trigger();
@@ -254,10 +230,6 @@ class MainWindowTest : public QObject {
     w_->command("mnuCreateTopology")->trigger();
     QCOMPARE(shown, QStringLiteral("frmTopologyEditor"));
     QCOMPARE(boxes_.boxes.size(), std::size_t{2});
-  }
-
-  void view_toolbar_hides_and_shows_it() {
-    start("default.ini");
     w_->command("mnuViewToolbar")->trigger();
     QVERIFY(!w_->toolbar()->isVisible());
     w_->command("mnuViewToolbar")->trigger();
@@ -283,13 +255,6 @@ class MainWindowTest : public QObject {
     fake_ms_ += 10 * 60 * 1000;
     w_->session().advance_real_time();
     QCOMPARE(w_->sim().scheduler.now(), before + 5000 + CoreSession::kLongestStepMs);
-  }
-
-  void paste_types_the_lines() {
-    start("default.ini");
-    w_->type_text(1, QStringLiteral("\nshow\r\n"));
-    QVERIFY(w_->document(1)->transcript_text().contains(QStringLiteral("\nRouter>show")));
-    QCOMPARE(input(1), QStringLiteral("Router>"));
   }
 };
 

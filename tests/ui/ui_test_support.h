@@ -1,8 +1,9 @@
 // Shared pieces of the desktop tests: registering a Qt Test class, the program directory of the
-// build, start options for a quiet start-up, and a recorder that answers message boxes.
+// build, start options for a quiet start-up, a recorder that answers message boxes, and a main
+// window started on a topology with its boxes recorded and its clock in the test's hands.
 #pragma once
 
-#include <QFile>
+#include <QDir>
 #include <QObject>
 #include <QString>
 #include <deque>
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/core_session.h"
+#include "ui/frm_main.h"
 #include "ui/qt_host.h"
 #include "ui/start_options.h"
 
@@ -38,9 +41,6 @@ inline QString bin_dir() {
 }
 inline QString topology(const char* relative) {
   return bin_dir() + QString::fromLatin1(relative);
-}
-inline bool have_command_database() {
-  return QFile::exists(bin_dir() + "zorva.mdb");
 }
 
 // Start-up without splash, chooser or tip window, on the given topology.
@@ -74,6 +74,27 @@ struct BoxRecorder {
 
   std::vector<Box> boxes;      // every box shown, in order
   std::deque<Answer> answers;  // answers still to give
+};
+
+// A main window for a test class to inherit: started without splash or tips, its boxes answered
+// by `boxes_`, and the real-time clock reading `fake_ms_`, which only the test moves.
+struct MainWindowRig {
+  std::unique_ptr<ui::frmMain> w_;
+  BoxRecorder boxes_;
+  qint64 fake_ms_ = 0;
+
+  // `file` is absolute or in the program directory; `before` runs on the new window before its
+  // start-up (to answer a question start-up asks).
+  void start(const QString& file, const std::function<void()>& before = {}) {
+    w_ = std::make_unique<ui::frmMain>(
+        quiet_start(QDir::isAbsolutePath(file) ? file : bin_dir() + file));
+    boxes_ = BoxRecorder();
+    boxes_.attach(w_->host());
+    fake_ms_ = 0;
+    w_->session().set_clock([this] { return fake_ms_; });
+    if (before) before();
+    w_->start_up();
+  }
 };
 
 }  // namespace zorva::ui_test

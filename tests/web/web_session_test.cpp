@@ -57,7 +57,8 @@ TEST_F(Session, FirstChangesListTheRoutersAndWholeTranscriptsThenOnlyWhatIsNew) 
   EXPECT_EQ(saved["told"], json::array({"Lab downloaded as two_routers.zlab."}));
 }
 
-TEST_F(Session, InputLineAndCaretAreHandedOverWhenTheyChange) {
+// The page speaks UTF-8; the core keeps a byte per character, as the desktop types it.
+TEST_F(Session, InputLineAndCaretAreHandedOverInUtf8WhileTheCoreKeepsLatin1) {
   changes();
   session.type_text("\rsho");
   session.key(2);  // Ctrl+B: one to the left
@@ -65,17 +66,13 @@ TEST_F(Session, InputLineAndCaretAreHandedOverWhenTheyChange) {
   ASSERT_EQ(c["consoles"].size(), 1u);
   EXPECT_EQ(c["consoles"][0]["input"], "Router>sho");
   EXPECT_EQ(c["consoles"][0]["caret"], 9);
-}
-
-// The page speaks UTF-8; the core keeps a byte per character, as the desktop types it.
-TEST_F(Session, TypedCharactersAreLatin1InTheCoreAndUtf8OnThePage) {
-  changes();
-  session.type_text("\rcaf\xc3\xa9\xe2\x82\xac");
-  EXPECT_EQ(session.sim().router(1)->console.input_text(), "Router>caf\xe9")
+  session.key(6);  // Ctrl+F: back to the end
+  session.type_text("caf\xc3\xa9\xe2\x82\xac");
+  EXPECT_EQ(session.sim().router(1)->console.input_text(), "Router>shocaf\xe9")
       << "the euro sign has no key: it is left out, not typed as a '?' that would ask for help";
-  json c = changes();
-  EXPECT_EQ(c["consoles"][0]["input"], "Router>caf\xc3\xa9");
-  EXPECT_EQ(c["consoles"][0]["caret"], 11) << "a byte each: the caret counts characters";
+  c = changes();
+  EXPECT_EQ(c["consoles"][0]["input"], "Router>shocaf\xc3\xa9");
+  EXPECT_EQ(c["consoles"][0]["caret"], 14) << "a byte each: the caret counts characters";
 }
 
 TEST_F(Session, FunctionKeysBringARouterForwardAndKeysFollowIt) {
@@ -91,7 +88,7 @@ TEST_F(Session, FunctionKeysBringARouterForwardAndKeysFollowIt) {
 }
 
 // The reload question is answered by a click long after the key that asked it: the keys typed
-// meanwhile wait and are typed after the answer, in order.
+// meanwhile wait and are typed after the answer, in order; Yes reloads.
 TEST_F(Session, AQuestionHoldsTheKeysUntilItIsAnswered) {
   session.type_text("\renable\rreload\rshow clock\r");
   json c = changes();
@@ -106,10 +103,8 @@ TEST_F(Session, AQuestionHoldsTheKeysUntilItIsAnswered) {
   const json after = changes();
   EXPECT_NE(appended(after, 1).find("show clock\r\n*00:"), std::string::npos) << after.dump();
   EXPECT_FALSE(session.answer("yes")) << "nothing waits any more";
-}
 
-TEST_F(Session, AnsweringYesReloadsWithTheClockRunning) {
-  session.type_text("\renable\rreload\r");
+  session.type_text("enable\rreload\r");  // answered Yes, it reloads with the clock running
   changes();
   ASSERT_TRUE(session.answer("yes"));
   session.run_real(60000);
@@ -189,13 +184,6 @@ TEST_F(Session, APasteLongerThanTheQueueIsRefusedWhole) {
   EXPECT_NE(appended(changes(), 1).find("Router>"), std::string::npos);
 }
 
-TEST_F(Session, ShippedTopologiesAreListedDefaultFirst) {
-  json names = json::parse(session.shipped_topologies());
-  ASSERT_GE(names.size(), 2u);
-  EXPECT_EQ(names[0], "default.ini");
-  EXPECT_NE(std::find(names.begin(), names.end(), "topologies/two_routers.ini"), names.end());
-}
-
 TEST_F(Session, ChecksReportEachResultOrTheFileError) {
   session.type_text("\renable\rconfigure terminal\rhostname Alpha\r");
   json report =
@@ -224,7 +212,12 @@ TEST_F(Session, TheDiagramFollowsTheLineStatesAndANewTopology) {
   EXPECT_EQ(json::parse(session.diagram())["routers"].size(), 3u);
 }
 
-TEST_F(Session, TheTopologyPageDescribesTheLoadedTopology) {
+// The shipped topologies are listed default first; the Topology page describes the loaded one.
+TEST_F(Session, ShippedTopologiesAreListedAndTheTopologyPageDescribesTheLoadedOne) {
+  json names = json::parse(session.shipped_topologies());
+  ASSERT_GE(names.size(), 2u);
+  EXPECT_EQ(names[0], "default.ini");
+  EXPECT_NE(std::find(names.begin(), names.end(), "topologies/two_routers.ini"), names.end());
   const std::string page = session.topology_page();
   EXPECT_NE(page.find("two_routers.ini: 2 routers, 1 cables"), std::string::npos);
   EXPECT_NE(page.find("<a href=\"router:2\">Router 2</a>"), std::string::npos);

@@ -2,7 +2,7 @@
 // up to the first console on screen, appending a line to a console that already holds 10 MB of
 // transcript against appending it to an empty one, opening the network diagram of the fifty-router
 // ring and polling it, and the share of a core the ring with RIP and OSPF takes at 60x.
-//   ninja zorva-ui-bench && QT_QPA_PLATFORM=offscreen bin/zorva-ui-bench
+//   make bench (after the core's benchmarks), or QT_QPA_PLATFORM=offscreen bin/zorva-ui-bench
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
