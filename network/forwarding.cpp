@@ -63,12 +63,16 @@ void Network::ip_route_packet(Router& r, PacketRecord frame) {
   packet_into_panel(r.number, k, frame);
 }
 
-void Network::ip_ping_execute(Router& r, const std::string& destination) {
+void Network::ip_ping_execute(Router& r, const std::string& destination, int count, bool asked) {
   PacketRecord request;
   request.protocol = "IP";
   request.payload = FramePayload::PingRequest;
   request.dst_ip = destination;
   request.ttl = kPingTtl;
+  if (behaviour_ == Behaviour::RealRouter) {
+    real_ping(r, std::move(request), count, asked);
+    return;
+  }
   ping(r, std::move(request));
 }
 

@@ -8,10 +8,11 @@
 
 #include "base/error_log.h"
 #include "base/number_text.h"
-#include "network/route_metrics.h"
+#include "network/real_rip.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 
 namespace zorva {
 
@@ -210,6 +211,20 @@ const RouteEntry* resolving_candidate(const RouterRecord& r, Ipv4 address,
   return best;
 }
 
+// Split horizon: a network with several equal paths is not sent back out of any interface one of
+// its paths leaves by.
+bool leaves_by(const RouterRecord& r, const RouteEntry& route, int index) {
+  if (route.out_index == index) return true;
+  if (route.code == 'O') return false;
+  for (int k = 1; k <= std::clamp<int>(r.route_count, 0, kMaxRoutes); ++k) {
+    const RouteEntry& other = r.routes[k];
+    if (other.code == route.code && other.network == route.network &&
+        other.prefix_length == route.prefix_length && other.out_index == index)
+      return true;
+  }
+  return false;
+}
+
 std::uint64_t digest_of(const RouterRecord& r) {
   std::uint64_t h = 1469598103934665603ull;
   auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
@@ -269,27 +284,31 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
                                             ErrorLog& log) {
   const ProtocolTraits& t = traits_of(protocol);
   const InterfaceEntry& out = r.interfaces[index];
-  const Ipv4 out_class = classful_network(out.network_value);
-  const bool summarises = protocol == RoutingProtocol::Rip || protocol == RoutingProtocol::Igrp;
+  const bool rip = protocol == RoutingProtocol::Rip;
+  const bool summarises = (rip && rip_summarises(r.protocols)) || protocol == RoutingProtocol::Igrp;
   const Int32 out_area = ospf_area_of(r.protocols, out).value_or(-1);
+  const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
   std::vector<RouteEntry> carried;
-  for (int k = 1; k <= std::clamp<int>(r.route_count, 0, kMaxRoutes); ++k) {
+  for (int k = 1; k <= count; ++k) {
     const RouteEntry& route = r.routes[k];
     RouteEntry c = route;
     if (route.code == 'C') {
       const InterfaceEntry* e = interface_at(r, route.interface_index);
       if (e == nullptr || !real_covers(r, protocol, *e)) continue;
       set_connected_metric(c, protocol, *e, r.protocols);
-    } else if (route.code != t.code || route.out_index == index) {
+    } else if (route.code != t.code || leaves_by(r, route, index)) {
       continue;  // another protocol's route, or split horizon
     }
     if (protocol == RoutingProtocol::Ospf && c.area != out_area) c.inter_area = kTrue;
-    if (summarises && classful_network(c.network) != out_class) {
+    if (rip && !rip_v1_carries(r.protocols, out, c)) continue;
+    if (summarises && c.prefix_length > 0 &&
+        classful_network(c.network) != classful_network(out.network_value)) {
       c.network = classful_network(c.network);
       c.prefix_length = static_cast<Int16>(classful_length(c.network));
     }
     carry(carried, c);
   }
+  if (rip) finish_rip_update(r.protocols, out, carried);
   if (protocol == RoutingProtocol::Rip) {
     for (const auto& [network, prefix] : r.routing_bookkeeping.rip_poisoned) {
       RouteEntry poisoned;
@@ -313,6 +332,11 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   const InterfaceEntry* e = interface_at(r, index);
   if (e == nullptr || !real_covers(r, protocol, *e)) return;
   if (own_as(r.protocols, protocol) != frame.as_number) return;
+  if (protocol == RoutingProtocol::Rip && !rip_takes_version(r.protocols, frame.rip_version))
+    return;
+  // OSPF and EIGRP form no neighbour on a passive interface.
+  const bool passive = (e->passive_protocols & (1 << static_cast<int>(protocol))) != 0;
+  if (passive && (protocol == RoutingProtocol::Eigrp || protocol == RoutingProtocol::Ospf)) return;
   if (protocol == RoutingProtocol::Ospf) {
     if (ospf_area_of(r.protocols, *e).value_or(-1) != frame.sender_area) return;
     if (frame.router_id.empty() || frame.router_id == r.protocols.ospf_active_router_id) return;
@@ -331,6 +355,7 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   bool changed = false;
   const Int32 area = ospf_area_of(r.protocols, *e).value_or(-1);
   for (RouteEntry carried : frame.routes) {
+    const Int32 reported = carried.metric;
     const std::optional<Int32> metric = received_metric(protocol, carried, *e);
     if (!metric) continue;
     const Flag inter =
@@ -372,6 +397,7 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
     RouteEntry& c = r.learned_routes[slot];
     if (c.metric != *metric || c.inter_area != inter) changed = true;
     c.metric = *metric;
+    c.reported_metric = reported;
     c.bandwidth = carried.bandwidth;
     c.delay = carried.delay;
     c.area = area;

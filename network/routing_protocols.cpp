@@ -8,6 +8,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/neighbor_tables.h"
+#include "network/real_rip.h"
 #include "network/real_routing.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
@@ -117,6 +118,8 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
       continue;
     }
     e.*t.interface_flag = kTrue;
+    // A passive interface is still covered (its network is advertised) but sends nothing.
+    if (real && (e.passive_protocols & (1 << static_cast<int>(protocol))) != 0) continue;
     if (t.sets_hop_count) frame.hop_count = 0;
     if (t.adds_path_cost) {
       store_int16(frame.path_cost, static_cast<double>(frame.path_cost) + e.ospf_cost, log,
@@ -137,6 +140,7 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                         : protocol == RoutingProtocol::Eigrp ? r.protocols.eigrp_process_numbers[1]
                                                              : 0;
       frame.sender_area = ospf_area_of(r.protocols, e).value_or(-1);
+      frame.rip_version = rip_send_version(r.protocols);
       frame.routes = real_carried_routes(r, protocol, i, log);  // all it has, even nothing
     } else {
       bool cut = false;

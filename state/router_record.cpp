@@ -41,6 +41,8 @@ const char* action_name(PendingAction a) {
       return "RELOAD";
     case PendingAction::SaveQuestion:
       return "SAVEQUESTION";
+    case PendingAction::PingQuestions:
+      return "PINGQUESTIONS";
   }
   return "";
 }
