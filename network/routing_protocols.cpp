@@ -99,7 +99,9 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                          Behaviour behaviour) {
   const bool real = behaviour == Behaviour::RealRouter;
   const ProtocolTraits& t = traits_of(protocol);
-  const std::vector<Ipv4> statements = statement_values(r.protocols, t);
+  // Classic reads the statements as values; the real-router rules read them per interface.
+  const std::vector<Ipv4> statements =
+      real ? std::vector<Ipv4>{} : statement_values(r.protocols, t);
   // The protocol's updates are one table for the full-table rule: a spell of cut updates is
   // logged once and ends only with a pass that cuts none. Each interface's update differs (split
   // horizon), so one update that fits says nothing about the next.
@@ -108,11 +110,20 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
   PacketRecord frame;
   std::vector<RouteEntry> carried;  // the next update's routes; swapped into the frame
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+  const auto sends_on = [](const InterfaceEntry& e) {
+    return e.line_protocol == LinkState::Up && !trim(e.ip_address).empty();
+  };
+  // Real-router coverage is settled for every interface first: each update carries the connected
+  // networks of the covered interfaces, which it reads from these flags.
+  for (int i = 1; i <= count && real; ++i) {
+    InterfaceEntry& e = r.interfaces[i];
+    if (sends_on(e)) e.*t.interface_flag = real_covers(r, protocol, e) ? kTrue : kFalse;
+  }
   for (int i = 1; i <= count; ++i) {
     InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol != LinkState::Up || trim(e.ip_address).empty()) continue;
+    if (!sends_on(e)) continue;
     const bool covered =
-        real ? real_covers(r, protocol, e) : interface_covered(t, statements, e, log);
+        real ? e.*t.interface_flag == kTrue : interface_covered(t, statements, e, log);
     if (!covered) {
       e.*t.interface_flag = kFalse;
       continue;
@@ -139,7 +150,8 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
       frame.as_number = protocol == RoutingProtocol::Igrp    ? r.protocols.igrp_process_numbers[1]
                         : protocol == RoutingProtocol::Eigrp ? r.protocols.eigrp_process_numbers[1]
                                                              : 0;
-      frame.sender_area = ospf_area_of(r.protocols, e).value_or(-1);
+      frame.sender_area =
+          protocol == RoutingProtocol::Ospf ? ospf_area_of(r.protocols, e).value_or(-1) : -1;
       frame.rip_version = rip_send_version(r.protocols);
       frame.routes = real_carried_routes(r, protocol, i, log);  // all it has, even nothing
     } else {
