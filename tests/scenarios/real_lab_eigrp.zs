@@ -1,10 +1,8 @@
 behaviour real-router
 # topology: topologies/square_lan.ini
-# EIGRP AS 100 on four routers in a square (links 10.1.12.0/24 ... 10.1.41.0/24, the first router
-# named is DCE; LANs 192.168.1.0/24 to 192.168.4.0/24). R1 reaches R2's and R4's LANs at
-# 256 x (10^7/1544 + 2000 + 100) = 2195456 and R3's over two equal paths at 2707456; neighbours
-# show on the interface they were heard on, the topology each path's reported distance. When R1's
-# link to R2 goes down, R2's routes come back through R4.
+# EIGRP AS 100 on a square (links 10.1.12.0/24 ... 10.1.41.0/24, LANs 192.168.N.0/24): R1 reaches
+# R2's LAN at 256 x (10^7/1544 + 2000 + 100) = 2195456, R3's over two equal paths at 2707456.
+# When R1's link to R2 goes down, R2's routes come back through R4.
 line
 line enable
 line conf t
@@ -87,7 +85,6 @@ line end
 wait 30
 router 1
 line show ip route
-line show ip eigrp neighbors
 line show ip eigrp neighbors detail
 line show ip eigrp topology
 line ping 192.168.3.1
