@@ -100,7 +100,8 @@ class Network {
   void set_real_static_route(RouterRecord& rec, const StaticRoute& route);
   Task ping(Router& r, PacketRecord request);
   // Real-router ping and traceroute (network/real_ping.cpp): each echo answered or timed out by
-  // itself on simulated time; one line per hop with the address of the router that answered.
+  // itself on simulated time ("!", ".", or "U" when a router on the way has no route); one line
+  // per hop with the address of the router that answered.
   Task real_ping(Router& r, PacketRecord request, int count, bool asked);
   Task real_traceroute(Router& r, std::string destination);
   // The router whose interface holds `address`, or nullptr.
@@ -119,6 +120,9 @@ class Network {
   // The Ethernet ends of the cabling, in connector order, each given a keepalive by the panel.
   std::vector<CableEnd> ethernet_ends_;
   bool ping_reply_received_ = false;  // a ping reply reached the router it was meant for
+  // Real-router: a router on the way had no route for an echo request and can tell its source
+  // ("host unreachable", the ping's "U").
+  bool ping_unreachable_ = false;
 };
 
 }  // namespace zorva

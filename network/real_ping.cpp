@@ -1,8 +1,9 @@
 // Ping and traceroute as a real router runs them. Each echo request goes out by itself: a reply
 // prints "!" at once, a request without one prints "." when its two seconds are up, so a path
-// that appears or goes away during a ping shows in the middle of the line. Traceroute follows
-// the routing tables hop by hop and prints, for each router on the way, the address it answers
-// from (its interface towards the source), as long as that router can reach the source.
+// that appears or goes away during a ping shows in the middle of the line; a router on the way
+// without a route answers "U". Traceroute follows the routing tables hop by hop and prints, for
+// each router on the way, the address it answers from (its interface towards the source), as
+// long as that router can reach the source.
 #include <string>
 #include <utility>
 
@@ -59,13 +60,15 @@ Task Network::real_ping(Router& r, PacketRecord request, int count, bool asked) 
   int replies = 0;
   for (int k = 0; k < count; ++k) {
     if (k > 0 && k % kMarksPerLine == 0) output_text(r, "\r\n");
-    ping_reply_received_ = false;
+    ping_reply_received_ = ping_unreachable_ = false;
     ip_route_packet(r, request);
     const bool replied = ping_reply_received_;
-    ping_reply_received_ = false;
-    if (replied) {
-      ++replies;
-      output_text(r, "!");
+    // Unreachable messages are rate-limited: every other request simply times out ("U.U.U").
+    const bool unreachable = ping_unreachable_ && k % 2 == 0;
+    ping_reply_received_ = ping_unreachable_ = false;
+    if (replied || unreachable) {
+      if (replied) ++replies;
+      output_text(r, replied ? "!" : "U");
       co_await scheduler_.wait(kReplyMs);
     } else {
       co_await scheduler_.wait(kTimeoutMs);  // the rest of the network keeps running meanwhile

@@ -70,6 +70,11 @@ line show ip route
 router 1
 line traceroute 192.168.3.1
 wait 2
+# No router knows 10.9.9.9: R2 answers "host unreachable".
+line ping 10.9.9.9
+wait 6
+line traceroute 10.9.9.9
+wait 2
 # The ping questions: Enter takes each default, the target and a repeat count of 10 are typed.
 router 2
 line ping
