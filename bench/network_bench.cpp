@@ -62,11 +62,13 @@ std::string link_address(int link, int host, int ring = 0) {
 }
 
 // The ring with the serial interfaces of every router addressed and up; with `routing`, RIP and
-// OSPF cover every link.
-std::unique_ptr<Ring> make_ring(bool routing, bool doubled = false) {
+// OSPF cover every link. With `real_router`, in that behaviour, each Serial0 (the DCE end of its
+// link) is given a clock rate as a real router's line needs.
+std::unique_ptr<Ring> make_ring(bool routing, bool doubled = false, bool real_router = false) {
   auto ring = std::make_unique<Ring>();
   ring->sim = std::make_unique<zorva::Simulation>(ring->host, zorva::SimulationPaths{kBin, kLog});
   zorva::Simulation& sim = *ring->sim;
+  if (real_router) sim.behaviour = zorva::Behaviour::RealRouter;
   sim.start(ring_topology(doubled).string());
   for (int n = 1; n <= kRouters; ++n) {
     const int previous = n == 1 ? kRouters : n - 1;
@@ -75,6 +77,7 @@ std::unique_ptr<Ring> make_ring(bool routing, bool doubled = false) {
     for (int k = 0; k < (doubled ? 2 : 1); ++k) {
       type_line(sim, n, "interface s" + std::to_string(2 * k));
       type_line(sim, n, "ip address " + link_address(n, 1, k) + " 255.255.255.0");
+      if (real_router) type_line(sim, n, "clock rate 64000");
       type_line(sim, n, "no shutdown");
       type_line(sim, n, "exit");
       type_line(sim, n, "interface s" + std::to_string(2 * k + 1));
@@ -132,14 +135,16 @@ long long converge(zorva::Simulation& sim) {
   return last_change;
 }
 
-// A simulated day of routing after convergence; range 1 doubles the ring's links.
+// A simulated day of routing after convergence; range 0 doubles the ring's links, range 1 runs
+// the real-router behaviour.
 void BM_RingRoutingDayAfterConvergence(benchmark::State& state) {
   const bool doubled = state.range(0) != 0;
+  const bool real_router = state.range(1) != 0;
   long long converged_at = 0;
   int log_lines = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto ring = make_ring(true, doubled);
+    auto ring = make_ring(true, doubled, real_router);
     converged_at = converge(*ring->sim);
     state.ResumeTiming();
     ring->sim->scheduler.advance(24 * kHour);
@@ -152,11 +157,14 @@ void BM_RingRoutingDayAfterConvergence(benchmark::State& state) {
   state.counters["log_lines"] = log_lines;
   state.counters["log_MB"] = ignored ? 0.0 : static_cast<double>(log_size) / (1024.0 * 1024.0);
   state.counters["peak_MB"] = static_cast<double>(peak_memory_kb()) / 1024.0;
-  state.SetLabel(doubled ? "100 networks" : "50 networks");
+  state.SetLabel(std::string(doubled ? "100 networks" : "50 networks") +
+                 (real_router ? ", real-router" : ", classic"));
 }
 BENCHMARK(BM_RingRoutingDayAfterConvergence)
-    ->Arg(0)
-    ->Arg(1)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

@@ -11,6 +11,7 @@
 #include "commands/mode_commands.h"
 #include "commands/ospf_commands.h"
 #include "commands/ping.h"
+#include "commands/rip_config.h"
 #include "commands/routing_config.h"
 #include "commands/static_route.h"
 #include "parser/command_context.h"

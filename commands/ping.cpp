@@ -1,5 +1,7 @@
+// `ping` and `traceroute`: the address check, then the request to the network.
 #include "commands/ping.h"
 
+#include "base/number_text.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "parser/network_requests.h"
@@ -8,12 +10,41 @@
 
 namespace zorva {
 
+namespace {
+
+constexpr const char* kUnrecognized =
+    "\r\n% Unrecognized host or address, or protocol not running.\r\n";
+
+bool real_router(const CommandContext& cmd) {
+  return cmd.behaviour == Behaviour::RealRouter;
+}
+
+}  // namespace
+
 void do_ping(CommandContext& cmd, std::string address) {
-  if (!cmd.ip.is_ip_valid(address)) {
-    set_output(cmd.router, "\r\n% Unrecognized host or address, or protocol not running.\r\n");
+  if (real_router(cmd) && trim(address).empty()) {
+    // The console asks "Protocol [ip]:" and the rest, and pings once the last is answered.
+    cmd.router.pending_action = PendingAction::PingQuestions;
+    cmd.router.ping_question = 0;
+    cmd.router.ping_target.clear();
+    cmd.router.ping_repeat = 5;
     return;
   }
-  cmd.network.ping(address);
+  if (!cmd.ip.is_ip_valid(address)) {
+    set_output(cmd.router, kUnrecognized);
+    return;
+  }
+  cmd.network.ping(address, 5);
+}
+
+void traceroute_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  std::string address = word(cmd.pc, 2);
+  if (!cmd.ip.is_ip_valid(address)) {
+    set_output(cmd.router, kUnrecognized);
+    return;
+  }
+  cmd.network.traceroute(address);
 }
 
 }  // namespace zorva

@@ -1,5 +1,6 @@
-// The `ping` command: checks the address and asks the network to ping it; the echo requests go
-// out once the command is done, and the result is printed a simulated second later.
+// The `ping` and `traceroute` commands: check the address and ask the network to ping or trace
+// it; the echo requests go out once the command is done. In the real-router behaviour `ping`
+// without an address asks its questions first (the console carries the dialogue).
 #pragma once
 
 #include <string>
@@ -13,7 +14,11 @@ struct CommandContext;
 inline constexpr short kPingTtl = 255;
 
 // An address the address check accepts is pinged (NetworkRequests::ping); anything else prints "%
-// Unrecognized host or address, or protocol not running.".
+// Unrecognized host or address, or protocol not running.". In the real-router behaviour an empty
+// address starts the ping questions instead.
 void do_ping(CommandContext& cmd, std::string address);
+
+// Real-router `traceroute ADDRESS`; classic accepts the command and does nothing.
+void traceroute_command(CommandContext& cmd);
 
 }  // namespace zorva

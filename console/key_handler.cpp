@@ -9,6 +9,7 @@
 #include "console/dialogues.h"
 #include "console/history.h"
 #include "console/network_work.h"
+#include "console/ping_dialogue.h"
 #include "console/reload.h"
 #include "network/network.h"
 #include "network/real_routing.h"
@@ -43,6 +44,11 @@ std::string_view open_question(const RouterRecord& rec) {
 
 bool save_question(const RouterRecord& rec) {
   return !open_question(rec).empty();
+}
+
+// A question is being asked: the line is its answer, not a command.
+bool question_asked(const RouterRecord& rec) {
+  return save_question(rec) || asking_ping_questions(rec);
 }
 
 // The state of one key press: the router, the line being edited and the prompt it stands after.
@@ -97,11 +103,18 @@ void KeyPress::handle(int key) {
       backspace();
       break;
     case kTab:
-      if (!save_question(rec_)) line_ = parse(ParseAction::Tab).completed_line;
+      if (!question_asked(rec_)) line_ = parse(ParseAction::Tab).completed_line;
       break;
     case kEnter:
       if (save_question(rec_)) {
         answer_save_question();
+        break;
+      }
+      if (asking_ping_questions(rec_)) {
+        c_.set_input("");
+        answer_ping_question(sim_, r_, line_);
+        sim_.typed_line.clear();
+        line_.clear();
         break;
       }
       if (banner_entry(rec_)) {
@@ -125,7 +138,7 @@ void KeyPress::handle(int key) {
       leave_configuration();
       break;
     case kQuestion:
-      if (save_question(rec_))
+      if (question_asked(rec_))
         type_character(key);
       else
         help();
@@ -236,6 +249,7 @@ void KeyPress::redraw() {
   std::string shown_prompt = prompt_text();
   if (banner_entry(rec_)) shown_prompt.clear();
   if (save_question(rec_)) shown_prompt = open_question(rec_);
+  if (asking_ping_questions(rec_)) shown_prompt = ping_question_text(rec_);
   if (rec_.password_state < 1) {
     c_.set_input(rec_.paging_state != 0 ? std::string(kMoreMarker) : shown_prompt + line_);
   } else {

@@ -18,8 +18,16 @@ Overloaded(Ways...) -> Overloaded<Ways...>;
 
 }  // namespace
 
-void NetworkWork::ping(const std::string& destination) {
-  work_.emplace_back(Ping{destination});
+void NetworkWork::ping(const std::string& destination, int count) {
+  work_.emplace_back(Ping{destination, count, false});
+}
+
+void NetworkWork::asked_ping(const std::string& destination, int count) {
+  work_.emplace_back(Ping{destination, count, true});
+}
+
+void NetworkWork::traceroute(const std::string& destination) {
+  work_.emplace_back(Traceroute{destination});
 }
 
 void NetworkWork::set_static_route(const StaticRoute& route) {
@@ -38,13 +46,15 @@ void NetworkWork::carry_out(Network& network, Router& r) {
   // Taken first: the work may run a command's effects that reach the console again.
   const std::vector<Work> work = std::exchange(work_, {});
   for (const Work& w : work) {
-    std::visit(Overloaded{
-                   [&](const Ping& p) { network.ip_ping_execute(r, p.destination); },
-                   [&](const StaticRoute& route) { network.set_static_route(r, route); },
-                   [&](const ClearArp&) { network.Clear_Arp_Table(r); },
-                   [&](const ShowArp&) { network.Build_Show_Arp(r); },
-               },
-               w);
+    std::visit(
+        Overloaded{
+            [&](const Ping& p) { network.ip_ping_execute(r, p.destination, p.count, p.asked); },
+            [&](const Traceroute& t) { network.ip_traceroute_execute(r, t.destination); },
+            [&](const StaticRoute& route) { network.set_static_route(r, route); },
+            [&](const ClearArp&) { network.Clear_Arp_Table(r); },
+            [&](const ShowArp&) { network.Build_Show_Arp(r); },
+        },
+        w);
   }
 }
 

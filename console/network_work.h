@@ -16,7 +16,10 @@ class Router;
 
 class NetworkWork final : public NetworkRequests {
  public:
-  void ping(const std::string& destination) override;
+  void ping(const std::string& destination, int count) override;
+  void traceroute(const std::string& destination) override;
+  // A ping whose questions the console asked: its output follows the last question directly.
+  void asked_ping(const std::string& destination, int count);
   void set_static_route(const StaticRoute& route) override;
   void clear_arp_cache() override;
   void print_arp_table() override;
@@ -29,10 +32,15 @@ class NetworkWork final : public NetworkRequests {
  private:
   struct Ping {
     std::string destination;
+    int count = 5;
+    bool asked = false;
+  };
+  struct Traceroute {
+    std::string destination;
   };
   struct ClearArp {};
   struct ShowArp {};
-  using Work = std::variant<Ping, StaticRoute, ClearArp, ShowArp>;
+  using Work = std::variant<Ping, Traceroute, StaticRoute, ClearArp, ShowArp>;
 
   std::vector<Work> work_;
 };

@@ -33,7 +33,14 @@ void Network::ip_route_packet(Router& r, PacketRecord frame) {
   if (frame.ttl <= 0) return;
   frame.ttl -= 1;
   const RouteEntry* best = longest_match(rec, address_value(ip_, frame.dst_ip));
-  if (best == nullptr) return;
+  if (best == nullptr) {
+    // A router past the first (the source address is set) answers "host unreachable" when it
+    // has a way back.
+    if (behaviour_ == Behaviour::RealRouter && frame.payload == FramePayload::PingRequest &&
+        !frame.src_ip.empty() && longest_match(rec, address_value(ip_, frame.src_ip)) != nullptr)
+      ping_unreachable_ = true;
+    return;
+  }
 
   int k = best->out_index;
   std::string source = best->interface_address;
@@ -63,12 +70,16 @@ void Network::ip_route_packet(Router& r, PacketRecord frame) {
   packet_into_panel(r.number, k, frame);
 }
 
-void Network::ip_ping_execute(Router& r, const std::string& destination) {
+void Network::ip_ping_execute(Router& r, const std::string& destination, int count, bool asked) {
   PacketRecord request;
   request.protocol = "IP";
   request.payload = FramePayload::PingRequest;
   request.dst_ip = destination;
   request.ttl = kPingTtl;
+  if (behaviour_ == Behaviour::RealRouter) {
+    real_ping(r, std::move(request), count, asked);
+    return;
+  }
   ping(r, std::move(request));
 }
 

@@ -62,7 +62,10 @@ class Network {
 
   // The work a command asks for (NetworkRequests), once the console has printed its output:
   // a ping of `destination`, a static route, the ARP cache emptied or printed.
-  void ip_ping_execute(Router& r, const std::string& destination);
+  // `asked`: the ping questions were answered, so the output follows their last line directly.
+  void ip_ping_execute(Router& r, const std::string& destination, int count = 5,
+                       bool asked = false);
+  void ip_traceroute_execute(Router& r, const std::string& destination);
   void set_static_route(Router& r, const StaticRoute& route);
   void Clear_Arp_Table(Router& r);
   void Build_Show_Arp(Router& r);
@@ -97,6 +100,13 @@ class Network {
   void notice_line_changes(Router& r);
   void set_real_static_route(RouterRecord& rec, const StaticRoute& route);
   Task ping(Router& r, PacketRecord request);
+  // Real-router ping and traceroute (network/real_ping.cpp): each echo answered or timed out by
+  // itself on simulated time ("!", ".", or "U" when a router on the way has no route); one line
+  // per hop with the address of the router that answered.
+  Task real_ping(Router& r, PacketRecord request, int count, bool asked);
+  Task real_traceroute(Router& r, std::string destination);
+  // The router whose interface holds `address`, or nullptr.
+  Router* router_with_address(const std::string& address) const;
 
   RouterTable& routers_;
   Scheduler& scheduler_;
@@ -111,6 +121,9 @@ class Network {
   // The Ethernet ends of the cabling, in connector order, each given a keepalive by the panel.
   std::vector<CableEnd> ethernet_ends_;
   bool ping_reply_received_ = false;  // a ping reply reached the router it was meant for
+  // Real-router: a router on the way had no route for an echo request and can tell its source
+  // ("host unreachable", the ping's "U").
+  bool ping_unreachable_ = false;
 };
 
 }  // namespace zorva

@@ -5,19 +5,22 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "base/error_log.h"
 #include "base/number_text.h"
-#include "network/route_metrics.h"
+#include "network/real_rip.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 
 namespace zorva {
 
 namespace {
 
 constexpr std::string_view kUpdateRoutesName = "Update Routes()";
+constexpr Int32 kNoArea = -1;  // an interface that no OSPF statement covers
 
 int interfaces_in_use(const RouterRecord& r) {
   return std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
@@ -108,33 +111,49 @@ void set_connected_metric(RouteEntry& c, RoutingProtocol protocol, const Interfa
   }
 }
 
-// Adds `c` to the carried list, or lowers the metric of an entry for the same network.
+// Adds `c` to the carried list, or lowers the metric of an entry for the same network. Routes come
+// in table order, sorted by network and prefix, and summarising keeps that order: a route after
+// the last one carried is new, and only one that is not needs the whole list searched.
 void carry(std::vector<RouteEntry>& carried, const RouteEntry& c) {
+  const auto key = [](const RouteEntry& e) { return std::pair(e.network, e.prefix_length); };
+  if (carried.empty() || key(carried.back()) < key(c)) {
+    carried.push_back(c);
+    return;
+  }
   for (RouteEntry& have : carried) {
-    if (have.network != c.network || have.prefix_length != c.prefix_length) continue;
+    if (key(have) != key(c)) continue;
     if (c.metric < have.metric) have = c;
     return;
   }
-  carried.push_back(c);
+  // Out of order: put where it keeps the list sorted, so that the shortcut above stays true.
+  carried.insert(
+      std::upper_bound(carried.begin(), carried.end(), c,
+                       [&](const RouteEntry& a, const RouteEntry& b) { return key(a) < key(b); }),
+      c);
 }
 
-// The metric a receiver gives a carried route, or nothing when it is unreachable.
-std::optional<Int32> received_metric(RoutingProtocol protocol, RouteEntry& c,
+// The path figures of a received route once the receiving interface is added (IGRP, EIGRP).
+struct PathFigures {
+  Int32 bandwidth = 0;
+  Int32 delay = 0;
+};
+
+std::optional<Int32> received_metric(RoutingProtocol protocol, const RouteEntry& in, PathFigures& c,
                                      const InterfaceEntry& e) {
   switch (protocol) {
     case RoutingProtocol::Rip:
-      if (c.metric + 1 >= kRipInfinity) return std::nullopt;
-      return c.metric + 1;
+      if (in.metric + 1 >= kRipInfinity) return std::nullopt;
+      return in.metric + 1;
     case RoutingProtocol::Igrp:
     case RoutingProtocol::Eigrp:
-      c.bandwidth =
-          std::min(c.bandwidth > 0 ? c.bandwidth : interface_bandwidth(e), interface_bandwidth(e));
-      c.delay = c.delay + interface_delay(e);
+      c.bandwidth = std::min(in.bandwidth > 0 ? in.bandwidth : interface_bandwidth(e),
+                             interface_bandwidth(e));
+      c.delay = in.delay + interface_delay(e);
       return protocol == RoutingProtocol::Igrp ? igrp_metric(c.bandwidth, c.delay)
                                                : eigrp_metric(c.bandwidth, c.delay);
     case RoutingProtocol::Ospf:
       // An external type-2 route keeps the metric it was originated with.
-      return is_set(c.external) ? c.metric : c.metric + ospf_interface_cost(e);
+      return is_set(in.external) ? in.metric : in.metric + ospf_interface_cost(e);
   }
   return std::nullopt;
 }
@@ -234,6 +253,24 @@ const RouteEntry* resolving_candidate(const RouterRecord& r, Ipv4 address,
   return best;
 }
 
+// Split horizon: a network with several equal paths is not sent back out of any interface one of
+// its paths leaves by. The paths of one network stand next to each other in the table.
+bool leaves_by(const RouterRecord& r, int slot, int index) {
+  const RouteEntry& route = r.routes[slot];
+  if (route.out_index == index) return true;
+  if (route.code == 'O') return false;
+  const auto same_network = [&](int k) {
+    const RouteEntry& other = r.routes[k];
+    return other.network == route.network && other.prefix_length == route.prefix_length;
+  };
+  const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
+  for (int k = slot - 1; k >= 1 && same_network(k); --k)
+    if (r.routes[k].out_index == index) return true;
+  for (int k = slot + 1; k <= count && same_network(k); ++k)
+    if (r.routes[k].out_index == index) return true;
+  return false;
+}
+
 std::uint64_t digest_of(const RouterRecord& r) {
   std::uint64_t h = 1469598103934665603ull;
   auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
@@ -293,32 +330,40 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
                                             ErrorLog& log) {
   const ProtocolTraits& t = traits_of(protocol);
   const InterfaceEntry& out = r.interfaces[index];
-  const Ipv4 out_class = classful_network(out.network_value);
-  const bool summarises = protocol == RoutingProtocol::Rip || protocol == RoutingProtocol::Igrp;
-  const Int32 out_area = ospf_area_of(r.protocols, out).value_or(-1);
+  const bool rip = protocol == RoutingProtocol::Rip;
+  const bool summarises = (rip && rip_summarises(r.protocols)) || protocol == RoutingProtocol::Igrp;
+  const Int32 out_area =
+      protocol == RoutingProtocol::Ospf ? ospf_area_of(r.protocols, out).value_or(-1) : -1;
+  const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
   std::vector<RouteEntry> carried;
-  for (int k = 1; k <= std::clamp<int>(r.route_count, 0, kMaxRoutes); ++k) {
+  carried.reserve(static_cast<std::size_t>(count) + 2);
+  for (int k = 1; k <= count; ++k) {
     const RouteEntry& route = r.routes[k];
     RouteEntry c = route;
     if (route.code == 'C') {
+      // Coverage as the sending pass settled it for this update.
       const InterfaceEntry* e = interface_at(r, route.interface_index);
-      if (e == nullptr || !real_covers(r, protocol, *e)) continue;
+      if (e == nullptr || e->*t.interface_flag != kTrue || !line_up(*e) || !has_address(*e))
+        continue;
       set_connected_metric(c, protocol, *e, r.protocols);
       if (protocol == RoutingProtocol::Ospf && e->type == InterfaceType::Loopback)
         as_host_route(c, *e);
     } else if (protocol == RoutingProtocol::Ospf && originates_default(r, route)) {
       c = external_default();
-    } else if (route.code != t.code || route.out_index == index) {
+    } else if (route.code != t.code || leaves_by(r, k, index)) {
       continue;  // another protocol's route, or split horizon
     }
     if (protocol == RoutingProtocol::Ospf && c.area != out_area && !is_set(c.external))
       c.inter_area = kTrue;
-    if (summarises && classful_network(c.network) != out_class) {
+    if (rip && !rip_v1_carries(r.protocols, out, c)) continue;
+    if (summarises && c.prefix_length > 0 &&
+        classful_network(c.network) != classful_network(out.network_value)) {
       c.network = classful_network(c.network);
       c.prefix_length = static_cast<Int16>(classful_length(c.network));
     }
     carry(carried, c);
   }
+  if (rip) finish_rip_update(r.protocols, out, carried);
   if (protocol == RoutingProtocol::Rip) {
     for (const auto& [network, prefix] : r.routing_bookkeeping.rip_poisoned) {
       RouteEntry poisoned;
@@ -340,10 +385,23 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
                       const PacketRecord& frame, Int32 now, ErrorLog& log) {
   const ProtocolTraits& t = traits_of(protocol);
   const InterfaceEntry* e = interface_at(r, index);
-  if (e == nullptr || !real_covers(r, protocol, *e)) return;
+  if (e == nullptr) return;
+  // OSPF covers an interface through its area; the area is read once for the whole update.
+  const Int32 area_here =
+      protocol == RoutingProtocol::Ospf ? ospf_area_of(r.protocols, *e).value_or(kNoArea) : kNoArea;
+  const bool covered = protocol == RoutingProtocol::Ospf
+                           ? r.protocols.ospf_enabled == kTrue && line_up(*e) && has_address(*e) &&
+                                 area_here != kNoArea
+                           : real_covers(r, protocol, *e);
+  if (!covered) return;
   if (own_as(r.protocols, protocol) != frame.as_number) return;
+  if (protocol == RoutingProtocol::Rip && !rip_takes_version(r.protocols, frame.rip_version))
+    return;
+  // OSPF and EIGRP form no neighbour on a passive interface.
+  const bool passive = (e->passive_protocols & (1 << static_cast<int>(protocol))) != 0;
+  if (passive && (protocol == RoutingProtocol::Eigrp || protocol == RoutingProtocol::Ospf)) return;
   if (protocol == RoutingProtocol::Ospf) {
-    if (ospf_area_of(r.protocols, *e).value_or(-1) != frame.sender_area) return;
+    if (area_here != frame.sender_area) return;
     if (frame.router_id.empty() || frame.router_id == r.protocols.ospf_active_router_id) return;
   }
   const std::optional<Ipv4> source = parse_dotted(frame.src_ip);
@@ -352,26 +410,31 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
     refresh_neighbor(r, protocol, *e, frame, now, log);
 
   // Everything this neighbour said before on this interface is stale until the update repeats it.
+  // Its candidates are the only ones an update can refresh.
   std::vector<bool> stale(static_cast<std::size_t>(kMaxRoutes) + 1, false);
+  std::vector<int> mine;
   for (int k = 1; k <= candidates_in_use(r); ++k) {
     const RouteEntry& c = r.learned_routes[k];
     stale[k] = c.code == t.code && c.out_index == index && c.next_hop == *source;
+    if (stale[k]) mine.push_back(k);
   }
   bool changed = false;
-  const Int32 area = ospf_area_of(r.protocols, *e).value_or(-1);
-  for (RouteEntry carried : frame.routes) {
-    const std::optional<Int32> metric = received_metric(protocol, carried, *e);
+  const Int32 area = area_here;
+  for (const RouteEntry& carried : frame.routes) {
+    PathFigures path;
+    const std::optional<Int32> metric = received_metric(protocol, carried, path, *e);
     if (!metric) continue;
     const Flag inter = protocol == RoutingProtocol::Ospf && !is_set(carried.external) &&
                                (is_set(carried.inter_area) || carried.area != area)
                            ? kTrue
                            : kFalse;
     int slot = 0;
-    for (int k = 1; k <= candidates_in_use(r) && slot == 0; ++k) {
+    for (const int k : mine) {
       const RouteEntry& c = r.learned_routes[k];
-      if (c.code == t.code && c.network == carried.network &&
-          c.prefix_length == carried.prefix_length && c.out_index == index && c.next_hop == *source)
+      if (c.network == carried.network && c.prefix_length == carried.prefix_length) {
         slot = k;
+        break;
+      }
     }
     if (slot == 0) {
       const int count = candidates_in_use(r);
@@ -401,8 +464,9 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
     RouteEntry& c = r.learned_routes[slot];
     if (c.metric != *metric || c.inter_area != inter) changed = true;
     c.metric = *metric;
-    c.bandwidth = carried.bandwidth;
-    c.delay = carried.delay;
+    c.reported_metric = carried.metric;
+    c.bandwidth = path.bandwidth;
+    c.delay = path.delay;
     c.area = area;
     c.inter_area = inter;
     c.external = protocol == RoutingProtocol::Ospf ? carried.external : kFalse;

@@ -31,9 +31,9 @@ bool real_covers(const RouterRecord& r, RoutingProtocol protocol, const Interfac
 std::string choose_ospf_router_id(const RouterRecord& r);
 
 // The routes an update of `protocol` sent on interface `index` carries: the connected networks of
-// covered interfaces at their base metric and the protocol's own routes not learned on that
-// interface (split horizon). RIP and IGRP summarise a network of another class to its class.
-// RIP adds the routes lost since its last update at metric 16.
+// the interfaces the sending pass flagged as covered, at their base metric and the protocol's own
+// routes not learned on that interface (split horizon). RIP and IGRP summarise a network of another
+// class to its class. RIP adds the routes lost since its last update at metric 16.
 std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol protocol, int index,
                                             ErrorLog& log);
 

@@ -8,6 +8,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/neighbor_tables.h"
+#include "network/real_rip.h"
 #include "network/real_routing.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
@@ -98,7 +99,9 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                          Behaviour behaviour) {
   const bool real = behaviour == Behaviour::RealRouter;
   const ProtocolTraits& t = traits_of(protocol);
-  const std::vector<Ipv4> statements = statement_values(r.protocols, t);
+  // Classic reads the statements as values; the real-router rules read them per interface.
+  const std::vector<Ipv4> statements =
+      real ? std::vector<Ipv4>{} : statement_values(r.protocols, t);
   // The protocol's updates are one table for the full-table rule: a spell of cut updates is
   // logged once and ends only with a pass that cuts none. Each interface's update differs (split
   // horizon), so one update that fits says nothing about the next.
@@ -107,16 +110,27 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
   PacketRecord frame;
   std::vector<RouteEntry> carried;  // the next update's routes; swapped into the frame
   const int count = std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
+  const auto sends_on = [](const InterfaceEntry& e) {
+    return e.line_protocol == LinkState::Up && !trim(e.ip_address).empty();
+  };
+  // Real-router coverage is settled for every interface first: each update carries the connected
+  // networks of the covered interfaces, which it reads from these flags.
+  for (int i = 1; i <= count && real; ++i) {
+    InterfaceEntry& e = r.interfaces[i];
+    if (sends_on(e)) e.*t.interface_flag = real_covers(r, protocol, e) ? kTrue : kFalse;
+  }
   for (int i = 1; i <= count; ++i) {
     InterfaceEntry& e = r.interfaces[i];
-    if (e.line_protocol != LinkState::Up || trim(e.ip_address).empty()) continue;
+    if (!sends_on(e)) continue;
     const bool covered =
-        real ? real_covers(r, protocol, e) : interface_covered(t, statements, e, log);
+        real ? e.*t.interface_flag == kTrue : interface_covered(t, statements, e, log);
     if (!covered) {
       e.*t.interface_flag = kFalse;
       continue;
     }
     e.*t.interface_flag = kTrue;
+    // A passive interface is still covered (its network is advertised) but sends nothing.
+    if (real && (e.passive_protocols & (1 << static_cast<int>(protocol))) != 0) continue;
     if (t.sets_hop_count) frame.hop_count = 0;
     if (t.adds_path_cost) {
       store_int16(frame.path_cost, static_cast<double>(frame.path_cost) + e.ospf_cost, log,
@@ -136,7 +150,9 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
       frame.as_number = protocol == RoutingProtocol::Igrp    ? r.protocols.igrp_process_numbers[1]
                         : protocol == RoutingProtocol::Eigrp ? r.protocols.eigrp_process_numbers[1]
                                                              : 0;
-      frame.sender_area = ospf_area_of(r.protocols, e).value_or(-1);
+      frame.sender_area =
+          protocol == RoutingProtocol::Ospf ? ospf_area_of(r.protocols, e).value_or(-1) : -1;
+      frame.rip_version = rip_send_version(r.protocols);
       frame.routes = real_carried_routes(r, protocol, i, log);  // all it has, even nothing
     } else {
       bool cut = false;

@@ -26,9 +26,11 @@ struct StaticRoute {
 
 class NetworkRequests {
  public:
-  // Sends five echo requests to `destination`, an address the command accepted, and prints the
-  // result a simulated second later.
-  virtual void ping(const std::string& destination) = 0;
+  // Sends `count` echo requests (five unless the real-router questions gave another number) to
+  // `destination`, an address the command accepted, and prints the result.
+  virtual void ping(const std::string& destination, int count) = 0;
+  // Real-router `traceroute`: prints one line per router on the way to `destination`.
+  virtual void traceroute(const std::string& destination) = 0;
   // Adds, replaces or removes a static route and recomputes the routing table.
   virtual void set_static_route(const StaticRoute& route) = 0;
   // Empties the ARP cache of the router.

@@ -22,7 +22,13 @@ std::string build_show_eigrp_interfaces(const RouterRecord& r);
 
 // `show ip eigrp neighbors` as a real router prints it (reports/real_neighbor_reports.cpp): the
 // table of the real AS number, each neighbour on the interface it was heard on, with the hold
-// time left and its uptime.
-std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock);
+// time left and its uptime; `detail` adds each neighbour's version line with the number of
+// prefixes heard from it.
+std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock, bool detail);
+
+// `show ip eigrp topology` as a real router prints it (reports/real_eigrp_topology.cpp): every
+// network EIGRP knows, passive, with its successors, its feasible distance, and each path as
+// "via 10.1.12.2 (FD/RD), Serial0" or "via Connected, Ethernet0".
+std::string build_real_eigrp_topology(const RouterRecord& r);
 
 }  // namespace zorva

@@ -2,6 +2,7 @@
 // it was heard on, with its router ID, state and dead time (OSPF), or its hold time and uptime in
 // the table of the real AS number (EIGRP).
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "base/number_text.h"
@@ -73,7 +74,7 @@ std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 now) {
   return out;
 }
 
-std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 now) {
+std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 now, bool detail) {
   const ProtocolBlock& p = r.protocols;
   std::string out(kLineEnd);
   add_line(out, "IP-EIGRP neighbors for process ", plain_number(p.eigrp_process_numbers[1]));
@@ -91,6 +92,15 @@ std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 now) {
     line += " " + elapsed_text(std::max(0LL, static_cast<long long>(now) - n.up_since));
     add_line(out, line, right_aligned(plain_number(n.srtt), 6), right_aligned("200", 6), "  0  ",
              plain_number(j + 1));
+    if (detail) {
+      const std::optional<Ipv4> from = parse_dotted(n.address);
+      int prefixes = 0;
+      for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k)
+        if (r.learned_routes[k].code == 'D' && from && r.learned_routes[k].next_hop == *from)
+          ++prefixes;
+      add_line(out,
+               "   Version 12.4/1.2, Retrans: 0, Retries: 0, Prefixes: ", plain_number(prefixes));
+    }
   }
   return out;
 }

@@ -17,6 +17,11 @@ namespace {
 
 constexpr std::size_t kGatewayWidth = 16;
 constexpr std::size_t kDistanceWidth = 8;
+// The passive-interface bits of InterfaceEntry::passive_protocols, one per protocol.
+constexpr int kRipBit = 1;
+constexpr int kIgrpBit = 2;
+constexpr int kEigrpBit = 4;
+constexpr int kOspfBit = 8;
 
 // Each neighbour whose routes of `code` are candidates, with the latest time it was heard.
 void append_sources(std::string& out, const RouterRecord& r, char code, Int16 distance, Int32 now) {
@@ -56,6 +61,39 @@ void append_filters(std::string& out) {
   add_line(out, "  Incoming update filter list for all interfaces is not set");
 }
 
+bool passive(const InterfaceEntry& e, int protocol_bit) {
+  return (e.passive_protocols & protocol_bit) != 0;
+}
+
+// "Passive Interface(s):" and the interfaces a protocol covers but sends nothing on.
+void append_passive(std::string& out, const RouterRecord& r, int protocol_bit) {
+  bool any = false;
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!passive(e, protocol_bit)) continue;
+    if (!any) add_line(out, "  Passive Interface(s):");
+    any = true;
+    add_line(out, "    ", e.name);
+  }
+}
+
+// The versions RIP sends and takes, for the router and per interface: "1     1 2" without a
+// `version` line, "2     2" after `version 2`.
+void append_rip_versions(std::string& out, const RouterRecord& r) {
+  const Int16 version = r.protocols.rip_version;
+  const std::string send = version == 2 ? "2" : "1";
+  const std::string receive = version == 0 ? "any version" : "version " + send;
+  add_line(out, "  Default version control: send version ", send, ", receive ", receive);
+  add_line(out, "    Interface             Send  Recv  Triggered RIP  Key-chain");
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!is_set(e.rip_state) || e.line_protocol != LinkState::Up || passive(e, kRipBit)) continue;
+    std::string line = "    ";
+    append_padded(line, e.name, 22);
+    add_line(out, line, send, "     ", version == 0 ? "1 2" : send);
+  }
+}
+
 void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
   add_line(out, "Routing Protocol is \"rip\"");
   add_line(out, "  Sending updates every 30 seconds, next due in ", plain_number(30 - now % 30),
@@ -63,18 +101,12 @@ void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
   add_line(out, "  Invalid after 180 seconds, hold down 180, flushed after 240");
   append_filters(out);
   add_line(out, "  Redistributing: rip");
-  add_line(out, "  Default version control: send version 1, receive any version");
-  add_line(out, "    Interface             Send  Recv  Triggered RIP  Key-chain");
-  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
-    const InterfaceEntry& e = r.interfaces[i];
-    if (!is_set(e.rip_state) || e.line_protocol != LinkState::Up) continue;
-    std::string line = "    ";
-    append_padded(line, e.name, 22);
-    add_line(out, line, "1     1 2");
-  }
-  add_line(out, "  Automatic network summarization is in effect");
+  append_rip_versions(out, r);
+  const bool summarising = r.protocols.rip_version != 2 || !is_set(r.protocols.rip_no_auto_summary);
+  add_line(out, "  Automatic network summarization is ", summarising ? "" : "not ", "in effect");
   add_line(out, "  Maximum path: 4");
   append_classful_networks(out, r.protocols.rip_networks, r.protocols.rip_network_count);
+  append_passive(out, r, kRipBit);
   append_sources(out, r, 'R', 120, now);
   add_line(out, "  Distance: (default is 120)");
 }
@@ -99,14 +131,18 @@ void append_igrp_family(std::string& out, const RouterRecord& r, bool eigrp, Int
   add_line(out, "  ", upper, " maximum hopcount 100");
   add_line(out, "  ", upper, " maximum metric variance 1");
   add_line(out, "  Redistributing: ", name, " ", as);
-  if (eigrp) add_line(out, "  Automatic network summarization is in effect");
+  if (eigrp)
+    add_line(out, "  Automatic network summarization is ",
+             is_set(p.eigrp_no_auto_summary) ? "not " : "", "in effect");
   add_line(out, "  Maximum path: 4");
   if (eigrp) {
     append_classful_networks(out, p.eigrp_networks, p.eigrp_network_count);
+    append_passive(out, r, kEigrpBit);
     append_sources(out, r, 'D', 90, now);
     add_line(out, "  Distance: internal 90 external 170");
   } else {
     append_classful_networks(out, p.igrp_networks, p.igrp_network_count);
+    append_passive(out, r, kIgrpBit);
     append_sources(out, r, 'I', 100, now);
     add_line(out, "  Distance: (default is 100)");
   }
@@ -128,6 +164,7 @@ void append_ospf(std::string& out, const RouterRecord& r, Int32 now) {
     const OspfNetworkEntry& e = p.ospf_networks[i];
     add_line(out, "    ", e.network, " ", e.wildcard, " area ", e.area);
   }
+  append_passive(out, r, kOspfBit);
   append_sources(out, r, 'O', 110, now);
   add_line(out, "  Distance: (default is 110)");
 }

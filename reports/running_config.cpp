@@ -9,6 +9,7 @@
 #include "reports/report_text.h"
 #include "reports/reports.h"
 #include "reports/show_commands.h"
+#include "state/ipv4.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -68,6 +69,9 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
     add_line(out, " no ip address");
   }
   add_line(out, " no ip directed-broadcast");
+  if (real && e.rip_summary_length > 0)
+    add_line(out, " ip summary-address rip ", dotted(e.rip_summary_network), " ",
+             dotted(mask_for_length(e.rip_summary_length)));
   add_ospf_lines(out, e, ospf_on, real);
   if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (e.ppp_authentication != PppAuthentication::None)
@@ -89,7 +93,10 @@ void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
   if (is_set(p.rip_enabled)) {
     add_line(out, "!");
     add_line(out, "router rip");
+    if (real && p.rip_version != 0) add_line(out, " version ", plain_number(p.rip_version));
     add_classful_networks(out, p.rip_networks, p.rip_network_count, real);
+    if (real && is_set(p.rip_default_originate)) add_line(out, " default-information originate");
+    if (real && is_set(p.rip_no_auto_summary)) add_line(out, " no auto-summary");
   }
   if (is_set(p.igrp_enabled)) {
     add_line(out, "!");
@@ -100,6 +107,7 @@ void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
     add_line(out, "!");
     add_line(out, "router eigrp ", plain_number(p.eigrp_process_numbers[1]));
     add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count, real);
+    if (real && is_set(p.eigrp_no_auto_summary)) add_line(out, " no auto-summary");
   }
   if (is_set(p.ospf_enabled)) {
     add_line(out, "!");

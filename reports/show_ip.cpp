@@ -33,6 +33,7 @@ bool real_router(const CommandContext& cmd) {
 // above the first route of its network that is kept, and the further paths of a kept route (lines
 // that begin with blanks) stay under it.
 std::string routes_of_source(const std::string& table, const std::string& source) {
+  constexpr std::size_t kSubnetColumn = 8;
   static constexpr std::pair<std::string_view, char> kCodes[] = {
       {"connected", 'C'}, {"static", 'S'}, {"rip", 'R'},
       {"igrp", 'I'},      {"eigrp", 'D'},  {"ospf", 'O'}};
@@ -52,10 +53,10 @@ std::string routes_of_source(const std::string& table, const std::string& source
       header = line;
       keeping = false;
     } else if (line.size() > 1 && line[0] == code && (line[1] == ' ' || line[1] == '*')) {
-      // A network written with its prefix length stands at the top level, under no header.
+      // A network under a header begins in column 8 ("R       10.1.1.0", "R       10.1.1.0/25"
+      // when the masks vary); one that begins further left stands at the top level.
       const std::size_t word = line.find_first_not_of(" *ACDEIOR", 1);
-      const std::string network = word == std::string::npos ? "" : line.substr(word, 19);
-      if (network.substr(0, network.find(' ')).find('/') != std::string::npos) header.clear();
+      if (word == std::string::npos || word < kSubnetColumn) header.clear();
       if (!header.empty()) out += header + "\r\n";
       header.clear();
       out += line + "\r\n";
@@ -105,7 +106,8 @@ void show_ip_eigrp_interfaces_command(CommandContext& cmd) {
 // tree spells the only fifth word "detail", so the detail form prints the same table.
 void show_ip_eigrp_neighbors_command(CommandContext& cmd) {
   if (real_router(cmd)) {
-    leave_report(cmd, build_real_eigrp_neighbors(cmd.router, cmd.sim_clock));
+    leave_report(cmd, build_real_eigrp_neighbors(cmd.router, cmd.sim_clock,
+                                                 to_lower(cmd.pc.FullWords[5]) == "detail"));
     return;
   }
   leave_report(
@@ -113,6 +115,10 @@ void show_ip_eigrp_neighbors_command(CommandContext& cmd) {
 }
 
 void show_ip_eigrp_topology_command(CommandContext& cmd) {
+  if (real_router(cmd)) {
+    leave_report(cmd, build_real_eigrp_topology(cmd.router));
+    return;
+  }
   leave_report(cmd, build_show_eigrp_topology(cmd.router));
 }
 

@@ -44,6 +44,8 @@ const char* action_name(PendingAction a) {
       return "SAVEQUESTION";
     case PendingAction::ClearOspfQuestion:
       return "CLEAROSPFQUESTION";
+    case PendingAction::PingQuestions:
+      return "PINGQUESTIONS";
   }
   return "";
 }

@@ -39,14 +39,15 @@ struct RouteEntry {
   std::string interface_address;  // that interface's address, or a static route's next hop
   Int16 out_index = 0;            // the same interface index, read by forwarding
   // Kept by the real-router behaviour only; classic leaves them at zero.
-  Ipv4 next_hop = 0;         // the advertising neighbour, or a static route's next hop; 0 for none
-  Int32 learned_at = 0;      // sim_clock when the route was first learned
-  Int32 refreshed_at = 0;    // sim_clock when the route was last heard
-  Int32 bandwidth = 0;       // IGRP/EIGRP: lowest bandwidth on the path, kbit/s
-  Int32 delay = 0;           // IGRP/EIGRP: sum of the delays on the path, tens of microseconds
-  Int32 area = -1;           // OSPF: area the route was learned in; -1 for none
-  Flag inter_area = kFalse;  // OSPF: the route comes from another area ("O IA")
-  Flag external = kFalse;    // OSPF: an external (default) route ("O*E2")
+  Ipv4 next_hop = 0;          // the advertising neighbour, or a static route's next hop; 0 for none
+  Int32 learned_at = 0;       // sim_clock when the route was first learned
+  Int32 refreshed_at = 0;     // sim_clock when the route was last heard
+  Int32 bandwidth = 0;        // IGRP/EIGRP: lowest bandwidth on the path, kbit/s
+  Int32 delay = 0;            // IGRP/EIGRP: sum of the delays on the path, tens of microseconds
+  Int32 area = -1;            // OSPF: area the route was learned in; -1 for none
+  Flag inter_area = kFalse;   // OSPF: the route comes from another area ("O IA")
+  Flag external = kFalse;     // OSPF: an external (default) route ("O*E2")
+  Int32 reported_metric = 0;  // EIGRP: the metric the neighbour advertised (reported distance)
 };
 
 // The CDP block of a frame, kept whole for every CDP neighbour.
@@ -92,6 +93,7 @@ struct PacketRecord {
   // Real-router PPP CHAP: the sender's `username` entries (name, password), from which the
   // receiver takes the secret the sender would answer its challenge with.
   std::vector<std::pair<std::string, std::string>> sender_users;
+  Int16 rip_version = 0;     // RIP: the version of the update, 1 or 2
 };
 
 // One CDP neighbour: the advertisement as first heard and when it was last heard.
@@ -152,6 +154,12 @@ struct InterfaceEntry {
   Flag ospf_cost_configured = kFalse;  // "ip ospf cost" was given: it overrides 10^8/bandwidth
   std::string pap_username;            // "ppp pap sent-username" name
   std::string pap_password;            // "ppp pap sent-username" password
+  // "ip summary-address rip A M": RIP advertises this summary on the interface instead of the
+  // routes it holds; a prefix length of 0 means none.
+  Ipv4 rip_summary_network = 0;
+  Int16 rip_summary_length = 0;
+  // "passive-interface" per routing protocol: bit k for RoutingProtocol k.
+  Int16 passive_protocols = 0;
 };
 
 struct EigrpNeighborEntry {
@@ -212,6 +220,12 @@ struct ProtocolBlock {
   std::string ospf_active_router_id;
   std::string ospf_configured_router_id;
   Flag ospf_default_originate = kFalse;  // real-router OSPF "default-information originate"
+  // Real-router RIP: "version 1|2" (0: neither given, send 1 and receive both), "no auto-summary",
+  // and "default-information originate".
+  Int16 rip_version = 0;
+  Flag rip_no_auto_summary = kFalse;
+  Flag rip_default_originate = kFalse;
+  Flag eigrp_no_auto_summary = kFalse;  // real-router EIGRP "no auto-summary"
 };
 
 // The console dialogue a command leaves behind for the console to carry out once the command is
@@ -225,6 +239,9 @@ enum class PendingAction : Int16 {
   SaveQuestion,
   // Real-router only: "Reset ALL OSPF processes? [no]:" waits for its answer.
   ClearOspfQuestion,
+  // Real-router only: `ping` without an address asks its questions one by one (protocol, target,
+  // repeat count ...); the answers so far are kept in the console session.
+  PingQuestions,
 };
 
 // What the console asks of the parser for the current line.
@@ -284,6 +301,11 @@ struct ConsoleSession {
   std::string paging_rest;                       // output held back at "--MORE--"
   std::string output_buffer;                     // text a command leaves for the console
   Flag output_pending = kFalse;                  // output_buffer is to be printed after the command
+  // Real-router `ping` without an address: the question being asked (0 the first) and the answers
+  // that matter so far.
+  Int16 ping_question = 0;
+  std::string ping_target;
+  Int32 ping_repeat = 5;
 };
 
 // What the router learned from the network: neighbours heard by CDP and the routing tables.

@@ -1,6 +1,6 @@
 // The real-router metrics: an interface's bandwidth, delay and OSPF cost by type and setting, and
 // the composite IGRP and EIGRP metrics of paths whose figures every course prints.
-#include "network/route_metrics.h"
+#include "state/route_metrics.h"
 
 #include <gtest/gtest.h>
 

@@ -56,7 +56,7 @@ router 1
 line show ip interface brief
 line show interfaces serial 0
 line ping 10.0.12.2
-wait 2
+wait 10
 # R2 corrects the CHAP secret it holds for R1.
 router 2
 line configure terminal

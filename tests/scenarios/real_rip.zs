@@ -72,4 +72,4 @@ wait 5
 router 1
 line show ip route
 line ping 192.168.3.1
-wait 2
+wait 10

@@ -80,4 +80,4 @@ line no ip route 0.0.0.0 0.0.0.0 10.1.12.2
 line end
 line show ip route
 line ping 192.168.3.1
-wait 2
+wait 10

@@ -26,7 +26,12 @@ namespace zorva::testing {
 // What the commands asked of the network, one line per request.
 struct RecordedRequests final : NetworkRequests {
   std::vector<std::string> calls;
-  void ping(const std::string& destination) override { calls.push_back("ping " + destination); }
+  void ping(const std::string& destination, int count) override {
+    calls.push_back("ping " + destination + (count == 5 ? "" : " x" + std::to_string(count)));
+  }
+  void traceroute(const std::string& destination) override {
+    calls.push_back("traceroute " + destination);
+  }
   void set_static_route(const StaticRoute& r) override {
     calls.push_back(std::string(r.remove ? "remove " : "route ") + dotted(r.network) + "/" +
                     std::to_string(r.prefix_length) + " via " + r.next_hop + "=" +

@@ -492,7 +492,8 @@ class TreeChecker {
                                 ? "' leads nowhere in classic: every row below it is marked '+'"
                                 : "' leads nowhere: add '<cr>' where the command may end, or the "
                                   "words that follow"));
-      if (row.is_argument() && row.depth >= 4 && is_typed(row)) {
+      // The real-router line checks every word, so its own rows may go on after such an argument.
+      if (row.is_argument() && row.depth >= 4 && is_typed(row) && !row.real_router_only) {
         for (int c : row.children)
           if (!at(c).is_end())
             fail(at(c).line, "an argument at word " + std::to_string(row.depth) +

@@ -1,5 +1,5 @@
 // Interface metrics and the composite IGRP/EIGRP metric of the real-router behaviour.
-#include "network/route_metrics.h"
+#include "state/route_metrics.h"
 
 #include <algorithm>
 #include <limits>

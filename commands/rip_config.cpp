@@ -1,0 +1,92 @@
+// The real-router RIP settings and passive interfaces, stored in the record for the routing engine
+// and the reports.
+#include "commands/rip_config.h"
+
+#include <bit>
+
+#include "base/number_text.h"
+#include "commands/command_support.h"
+#include "commands/interface_config.h"
+#include "parser/command_context.h"
+#include "state/ipv4.h"
+#include "state/mode_tables.h"
+#include "state/router_record.h"
+
+namespace zorva {
+
+namespace {
+
+bool real_router(const CommandContext& cmd) {
+  return cmd.behaviour == Behaviour::RealRouter;
+}
+
+bool negated(const CommandContext& cmd) {
+  return is_set(cmd.pc.Negated);
+}
+
+}  // namespace
+
+// `version 1|2`; `no version` goes back to sending 1 and receiving both.
+void rip_version_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  const std::string& value = word(cmd.pc, 2);
+  ProtocolBlock& p = cmd.router.protocols;
+  if (negated(cmd)) {
+    p.rip_version = 0;
+  } else if (value == "1" || value == "2") {
+    p.rip_version = static_cast<Int16>(value[0] - '0');
+  }
+}
+
+// `auto-summary` is the default; `no auto-summary` keeps subnets apart across major networks (RIP)
+// and says so in the reports (EIGRP, which never summarises here).
+void auto_summary_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  ProtocolBlock& p = cmd.router.protocols;
+  if (cmd.router.mode == kModeRip) p.rip_no_auto_summary = negated(cmd) ? kTrue : kFalse;
+  if (cmd.router.mode == kModeEigrp) p.eigrp_no_auto_summary = negated(cmd) ? kTrue : kFalse;
+}
+
+void default_information_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  cmd.router.protocols.rip_default_originate = negated(cmd) ? kFalse : kTrue;
+}
+
+// `ip summary-address rip A M` on the selected interface; `no ip summary-address rip ...` removes
+// it. A mask that is not contiguous ones is refused at the mask.
+void ip_summary_address_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
+  if (e == nullptr) return;
+  if (negated(cmd)) {
+    e->rip_summary_network = 0;
+    e->rip_summary_length = 0;
+    return;
+  }
+  const std::optional<Ipv4> address = parse_dotted(word(cmd.pc, 4));
+  const std::optional<Ipv4> mask = parse_dotted(word(cmd.pc, 5));
+  if (!address || !mask) return;
+  const int length = std::popcount(*mask);
+  if (mask_for_length(length) != *mask || length == 0) {
+    set_output(cmd.router, std::string(kCrLf) + "% Invalid mask" + std::string(kCrLf));
+    return;
+  }
+  e->rip_summary_network = *address & *mask;
+  e->rip_summary_length = static_cast<Int16>(length);
+}
+
+// `passive-interface NAME` in a routing mode: the protocol sends no updates on that interface
+// (and OSPF and EIGRP form no neighbours there) but still advertises its network.
+void passive_interface_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  const int mode = cmd.router.mode;
+  if (mode < kModeRip || mode > kModeOspf) return;
+  const InterfaceLookup found = parse_interface(cmd, word(cmd.pc, 2), word(cmd.pc, 3));
+  if (!found.found) return;
+  // One bit per routing mode, in the order RIP, IGRP, EIGRP, OSPF.
+  const auto bit = static_cast<Int16>(1 << (mode - kModeRip));
+  Int16& passive = cmd.router.interfaces[found.index].passive_protocols;
+  passive = static_cast<Int16>(negated(cmd) ? passive & ~bit : passive | bit);
+}
+
+}  // namespace zorva

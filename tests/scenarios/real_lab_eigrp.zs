@@ -1,0 +1,104 @@
+behaviour real-router
+# topology: topologies/square_lan.ini
+# EIGRP AS 100 on a square (links 10.1.12.0/24 ... 10.1.41.0/24, LANs 192.168.N.0/24): R1 reaches
+# R2's LAN at 256 x (10^7/1544 + 2000 + 100) = 2195456, R3's over two equal paths at 2707456.
+# When R1's link to R2 goes down, R2's routes come back through R4.
+line
+line enable
+line conf t
+line hostname R1
+line int e0
+line ip address 192.168.1.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.12.1 255.255.255.0
+line clock rate 64000
+line no shut
+line int s1
+line ip address 10.1.41.1 255.255.255.0
+line no shut
+line router eigrp 100
+line network 10.0.0.0
+line network 192.168.1.0
+line no auto-summary
+line end
+router 2
+line
+line enable
+line conf t
+line hostname R2
+line int e0
+line ip address 192.168.2.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.23.2 255.255.255.0
+line clock rate 64000
+line no shut
+line int s1
+line ip address 10.1.12.2 255.255.255.0
+line no shut
+line router eigrp 100
+line network 10.0.0.0
+line network 192.168.2.0
+line no auto-summary
+line end
+router 3
+line
+line enable
+line conf t
+line hostname R3
+line int e0
+line ip address 192.168.3.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.34.3 255.255.255.0
+line clock rate 64000
+line no shut
+line int s1
+line ip address 10.1.23.3 255.255.255.0
+line no shut
+line router eigrp 100
+line network 10.0.0.0
+line network 192.168.3.0
+line no auto-summary
+line end
+router 4
+line
+line enable
+line conf t
+line hostname R4
+line int e0
+line ip address 192.168.4.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.41.4 255.255.255.0
+line clock rate 64000
+line no shut
+line int s1
+line ip address 10.1.34.4 255.255.255.0
+line no shut
+line router eigrp 100
+line network 10.0.0.0
+line network 192.168.4.0
+line no auto-summary
+line end
+wait 30
+router 1
+line show ip route
+line show ip eigrp neighbors detail
+line show ip eigrp topology
+line ping 192.168.3.1
+wait 2
+line traceroute 192.168.3.1
+wait 2
+# R1's link to R2 goes down: its neighbour there leaves at once, and R2's networks come back
+# by way of R4 and R3.
+line conf t
+line int s0
+line shutdown
+line end
+wait 10
+line show ip route
+line show ip eigrp neighbors
+line traceroute 192.168.2.1
+wait 2
