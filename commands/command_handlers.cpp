@@ -10,6 +10,7 @@
 #include "commands/interface_config.h"
 #include "commands/mode_commands.h"
 #include "commands/ping.h"
+#include "commands/real_router_settings.h"
 #include "commands/routing_config.h"
 #include "commands/static_route.h"
 #include "parser/command_context.h"

@@ -148,6 +148,7 @@ struct InterfaceEntry {
   Flag ospf_cost_configured = kFalse;  // "ip ospf cost" was given: it overrides 10^8/bandwidth
   std::string pap_username;            // "ppp pap sent-username" name
   std::string pap_password;            // "ppp pap sent-username" password
+  Int16 passive_protocols = 0;         // "passive-interface": bit k for RoutingProtocol k
 };
 
 struct EigrpNeighborEntry {
@@ -207,6 +208,11 @@ struct ProtocolBlock {
   // asks for (taken at the next start or `clear ip ospf process`).
   std::string ospf_active_router_id;
   std::string ospf_configured_router_id;
+  // Real-router RIP and EIGRP settings kept for the configuration: "version" (0 when none was
+  // given) and "no auto-summary".
+  Int16 rip_version = 0;
+  Flag rip_no_auto_summary = kFalse;
+  Flag eigrp_no_auto_summary = kFalse;
 };
 
 // The console dialogue a command leaves behind for the console to carry out once the command is
@@ -233,6 +239,17 @@ enum class ParseAction : Int16 {
 const char* action_name(PendingAction a);
 const char* action_name(ParseAction a);
 
+// A terminal line's real-router settings: "exec-timeout", "logging synchronous" and "login".
+struct LineSettings {
+  Int32 exec_timeout_minutes = 10;  // 10 0 is what a line has until told otherwise
+  Int32 exec_timeout_seconds = 0;
+  Flag logging_synchronous = kFalse;
+  Flag login = kFalse;
+};
+
+// The lines a router has, indexing RouterConfig::line_settings.
+enum class TerminalLine : Int16 { Console, Aux, Vty };
+
 // What the student configured: the fields lab files save, and the router's identity.
 struct RouterConfig {
   std::string aux_password;        // "password" in line-aux mode
@@ -257,6 +274,11 @@ struct RouterConfig {
   Int16 username_count = 0;                                 // usernames in use
   std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
   std::string vty_password;                                 // "password" in line-vty mode
+  // Real-router only: "service password-encryption", the lines' settings by TerminalLine, and
+  // the last vty line configured (`line vty 0 15` reaches 15).
+  Flag password_encryption = kFalse;
+  std::array<LineSettings, 3> line_settings{};
+  Int16 vty_last_line = 4;
 };
 
 // The console's session: the mode and what it is configuring, the dialogues in progress, the
