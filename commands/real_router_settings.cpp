@@ -85,7 +85,7 @@ void line_setting_command(CommandContext& cmd) {
 // the interface named; a name that is no interface of this router changes nothing.
 void passive_interface_command(CommandContext& cmd) {
   if (!real(cmd) || cmd.router.mode < kModeRip || cmd.router.mode > kModeOspf) return;
-  const int i = interface_named(cmd.router, raw_word(cmd.pc, 2));
+  const int i = interface_named(cmd.router, word(cmd.pc, 2));
   if (i == 0) return;
   const int bit = 1 << (cmd.router.mode - kModeRip);  // RIP, IGRP, EIGRP, OSPF in mode order
   Int16& passive = cmd.router.interfaces[static_cast<std::size_t>(i)].passive_protocols;

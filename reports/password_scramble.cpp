@@ -12,10 +12,12 @@ constexpr std::string_view kKey = "dsfd;kfoA,.iyewrkldJKDHSUBsgvca69834ncxv98732
 }  // namespace
 
 std::string scramble_password(std::string_view password) {
-  // Real routers start at a random place in the key; the start here depends on the password
-  // alone, so the same configuration always prints the same text.
-  unsigned start = 0;
-  for (const char c : password) start += static_cast<unsigned char>(c);
+  unsigned sum = 0;
+  for (const char c : password) sum += static_cast<unsigned char>(c);
+  return scramble_password(password, sum % 16);
+}
+
+std::string scramble_password(std::string_view password, unsigned start) {
   start %= 16;
   constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                          '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};

@@ -8,6 +8,11 @@
 
 namespace zorva {
 
+// The scrambled text starting at place `start` (0..15) of the key.
+std::string scramble_password(std::string_view password, unsigned start);
+
+// The same, starting at a place chosen from the password, so that a configuration always prints
+// the same text (real routers choose it at random).
 std::string scramble_password(std::string_view password);
 
 }  // namespace zorva

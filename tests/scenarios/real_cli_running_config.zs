@@ -4,11 +4,11 @@ behaviour real-router
 # configuration keeps: host name, enable secret and password, service password-encryption, a
 # user, a one-line banner, both interfaces with descriptions, bandwidth, delay, PPP and the
 # clock rate of the DCE end, RIP version 2 with a passive interface and no auto-summary, a static
-# route by next hop, one with a distance and a default route by exit interface, the console line with exec-timeout,
-# logging synchronous and login, and all sixteen vty lines. The configuration shows each of them
-# as a real router writes it, the passwords scrambled ("password 7 ..."), the vty lines in their
-# two groups. Saved with copy run start and reloaded keeping it, the running configuration is
-# exactly what show startup-config shows was saved, byte count included.
+# route by next hop, one with a distance and a default route by exit interface, the console line
+# with exec-timeout, logging synchronous and login, and all sixteen vty lines. The configuration
+# shows each of them as a real router writes it, the passwords scrambled ("password 7 ..."), the
+# vty lines in their two groups. Saved with copy run start and reloaded keeping it, the running
+# configuration is exactly what show startup-config shows was saved, byte count included.
 line
 line enable
 line configure terminal
@@ -49,9 +49,6 @@ line line vty 0 15
 line password remote
 line login
 line end
-line show running-config
-key Space
-key Space
 line copy running-config startup-config
 key Enter
 answer yes
