@@ -12,6 +12,7 @@
 #include "commands/ospf_commands.h"
 #include "commands/ping.h"
 #include "commands/rip_config.h"
+#include "commands/real_router_settings.h"
 #include "commands/routing_config.h"
 #include "commands/static_route.h"
 #include "parser/command_context.h"

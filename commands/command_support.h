@@ -18,6 +18,8 @@ struct RouterRecord;
 inline constexpr std::string_view kCrLf = "\r\n";
 inline constexpr std::string_view kInvalidInputText = "% Invalid input detected at '^' marker.";
 inline constexpr std::string_view kIncompleteText = "% Incomplete command.";
+// What a real router says of an interface number it does not have.
+inline constexpr std::string_view kInvalidInterfaceText = "% Invalid interface type and number";
 inline constexpr std::string_view kExecCmdLogName = "exec cmd()";
 
 // Leaves `text` in the output buffer for the console to print after the command.

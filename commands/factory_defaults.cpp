@@ -20,6 +20,7 @@ void reset_interface(InterfaceEntry& e) {
   e.rip_state = kTrue;
   e.shutdown = kTrue;
   e.line_protocol = LinkState::Down;
+  e.passive_protocols = 0;
 }
 
 void reset_protocols(ProtocolBlock& p) {
@@ -30,6 +31,9 @@ void reset_protocols(ProtocolBlock& p) {
   p.igrp_network_count = 0;
   p.rip_enabled = kFalse;
   p.rip_network_count = 0;
+  p.rip_version = 0;
+  p.rip_no_auto_summary = kFalse;
+  p.eigrp_no_auto_summary = kFalse;
 }
 
 }  // namespace
@@ -50,6 +54,9 @@ void Initialize_Router_to_Defaults(RouterRecord& r) {
   r.username_count = 0;
   r.history.exec_count = 0;
   r.history.config_count = 0;
+  r.password_encryption = kFalse;
+  r.line_settings = {};
+  r.vty_last_line = 4;
   reset_protocols(r.protocols);
   // Loopbacks exist only by configuration: they go with it (they follow the topology's ports).
   while (r.interface_count > 0 && r.interface_count <= kMaxInterfaces &&

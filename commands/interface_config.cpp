@@ -70,13 +70,17 @@ void shut_down(CommandContext& cmd, InterfaceEntry& e) {
 
 void bring_up(CommandContext& cmd, InterfaceEntry& e) {
   if (!is_set(e.shutdown)) return;
-  e.keepalive_misses = 0;
+  // A real router's serial line protocol comes up at a later layer-2 tick, once the line has a
+  // clock and a keepalive from the far end has crossed it: one tick is counted as missed already.
+  const bool wait_for_line =
+      cmd.behaviour == Behaviour::RealRouter && e.type == InterfaceType::Serial;
+  e.keepalive_misses = wait_for_line ? 1 : 0;
   e.shutdown = kFalse;
   e.status = LinkState::Up;
   // A real router's PPP line protocol waits for the far end to accept it (and it the far end).
   const bool ppp_waits =
       cmd.behaviour == Behaviour::RealRouter && e.line_encapsulation == Encapsulation::Ppp;
-  e.line_protocol = ppp_waits ? LinkState::Down : LinkState::Up;
+  e.line_protocol = wait_for_line || ppp_waits ? LinkState::Down : LinkState::Up;
   set_output(cmd.router, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
 }
 
@@ -156,7 +160,11 @@ InterfaceLookup parse_interface(CommandContext& cmd, const std::string& name,
       result.index = i;
     }
   }
-  if (!result.found) set_output(r, std::string(kInvalidCommand));
+  if (!result.found) {
+    set_output(r, cmd.behaviour == Behaviour::RealRouter
+                      ? std::string(kCrLf) + std::string(kInvalidInterfaceText)
+                      : std::string(kInvalidCommand));
+  }
   return result;
 }
 

@@ -45,6 +45,10 @@ void line_command(CommandContext& cmd) {
     set_mode(cmd, kModeConsole);
   } else if (line == "vty") {
     set_mode(cmd, kModeVty);
+    // `line vty 0 15` configures the sixteen lines a real router has, and its configuration
+    // lists them as two groups.
+    if (cmd.behaviour == Behaviour::RealRouter && word(cmd.pc, 4) == "15")
+      cmd.router.vty_last_line = 15;
   } else if (line == "aux") {
     set_mode(cmd, kModeAux);
   }

@@ -10,6 +10,7 @@
 #include "console/history.h"
 #include "console/network_work.h"
 #include "console/ping_dialogue.h"
+#include "console/output_filter.h"
 #include "console/reload.h"
 #include "network/network.h"
 #include "network/real_routing.h"
@@ -187,10 +188,15 @@ void KeyPress::enter() {
   rec_.output_pending = kFalse;
   sim_.typed_line.clear();
   sim_.network_work.clear();  // nothing but this line's command may leave work for this router
+  // A real router's show command may end in an output filter: the command runs without it.
+  std::optional<OutputFilter> filter;
+  if (sim_.behaviour == Behaviour::RealRouter) filter = split_output_filter(line_);
+  if (filter) line_ = filter->command;
   const ParseResult result = parse(ParseAction::Execute);
   sim_.network.after_command(r_);
   if (is_set(result.show_message)) output_text(r_, result.message + "\r\n");
-  if (rec_.output_pending == kTrue) output_text(r_, rec_.output_buffer);
+  if (rec_.output_pending == kTrue)
+    output_text(r_, filter ? apply_output_filter(*filter, rec_.output_buffer) : rec_.output_buffer);
   line_.clear();
   rec_.history.recall_pos = 0;
 }

@@ -81,7 +81,9 @@ void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord
 void Network::receive_real_ppp_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame) {
   e.keepalive_misses = 0;
   e.keepalive_seen = ppp_peer_accepted(r.record, e, frame) ? kTrue : kFalse;
-  const bool open = is_set(e.keepalive_seen) && is_set(frame.sender_keepalive_seen);
+  const int index = static_cast<int>(&e - &r.record.interfaces[0]);
+  const bool open = is_set(e.keepalive_seen) && is_set(frame.sender_keepalive_seen) &&
+                    line_clocked(r.number, index);
   if (e.status != LinkState::Up || open == (e.line_protocol == LinkState::Up)) return;
   e.line_protocol = open ? LinkState::Up : LinkState::Down;
   output_text(r, "\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " + e.name +

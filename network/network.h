@@ -78,6 +78,11 @@ class Network {
 
   const CableEnd& far_end(int router, int interface) const;
 
+  // False while the serial line on interface `interface` of router `router` has no clock: the
+  // cable's DCE end has no clock rate and the line is not clocked by a provider. Lines that need
+  // no clock (Ethernet, provider-clocked, uncabled) are always clocked.
+  bool line_clocked(int router, int interface) const;
+
   // After every command typed on router r. In the real-router behaviour a line shut down, an
   // address changed or a protocol switched off takes its routes away at once, and the routing
   // protocols tell the neighbours straight away; in classic nothing happens here.
@@ -91,6 +96,10 @@ class Network {
   void learn_arp(Router& r, const PacketRecord& frame);
   bool addressed_to(const Router& r, const std::string& address) const;
   void send_keepalive(Router& r, int interface);
+  void record_clock_end(const ConnectorEntry& c, const CableEnd& one, const CableEnd& two);
+  // The real-router line state of interface i of router r from what the last tick heard and
+  // from the line's clock; sets went_down or came_up when the line protocol went down or up.
+  void real_line_state(Router& r, int i, bool& went_down, bool& came_up);
   void advertise_cdp(Router& r);
   void age_cdp_neighbors(Router& r);
   void run_protocols(Router& r);
@@ -120,6 +129,9 @@ class Network {
   std::vector<std::vector<CableEnd>> far_;
   // The Ethernet ends of the cabling, in connector order, each given a keepalive by the panel.
   std::vector<CableEnd> ethernet_ends_;
+  // clock_end_[n][i]: the DCE end that must give the clock to the serial line on interface i of
+  // router n; unresolved when the line needs no clock rate.
+  std::vector<std::vector<CableEnd>> clock_end_;
   bool ping_reply_received_ = false;  // a ping reply reached the router it was meant for
   // Real-router: a router on the way had no route for an echo request and can tell its source
   // ("host unreachable", the ping's "U").

@@ -70,6 +70,7 @@ void Network::wire(const ConnectorTable& connectors, int router_count) {
     far_[static_cast<std::size_t>(n)].assign(
         static_cast<std::size_t>(std::max<int>(router(n)->record.interface_count, 0)) + 1, {});
   ethernet_ends_.clear();
+  clock_end_ = far_;
 
   // The end a frame arrives at, as the receiver finds it: router by number, interface by name.
   auto arrival = [this](const std::string& name, const std::string& interface) {
@@ -100,9 +101,30 @@ void Network::wire(const ConnectorTable& connectors, int router_count) {
       far_[static_cast<std::size_t>(s.router)][static_cast<std::size_t>(s.interface)] = two;
     if (const CableEnd s = sender(e.dev2name, e.dev2interface); s.resolved())
       far_[static_cast<std::size_t>(s.router)][static_cast<std::size_t>(s.interface)] = one;
+    record_clock_end(e, one, two);
     if (to_upper(e.dev1interface).starts_with('E')) ethernet_ends_.push_back(one);
     if (to_upper(e.dev2interface).starts_with('E')) ethernet_ends_.push_back(two);
   }
+}
+
+// A serial line that is not provider-clocked takes its clock from its DCE end, at both ends.
+void Network::record_clock_end(const ConnectorEntry& c, const CableEnd& one, const CableEnd& two) {
+  if (c.clocked || !one.resolved() || !two.resolved()) return;
+  const auto serial = [this](const CableEnd& end) {
+    return router(end.router)->record.interfaces[end.interface].type == InterfaceType::Serial;
+  };
+  if (!serial(one) || !serial(two)) return;
+  const CableEnd& dce = c.dce_is_dev2 ? two : one;
+  clock_end_[static_cast<std::size_t>(one.router)][static_cast<std::size_t>(one.interface)] = dce;
+  clock_end_[static_cast<std::size_t>(two.router)][static_cast<std::size_t>(two.interface)] = dce;
+}
+
+bool Network::line_clocked(int router_number, int interface) const {
+  if (router_number < 1 || router_number > router_count_) return true;
+  const auto& ends = clock_end_[static_cast<std::size_t>(router_number)];
+  if (interface < 1 || interface >= static_cast<int>(ends.size())) return true;
+  const CableEnd& dce = ends[static_cast<std::size_t>(interface)];
+  return !dce.resolved() || router(dce.router)->record.interfaces[dce.interface].clock_rate > 0;
 }
 
 void Network::packet_into_panel(int from, int interface, const PacketRecord& frame) {

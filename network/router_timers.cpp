@@ -26,6 +26,11 @@ std::string link_messages(const std::string& name, const char* state) {
          state;
 }
 
+std::string line_protocol_message(const std::string& name, const char* state) {
+  return "\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " + name + ", changed state to " +
+         state;
+}
+
 // The CHAP secret a router offers: its enable secret with every character code one lower again.
 std::string offered_secret(const std::string& enable_secret) {
   std::string s = enable_secret;
@@ -39,26 +44,19 @@ void Network::TimerLayer2(Router& r) {
   RouterRecord& rec = r.record;
   const bool real = behaviour_ == Behaviour::RealRouter;
   bool went_down = false;
+  bool came_up = false;
   for (int i = 1; i <= rec.interface_count; ++i) {
     InterfaceEntry& e = rec.interfaces[i];
     if (e.type == InterfaceType::Loopback) continue;  // no cable, no keepalives: always up
     if (e.keepalive_misses < kMissesDown) e.keepalive_misses += 1;
-    if (e.keepalive_misses > 3 && e.status == LinkState::Up) {
-      // A real router whose line protocol was already down reports only the link.
-      if (real && e.line_protocol == LinkState::Down)
-        output_text(r, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to down");
-      else
+    if (real) {
+      real_line_state(r, i, went_down, came_up);
+    } else {
+      if (e.keepalive_misses > 3 && e.status == LinkState::Up) {
         output_text(r, link_messages(e.name, "down"));
-      e.status = e.line_protocol = LinkState::Down;
-      went_down = true;
-    }
-    // A real router's shut-down interface stays administratively down whatever it hears.
-    if (e.keepalive_misses < 4 && e.status == LinkState::Down && !(real && is_set(e.shutdown))) {
-      if (real && e.line_encapsulation == Encapsulation::Ppp) {
-        // The link is up; PPP brings the line protocol up once both ends accept each other.
-        output_text(r, "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up");
-        e.status = LinkState::Up;
-      } else {
+        e.status = e.line_protocol = LinkState::Down;
+      }
+      if (e.keepalive_misses < 4 && e.status == LinkState::Down) {
         output_text(r, link_messages(e.name, "up"));
         e.status = e.line_protocol = LinkState::Up;
       }
@@ -66,6 +64,43 @@ void Network::TimerLayer2(Router& r) {
     if (!is_set(e.shutdown)) send_keepalive(r, i);
   }
   if (real && went_down) notice_line_changes(r);
+  // A line that came up gives its connected route at once, as a real router's does.
+  if (real && came_up) Routes_For_Connected_Interfaces(rec, log_, behaviour_, sim_clock_);
+}
+
+// The interface is up while the far end's keepalives arrive (a shut-down one stays
+// administratively down whatever it hears); its line protocol is up only while the line also has
+// a clock, so a serial line whose DCE end has no clock rate stays "up, line protocol is down".
+void Network::real_line_state(Router& r, int i, bool& went_down, bool& came_up) {
+  InterfaceEntry& e = r.record.interfaces[i];
+  const bool heard = e.keepalive_misses < 4;
+  // The line protocol comes up on a keepalive heard since the last tick, over a clocked line.
+  // A PPP line protocol waits instead for both ends to accept each other (receive_keepalive).
+  const bool clocked = line_clocked(r.number, i);
+  const bool ppp = e.line_encapsulation == Encapsulation::Ppp;
+  const bool protocol_up = clocked && e.keepalive_misses <= 1 && !ppp;
+  if (!heard && e.status == LinkState::Up) {
+    std::string text = "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to down";
+    if (e.line_protocol == LinkState::Up) text += line_protocol_message(e.name, "down");
+    output_text(r, text);
+    e.status = e.line_protocol = LinkState::Down;
+    went_down = true;
+  } else if (heard && e.status == LinkState::Down && !is_set(e.shutdown)) {
+    std::string text = "\r\n%LINK-3-UPDOWN: Interface " + e.name + ", changed state to up";
+    if (protocol_up) text += line_protocol_message(e.name, "up");
+    output_text(r, text);
+    e.status = LinkState::Up;
+    e.line_protocol = protocol_up ? LinkState::Up : LinkState::Down;
+    came_up = came_up || protocol_up;
+  } else if (e.status == LinkState::Up && e.line_protocol == LinkState::Up && !clocked) {
+    output_text(r, line_protocol_message(e.name, "down"));
+    e.line_protocol = LinkState::Down;
+    went_down = true;
+  } else if (e.status == LinkState::Up && e.line_protocol == LinkState::Down && protocol_up) {
+    output_text(r, line_protocol_message(e.name, "up"));
+    e.line_protocol = LinkState::Up;
+    came_up = true;
+  }
 }
 
 void Network::send_keepalive(Router& r, int interface) {

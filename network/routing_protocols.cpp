@@ -163,7 +163,10 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
       }
       if (!carried.empty()) frame.routes.swap(carried);
     }
-    if (send) send(frame, i);
+    // A real router's passive interface still has its network advertised elsewhere, but no
+    // update of this protocol goes out of it.
+    const bool passive = real && (e.passive_protocols & (1 << static_cast<int>(protocol))) != 0;
+    if (send && !passive) send(frame, i);
     if (real) continue;  // a real router keeps no candidate of its own for its networks
     const InterfaceEntry& sent_on = r.interfaces[i];
     update_routes(r, sent_on.network_value, sent_on.name, sent_on.prefix_length, t.distance, t.code,

@@ -407,6 +407,42 @@ std::vector<WordRow> CommandDatabase::sql_next_words(const ParsedCommand& pc, in
   return found.rows;
 }
 
+namespace {
+
+constexpr char ascii_lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// True when `word` begins with `typed`, without regard to case (command words are ASCII).
+bool begins_with_typed(std::string_view word, std::string_view typed) {
+  if (word.size() < typed.size()) return false;
+  for (std::size_t i = 0; i < typed.size(); ++i)
+    if (ascii_lower(word[i]) != ascii_lower(typed[i])) return false;
+  return true;
+}
+
+std::vector<std::string> keywords_beginning(const std::vector<std::string>& keywords,
+                                            std::string_view typed) {
+  std::vector<std::string> found;
+  for (const std::string& k : keywords) {
+    if (!begins_with_typed(k, typed)) continue;
+    if (k.size() == typed.size()) return {k};  // the word typed in full wins over longer ones
+    found.push_back(k);
+  }
+  return found;
+}
+
+}  // namespace
+
+std::vector<std::string> CommandDatabase::sql_keywords_beginning(const ParsedCommand& pc, int d,
+                                                                 std::string_view typed) {
+  if (d < 1 || d > kLastQueryDepth) return {};
+  std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d - 1);
+  k += "keywords";  // the list sql_keywords remembers
+  if (const Answer* a = impl_->recall(k)) return keywords_beginning(a->words, typed);
+  return keywords_beginning(sql_keywords(pc, d), typed);
+}
+
 std::vector<std::string> CommandDatabase::sql_keywords(const ParsedCommand& pc, int d) {
   if (d < 1 || d > kLastQueryDepth) return {};
   std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d - 1);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "parser/command_store.h"
@@ -71,6 +72,10 @@ class CommandDatabase {
   // The keywords at depth d under the words before it (matched by prefix), in tree order: every
   // word there but the arguments and <cr>.
   std::vector<std::string> sql_keywords(const ParsedCommand& pc, int d);  // 1..6
+  // Those of them that `typed` begins (without regard to case), narrowed to the one it equals if
+  // any: the real-router match of one word, taken from the remembered list without copying it.
+  std::vector<std::string> sql_keywords_beginning(const ParsedCommand& pc, int d,
+                                                  std::string_view typed);
 
   long long statements_run() const;  // queries put to the store (for tests and benches)
 

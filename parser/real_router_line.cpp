@@ -1,6 +1,7 @@
 #include "parser/real_router_line.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string_view>
 #include <utility>
@@ -18,10 +19,15 @@ namespace {
 constexpr int kLastDepth = 6;  // the queries look words up at depths 1..6
 constexpr const char* kEnd = "<cr>";
 
+// Command words are ASCII: lowering a letter needs no locale, and this runs for every character
+// of every keyword a word is compared with.
+constexpr char ascii_lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool same_word(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+           return ascii_lower(x) == ascii_lower(y);
          });
 }
 
@@ -37,8 +43,7 @@ std::size_t common_prefix(std::string_view a, std::string_view b) {
 
 bool word_less(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) <
-           std::tolower(static_cast<unsigned char>(y));
+    return static_cast<unsigned char>(ascii_lower(x)) < static_cast<unsigned char>(ascii_lower(y));
   });
 }
 
@@ -146,33 +151,38 @@ ParseResult RealRouterLine::run() {
 // Words begins in the line as typed.
 void RealRouterLine::split_line() {
   const std::string& typed = pc_.Line;
-  std::vector<std::pair<std::size_t, std::string>> found;  // offset and text of each word
-  for (std::size_t i = 0; i < typed.size();) {
+  // Where each word begins and how long it is; words past the last kept are dropped.
+  std::array<std::pair<std::size_t, std::size_t>, kMaxWords> found{};
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < typed.size() && count < found.size();) {
     if (typed[i] == ' ') {
       ++i;
       continue;
     }
     const std::size_t end = std::min(typed.find(' ', i), typed.size());
-    found.emplace_back(i, typed.substr(i, end - i));
+    found[count++] = {i, end - i};
     i = end;
   }
-  if (found.size() > static_cast<std::size_t>(kMaxWords)) found.resize(kMaxWords);
+  const bool negated = count > 0 && found[0].second == 2 &&
+                       ascii_lower(typed[found[0].first]) == 'n' &&
+                       ascii_lower(typed[found[0].first + 1]) == 'o';
+  const std::size_t shift = negated ? 1 : 0;
+  offset_.assign(kMaxWords + 2, typed.size());
   for (std::size_t i = 1; i <= kMaxWords; ++i) {
     pc_.Words[i].clear();
     pc_.RawWords[i].clear();
   }
-  const bool negated = !found.empty() && to_upper(found.front().second) == "NO";
-  const std::size_t shift = negated ? 1 : 0;
-  offset_.assign(kMaxWords + 2, typed.size());
-  for (std::size_t i = 0; i < found.size(); ++i) {
-    pc_.RawWords[i + 1] = found[i].second;
-    if (i >= shift) {
-      pc_.Words[i + 1 - shift] = to_lower(found[i].second);
-      offset_[i + 1 - shift] = found[i].first;
-    }
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto [at, length] = found[i];
+    pc_.RawWords[i + 1].assign(typed, at, length);
+    if (i < shift) continue;
+    std::string& word = pc_.Words[i + 1 - shift];
+    word.assign(typed, at, length);
+    for (char& c : word) c = ascii_lower(c);
+    offset_[i + 1 - shift] = at;
   }
   pc_.Negated = negated ? kTrue : kFalse;
-  pc_.WordCount = static_cast<Int16>(found.size() - shift);
+  pc_.WordCount = static_cast<Int16>(count - shift);
 }
 
 // "do" before an EXEC command in a configuration mode runs the command as privileged mode would;
@@ -213,8 +223,7 @@ bool RealRouterLine::resolve(int d) {
     return false;
   }
   const std::string& typed = pc_.Words[at];
-  const std::vector<std::string> keywords = keywords_at(d);
-  const std::vector<std::string> found = matching(keywords, typed);
+  const std::vector<std::string> found = db_.sql_keywords_beginning(query_, d, typed);
   if (found.size() > 1) {
     error_ = kAmbiguousPrefix + trim(line_) + "\"";
     return false;
@@ -241,6 +250,8 @@ bool RealRouterLine::resolve(int d) {
     }
     bad = std::max(bad, here);
   }
+  // Only a word that is neither keyword nor argument needs the whole list.
+  const std::vector<std::string> keywords = keywords_at(d);
   if (split_glued_number(d, keywords)) return resolve(d);
   for (const std::string& k : keywords) bad = std::max(bad, common_prefix(k, typed));
   fail_at(d, bad);

@@ -20,10 +20,13 @@ CableEnd end_of(const RouterRecord& r, const std::string& name, const ConnectorT
   const std::string interface = to_lower(name);
   for (int i = 1; i <= connectors->stored(); ++i) {
     const ConnectorEntry& c = connectors->entries[static_cast<std::size_t>(i)];
-    if (to_lower(c.dev1name) == router && to_lower(c.dev1interface) == interface)
-      return CableEnd::Dce;
-    if (to_lower(c.dev2name) == router && to_lower(c.dev2interface) == interface)
-      return CableEnd::Dte;
+    // A provider-clocked line makes both routers DTEs; otherwise dev1 is the DCE unless the
+    // connector says dce=dev2.
+    const bool first = to_lower(c.dev1name) == router && to_lower(c.dev1interface) == interface;
+    const bool second = to_lower(c.dev2name) == router && to_lower(c.dev2interface) == interface;
+    if (!first && !second) continue;
+    if (c.clocked) return CableEnd::Dte;
+    return first != c.dce_is_dev2 ? CableEnd::Dce : CableEnd::Dte;
   }
   return CableEnd::None;
 }
@@ -43,7 +46,10 @@ std::string build_show_controllers_serial(const RouterRecord& r, const std::stri
                                 : std::string("DCE V.35, no clock");
         break;
       case CableEnd::Dte:
-        out += "DTE V.35 TX and RX clocks detected.";
+        // Up with its line protocol down: the DCE end gives the line no clock.
+        out += e.status == LinkState::Up && e.line_protocol == LinkState::Down
+                   ? "DTE V.35 clocks stopped."
+                   : "DTE V.35 TX and RX clocks detected.";
         break;
       case CableEnd::None:
         out += "No serial cable attached";
@@ -58,6 +64,8 @@ void show_controllers_serial_command(CommandContext& cmd) {
   cmd.router.output_pending = kTrue;
   cmd.router.output_buffer =
       build_show_controllers_serial(cmd.router, cmd.pc.Words[4], cmd.connectors);
+  if (cmd.router.output_buffer.empty())
+    cmd.router.output_buffer = "\r\n% Invalid interface type and number\r\n";
 }
 
 }  // namespace zorva

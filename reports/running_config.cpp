@@ -5,6 +5,7 @@
 #include "base/number_text.h"
 #include "parser/command_context.h"
 #include "reports/display_name.h"
+#include "reports/password_scramble.h"
 #include "reports/real_router_config.h"
 #include "reports/report_text.h"
 #include "reports/reports.h"
@@ -21,6 +22,12 @@ int entries_in_use(int count, int capacity) {
   return std::clamp(count, 0, capacity);
 }
 
+// A password as the configuration shows it: scrambled ("7 ...") once a real router's
+// service password-encryption is on, else as typed.
+std::string shown_password(const RouterRecord& r, bool real, const std::string& password) {
+  return real && is_set(r.password_encryption) ? "7 " + scramble_password(password) : password;
+}
+
 // Real routers write "version" and "end" in lower case, the networks of RIP, IGRP and EIGRP with
 // the word `network`, a serial interface's clock rate, and a banner between its ^C marks; the
 // byte count is added by the caller, which knows the size.
@@ -31,16 +38,19 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
   add_line(out, real ? "version 12.1" : "Version 12.1");
   add_line(out, "service timestamps debug uptime");
   add_line(out, "service timestamps log uptime");
-  add_line(out, "no service password-encryption");
+  add_line(out, real && is_set(r.password_encryption) ? "service password-encryption"
+                                                      : "no service password-encryption");
   add_line(out, "!");
   add_line(out, "hostname ", r.hostname);
   if (!r.enable_secret.empty()) add_line(out, "enable secret 5 ", r.enable_secret);
-  if (!r.enable_password.empty()) add_line(out, "enable password ", r.enable_password);
+  if (!r.enable_password.empty())
+    add_line(out, "enable password ", shown_password(r, real, r.enable_password));
   const int users = entries_in_use(r.username_count, kMaxUsers);
   if (users > 0) {
     add_line(out, "!");
     for (int i = 1; i <= users; ++i)
-      add_line(out, "username ", r.usernames[i], " password ", r.user_passwords[i]);
+      add_line(out, "username ", r.usernames[i], " password ",
+               shown_password(r, real, r.user_passwords[i]));
   }
   for (int i = 0; i < 4; ++i) add_line(out, "!");
   add_line(out, "ip subnet-zero");
@@ -63,6 +73,8 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
   append_display_name(out, name);
   out.append(kLineEnd);
   if (!e.description.empty()) add_line(out, " description ", e.description);
+  if (real && e.bandwidth > 0) add_line(out, " bandwidth ", std::to_string(e.bandwidth));
+  if (real && e.delay > 0) add_line(out, " delay ", std::to_string(e.delay));
   if (!e.ip_address.empty()) {
     add_line(out, " ip address ", e.ip_address, " ", e.subnet_mask);
   } else {
@@ -82,6 +94,19 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
   if (is_set(e.shutdown)) add_line(out, " shutdown");
 }
 
+// The interfaces a real router's process does not send updates on; `bit` is the process's.
+void add_passive_interfaces(std::string& out, const RouterRecord& r, int bit) {
+  DisplayNamer namer;
+  for (int i = 1; i <= entries_in_use(r.interface_count, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    const DisplayName name = namer.next(e);
+    if ((e.passive_protocols & bit) == 0) continue;
+    out.append(" passive-interface ");
+    append_display_name(out, name);
+    out.append(kLineEnd);
+  }
+}
+
 template <std::size_t N>
 void add_classful_networks(std::string& out, const std::array<std::string, N>& networks, int count,
                            bool real) {
@@ -89,11 +114,19 @@ void add_classful_networks(std::string& out, const std::array<std::string, N>& n
   for (int i = 1; i <= n; ++i) add_line(out, real ? " network " : " ", networks[i]);
 }
 
-void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
+// Bits of InterfaceEntry::passive_protocols, in the order of the routing modes.
+constexpr int kPassiveRip = 1;
+constexpr int kPassiveIgrp = 2;
+constexpr int kPassiveEigrp = 4;
+constexpr int kPassiveOspf = 8;
+
+void add_routing(std::string& out, const RouterRecord& r, bool real) {
+  const ProtocolBlock& p = r.protocols;
   if (is_set(p.rip_enabled)) {
     add_line(out, "!");
     add_line(out, "router rip");
     if (real && p.rip_version != 0) add_line(out, " version ", plain_number(p.rip_version));
+    if (real) add_passive_interfaces(out, r, kPassiveRip);
     add_classful_networks(out, p.rip_networks, p.rip_network_count, real);
     if (real && is_set(p.rip_default_originate)) add_line(out, " default-information originate");
     if (real && is_set(p.rip_no_auto_summary)) add_line(out, " no auto-summary");
@@ -101,11 +134,13 @@ void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
   if (is_set(p.igrp_enabled)) {
     add_line(out, "!");
     add_line(out, "router igrp ", plain_number(p.igrp_process_numbers[1]));
+    if (real) add_passive_interfaces(out, r, kPassiveIgrp);
     add_classful_networks(out, p.igrp_networks, p.igrp_network_count, real);
   }
   if (is_set(p.eigrp_enabled)) {
     add_line(out, "!");
     add_line(out, "router eigrp ", plain_number(p.eigrp_process_numbers[1]));
+    if (real) add_passive_interfaces(out, r, kPassiveEigrp);
     add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count, real);
     if (real && is_set(p.eigrp_no_auto_summary)) add_line(out, " no auto-summary");
   }
@@ -114,12 +149,28 @@ void add_routing(std::string& out, const ProtocolBlock& p, bool real) {
     add_line(out, "router ospf ", plain_number(p.ospf_process_numbers[1]));
     if (real && !p.ospf_configured_router_id.empty())
       add_line(out, " router-id ", p.ospf_configured_router_id);
+    if (real) add_passive_interfaces(out, r, kPassiveOspf);
     const int n = entries_in_use(p.ospf_network_count, kMaxOspfNetworks);
     for (int i = 1; i <= n; ++i) {
       const OspfNetworkEntry& net = p.ospf_networks[i];
       add_line(out, " network ", net.network, " ", net.wildcard, " area ", net.area);
     }
     if (real && is_set(p.ospf_default_originate)) add_line(out, " default-information originate");
+  }
+}
+
+// A real router's static routes as typed: network, mask, next hop or exit interface, and a
+// distance other than 1.
+void add_static_routes(std::string& out, const RouterRecord& r) {
+  for (int k = 1; k <= entries_in_use(r.learned_route_count, kMaxRoutes); ++k) {
+    const RouteEntry& s = r.learned_routes[k];
+    if (s.code != 'S') continue;
+    const Ipv4 mask =
+        s.prefix_length <= 0 ? 0 : ~Ipv4{0} << (32 - std::min<int>(s.prefix_length, 32));
+    out.append("ip route ").append(dotted(s.network)).append(" ").append(dotted(mask)).append(" ");
+    out.append(s.interface_name.empty() ? dotted(s.next_hop) : s.interface_name);
+    if (s.distance != 1) out.append(" ").append(std::to_string(s.distance));
+    out.append(kLineEnd);
   }
 }
 
@@ -143,15 +194,33 @@ void add_banner(std::string& out, const std::string& banner, bool real) {
   }
 }
 
+// One terminal line's settings in a real router's order: exec-timeout, password, logging
+// synchronous, login. Classic shows the password alone.
+void add_line_settings(std::string& out, const RouterRecord& r, bool real, TerminalLine line,
+                       const std::string& password) {
+  const LineSettings& s = r.line_settings[static_cast<std::size_t>(line)];
+  if (real && (s.exec_timeout_minutes != 10 || s.exec_timeout_seconds != 0))
+    add_line(out, " exec-timeout ", std::to_string(s.exec_timeout_minutes), " ",
+             std::to_string(s.exec_timeout_seconds));
+  if (!password.empty()) add_line(out, " password ", shown_password(r, real, password));
+  if (real && is_set(s.logging_synchronous)) add_line(out, " logging synchronous");
+  if (real && is_set(s.login)) add_line(out, " login");
+}
+
 void add_lines_and_end(std::string& out, const RouterRecord& r, bool real) {
   if (!r.banner_motd.empty()) add_banner(out, r.banner_motd, real);
   add_line(out, "line con 0");
   add_line(out, " transport input none");
-  if (!r.console_password.empty()) add_line(out, " password ", r.console_password);
+  add_line_settings(out, r, real, TerminalLine::Console, r.console_password);
   add_line(out, "line aux 0");
-  if (!r.aux_password.empty()) add_line(out, " password ", r.aux_password);
+  add_line_settings(out, r, real, TerminalLine::Aux, r.aux_password);
   add_line(out, "line vty 0 4");
-  if (!r.vty_password.empty()) add_line(out, " password ", r.vty_password);
+  add_line_settings(out, r, real, TerminalLine::Vty, r.vty_password);
+  // `line vty 0 15` configured the sixteen lines alike: the rest are listed as their own group.
+  if (real && r.vty_last_line > 4) {
+    add_line(out, "line vty 5 ", std::to_string(r.vty_last_line));
+    add_line_settings(out, r, real, TerminalLine::Vty, r.vty_password);
+  }
   add_line(out, "!");
   add_line(out, "no scheduler allocate");
   add_line(out, real ? "end" : "End");
@@ -172,9 +241,10 @@ std::string configuration_text(const RouterRecord& r, bool real) {
         add_interface(out, namer.next(e), e, ospf_on, real);
     }
   }
-  add_routing(out, r.protocols, real);
+  add_routing(out, r, real);
   add_line(out, "!");
   add_line(out, "ip classless");
+  if (real) add_static_routes(out, r);
   add_line(out, "no ip http server");
   add_line(out, "!");
   add_cdp(out, r);

@@ -156,6 +156,9 @@ void show_interface_command(CommandContext& cmd) {
   cmd.router.output_buffer = build_show_interfaces_specific(
       cmd.router, to_lower(trim(cmd.pc.FullWords[3])), cmd.pc.Words[4], cmd.log,
       cmd.behaviour == Behaviour::RealRouter);
+  // A real router names an interface it does not have instead of printing nothing.
+  if (cmd.behaviour == Behaviour::RealRouter && cmd.router.output_buffer == kLineEnd)
+    cmd.router.output_buffer = "\r\n% Invalid interface type and number\r\n";
 }
 
 }  // namespace zorva

@@ -68,6 +68,9 @@ void read_connector_ini_info(const TopologyTarget& sim, const IniFile& file) {
     c.dev1name = file.value(section, "dev1name");
     c.dev2interface = file.value(section, "dev2interface");
     c.dev2name = file.value(section, "dev2name");
+    // Written by the topology editor for real-router serial lines; classic never reads them.
+    c.dce_is_dev2 = to_lower(file.value(section, "dce")) == "dev2";
+    c.clocked = to_lower(file.value(section, "clocked")) == "yes";
   }
 }
 

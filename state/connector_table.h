@@ -17,6 +17,10 @@ struct ConnectorEntry {
   std::string connectortype;  // cable type word; stored, not used
   std::string dev2name;       // router at the other end
   std::string dev2interface;  // interface at the other end
+  // A serial cable's clocking: its DCE end is dev1 unless the file says `dce=dev2`, and a line
+  // `clocked=yes` takes its clock from the provider, so neither end needs a clock rate.
+  bool dce_is_dev2 = false;
+  bool clocked = false;
 };
 
 struct ConnectorTable {

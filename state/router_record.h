@@ -257,6 +257,17 @@ enum class ParseAction : Int16 {
 const char* action_name(PendingAction a);
 const char* action_name(ParseAction a);
 
+// A terminal line's real-router settings: "exec-timeout", "logging synchronous" and "login".
+struct LineSettings {
+  Int32 exec_timeout_minutes = 10;  // 10 0 is what a line has until told otherwise
+  Int32 exec_timeout_seconds = 0;
+  Flag logging_synchronous = kFalse;
+  Flag login = kFalse;
+};
+
+// The lines a router has, indexing RouterConfig::line_settings.
+enum class TerminalLine : Int16 { Console, Aux, Vty };
+
 // What the student configured: the fields lab files save, and the router's identity.
 struct RouterConfig {
   std::string aux_password;        // "password" in line-aux mode
@@ -281,6 +292,11 @@ struct RouterConfig {
   Int16 username_count = 0;                                 // usernames in use
   std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
   std::string vty_password;                                 // "password" in line-vty mode
+  // Real-router only: "service password-encryption", the lines' settings by TerminalLine, and
+  // the last vty line configured (`line vty 0 15` reaches 15).
+  Flag password_encryption = kFalse;
+  std::array<LineSettings, 3> line_settings{};
+  Int16 vty_last_line = 4;
 };
 
 // The console's session: the mode and what it is configuring, the dialogues in progress, the

@@ -14,6 +14,7 @@ line ip address 192.168.1.1 255.255.255.0
 line no shut
 line int s0
 line ip address 10.1.12.1 255.255.255.0
+line clock rate 64000
 line no shut
 line router ospf 1
 line network 10.0.0.0 0.255.255.255 area 0
@@ -35,6 +36,7 @@ line ip address 10.1.12.2 255.255.255.0
 line no shut
 line int s1
 line ip address 10.1.23.2 255.255.255.0
+line clock rate 64000
 line no shut
 line router ospf 1
 line network 10.0.0.0 0.255.255.255 area 0

@@ -15,6 +15,7 @@ line ip address 192.168.1.1 255.255.255.0
 line no shut
 line int s0
 line ip address 192.168.12.1 255.255.255.0
+line clock rate 64000
 line no shut
 line router rip
 line network 192.168.1.0
@@ -33,6 +34,7 @@ line ip address 192.168.12.2 255.255.255.0
 line no shut
 line int s1
 line ip address 192.168.23.2 255.255.255.0
+line clock rate 64000
 line no shut
 line router rip
 line network 192.168.2.0

@@ -1,0 +1,14 @@
+// Real-router settings that change no classic behaviour: service password-encryption and the
+// terminal lines' exec-timeout, logging synchronous and login. Each is kept so that the
+// configuration shows it; in classic each is accepted and changes nothing, as before.
+// (passive-interface, version and auto-summary are the routing modes' own: commands/rip_config.h.)
+#pragma once
+
+namespace zorva {
+
+struct CommandContext;
+
+void service_command(CommandContext& cmd);
+void line_setting_command(CommandContext& cmd);
+
+}  // namespace zorva
