@@ -79,9 +79,19 @@ def save_sample(path, work, sample):
             f.write("\t".join([rel, str(number), str(start), line[start:end], replacement, line]) + "\n")
 
 
+def core_files(source):
+    return [os.path.join(layer, name) for layer in CORE
+            for name in sorted(os.listdir(os.path.join(source, layer))) if name.endswith(".cpp")]
+
+
+def read_lines(source, rel):
+    return open(os.path.join(source, rel), encoding="utf-8").read().split("\n")
+
+
 def load_sample(path, work):
     """The mutants of a saved sample, each at the line that now holds its text (the nearest one to
-    where it stood); (None, label) for a mutant whose line is gone."""
+    where it stood, or in the one core file that now holds it when its own file moved); (None, label)
+    for a mutant whose line is gone."""
     found = []
     for row in open(path, encoding="utf-8").read().splitlines():
         rel, number, start, operator, replacement, text = row.split("\t", 5)
@@ -90,6 +100,12 @@ def load_sample(path, work):
         source = os.path.join(work, rel)
         lines = open(source, encoding="utf-8").read().split("\n") if os.path.exists(source) else []
         places = [i + 1 for i, line in enumerate(lines) if line == text]
+        if not places and not lines:
+            # The file moved: the same line in exactly one core file is the mutant's new place.
+            moved = [(other, i + 1) for other in core_files(work)
+                     for i, line in enumerate(read_lines(work, other)) if line == text]
+            if len(moved) == 1:
+                rel, places = moved[0][0], [moved[0][1]]
         if not places:
             found.append((None, label))
             continue
