@@ -18,4 +18,7 @@ std::string build_show_ip_protocols(const RouterRecord& r);
 // neighbour heard from and the time since its last update at `sim_clock`.
 std::string build_real_ip_protocols(const RouterRecord& r, Int32 sim_clock);
 
+// `show ip rip database` as a real router prints it (reports/real_protocols_report.cpp).
+std::string build_real_rip_database(const RouterRecord& r, Int32 sim_clock);
+
 }  // namespace zorva

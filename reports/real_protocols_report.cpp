@@ -3,6 +3,8 @@
 // their distance and the time since their last update.
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <vector>
 
 #include "base/number_text.h"
 #include "reports/column_text.h"
@@ -183,6 +185,45 @@ std::string build_real_ip_protocols(const RouterRecord& r, Int32 now) {
   if (is_set(p.igrp_enabled)) section([&] { append_igrp_family(out, r, false, now); });
   if (is_set(p.eigrp_enabled)) section([&] { append_igrp_family(out, r, true, now); });
   if (is_set(p.ospf_enabled)) section([&] { append_ospf(out, r, now); });
+  return out;
+}
+
+// `show ip rip database`: the networks RIP holds, major network by major network: its summary
+// line while RIP summarises (version 1, or version 2 with auto-summary), then each connected
+// network RIP covers and each RIP route with its paths, hop counts, ages and interfaces.
+std::string build_real_rip_database(const RouterRecord& r, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  std::string out(kLineEnd);
+  if (!is_set(p.rip_enabled)) return out;
+  const bool summarises = p.rip_version != 2 || !is_set(p.rip_no_auto_summary);
+  // Network and length as the key, so each major network and its subnets come out in order.
+  std::map<std::pair<Ipv4, int>, std::vector<std::string>> networks;
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!is_set(e.rip_state) || e.line_protocol != LinkState::Up) continue;
+    networks[{e.network_value, e.prefix_length}].push_back("    directly connected, " + e.name);
+  }
+  for (int k = 1; k <= std::clamp<int>(r.route_count, 0, kMaxRoutes); ++k) {
+    const RouteEntry& e = r.routes[k];
+    if (e.code != 'R') continue;
+    const int i = e.out_index;
+    const std::string name =
+        i >= 1 && i <= std::min<int>(r.interface_count, kMaxInterfaces) ? r.interfaces[i].name : "";
+    networks[{e.network, e.prefix_length}].push_back(
+        "\r\n    [" + plain_number(e.metric) + "] via " + dotted(e.next_hop) + ", " +
+        elapsed_text(std::max<Int32>(now - e.refreshed_at, 0)) + ", " + name);
+  }
+  std::optional<Ipv4> major;
+  for (const auto& [key, lines] : networks) {
+    const auto& [network, length] = key;
+    if (summarises && key.first != 0 && classful_network(network) != major) {
+      major = classful_network(network);
+      add_line(out, dotted(*major), "/", plain_number(classful_length(*major)), "    auto-summary");
+    }
+    out += dotted(network) + "/" + plain_number(length);
+    for (const std::string& line : lines) out += line;
+    out.append(kLineEnd);
+  }
   return out;
 }
 

@@ -93,6 +93,10 @@ void show_ip_route_command(CommandContext& cmd) {
   leave_report(cmd, source.empty() ? table : routes_of_source(table, source));
 }
 
+void show_ip_rip_database_command(CommandContext& cmd) {
+  leave_report(cmd, build_real_rip_database(cmd.router, cmd.sim_clock));
+}
+
 void show_ip_protocols_command(CommandContext& cmd) {
   leave_report(cmd, real_router(cmd) ? build_real_ip_protocols(cmd.router, cmd.sim_clock)
                                      : build_show_ip_protocols(cmd.router));

@@ -2,7 +2,8 @@ behaviour real-router
 # topology: topologies/chain3_lan.ini
 # RIP: discontiguous 172.16.1.0/24 (R1) and 172.16.3.0/25 (R3) across 10.1.12.0/24 and 10.1.23.0/24.
 # Version 1 summarises both to 172.16.0.0/16 (R2: two paths, sent to neither); version 2 with no
-# auto-summary carries the masks. Then R2 originates a default route, R3 a summary address.
+# auto-summary carries the masks (R2's RIP database is shown under both). Then R2 originates a
+# default route, R3 a summary address.
 line
 line enable
 line conf t
@@ -55,6 +56,7 @@ line end
 wait 60
 router 2
 line show ip route
+line show ip rip database
 router 1
 line show ip route
 line ping 172.16.3.1
@@ -84,6 +86,7 @@ line ping 172.16.3.1
 wait 2
 router 2
 line show ip route
+line show ip rip database
 # A default route from R2, and no updates onto its LAN.
 line conf t
 line router rip
