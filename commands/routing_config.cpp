@@ -14,6 +14,7 @@
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "state/ip_routines.h"
+#include "state/ipv4.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 
@@ -143,6 +144,48 @@ void remove_classful_network(CommandContext& cmd, std::string address, ClassfulL
   }
 }
 
+// A real router's EIGRP statement with wildcard bits, "network 10.1.1.0 0.0.0.3", kept as typed
+// but with the network's wildcard bits cleared: "10.1.1.0 0.0.0.3". nullopt for a bad address.
+std::optional<std::string> wildcard_statement(const std::string& address, const std::string& bits) {
+  const std::optional<Ipv4> net = parse_dotted(address);
+  const std::optional<Ipv4> wildcard = parse_dotted(bits);
+  if (!net || !wildcard) return std::nullopt;
+  return dotted(*net & ~*wildcard) + " " + dotted(*wildcard);
+}
+
+// Adds (or, `no network ...`, removes) a wildcard statement to the EIGRP networks.
+void change_eigrp_wildcard_network(CommandContext& cmd, bool remove) {
+  const std::optional<std::string> statement = wildcard_statement(word(cmd.pc, 2), word(cmd.pc, 3));
+  if (!statement) {
+    if (!remove) print_invalid_input(cmd.router);
+    return;
+  }
+  ProtocolBlock& p = cmd.router.protocols;
+  const int count = std::clamp<int>(p.eigrp_network_count, 0, kMaxProtocolNetworks);
+  for (int i = 1; i <= count; ++i) {
+    if (p.eigrp_networks[i] != *statement) continue;
+    if (!remove) return;
+    for (int j = i; j < count; ++j) p.eigrp_networks[j] = p.eigrp_networks[j + 1];
+    p.eigrp_networks[count].clear();
+    p.eigrp_network_count = static_cast<Int16>(count - 1);
+    if (p.eigrp_network_count == 0) p.eigrp_enabled = kFalse;
+    return;
+  }
+  if (remove) return;
+  if (count >= kMaxProtocolNetworks) {
+    cmd.log.log("add eigrp network()", RuntimeError::SubscriptOutOfRange);
+    return;
+  }
+  p.eigrp_network_count = static_cast<Int16>(count + 1);
+  p.eigrp_networks[p.eigrp_network_count] = *statement;
+  p.eigrp_enabled = kTrue;
+}
+
+bool wildcard_form(const CommandContext& cmd) {
+  return cmd.behaviour == Behaviour::RealRouter && cmd.router.mode == kModeEigrp &&
+         !word(cmd.pc, 3).empty();
+}
+
 bool removes_network(CommandContext& cmd) {
   if (cmd.behaviour != Behaviour::RealRouter || !is_set(cmd.pc.Negated)) return false;
   ProtocolBlock& p = cmd.router.protocols;
@@ -168,6 +211,10 @@ bool removes_network(CommandContext& cmd) {
 }  // namespace
 
 void network_command(CommandContext& cmd) {
+  if (wildcard_form(cmd)) {
+    change_eigrp_wildcard_network(cmd, is_set(cmd.pc.Negated));
+    return;
+  }
   if (removes_network(cmd)) return;
   switch (cmd.router.mode) {
     case kModeRip:

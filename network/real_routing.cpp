@@ -55,8 +55,19 @@ bool classful_statement_covers(const RouterRecord& r, const ProtocolTraits& t,
   if (!net) return false;
   const ProtocolBlock& p = r.protocols;
   const int count = std::clamp<int>(p.*t.network_count, 0, kMaxProtocolNetworks);
-  for (int k = 1; k <= count; ++k)
-    if (parse_dotted((p.*t.networks)[k]) == *net) return true;
+  const std::optional<Ipv4> address = parse_dotted(e.ip_address);
+  for (int k = 1; k <= count; ++k) {
+    const std::string& statement = (p.*t.networks)[k];
+    const std::size_t blank = statement.find(' ');
+    if (blank == std::string::npos) {
+      if (parse_dotted(statement) == *net) return true;
+      continue;
+    }
+    // An EIGRP statement with wildcard bits covers the addresses that match it under them.
+    const std::optional<Ipv4> network = parse_dotted(statement.substr(0, blank));
+    const std::optional<Ipv4> wildcard = parse_dotted(statement.substr(blank + 1));
+    if (network && wildcard && (*address & ~*wildcard) == *network) return true;
+  }
   return false;
 }
 

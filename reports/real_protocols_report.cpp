@@ -2,6 +2,7 @@
 // routes for, and the neighbours it has heard routes from ("Routing Information Sources") with
 // their distance and the time since their last update.
 #include <algorithm>
+#include <bit>
 #include <map>
 #include <optional>
 #include <vector>
@@ -54,8 +55,18 @@ void append_classful_networks(std::string& out,
                               const std::array<std::string, kMaxProtocolNetworks + 1>& networks,
                               Int16 count) {
   add_line(out, "  Routing for Networks:");
-  for (int i = 1; i <= std::clamp<int>(count, 0, kMaxProtocolNetworks); ++i)
-    add_line(out, "    ", networks[i]);
+  for (int i = 1; i <= std::clamp<int>(count, 0, kMaxProtocolNetworks); ++i) {
+    // A statement with wildcard bits (EIGRP) is shown as network/length.
+    const std::string& statement = networks[i];
+    const std::size_t blank = statement.find(' ');
+    const std::optional<Ipv4> wildcard =
+        blank == std::string::npos ? std::nullopt : parse_dotted(statement.substr(blank + 1));
+    if (wildcard)
+      add_line(out, "    ", statement.substr(0, blank), "/",
+               plain_number(std::popcount(~*wildcard)));
+    else
+      add_line(out, "    ", statement);
+  }
 }
 
 void append_filters(std::string& out) {

@@ -2,7 +2,8 @@ behaviour real-router
 # topology: topologies/square_lan.ini
 # EIGRP AS 100 on a square (links 10.1.12.0/24 ... 10.1.41.0/24, LANs 192.168.N.0/24): R1 reaches
 # R2's LAN at 256 x (10^7/1544 + 2000 + 100) = 2195456, R3's over two equal paths at 2707456.
-# When R1's link to R2 goes down, R2's routes come back through R4.
+# When R1's link to R2 goes down, R2's routes come back through R4. R4 names its networks with
+# wildcard bits, as many worksheets do; they cover the same interfaces.
 line
 line enable
 line conf t
@@ -78,8 +79,9 @@ line int s1
 line ip address 10.1.34.4 255.255.255.0
 line no shut
 line router eigrp 100
-line network 10.0.0.0
-line network 192.168.4.0
+line network 10.1.34.0 0.0.0.255
+line network 10.1.41.0 0.0.0.255
+line network 192.168.4.0 0.0.0.255
 line no auto-summary
 line end
 wait 30
