@@ -1,5 +1,7 @@
 #include "lab/lab_record.h"
 
+#include <algorithm>
+
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/routing_table.h"
@@ -52,17 +54,55 @@ LinkState link_state_of(const JsonIn& in, const char* key, LinkState fallback) {
   return *s;
 }
 
-// "CHAP" or nothing; a lab file naming any other authentication is refused.
+// "CHAP", "PAP" or nothing; a lab file naming any other authentication is refused.
 PppAuthentication ppp_authentication_of(const JsonIn& in, const char* key,
                                         PppAuthentication fallback) {
   const std::optional<PppAuthentication> a =
       ppp_authentication_named(in.text(key, std::string(text_of(fallback))));
-  if (!a) in.fail(key, "CHAP or nothing was expected");
+  if (!a) in.fail(key, "CHAP, PAP or nothing was expected");
   return *a;
 }
 
+// The real-router interface settings, saved under "real_router" only when one is set, so a classic
+// lab is written exactly as before and an older file reads as none set.
+json interface_settings_to_json(const InterfaceEntry& e) {
+  json out = json::object();
+  if (e.clock_rate != 0) out["clock_rate"] = e.clock_rate;
+  if (e.bandwidth != 0) out["bandwidth"] = e.bandwidth;
+  if (e.delay != 0) out["delay"] = e.delay;
+  if (on(e.ospf_cost_configured)) out["ospf_cost_configured"] = true;
+  if (!e.pap_username.empty() || !e.pap_password.empty())
+    out["pap_sent"] = {{"username", e.pap_username}, {"password", e.pap_password}};
+  if (e.rip_summary_length > 0)
+    out["rip_summary"] = dotted(e.rip_summary_network) + "/" + std::to_string(e.rip_summary_length);
+  if (e.passive_protocols != 0) out["passive_protocols"] = e.passive_protocols;
+  return out;
+}
+
+void interface_settings_from_json(const JsonIn& in, InterfaceEntry& e) {
+  e.clock_rate = static_cast<Int32>(in.whole("clock_rate", 0, kInt32High, e.clock_rate));
+  e.bandwidth = static_cast<Int32>(in.whole("bandwidth", 0, kInt32High, e.bandwidth));
+  e.delay = static_cast<Int32>(in.whole("delay", 0, kInt32High, e.delay));
+  e.ospf_cost_configured = flag_of(in.flag("ospf_cost_configured", on(e.ospf_cost_configured)));
+  const JsonIn pap = in.object("pap_sent");
+  e.pap_username = pap.text("username", e.pap_username);
+  e.pap_password = pap.text("password", e.pap_password);
+  if (in.has("rip_summary")) {
+    const std::string summary = in.text("rip_summary", "");
+    const std::size_t slash = summary.find('/');
+    const std::optional<Ipv4> network = parse_dotted(summary.substr(0, slash));
+    if (!network || slash == std::string::npos || !is_numeric(summary.substr(slash + 1)))
+      in.fail("rip_summary", "a network and length such as 172.16.0.0/16 was expected");
+    e.rip_summary_network = *network;
+    e.rip_summary_length =
+        static_cast<Int16>(std::clamp(leading_number(summary.substr(slash + 1)), 0.0, 32.0));
+  }
+  e.passive_protocols =
+      static_cast<Int16>(in.whole("passive_protocols", 0, 15, e.passive_protocols));
+}
+
 json interface_to_json(const InterfaceEntry& e) {
-  return {
+  json out = {
       {"name", e.name},
       {"description", e.description},
       {"ip_address", e.ip_address},
@@ -89,6 +129,9 @@ json interface_to_json(const InterfaceEntry& e) {
         {"keepalive_misses", e.keepalive_misses},
         {"keepalive_seen", on(e.keepalive_seen)}}},
   };
+  if (json settings = interface_settings_to_json(e); !settings.empty())
+    out["real_router"] = std::move(settings);
+  return out;
 }
 
 void interface_from_json(const JsonIn& in, InterfaceEntry& e, ErrorLog& log) {
@@ -127,6 +170,7 @@ void interface_from_json(const JsonIn& in, InterfaceEntry& e, ErrorLog& log) {
   e.line_protocol = link_state_of(line, "line_protocol", e.line_protocol);
   e.keepalive_misses = int16_of(line, "keepalive_misses", e.keepalive_misses);
   e.keepalive_seen = flag_of(line.flag("keepalive_seen", on(e.keepalive_seen)));
+  interface_settings_from_json(in.object("real_router"), e);
 }
 
 template <std::size_t N>
@@ -243,6 +287,60 @@ void add_saved_loopbacks(const std::vector<JsonIn>& interfaces, RouterRecord& r)
   }
 }
 
+// The real-router router settings (lines, password scrambling, routing options), saved under
+// "real_router" only when one differs from a fresh router's.
+json router_settings_to_json(const RouterRecord& r) {
+  const ProtocolBlock& p = r.protocols;
+  json out = json::object();
+  if (on(r.password_encryption)) out["password_encryption"] = true;
+  if (r.vty_last_line != 4) out["vty_last_line"] = r.vty_last_line;
+  const LineSettings fresh;
+  json lines = json::array();
+  bool lines_set = false;
+  for (const LineSettings& l : r.line_settings) {
+    lines.push_back({{"exec_timeout",
+                      {{"minutes", l.exec_timeout_minutes}, {"seconds", l.exec_timeout_seconds}}},
+                     {"logging_synchronous", on(l.logging_synchronous)},
+                     {"login", on(l.login)}});
+    lines_set = lines_set || l.exec_timeout_minutes != fresh.exec_timeout_minutes ||
+                l.exec_timeout_seconds != fresh.exec_timeout_seconds || on(l.logging_synchronous) ||
+                on(l.login);
+  }
+  if (lines_set) out["lines"] = lines;
+  if (p.rip_version != 0) out["rip_version"] = p.rip_version;
+  if (on(p.rip_no_auto_summary)) out["rip_no_auto_summary"] = true;
+  if (on(p.rip_default_originate)) out["rip_default_originate"] = true;
+  if (on(p.eigrp_no_auto_summary)) out["eigrp_no_auto_summary"] = true;
+  if (on(p.ospf_default_originate)) out["ospf_default_originate"] = true;
+  if (!p.ospf_configured_router_id.empty()) out["ospf_router_id"] = p.ospf_configured_router_id;
+  return out;
+}
+
+void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
+  ProtocolBlock& p = r.protocols;
+  r.password_encryption = flag_of(in.flag("password_encryption", on(r.password_encryption)));
+  r.vty_last_line = static_cast<Int16>(in.whole("vty_last_line", 4, 15, r.vty_last_line));
+  const std::vector<JsonIn> lines = in.objects("lines", r.line_settings.size(), "lines");
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    LineSettings& l = r.line_settings[i];
+    const JsonIn timeouts = lines[i].object("exec_timeout");
+    l.exec_timeout_minutes =
+        static_cast<Int32>(timeouts.whole("minutes", 0, 35791, l.exec_timeout_minutes));
+    l.exec_timeout_seconds =
+        static_cast<Int32>(timeouts.whole("seconds", 0, 2147483, l.exec_timeout_seconds));
+    l.logging_synchronous =
+        flag_of(lines[i].flag("logging_synchronous", on(l.logging_synchronous)));
+    l.login = flag_of(lines[i].flag("login", on(l.login)));
+  }
+  p.rip_version = static_cast<Int16>(in.whole("rip_version", 0, 2, p.rip_version));
+  p.rip_no_auto_summary = flag_of(in.flag("rip_no_auto_summary", on(p.rip_no_auto_summary)));
+  p.rip_default_originate = flag_of(in.flag("rip_default_originate", on(p.rip_default_originate)));
+  p.eigrp_no_auto_summary = flag_of(in.flag("eigrp_no_auto_summary", on(p.eigrp_no_auto_summary)));
+  p.ospf_default_originate =
+      flag_of(in.flag("ospf_default_originate", on(p.ospf_default_originate)));
+  p.ospf_configured_router_id = in.text("ospf_router_id", p.ospf_configured_router_id);
+}
+
 }  // namespace
 
 json router_to_json(const Router& router, bool with_transcript) {
@@ -276,6 +374,8 @@ json router_to_json(const Router& router, bool with_transcript) {
       {"static_routes", static_routes_to_json(r)},
       {"startup_config", r.startup_config},
   };
+  if (json settings = router_settings_to_json(r); !settings.empty())
+    out["real_router"] = std::move(settings);
   if (with_transcript) out["transcript"] = router.console.transcript();
   return out;
 }
@@ -319,6 +419,7 @@ void router_from_json(const JsonIn& in, Router& router, ErrorLog& log) {
     interface_from_json(interfaces[i], r.interfaces[i + 1], log);
 
   protocols_from_json(in.object("routing"), r.protocols);
+  router_settings_from_json(in.object("real_router"), r);
   static_routes_from_json(in, r, log);
   Routes_For_Connected_Interfaces(r, log);
   r.startup_config = in.text("startup_config", r.startup_config);

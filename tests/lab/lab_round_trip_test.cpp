@@ -5,6 +5,7 @@
 
 #include "lab/hand_in.h"
 #include "lab/lab_file.h"
+#include "reports/real_router_config.h"
 #include "reports/reports.h"
 #include "tests/lab/lab_fixture.h"
 
@@ -114,6 +115,61 @@ TEST_F(LabRoundTrip, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
       open_lab_file(file, host, {testing::bin_dir(), live.dir.path() / "x.log"});
   ASSERT_TRUE(opened.sim) << opened.error;
   EXPECT_EQ(opened.sim->router(1)->record.hostname, "AlphaAfterSave");
+}
+
+// A real-router lab keeps what only real routers have: clock rates, bandwidths, PAP names, passive
+// interfaces, line settings, RIP's version and options, OSPF's router ID, scrambled passwords. Its
+// configuration comes back line for line, and a classic lab's file holds none of it.
+TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
+  TestSimulation live{testing::kTwoRouters};
+  live.sim->behaviour = Behaviour::RealRouter;
+  live.sim->active_router = 1;
+  for (const char* line : {"",
+                           "enable",
+                           "configure terminal",
+                           "service password-encryption",
+                           "line con 0",
+                           "password kolvo",
+                           "logging synchronous",
+                           "exec-timeout 0 0",
+                           "login",
+                           "line vty 0 15",
+                           "login",
+                           "interface serial 0",
+                           "ip address 10.1.1.1 255.255.255.0",
+                           "clock rate 64000",
+                           "bandwidth 128",
+                           "delay 2000",
+                           "encapsulation ppp",
+                           "ppp authentication pap",
+                           "ppp pap sent-username R1 password papR1",
+                           "ip summary-address rip 10.0.0.0 255.0.0.0",
+                           "no shutdown",
+                           "router rip",
+                           "version 2",
+                           "no auto-summary",
+                           "default-information originate",
+                           "network 10.0.0.0",
+                           "passive-interface serial 0",
+                           "router ospf 1",
+                           "router-id 1.1.1.1",
+                           "network 10.1.1.0 0.0.0.255 area 0",
+                           "end"})
+    live.line(line);
+  const std::string text = lab_text(*live.sim, false);
+  ScriptedHost host;
+  const OpenedLab opened =
+      open_lab_text(text, host, {testing::bin_dir(), live.dir.path() / "x.log"});
+  ASSERT_TRUE(opened.sim) << opened.error;
+  const std::string before = show_real_router_running_config(live.router(1).record);
+  for (const char* line :
+       {"clock rate 64000", "bandwidth 128", "password 7 ", "logging synchronous", "line vty 5 15",
+        "version 2", "passive-interface Serial0", "router-id"})
+    EXPECT_NE(before.find(line), std::string::npos) << line;
+  EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
+  EXPECT_EQ(lab_text(*opened.sim, false), text);
+  EXPECT_EQ(lab_text(*TestSimulation(testing::kTwoRouters).sim, false).find("real_router"),
+            std::string::npos);
 }
 
 }  // namespace
