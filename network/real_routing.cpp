@@ -299,21 +299,6 @@ std::uint64_t digest_of(const RouterRecord& r) {
 
 }  // namespace
 
-std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& e) {
-  const std::optional<Ipv4> address = parse_dotted(e.ip_address);
-  if (!address) return std::nullopt;
-  const int count = std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks);
-  for (int k = 1; k <= count; ++k) {
-    const OspfNetworkEntry& n = p.ospf_networks[k];
-    const std::optional<Ipv4> net = parse_dotted(n.network);
-    const std::optional<Ipv4> wildcard = parse_dotted(n.wildcard);
-    if (!net || !wildcard) continue;
-    if ((*address & ~*wildcard) == (*net & ~*wildcard))
-      return static_cast<Int32>(leading_number(n.area));
-  }
-  return std::nullopt;
-}
-
 bool real_covers(const RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e) {
   const ProtocolTraits& t = traits_of(protocol);
   if (r.protocols.*t.enabled != kTrue || !line_up(e) || !has_address(e)) return false;

@@ -20,9 +20,6 @@ class ErrorLog;
 
 inline constexpr int kMaxEqualPaths = 4;  // equal-cost paths a real router keeps for one network
 
-// The area of the first OSPF network statement whose wildcard covers the interface's address.
-std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& e);
-
 // The protocol is switched on and covers the interface, which is up with an address.
 bool real_covers(const RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e);
 

@@ -14,6 +14,7 @@
 #include "network/table_capacity.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 
 namespace zorva {
 

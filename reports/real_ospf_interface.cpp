@@ -2,6 +2,7 @@
 // its area, cost and network type (point-to-point on serial lines, broadcast with a designated
 // router on Ethernet, a stub host on a loopback) and the neighbours adjacent over it.
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "reports/ospf_reports.h"
 #include "reports/report_text.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -113,6 +115,40 @@ std::string build_real_ospf_interface(const RouterRecord& r) {
     if (e.line_protocol != LinkState::Up || is_set(e.shutdown)) continue;
     if (const std::optional<std::string> area = area_of(r.protocols, e))
       append_block(out, r, e, *area);
+  }
+  return out;
+}
+
+std::string build_real_show_ip_ospf(const RouterRecord& r) {
+  const ProtocolBlock& p = r.protocols;
+  // Each area this router has an interface in, with its interfaces and how many are loopbacks.
+  std::map<Int32, std::pair<int, int>> areas;
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    const std::optional<Int32> area = ospf_area_of(p, e);
+    if (!area || e.line_protocol != LinkState::Up) continue;
+    auto& [all, loopbacks] = areas[*area];
+    ++all;
+    if (e.type == InterfaceType::Loopback) ++loopbacks;
+  }
+  std::string out(kLineEnd);
+  add_line(out, " Routing Process \"ospf ", plain_number(p.ospf_process_numbers[1]), "\" with ID ",
+           p.ospf_active_router_id);
+  out.append(
+      " Supports only single TOS(TOS0) routes\r\n"
+      " Supports opaque LSA\r\n"
+      " SPF schedule delay 5 secs, Hold time between two SPFs 10 secs\r\n"
+      " Minimum LSA interval 5 secs. Minimum LSA arrival 1 secs\r\n"
+      " Number of external LSA 0. Checksum Sum 0x000000\r\n");
+  const std::string n = plain_number(static_cast<long long>(areas.size()));
+  add_line(out, " Number of areas in this router is ", n, ". ", n, " normal 0 stub 0 nssa");
+  if (areas.size() > 1) add_line(out, " It is an area border router");
+  for (const auto& [area, counts] : areas) {
+    add_line(out, area == 0 ? "    Area BACKBONE(0)" : "    Area " + plain_number(area));
+    add_line(out, "        Number of interfaces in this area is ", plain_number(counts.first),
+             counts.second > 0 ? " (" + plain_number(counts.second) + " loopback)" : "");
+    add_line(out, "        Area has no authentication");
+    add_line(out, "        Area ranges are");
   }
   return out;
 }

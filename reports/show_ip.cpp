@@ -127,7 +127,8 @@ void show_ip_eigrp_topology_command(CommandContext& cmd) {
 }
 
 void show_ip_ospf_command(CommandContext& cmd) {
-  leave_report(cmd, build_show_ip_ospf(cmd.router));
+  leave_report(
+      cmd, real_router(cmd) ? build_real_show_ip_ospf(cmd.router) : build_show_ip_ospf(cmd.router));
 }
 
 void show_ip_ospf_database_command(CommandContext& cmd) {

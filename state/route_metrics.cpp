@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/number_text.h"
+#include "state/ipv4.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -44,6 +46,21 @@ Int32 igrp_metric(Int32 lowest_bandwidth, Int32 delay_sum) {
 Int32 eigrp_metric(Int32 lowest_bandwidth, Int32 delay_sum) {
   return static_cast<Int32>(
       capped(256 * static_cast<std::int64_t>(igrp_metric(lowest_bandwidth, delay_sum))));
+}
+
+std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& e) {
+  const std::optional<Ipv4> address = parse_dotted(e.ip_address);
+  if (!address) return std::nullopt;
+  const int count = std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks);
+  for (int k = 1; k <= count; ++k) {
+    const OspfNetworkEntry& n = p.ospf_networks[k];
+    const std::optional<Ipv4> net = parse_dotted(n.network);
+    const std::optional<Ipv4> wildcard = parse_dotted(n.wildcard);
+    if (!net || !wildcard) continue;
+    if ((*address & ~*wildcard) == (*net & ~*wildcard))
+      return static_cast<Int32>(leading_number(n.area));
+  }
+  return std::nullopt;
 }
 
 }  // namespace zorva

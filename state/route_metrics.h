@@ -1,15 +1,17 @@
 // The metrics of the real-router behaviour: the bandwidth, delay and OSPF cost of an interface
-// (its type's defaults unless `bandwidth`, `delay` or `ip ospf cost` set them) and the composite
-// IGRP and EIGRP metric of a path.
+// (its type's defaults unless `bandwidth`, `delay` or `ip ospf cost` set them), the OSPF area it
+// is in, and the composite IGRP and EIGRP metric of a path.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/types.h"
 
 namespace zorva {
 
 struct InterfaceEntry;
+struct ProtocolBlock;
 
 inline constexpr Int32 kRipInfinity = 16;  // a RIP metric of 16 hops is unreachable
 
@@ -22,6 +24,9 @@ Int32 interface_delay(const InterfaceEntry& e);
 // 10^8 / bandwidth in bit/s, at least 1 (64 serial, 10 Ethernet, 1562 BRI, 1 loopback), unless
 // `ip ospf cost` gave one.
 Int32 ospf_interface_cost(const InterfaceEntry& e);
+
+// The area of the first OSPF network statement whose wildcard covers the interface's address.
+std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& e);
 
 // IGRP with the default weights: 10^7 / the lowest bandwidth (kbit/s) + the sum of the delays
 // (tens of microseconds). EIGRP is 256 times that. Both stop at the largest 32-bit value.

@@ -4,7 +4,8 @@ behaviour real-router
 # router (Serial0 and its LAN in area 1, Serial1 in area 0), router 3 is in area 0 and holds the
 # default route towards its LAN's gateway, which it originates into OSPF. Router 1 learns area 0's
 # networks as inter-area routes ("O IA") and the default as an external type-2 route ("O*E2",
-# metric 1, gateway of last resort router 2). Router 3 learns area 1's networks as "O IA".
+# metric 1, gateway of last resort router 2). Router 3 learns area 1's networks as "O IA". show ip
+# ospf on router 2 names it an area border router with an interface count per area.
 line
 line enable
 line configure terminal
@@ -64,5 +65,6 @@ line show ip route
 line show ip ospf neighbor
 router 2
 line show ip route
+line show ip ospf
 router 3
 line show ip route

@@ -5,7 +5,8 @@ behaviour real-router
 # router 1 and router 2), and a loopback on each router (10.1.1.1/24, 10.2.2.2/24, 10.3.3.3/32).
 # Each router takes its loopback address as its router ID. A minute later every router has every
 # network: the other routers' loopbacks as /32 host routes at cost 64 + 1 per serial hop, the LANs
-# at 64 + 10, and pings to the loopbacks succeed. Router 2 lists both neighbours, FULL on its
+# at 64 + 10, and pings to the loopbacks succeed; show ip ospf names router 1's loopback as its
+# ID. Router 2 lists both neighbours, FULL on its
 # serial lines. Then router 1 is given router-id 1.1.1.1: it keeps 10.1.1.1 until
 # `clear ip ospf process` (refused once with "no", then answered "yes"). Router 3 removes a
 # loopback it made by mistake with `no interface loopback 1`.
@@ -89,6 +90,7 @@ router 1
 line show ip interface brief
 line show ip route
 line show ip ospf neighbor
+line show ip ospf
 line show ip protocols
 line ping 10.3.3.3
 wait 2
