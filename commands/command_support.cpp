@@ -17,6 +17,14 @@ bool in_word_range(int i) {
 }
 }  // namespace
 
+bool real_router(const CommandContext& cmd) {
+  return cmd.behaviour == Behaviour::RealRouter;
+}
+
+bool negated(const CommandContext& cmd) {
+  return is_set(cmd.pc.Negated);
+}
+
 void set_output(ConsoleSession& r, std::string text) {
   r.output_buffer = std::move(text);
   r.output_pending = kTrue;

@@ -22,6 +22,12 @@ inline constexpr std::string_view kIncompleteText = "% Incomplete command.";
 inline constexpr std::string_view kInvalidInterfaceText = "% Invalid interface type and number";
 inline constexpr std::string_view kExecCmdLogName = "exec cmd()";
 
+// The command runs in the real-router behaviour.
+bool real_router(const CommandContext& cmd);
+
+// The line began with "no".
+bool negated(const CommandContext& cmd);
+
 // Leaves `text` in the output buffer for the console to print after the command.
 void set_output(ConsoleSession& r, std::string text);
 

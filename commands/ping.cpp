@@ -15,10 +15,6 @@ namespace {
 constexpr const char* kUnrecognized =
     "\r\n% Unrecognized host or address, or protocol not running.\r\n";
 
-bool real_router(const CommandContext& cmd) {
-  return cmd.behaviour == Behaviour::RealRouter;
-}
-
 }  // namespace
 
 void do_ping(CommandContext& cmd, std::string address) {

@@ -13,14 +13,6 @@ namespace zorva {
 
 namespace {
 
-bool real(const CommandContext& cmd) {
-  return cmd.behaviour == Behaviour::RealRouter;
-}
-
-bool negated(const CommandContext& cmd) {
-  return is_set(cmd.pc.Negated);
-}
-
 // The settings of the line whose mode the console is in, or nullptr outside the line modes.
 LineSettings* current_line(RouterRecord& r) {
   switch (r.mode) {
@@ -43,14 +35,14 @@ Int32 number_or(const std::string& text, Int32 fallback) {
 }  // namespace
 
 void service_command(CommandContext& cmd) {
-  if (!real(cmd) || full_word(cmd.pc, 2) != "password-encryption") return;
+  if (!real_router(cmd) || full_word(cmd.pc, 2) != "password-encryption") return;
   cmd.router.password_encryption = negated(cmd) ? kFalse : kTrue;
 }
 
 // `exec-timeout M [S]`, `logging synchronous` and `login` in a line mode; `no` restores the
 // default (10 minutes, no synchronous logging, no password check).
 void line_setting_command(CommandContext& cmd) {
-  LineSettings* line = real(cmd) ? current_line(cmd.router) : nullptr;
+  LineSettings* line = real_router(cmd) ? current_line(cmd.router) : nullptr;
   if (line == nullptr) return;
   const std::string setting = full_word(cmd.pc, 1);
   if (setting == "exec-timeout") {

@@ -14,18 +14,6 @@
 
 namespace zorva {
 
-namespace {
-
-bool real_router(const CommandContext& cmd) {
-  return cmd.behaviour == Behaviour::RealRouter;
-}
-
-bool negated(const CommandContext& cmd) {
-  return is_set(cmd.pc.Negated);
-}
-
-}  // namespace
-
 // `version 1|2`; `no version` goes back to sending 1 and receiving both.
 void rip_version_command(CommandContext& cmd) {
   if (!real_router(cmd)) return;
