@@ -347,6 +347,12 @@ void clear_ip_address(CommandContext& cmd) {
 
 void ip_ospf_command(CommandContext& cmd) {
   const std::string setting = full_word(cmd.pc, 3);
+  if (setting == "network" && real_router(cmd)) {
+    // `ip ospf network point-to-point`; `no ip ospf network` goes back to the interface's own type.
+    if (InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName))
+      e->ospf_point_to_point = negated(cmd) ? kFalse : kTrue;
+    return;
+  }
   if (setting != "priority" && setting != "cost") return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;

@@ -1,6 +1,9 @@
 // The real-router OSPF commands: router-id, default-information originate, clear ip ospf process.
 #include "commands/ospf_commands.h"
 
+#include <algorithm>
+
+#include "base/number_text.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "state/router_record.h"
@@ -23,6 +26,19 @@ void ospf_router_id_command(CommandContext& cmd) {
   // A process that already runs keeps the ID it started with.
   if (!p.ospf_active_router_id.empty() && p.ospf_active_router_id != wanted && !wanted.empty())
     set_output(cmd.router, kTakesEffectLater);
+}
+
+// `auto-cost reference-bandwidth N` (Mbit/s): the interfaces' OSPF costs become N / bandwidth;
+// `no auto-cost` goes back to 100.
+void ospf_auto_cost_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  const std::string& value = word(cmd.pc, 3);
+  ProtocolBlock& p = cmd.router.protocols;
+  if (negated(cmd)) {
+    p.ospf_reference_bandwidth = 100;
+  } else if (is_numeric(value) && leading_number(value) >= 1) {
+    p.ospf_reference_bandwidth = static_cast<Int32>(std::min(leading_number(value), 4294967.0));
+  }
 }
 
 void ospf_default_information_command(CommandContext& cmd) {

@@ -12,6 +12,7 @@ void ospf_router_id_command(CommandContext& cmd);
 
 // `default-information originate`: OSPF advertises this router's default route as external.
 void ospf_default_information_command(CommandContext& cmd);
+void ospf_auto_cost_command(CommandContext& cmd);
 
 // `clear ip ospf process`: leaves its question for the console, which resets on "yes".
 void clear_ospf_command(CommandContext& cmd);

@@ -71,6 +71,7 @@ json interface_settings_to_json(const InterfaceEntry& e) {
   if (e.bandwidth != 0) out["bandwidth"] = e.bandwidth;
   if (e.delay != 0) out["delay"] = e.delay;
   if (on(e.ospf_cost_configured)) out["ospf_cost_configured"] = true;
+  if (on(e.ospf_point_to_point)) out["ospf_point_to_point"] = true;
   if (!e.pap_username.empty() || !e.pap_password.empty())
     out["pap_sent"] = {{"username", e.pap_username}, {"password", e.pap_password}};
   if (e.rip_summary_length > 0)
@@ -84,6 +85,7 @@ void interface_settings_from_json(const JsonIn& in, InterfaceEntry& e) {
   e.bandwidth = static_cast<Int32>(in.whole("bandwidth", 0, kInt32High, e.bandwidth));
   e.delay = static_cast<Int32>(in.whole("delay", 0, kInt32High, e.delay));
   e.ospf_cost_configured = flag_of(in.flag("ospf_cost_configured", on(e.ospf_cost_configured)));
+  e.ospf_point_to_point = flag_of(in.flag("ospf_point_to_point", on(e.ospf_point_to_point)));
   const JsonIn pap = in.object("pap_sent");
   e.pap_username = pap.text("username", e.pap_username);
   e.pap_password = pap.text("password", e.pap_password);
@@ -313,6 +315,8 @@ json router_settings_to_json(const RouterRecord& r) {
   if (on(p.eigrp_no_auto_summary)) out["eigrp_no_auto_summary"] = true;
   if (on(p.ospf_default_originate)) out["ospf_default_originate"] = true;
   if (!p.ospf_configured_router_id.empty()) out["ospf_router_id"] = p.ospf_configured_router_id;
+  if (p.ospf_reference_bandwidth != 100)
+    out["ospf_reference_bandwidth"] = p.ospf_reference_bandwidth;
   return out;
 }
 
@@ -339,6 +343,8 @@ void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
   p.ospf_default_originate =
       flag_of(in.flag("ospf_default_originate", on(p.ospf_default_originate)));
   p.ospf_configured_router_id = in.text("ospf_router_id", p.ospf_configured_router_id);
+  p.ospf_reference_bandwidth = static_cast<Int32>(
+      in.whole("ospf_reference_bandwidth", 1, 4294967, p.ospf_reference_bandwidth));
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ void set_connected_metric(RouteEntry& c, RoutingProtocol protocol, const Interfa
       c.metric = eigrp_metric(c.bandwidth, c.delay);
       break;
     case RoutingProtocol::Ospf:
-      c.metric = ospf_interface_cost(e);
+      c.metric = ospf_interface_cost(e, p.ospf_reference_bandwidth);
       c.area = ospf_area_of(p, e).value_or(-1);
       break;
   }
@@ -150,7 +150,7 @@ struct PathFigures {
 };
 
 std::optional<Int32> received_metric(RoutingProtocol protocol, const RouteEntry& in, PathFigures& c,
-                                     const InterfaceEntry& e) {
+                                     const InterfaceEntry& e, Int32 reference_mbps) {
   switch (protocol) {
     case RoutingProtocol::Rip:
       if (in.metric + 1 >= kRipInfinity) return std::nullopt;
@@ -164,7 +164,7 @@ std::optional<Int32> received_metric(RoutingProtocol protocol, const RouteEntry&
                                                : eigrp_metric(c.bandwidth, c.delay);
     case RoutingProtocol::Ospf:
       // An external type-2 route keeps the metric it was originated with.
-      return is_set(in.external) ? in.metric : in.metric + ospf_interface_cost(e);
+      return is_set(in.external) ? in.metric : in.metric + ospf_interface_cost(e, reference_mbps);
   }
   return std::nullopt;
 }
@@ -207,7 +207,8 @@ void refresh_neighbor(RouterRecord& r, RoutingProtocol protocol, const Interface
   }
 }
 
-// OSPF advertises a loopback as the host route of its address, whatever its mask.
+// OSPF advertises a loopback as the host route of its address, whatever its mask (unless `ip ospf
+// network point-to-point` makes it advertise its subnet).
 void as_host_route(RouteEntry& c, const InterfaceEntry& e) {
   if (const std::optional<Ipv4> a = parse_dotted(e.ip_address)) {
     c.network = *a;
@@ -342,7 +343,8 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
       if (e == nullptr || e->*t.interface_flag != kTrue || !line_up(*e) || !has_address(*e))
         continue;
       set_connected_metric(c, protocol, *e, r.protocols);
-      if (protocol == RoutingProtocol::Ospf && e->type == InterfaceType::Loopback)
+      if (protocol == RoutingProtocol::Ospf && e->type == InterfaceType::Loopback &&
+          !is_set(e->ospf_point_to_point))
         as_host_route(c, *e);
     } else if (protocol == RoutingProtocol::Ospf && originates_default(r, route)) {
       c = external_default();
@@ -418,7 +420,8 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   const Int32 area = area_here;
   for (const RouteEntry& carried : frame.routes) {
     PathFigures path;
-    const std::optional<Int32> metric = received_metric(protocol, carried, path, *e);
+    const std::optional<Int32> metric =
+        received_metric(protocol, carried, path, *e, r.protocols.ospf_reference_bandwidth);
     if (!metric) continue;
     const Flag inter = protocol == RoutingProtocol::Ospf && !is_set(carried.external) &&
                                (is_set(carried.inter_area) || carried.area != area)

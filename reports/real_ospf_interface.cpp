@@ -30,17 +30,6 @@ std::optional<std::string> area_of(const ProtocolBlock& p, const InterfaceEntry&
   return std::nullopt;
 }
 
-// What a real router takes as an interface's OSPF cost: `ip ospf cost`, else 10^8 / bandwidth.
-Int32 cost_of(const InterfaceEntry& e) {
-  if (is_set(e.ospf_cost_configured)) return std::max<Int32>(e.ospf_cost, 1);
-  Int32 bandwidth = 1544;
-  if (e.type == InterfaceType::Ethernet) bandwidth = 10000;
-  if (e.type == InterfaceType::Bri) bandwidth = 64;
-  if (e.type == InterfaceType::Loopback) bandwidth = 8000000;
-  if (e.bandwidth > 0) bandwidth = e.bandwidth;
-  return std::max<Int32>(100000 / bandwidth, 1);
-}
-
 std::vector<const OspfNeighborEntry*> neighbors_on(const RouterRecord& r, const InterfaceEntry& e) {
   std::vector<const OspfNeighborEntry*> found;
   const ProtocolBlock& p = r.protocols;
@@ -82,11 +71,13 @@ void append_block(std::string& out, const RouterRecord& r, const InterfaceEntry&
   add_line(out, e.name, " is up, line protocol is up ");
   add_line(out, "  Internet Address ", e.ip_address, "/", plain_number(e.prefix_length), ", Area ",
            area, " ");
-  const bool loopback = e.type == InterfaceType::Loopback;
+  // A loopback is a stub host unless `ip ospf network point-to-point` made it a network.
+  const bool loopback = e.type == InterfaceType::Loopback && !is_set(e.ospf_point_to_point);
   const bool broadcast = e.type == InterfaceType::Ethernet;
   const char* type = loopback ? "LOOPBACK" : broadcast ? "BROADCAST" : "POINT_TO_POINT";
   add_line(out, "  Process ID ", plain_number(p.ospf_process_numbers[1]), ", Router ID ",
-           p.ospf_active_router_id, ", Network Type ", type, ", Cost: ", plain_number(cost_of(e)));
+           p.ospf_active_router_id, ", Network Type ", type,
+           ", Cost: ", plain_number(ospf_interface_cost(e, p.ospf_reference_bandwidth)));
   if (loopback) {
     add_line(out, "  Loopback interface is treated as a stub Host");
     return;

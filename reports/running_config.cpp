@@ -85,6 +85,7 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
     add_line(out, " ip summary-address rip ", dotted(e.rip_summary_network), " ",
              dotted(mask_for_length(e.rip_summary_length)));
   add_ospf_lines(out, e, ospf_on, real);
+  if (real && is_set(e.ospf_point_to_point)) add_line(out, " ip ospf network point-to-point");
   if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (e.ppp_authentication != PppAuthentication::None)
     add_line(out, " ppp authentication ", to_lower(std::string(text_of(e.ppp_authentication))));
@@ -149,6 +150,8 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
     add_line(out, "router ospf ", plain_number(p.ospf_process_numbers[1]));
     if (real && !p.ospf_configured_router_id.empty())
       add_line(out, " router-id ", p.ospf_configured_router_id);
+    if (real && p.ospf_reference_bandwidth != 100)
+      add_line(out, " auto-cost reference-bandwidth ", plain_number(p.ospf_reference_bandwidth));
     if (real) add_passive_interfaces(out, r, kPassiveOspf);
     const int n = entries_in_use(p.ospf_network_count, kMaxOspfNetworks);
     for (int i = 1; i <= n; ++i) {

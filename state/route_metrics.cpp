@@ -33,9 +33,11 @@ Int32 interface_delay(const InterfaceEntry& e) {
   return 2000;
 }
 
-Int32 ospf_interface_cost(const InterfaceEntry& e) {
+Int32 ospf_interface_cost(const InterfaceEntry& e, Int32 reference_mbps) {
   if (is_set(e.ospf_cost_configured)) return std::max<Int32>(e.ospf_cost, 1);
-  return std::max<Int32>(100000 / interface_bandwidth(e), 1);
+  const std::int64_t cost = static_cast<std::int64_t>(std::max<Int32>(reference_mbps, 1)) * 1000 /
+                            std::max<Int32>(interface_bandwidth(e), 1);
+  return static_cast<Int32>(std::clamp<std::int64_t>(cost, 1, 65535));
 }
 
 Int32 igrp_metric(Int32 lowest_bandwidth, Int32 delay_sum) {

@@ -21,9 +21,10 @@ Int32 interface_bandwidth(const InterfaceEntry& e);
 // Tens of microseconds: serial 2000, Ethernet 100, BRI 2000, loopback 500, or the configured value.
 Int32 interface_delay(const InterfaceEntry& e);
 
-// 10^8 / bandwidth in bit/s, at least 1 (64 serial, 10 Ethernet, 1562 BRI, 1 loopback), unless
-// `ip ospf cost` gave one.
-Int32 ospf_interface_cost(const InterfaceEntry& e);
+// The reference bandwidth (100 Mbit/s unless `auto-cost reference-bandwidth` changed it) / the
+// bandwidth, at least 1 (64 serial, 10 Ethernet, 1562 BRI, 1 loopback at 100), unless `ip ospf
+// cost` gave one.
+Int32 ospf_interface_cost(const InterfaceEntry& e, Int32 reference_mbps = 100);
 
 // The area of the first OSPF network statement whose wildcard covers the interface's address.
 std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& e);

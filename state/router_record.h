@@ -93,7 +93,7 @@ struct PacketRecord {
   // Real-router PPP CHAP: the sender's `username` entries (name, password), from which the
   // receiver takes the secret the sender would answer its challenge with.
   std::vector<std::pair<std::string, std::string>> sender_users;
-  Int16 rip_version = 0;     // RIP: the version of the update, 1 or 2
+  Int16 rip_version = 0;  // RIP: the version of the update, 1 or 2
 };
 
 // One CDP neighbour: the advertisement as first heard and when it was last heard.
@@ -152,6 +152,7 @@ struct InterfaceEntry {
   Int32 bandwidth = 0;                 // "bandwidth", kbit/s
   Int32 delay = 0;                     // "delay", tens of microseconds
   Flag ospf_cost_configured = kFalse;  // "ip ospf cost" was given: it overrides 10^8/bandwidth
+  Flag ospf_point_to_point = kFalse;   // "ip ospf network point-to-point"
   std::string pap_username;            // "ppp pap sent-username" name
   std::string pap_password;            // "ppp pap sent-username" password
   // "ip summary-address rip A M": RIP advertises this summary on the interface instead of the
@@ -219,6 +220,7 @@ struct ProtocolBlock {
   // asks for (taken at the next start or `clear ip ospf process`).
   std::string ospf_active_router_id;
   std::string ospf_configured_router_id;
+  Int32 ospf_reference_bandwidth = 100;  // "auto-cost reference-bandwidth", Mbit/s
   Flag ospf_default_originate = kFalse;  // real-router OSPF "default-information originate"
   // Real-router RIP: "version 1|2" (0: neither given, send 1 and receive both), "no auto-summary",
   // and "default-information originate".

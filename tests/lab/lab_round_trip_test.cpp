@@ -153,6 +153,7 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "passive-interface serial 0",
                            "router ospf 1",
                            "router-id 1.1.1.1",
+                           "auto-cost reference-bandwidth 1000",
                            "network 10.1.1.0 0.0.0.255 area 0",
                            "end"})
     live.line(line);
@@ -164,7 +165,8 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   const std::string before = show_real_router_running_config(live.router(1).record);
   for (const char* line :
        {"clock rate 64000", "bandwidth 128", "password 7 ", "logging synchronous", "line vty 5 15",
-        "version 2", "passive-interface Serial0", "router-id"})
+        "version 2", "passive-interface Serial0", "router-id",
+        "auto-cost reference-bandwidth 1000"})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
   EXPECT_EQ(lab_text(*opened.sim, false), text);

@@ -44,6 +44,18 @@ TEST(RouteMetrics, OspfCostSetByHandWins) {
   e.ospf_cost = 100;
   e.ospf_cost_configured = kTrue;
   EXPECT_EQ(ospf_interface_cost(e), 100);
+  EXPECT_EQ(ospf_interface_cost(e, 10000), 100);
+}
+
+// `auto-cost reference-bandwidth N` (Mbit/s) divides N instead of 100 by the bandwidth.
+TEST(RouteMetrics, OspfCostFollowsTheReferenceBandwidth) {
+  const std::pair<InterfaceEntry, Int32> rows[] = {
+      {interface_of("SERIAL"), 647},    // 10^9 / 1 544 000
+      {interface_of("ETHERNET"), 100},  // 10^9 / 10^7
+      {interface_of("LOOPBACK"), 1},
+  };
+  for (const auto& [e, cost] : rows) EXPECT_EQ(ospf_interface_cost(e, 1000), cost) << e.name;
+  EXPECT_EQ(ospf_interface_cost(interface_of("BRI"), 4294967), 65535);  // capped, as real routers
 }
 
 TEST(RouteMetrics, CompositeMetrics) {
