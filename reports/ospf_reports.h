@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/types.h"
 
@@ -38,7 +39,7 @@ std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 sim_clock);
 
 // `show ip ospf interface` as a real router prints it (reports/real_ospf_interface.cpp): a block
 // per up interface that a network statement puts in an area.
-std::string build_real_ospf_interface(const RouterRecord& r);
+std::string build_real_ospf_interface(const RouterRecord& r, std::string_view only = {});
 
 // `show ip ospf` as a real router prints it: the process with the router ID it runs with, then
 // each area with the number of interfaces in it (reports/real_ospf_interface.cpp).

@@ -98,15 +98,24 @@ void append_block(std::string& out, const RouterRecord& r, const InterfaceEntry&
 
 }  // namespace
 
-std::string build_real_ospf_interface(const RouterRecord& r) {
+std::string build_real_ospf_interface(const RouterRecord& r, std::string_view only) {
   std::string out(kLineEnd);
   if (!is_set(r.protocols.ospf_enabled)) return out;
+  bool shown = false, exists = false;
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
+    if (!only.empty() && to_lower(e.name) != to_lower(std::string(only))) continue;
+    exists = true;
     if (e.line_protocol != LinkState::Up || is_set(e.shutdown)) continue;
-    if (const std::optional<std::string> area = area_of(r.protocols, e))
+    if (const std::optional<std::string> area = area_of(r.protocols, e)) {
       append_block(out, r, e, *area);
+      shown = true;
+    }
   }
+  // One interface asked for by name that OSPF does not run on is named; one the router does not
+  // have is refused.
+  if (!only.empty() && !exists) add_line(out, "% Invalid interface type and number");
+  if (!only.empty() && exists && !shown) add_line(out, "%OSPF: OSPF not enabled on ", only);
   return out;
 }
 

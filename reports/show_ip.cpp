@@ -3,6 +3,7 @@
 // neighbours as real routers do.
 #include "reports/show_ip.h"
 
+#include <cctype>
 #include <string_view>
 #include <utility>
 
@@ -135,9 +136,19 @@ void show_ip_ospf_database_command(CommandContext& cmd) {
   leave_report(cmd, build_show_ospf_database(cmd.router, cmd.sim_clock));
 }
 
+// `show ip ospf interface`, or in real-router one interface named by its type and number
+// (`show ip ospf interface serial 0`).
 void show_ip_ospf_interface_command(CommandContext& cmd) {
-  leave_report(cmd, real_router(cmd) ? build_real_ospf_interface(cmd.router)
-                                     : build_show_ospf_interface(cmd.router));
+  if (!real_router(cmd)) {
+    leave_report(cmd, build_show_ospf_interface(cmd.router));
+    return;
+  }
+  std::string name = to_lower(trim(cmd.pc.FullWords[5]));
+  if (!name.empty()) {
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    name += trim(cmd.pc.Words[6]);
+  }
+  leave_report(cmd, build_real_ospf_interface(cmd.router, name));
 }
 
 // `show ip ospf neighbor [detail]`. The fifth word is compared as typed: an abbreviated "det"

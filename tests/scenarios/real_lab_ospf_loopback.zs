@@ -6,8 +6,8 @@ behaviour real-router
 # Each router takes its loopback address as its router ID. A minute later every router has every
 # network: the other routers' loopbacks as /32 host routes at cost 64 + 1 per serial hop, the LANs
 # at 64 + 10, and pings to the loopbacks succeed; show ip ospf names router 1's loopback as its
-# ID. Router 1's loopback runs as an OSPF point-to-point network: the others learn 10.1.1.0/24,
-# not a host route. Router 2 lists both neighbours, FULL on its
+# ID. Router 1's loopback runs as an OSPF point-to-point network (show ip ospf interface loopback
+# 0 says so): the others learn 10.1.1.0/24, not a host route. Router 2 lists both neighbours, FULL on its
 # serial lines. Then router 1 is given router-id 1.1.1.1: it keeps 10.1.1.1 until
 # `clear ip ospf process` (refused once with "no", then answered "yes"). Router 3 removes a
 # loopback it made by mistake with `no interface loopback 1`.
@@ -93,6 +93,8 @@ line show ip interface brief
 line show ip route
 line show ip ospf neighbor
 line show ip ospf
+line show ip ospf interface loopback 0
+line show ip ospf interface serial 1
 line show ip protocols
 line ping 10.3.3.3
 wait 2
