@@ -17,19 +17,6 @@ namespace zorva {
 
 namespace {
 
-// The area of the first network statement whose wildcard covers the interface's address.
-std::optional<std::string> area_of(const ProtocolBlock& p, const InterfaceEntry& e) {
-  const std::optional<Ipv4> address = parse_dotted(e.ip_address);
-  if (!address) return std::nullopt;
-  for (int k = 1; k <= std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks); ++k) {
-    const OspfNetworkEntry& n = p.ospf_networks[k];
-    const std::optional<Ipv4> net = parse_dotted(n.network);
-    const std::optional<Ipv4> wildcard = parse_dotted(n.wildcard);
-    if (net && wildcard && (*address & ~*wildcard) == (*net & ~*wildcard)) return n.area;
-  }
-  return std::nullopt;
-}
-
 std::vector<const OspfNeighborEntry*> neighbors_on(const RouterRecord& r, const InterfaceEntry& e) {
   std::vector<const OspfNeighborEntry*> found;
   const ProtocolBlock& p = r.protocols;
@@ -107,8 +94,8 @@ std::string build_real_ospf_interface(const RouterRecord& r, std::string_view on
     if (!only.empty() && to_lower(e.name) != to_lower(std::string(only))) continue;
     exists = true;
     if (e.line_protocol != LinkState::Up || is_set(e.shutdown)) continue;
-    if (const std::optional<std::string> area = area_of(r.protocols, e)) {
-      append_block(out, r, e, *area);
+    if (const std::optional<Int32> area = ospf_area_of(r.protocols, e)) {
+      append_block(out, r, e, plain_number(*area));
       shown = true;
     }
   }
