@@ -3,6 +3,7 @@
 #include "network/real_routing.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -34,8 +35,10 @@ bool line_up(const InterfaceEntry& e) {
   return e.line_protocol == LinkState::Up && !is_set(e.shutdown);
 }
 
+// An address is anything but blanks; checked without building a trimmed copy, since the routing
+// passes ask it for every route of every update.
 bool has_address(const InterfaceEntry& e) {
-  return !trim(e.ip_address).empty();
+  return e.ip_address.find_first_not_of(" \t") != std::string::npos;
 }
 
 const InterfaceEntry* interface_at(const RouterRecord& r, int index) {
@@ -100,9 +103,26 @@ std::optional<RoutingProtocol> protocol_of_code(char code) {
   return std::nullopt;
 }
 
+// The OSPF area of each interface, read from the network statements once per update rather than
+// once per route that leaves by it.
+class AreaOfInterface {
+ public:
+  explicit AreaOfInterface(const RouterRecord& r) : r_(r) { areas_.fill(kUnread); }
+  Int32 operator()(int index) {
+    Int32& area = areas_[static_cast<std::size_t>(index)];
+    if (area == kUnread) area = ospf_area_of(r_.protocols, r_.interfaces[index]).value_or(kNoArea);
+    return area;
+  }
+
+ private:
+  static constexpr Int32 kUnread = -2;
+  const RouterRecord& r_;
+  std::array<Int32, kMaxInterfaces + 1> areas_{};
+};
+
 // The base metric of a connected network carried by `protocol`: what its interface costs.
 void set_connected_metric(RouteEntry& c, RoutingProtocol protocol, const InterfaceEntry& e,
-                          const ProtocolBlock& p) {
+                          const ProtocolBlock& p, Int32 area) {
   c.bandwidth = interface_bandwidth(e);
   c.delay = interface_delay(e);
   switch (protocol) {
@@ -117,9 +137,27 @@ void set_connected_metric(RouteEntry& c, RoutingProtocol protocol, const Interfa
       break;
     case RoutingProtocol::Ospf:
       c.metric = ospf_interface_cost(e, p.ospf_reference_bandwidth);
-      c.area = ospf_area_of(p, e).value_or(-1);
+      c.area = area;
       break;
   }
+}
+
+// What an update says of a route: its network and the figures its metric is made of. The rest of
+// the table entry (interface names, ages) stays behind, so that the copies every update makes stay
+// small.
+RouteEntry advertised(const RouteEntry& route) {
+  RouteEntry c;
+  c.code = route.code;
+  c.distance = route.distance;
+  c.network = route.network;
+  c.prefix_length = route.prefix_length;
+  c.metric = route.metric;
+  c.bandwidth = route.bandwidth;
+  c.delay = route.delay;
+  c.area = route.area;
+  c.inter_area = route.inter_area;
+  c.external = route.external;
+  return c;
 }
 
 // Adds `c` to the carried list, or lowers the metric of an entry for the same network. Routes come
@@ -329,20 +367,22 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
   const InterfaceEntry& out = r.interfaces[index];
   const bool rip = protocol == RoutingProtocol::Rip;
   const bool summarises = (rip && rip_summarises(r.protocols)) || protocol == RoutingProtocol::Igrp;
-  const Int32 out_area =
-      protocol == RoutingProtocol::Ospf ? ospf_area_of(r.protocols, out).value_or(-1) : -1;
+  const bool ospf = protocol == RoutingProtocol::Ospf;
+  AreaOfInterface area_of(r);
+  const Int32 out_area = ospf ? area_of(index) : kNoArea;
   const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);
   std::vector<RouteEntry> carried;
   carried.reserve(static_cast<std::size_t>(count) + 2);
   for (int k = 1; k <= count; ++k) {
     const RouteEntry& route = r.routes[k];
-    RouteEntry c = route;
+    RouteEntry c = advertised(route);
     if (route.code == 'C') {
       // Coverage as the sending pass settled it for this update.
       const InterfaceEntry* e = interface_at(r, route.interface_index);
       if (e == nullptr || e->*t.interface_flag != kTrue || !line_up(*e) || !has_address(*e))
         continue;
-      set_connected_metric(c, protocol, *e, r.protocols);
+      set_connected_metric(c, protocol, *e, r.protocols,
+                           ospf ? area_of(route.interface_index) : kNoArea);
       if (protocol == RoutingProtocol::Ospf && e->type == InterfaceType::Loopback &&
           !is_set(e->ospf_point_to_point))
         as_host_route(c, *e);
@@ -410,12 +450,14 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   // Everything this neighbour said before on this interface is stale until the update repeats it.
   // Its candidates are the only ones an update can refresh.
   std::vector<bool> stale(static_cast<std::size_t>(kMaxRoutes) + 1, false);
-  std::vector<int> mine;
+  using Key = std::pair<Ipv4, Int16>;
+  std::vector<std::pair<Key, int>> mine;  // sorted by network and prefix, to be looked up
   for (int k = 1; k <= candidates_in_use(r); ++k) {
     const RouteEntry& c = r.learned_routes[k];
     stale[k] = c.code == t.code && c.out_index == index && c.next_hop == *source;
-    if (stale[k]) mine.push_back(k);
+    if (stale[k]) mine.emplace_back(Key{c.network, c.prefix_length}, k);
   }
+  std::sort(mine.begin(), mine.end());
   bool changed = false;
   const Int32 area = area_here;
   for (const RouteEntry& carried : frame.routes) {
@@ -427,14 +469,9 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
                                (is_set(carried.inter_area) || carried.area != area)
                            ? kTrue
                            : kFalse;
-    int slot = 0;
-    for (const int k : mine) {
-      const RouteEntry& c = r.learned_routes[k];
-      if (c.network == carried.network && c.prefix_length == carried.prefix_length) {
-        slot = k;
-        break;
-      }
-    }
+    const Key key{carried.network, carried.prefix_length};
+    const auto found = std::lower_bound(mine.begin(), mine.end(), std::pair(key, 0));
+    int slot = found != mine.end() && found->first == key ? found->second : 0;
     if (slot == 0) {
       const int count = candidates_in_use(r);
       const std::uint16_t bit = full_table_bit(FullTable::LearnedRoutes);
