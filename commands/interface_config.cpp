@@ -345,8 +345,47 @@ void clear_ip_address(CommandContext& cmd) {
   e->prefix_length = 0;
 }
 
+namespace {
+
+// A real router's `ip ospf` timers and authentication; `no` puts each back to its default.
+void real_ip_ospf_setting(CommandContext& cmd, const std::string& setting, InterfaceEntry& e) {
+  OspfInterfaceSettings& o = e.ospf;
+  const bool no = negated(cmd);
+  const auto seconds = [&cmd] {
+    return static_cast<Int32>(std::clamp(leading_number(word(cmd.pc, 4)), 1.0, 65535.0));
+  };
+  if (setting == "hello-interval") {
+    o.hello_interval = no ? 0 : seconds();
+  } else if (setting == "dead-interval") {
+    o.dead_interval = no ? 0 : seconds();
+  } else if (setting == "authentication") {
+    const std::string kind = full_word(cmd.pc, 4);
+    o.authentication = no                         ? OspfAuthentication::FromArea
+                       : kind == "message-digest" ? OspfAuthentication::MessageDigest
+                       : kind == "null"           ? OspfAuthentication::None
+                                                  : OspfAuthentication::Simple;
+  } else if (setting == "authentication-key") {
+    o.authentication_key = no ? std::string() : raw_word(cmd.pc, 4);
+  } else if (setting == "message-digest-key") {
+    o.md5_key_id = no ? Int16{0} : static_cast<Int16>(leading_number(word(cmd.pc, 4)));
+    o.md5_key = no ? std::string() : raw_word(cmd.pc, 6);
+  }
+}
+
+bool real_ip_ospf_word(const std::string& setting) {
+  return setting == "hello-interval" || setting == "dead-interval" || setting == "authentication" ||
+         setting == "authentication-key" || setting == "message-digest-key";
+}
+
+}  // namespace
+
 void ip_ospf_command(CommandContext& cmd) {
   const std::string setting = full_word(cmd.pc, 3);
+  if (real_router(cmd) && real_ip_ospf_word(setting)) {
+    if (InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName))
+      real_ip_ospf_setting(cmd, setting, *e);
+    return;
+  }
   if (setting == "network" && real_router(cmd)) {
     // `ip ospf network point-to-point`; `no ip ospf network` goes back to the interface's own type.
     if (InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName))

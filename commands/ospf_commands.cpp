@@ -28,6 +28,20 @@ void ospf_router_id_command(CommandContext& cmd) {
     set_output(cmd.router, kTakesEffectLater);
 }
 
+// `area N authentication [message-digest]`: the area's interfaces authenticate their hellos
+// (those given their own `ip ospf authentication` aside); `no area N authentication` stops it.
+void ospf_area_command(CommandContext& cmd) {
+  if (!real_router(cmd) || full_word(cmd.pc, 3) != "authentication") return;
+  auto& areas = cmd.router.protocols.ospf_area_authentication;
+  const auto area = static_cast<Int32>(leading_number(word(cmd.pc, 2)));
+  if (negated(cmd)) {
+    areas.erase(area);
+  } else {
+    areas[area] = full_word(cmd.pc, 4) == "message-digest" ? OspfAuthentication::MessageDigest
+                                                           : OspfAuthentication::Simple;
+  }
+}
+
 // `auto-cost reference-bandwidth N` (Mbit/s): the interfaces' OSPF costs become N / bandwidth;
 // `no auto-cost` goes back to 100.
 void ospf_auto_cost_command(CommandContext& cmd) {

@@ -14,6 +14,9 @@ void ospf_router_id_command(CommandContext& cmd);
 void ospf_default_information_command(CommandContext& cmd);
 void ospf_auto_cost_command(CommandContext& cmd);
 
+// `area N authentication [message-digest]`: simple or message-digest authentication in area N.
+void ospf_area_command(CommandContext& cmd);
+
 // `clear ip ospf process`: leaves its question for the console, which resets on "yes".
 void clear_ospf_command(CommandContext& cmd);
 

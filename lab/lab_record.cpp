@@ -63,6 +63,53 @@ PppAuthentication ppp_authentication_of(const JsonIn& in, const char* key,
   return *a;
 }
 
+// "simple", "message-digest", "null", or "" for an interface that takes its area's.
+const char* ospf_authentication_name(OspfAuthentication a) {
+  switch (a) {
+    case OspfAuthentication::Simple:
+      return "simple";
+    case OspfAuthentication::MessageDigest:
+      return "message-digest";
+    case OspfAuthentication::None:
+      return "null";
+    case OspfAuthentication::FromArea:
+      break;
+  }
+  return "";
+}
+
+OspfAuthentication ospf_authentication_of(const JsonIn& in, const char* key,
+                                          OspfAuthentication fallback) {
+  const std::string name = in.text(key, ospf_authentication_name(fallback));
+  for (OspfAuthentication a : {OspfAuthentication::FromArea, OspfAuthentication::None,
+                               OspfAuthentication::Simple, OspfAuthentication::MessageDigest})
+    if (name == ospf_authentication_name(a)) return a;
+  in.fail(key, "simple, message-digest, null or nothing was expected");
+  return fallback;
+}
+
+// The interface's OSPF timers and authentication, only those set.
+json ospf_settings_to_json(const OspfInterfaceSettings& o) {
+  json out = json::object();
+  if (o.hello_interval > 0) out["hello_interval"] = o.hello_interval;
+  if (o.dead_interval > 0) out["dead_interval"] = o.dead_interval;
+  if (o.authentication != OspfAuthentication::FromArea)
+    out["authentication"] = ospf_authentication_name(o.authentication);
+  if (!o.authentication_key.empty()) out["authentication_key"] = o.authentication_key;
+  if (o.md5_key_id > 0) out["message_digest_key"] = {{"id", o.md5_key_id}, {"key", o.md5_key}};
+  return out;
+}
+
+void ospf_settings_from_json(const JsonIn& in, OspfInterfaceSettings& o) {
+  o.hello_interval = static_cast<Int32>(in.whole("hello_interval", 0, 65535, o.hello_interval));
+  o.dead_interval = static_cast<Int32>(in.whole("dead_interval", 0, 65535, o.dead_interval));
+  o.authentication = ospf_authentication_of(in, "authentication", o.authentication);
+  o.authentication_key = in.text("authentication_key", o.authentication_key);
+  const JsonIn key = in.object("message_digest_key");
+  o.md5_key_id = static_cast<Int16>(key.whole("id", 0, 255, o.md5_key_id));
+  o.md5_key = key.text("key", o.md5_key);
+}
+
 // The real-router interface settings, saved under "real_router" only when one is set, so a classic
 // lab is written exactly as before and an older file reads as none set.
 json interface_settings_to_json(const InterfaceEntry& e) {
@@ -77,6 +124,7 @@ json interface_settings_to_json(const InterfaceEntry& e) {
   if (e.rip_summary_length > 0)
     out["rip_summary"] = dotted(e.rip_summary_network) + "/" + std::to_string(e.rip_summary_length);
   if (e.passive_protocols != 0) out["passive_protocols"] = e.passive_protocols;
+  if (json ospf = ospf_settings_to_json(e.ospf); !ospf.empty()) out["ospf"] = std::move(ospf);
   return out;
 }
 
@@ -101,6 +149,7 @@ void interface_settings_from_json(const JsonIn& in, InterfaceEntry& e) {
   }
   e.passive_protocols =
       static_cast<Int16>(in.whole("passive_protocols", 0, 15, e.passive_protocols));
+  ospf_settings_from_json(in.object("ospf"), e.ospf);
 }
 
 json interface_to_json(const InterfaceEntry& e) {
@@ -317,6 +366,12 @@ json router_settings_to_json(const RouterRecord& r) {
   if (!p.ospf_configured_router_id.empty()) out["ospf_router_id"] = p.ospf_configured_router_id;
   if (p.ospf_reference_bandwidth != 100)
     out["ospf_reference_bandwidth"] = p.ospf_reference_bandwidth;
+  if (!p.ospf_area_authentication.empty()) {
+    json areas = json::array();
+    for (const auto& [area, kind] : p.ospf_area_authentication)
+      areas.push_back({{"area", area}, {"authentication", ospf_authentication_name(kind)}});
+    out["ospf_area_authentication"] = std::move(areas);
+  }
   return out;
 }
 
@@ -345,6 +400,17 @@ void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
   p.ospf_configured_router_id = in.text("ospf_router_id", p.ospf_configured_router_id);
   p.ospf_reference_bandwidth = static_cast<Int32>(
       in.whole("ospf_reference_bandwidth", 1, 4294967, p.ospf_reference_bandwidth));
+  if (in.has("ospf_area_authentication")) {
+    p.ospf_area_authentication.clear();
+    for (const JsonIn& a : in.objects("ospf_area_authentication", 64, "areas")) {
+      const auto area = static_cast<Int32>(a.whole("area", 0, kInt32High, 0));
+      const OspfAuthentication kind =
+          ospf_authentication_of(a, "authentication", OspfAuthentication::Simple);
+      if (kind != OspfAuthentication::Simple && kind != OspfAuthentication::MessageDigest)
+        a.fail("authentication", "simple or message-digest was expected");
+      p.ospf_area_authentication[area] = kind;
+    }
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "network/real_routing.h"
 #include "network/routing_protocols.h"
 #include "network/routing_table.h"
+#include "state/ospf_hello_terms.h"
 
 namespace zorva {
 
@@ -25,6 +26,13 @@ bool newly_covers(const RouterRecord& r, RoutingProtocol p) {
     const InterfaceEntry& e = r.interfaces[i];
     if (e.*t.interface_flag != kTrue && real_covers(r, p, e)) return true;
   }
+  return false;
+}
+
+// An interface whose OSPF hello interval is below the ten-second default sends at every tick.
+bool fast_ospf_hellos(const RouterRecord& r) {
+  for (int i = 1; i <= r.interface_count && i <= kMaxInterfaces; ++i)
+    if (ospf_hello_interval(r.interfaces[i]) < 10) return true;
   return false;
 }
 
@@ -50,7 +58,9 @@ void Network::real_routing_tick(Router& r) {
   unsigned due = 0;
   for (std::size_t k = 0; k < kProtocolTraits.size(); ++k) {
     const auto p = static_cast<RoutingProtocol>(k);
-    if (triggered || r.protocol_tick % kUpdateTicks[k] == 0 || newly_covers(rec, p)) due |= 1u << k;
+    const bool fast = p == RoutingProtocol::Ospf && fast_ospf_hellos(rec);
+    if (triggered || fast || r.protocol_tick % kUpdateTicks[k] == 0 || newly_covers(rec, p))
+      due |= 1u << k;
   }
   send_real_updates(r, due);
   Calculate_Routing_Table(rec, behaviour_);

@@ -14,6 +14,7 @@
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
 #include "state/ipv4.h"
+#include "state/ospf_hello_terms.h"
 #include "state/route_metrics.h"
 
 namespace zorva {
@@ -81,8 +82,9 @@ Int32 own_as(const ProtocolBlock& p, RoutingProtocol protocol) {
 }
 
 // Routes of a protocol are forgotten when the neighbour has been silent this long (seconds):
-// RIP's invalid time 180, IGRP's 270, EIGRP's hold time 15, OSPF's dead interval 40.
-Int32 silence_limit(char code) {
+// RIP's invalid time 180, IGRP's 270, EIGRP's hold time 15, OSPF's dead interval of the interface
+// the route was learned on (40 unless configured).
+Int32 silence_limit(char code, const InterfaceEntry& learned_on) {
   switch (code) {
     case 'R':
       return 180;
@@ -91,7 +93,7 @@ Int32 silence_limit(char code) {
     case 'D':
       return 15;
     case 'O':
-      return 40;
+      return ospf_dead_interval(learned_on);
     default:
       return 0;
   }
@@ -441,6 +443,8 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   if (protocol == RoutingProtocol::Ospf) {
     if (area_here != frame.sender_area) return;
     if (frame.router_id.empty() || frame.router_id == r.protocols.ospf_active_router_id) return;
+    // Hellos with other timers or another authentication make no neighbour.
+    if (frame.ospf_terms != ospf_hello_terms(r.protocols, *e)) return;
   }
   const std::optional<Ipv4> source = parse_dotted(frame.src_ip);
   if (!source) return;
@@ -607,7 +611,7 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
     if (!gone && c.code != 'C') {
       const std::optional<RoutingProtocol> p = protocol_of_code(c.code);
       gone = !p || r.protocols.*traits_of(*p).enabled != kTrue ||
-             static_cast<std::int64_t>(now) - c.refreshed_at > silence_limit(c.code);
+             static_cast<std::int64_t>(now) - c.refreshed_at > silence_limit(c.code, *e);
     }
     if (!gone) continue;
     // RIP tells its neighbours of a lost route once, at metric 16.
@@ -619,10 +623,14 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
     dropped = true;
   }
   // Neighbours leave with their line, or when silent past the hold (EIGRP) or dead (OSPF) time.
-  const auto interface_down = [&r](const std::string& name) {
+  const auto interface_named = [&r](const std::string& name) -> const InterfaceEntry* {
     for (int i = 1; i <= interfaces_in_use(r); ++i)
-      if (r.interfaces[i].name == name) return !line_up(r.interfaces[i]);
-    return true;
+      if (r.interfaces[i].name == name) return &r.interfaces[i];
+    return nullptr;
+  };
+  const auto interface_down = [&](const std::string& name) {
+    const InterfaceEntry* e = interface_named(name);
+    return e == nullptr || !line_up(*e);
   };
   ProtocolBlock& p = r.protocols;
   dropped |= drop_neighbors_if(p.eigrp_neighbors, p.eigrp_neighbor_count,
@@ -632,8 +640,9 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
                                });
   dropped |=
       drop_neighbors_if(p.ospf_neighbors, p.ospf_neighbor_count, [&](const OspfNeighborEntry& n) {
-        return interface_down(n.local_interface) ||
-               static_cast<std::int64_t>(now) - n.last_heard > 40;
+        const InterfaceEntry* e = interface_named(n.local_interface);
+        return e == nullptr || !line_up(*e) ||
+               static_cast<std::int64_t>(now) - n.last_heard > ospf_dead_interval(*e);
       });
   if (dropped) note_candidates_changed(r);
   return dropped;

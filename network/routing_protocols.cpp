@@ -14,6 +14,7 @@
 #include "network/table_capacity.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
+#include "state/ospf_hello_terms.h"
 #include "state/route_metrics.h"
 
 namespace zorva {
@@ -153,6 +154,7 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
                                                              : 0;
       frame.sender_area =
           protocol == RoutingProtocol::Ospf ? ospf_area_of(r.protocols, e).value_or(-1) : -1;
+      if (protocol == RoutingProtocol::Ospf) frame.ospf_terms = ospf_hello_terms(r.protocols, e);
       frame.rip_version = rip_send_version(r.protocols);
       frame.routes = real_carried_routes(r, protocol, i, log);  // all it has, even nothing
     } else {

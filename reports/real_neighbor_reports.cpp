@@ -11,13 +11,13 @@
 #include "reports/ospf_reports.h"
 #include "reports/report_text.h"
 #include "state/ipv4.h"
+#include "state/ospf_hello_terms.h"
 #include "state/router_record.h"
 
 namespace zorva {
 
 namespace {
 
-constexpr long long kOspfDead = 40;   // seconds
 constexpr long long kEigrpHold = 15;  // seconds
 
 std::string right_aligned(const std::string& text, std::size_t width) {
@@ -28,12 +28,16 @@ Ipv4 value_of(const std::string& dotted_text) {
   return parse_dotted(dotted_text).value_or(0);
 }
 
+const InterfaceEntry* local_interface_of(const RouterRecord& r, const OspfNeighborEntry& n) {
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i)
+    if (r.interfaces[i].name == n.local_interface) return &r.interfaces[i];
+  return nullptr;
+}
+
 // On a broadcast network the highest router ID is the designated router and the next the backup;
 // a point-to-point line has neither ("  -").
 std::string ospf_role(const RouterRecord& r, const OspfNeighborEntry& n) {
-  const InterfaceEntry* e = nullptr;
-  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i)
-    if (r.interfaces[i].name == n.local_interface) e = &r.interfaces[i];
+  const InterfaceEntry* e = local_interface_of(r, n);
   if (e == nullptr || e->type != InterfaceType::Ethernet) return "  -";
   std::vector<Ipv4> ids = {value_of(r.protocols.ospf_active_router_id)};
   for (int j = 1; j <= std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
@@ -67,7 +71,9 @@ std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 now) {
     append_padded(line, n.router_id, 16);
     line += right_aligned(plain_number(n.priority), 3) + "   ";
     append_padded(line, "FULL/" + ospf_role(r, n), 16);
-    append_padded(line, elapsed_text(std::max(0LL, kOspfDead - (now - n.last_heard))), 12);
+    const InterfaceEntry* e = local_interface_of(r, n);
+    const long long dead = e != nullptr ? ospf_dead_interval(*e) : 40;
+    append_padded(line, elapsed_text(std::max(0LL, dead - (now - n.last_heard))), 12);
     append_padded(line, n.address, 16);
     add_line(out, line, n.local_interface);
   }

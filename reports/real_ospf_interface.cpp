@@ -10,6 +10,7 @@
 #include "reports/ospf_reports.h"
 #include "reports/report_text.h"
 #include "state/ipv4.h"
+#include "state/ospf_hello_terms.h"
 #include "state/route_metrics.h"
 #include "state/router_record.h"
 
@@ -52,6 +53,24 @@ void append_broadcast_roles(std::string& out, const RouterRecord& r, const Inter
     add_line(out, "  No backup designated router on this network");
 }
 
+void append_authentication(std::string& out, const ProtocolBlock& p, const InterfaceEntry& e) {
+  switch (ospf_authentication_on(p, e)) {
+    case OspfAuthentication::Simple:
+      add_line(out, "  Simple password authentication enabled");
+      break;
+    case OspfAuthentication::MessageDigest:
+      add_line(out, "  Message digest authentication enabled");
+      if (e.ospf.md5_key_id > 0)
+        add_line(out, "    Youngest key id is ", plain_number(e.ospf.md5_key_id));
+      else
+        add_line(out, "    No key configured, using default key id 0");
+      break;
+    case OspfAuthentication::FromArea:
+    case OspfAuthentication::None:
+      break;
+  }
+}
+
 void append_block(std::string& out, const RouterRecord& r, const InterfaceEntry& e,
                   const std::string& area) {
   const ProtocolBlock& p = r.protocols;
@@ -74,13 +93,24 @@ void append_block(std::string& out, const RouterRecord& r, const InterfaceEntry&
     append_broadcast_roles(out, r, e, neighbors);
   else
     add_line(out, "  Transmit Delay is 1 sec, State POINT_TO_POINT,");
-  add_line(out, "  Timer intervals configured, Hello 10, Dead 40, Wait 40, Retransmit 5");
+  const std::string dead = plain_number(ospf_dead_interval(e));
+  add_line(out, "  Timer intervals configured, Hello ", plain_number(ospf_hello_interval(e)),
+           ", Dead ", dead, ", Wait ", dead, ", Retransmit 5");
   add_line(out, "    Hello due in 00:00:05");  // hellos are not timed one by one
   const std::string n = plain_number(static_cast<long long>(neighbors.size()));
   add_line(out, "  Neighbor Count is ", n, ", Adjacent neighbor count is ", n, " ");
   for (const OspfNeighborEntry* neighbor : neighbors)
     add_line(out, "    Adjacent with neighbor ", neighbor->router_id);
   add_line(out, "  Suppress hello for 0 neighbor(s)");
+  append_authentication(out, p, e);
+}
+
+// How `show ip ospf` describes an area's authentication.
+std::string area_authentication_text(const ProtocolBlock& p, Int32 area) {
+  const auto found = p.ospf_area_authentication.find(area);
+  if (found == p.ospf_area_authentication.end()) return "no authentication";
+  return found->second == OspfAuthentication::MessageDigest ? "message digest authentication"
+                                                            : "simple password authentication";
 }
 
 }  // namespace
@@ -134,7 +164,7 @@ std::string build_real_show_ip_ospf(const RouterRecord& r) {
     add_line(out, area == 0 ? "    Area BACKBONE(0)" : "    Area " + plain_number(area));
     add_line(out, "        Number of interfaces in this area is ", plain_number(counts.first),
              counts.second > 0 ? " (" + plain_number(counts.second) + " loopback)" : "");
-    add_line(out, "        Area has no authentication");
+    add_line(out, "        Area has ", area_authentication_text(p, area));
     add_line(out, "        Area ranges are");
   }
   return out;

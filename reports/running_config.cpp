@@ -66,8 +66,35 @@ void add_ospf_lines(std::string& out, const InterfaceEntry& e, bool ospf_on, boo
   if (e.ospf_priority != 1) add_line(out, " ip ospf priority ", plain_number(e.ospf_priority));
 }
 
-void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, bool ospf_on,
-                   bool real) {
+// A real router's `ip ospf` authentication and timers on an interface, keys scrambled as the
+// passwords are.
+void add_real_ospf_lines(std::string& out, const RouterRecord& r, const InterfaceEntry& e) {
+  const OspfInterfaceSettings& o = e.ospf;
+  switch (o.authentication) {
+    case OspfAuthentication::Simple:
+      add_line(out, " ip ospf authentication");
+      break;
+    case OspfAuthentication::MessageDigest:
+      add_line(out, " ip ospf authentication message-digest");
+      break;
+    case OspfAuthentication::None:
+      add_line(out, " ip ospf authentication null");
+      break;
+    case OspfAuthentication::FromArea:
+      break;
+  }
+  if (!o.authentication_key.empty())
+    add_line(out, " ip ospf authentication-key ", shown_password(r, true, o.authentication_key));
+  if (o.md5_key_id > 0)
+    add_line(out, " ip ospf message-digest-key ", plain_number(o.md5_key_id), " md5 ",
+             shown_password(r, true, o.md5_key));
+  if (o.hello_interval > 0)
+    add_line(out, " ip ospf hello-interval ", plain_number(o.hello_interval));
+  if (o.dead_interval > 0) add_line(out, " ip ospf dead-interval ", plain_number(o.dead_interval));
+}
+
+void add_interface(std::string& out, const RouterRecord& r, DisplayName name,
+                   const InterfaceEntry& e, bool ospf_on, bool real) {
   add_line(out, "!");
   out.append("interface ");
   append_display_name(out, name);
@@ -86,6 +113,7 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
              dotted(mask_for_length(e.rip_summary_length)));
   add_ospf_lines(out, e, ospf_on, real);
   if (real && is_set(e.ospf_point_to_point)) add_line(out, " ip ospf network point-to-point");
+  if (real) add_real_ospf_lines(out, r, e);
   if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (e.ppp_authentication != PppAuthentication::None)
     add_line(out, " ppp authentication ", to_lower(std::string(text_of(e.ppp_authentication))));
@@ -93,6 +121,13 @@ void add_interface(std::string& out, DisplayName name, const InterfaceEntry& e, 
     add_line(out, " ppp pap sent-username ", e.pap_username, " password 0 ", e.pap_password);
   if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));
   if (is_set(e.shutdown)) add_line(out, " shutdown");
+}
+
+// `area N authentication [message-digest]`, one line per area, before the network statements.
+void add_area_authentication(std::string& out, const ProtocolBlock& p) {
+  for (const auto& [area, kind] : p.ospf_area_authentication)
+    add_line(out, " area ", plain_number(area), " authentication",
+             kind == OspfAuthentication::MessageDigest ? " message-digest" : "");
 }
 
 // The interfaces a real router's process does not send updates on; `bit` is the process's.
@@ -153,6 +188,7 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
     if (real && p.ospf_reference_bandwidth != 100)
       add_line(out, " auto-cost reference-bandwidth ", plain_number(p.ospf_reference_bandwidth));
     if (real) add_passive_interfaces(out, r, kPassiveOspf);
+    if (real) add_area_authentication(out, p);
     const int n = entries_in_use(p.ospf_network_count, kMaxOspfNetworks);
     for (int i = 1; i <= n; ++i) {
       const OspfNetworkEntry& net = p.ospf_networks[i];
@@ -241,7 +277,7 @@ std::string configuration_text(const RouterRecord& r, bool real) {
     for (int i = 1; i <= interfaces; ++i) {
       const InterfaceEntry& e = r.interfaces[i];
       if ((e.type == InterfaceType::Loopback) == loopbacks)
-        add_interface(out, namer.next(e), e, ospf_on, real);
+        add_interface(out, r, namer.next(e), e, ospf_on, real);
     }
   }
   add_routing(out, r, real);

@@ -26,6 +26,10 @@ enum class FramePayload : std::uint8_t { None, PingRequest, PingReply, Rip, Igrp
 // How an interface's PPP link authenticates its peer: not at all, by CHAP, or by PAP.
 enum class PppAuthentication : std::uint8_t { None, Chap, Pap };
 
+// How a real router's OSPF authenticates its neighbours on an interface. FromArea: the interface
+// was given no `ip ospf authentication`, so its area's `area N authentication` decides.
+enum class OspfAuthentication : std::uint8_t { FromArea, None, Simple, MessageDigest };
+
 // "down", "up".
 std::string_view text_of(LinkState s);
 // "SERIAL", "ETHERNET", "BRI", "LOOPBACK"; "" for None.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -62,6 +63,17 @@ struct CdpInfo {
   std::string address;       // address of the sending interface
 };
 
+// What two real routers' OSPF hellos must agree on before the routers become neighbours: the
+// timers and the authentication (its type, and the key with its number for message digests).
+struct OspfHelloTerms {
+  Int32 hello = 10;
+  Int32 dead = 40;
+  OspfAuthentication authentication = OspfAuthentication::None;
+  Int16 key_id = 0;
+  std::string key;
+  bool operator==(const OspfHelloTerms&) const = default;
+};
+
 // One frame crossing the patch panel. Frames are small values: a keepalive or CDP frame carries
 // no routes, and a routing update carries exactly the routes it carries (`routes.size()` is the
 // update count).
@@ -93,7 +105,8 @@ struct PacketRecord {
   // Real-router PPP CHAP: the sender's `username` entries (name, password), from which the
   // receiver takes the secret the sender would answer its challenge with.
   std::vector<std::pair<std::string, std::string>> sender_users;
-  Int16 rip_version = 0;  // RIP: the version of the update, 1 or 2
+  Int16 rip_version = 0;      // RIP: the version of the update, 1 or 2
+  OspfHelloTerms ospf_terms;  // OSPF: the sending interface's timers and authentication
 };
 
 // One CDP neighbour: the advertisement as first heard and when it was last heard.
@@ -115,6 +128,17 @@ struct HistoryBlock {
   Int16 config_size = 10;                                     // history size for config lines
   Int16 recall_pos = 0;                                       // how far back recall stands
   std::string saved_line;                                     // line being typed when recall began
+};
+
+// A real router's OSPF settings of one interface; zero or empty means the default.
+struct OspfInterfaceSettings {
+  Int32 hello_interval = 0;  // "ip ospf hello-interval"; 0 for 10 seconds
+  Int32 dead_interval = 0;   // "ip ospf dead-interval"; 0 for four hello intervals
+  // "ip ospf authentication [message-digest | null]"; FromArea when not given.
+  OspfAuthentication authentication = OspfAuthentication::FromArea;
+  std::string authentication_key;  // "ip ospf authentication-key KEY"
+  Int16 md5_key_id = 0;            // "ip ospf message-digest-key N md5 KEY"; 0 for none
+  std::string md5_key;
 };
 
 // One interface of a router.
@@ -161,6 +185,7 @@ struct InterfaceEntry {
   Int16 rip_summary_length = 0;
   // "passive-interface" per routing protocol: bit k for RoutingProtocol k.
   Int16 passive_protocols = 0;
+  OspfInterfaceSettings ospf;  // real-router OSPF timers and authentication
 };
 
 struct EigrpNeighborEntry {
@@ -228,6 +253,8 @@ struct ProtocolBlock {
   Flag rip_no_auto_summary = kFalse;
   Flag rip_default_originate = kFalse;
   Flag eigrp_no_auto_summary = kFalse;  // real-router EIGRP "no auto-summary"
+  // Real-router OSPF "area N authentication [message-digest]": Simple or MessageDigest by area.
+  std::map<Int32, OspfAuthentication> ospf_area_authentication;
 };
 
 // The console dialogue a command leaves behind for the console to carry out once the command is

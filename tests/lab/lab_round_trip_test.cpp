@@ -144,6 +144,10 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "ppp authentication pap",
                            "ppp pap sent-username R1 password papR1",
                            "ip summary-address rip 10.0.0.0 255.0.0.0",
+                           "ip ospf authentication null",
+                           "ip ospf message-digest-key 2 md5 Key2",
+                           "ip ospf hello-interval 5",
+                           "ip ospf dead-interval 30",
                            "no shutdown",
                            "router rip",
                            "version 2",
@@ -154,6 +158,8 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "router ospf 1",
                            "router-id 1.1.1.1",
                            "auto-cost reference-bandwidth 1000",
+                           "area 0 authentication message-digest",
+                           "area 51 authentication",
                            "network 10.1.1.0 0.0.0.255 area 0",
                            "end"})
     live.line(line);
@@ -165,8 +171,9 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   const std::string before = show_real_router_running_config(live.router(1).record);
   for (const char* line :
        {"clock rate 64000", "bandwidth 128", "password 7 ", "logging synchronous", "line vty 5 15",
-        "version 2", "passive-interface Serial0", "router-id",
-        "auto-cost reference-bandwidth 1000"})
+        "version 2", "passive-interface Serial0", "router-id", "auto-cost reference-bandwidth 1000",
+        "ip ospf authentication null", "message-digest-key 2 md5 7 ", "hello-interval 5",
+        "dead-interval 30", "area 0 authentication message-digest", "area 51 authentication\r\n"})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
   EXPECT_EQ(lab_text(*opened.sim, false), text);
