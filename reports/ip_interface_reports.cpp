@@ -67,12 +67,15 @@ std::string build_real_ip_int_brief(const RouterRecord& r) {
   return out;
 }
 
-std::string build_show_ip_int(const RouterRecord& r, std::string_view interface_template) {
+std::string build_show_ip_int(const RouterRecord& r, std::string_view interface_template,
+                              std::string_view only) {
   std::string out(kLineEnd);
   DisplayNamer namer;
   for (int i = 1; i <= interfaces_in_use(r); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    append_state_line(out, namer.next(e), e);
+    const DisplayName name = namer.next(e);
+    if (!only.empty() && to_lower(e.name) != to_lower(std::string(only))) continue;
+    append_state_line(out, name, e);
     out.append(kLineEnd);
     if (is_set(e.shutdown)) add_line(out, "  Internet protocol processing disabled");
     if (e.ip_address.empty()) continue;

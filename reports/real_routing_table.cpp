@@ -43,28 +43,11 @@ std::string code_text(const RouteEntry& e) {
   return code;
 }
 
-// A route's age as real routers print it: hh:mm:ss below a day, then days and hours, then weeks.
-std::string age_text(long long seconds) {
-  seconds = std::max(0LL, seconds);
-  if (seconds < 86400) return elapsed_text(seconds);
-  if (seconds < 7 * 86400)
-    return std::to_string(seconds / 86400) + "d" + (seconds % 86400 / 3600 < 10 ? "0" : "") +
-           std::to_string(seconds % 86400 / 3600) + "h";
-  return std::to_string(seconds / (7 * 86400)) + "w" + std::to_string(seconds / 86400 % 7) + "d";
-}
-
-std::string interface_name_of(const RouterRecord& r, const RouteEntry& e) {
-  if (!e.interface_name.empty()) return e.interface_name;
-  const int i = e.out_index;
-  return i >= 1 && i <= std::min<int>(r.interface_count, kMaxInterfaces) ? r.interfaces[i].name
-                                                                         : "";
-}
-
 // What follows the network of one path: "is directly connected, Serial0" or
 // "[120/1] via 10.1.1.2, 00:00:12, Serial0".
 std::string path_text(const RouterRecord& r, const RouteEntry& e, Int32 now) {
   const bool exit_static = e.code == 'S' && !e.interface_name.empty();
-  if (e.code == 'C' || exit_static) return "is directly connected, " + interface_name_of(r, e);
+  if (e.code == 'C' || exit_static) return "is directly connected, " + route_interface_name(r, e);
   std::string text =
       "[" + plain_number(e.distance) + "/" + plain_number(e.metric) + "] via " + dotted(e.next_hop);
   if (e.code == 'S') return text;
@@ -72,7 +55,7 @@ std::string path_text(const RouterRecord& r, const RouteEntry& e, Int32 now) {
   // were learned.
   const bool periodic = e.code == 'R' || e.code == 'I';
   const long long age = static_cast<long long>(now) - (periodic ? e.refreshed_at : e.learned_at);
-  return text + ", " + age_text(age) + ", " + interface_name_of(r, e);
+  return text + ", " + route_age_text(age) + ", " + route_interface_name(r, e);
 }
 
 // One network with its paths: the first on the code's line, the others beneath its "[".
@@ -93,6 +76,23 @@ void append_network(std::string& out, const RouterRecord& r, const std::vector<R
 using Paths = std::vector<RouteEntry>;
 
 }  // namespace
+
+// A route's age as real routers print it: hh:mm:ss below a day, then days and hours, then weeks.
+std::string route_age_text(long long seconds) {
+  seconds = std::max(0LL, seconds);
+  if (seconds < 86400) return elapsed_text(seconds);
+  if (seconds < 7 * 86400)
+    return std::to_string(seconds / 86400) + "d" + (seconds % 86400 / 3600 < 10 ? "0" : "") +
+           std::to_string(seconds % 86400 / 3600) + "h";
+  return std::to_string(seconds / (7 * 86400)) + "w" + std::to_string(seconds / 86400 % 7) + "d";
+}
+
+std::string route_interface_name(const RouterRecord& r, const RouteEntry& e) {
+  if (!e.interface_name.empty()) return e.interface_name;
+  const int i = e.out_index;
+  return i >= 1 && i <= std::min<int>(r.interface_count, kMaxInterfaces) ? r.interfaces[i].name
+                                                                         : "";
+}
 
 std::string build_real_routing_table(const RouterRecord& r, Int32 now) {
   const int count = std::clamp<int>(r.route_count, 0, kMaxRoutes);

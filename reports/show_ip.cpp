@@ -4,16 +4,20 @@
 #include "reports/show_ip.h"
 
 #include <cctype>
+#include <optional>
 #include <string_view>
 #include <utility>
 
 #include "base/number_text.h"
 #include "parser/command_context.h"
+#include "parser/command_database.h"
 #include "reports/eigrp_reports.h"
 #include "reports/ip_interface_reports.h"
 #include "reports/ip_protocols_report.h"
 #include "reports/ospf_reports.h"
+#include "reports/report_text.h"
 #include "reports/routing_table_report.h"
+#include "state/ipv4.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -71,11 +75,27 @@ std::string routes_of_source(const std::string& table, const std::string& source
   return out.empty() ? out : "\r\n" + out;  // no route of the source: nothing at all
 }
 
+// The interface a report names by its type at word `at` and number after it ("Serial0"), or ""
+// when the line names none.
+std::string interface_named(const ParsedCommand& pc, int at) {
+  std::string name = to_lower(trim(pc.FullWords[static_cast<std::size_t>(at)]));
+  if (name.empty()) return name;
+  name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  return name + trim(pc.Words[static_cast<std::size_t>(at) + 1]);
+}
+
 }  // namespace
 
-// `show ip interface`: every interface, its lines from the command's template.
+// `show ip interface`: every interface, its lines from the command's template; in real-router,
+// or the one interface named by type and number (`show ip interface serial 0`).
 void show_ip_interface_command(CommandContext& cmd) {
-  leave_report(cmd, build_show_ip_int(cmd.router, cmd.pc.TopText));
+  const std::string name = real_router(cmd) ? interface_named(cmd.pc, 4) : std::string();
+  // The template belongs to `show ip interface` itself, not to the type word after it.
+  ParsedCommand first_words = cmd.pc;
+  if (!name.empty()) cmd.db.sql_get_command_text(first_words, 3);
+  std::string report = build_show_ip_int(cmd.router, first_words.TopText, name);
+  if (!name.empty() && report == kLineEnd) report = "\r\n% Invalid interface type and number\r\n";
+  leave_report(cmd, std::move(report));
 }
 
 void show_ip_interface_brief_command(CommandContext& cmd) {
@@ -83,10 +103,16 @@ void show_ip_interface_brief_command(CommandContext& cmd) {
                                      : build_show_ip_int_brief(cmd.router));
 }
 
-// `show ip route`; real-router `show ip route SOURCE` keeps the routes of one source.
+// `show ip route`; real-router `show ip route SOURCE` keeps the routes of one source, and
+// `show ip route A.B.C.D [MASK]` shows the entry of one network.
 void show_ip_route_command(CommandContext& cmd) {
   if (!real_router(cmd)) {
     leave_report(cmd, build_routing_table(cmd.router, cmd.sim_clock));
+    return;
+  }
+  if (const std::optional<Ipv4> address = parse_dotted(cmd.pc.Words[4])) {
+    leave_report(cmd, build_real_route_entry(cmd.router, *address, parse_dotted(cmd.pc.Words[5]),
+                                             cmd.sim_clock));
     return;
   }
   const std::string table = build_real_routing_table(cmd.router, cmd.sim_clock);
@@ -143,12 +169,7 @@ void show_ip_ospf_interface_command(CommandContext& cmd) {
     leave_report(cmd, build_show_ospf_interface(cmd.router));
     return;
   }
-  std::string name = to_lower(trim(cmd.pc.FullWords[5]));
-  if (!name.empty()) {
-    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    name += trim(cmd.pc.Words[6]);
-  }
-  leave_report(cmd, build_real_ospf_interface(cmd.router, name));
+  leave_report(cmd, build_real_ospf_interface(cmd.router, interface_named(cmd.pc, 5)));
 }
 
 // `show ip ospf neighbor [detail]`. The fifth word is compared as typed: an abbreviated "det"

@@ -104,3 +104,10 @@ line show ip route
 line show ip eigrp neighbors
 line traceroute 192.168.2.1
 wait 2
+# One network's routing entry, by an address inside it or by network and mask; a network the
+# table lacks. The shut interface in show ip interface, and one that is up.
+line show ip route 192.168.2.77
+line show ip route 10.99.0.0 255.255.0.0
+line sh ip int e0
+key Space
+line show ip interface serial 0

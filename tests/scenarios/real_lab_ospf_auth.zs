@@ -104,6 +104,7 @@ line end
 wait 20
 line show ip ospf neighbor
 line show ip route
+line show ip route 192.168.1.0
 line ping 192.168.1.1
 wait 2
 # Faster hellos on one end only part the neighbours; matching timers bring them back.

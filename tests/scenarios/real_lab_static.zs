@@ -86,3 +86,8 @@ line
 line
 line
 wait 2
+router 1
+line show ip route 0.0.0.0
+router 2
+line show ip route 192.168.3.0 255.255.255.0
+line show ip route 192.168.23.9
