@@ -1,9 +1,13 @@
 // Helpers shared by the command handlers.
 #include "commands/command_support.h"
 
+#include <optional>
+#include <string>
+
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "parser/command_context.h"
+#include "state/ipv4.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 
@@ -53,6 +57,12 @@ InterfaceEntry* selected_interface(CommandContext& cmd, std::string_view procedu
     return nullptr;
   }
   return &r.interfaces[r.cur_if_index];
+}
+
+std::string ospf_area_word(const CommandContext& cmd, int i) {
+  const std::string& typed = word(cmd.pc, i);
+  const std::optional<Ipv4> dotted_area = real_router(cmd) ? parse_dotted(typed) : std::nullopt;
+  return dotted_area ? std::to_string(*dotted_area) : typed;
 }
 
 }  // namespace zorva

@@ -41,6 +41,10 @@ std::string full_word(const ParsedCommand& pc, int i);
 const std::string& word(const ParsedCommand& pc, int i);
 const std::string& raw_word(const ParsedCommand& pc, int i);
 
+// The OSPF area typed at word `i`: a real router also takes it in dotted form (0.0.0.1 is area
+// 1), given here as its decimal number; otherwise the word as typed.
+std::string ospf_area_word(const CommandContext& cmd, int i);
+
 // The interface selected by the last `interface` command. An index outside the table is logged
 // under `procedure` and gives nullptr, so the caller skips the step.
 InterfaceEntry* selected_interface(CommandContext& cmd, std::string_view procedure);

@@ -11,6 +11,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "commands/command_support.h"
+#include "commands/real_router_settings.h"
 #include "parser/command_context.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
@@ -328,6 +329,10 @@ void ppp_command(CommandContext& cmd) {
 }
 
 void clock_command(CommandContext& cmd) {
+  if (real_router(cmd) && full_word(cmd.pc, 2) == "set") {
+    clock_set_command(cmd);
+    return;
+  }
   if (cmd.behaviour != Behaviour::RealRouter || full_word(cmd.pc, 2) != "rate") return;
   if (cmd.router.mode != kModeSerial) return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);

@@ -33,7 +33,7 @@ void ospf_router_id_command(CommandContext& cmd) {
 void ospf_area_command(CommandContext& cmd) {
   if (!real_router(cmd) || full_word(cmd.pc, 3) != "authentication") return;
   auto& areas = cmd.router.protocols.ospf_area_authentication;
-  const auto area = static_cast<Int32>(leading_number(word(cmd.pc, 2)));
+  const auto area = static_cast<Int32>(leading_number(ospf_area_word(cmd, 2)));
   if (negated(cmd)) {
     areas.erase(area);
   } else {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "base/router_calendar.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "state/mode_tables.h"
@@ -53,6 +54,35 @@ void line_setting_command(CommandContext& cmd) {
   } else if (setting == "login") {
     line->login = negated(cmd) ? kFalse : kTrue;
   }
+}
+
+// `clock set hh:mm:ss D MONTH YYYY` (or MONTH D): the calendar clock runs on from that time. The
+// classic form with the time alone is incomplete on a real router.
+void clock_set_command(CommandContext& cmd) {
+  RouterRecord& r = cmd.router;
+  if (word(cmd.pc, 6).empty()) {
+    set_output(r, "\r\n% Incomplete command.\r\n");
+    return;
+  }
+  const std::optional<std::int64_t> at =
+      calendar_seconds(word(cmd.pc, 3), raw_word(cmd.pc, 4), raw_word(cmd.pc, 5), word(cmd.pc, 6));
+  if (!at) {
+    set_output(r, "\r\n% Invalid input detected at '^' marker.\r\n");
+    return;
+  }
+  r.clock_set = kTrue;
+  r.clock_offset = *at - cmd.sim_clock;
+}
+
+// `terminal length N`: N lines to a screen before "--MORE--", 0 for no pausing; `terminal no
+// length` and `no` forms go back to 24.
+void terminal_command(CommandContext& cmd) {
+  if (!real_router(cmd) || full_word(cmd.pc, 2) != "length") return;
+  const std::string& value = word(cmd.pc, 3);
+  cmd.router.terminal_length =
+      negated(cmd) || !is_numeric(value)
+          ? Int16{24}
+          : static_cast<Int16>(std::clamp(leading_number(value), 0.0, 512.0));
 }
 
 }  // namespace zorva

@@ -11,4 +11,9 @@ struct CommandContext;
 void service_command(CommandContext& cmd);
 void line_setting_command(CommandContext& cmd);
 
+// Real-router EXEC settings of the console session: `clock set` (reached through the `clock`
+// handler) and `terminal length`.
+void clock_set_command(CommandContext& cmd);
+void terminal_command(CommandContext& cmd);
+
 }  // namespace zorva

@@ -186,6 +186,26 @@ bool wildcard_form(const CommandContext& cmd) {
          !word(cmd.pc, 3).empty();
 }
 
+// `no network A.B.C.D WILDCARD area N` removes the statement with that network, wildcard and area.
+void remove_ospf_network(CommandContext& cmd) {
+  const std::optional<std::string> statement = wildcard_statement(word(cmd.pc, 2), word(cmd.pc, 3));
+  if (!statement) return;
+  const std::string area = ospf_area_word(cmd, 5);
+  ProtocolBlock& p = cmd.router.protocols;
+  const int count = std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks);
+  for (int i = 1; i <= count; ++i) {
+    const OspfNetworkEntry& n = p.ospf_networks[i];
+    if (n.network + " " + n.wildcard != *statement ||
+        (!area.empty() && leading_number(n.area) != leading_number(area)))
+      continue;
+    for (int j = i; j < count; ++j) p.ospf_networks[j] = p.ospf_networks[j + 1];
+    p.ospf_networks[count] = OspfNetworkEntry{};
+    p.ospf_network_count = static_cast<Int16>(count - 1);
+    if (p.ospf_network_count == 0) p.ospf_enabled = kFalse;
+    return;
+  }
+}
+
 bool removes_network(CommandContext& cmd) {
   if (cmd.behaviour != Behaviour::RealRouter || !is_set(cmd.pc.Negated)) return false;
   ProtocolBlock& p = cmd.router.protocols;
@@ -203,8 +223,11 @@ bool removes_network(CommandContext& cmd) {
       remove_classful_network(cmd, address,
                               {p.eigrp_networks, p.eigrp_network_count, p.eigrp_enabled, ""});
       return true;
+    case kModeOspf:
+      remove_ospf_network(cmd);
+      return true;
     default:
-      return true;  // OSPF's own network statements are not undone here
+      return true;
   }
 }
 
@@ -227,7 +250,7 @@ void network_command(CommandContext& cmd) {
       add_eigrp_network(cmd, word(cmd.pc, 2));
       break;
     case kModeOspf:
-      add_ospf_network(cmd, word(cmd.pc, 2), word(cmd.pc, 3), word(cmd.pc, 5));
+      add_ospf_network(cmd, word(cmd.pc, 2), word(cmd.pc, 3), ospf_area_word(cmd, 5));
       break;
     default:
       break;

@@ -1,6 +1,7 @@
 // The `show` commands whose text needs no report of its own: a word that reports nothing, the
 // reports that are the command's template in the command database, and `show arp`, whose table
 // the network prints after the command.
+#include "base/router_calendar.h"
 #include "parser/command_context.h"
 #include "parser/network_requests.h"
 #include "reports/show_commands.h"
@@ -16,6 +17,20 @@ void show_cmd(CommandContext& cmd) {
 void show_template_command(CommandContext& cmd) {
   cmd.router.output_pending = kTrue;
   cmd.router.output_buffer = cmd.pc.TopText + "\r\n";
+}
+
+// `show clock`: the template in classic; a real router's calendar clock, starred until `clock
+// set` has set it.
+void show_clock_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter) {
+    show_template_command(cmd);
+    return;
+  }
+  const RouterRecord& r = cmd.router;
+  const std::int64_t now = static_cast<std::int64_t>(cmd.sim_clock) + r.clock_offset;
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer =
+      std::string("\r\n") + (is_set(r.clock_set) ? "" : "*") + calendar_text(now) + "\r\n";
 }
 
 void show_arp_command(CommandContext& cmd) {

@@ -7,11 +7,13 @@ namespace zorva {
 namespace {
 
 // Number of characters of the first page: up to and including the character right after the
-// 24th carriage return, or npos when the text holds fewer than 24.
-std::size_t first_page_length(const std::string& text) {
+// last carriage return of a screen (24 unless a real router's `terminal length` changed it), or
+// npos when the text fits on one screen or the terminal never pauses.
+std::size_t first_page_length(const std::string& text, int screen) {
+  if (screen <= 0) return std::string::npos;
   int returns = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && ++returns == kLinesPerPage) return i + 2;
+    if (text[i] == '\r' && ++returns == screen) return i + 2;
   }
   return std::string::npos;
 }
@@ -19,7 +21,7 @@ std::size_t first_page_length(const std::string& text) {
 }  // namespace
 
 void output_text(Router& r, const std::string& text) {
-  const std::size_t cut = first_page_length(text);
+  const std::size_t cut = first_page_length(text, r.record.terminal_length);
   if (cut == std::string::npos) {
     r.console.append(text);
     return;

@@ -1,6 +1,6 @@
 // Console output: `output_text` appends to the transcript and holds back anything past a screen
-// (24 carriage returns) at "--MORE--"; `continue_pause` releases it line by line, all at once, or
-// throws it away.
+// (24 carriage returns, or a real router's `terminal length`) at "--MORE--"; `continue_pause`
+// releases it line by line, all at once, or throws it away.
 #pragma once
 
 #include <string>
@@ -9,7 +9,6 @@ namespace zorva {
 
 class Router;
 
-inline constexpr int kLinesPerPage = 24;  // carriage returns that fill a screen
 inline constexpr const char* kMoreMarker = "--MORE--";
 
 void output_text(Router& r, const std::string& text);

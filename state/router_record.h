@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -344,8 +345,15 @@ struct ConsoleSession {
   ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
   Int16 paging_state = 0;                        // non-zero while output is held at "--MORE--"
   std::string paging_rest;                       // output held back at "--MORE--"
-  std::string output_buffer;                     // text a command leaves for the console
-  Flag output_pending = kFalse;                  // output_buffer is to be printed after the command
+  // Real-router `terminal length N`: carriage returns per screen before "--MORE--"; 0 never
+  // pauses. Classic keeps 24.
+  Int16 terminal_length = 24;
+  // Real-router `clock set`: the calendar clock is the boot time (00:00 UTC Mon Mar 1 1993) plus
+  // the simulated seconds, plus this offset once the clock has been set.
+  Flag clock_set = kFalse;
+  std::int64_t clock_offset = 0;
+  std::string output_buffer;     // text a command leaves for the console
+  Flag output_pending = kFalse;  // output_buffer is to be printed after the command
   // Real-router `ping` without an address: the question being asked (0 the first) and the answers
   // that matter so far.
   Int16 ping_question = 0;

@@ -1,0 +1,34 @@
+# topology: topologies/two_routers.ini
+# The calendar clock runs from the boot time (starred: not set) until `clock set` gives it a date,
+# day and month in either order; a date that does not exist is invalid input, and the time alone
+# is incomplete. `terminal length 0` prints a long report without pausing, and `terminal length 5`
+# pauses every five lines. OSPF areas typed in dotted form are the same areas as their numbers,
+# and `no network ... area N` removes one statement.
+behaviour real-router
+line
+line enable
+wait 90
+line show clock
+line clock set 10:00:00 6 December 2026
+line show clock
+wait 65
+line show clock
+line clock set 08:30:00 Mar 1 2027
+line show clock
+line clock set 23:59:59 Feb 29 2027
+line clock set 10:00:00
+line configure terminal
+line router ospf 1
+line network 10.0.0.0 0.255.255.255 area 0.0.0.0
+line network 172.16.0.0 0.0.255.255 area 0.0.0.1
+line network 192.168.0.0 0.0.255.255 area 1
+line area 0.0.0.1 authentication message-digest
+line no network 172.16.0.0 0.0.255.255 area 1
+line do show ip ospf
+line end
+line terminal length 0
+line show running-config
+line terminal length 5
+line show clock
+line show ip protocols
+key Space
