@@ -7,6 +7,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "parser/command_context.h"
+#include "reports/password_scramble.h"
 #include "state/ipv4.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
@@ -63,6 +64,15 @@ std::string ospf_area_word(const CommandContext& cmd, int i) {
   const std::string& typed = word(cmd.pc, i);
   const std::optional<Ipv4> dotted_area = real_router(cmd) ? parse_dotted(typed) : std::nullopt;
   return dotted_area ? std::to_string(*dotted_area) : typed;
+}
+
+std::string typed_password(const CommandContext& cmd, int at) {
+  const std::string& first = raw_word(cmd.pc, at);
+  const std::string& rest = raw_word(cmd.pc, at + 1);
+  if (rest.empty()) return first;
+  if (first == "0") return rest;
+  if (first == "7") return unscramble_password(rest).value_or(rest);
+  return first;
 }
 
 }  // namespace zorva

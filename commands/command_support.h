@@ -45,6 +45,10 @@ const std::string& raw_word(const ParsedCommand& pc, int i);
 // 1), given here as its decimal number; otherwise the word as typed.
 std::string ospf_area_word(const CommandContext& cmd, int i);
 
+// The password typed from word `at` on, as a real router reads it: "0 TEXT" is TEXT, "7 TEXT" the
+// password TEXT scrambles, anything else the word itself. Case is kept.
+std::string typed_password(const CommandContext& cmd, int at);
+
 // The interface selected by the last `interface` command. An index outside the table is logged
 // under `procedure` and gives nullptr, so the caller skips the step.
 InterfaceEntry* selected_interface(CommandContext& cmd, std::string_view procedure);

@@ -109,9 +109,13 @@ void real_router_username(CommandContext& cmd) {
     for (int i = found; i < count; ++i) {
       r.usernames[i] = r.usernames[i + 1];
       r.user_passwords[i] = r.user_passwords[i + 1];
+      r.user_privileges[i] = r.user_privileges[i + 1];
+      r.user_secrets[i] = r.user_secrets[i + 1];
     }
     r.usernames[count].clear();
     r.user_passwords[count].clear();
+    r.user_privileges[count] = 0;
+    r.user_secrets[count] = kFalse;
     r.username_count = static_cast<Int16>(count - 1);
     return;
   }
@@ -120,8 +124,16 @@ void real_router_username(CommandContext& cmd) {
     found = count + 1;
     r.username_count = static_cast<Int16>(found);
   }
+  // After the name: [privilege N] password|secret [0|7] TEXT.
+  int at = 3;
+  r.user_privileges[found] = 0;
+  if (full_word(cmd.pc, at) == "privilege") {
+    r.user_privileges[found] = static_cast<Int16>(leading_number(word(cmd.pc, at + 1)));
+    at += 2;
+  }
   r.usernames[found] = name;
-  r.user_passwords[found] = raw_word(cmd.pc, 4 + shift);
+  r.user_secrets[found] = full_word(cmd.pc, at) == "secret" ? kTrue : kFalse;
+  r.user_passwords[found] = typed_password(cmd, at + 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "base/number_text.h"
 #include "commands/command_support.h"
 #include "parser/command_context.h"
+#include "reports/password_scramble.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 
@@ -26,17 +27,6 @@ void enter_privileged_or_ask(CommandContext& cmd) {
 }
 
 }  // namespace
-
-std::optional<std::string> transform_secret(std::string_view typed) {
-  std::string stored;
-  stored.reserve(typed.size());
-  for (char c : typed) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code == 255) return std::nullopt;
-    stored += static_cast<char>(code + 1);
-  }
-  return stored;
-}
 
 void enable_commands(CommandContext& cmd) {
   RouterRecord& r = cmd.router;

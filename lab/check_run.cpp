@@ -5,12 +5,12 @@
 
 #include "base/number_text.h"
 #include "base/scripted_host.h"
-#include "commands/enable_commands.h"
 #include "console/key_handler.h"
 #include "lab/hand_in.h"
 #include "lab/lab_file.h"
 #include "lab/ping_trace.h"
 #include "lab/settle.h"
+#include "reports/password_scramble.h"
 #include "reports/reports.h"
 #include "router/output.h"
 #include "state/ipv4.h"

@@ -418,8 +418,13 @@ void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
 json router_to_json(const Router& router, bool with_transcript) {
   const RouterRecord& r = router.record;
   json users = json::array();
-  for (int i = 1; i <= std::min<int>(r.username_count, kMaxUsers); ++i)
-    users.push_back({{"name", r.usernames[i]}, {"password", r.user_passwords[i]}});
+  for (int i = 1; i <= std::min<int>(r.username_count, kMaxUsers); ++i) {
+    json user = {{"name", r.usernames[i]}, {"password", r.user_passwords[i]}};
+    // A real router's privilege and secret, only where given.
+    if (r.user_privileges[i] > 0) user["privilege"] = r.user_privileges[i];
+    if (on(r.user_secrets[i])) user["secret"] = true;
+    users.push_back(std::move(user));
+  }
   json interfaces = json::array();
   for (int i = 1; i <= std::min<int>(r.interface_count, kMaxInterfaces); ++i)
     interfaces.push_back(interface_to_json(r.interfaces[i]));
@@ -466,6 +471,8 @@ void router_from_json(const JsonIn& in, Router& router, ErrorLog& log) {
   for (std::size_t i = 0; i < users.size(); ++i) {
     r.usernames[i + 1] = users[i].text("name", "");
     r.user_passwords[i + 1] = users[i].text("password", "");
+    r.user_privileges[i + 1] = static_cast<Int16>(users[i].whole("privilege", 0, 15, 0));
+    r.user_secrets[i + 1] = flag_of(users[i].flag("secret", false));
   }
   if (in.has("users")) r.username_count = static_cast<Int16>(users.size());
   r.banner_motd = in.text("banner_motd", r.banner_motd);

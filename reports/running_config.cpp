@@ -28,6 +28,21 @@ std::string shown_password(const RouterRecord& r, bool real, const std::string& 
   return real && is_set(r.password_encryption) ? "7 " + scramble_password(password) : password;
 }
 
+// "username NAME password PASS"; a real router's also with its privilege, and a secret hashed.
+void add_user(std::string& out, const RouterRecord& r, int i, bool real) {
+  out.append("username ").append(r.usernames[static_cast<std::size_t>(i)]);
+  const std::size_t at = static_cast<std::size_t>(i);
+  if (real && r.user_privileges[at] > 0)
+    out.append(" privilege ").append(plain_number(r.user_privileges[at]));
+  const std::string& password = r.user_passwords[at];
+  if (real && is_set(r.user_secrets[at]))
+    add_line(out, " secret 5 ", transform_secret(password).value_or(password));
+  else if (real && !is_set(r.password_encryption))
+    add_line(out, " password 0 ", password);  // a real router names the cleartext type
+  else
+    add_line(out, " password ", shown_password(r, real, password));
+}
+
 // Real routers write "version" and "end" in lower case, the networks of RIP, IGRP and EIGRP with
 // the word `network`, a serial interface's clock rate, and a banner between its ^C marks; the
 // byte count is added by the caller, which knows the size.
@@ -48,9 +63,7 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
   const int users = entries_in_use(r.username_count, kMaxUsers);
   if (users > 0) {
     add_line(out, "!");
-    for (int i = 1; i <= users; ++i)
-      add_line(out, "username ", r.usernames[i], " password ",
-               shown_password(r, real, r.user_passwords[i]));
+    for (int i = 1; i <= users; ++i) add_user(out, r, i, real);
   }
   for (int i = 0; i < 4; ++i) add_line(out, "!");
   add_line(out, "ip subnet-zero");

@@ -321,7 +321,11 @@ struct RouterConfig {
   std::array<std::string, kMaxUsers + 1> usernames{};       // "username" names, from index 1
   Int16 username_count = 0;                                 // usernames in use
   std::array<std::string, kMaxUsers + 1> user_passwords{};  // password of each username
-  std::string vty_password;                                 // "password" in line-vty mode
+  // Real-router `username NAME privilege N secret ...`: the privilege given (0: none) and whether
+  // the password is a secret, which the configuration shows hashed.
+  std::array<Int16, kMaxUsers + 1> user_privileges{};
+  std::array<Flag, kMaxUsers + 1> user_secrets{};
+  std::string vty_password;  // "password" in line-vty mode
   // Real-router only: "service password-encryption", the lines' settings by TerminalLine, and
   // the last vty line configured (`line vty 0 15` reaches 15).
   Flag password_encryption = kFalse;

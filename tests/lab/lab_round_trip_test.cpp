@@ -128,6 +128,7 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "enable",
                            "configure terminal",
                            "service password-encryption",
+                           "username admin privilege 15 secret Adm1n",
                            "line con 0",
                            "password kolvo",
                            "logging synchronous",
@@ -173,7 +174,8 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
        {"clock rate 64000", "bandwidth 128", "password 7 ", "logging synchronous", "line vty 5 15",
         "version 2", "passive-interface Serial0", "router-id", "auto-cost reference-bandwidth 1000",
         "ip ospf authentication null", "message-digest-key 2 md5 7 ", "hello-interval 5",
-        "dead-interval 30", "area 0 authentication message-digest", "area 51 authentication\r\n"})
+        "dead-interval 30", "area 0 authentication message-digest", "area 51 authentication\r\n",
+        "username admin privilege 15 secret 5 "})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
   EXPECT_EQ(lab_text(*opened.sim, false), text);

@@ -49,3 +49,13 @@ line no password
 line end
 line show running-config
 key Space
+# Users as configurations print them: a type-0 or type-7 password is the password itself, a
+# secret is shown hashed, and a privilege level is kept.
+line configure terminal
+line username R2 password 0 kolvo
+line username R3 password 7 11021609011D
+line username admin privilege 15 secret Adm1n
+line username guest secret guest
+line do show running-config | include username
+line no username guest
+line do show running-config | include username
