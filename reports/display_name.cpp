@@ -1,6 +1,7 @@
 // Display names of interfaces in the reports, and the state line built on them.
 #include "reports/display_name.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "state/router_record.h"
@@ -51,6 +52,12 @@ void append_state_line(std::string& out, DisplayName name, const InterfaceEntry&
   out.append(text_of(e.status));
   out.append(", line protocol is ");
   out.append(text_of(e.line_protocol));
+}
+
+std::string short_interface_name(const std::string& name) {
+  const std::size_t digits = name.find_first_of("0123456789");
+  if (digits == std::string::npos) return name;
+  return name.substr(0, std::min<std::size_t>(2, digits)) + name.substr(digits);
 }
 
 }  // namespace zorva

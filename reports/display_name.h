@@ -35,6 +35,9 @@ class DisplayNamer {
 void append_display_name(std::string& out, DisplayName name);
 std::string display_name_text(DisplayName name);
 
+// "Se0", "Et1", "Lo0": an interface name as the EIGRP and OSPF brief tables shorten it.
+std::string short_interface_name(const std::string& name);
+
 // The display name and the state phrase, without a line end: "Serial0 is up, line protocol is
 // down", or "... is administratively down, line protocol is down" for a shut-down interface.
 void append_state_line(std::string& out, DisplayName name, const InterfaceEntry& e);

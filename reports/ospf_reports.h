@@ -41,6 +41,10 @@ std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 sim_clock);
 // per up interface that a network statement puts in an area.
 std::string build_real_ospf_interface(const RouterRecord& r, std::string_view only = {});
 
+// `show ip ospf interface brief`: one line per interface OSPF runs on, with its process, area,
+// address, cost, state and neighbour count.
+std::string build_real_ospf_interface_brief(const RouterRecord& r);
+
 // `show ip ospf` as a real router prints it: the process with the router ID it runs with, then
 // each area with the number of interfaces in it (reports/real_ospf_interface.cpp).
 std::string build_real_show_ip_ospf(const RouterRecord& r);

@@ -7,6 +7,7 @@
 
 #include "base/number_text.h"
 #include "reports/column_text.h"
+#include "reports/display_name.h"
 #include "reports/eigrp_reports.h"
 #include "reports/ospf_reports.h"
 #include "reports/report_text.h"
@@ -52,13 +53,6 @@ std::string ospf_role(const RouterRecord& r, const OspfNeighborEntry& n) {
   return "DROTHER";
 }
 
-// "Se0", "Et1": what the EIGRP table shows for an interface.
-std::string short_interface(const std::string& name) {
-  const std::size_t digits = name.find_first_of("0123456789");
-  if (digits == std::string::npos) return name;
-  return name.substr(0, std::min<std::size_t>(2, digits)) + name.substr(digits);
-}
-
 }  // namespace
 
 std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 now) {
@@ -93,7 +87,7 @@ std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 now, bool de
     std::string line;
     append_padded(line, plain_number(j - 1), 4);
     append_padded(line, n.address, 24);
-    append_padded(line, short_interface(n.local_interface), 11);
+    append_padded(line, short_interface_name(n.local_interface), 11);
     line += right_aligned(plain_number(std::max(0LL, kEigrpHold - (now - n.last_heard))), 5);
     line += " " + elapsed_text(std::max(0LL, static_cast<long long>(now) - n.up_since));
     add_line(out, line, right_aligned(plain_number(n.srtt), 6), right_aligned("200", 6), "  0  ",

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "base/number_text.h"
+#include "reports/column_text.h"
+#include "reports/display_name.h"
 #include "reports/ospf_reports.h"
 #include "reports/report_text.h"
 #include "state/ipv4.h"
@@ -133,6 +135,37 @@ std::string build_real_ospf_interface(const RouterRecord& r, std::string_view on
   // have is refused.
   if (!only.empty() && !exists) add_line(out, "% Invalid interface type and number");
   if (!only.empty() && exists && !shown) add_line(out, "%OSPF: OSPF not enabled on ", only);
+  return out;
+}
+
+std::string build_real_ospf_interface_brief(const RouterRecord& r) {
+  std::string out(kLineEnd);
+  if (!is_set(r.protocols.ospf_enabled)) return out;
+  add_line(out, "Interface    PID   Area            IP Address/Mask    Cost  State Nbrs F/C");
+  const ProtocolBlock& p = r.protocols;
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (e.line_protocol != LinkState::Up || is_set(e.shutdown)) continue;
+    const std::optional<Int32> area = ospf_area_of(p, e);
+    if (!area) continue;
+    const std::vector<const OspfNeighborEntry*> neighbors = neighbors_on(r, e);
+    const bool loopback = e.type == InterfaceType::Loopback && !is_set(e.ospf_point_to_point);
+    std::string state = loopback ? "LOOP" : e.type != InterfaceType::Ethernet ? "P2P" : "DR";
+    if (state == "DR") {
+      const std::string own = p.ospf_active_router_id;
+      for (const OspfNeighborEntry* n : neighbors)
+        if (parse_dotted(n->router_id).value_or(0) > parse_dotted(own).value_or(0)) state = "BDR";
+    }
+    std::string line;
+    append_padded(line, short_interface_name(e.name), 13);
+    append_padded(line, plain_number(p.ospf_process_numbers[1]), 6);
+    append_padded(line, plain_number(*area), 16);
+    append_padded(line, e.ip_address + "/" + plain_number(e.prefix_length), 19);
+    append_padded(line, plain_number(ospf_interface_cost(e, p.ospf_reference_bandwidth)), 6);
+    append_padded(line, state, 6);
+    const std::string n = plain_number(static_cast<long long>(neighbors.size()));
+    add_line(out, line, n, "/", n);
+  }
   return out;
 }
 

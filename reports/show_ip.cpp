@@ -169,6 +169,10 @@ void show_ip_ospf_interface_command(CommandContext& cmd) {
     leave_report(cmd, build_show_ospf_interface(cmd.router));
     return;
   }
+  if (to_lower(trim(cmd.pc.FullWords[5])) == "brief") {
+    leave_report(cmd, build_real_ospf_interface_brief(cmd.router));
+    return;
+  }
   leave_report(cmd, build_real_ospf_interface(cmd.router, interface_named(cmd.pc, 5)));
 }
 

@@ -3,7 +3,8 @@
 # day and month in either order; a date that does not exist is invalid input, and the time alone
 # is incomplete. `terminal length 0` prints a long report without pausing, and `terminal length 5`
 # pauses every five lines. OSPF areas typed in dotted form are the same areas as their numbers,
-# and `no network ... area N` removes one statement.
+# and `no network ... area N` removes one statement. Lines worksheets print for timestamps, the
+# configuration service and RIP's four timers are taken.
 behaviour real-router
 line
 line enable
@@ -18,6 +19,11 @@ line show clock
 line clock set 23:59:59 Feb 29 2027
 line clock set 10:00:00
 line configure terminal
+line service timestamps debug datetime msec
+line service timestamps log datetime localtime msec
+line no service config
+line router rip
+line timers basic 30 180 180 240
 line router ospf 1
 line network 10.0.0.0 0.255.255.255 area 0.0.0.0
 line network 172.16.0.0 0.0.255.255 area 0.0.0.1

@@ -94,6 +94,7 @@ line show ip route
 line show ip ospf neighbor
 line show ip ospf
 line show ip ospf interface loopback 0
+line show ip ospf interface brief
 line show ip ospf interface serial 1
 line show ip protocols
 line ping 10.3.3.3
