@@ -69,14 +69,6 @@ TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
   EXPECT_EQ(d.caption, "3 routers, 2 cables - " + t.sim->topology_file);
 }
 
-TEST(NetworkDiagram, NoRoutersIsAnEmptyDiagram) {
-  TestSimulation t("[GENERAL]\nnumberofrouters=0\n");
-  const NetworkDiagram d = network_diagram(*t.sim);
-  EXPECT_TRUE(d.routers.empty());
-  EXPECT_TRUE(d.cables.empty());
-  EXPECT_EQ(d.caption, "0 routers, 0 cables - " + t.sim->topology_file);
-}
-
 // Router 2 was put somewhere and stays there; router 3 has x= alone and is laid out like router 1.
 TEST(NetworkDiagram, SavedPositionsWinOverTheLayoutUntilLaidOutAgain) {
   TestSimulation t(topology_text(
