@@ -1,0 +1,75 @@
+# topology: topologies/two_routers.ini
+# Real-router settings taken back with their no forms, and the answers that end a dialogue early.
+# Password encryption, the aux line's timeout, synchronous logging and login, a RIP summary (a
+# mask of no ones is refused), RIP's version, auto-summary and default route, EIGRP's
+# auto-summary, OSPF's reference bandwidth and default route are set and taken back: the
+# configuration at the end holds none of them. With router 2 on the line OSPF runs, and a router
+# ID changed while the process runs takes effect only after a reload or a clear. The extended
+# ping stops at an unknown protocol, a target that is no address and a repeat count of 0. A
+# filter that is no valid expression (an unclosed parenthesis) is looked for as plain text.
+behaviour real-router
+line enable
+line configure terminal
+line service password-encryption
+line no service password-encryption
+line line aux 0
+line exec-timeout 5 30
+line logging synchronous
+line login
+line no exec-timeout
+line no logging synchronous
+line no login
+line exit
+line interface serial 0
+line ip address 10.1.1.1 255.255.255.0
+line clock rate 64000
+line ip summary-address rip 10.0.0.0 0.0.0.0
+line ip summary-address rip 10.0.0.0 255.0.0.0
+line no ip summary-address rip 10.0.0.0 255.0.0.0
+line no shutdown
+line exit
+line router rip
+line version 2
+line no version
+line no auto-summary
+line auto-summary
+line default-information originate
+line no default-information originate
+line network 10.0.0.0
+line router eigrp 10
+line no auto-summary
+line auto-summary
+line router ospf 1
+line network 10.1.1.0 0.0.0.255 area 0
+line auto-cost reference-bandwidth 1000
+line no auto-cost reference-bandwidth
+line default-information originate
+line no default-information originate
+line end
+router 2
+line enable
+line configure terminal
+line interface serial 0
+line ip address 10.1.1.2 255.255.255.0
+line no shutdown
+line router ospf 1
+line network 10.1.1.0 0.0.0.255 area 0
+line end
+router 1
+wait 12
+line configure terminal
+line router ospf 1
+line router-id 2.2.2.2
+line end
+line show version | include Version 12.0(
+line show running-config
+key Space
+line ping
+line ipx
+line ping
+line
+line 10.1.1
+line ping
+line
+line 10.1.1.2
+line 0
