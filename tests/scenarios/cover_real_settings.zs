@@ -1,12 +1,15 @@
 # topology: topologies/two_routers.ini
 # Real-router settings taken back with their no forms, and the answers that end a dialogue early.
-# Password encryption, the aux line's timeout, synchronous logging and login, a RIP summary (a
-# mask of no ones is refused), RIP's version, auto-summary and default route, EIGRP's
-# auto-summary, OSPF's reference bandwidth and default route are set and taken back: the
-# configuration at the end holds none of them. With router 2 on the line OSPF runs, and a router
-# ID changed while the process runs takes effect only after a reload or a clear. The extended
-# ping stops at an unknown protocol, a target that is no address and a repeat count of 0. A
-# filter that is no valid expression (an unclosed parenthesis) is looked for as plain text.
+# On Serial0: a description, bandwidth, delay, PPP with PAP and its sent username, the clock rate
+# and OSPF's point-to-point network type, each set and taken back, and a RIP summary (a mask of no
+# ones is refused). Password encryption, the aux line's timeout, synchronous logging and login,
+# RIP's version, auto-summary and default route, EIGRP's auto-summary, OSPF's reference bandwidth
+# and default route likewise: the configuration at the end holds none of them. With router 2 on
+# the line OSPF runs, and a router ID changed while the process runs takes effect only after a
+# reload or a clear. Filters: a pattern that is no valid expression (an unclosed parenthesis) is
+# looked for as plain text, trailing blanks of a pattern do not count, and a bar with no filter
+# after it is invalid input. The extended ping stops at an unknown protocol (a '?' is typed as an
+# answer, not asked), a target that is no address and a repeat count of 0.
 behaviour real-router
 line enable
 line configure terminal
@@ -23,6 +26,22 @@ line exit
 line interface serial 0
 line ip address 10.1.1.1 255.255.255.0
 line clock rate 64000
+line description uplink
+line no description
+line bandwidth 128
+line no bandwidth
+line delay 100
+line no delay
+line encapsulation ppp
+line ppp authentication pap
+line ppp pap sent-username R1 password 0 papR1
+line no ppp pap sent-username
+line no ppp authentication
+line encapsulation hdlc
+line no clock rate
+line clock rate 64000
+line ip ospf network point-to-point
+line no ip ospf network
 line ip summary-address rip 10.0.0.0 0.0.0.0
 line ip summary-address rip 10.0.0.0 255.0.0.0
 line no ip summary-address rip 10.0.0.0 255.0.0.0
@@ -62,8 +81,14 @@ line router ospf 1
 line router-id 2.2.2.2
 line end
 line show version | include Version 12.0(
+type show version | exclude Software  
+key Enter
+line show version |
 line show running-config
 key Space
+line ping
+type ?
+key Enter
 line ping
 line ipx
 line ping
