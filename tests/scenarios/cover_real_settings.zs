@@ -2,19 +2,30 @@
 # Real-router settings taken back with their no forms, and the answers that end a dialogue early.
 # On Serial0: a description, bandwidth, delay, PPP with PAP and its sent username, the clock rate
 # and OSPF's point-to-point network type, each set and taken back, and a RIP summary (a mask of no
-# ones is refused). Password encryption, the aux line's timeout, synchronous logging and login,
-# RIP's version, auto-summary and default route, EIGRP's auto-summary, OSPF's reference bandwidth
-# and default route likewise: the configuration at the end holds none of them. With router 2 on
-# the line OSPF runs, and a router ID changed while the process runs takes effect only after a
-# reload or a clear. Filters: a pattern that is no valid expression (an unclosed parenthesis) is
-# looked for as plain text, trailing blanks of a pattern do not count, and a bar with no filter
-# after it is invalid input. The extended ping stops at an unknown protocol (a '?' is typed as an
-# answer, not asked), a target that is no address and a repeat count of 0.
+# ones is refused). A user (named twice, then removed; removing one never named says nothing), a
+# banner over two lines, password encryption, the aux line's timeout, synchronous logging, login,
+# RIP's version, auto-summary and default route, EIGRP's auto-summary and a wildcard network
+# (given twice, it is kept once), OSPF's reference bandwidth and default route likewise: the
+# configuration at the end holds none of them. A passive interface the router lacks is refused.
+# With router 2 on the line OSPF runs, and a router ID changed while the process runs takes effect
+# only after a reload or a clear (the same ID again says nothing). Filters: a pattern that is no
+# valid expression (an unclosed parenthesis) is looked for as plain text, trailing blanks of a
+# pattern do not count, and a bar with no filter after it is invalid input. The extended ping
+# stops at an unknown protocol (a '?' is typed as an answer, not asked), a target that is no
+# address and a repeat count of 0.
 behaviour real-router
 line enable
 line configure terminal
 line service password-encryption
 line no service password-encryption
+line username ann password one
+line username ann password two
+line no username bob
+line no username ann
+line banner motd #
+line Two lines of
+line text #
+line no banner motd
 line line aux 0
 line exec-timeout 5 30
 line logging synchronous
@@ -58,6 +69,11 @@ line network 10.0.0.0
 line router eigrp 10
 line no auto-summary
 line auto-summary
+line network 10.1.1.0 0.0.0.3
+line network 10.1.1.0 0.0.0.3
+line no network 10.1.1.0 0.0.0.3
+line no network 172.16.0.0
+line passive-interface serial 5
 line router ospf 1
 line network 10.1.1.0 0.0.0.255 area 0
 line auto-cost reference-bandwidth 1000
@@ -78,6 +94,7 @@ router 1
 wait 12
 line configure terminal
 line router ospf 1
+line router-id 2.2.2.2
 line router-id 2.2.2.2
 line end
 line show version | include Version 12.0(
