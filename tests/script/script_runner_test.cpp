@@ -107,15 +107,6 @@ TEST(ScriptRunner, KeyNames) {
     EXPECT_FALSE(key_code_of(name)) << name;
 }
 
-TEST(ScriptRunner, TypeKeepsTrailingBlanks) {
-  std::vector<ScriptStep> steps;
-  std::istringstream in("type sh  \nline\n");
-  ASSERT_FALSE(parse_script(in, steps));
-  ASSERT_EQ(steps.size(), 2u);
-  EXPECT_EQ(steps[0].text, "sh  ");
-  EXPECT_EQ(steps[1].text, "");
-}
-
 TEST(ScriptRunner, NoRoutersPrintsNothingButSaysWhyOnTheErrorStream) {
   const ScriptResult r = run_text("line enable\nkey F2\n", "[GENERAL]\nnumberofrouters=0\n");
   EXPECT_EQ(r.status, 0);
