@@ -52,29 +52,6 @@ TEST_F(RoutingConfig, EleventhNetworkIsRefusedAndLogged) {
   EXPECT_NE(log_text().find("add rip network() - 9 - "), std::string::npos);
 }
 
-TEST_F(RoutingConfig, EigrpEntryKeepsItsNumberAndForgetsNeighbours) {
-  router().protocols.eigrp_neighbor_count = 3;
-  run("router eigrp 100", {"router", "eigrp"}, kModeGlobal);
-  EXPECT_EQ(router().mode, kModeEigrp);
-  EXPECT_EQ(router().protocols.eigrp_process_numbers[1], 100);
-  EXPECT_EQ(router().protocols.eigrp_neighbor_count, 0);
-}
-
-TEST_F(RoutingConfig, OspfNetworkStoresNetworkWildcardAreaAndBits) {
-  run("router ospf 1", {"router", "ospf"}, kModeGlobal);
-  run("network 10.1.1.77 0.0.0.255 area 0", {"network"});
-  run("network 10.1.1.5 0.0.0.255 area 1", {"network"});
-  run("network 10.2.2.0 0.0.0.2 area 00", {"network"});
-  const ProtocolBlock& p = router().protocols;
-  ASSERT_EQ(p.ospf_network_count, 2);
-  EXPECT_EQ(p.ospf_networks[1].network, "10.1.1.0");
-  EXPECT_EQ(p.ospf_networks[1].wildcard, "0.0.0.255");
-  EXPECT_EQ(p.ospf_networks[1].area, "0");
-  EXPECT_EQ(p.ospf_networks[1].wildcard_bits, "8");
-  EXPECT_EQ(p.ospf_networks[2].wildcard_bits, "0x2");
-  EXPECT_EQ(p.ospf_networks[2].area, "0");
-}
-
 // The refusals' messages are in interfaces.out; an area that is no number, or too large, is
 // logged and stores nothing.
 TEST_F(RoutingConfig, OspfAreasThatAreNoNumberAreLoggedAndStoreNothing) {

@@ -8,19 +8,6 @@ namespace {
 
 class ExecCmd : public CommandFixture {};
 
-TEST_F(ExecCmd, FullWordsAreClearedAfterEveryCommandKnownOrNot) {
-  run("configure terminal", {"configure", "terminal"}, kModePrivileged);
-  const ParsedCommand known = pc_;
-  run("frobnicate a b", {"frobnicate", "a", "b"}, kModeUser);
-  for (int i = 1; i <= 6; ++i) {
-    EXPECT_EQ(known.FullWords[i], "") << i;
-    EXPECT_EQ(pc_.FullWords[i], "") << i;
-  }
-  EXPECT_EQ(router().mode, kModeUser);
-  EXPECT_FALSE(output_pending());
-  EXPECT_EQ(router().pending_action, PendingAction::None);
-}
-
 TEST_F(ExecCmd, ModeTransitionsTheTranscriptsDoNotShow) {
   struct Transition {
     int from;                             // mode before the command

@@ -149,25 +149,15 @@ using A = Answer;
 INSTANTIATE_TEST_SUITE_P(
     Table, LabSessionPolicy,
     ::testing::Values(
-        Situation{"UnchangedOpenLab", false, Action::OpenLab, {}, false, true, false, 0},
-        Situation{"UnchangedOpenTopology", false, Action::OpenTopology, {}, false, true, false, 0},
+        Situation{"UnchangedLab", false, Action::OpenLab, {}, false, true, false, 0},
+        Situation{"UnchangedTopo", false, Action::OpenTopology, {}, false, true, false, 0},
         Situation{"UnchangedLeave", false, Action::Leave, {}, false, true, false, 0},
-        Situation{"ChangedOpenLabNo", true, Action::OpenLab, {A::No}, false, true, false, 1},
-        Situation{
-            "ChangedOpenLabCancel", true, Action::OpenLab, {A::Cancel}, false, false, false, 1},
-        Situation{"ChangedOpenLabYesNamed", true, Action::OpenLab, {A::Yes}, true, true, true, 1},
-        Situation{
-            "ChangedOpenLabYesNoName", true, Action::OpenLab, {A::Yes}, false, false, false, 1},
-        Situation{
-            "ChangedOpenTopologyNo", true, Action::OpenTopology, {A::No}, false, true, false, 1},
-        Situation{"ChangedOpenTopologyYesNamed",
-                  true,
-                  Action::OpenTopology,
-                  {A::Yes},
-                  true,
-                  true,
-                  true,
-                  1},
+        Situation{"ChangedLabNo", true, Action::OpenLab, {A::No}, false, true, false, 1},
+        Situation{"ChangedLabCancel", true, Action::OpenLab, {A::Cancel}, false, false, false, 1},
+        Situation{"ChangedLabYesNamed", true, Action::OpenLab, {A::Yes}, true, true, true, 1},
+        Situation{"ChangedLabYesNoName", true, Action::OpenLab, {A::Yes}, false, false, false, 1},
+        Situation{"ChangedTopoNo", true, Action::OpenTopology, {A::No}, false, true, false, 1},
+        Situation{"ChangedTopoYesNamed", true, Action::OpenTopology, {A::Yes}, true, true, true, 1},
         Situation{"ChangedLeaveNo", true, Action::Leave, {A::No}, false, true, false, 1},
         Situation{"ChangedLeaveCancel", true, Action::Leave, {A::Cancel}, false, false, false, 1},
         Situation{"ChangedLeaveYesNamed", true, Action::Leave, {A::Yes}, true, true, true, 1},

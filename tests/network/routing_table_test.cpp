@@ -79,21 +79,6 @@ TEST_F(RoutingTableTest, SelectionKeepsLowestDistancePerNetworkAndTheLaterOfEqua
   }
 }
 
-TEST_F(RoutingTableTest, OspfBeatsRipAndRipReturnsWhenOspfAgesOut) {
-  RouterRecord r = new_router_record();
-  const Candidate rip{"172.16.0.0", 16, 120, 'R', "Serial0"};
-  learn(r, rip, log_);
-  learn(r, {"172.16.0.0", 16, 110, 'O', "Serial1"}, log_);
-  Calculate_Routing_Table(r);
-  EXPECT_EQ(installed(r), std::vector<std::string>{"O 172.16.0.0/16 Serial1"});
-  for (int pass = 1; pass <= 9; ++pass) {
-    Maintain_Routing_Table(r);
-    learn(r, rip, log_);  // RIP is still heard, OSPF no longer
-    Calculate_Routing_Table(r);
-  }
-  EXPECT_EQ(installed(r), std::vector<std::string>{"R 172.16.0.0/16 Serial0"});
-}
-
 TEST_F(RoutingTableTest, RefreshWithAnotherMetricKeepsTheStoredMetric) {
   RouterRecord r = new_router_record();
   learn(r, {"10.0.0.0", 8, 120, 'R', "Serial0"}, log_, 1);

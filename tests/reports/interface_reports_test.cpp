@@ -24,14 +24,6 @@ class ShowInterfaces : public RecordFixture {
   }
 };
 
-TEST_F(ShowInterfaces, SpecificUsesTheOrdinalNotTheStoredNumber) {
-  interface(1).number = "5";
-  interface(2).number = "0";
-  interface(2).description = "second serial";
-  EXPECT_NE(specific("serial", "1").find("Description: second serial"), std::string::npos);
-  EXPECT_NE(specific("SeRiAl", "1.9").find("Description: second serial"), std::string::npos);
-}
-
 TEST_F(ShowInterfaces, SpecificWithoutAMatchIsAnEmptyLineAndANonNumberIsLogged) {
   const std::pair<const char*, const char*> misses[] = {
       {"serial", "2"}, {"fddi", "0"}, {"serial", "x"}, {"serial", ""}};

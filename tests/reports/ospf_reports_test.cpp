@@ -1,5 +1,5 @@
 // The OSPF reports beyond net_ospf.out: neighbour columns with a long router ID, the interface
-// block leaving out interfaces that are down, the database ages, and the router ID they store.
+// block leaving out interfaces that are down, and the database ages.
 #include "reports/ospf_reports.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +18,6 @@ OspfNeighborEntry& add_neighbor(RouterRecord& r, const std::string& router_id,
   n.interface = interface;
   n.priority = 1;
   return n;
-}
-
-// The digit rule itself is tested with the rule (tests/state/ospf_router_id_test.cpp); the report
-// stores what it chose.
-TEST(OspfRouterId, TheReportStoresTheIdItChose) {
-  RouterRecord r;
-  add_interface(r, "SERIAL", "Serial0", "down", "99.99.99.99");
-  add_interface(r, "SERIAL", "Serial1", "up");
-  add_interface(r, "ETHERNET", "Ethernet0", "up", "10.1.1.1");
-  r.ospf_router_id = "stale";
-  EXPECT_EQ(get_ospf_router_id(r), "10.1.1.1");
-  EXPECT_EQ(r.ospf_router_id, "10.1.1.1");
-  EXPECT_EQ(router_id_number("192.168.100.200"), 192168100200ull);
 }
 
 TEST(OspfReports, NeighborRowsKeepPriorityAtSixteen) {

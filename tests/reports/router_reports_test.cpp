@@ -96,15 +96,6 @@ constexpr const char* kLegend =
 
 constexpr Ipv4 k10_1_1_0 = 0x0A010100;
 
-TEST(RoutingTableReport, WithoutAStaticDefaultAnEmptyLineThenNotSet) {
-  RouterRecord r;
-  EXPECT_EQ(build_routing_table(r, 0),
-            std::string(kLegend) + "\r\nGateway of last resort is not set\r\n");
-  add_route(r, 'R', 0, 0, "10.1.1.2", 120);  // a default learned by RIP is no static one
-  EXPECT_NE(build_routing_table(r, 0).find("\r\n\r\nGateway of last resort is not set\r\n"),
-            std::string::npos);
-}
-
 TEST(RoutingTableReport, FirstStaticDefaultGivesTheGatewayWithoutTheEmptyLine) {
   RouterRecord r;
   add_route(r, 'C', 0, 0, "Ethernet0");  // a connected 0.0.0.0 is no default

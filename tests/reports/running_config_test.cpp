@@ -14,16 +14,6 @@ class RunningConfig : public RecordFixture {
   std::string report() { return build_running_config(router()); }
 };
 
-TEST_F(RunningConfig, InterfacesAreNamedByTypeOrdinalNotStoredNumber) {
-  interface(1).number = "7";
-  interface(2).number = "3";
-  interface(3).number = "9";
-  EXPECT_NE(report().find("interface Serial0\r\n no ip address\r\n no ip directed-broadcast\r\n"
-                          " shutdown\r\n!\r\ninterface Serial1\r\n no ip address\r\n"
-                          " no ip directed-broadcast\r\n shutdown\r\n!\r\ninterface Ethernet0\r\n"),
-            std::string::npos);
-}
-
 // The cost line shows for costs other than 10 and 64, the priority line for priorities other than
 // 1, both only on an up interface with an address while OSPF runs.
 TEST_F(RunningConfig, OspfLinesShowOnlyOnUpAddressedInterfacesWithOspfAndNonDefaultValues) {

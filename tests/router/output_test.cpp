@@ -22,21 +22,10 @@ class Paging : public ::testing::Test {
   std::string shown() { return r.console.transcript().substr(start); }
 };
 
-TEST_F(Paging, OutputStartingWithALineBreakShowsTwentyThreeLines) {
-  output_text(r, "\r\n" + lines(30));
-  EXPECT_EQ(shown(), "\r\n" + lines(23));
-  EXPECT_EQ(r.record.paging_rest, lines(30).substr(lines(23).size()));
-}
-
 TEST_F(Paging, EnterOnARestWithoutLineBreakPrintsOneCharacterAndEnds) {
   output_text(r, lines(24) + "tail");
   continue_pause(r, 13);
   EXPECT_EQ(shown(), lines(24) + "t");
-  EXPECT_EQ(r.record.paging_state, 0);
-}
-
-TEST_F(Paging, LineFeedsAloneNeverPage) {
-  output_text(r, std::string(100, '\n'));
   EXPECT_EQ(r.record.paging_state, 0);
 }
 

@@ -1,13 +1,12 @@
 // The key handler on hostile lines: a caret offset that does not fit its 16-bit field, a caret
-// offset beyond the line, and control keys that have no editing meaning. A caret offset left over
-// from a longer line and a typed control key in an entered line are in console_control_keys.out.
-#include "console/key_handler.h"
-
+// offset beyond the line, and codes that are no character. A caret offset left over from a longer
+// line and control keys typed into an entered line are in console_control_keys.out.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "console/key_handler.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
@@ -82,15 +81,6 @@ TEST_F(KeyHandler, BackspaceWithAnOffsetBeyondTheLineDeletesNothing) {
   console().cursor_from_end = 9;
   keys({kBackspace});
   EXPECT_EQ(t.sim->typed_line, "abc");
-}
-
-TEST_F(KeyHandler, ControlKeysWithoutEditingMeaningAreTyped) {
-  for (const int key :
-       {3, 4, 7, 11, 12, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27, 28, 31, 127, 255}) {
-    t.sim->typed_line = "sh";
-    keys({key});
-    EXPECT_EQ(t.sim->typed_line, std::string("sh") + static_cast<char>(key)) << key;
-  }
 }
 
 TEST_F(KeyHandler, CodesThatAreNoCharacterAreNotTyped) {

@@ -1,42 +1,21 @@
-// The network diagram's model: every shipped topology gives a node per router and each of its
-// cables once; odd cabling (repeated, dangling, looped, re-cabled) gives no extra lines; saved
-// positions win over the layout; and the end states and host names follow the routers when the
-// model is refreshed.
+// The network diagram's model: a node per router and each cable once; odd cabling (repeated,
+// dangling, looped, re-cabled) gives no extra lines; saved positions win over the layout; and the
+// end states and host names follow the routers when the model is refreshed.
 #include "simulation/network_diagram.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "base/ini_reader.h"
 #include "tests/support/test_simulation.h"
 
 namespace zorva {
 namespace {
 
 using testing::TestSimulation;
-
-std::string file_text(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-// "Router1 Serial0 / Router2 Serial1", the two ends in a fixed order.
-std::string cable_key(const std::string& a, const std::string& b) {
-  return a < b ? a + " / " + b : b + " / " + a;
-}
-
-std::string end_key(const DiagramCableEnd& end) {
-  return "Router" + std::to_string(end.router) + " " + end.interface_name;
-}
 
 struct Connector {
   std::string a, a_interface, b, b_interface;
@@ -66,43 +45,6 @@ void type_lines(TestSimulation& t, int router, const std::vector<std::string>& l
   for (const std::string& l : lines) t.line(l);
 }
 
-class ShippedTopology : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(ShippedTopology, ANodePerRouterAndEachCableOnce) {
-  const std::filesystem::path file = testing::bin_dir() / GetParam();
-  TestSimulation t(file_text(file));
-  const NetworkDiagram d = network_diagram(*t.sim);
-
-  ASSERT_EQ(static_cast<int>(d.routers.size()), t.sim->router_count);
-  for (std::size_t i = 0; i < d.routers.size(); ++i) {
-    EXPECT_EQ(d.routers[i].number, static_cast<int>(i) + 1);
-    EXPECT_EQ(d.routers[i].label, "Router");
-  }
-  const IniFile ini = IniFile::read(file.string());
-  const int listed = std::stoi(ini.value("GENERAL", "numberofconnectors"));
-  std::set<std::string> wanted;
-  for (int i = 1; i <= listed; ++i) {
-    const std::string s = "CONNECTOR" + std::to_string(i);
-    wanted.insert(cable_key(ini.value(s, "dev1name") + " " + ini.value(s, "dev1interface"),
-                            ini.value(s, "dev2name") + " " + ini.value(s, "dev2interface")));
-  }
-  std::set<std::string> drawn;
-  for (const DiagramCable& c : d.cables) {
-    drawn.insert(cable_key(end_key(c.a), end_key(c.b)));
-    // Interfaces start shut down.
-    EXPECT_EQ(c.a.state, CableEndState::AdminDown);
-    EXPECT_EQ(c.b.state, CableEndState::AdminDown);
-  }
-  EXPECT_EQ(drawn, wanted);
-  EXPECT_EQ(d.cables.size(), wanted.size());
-  EXPECT_EQ(d.caption, std::to_string(d.routers.size()) + " routers, " +
-                           std::to_string(d.cables.size()) + " cables - " + t.sim->topology_file);
-}
-
-INSTANTIATE_TEST_SUITE_P(NetworkDiagram, ShippedTopology,
-                         ::testing::Values("default.ini", "topologies/two_routers.ini",
-                                           "topologies/square.ini", "topologies/ring50.ini"));
-
 // A connector repeated back to front, one to a router that does not exist and one from an
 // interface to itself add no lines.
 TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
@@ -125,14 +67,6 @@ TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
   EXPECT_EQ(d.cables[1].b.router, 3);
   EXPECT_EQ(d.cables[1].b.interface_name, "Serial1");
   EXPECT_EQ(d.caption, "3 routers, 2 cables - " + t.sim->topology_file);
-}
-
-TEST(NetworkDiagram, NoRoutersIsAnEmptyDiagram) {
-  TestSimulation t("[GENERAL]\nnumberofrouters=0\n");
-  const NetworkDiagram d = network_diagram(*t.sim);
-  EXPECT_TRUE(d.routers.empty());
-  EXPECT_TRUE(d.cables.empty());
-  EXPECT_EQ(d.caption, "0 routers, 0 cables - " + t.sim->topology_file);
 }
 
 // Router 2 was put somewhere and stays there; router 3 has x= alone and is laid out like router 1.

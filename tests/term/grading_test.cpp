@@ -194,29 +194,5 @@ TEST_F(Grading, TheSameResultsOnOneThreadAndOnMany) {
             grade_csv(grade_labs(files.labs, checks, testing::bin_dir(), 0), checks));
 }
 
-TEST_F(Grading, AFolderOfAThousandFilesIsGradedToTheEnd) {
-  const std::string lab = lab_text(*done.sim, false);
-  for (int i = 0; i < 1000; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "big/%04d.zlab", i);
-    // Every tenth file is a real lab; the others are cut short at a different place each.
-    write(name, i % 10 == 0 ? lab : lab.substr(0, static_cast<std::size_t>(i) * 5));
-  }
-  const ClassFiles files = lab_files_of({(root() / "big").string()});
-  ASSERT_EQ(files.labs.size(), 1000u);
-  const std::vector<Check> checks = checks_of(checks_text);
-  const std::vector<GradeRow> rows = grade_labs(files.labs, checks, testing::bin_dir(), 0);
-  ASSERT_EQ(rows.size(), 1000u);
-  int graded = 0;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(rows[i].file, files.labs[i].file);
-    if (rows[i].report.error.empty()) {
-      ++graded;
-      EXPECT_EQ(rows[i].report.passed(), 3) << rows[i].file;
-    }
-  }
-  EXPECT_EQ(graded, 100);
-}
-
 }  // namespace
 }  // namespace zorva

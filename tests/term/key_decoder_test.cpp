@@ -1,5 +1,5 @@
-// Key decoding: every key sequence the face understands, sequences split across reads, the lone
-// Esc, CR LF as one Enter, and garbage dropped without leaking into the typed line.
+// Key decoding: every key sequence the face understands, sequences split across reads, CR LF
+// as one Enter, and garbage dropped without leaking into the typed line.
 #include "term/key_decoder.h"
 
 #include <gtest/gtest.h>
@@ -97,22 +97,6 @@ const Row kRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyTable, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(KeyDecoder, QuietPauseSettlesWhatWaits) {
-  KeyDecoder d;
-  Keys out;
-  d.feed("\x1b", out);
-  EXPECT_TRUE(out.empty());
-  EXPECT_TRUE(d.pending());
-  d.flush(out);  // a lone Esc is code 27, and the bytes after it are plain keys
-  d.feed("[A\x1b[1", out);
-  d.flush(out);  // an unfinished sequence is dropped
-  d.feed("5~\r", out);
-  d.flush(out);  // an LF after a pause is an Enter of its own
-  d.feed("\n", out);
-  EXPECT_EQ(out, (Keys{C(27), C('['), C('A'), C('5'), C('~'), C(13), C(13)}));
-  EXPECT_FALSE(d.pending());
-}
 
 TEST(KeyDecoder, SequenceSplitAcrossReadsStaysPendingUntilItsFinalByte) {
   KeyDecoder d;

@@ -145,17 +145,6 @@ TEST(ScreenLayout, InputAtTheBottomTranscriptAboveItWithoutItsLastLineBreak) {
   }
 }
 
-TEST(ScreenLayout, AMorePageAndTheInputLineFitOnEightyByTwentyFour) {
-  // The console stops after the 24th line break of a report, which starts with a line break of
-  // its own: the echoed command, 23 report lines, then "--MORE--" on the input line.
-  const std::string transcript = "\r\nRouter#show running-config\r\n" + numbered_lines(23);
-  const Frame f = lay_out(transcript, "--MORE--", {24, 80});
-  ASSERT_EQ(f.lines.size(), 24u);
-  EXPECT_EQ(f.lines.front(), "L1");
-  EXPECT_EQ(f.lines[22], "L23");
-  EXPECT_EQ(f.lines.back(), "--MORE--");
-}
-
 TEST(ScreenLayout, ScrollingBackShowsEarlierRowsAndStopsAtTheFirst) {
   const std::string transcript = numbered_lines(10);
   const struct {

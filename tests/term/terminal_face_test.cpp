@@ -1,8 +1,9 @@
 // The terminal face's loop driven by a fake terminal: bytes in, frames out, a fake clock. Proves
-// that keys reach the active console, F-keys and the router number question switch routers,
+// that keys reach the active console, the router number question switches routers,
 // Ctrl+Q asks before it stops the loop (the end of input stops it at once), PageUp scrolls back,
-// questions are wrapped, real time advances the simulated clock (but not while a question waits),
-// the screen is drawn only when something changed, and a pipe gets the transcript at the end.
+// questions are asked on the input line, real time advances the simulated clock (but not while a
+// question waits), the screen is drawn only when something changed, and a pipe gets the transcript
+// at the end.
 #include "term/terminal_face.h"
 
 #include <gmock/gmock.h>
@@ -92,16 +93,6 @@ TEST_F(TerminalFaceTest, TypedKeysReachTheActiveConsoleAndTheCaretFollows) {
   term.type("[A");
   run_queued();
   EXPECT_EQ(sim().typed_line, "sh\x03\x04\x1c\x1b[A");
-}
-
-TEST_F(TerminalFaceTest, FunctionKeySwitchesRouterAndTheLineFollows) {
-  term.type("sh");
-  term.type("\x1bOQ");  // F2
-  term.type("ow");
-  run_queued();
-  EXPECT_EQ(sim().active_router, 2);
-  EXPECT_EQ(face.current_frame().status.rfind("Router 2 of 2", 0), 0u);
-  EXPECT_TRUE(input_row().ends_with("show")) << input_row();
 }
 
 TEST_F(TerminalFaceTest, CtrlQAsksFirstAndOnlyOkLeaves) {
@@ -209,21 +200,6 @@ TEST_F(TerminalFaceTest, PageUpScrollsBackTypingReturnsToTheEnd) {
   EXPECT_EQ(face.current_frame().lines[8], end_row);
 }
 
-TEST_F(TerminalFaceTest, AQuestionWiderThanTheScreenIsWrappedNotCut) {
-  term.screen = {10, 30};
-  term.type("c");
-  EXPECT_EQ(
-      face.message_box("Reload the Router", "Would you like to save changes to your configuration?",
-                       Buttons::YesNoCancel),
-      Answer::Cancel);
-  std::string shown;
-  for (const std::string& row : term.output.empty() ? Rows{} : last_frame_rows()) shown += row;
-  EXPECT_NE(shown.find("Reload the Router: Would you like to save changes to your "
-                       "configuration? [y]es/[n]o/[c]ancel"),
-            std::string::npos)
-      << shown;
-}
-
 TEST_F(TerminalFaceTest, EscCancelsAfterItsPauseAndTheEndOfInputLeavesWithOk) {
   term.type("\x1b");
   term.gap(100);
@@ -329,18 +305,6 @@ TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
   term.type("x\x1bOP");  // F1 where router 1 is forward: the list again
   run_queued();
   EXPECT_EQ(face.current_frame().status, f.status);
-}
-
-// The longer prompts of the configuration modes leave less room on the help line; the router
-// key and the key list stay.
-TEST_F(TerminalFaceTest, ConfigurationPromptsKeepTheRouterKeyAndTheKeyList) {
-  term.screen = {24, 80};
-  term.type("\renable\rconfigure terminal\rinterface serial0\r");
-  run_queued();
-  ASSERT_TRUE(input_row().starts_with("Router(config-if)#")) << input_row();
-  const std::string status = face.current_frame().status;
-  EXPECT_NE(status.find("Ctrl+G"), std::string::npos) << status;
-  EXPECT_TRUE(status.ends_with("Alt+H keys")) << status;
 }
 
 class TerminalFacePipedTest : public TerminalFaceTest {

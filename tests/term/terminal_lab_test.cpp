@@ -1,8 +1,8 @@
 // The terminal face and lab files: --lab opens one, Ctrl+S saves (asking for the student's name and
 // a file on the input line the first time, never over the lab handed out), Alt+L shows the lab's
-// page as text, quitting with unsaved changes offers to save, and the recovery file is
-// written every minute of real time while the lab changed, removed on a clean exit and offered at
-// the next start after an unclean one.
+// page as text, and a recovery file left behind by an unclean exit is offered at the next start.
+// When a changed lab asks to be saved and when the recovery copy is written is the lab session's
+// own rule (lab_session_test).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -166,47 +166,6 @@ TEST_F(TerminalLabTest, FirstSaveAsksForAFileNameOnTheInputLineAndEscGivesUp) {
   term->type("sh");
   run_queued();
   EXPECT_EQ(face->simulation()->typed_line, "sh");
-}
-
-TEST_F(TerminalLabTest, QuittingWithChangesOffersToSave) {
-  options.lab = core_lab("Alpha");
-  start();
-  term->type("\x11\r");  // nothing changed: one question, and it leaves
-  EXPECT_FALSE(run_queued());
-  EXPECT_EQ(term->output.find("Save it before leaving?"), std::string::npos);
-
-  start();
-  term->type("\renable\rconfigure terminal\rhostname Zulu\rend\r");
-  term->type("\x11\r");  // Are you sure? OK
-  term->type("c");       // Save first? Cancel: stays
-  EXPECT_TRUE(run_queued());
-  EXPECT_NE(term->output.find("Save it before leaving?"), std::string::npos);
-  term->type("\x11\r");
-  term->type("y");        // Yes: saved beside the lab handed out, then gone
-  term->type("Ann\r\r");  // the student's name, and the file proposed
-  EXPECT_FALSE(run_queued());
-  EXPECT_EQ(hostname_in(options.lab), "Alpha");
-  EXPECT_EQ(hostname_in(dir.path() / "Alpha-Ann.zlab"), "Zulu");
-}
-
-TEST_F(TerminalLabTest, RecoveryFileEveryMinuteWhileChangedAndRemovedOnACleanExit) {
-  start();
-  term->gap(LabSession::kRecoveryIntervalMs);
-  run_queued();
-  EXPECT_FALSE(fs::exists(recovery()));  // nothing typed
-  term->type("\renable\rconfigure terminal\rhostname Oscar\rend\r");
-  term->gap(LabSession::kRecoveryIntervalMs / 2);
-  run_queued();
-  EXPECT_FALSE(fs::exists(recovery()));  // not a minute since the last look
-  term->gap(LabSession::kRecoveryIntervalMs / 2);
-  run_queued();
-  ASSERT_TRUE(fs::exists(recovery()));
-  EXPECT_EQ(hostname_in(recovery()), "Oscar");
-  term->type("\x11\r");
-  term->type("n");  // leave without saving the lab
-  EXPECT_FALSE(run_queued());
-  face->finish();
-  EXPECT_FALSE(fs::exists(recovery()));
 }
 
 TEST_F(TerminalLabTest, RecoveryFileLeftBehindIsOfferedAtTheNextStart) {

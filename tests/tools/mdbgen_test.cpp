@@ -1,9 +1,8 @@
 // Tests of the command-database generator: rejecting each kind of source mistake with its file and
 // line, writing the SQLite file (IDs in file order, NULLs where nothing was given, never a
 // half-written file) and the source of the built-in tables (every byte escaped so that the
-// compiler reads it back). Also checks that the shipped sources pass, that the built-in tables of
-// this build are those of the shipped sources, and that both stores resolve every command the
-// dispatcher acts on.
+// compiler reads it back). Also checks that the shipped sources pass and that the built-in tables
+// of this build are those of the shipped sources.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -169,27 +168,20 @@ const MistakeCase kTemplateMistakes[] = {
 
 TEST(MdbgenSource, EachMistakeIsRejectedWithItsFileAndLine) {
   const auto expect_first_error = [](const std::vector<SourceError>& errors, const char* file,
-                                     const MistakeCase& c) {
-    ASSERT_FALSE(errors.empty()) << c.name;
-    EXPECT_EQ(errors[0].file, file) << c.name << "\n" << describe(errors);
-    EXPECT_EQ(errors[0].line, c.line) << c.name << "\n" << describe(errors);
-    EXPECT_NE(errors[0].message.find(c.message), std::string::npos) << c.name << "\n"
-                                                                    << describe(errors);
+                                     int line, const char* name, const char* message) {
+    ASSERT_FALSE(errors.empty()) << name;
+    EXPECT_EQ(errors[0].file, file) << name << "\n" << describe(errors);
+    EXPECT_EQ(errors[0].line, line) << name << "\n" << describe(errors);
+    EXPECT_NE(errors[0].message.find(message), std::string::npos) << name << "\n"
+                                                                  << describe(errors);
   };
-  for (const MistakeCase& c : kTreeMistakes) expect_first_error(load(c.text, ""), "tree.txt", c);
+  for (const MistakeCase& c : kTreeMistakes)
+    expect_first_error(load(c.text, ""), "tree.txt", c.line, c.name, c.message);
   for (const MistakeCase& c : kTemplateMistakes)
-    expect_first_error(load("mode usermode\n  show  Show\n    <cr>\n", c.text), "templates.txt", c);
-}
-
-TEST(MdbgenSource, HandlersTheListDoesNotMatchAreRefused) {
-  for (const HandlerMistake& c : kHandlerMistakes) {
-    const std::vector<SourceError> errors = load_with_handlers(c.tree, c.list);
-    ASSERT_FALSE(errors.empty()) << c.name;
-    EXPECT_EQ(errors[0].file, c.file) << c.name << "\n" << describe(errors);
-    EXPECT_EQ(errors[0].line, c.line) << c.name << "\n" << describe(errors);
-    EXPECT_NE(errors[0].message.find(c.message), std::string::npos) << c.name << "\n"
-                                                                    << describe(errors);
-  }
+    expect_first_error(load("mode usermode\n  show  Show\n    <cr>\n", c.text), "templates.txt",
+                       c.line, c.name, c.message);
+  for (const HandlerMistake& c : kHandlerMistakes)
+    expect_first_error(load_with_handlers(c.tree, c.list), c.file, c.line, c.name, c.message);
 }
 
 // A block gives exactly the rows its text would give written out where it is used.
@@ -261,20 +253,6 @@ TEST(MdbgenBindings, EachPathRunsTheHandlerOfItsEnds) {
                              [](const Binding& a, const Binding& b) { return a.key < b.key; }));
 }
 
-TEST(MdbgenSource, MissingModesAreReportedWhenEveryModeIsRequired) {
-  std::vector<SourceError> errors = load("mode usermode\n  a  A\n    <cr>\n", "", nullptr, true);
-  ASSERT_EQ(errors.size(), 13u) << describe(errors);
-  EXPECT_EQ(errors[0].message, "mode 'nologmode' is missing");
-}
-
-TEST(MdbgenSource, ReadingGoesOnAfterAMistakeToReportTheNextOne) {
-  std::vector<SourceError> errors =
-      load("mode usermode\n  a\n    <cr>\n  b  B\n    c {WHAT}  C\n", "");
-  ASSERT_EQ(errors.size(), 2u) << describe(errors);
-  EXPECT_EQ(errors[0].line, 2);
-  EXPECT_EQ(errors[1].line, 5);
-}
-
 constexpr const char* kGoodTree =
     "# a comment\n"
     "mode usermode\n"
@@ -301,23 +279,6 @@ constexpr const char* kGoodTemplates =
     "  first line with blanks  \n"
     "# not a comment inside a block\n"
     "===\n";
-
-TEST(MdbgenSource, CrLfSourcesReadLikeLfSources) {
-  const auto crlf = [](std::string text) {
-    for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 2))
-      text.insert(i, 1, '\r');
-    return text;
-  };
-  CommandTree lf, dos;
-  ASSERT_TRUE(load(kGoodTree, kGoodTemplates, &lf).empty());
-  ASSERT_TRUE(load(crlf(kGoodTree), crlf(kGoodTemplates), &dos).empty());
-  ASSERT_EQ(lf.rows.size(), dos.rows.size());
-  for (size_t i = 0; i < lf.rows.size(); ++i) {
-    EXPECT_EQ(lf.rows[i].word, dos.rows[i].word);
-    EXPECT_EQ(lf.rows[i].help, dos.rows[i].help);
-    EXPECT_EQ(lf.rows[i].toptext, dos.rows[i].toptext);
-  }
-}
 
 TEST(MdbgenSource, TheShippedSourcesPass) {
   auto read = [](const fs::path& p) {
@@ -440,37 +401,6 @@ TEST(MdbgenTablesSource, LiteralsEscapeEveryAwkwardByte) {
       "\tcaf\303\251 \0017\177\377\000end\n"sv,
       text);
   EXPECT_EQ(cpp_string_literal(""), "\"\"");
-}
-
-TEST(MdbgenTablesSource, RowsBecomeStaticDataWithNullsAndEmptyLevels) {
-  CommandTables tables;
-  tables.modes = {{1, "usermode"}};
-  tables.levels[1] = {
-      {1, 1, "show", "Show things", std::nullopt, std::nullopt, std::nullopt, std::nullopt}};
-  tables.levels[2] = {{1, 1, "WORD", std::nullopt, "WORD", "top", "bottom", "real-router"}};
-  const std::string source = command_tables_source(tables);
-  EXPECT_NE(source.find("{1, \"usermode\"sv},"), std::string::npos);
-  EXPECT_NE(source.find("{1, 1, \"show\"sv, \"Show things\"sv, kNull, kNull, kNull, kNull},"),
-            std::string::npos);
-  EXPECT_NE(source.find("{1, 1, \"WORD\"sv, kNull, \"WORD\"sv, \"top\"sv, \"bottom\"sv, "
-                        "\"real-router\"sv},"),
-            std::string::npos);
-  EXPECT_NE(source.find("constexpr std::array<Row, 0> kLevel7{};"), std::string::npos);
-  EXPECT_NE(source.find("const CommandTables& builtin_command_tables()"), std::string::npos);
-}
-
-TEST_F(MdbgenWriteTest, TablesSourceIsWrittenWholeOrNotAtAll) {
-  const CommandTables tables = testing::tables_from_text(kGoodTree, kGoodTemplates);
-  std::string error;
-  ASSERT_TRUE(write_command_tables_source(tables, dir_ / "gen" / "tables.cpp", error)) << error;
-  std::ifstream in(dir_ / "gen" / "tables.cpp", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), command_tables_source(tables));
-  EXPECT_FALSE(fs::exists(dir_ / "gen" / "tables.cpp.tmp"));
-
-  fs::create_directories(dir_ / "occupied.cpp" / "inside");
-  EXPECT_FALSE(write_command_tables_source(tables, dir_ / "occupied.cpp", error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(fs::exists(dir_ / "occupied.cpp.tmp"));
 }
 
 }  // namespace
