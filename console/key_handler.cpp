@@ -121,7 +121,11 @@ void KeyPress::handle(int key) {
       if (banner_entry(rec_)) {
         store_history_line(rec_.history, rec_.mode, line_);
         c_.set_input("");
-        output_text(r_, c_.banner_line + "\r\n");
+        // A real router puts the prompt right under the line that ends the banner.
+        const bool last_line = !rec_.banner_delimiter.empty() &&
+                               c_.banner_line.find(rec_.banner_delimiter[0]) != std::string::npos;
+        const bool real = sim_.behaviour == Behaviour::RealRouter;
+        output_text(r_, c_.banner_line + (real && last_line ? "" : "\r\n"));
         c_.banner_text += "\r\n";
         sim_.typed_line.clear();
         Do_Banner(sim_, r_, c_.banner_line);
