@@ -122,6 +122,8 @@ void real_ppp_command(CommandContext& cmd) {
     return;
   }
   if (second != "authentication") return;
+  // With two methods (`chap pap`) the link authenticates by the first, which both ends of a lab's
+  // link name alike.
   const std::string method = full_word(cmd.pc, 3);
   if (is_set(cmd.pc.Negated))
     e->ppp_authentication = PppAuthentication::None;

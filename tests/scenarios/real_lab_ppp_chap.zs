@@ -78,3 +78,11 @@ line ppp pap sent-username R1pap password wrong
 line end
 wait 30
 line show ip interface brief
+# Two methods, the first used: the CHAP link stays up.
+router 2
+line configure terminal
+line interface s0
+line ppp authentication chap pap
+line end
+wait 20
+line show ip interface brief
