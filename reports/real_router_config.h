@@ -16,6 +16,10 @@ std::string build_real_router_config(const RouterRecord& r);
 // "Current configuration : N bytes" and the configuration, N being its size.
 std::string show_real_router_running_config(const RouterRecord& r);
 
+// `show running-config interface TYPE N`: that interface's block alone, with its own byte count,
+// or "% Invalid interface type and number".
+std::string show_real_router_interface_config(const RouterRecord& r, const std::string& name);
+
 // `show startup-config` of a saved configuration: "Using N out of 32762 bytes", then the text.
 std::string show_real_router_startup_config(const std::string& saved);
 

@@ -325,9 +325,28 @@ std::string show_real_router_startup_config(const std::string& saved) {
   return "\r\nUsing " + std::to_string(saved.size()) + " out of 32762 bytes\r\n" + saved;
 }
 
+std::string show_real_router_interface_config(const RouterRecord& r, const std::string& name) {
+  const std::string text = build_real_router_config(r);
+  // Every line of the configuration follows a line end, the first "!" aside.
+  const std::size_t found = text.find("\r\ninterface " + name + "\r\n");
+  if (found == std::string::npos) return "\r\n% Invalid interface type and number\r\n";
+  const std::size_t start = found + kLineEnd.size();
+  const std::size_t end = text.find("\r\n!", start);  // the block runs to the next "!" line
+  const std::string block = "!\r\n" + text.substr(start, end + kLineEnd.size() - start) + "end\r\n";
+  return "\r\nBuilding configuration...\r\n\r\nCurrent configuration : " +
+         std::to_string(block.size()) + " bytes\r\n" + block;
+}
+
 void show_running_config_command(CommandContext& cmd) {
   RouterRecord& r = cmd.router;
   r.output_pending = kTrue;
+  if (cmd.behaviour == Behaviour::RealRouter &&
+      to_lower(trim(cmd.pc.FullWords[3])) == "interface") {
+    std::string name = to_lower(trim(cmd.pc.FullWords[4]));
+    if (!name.empty()) name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    r.output_buffer = show_real_router_interface_config(r, name + trim(cmd.pc.Words[5]));
+    return;
+  }
   r.output_buffer = cmd.behaviour == Behaviour::RealRouter ? show_real_router_running_config(r)
                                                            : build_running_config(r);
 }

@@ -130,5 +130,7 @@ router 2
 line show running-config
 key Space Space Space
 router 1
+line show running-config interface serial 0
+line sh run int s9
 line show running-config
 key Space Space
