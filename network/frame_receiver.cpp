@@ -50,6 +50,7 @@ void Network::packet_from_patch_panel_to_router(Router& r, int interface,
       ping_reply_received_ = true;
     } else {
       receive_routing_update(r.record, interface, frame, sim_clock_, log_, behaviour_);
+      print_routing_messages(r);
     }
   }
 }

@@ -107,6 +107,8 @@ class Network {
   void real_routing_tick(Router& r);
   void send_real_updates(Router& r, unsigned protocols);  // bit k: RoutingProtocol k
   void notice_line_changes(Router& r);
+  // Prints the neighbour changes the routing engine logged for r ("%OSPF-5-ADJCHG: ...").
+  void print_routing_messages(Router& r);
   void set_real_static_route(RouterRecord& rec, const StaticRoute& route);
   Task ping(Router& r, PacketRecord request);
   // Real-router ping and traceroute (network/real_ping.cpp): each echo answered or timed out by

@@ -8,6 +8,7 @@
 #include "network/real_routing.h"
 #include "network/routing_protocols.h"
 #include "network/routing_table.h"
+#include "router/output.h"
 #include "state/ospf_hello_terms.h"
 
 namespace zorva {
@@ -52,6 +53,7 @@ void Network::real_routing_tick(Router& r) {
   // A process removed with `no router ospf` chooses its router ID again when it is configured anew.
   if (rec.protocols.ospf_enabled != kTrue) rec.protocols.ospf_active_router_id.clear();
   drop_unusable_routes(rec, sim_clock_);
+  print_routing_messages(r);
   Routes_For_Connected_Interfaces(rec, log_, behaviour_, sim_clock_);
   r.protocol_tick = static_cast<Int16>((r.protocol_tick + 1) % kTickCycle);
   const bool triggered = rec.routing_bookkeeping.triggered;
@@ -87,7 +89,9 @@ void Network::send_real_updates(Router& r, unsigned protocols) {
 // (RIP's triggered update carries the lost routes at metric 16).
 void Network::notice_line_changes(Router& r) {
   RouterRecord& rec = r.record;
-  if (!drop_unusable_routes(rec, sim_clock_)) return;
+  const bool dropped = drop_unusable_routes(rec, sim_clock_);
+  print_routing_messages(r);
+  if (!dropped) return;
   Calculate_Routing_Table(rec, behaviour_);
   send_real_updates(r, kEveryProtocol);
 }
@@ -97,6 +101,12 @@ void Network::after_command(Router& r) {
   notice_line_changes(r);
   // A static route whose next hop became reachable (or no longer is) changes the table too.
   Routes_For_Connected_Interfaces(r.record, log_, behaviour_, sim_clock_);
+}
+
+void Network::print_routing_messages(Router& r) {
+  std::vector<std::string>& messages = r.record.routing_bookkeeping.console_messages;
+  for (const std::string& message : messages) output_text(r, "\r\n" + message);
+  messages.clear();
 }
 
 }  // namespace zorva

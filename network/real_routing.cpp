@@ -209,6 +209,19 @@ std::optional<Int32> received_metric(RoutingProtocol protocol, const RouteEntry&
   return std::nullopt;
 }
 
+// The messages a real router logs when a neighbour comes or goes.
+std::string eigrp_change(const ProtocolBlock& p, const std::string& address,
+                         const std::string& interface, std::string_view change) {
+  return "%DUAL-5-NBRCHANGE: IP-EIGRP " + std::to_string(p.eigrp_process_numbers[1]) +
+         ": Neighbor " + address + " (" + interface + ") is " + std::string(change);
+}
+
+std::string ospf_change(const ProtocolBlock& p, const std::string& router_id,
+                        const std::string& interface, std::string_view change) {
+  return "%OSPF-5-ADJCHG: Process " + std::to_string(p.ospf_process_numbers[1]) + ", Nbr " +
+         router_id + " on " + interface + " from " + std::string(change);
+}
+
 // A neighbour heard on interface `e`: refreshed, or appended to the EIGRP or OSPF table.
 void refresh_neighbor(RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e,
                       const PacketRecord& frame, Int32 now, ErrorLog& log) {
@@ -235,6 +248,9 @@ void refresh_neighbor(RouterRecord& r, RoutingProtocol protocol, const Interface
   }
   table_has_room(r, bit);
   count = static_cast<Int16>(n + 1);
+  r.routing_bookkeeping.console_messages.push_back(
+      eigrp ? eigrp_change(p, frame.src_ip, e.name, "up: new adjacency")
+            : ospf_change(p, frame.router_id, e.name, "LOADING to FULL, Loading Done"));
   if (eigrp) {
     EigrpNeighborEntry& x = p.eigrp_neighbors[count];
     x = EigrpNeighborEntry{frame.src_ip, e.name, now, 20, e.subnet_mask, now, e.name};
@@ -633,16 +649,29 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
     return e == nullptr || !line_up(*e);
   };
   ProtocolBlock& p = r.protocols;
-  dropped |= drop_neighbors_if(p.eigrp_neighbors, p.eigrp_neighbor_count,
-                               [&](const EigrpNeighborEntry& n) {
-                                 return interface_down(n.local_interface) ||
-                                        static_cast<std::int64_t>(now) - n.last_heard > 15;
-                               });
+  std::vector<std::string>& messages = r.routing_bookkeeping.console_messages;
+  dropped |= drop_neighbors_if(
+      p.eigrp_neighbors, p.eigrp_neighbor_count, [&](const EigrpNeighborEntry& n) {
+        const bool down = interface_down(n.local_interface);
+        const bool silent = static_cast<std::int64_t>(now) - n.last_heard > 15;
+        if (down || silent)
+          messages.push_back(
+              eigrp_change(p, n.address, n.local_interface,
+                           down ? "down: interface down" : "down: holding time expired"));
+        return down || silent;
+      });
   dropped |=
       drop_neighbors_if(p.ospf_neighbors, p.ospf_neighbor_count, [&](const OspfNeighborEntry& n) {
         const InterfaceEntry* e = interface_named(n.local_interface);
-        return e == nullptr || !line_up(*e) ||
-               static_cast<std::int64_t>(now) - n.last_heard > ospf_dead_interval(*e);
+        const bool down = e == nullptr || !line_up(*e);
+        const bool silent =
+            !down && static_cast<std::int64_t>(now) - n.last_heard > ospf_dead_interval(*e);
+        if (down || silent)
+          messages.push_back(ospf_change(p, n.router_id, n.local_interface,
+                                         down ? "FULL to DOWN, Neighbor Down: Interface down or "
+                                                "detached"
+                                              : "FULL to DOWN, Neighbor Down: Dead timer expired"));
+        return down || silent;
       });
   if (dropped) note_candidates_changed(r);
   return dropped;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,9 @@ struct RoutingBookkeeping {
   bool triggered = false;
   // RIP routes lost since the last RIP update (network, prefix length), sent once at metric 16.
   std::vector<std::pair<Ipv4, Int16>> rip_poisoned;
+  // Real-router console messages of neighbour changes ("%OSPF-5-ADJCHG: ...") waiting for the
+  // network engine to print them on the router's console.
+  std::vector<std::string> console_messages;
 };
 
 }  // namespace zorva
