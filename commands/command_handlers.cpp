@@ -5,6 +5,7 @@
 #include "commands/command_support.h"
 #include "commands/config_memory.h"
 #include "commands/config_register.h"
+#include "commands/debug_commands.h"
 #include "commands/device_commands.h"
 #include "commands/enable_commands.h"
 #include "commands/interface_config.h"

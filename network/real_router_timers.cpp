@@ -66,6 +66,7 @@ void Network::real_routing_tick(Router& r) {
   }
   send_real_updates(r, due);
   Calculate_Routing_Table(rec, behaviour_);
+  print_routing_messages(r);  // what `debug ip rip` logged of the updates just sent
 }
 
 void Network::send_real_updates(Router& r, unsigned protocols) {
@@ -94,6 +95,7 @@ void Network::notice_line_changes(Router& r) {
   if (!dropped) return;
   Calculate_Routing_Table(rec, behaviour_);
   send_real_updates(r, kEveryProtocol);
+  print_routing_messages(r);
 }
 
 void Network::after_command(Router& r) {

@@ -11,6 +11,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/real_rip.h"
+#include "network/rip_debug.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
 #include "state/ipv4.h"
@@ -399,6 +400,8 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
       const InterfaceEntry* e = interface_at(r, route.interface_index);
       if (e == nullptr || e->*t.interface_flag != kTrue || !line_up(*e) || !has_address(*e))
         continue;
+      // Split horizon: RIP does not tell a network's own routers about it.
+      if (rip && route.interface_index == index) continue;
       set_connected_metric(c, protocol, *e, r.protocols,
                            ospf ? area_of(route.interface_index) : kNoArea);
       if (protocol == RoutingProtocol::Ospf && e->type == InterfaceType::Loopback &&
@@ -451,8 +454,10 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
                            : real_covers(r, protocol, *e);
   if (!covered) return;
   if (own_as(r.protocols, protocol) != frame.as_number) return;
-  if (protocol == RoutingProtocol::Rip && !rip_takes_version(r.protocols, frame.rip_version))
+  if (protocol == RoutingProtocol::Rip && !rip_takes_version(r.protocols, frame.rip_version)) {
+    if (debugging_rip(r)) log_rip_ignored(r, frame);
     return;
+  }
   // OSPF and EIGRP form no neighbour on a passive interface.
   const bool passive = (e->passive_protocols & (1 << static_cast<int>(protocol))) != 0;
   if (passive && (protocol == RoutingProtocol::Eigrp || protocol == RoutingProtocol::Ospf)) return;
@@ -464,6 +469,7 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   }
   const std::optional<Ipv4> source = parse_dotted(frame.src_ip);
   if (!source) return;
+  if (protocol == RoutingProtocol::Rip && debugging_rip(r)) log_rip_received(r, *e, frame);
   if (protocol == RoutingProtocol::Eigrp || protocol == RoutingProtocol::Ospf)
     refresh_neighbor(r, protocol, *e, frame, now, log);
 

@@ -10,6 +10,7 @@
 #include "network/neighbor_tables.h"
 #include "network/real_rip.h"
 #include "network/real_routing.h"
+#include "network/rip_debug.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
 #include "state/ip_routines.h"
@@ -169,6 +170,8 @@ void Routes_For_Protocol(RouterRecord& r, RoutingProtocol protocol,
     // A real router's passive interface still has its network advertised elsewhere, but no
     // update of this protocol goes out of it.
     const bool passive = real && (e.passive_protocols & (1 << static_cast<int>(protocol))) != 0;
+    if (real && !passive && protocol == RoutingProtocol::Rip && debugging_rip(r))
+      log_rip_sent(r, e, frame);
     if (send && !passive) send(frame, i);
     if (real) continue;  // a real router keeps no candidate of its own for its networks
     const InterfaceEntry& sent_on = r.interfaces[i];

@@ -33,6 +33,28 @@ void show_clock_command(CommandContext& cmd) {
       std::string("\r\n") + (is_set(r.clock_set) ? "" : "*") + calendar_text(now) + "\r\n";
 }
 
+// `show debugging`: the debugging a real router has on, under the heading of its kind.
+void show_debugging_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter) {
+    show_cmd(cmd);  // classic reports nothing here
+    return;
+  }
+  const RouterRecord& r = cmd.router;
+  std::string out = "\r\n";
+  std::string heading;
+  for (const std::string& name : r.debugging) {
+    const std::string kind = name.rfind("PPP", 0) == 0     ? "PPP:"
+                             : name.rfind("CDP", 0) == 0   ? "CDP:"
+                             : name.rfind("EIGRP", 0) == 0 ? "EIGRP:"
+                                                           : "IP routing:";
+    if (kind != heading) out += kind + "\r\n";
+    heading = kind;
+    out += "  " + name + " debugging is on\r\n";
+  }
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = std::move(out);
+}
+
 void show_arp_command(CommandContext& cmd) {
   show_cmd(cmd);
   cmd.network.print_arp_table();

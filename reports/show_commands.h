@@ -13,6 +13,7 @@ void show_cmd(CommandContext& cmd);
 // Reports whose whole text is the command's template in the command database (flash, clock ...).
 void show_template_command(CommandContext& cmd);
 void show_clock_command(CommandContext& cmd);
+void show_debugging_command(CommandContext& cmd);
 // `show arp`: the network prints the ARP table after the command's output.
 void show_arp_command(CommandContext& cmd);
 void show_version_command(CommandContext& cmd);

@@ -352,6 +352,9 @@ struct ConsoleSession {
   // Real-router `terminal length N`: carriage returns per screen before "--MORE--"; 0 never
   // pauses. Classic keeps 24.
   Int16 terminal_length = 24;
+  // Real-router `debug ...`: the debugging switched on, by the name `show debugging` gives it
+  // ("RIP protocol"); `undebug all` empties it.
+  std::vector<std::string> debugging;
   // Real-router `clock set`: the calendar clock is the boot time (00:00 UTC Mon Mar 1 1993) plus
   // the simulated seconds, plus this offset once the clock has been set.
   Flag clock_set = kFalse;
