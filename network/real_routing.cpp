@@ -385,7 +385,11 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
   const ProtocolTraits& t = traits_of(protocol);
   const InterfaceEntry& out = r.interfaces[index];
   const bool rip = protocol == RoutingProtocol::Rip;
-  const bool summarises = (rip && rip_summarises(r.protocols)) || protocol == RoutingProtocol::Igrp;
+  // RIP (by its version and auto-summary), IGRP always, and EIGRP unless `no auto-summary`.
+  const bool eigrp_summarises =
+      protocol == RoutingProtocol::Eigrp && !is_set(r.protocols.eigrp_no_auto_summary);
+  const bool summarises = (rip && rip_summarises(r.protocols)) ||
+                          protocol == RoutingProtocol::Igrp || eigrp_summarises;
   const bool ospf = protocol == RoutingProtocol::Ospf;
   AreaOfInterface area_of(r);
   const Int32 out_area = ospf ? area_of(index) : kNoArea;
