@@ -12,6 +12,7 @@
 #include "router/output.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
+#include "state/summary_route.h"
 
 namespace zorva {
 
@@ -33,6 +34,8 @@ void Network::ip_route_packet(Router& r, PacketRecord frame) {
   if (frame.ttl <= 0) return;
   frame.ttl -= 1;
   const RouteEntry* best = longest_match(rec, address_value(ip_, frame.dst_ip));
+  // A summary route to Null0 drops what no route of its subnets holds.
+  if (best != nullptr && is_summary_route(*best)) best = nullptr;
   if (best == nullptr) {
     // A router past the first (the source address is set) answers "host unreachable" when it
     // has a way back.

@@ -55,6 +55,7 @@ void Network::real_routing_tick(Router& r) {
   drop_unusable_routes(rec, sim_clock_);
   print_routing_messages(r);
   Routes_For_Connected_Interfaces(rec, log_, behaviour_, sim_clock_);
+  refresh_eigrp_summaries(rec, sim_clock_);
   r.protocol_tick = static_cast<Int16>((r.protocol_tick + 1) % kTickCycle);
   const bool triggered = rec.routing_bookkeeping.triggered;
   unsigned due = 0;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string_view>
 #include <utility>
 
@@ -17,6 +19,7 @@
 #include "state/ipv4.h"
 #include "state/ospf_hello_terms.h"
 #include "state/route_metrics.h"
+#include "state/summary_route.h"
 
 namespace zorva {
 
@@ -388,8 +391,13 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
   // RIP (by its version and auto-summary), IGRP always, and EIGRP unless `no auto-summary`.
   const bool eigrp_summarises =
       protocol == RoutingProtocol::Eigrp && !is_set(r.protocols.eigrp_no_auto_summary);
-  const bool summarises = (rip && rip_summarises(r.protocols)) ||
-                          protocol == RoutingProtocol::Igrp || eigrp_summarises;
+  const bool summarises =
+      (rip && rip_summarises(r.protocols)) || protocol == RoutingProtocol::Igrp || eigrp_summarises;
+  // EIGRP summarises only the major networks it has interfaces in; others pass on as they came.
+  std::set<Ipv4> own_majors;
+  for (int i = 1; eigrp_summarises && i <= interfaces_in_use(r); ++i)
+    if (is_set(r.interfaces[i].*t.interface_flag))
+      own_majors.insert(classful_network(r.interfaces[i].network_value));
   const bool ospf = protocol == RoutingProtocol::Ospf;
   AreaOfInterface area_of(r);
   const Int32 out_area = ospf ? area_of(index) : kNoArea;
@@ -413,14 +421,15 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
         as_host_route(c, *e);
     } else if (protocol == RoutingProtocol::Ospf && originates_default(r, route)) {
       c = external_default();
-    } else if (route.code != t.code || leaves_by(r, k, index)) {
-      continue;  // another protocol's route, or split horizon
+    } else if (route.code != t.code || leaves_by(r, k, index) || is_summary_route(route)) {
+      continue;  // another protocol's route, split horizon, or a summary its subnets make again
     }
     if (protocol == RoutingProtocol::Ospf && c.area != out_area && !is_set(c.external))
       c.inter_area = kTrue;
     if (rip && !rip_v1_carries(r.protocols, out, c)) continue;
-    if (summarises && c.prefix_length > 0 &&
-        classful_network(c.network) != classful_network(out.network_value)) {
+    const Ipv4 major = classful_network(c.network);
+    if (summarises && c.prefix_length > 0 && major != classful_network(out.network_value) &&
+        (!eigrp_summarises || own_majors.contains(major))) {
       c.network = classful_network(c.network);
       c.prefix_length = static_cast<Int16>(classful_length(c.network));
     }
@@ -559,7 +568,7 @@ void choose_real_routes(RouterRecord& r) {
     const RouteEntry& c = r.learned_routes[k];
     if (c.code == 'S') continue;
     const InterfaceEntry* e = interface_at(r, c.out_index);
-    usable[k] = e != nullptr && line_up(*e);
+    usable[k] = is_summary_route(c) || (e != nullptr && line_up(*e));
     out[k] = c.out_index;
   }
   // A static route leaves by its exit interface while that is up, or by the route that holds its
@@ -628,7 +637,7 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
   bool dropped = false;
   for (int k = candidates_in_use(r); k >= 1; --k) {
     const RouteEntry& c = r.learned_routes[k];
-    if (c.code == 'S') continue;
+    if (c.code == 'S' || is_summary_route(c)) continue;  // summaries: refresh_eigrp_summaries
     const InterfaceEntry* e = interface_at(r, c.interface_index);
     bool gone = e == nullptr || !line_up(*e);
     if (!gone && c.code == 'C')
@@ -685,6 +694,74 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
       });
   if (dropped) note_candidates_changed(r);
   return dropped;
+}
+
+void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  // Each major network with a subnet EIGRP carries, at the best metric of those subnets, and the
+  // major networks of the covered interfaces.
+  std::map<Ipv4, RouteEntry> components;  // the best subnet of each major network
+  std::set<Ipv4> covered_majors;
+  const auto offer = [&components](Ipv4 major, const RouteEntry& subnet) {
+    auto [at, fresh] = components.try_emplace(major, subnet);
+    if (!fresh && subnet.metric < at->second.metric) at->second = subnet;
+  };
+  const bool summarising = is_set(p.eigrp_enabled) && !is_set(p.eigrp_no_auto_summary);
+  for (int i = 1; summarising && i <= interfaces_in_use(r); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!real_covers(r, RoutingProtocol::Eigrp, e)) continue;
+    const Ipv4 major = classful_network(e.network_value);
+    covered_majors.insert(major);
+    if (e.prefix_length <= classful_length(major)) continue;
+    RouteEntry subnet;
+    subnet.bandwidth = interface_bandwidth(e);
+    subnet.delay = interface_delay(e);
+    subnet.metric = eigrp_metric(subnet.bandwidth, subnet.delay);
+    offer(major, subnet);
+  }
+  for (int k = 1; summarising && k <= candidates_in_use(r); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    const Ipv4 major = classful_network(c.network);
+    if (c.code != 'D' || is_summary_route(c) || c.prefix_length <= classful_length(major) ||
+        !covered_majors.contains(major))
+      continue;
+    offer(major, c);
+  }
+  // A summary is made only where a covered interface lies outside its major network.
+  std::erase_if(components, [&](const auto& item) {
+    return std::none_of(covered_majors.begin(), covered_majors.end(),
+                        [&](Ipv4 major) { return major != item.first; });
+  });
+  bool changed = false;
+  for (int k = candidates_in_use(r); k >= 1; --k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (!is_summary_route(c)) continue;
+    const auto wanted = components.find(c.network);
+    if (wanted != components.end() && wanted->second.metric == c.metric) {
+      components.erase(wanted);  // already in place, its age running on
+      continue;
+    }
+    remove_candidate_at(r, k);
+    changed = true;
+  }
+  for (const auto& [major, best] : components) {
+    const int count = candidates_in_use(r);
+    if (count >= kMaxRoutes) break;
+    RouteEntry& n = r.learned_routes[count + 1];
+    n = RouteEntry{};
+    n.code = 'D';
+    n.distance = kSummaryDistance;
+    n.network = major;
+    n.prefix_length = static_cast<Int16>(classful_length(major));
+    n.metric = best.metric;
+    n.bandwidth = best.bandwidth;
+    n.delay = best.delay;
+    n.interface_name = std::string(kNullInterface);
+    n.learned_at = n.refreshed_at = now;
+    r.learned_route_count = static_cast<Int16>(count + 1);
+    changed = true;
+  }
+  if (changed) note_candidates_changed(r);
 }
 
 void reset_ospf_process(RouterRecord& r) {

@@ -51,6 +51,11 @@ void choose_real_routes(RouterRecord& r);
 // The RIP routes it removed are kept to be sent once at metric 16. True when anything went.
 bool drop_unusable_routes(RouterRecord& r, Int32 now);
 
+// EIGRP's automatic summaries: for each major network with a subnet EIGRP carries, while some
+// covered interface lies outside it, a route to Null0 at distance 5 and the subnets' best metric;
+// none after `no auto-summary`. Called on every routing tick.
+void refresh_eigrp_summaries(RouterRecord& r, Int32 now);
+
 // `clear ip ospf process` answered yes: the process forgets its router ID, its neighbours and its
 // routes, and starts again (choosing its router ID anew) at its next update.
 void reset_ospf_process(RouterRecord& r);

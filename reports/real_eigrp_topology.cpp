@@ -15,6 +15,7 @@
 #include "state/ipv4.h"
 #include "state/route_metrics.h"
 #include "state/router_record.h"
+#include "state/summary_route.h"
 
 namespace zorva {
 
@@ -39,6 +40,7 @@ std::string eigrp_router_id(const RouterRecord& r) {
 
 struct Entry {
   const InterfaceEntry* connected = nullptr;  // a covered connected network
+  const RouteEntry* summary = nullptr;        // the automatic summary of the network, to Null0
   std::vector<const RouteEntry*> heard;       // EIGRP candidates from neighbours
 };
 
@@ -55,6 +57,12 @@ void append_entry(std::string& out, const RouterRecord& r, Ipv4 network, int len
     const Int32 fd = eigrp_metric(interface_bandwidth(e), interface_delay(e));
     add_line(out, "P ", name, ", 1 successors, FD is ", plain_number(fd));
     add_line(out, kPathIndent, "via Connected, ", e.name);
+    return;
+  }
+  if (entry.summary != nullptr) {
+    const std::string fd = plain_number(entry.summary->metric);
+    add_line(out, "P ", name, ", 1 successors, FD is ", fd);
+    add_line(out, kPathIndent, "via Summary (", fd, "/0), ", kNullInterface);
     return;
   }
   std::stable_sort(entry.heard.begin(), entry.heard.end(),
@@ -91,7 +99,12 @@ std::string build_real_eigrp_topology(const RouterRecord& r) {
   }
   for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k) {
     const RouteEntry& c = r.learned_routes[k];
-    if (c.code == 'D') entries[{c.network, c.prefix_length}].heard.push_back(&c);
+    if (c.code != 'D') continue;
+    Entry& entry = entries[{c.network, c.prefix_length}];
+    if (is_summary_route(c))
+      entry.summary = &c;
+    else
+      entry.heard.push_back(&c);
   }
   for (auto& [key, entry] : entries) append_entry(out, r, key.first, key.second, entry);
   return out;

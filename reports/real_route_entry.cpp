@@ -8,6 +8,7 @@
 #include "reports/routing_table_report.h"
 #include "state/ipv4.h"
 #include "state/router_record.h"
+#include "state/summary_route.h"
 
 namespace zorva {
 
@@ -61,7 +62,7 @@ std::string source_name(const RouterRecord& r, char code) {
 }
 
 bool directly_connected(const RouteEntry& e) {
-  return e.code == 'C' || (e.code == 'S' && !e.interface_name.empty());
+  return e.code == 'C' || is_summary_route(e) || (e.code == 'S' && !e.interface_name.empty());
 }
 
 // The OSPF router ID of the neighbour at the route's next hop; the address itself when unknown.

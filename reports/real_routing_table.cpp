@@ -12,6 +12,7 @@
 #include "reports/routing_table_report.h"
 #include "state/ipv4.h"
 #include "state/router_record.h"
+#include "state/summary_route.h"
 
 namespace zorva {
 
@@ -46,6 +47,9 @@ std::string code_text(const RouteEntry& e) {
 // What follows the network of one path: "is directly connected, Serial0" or
 // "[120/1] via 10.1.1.2, 00:00:12, Serial0".
 std::string path_text(const RouterRecord& r, const RouteEntry& e, Int32 now) {
+  if (is_summary_route(e))
+    return "is a summary, " + route_age_text(static_cast<long long>(now) - e.learned_at) + ", " +
+           std::string(kNullInterface);
   const bool exit_static = e.code == 'S' && !e.interface_name.empty();
   if (e.code == 'C' || exit_static) return "is directly connected, " + route_interface_name(r, e);
   std::string text =

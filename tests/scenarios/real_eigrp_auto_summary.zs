@@ -3,7 +3,8 @@ behaviour real-router
 # Discontiguous networks under EIGRP's automatic summarisation: R1's LAN 172.16.1.0/24 and R3's
 # LAN 172.16.3.0/24 are parted by 10.1.12.0/24 and 10.1.23.0/24. With auto-summary (the default)
 # both send R2 the classful 172.16.0.0/16, which R2 keeps as two equal paths, so half of R2's
-# pings to R1's LAN go to R3. With `no auto-summary` on R1 and R3 each subnet has its own route.
+# pings to R1's LAN go to R3; R1 and R3 keep their summary towards Null0. With `no auto-summary`
+# on R1 and R3 each subnet has its own route and the summaries go.
 line
 line enable
 line conf t
@@ -52,7 +53,14 @@ line end
 wait 30
 router 2
 line show ip route
+# R1 summarises its LAN towards R2 and keeps the summary in its own table, towards Null0: an
+# address of 172.16.0.0 that no subnet holds goes nowhere.
 router 1
+line show ip route
+line show ip eigrp topology
+line show ip route 172.16.9.9
+line ping 172.16.9.9
+wait 12
 line conf t
 line router eigrp 10
 line no auto-summary
@@ -64,4 +72,6 @@ line no auto-summary
 line end
 wait 30
 router 2
+line show ip route eigrp
+router 1
 line show ip route eigrp
