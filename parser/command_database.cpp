@@ -188,6 +188,16 @@ std::vector<std::string> ancestor_prefixes(const ParsedCommand& pc, int from) {
   return patterns;
 }
 
+// The real-router queries follow the rows the line went through: the words before depth d are
+// the tree's own spellings, matched exactly, so that `authentication` does not also stand for its
+// longer sibling `authentication-key` and bring that row's arguments along.
+std::vector<std::string> ancestor_literals(const ParsedCommand& pc, int from) {
+  std::vector<std::string> patterns;
+  for (int i = from; i >= 1; --i)
+    patterns.push_back(like_literal(pc.Words[static_cast<size_t>(i)]));
+  return patterns;
+}
+
 Int16 to_int16(long long n) {
   return static_cast<Int16>(std::clamp<long long>(n, 0, 32767));
 }
@@ -379,7 +389,7 @@ std::vector<WordRow> CommandDatabase::sql_arguments(const ParsedCommand& pc, int
   if (const Answer* a = impl_->recall(k)) return a->rows;
 
   Answer found;
-  bool ran = impl_->rows(Query::Arguments, d, pc, ancestor_prefixes(pc, d - 1), [&](StoreRow row) {
+  bool ran = impl_->rows(Query::Arguments, d, pc, ancestor_literals(pc, d - 1), [&](StoreRow row) {
     found.rows.push_back({text_of(row[0]), text_of(row[1])});
     return true;
   });
@@ -449,7 +459,7 @@ std::vector<std::string> CommandDatabase::sql_keywords(const ParsedCommand& pc, 
   k += "keywords";  // not the listing remembered for the same query
   if (const Answer* a = impl_->recall(k)) return a->words;
 
-  std::vector<std::string> patterns = ancestor_prefixes(pc, d - 1);
+  std::vector<std::string> patterns = ancestor_literals(pc, d - 1);
   patterns.insert(patterns.begin(), "%");
   Answer found;
   bool ran = impl_->rows(Query::HelpQuestion, d, pc, patterns, [&](StoreRow row) {

@@ -24,3 +24,7 @@ line router ospf 0
 line hostname R1 R2
 line e
 line do show controllers serial 0
+# A keyword that begins a longer sibling takes only its own words after it.
+line interface serial 0
+line ip ospf authentication bogus
+line ip ospf authentication-key bogus
