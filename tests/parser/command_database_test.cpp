@@ -28,6 +28,7 @@ namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::file_text;
 using testing::StoreKind;
 
 constexpr const char* kPrivileged = "usermode,privmode";  // the two modes privileged mode offers
@@ -76,11 +77,6 @@ constexpr const char* kSmallTemplates =
     "=== usermode show version\nKolvo OS HHHHHH\nup TTTTTT\n===\n";
 constexpr const char* kVersionText = "Kolvo OS HHHHHH\r\nup TTTTTT";
 
-std::string read_all(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void run_sql(const fs::path& db_file, const std::string& sql) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(db_file.string().c_str(), &db), SQLITE_OK);
@@ -115,7 +111,7 @@ class CommandDatabaseFixture : public ::testing::Test {
   }
 
   std::string last_log_line() const {
-    std::istringstream in(read_all(log_.file()));
+    std::istringstream in(file_text(log_.file()));
     std::string l, last;
     while (std::getline(in, l)) last = l;
     if (!last.empty() && last.back() == '\r') last.pop_back();
@@ -199,7 +195,7 @@ TEST_P(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
 
 TEST_P(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
   open_small();
-  const std::string file_before = read_all(dir_ / "test.mdb");  // none for the memory store
+  const std::string file_before = file_text(dir_ / "test.mdb");  // none for the memory store
   const std::pair<std::string, int> cases[] = {
       {"50%", 1},   // the row 50%_off begins with these characters
       {"5_", 0},    // _ is no single-character wildcard
@@ -216,7 +212,7 @@ TEST_P(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
   ParsedCommand pc = line("globmode", {"hostname"});
   EXPECT_EQ(db_.sql_count_commands(pc, 1), 1);  // the database still answers
   EXPECT_EQ(log_.lines_written(), 0);
-  EXPECT_EQ(read_all(dir_ / "test.mdb"), file_before);  // and is unchanged
+  EXPECT_EQ(file_text(dir_ / "test.mdb"), file_before);  // and is unchanged
 }
 
 TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAMiss) {
