@@ -35,10 +35,7 @@ class LabBundleTest : public ::testing::Test {
     testing::TestSimulation start(testing::topology(2, 1, 1));
     start.sim->behaviour = Behaviour::RealRouter;
     start.sim->student = "Teacher";
-    start.line("");
-    start.line("enable");
-    start.line("configure terminal");
-    start.line("hostname Alpha");
+    start.type("\renable\rconfigure terminal\rhostname Alpha\r");
     start_lab = dir.path() / "start.zlab";
     EXPECT_EQ(save_lab(*start.sim, start_lab, true), "");
   }
