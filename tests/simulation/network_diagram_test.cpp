@@ -40,11 +40,6 @@ std::string topology_text(int routers, const std::vector<Connector>& connectors,
   return s;
 }
 
-void type_lines(TestSimulation& t, int router, const std::vector<std::string>& lines) {
-  t.sim->active_router = router;
-  for (const std::string& l : lines) t.line(l);
-}
-
 // A connector repeated back to front, one to a router that does not exist and one from an
 // interface to itself add no lines.
 TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
@@ -92,15 +87,14 @@ TEST(NetworkDiagram, RefreshTakesUpEndStatesAndHostNames) {
   };
   using S = CableEndState;
   EXPECT_EQ(states(), std::pair(S::AdminDown, S::AdminDown));
-  type_lines(t, 1,
-             {"", "enable", "configure terminal", "interface serial 0",
-              "ip address 10.1.1.1 255.255.255.252", "no shutdown", "end"});
+  t.type("\renable\rconfigure terminal\rinterface serial 0\r"
+         "ip address 10.1.1.1 255.255.255.252\rno shutdown\rend\r");
   EXPECT_EQ(states(), std::pair(S::Up, S::AdminDown));
   t.sim->scheduler.advance(10'000);
   EXPECT_EQ(states(), std::pair(S::Down, S::AdminDown));
-  type_lines(t, 2,
-             {"", "enable", "configure terminal", "interface serial 0",
-              "ip address 10.1.1.2 255.255.255.252", "no shutdown", "hostname Edge", "end"});
+  t.sim->active_router = 2;
+  t.type("\renable\rconfigure terminal\rinterface serial 0\r"
+         "ip address 10.1.1.2 255.255.255.252\rno shutdown\rhostname Edge\rend\r");
   t.sim->scheduler.advance(10'000);
   EXPECT_EQ(states(), std::pair(S::Up, S::Up));
   EXPECT_EQ(std::pair(d.routers[0].label, d.routers[1].label),
