@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "base/error_log.h"
@@ -139,8 +140,7 @@ class CommandDatabaseFixture : public ::testing::Test {
       EXPECT_EQ(log_.lines_written(), before + 1) << name;
       EXPECT_EQ(last_log_line(), log_.format_line(name, RuntimeError::DatabaseError, {}));
     }
-    EXPECT_EQ(pc.FullWords[1], "kept");
-    EXPECT_EQ(pc.TopText, "kept");
+    EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("kept", "kept"));
   }
 
   StoreKind kind_ = StoreKind::SqliteFile;
@@ -226,15 +226,13 @@ TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   ParsedCommand pc = line("usermode", {"sh", "ver"});
   pc.BotText = "stale";
   db_.sql_get_command_text(pc, 2);
-  EXPECT_EQ(pc.FullWords[2], "version");
-  EXPECT_EQ(pc.TopText, kVersionText);
-  EXPECT_EQ(pc.BotText, "");
+  EXPECT_EQ(std::tuple(pc.FullWords[2], pc.TopText, pc.BotText),
+            std::tuple("version", kVersionText, ""));
   pc.Words[2] = "run";
   db_.sql_get_command_text(pc, 2);
   EXPECT_EQ(pc.TopText, "bottom");
   db_.sql_get_command_text(pc, 1);
-  EXPECT_EQ(pc.FullWords[1], "show");
-  EXPECT_EQ(pc.TopText, "");
+  EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("show", ""));
   pc = line("globmode", {"ip"});
   db_.sql_get_command_text(pc, 1);
   EXPECT_EQ(pc.FullWords[1], "ip");  // ip comes before ipx in the table
@@ -243,8 +241,7 @@ TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   pc = line("usermode", {"nothing"});  // no match: the fields stay, the miss is logged
   pc.FullWords[1] = pc.TopText = "earlier";
   db_.sql_get_command_text(pc, 1);
-  EXPECT_EQ(pc.FullWords[1], "earlier");
-  EXPECT_EQ(pc.TopText, "earlier");
+  EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("earlier", "earlier"));
   EXPECT_EQ(log_.lines_written(), 1);
   EXPECT_NE(last_log_line().find("sql get command text()"), std::string::npos);
 }
@@ -351,8 +348,7 @@ TEST_P(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
   const long long runs = db_.statements_run();
   db_.sql_get_command_text(again, 2);
   EXPECT_EQ(db_.statements_run(), runs);
-  EXPECT_EQ(again.FullWords[2], "version");
-  EXPECT_EQ(again.TopText, kVersionText);
+  EXPECT_EQ(std::tuple(again.FullWords[2], again.TopText), std::tuple("version", kVersionText));
 }
 
 TEST_P(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
@@ -394,8 +390,7 @@ TEST_P(CommandDatabaseTest, AWordTooLongForLikeFailsTheQueryAndIsLogged) {
 
 TEST_P(CommandDatabaseTest, ClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
   open_small();
-  EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
-  EXPECT_EQ(db_.problem(), "");
+  EXPECT_EQ(std::tuple(db_.status(), db_.problem()), std::tuple(CommandDatabase::Status::Open, ""));
   db_.close();
   EXPECT_FALSE(db_.is_open());
   expect_every_query_fails_quietly();
@@ -451,8 +446,7 @@ TEST_F(CommandDatabaseFileTest, BuiltinTablesOpenWithoutAFile) {
   EXPECT_FALSE(db_.open(dir_ / "absent.mdb"));
   ASSERT_TRUE(db_.open_builtin());
   EXPECT_TRUE(db_.is_open());
-  EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
-  EXPECT_EQ(db_.problem(), "");
+  EXPECT_EQ(std::tuple(db_.status(), db_.problem()), std::tuple(CommandDatabase::Status::Open, ""));
   ParsedCommand pc = line("usermode", {"sh", "ver"});
   EXPECT_EQ(db_.sql_count_commands(pc, 2), 1);
   db_.sql_get_command_text(pc, 2);
