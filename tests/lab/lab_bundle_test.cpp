@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "lab/lab_file.h"
 #include "tests/support/test_simulation.h"
@@ -92,10 +93,9 @@ TEST_F(LabBundleTest, ATopologyAloneStartsAClassicLab) {
             "");
   OpenedLab lab = open(out);
   ASSERT_TRUE(lab.sim) << lab.error;
-  EXPECT_EQ(lab.bundle.title, "My title");
-  EXPECT_EQ(lab.bundle.practice_checks, "");
-  EXPECT_EQ(lab.sim->behaviour, Behaviour::Classic);
-  EXPECT_EQ(lab.sim->router_count, 2);
+  EXPECT_EQ(std::tuple(lab.bundle.title, lab.bundle.practice_checks, lab.sim->behaviour,
+                       lab.sim->router_count),
+            std::tuple("My title", "", Behaviour::Classic, 2));
 }
 
 TEST_F(LabBundleTest, BundlesThatCannotBeMadeSayWhyAndWriteNothing) {
