@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "lab/hand_in.h"
 #include "lab/lab_file.h"
@@ -146,10 +147,9 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   EXPECT_EQ(lab_text(*opened.sim, false), text);
   const RouterRecord& r = opened.sim->router(1)->record;
   ASSERT_EQ(r.interface_count, 5);
-  EXPECT_EQ(r.interfaces[4].name, "Loopback5");
-  EXPECT_EQ(r.interfaces[4].ip_address, "10.5.5.5");
-  EXPECT_EQ(r.interfaces[5].name, "Loopback0");
-  EXPECT_EQ(r.interfaces[5].line_protocol, LinkState::Up);
+  EXPECT_EQ(std::tuple(r.interfaces[4].name, r.interfaces[4].ip_address, r.interfaces[5].name,
+                       r.interfaces[5].line_protocol),
+            std::tuple("Loopback5", "10.5.5.5", "Loopback0", LinkState::Up));
   EXPECT_EQ(opened.sim->router(2)->record.interface_count, 2);
   EXPECT_EQ(lab_text(*TestSimulation(testing::kTwoRouters).sim, false).find("real_router"),
             std::string::npos);
