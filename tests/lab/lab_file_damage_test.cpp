@@ -248,9 +248,10 @@ TEST_F(LabDamage, WhatIsSavedOpensAndWhatWouldNotOpenIsNotSaved) {
       {"a clock at its last second", [](TestSimulation& t) { t.sim->sim_clock = -1; }, ""},
       {"addresses in a spelling the router takes",
        [](TestSimulation& t) {
-         t.type("\renable\rconfigure terminal\rinterface serial 0\r"
-                "ip address +10.1.1.1 255.255.255.0\rexit\r"
-                "ip route 10.9.0.0 255.255.0.0 +10.1.1.2\rend\r");
+         t.type(
+             "\renable\rconfigure terminal\rinterface serial 0\r"
+             "ip address +10.1.1.1 255.255.255.0\rexit\r"
+             "ip route 10.9.0.0 255.255.0.0 +10.1.1.2\rend\r");
          ASSERT_EQ(t.router(1).record.interfaces[1].ip_address, "+10.1.1.1");
        },
        ""},
