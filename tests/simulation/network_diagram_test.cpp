@@ -87,14 +87,16 @@ TEST(NetworkDiagram, RefreshTakesUpEndStatesAndHostNames) {
   };
   using S = CableEndState;
   EXPECT_EQ(states(), std::pair(S::AdminDown, S::AdminDown));
-  t.type("\renable\rconfigure terminal\rinterface serial 0\r"
-         "ip address 10.1.1.1 255.255.255.252\rno shutdown\rend\r");
+  t.type(
+      "\renable\rconfigure terminal\rinterface serial 0\r"
+      "ip address 10.1.1.1 255.255.255.252\rno shutdown\rend\r");
   EXPECT_EQ(states(), std::pair(S::Up, S::AdminDown));
   t.sim->scheduler.advance(10'000);
   EXPECT_EQ(states(), std::pair(S::Down, S::AdminDown));
   t.sim->active_router = 2;
-  t.type("\renable\rconfigure terminal\rinterface serial 0\r"
-         "ip address 10.1.1.2 255.255.255.252\rno shutdown\rhostname Edge\rend\r");
+  t.type(
+      "\renable\rconfigure terminal\rinterface serial 0\r"
+      "ip address 10.1.1.2 255.255.255.252\rno shutdown\rhostname Edge\rend\r");
   t.sim->scheduler.advance(10'000);
   EXPECT_EQ(states(), std::pair(S::Up, S::Up));
   EXPECT_EQ(std::pair(d.routers[0].label, d.routers[1].label),
