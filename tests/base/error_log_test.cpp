@@ -12,11 +12,7 @@
 namespace zorva {
 namespace {
 
-std::string read_file(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
+using testing::file_text;
 TEST(ErrorLog, LineCarriesTimeCommandWordsProcedureAndError) {
   testing::TempDir d;
   ScriptedHost host;
@@ -70,13 +66,13 @@ TEST(ErrorLog, StopsWithOneLastLineAtItsLimitUntilTheNextStart) {
   const std::string stop =
       "05/12/2026 10:11:12 - the log has reached 162 bytes; logging stopped "
       "until the next start\r\n";
-  EXPECT_EQ(read_file(file), line + line + line + stop);
+  EXPECT_EQ(file_text(file), line + line + line + stop);
   EXPECT_TRUE(log.stopped());
   EXPECT_EQ(log.lines_written(), 20);
 
   log.start_afresh();
   log.log("x()", RuntimeError::Overflow);
-  EXPECT_EQ(read_file(file), line);
+  EXPECT_EQ(file_text(file), line);
   EXPECT_FALSE(log.stopped());
 }
 

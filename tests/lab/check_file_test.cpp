@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 namespace zorva {
 namespace {
@@ -31,23 +32,17 @@ TEST(CheckFile, ReadsEveryFormOfCheck) {
       c);
   ASSERT_FALSE(error) << error->line_number << ": " << error->message;
   ASSERT_EQ(c.size(), 11u);
-  EXPECT_EQ(c[0].kind, Check::Kind::Ping);
-  EXPECT_EQ(c[0].line_number, 3);
-  EXPECT_EQ(c[0].text, "router 1 can ping 10.1.1.2");
+  EXPECT_EQ(std::tuple(c[0].kind, c[0].line_number, c[0].text),
+            std::tuple(Check::Kind::Ping, 3, "router 1 can ping 10.1.1.2"));
   EXPECT_EQ(c[1].address, "10.1.1.9");
-  EXPECT_EQ(c[2].code, 'R');
-  EXPECT_EQ(c[2].via, "10.1.1.1");
-  EXPECT_EQ(c[2].prefix_length, 24);
+  EXPECT_EQ(std::tuple(c[2].code, c[2].via, c[2].prefix_length), std::tuple('R', "10.1.1.1", 24));
   EXPECT_EQ(c[3].code, 0);
-  EXPECT_EQ(c[4].kind, Check::Kind::NoRoute);
-  EXPECT_EQ(c[4].router, 3);
-  EXPECT_EQ(c[5].state, "up");
-  EXPECT_EQ(c[6].state, "administratively down");
+  EXPECT_EQ(std::tuple(c[4].kind, c[4].router), std::tuple(Check::Kind::NoRoute, 3));
+  EXPECT_EQ(std::tuple(c[5].state, c[6].state), std::tuple("up", "administratively down"));
   EXPECT_EQ(c[7].wanted, "hostname Alpha");
-  EXPECT_TRUE(c[8].startup);
-  EXPECT_EQ(c[8].wanted, "hostname Router");
-  EXPECT_EQ(c[9].command, "show ip route");
-  EXPECT_EQ(c[9].wanted, "R    192");  // blanks inside the text matter
+  EXPECT_EQ(std::tuple(c[8].startup, c[8].wanted), std::tuple(true, "hostname Router"));
+  // Blanks inside the text matter.
+  EXPECT_EQ(std::tuple(c[9].command, c[9].wanted), std::tuple("show ip route", "R    192"));
   EXPECT_EQ(c[10].millis, 3600000);
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "lab/lab_file.h"
 #include "tests/support/test_simulation.h"
@@ -35,10 +36,7 @@ class LabBundleTest : public ::testing::Test {
     testing::TestSimulation start(testing::topology(2, 1, 1));
     start.sim->behaviour = Behaviour::RealRouter;
     start.sim->student = "Teacher";
-    start.line("");
-    start.line("enable");
-    start.line("configure terminal");
-    start.line("hostname Alpha");
+    start.type("\renable\rconfigure terminal\rhostname Alpha\r");
     start_lab = dir.path() / "start.zlab";
     EXPECT_EQ(save_lab(*start.sim, start_lab, true), "");
   }
@@ -95,10 +93,9 @@ TEST_F(LabBundleTest, ATopologyAloneStartsAClassicLab) {
             "");
   OpenedLab lab = open(out);
   ASSERT_TRUE(lab.sim) << lab.error;
-  EXPECT_EQ(lab.bundle.title, "My title");
-  EXPECT_EQ(lab.bundle.practice_checks, "");
-  EXPECT_EQ(lab.sim->behaviour, Behaviour::Classic);
-  EXPECT_EQ(lab.sim->router_count, 2);
+  EXPECT_EQ(std::tuple(lab.bundle.title, lab.bundle.practice_checks, lab.sim->behaviour,
+                       lab.sim->router_count),
+            std::tuple("My title", "", Behaviour::Classic, 2));
 }
 
 TEST_F(LabBundleTest, BundlesThatCannotBeMadeSayWhyAndWriteNothing) {

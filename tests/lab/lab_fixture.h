@@ -21,79 +21,27 @@ inline const char* kTwoRouters =
     "[CONNECTOR2]\nconnectortype=ethernet\ndev1name=Router1\ndev1interface=Ethernet0\n"
     "dev2name=Router2\ndev2interface=Ethernet0\n";
 
-// Lines typed into router 1, then router 2, of kTwoRouters.
-inline std::vector<std::string> full_lab_router1() {
-  return {"",
-          "enable",
-          "configure terminal",
-          "hostname Alpha",
-          "enable secret class",
-          "enable password student",
-          "username ann password one",
-          "username bob password two",
-          "line console 0",
-          "password console",
-          "line vty 0 4",
-          "password telnet",
-          "line aux 0",
-          "password aux",
-          "exit",
-          "banner motd #",
-          "Authorized students only #",
-          "config-register 0x2142",
-          "no cdp advertise-v2",
-          "cdp holdtime 240",
-          "cdp timer 30",
-          "interface serial 0",
-          "description link to Bravo",
-          "ip address 10.1.1.1 255.255.255.0",
-          "ip ospf cost 50",
-          "ip ospf priority 5",
-          "no shutdown",
-          "interface ethernet 0",
-          "ip address 192.168.1.1 255.255.255.0",
-          "no cdp enable",
-          "no shutdown",
-          "interface serial 1",
-          "description spare",
-          "encapsulation ppp",
-          "ppp authentication chap",
-          "exit",
-          "router rip",
-          "network 10.0.0.0",
-          "network 192.168.1.0",
-          "router igrp 7",
-          "network 10.0.0.0",
-          "router eigrp 9",
-          "network 192.168.1.0",
-          "router ospf 3",
-          "network 10.1.1.0 0.0.0.255 area 0",
-          "network 192.168.1.0 0.0.0.255 area 1",
-          "exit",
-          "ip route 172.16.0.0 255.255.0.0 10.1.1.2",
-          "ip route 10.9.0.0 255.255.0.0 10.1.1.2",
-          "end",
-          "copy running-config startup-config",
-          "configure terminal",
-          "hostname AlphaAfterSave",
-          "end"};
-}
+// What a student types into router 1, then router 2, of kTwoRouters ("\r" is Enter).
+inline constexpr const char* kFullLabRouter1 =
+    "\renable\rconfigure terminal\rhostname Alpha\renable secret class\r"
+    "enable password student\rusername ann password one\rusername bob password two\r"
+    "line console 0\rpassword console\rline vty 0 4\rpassword telnet\rline aux 0\r"
+    "password aux\rexit\rbanner motd #\rAuthorized students only #\rconfig-register 0x2142\r"
+    "no cdp advertise-v2\rcdp holdtime 240\rcdp timer 30\rinterface serial 0\r"
+    "description link to Bravo\rip address 10.1.1.1 255.255.255.0\rip ospf cost 50\r"
+    "ip ospf priority 5\rno shutdown\rinterface ethernet 0\r"
+    "ip address 192.168.1.1 255.255.255.0\rno cdp enable\rno shutdown\rinterface serial 1\r"
+    "description spare\rencapsulation ppp\rppp authentication chap\rexit\rrouter rip\r"
+    "network 10.0.0.0\rnetwork 192.168.1.0\rrouter igrp 7\rnetwork 10.0.0.0\rrouter eigrp 9\r"
+    "network 192.168.1.0\rrouter ospf 3\rnetwork 10.1.1.0 0.0.0.255 area 0\r"
+    "network 192.168.1.0 0.0.0.255 area 1\rexit\rip route 172.16.0.0 255.255.0.0 10.1.1.2\r"
+    "ip route 10.9.0.0 255.255.0.0 10.1.1.2\rend\rcopy running-config startup-config\r"
+    "configure terminal\rhostname AlphaAfterSave\rend\r";
 
-inline std::vector<std::string> full_lab_router2() {
-  return {"",
-          "enable",
-          "configure terminal",
-          "hostname Bravo",
-          "enable secret class",
-          "no cdp run",
-          "interface serial 0",
-          "ip address 10.1.1.2 255.255.255.0",
-          "no shutdown",
-          "interface ethernet 0",
-          "ip address 192.168.1.2 255.255.255.0",
-          "no shutdown",
-          "end"};
-}
+inline constexpr const char* kFullLabRouter2 =
+    "\renable\rconfigure terminal\rhostname Bravo\renable secret class\rno cdp run\r"
+    "interface serial 0\rip address 10.1.1.2 255.255.255.0\rno shutdown\r"
+    "interface ethernet 0\rip address 192.168.1.2 255.255.255.0\rno shutdown\rend\r";
 
 // The checks of a check file's text, which must read without a mistake.
 inline std::vector<Check> checks_of(const std::string& text) {
@@ -107,9 +55,9 @@ inline std::vector<Check> checks_of(const std::string& text) {
 // Types the full lab into `t` and lets the lines come up.
 inline void type_full_lab(TestSimulation& t) {
   t.sim->active_router = 1;
-  for (const std::string& l : full_lab_router1()) t.line(l);
+  t.type(kFullLabRouter1);
   t.sim->active_router = 2;
-  for (const std::string& l : full_lab_router2()) t.line(l);
+  t.type(kFullLabRouter2);
   t.sim->scheduler.advance(60'000);
 }
 

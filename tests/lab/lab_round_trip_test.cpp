@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "lab/hand_in.h"
 #include "lab/lab_file.h"
@@ -114,50 +115,21 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   TestSimulation live{testing::kTwoRouters};
   live.sim->behaviour = Behaviour::RealRouter;
   live.sim->active_router = 1;
-  for (const char* line : {"",
-                           "enable",
-                           "configure terminal",
-                           "service password-encryption",
-                           "username admin privilege 15 secret Adm1n",
-                           "line con 0",
-                           "password kolvo",
-                           "logging synchronous",
-                           "exec-timeout 0 0",
-                           "login",
-                           "line vty 0 15",
-                           "login",
-                           "interface serial 0",
-                           "ip address 10.1.1.1 255.255.255.0",
-                           "clock rate 64000",
-                           "bandwidth 128",
-                           "delay 2000",
-                           "encapsulation ppp",
-                           "ppp authentication pap",
-                           "ppp pap sent-username R1 password papR1",
-                           "ip summary-address rip 10.0.0.0 255.0.0.0",
-                           "ip ospf authentication null",
-                           "ip ospf message-digest-key 2 md5 Key2",
-                           "ip ospf hello-interval 5",
-                           "ip ospf dead-interval 30",
-                           "no shutdown",
-                           "router rip",
-                           "version 2",
-                           "no auto-summary",
-                           "default-information originate",
-                           "network 10.0.0.0",
-                           "passive-interface serial 0",
-                           "router ospf 1",
-                           "router-id 1.1.1.1",
-                           "auto-cost reference-bandwidth 1000",
-                           "area 0 authentication message-digest",
-                           "area 51 authentication",
-                           "network 10.1.1.0 0.0.0.255 area 0",
-                           "interface loopback 5",
-                           "ip address 10.5.5.5 255.255.255.255",
-                           "interface lo0",
-                           "ip address 10.0.0.1 255.255.255.0",
-                           "end"})
-    live.line(line);
+  live.type(
+      "\renable\rconfigure terminal\rservice password-encryption\r"
+      "username admin privilege 15 secret Adm1n\rline con 0\rpassword kolvo\r"
+      "logging synchronous\rexec-timeout 0 0\rlogin\rline vty 0 15\rlogin\rinterface serial 0\r"
+      "ip address 10.1.1.1 255.255.255.0\rclock rate 64000\rbandwidth 128\rdelay 2000\r"
+      "encapsulation ppp\rppp authentication pap\rppp pap sent-username R1 password papR1\r"
+      "ip summary-address rip 10.0.0.0 255.0.0.0\rip ospf authentication null\r"
+      "ip ospf message-digest-key 2 md5 Key2\rip ospf hello-interval 5\r"
+      "ip ospf dead-interval 30\rno shutdown\rrouter rip\rversion 2\rno auto-summary\r"
+      "default-information originate\rnetwork 10.0.0.0\rpassive-interface serial 0\r"
+      "router ospf 1\rrouter-id 1.1.1.1\rauto-cost reference-bandwidth 1000\r"
+      "area 0 authentication message-digest\rarea 51 authentication\r"
+      "network 10.1.1.0 0.0.0.255 area 0\rinterface loopback 5\r"
+      "ip address 10.5.5.5 255.255.255.255\rinterface lo0\rip address 10.0.0.1 255.255.255.0\r"
+      "end\r");
   const std::string text = lab_text(*live.sim, false);
   ScriptedHost host;
   const OpenedLab opened =
@@ -175,10 +147,9 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   EXPECT_EQ(lab_text(*opened.sim, false), text);
   const RouterRecord& r = opened.sim->router(1)->record;
   ASSERT_EQ(r.interface_count, 5);
-  EXPECT_EQ(r.interfaces[4].name, "Loopback5");
-  EXPECT_EQ(r.interfaces[4].ip_address, "10.5.5.5");
-  EXPECT_EQ(r.interfaces[5].name, "Loopback0");
-  EXPECT_EQ(r.interfaces[5].line_protocol, LinkState::Up);
+  EXPECT_EQ(std::tuple(r.interfaces[4].name, r.interfaces[4].ip_address, r.interfaces[5].name,
+                       r.interfaces[5].line_protocol),
+            std::tuple("Loopback5", "10.5.5.5", "Loopback0", LinkState::Up));
   EXPECT_EQ(opened.sim->router(2)->record.interface_count, 2);
   EXPECT_EQ(lab_text(*TestSimulation(testing::kTwoRouters).sim, false).find("real_router"),
             std::string::npos);

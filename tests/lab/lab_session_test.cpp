@@ -37,13 +37,9 @@ struct RecordingFace : LabSessionFace {
   void ask_save_file(const fs::path& proposed,
                      std::function<void(std::optional<fs::path>)> then) override {
     suggested.push_back(proposed);
-    if (take_suggested) {
-      ++asked_names;
-      return then(proposed);
-    }
     ++asked_names;
-    std::optional<fs::path> name;
-    if (!names.empty()) {
+    std::optional<fs::path> name = take_suggested ? std::optional(proposed) : std::nullopt;
+    if (!take_suggested && !names.empty()) {
       name = names.front();
       names.erase(names.begin());
     }
@@ -74,9 +70,7 @@ class LabSessionTest : public ::testing::Test {
   // A lab on disk whose router 1 is called `name`, naming `student` when given.
   fs::path saved_lab(const std::string& name, const std::string& student = "") {
     testing::TestSimulation sim(testing::topology(2, 1, 1));
-    for (const std::string& l : {std::string(), std::string("enable"),
-                                 std::string("configure terminal"), "hostname " + name})
-      sim.line(l);
+    sim.type("\renable\rconfigure terminal\rhostname " + name + "\r");
     sim.sim->student = student;
     const fs::path file = dir.path() / (name + ".zlab");
     EXPECT_EQ(save_lab(*sim.sim, file, false), "");

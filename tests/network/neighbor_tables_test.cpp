@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "tests/network/routing_fixture.h"
 
@@ -41,15 +42,11 @@ TEST_F(NeighborTablesTest, FirstUpdateStoresTheNeighborAndRepeatsOnlyRefreshIt) 
   const ProtocolBlock& p = r_.protocols;
   ASSERT_EQ(p.ospf_neighbor_count, 1);
   const OspfNeighborEntry& o = p.ospf_neighbors[1];
-  EXPECT_EQ(o.interface, "Serial1");
-  EXPECT_EQ(o.first_heard, 40000);
-  EXPECT_EQ(o.last_heard, 40008);
-  EXPECT_EQ(o.router_id, "10.9.9.9");
-  EXPECT_EQ(o.priority, 7);
-  EXPECT_EQ(o.mask, "255.255.255.192");
+  EXPECT_EQ(std::tuple(o.interface, o.first_heard, o.last_heard, o.router_id, o.priority, o.mask),
+            std::tuple("Serial1", 40000, 40008, "10.9.9.9", 7, "255.255.255.192"));
   ASSERT_EQ(p.eigrp_neighbor_count, 1);
-  EXPECT_EQ(p.eigrp_neighbors[1].srtt, 1123);
-  EXPECT_EQ(p.eigrp_neighbors[1].mask, "255.255.255.192");
+  EXPECT_EQ(std::tuple(p.eigrp_neighbors[1].srtt, p.eigrp_neighbors[1].mask),
+            std::tuple(1123, "255.255.255.192"));
 }
 
 // With maintenance every 10 seconds, whatever the phase of the last update, a silent neighbour

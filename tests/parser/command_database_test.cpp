@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "base/error_log.h"
@@ -28,6 +29,7 @@ namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::file_text;
 using testing::StoreKind;
 
 constexpr const char* kPrivileged = "usermode,privmode";  // the two modes privileged mode offers
@@ -76,11 +78,6 @@ constexpr const char* kSmallTemplates =
     "=== usermode show version\nKolvo OS HHHHHH\nup TTTTTT\n===\n";
 constexpr const char* kVersionText = "Kolvo OS HHHHHH\r\nup TTTTTT";
 
-std::string read_all(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void run_sql(const fs::path& db_file, const std::string& sql) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(db_file.string().c_str(), &db), SQLITE_OK);
@@ -115,7 +112,7 @@ class CommandDatabaseFixture : public ::testing::Test {
   }
 
   std::string last_log_line() const {
-    std::istringstream in(read_all(log_.file()));
+    std::istringstream in(file_text(log_.file()));
     std::string l, last;
     while (std::getline(in, l)) last = l;
     if (!last.empty() && last.back() == '\r') last.pop_back();
@@ -143,8 +140,7 @@ class CommandDatabaseFixture : public ::testing::Test {
       EXPECT_EQ(log_.lines_written(), before + 1) << name;
       EXPECT_EQ(last_log_line(), log_.format_line(name, RuntimeError::DatabaseError, {}));
     }
-    EXPECT_EQ(pc.FullWords[1], "kept");
-    EXPECT_EQ(pc.TopText, "kept");
+    EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("kept", "kept"));
   }
 
   StoreKind kind_ = StoreKind::SqliteFile;
@@ -199,7 +195,7 @@ TEST_P(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
 
 TEST_P(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
   open_small();
-  const std::string file_before = read_all(dir_ / "test.mdb");  // none for the memory store
+  const std::string file_before = file_text(dir_ / "test.mdb");  // none for the memory store
   const std::pair<std::string, int> cases[] = {
       {"50%", 1},   // the row 50%_off begins with these characters
       {"5_", 0},    // _ is no single-character wildcard
@@ -216,7 +212,7 @@ TEST_P(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
   ParsedCommand pc = line("globmode", {"hostname"});
   EXPECT_EQ(db_.sql_count_commands(pc, 1), 1);  // the database still answers
   EXPECT_EQ(log_.lines_written(), 0);
-  EXPECT_EQ(read_all(dir_ / "test.mdb"), file_before);  // and is unchanged
+  EXPECT_EQ(file_text(dir_ / "test.mdb"), file_before);  // and is unchanged
 }
 
 TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAMiss) {
@@ -230,15 +226,13 @@ TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   ParsedCommand pc = line("usermode", {"sh", "ver"});
   pc.BotText = "stale";
   db_.sql_get_command_text(pc, 2);
-  EXPECT_EQ(pc.FullWords[2], "version");
-  EXPECT_EQ(pc.TopText, kVersionText);
-  EXPECT_EQ(pc.BotText, "");
+  EXPECT_EQ(std::tuple(pc.FullWords[2], pc.TopText, pc.BotText),
+            std::tuple("version", kVersionText, ""));
   pc.Words[2] = "run";
   db_.sql_get_command_text(pc, 2);
   EXPECT_EQ(pc.TopText, "bottom");
   db_.sql_get_command_text(pc, 1);
-  EXPECT_EQ(pc.FullWords[1], "show");
-  EXPECT_EQ(pc.TopText, "");
+  EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("show", ""));
   pc = line("globmode", {"ip"});
   db_.sql_get_command_text(pc, 1);
   EXPECT_EQ(pc.FullWords[1], "ip");  // ip comes before ipx in the table
@@ -247,8 +241,7 @@ TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   pc = line("usermode", {"nothing"});  // no match: the fields stay, the miss is logged
   pc.FullWords[1] = pc.TopText = "earlier";
   db_.sql_get_command_text(pc, 1);
-  EXPECT_EQ(pc.FullWords[1], "earlier");
-  EXPECT_EQ(pc.TopText, "earlier");
+  EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("earlier", "earlier"));
   EXPECT_EQ(log_.lines_written(), 1);
   EXPECT_NE(last_log_line().find("sql get command text()"), std::string::npos);
 }
@@ -355,8 +348,7 @@ TEST_P(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
   const long long runs = db_.statements_run();
   db_.sql_get_command_text(again, 2);
   EXPECT_EQ(db_.statements_run(), runs);
-  EXPECT_EQ(again.FullWords[2], "version");
-  EXPECT_EQ(again.TopText, kVersionText);
+  EXPECT_EQ(std::tuple(again.FullWords[2], again.TopText), std::tuple("version", kVersionText));
 }
 
 TEST_P(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
@@ -398,8 +390,7 @@ TEST_P(CommandDatabaseTest, AWordTooLongForLikeFailsTheQueryAndIsLogged) {
 
 TEST_P(CommandDatabaseTest, ClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
   open_small();
-  EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
-  EXPECT_EQ(db_.problem(), "");
+  EXPECT_EQ(std::tuple(db_.status(), db_.problem()), std::tuple(CommandDatabase::Status::Open, ""));
   db_.close();
   EXPECT_FALSE(db_.is_open());
   expect_every_query_fails_quietly();
@@ -455,8 +446,7 @@ TEST_F(CommandDatabaseFileTest, BuiltinTablesOpenWithoutAFile) {
   EXPECT_FALSE(db_.open(dir_ / "absent.mdb"));
   ASSERT_TRUE(db_.open_builtin());
   EXPECT_TRUE(db_.is_open());
-  EXPECT_EQ(db_.status(), CommandDatabase::Status::Open);
-  EXPECT_EQ(db_.problem(), "");
+  EXPECT_EQ(std::tuple(db_.status(), db_.problem()), std::tuple(CommandDatabase::Status::Open, ""));
   ParsedCommand pc = line("usermode", {"sh", "ver"});
   EXPECT_EQ(db_.sql_count_commands(pc, 2), 1);
   db_.sql_get_command_text(pc, 2);

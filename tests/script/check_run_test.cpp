@@ -10,7 +10,6 @@
 #include "lab/lab_file.h"
 #include "script/script_runner.h"
 #include "tests/lab/lab_fixture.h"
-#include "tests/support/rip_ospf_chain.h"
 
 namespace zorva {
 namespace {
@@ -161,12 +160,21 @@ class ALabThatNeedsTimeToConverge : public ::testing::Test {
            "\ndev2interface=Serial1\n";
     return t;
   }
+  // Router n is named Rn, its Serial0 is 10.0.n.1 and its Serial1 10.0.(n-1).2, with RIP over
+  // 10.0.0.0 and OSPF over each link, typed as a student would.
   void SetUp() override {
     for (int n = 1; n <= kRouters; ++n) {
-      std::vector<testing::InterfaceSetup> links;
-      if (n < kRouters) links.push_back({"s0", addresses[n].c_str()});
-      if (n > 1) links.push_back({"s1", far_ends[n - 1].c_str()});
-      testing::configure_rip_ospf(typed, n, links);
+      std::string keys = "enable\rconfigure terminal\rhostname R" + std::to_string(n) + "\r", ospf;
+      const auto link = [&](const char* name, int net, const char* host) {
+        const std::string subnet = "10.0." + std::to_string(net) + ".";
+        keys += std::string("interface ") + name + "\rip address " + subnet + host +
+                " 255.255.255.0\rno shutdown\rexit\r";
+        ospf += "network " + subnet + "0 0.0.0.255 area 0\r";
+      };
+      if (n < kRouters) link("s0", n, "1");
+      if (n > 1) link("s1", n - 1, "2");
+      typed.sim->active_router = n;
+      typed.type(keys + "router rip\rnetwork 10.0.0.0\rexit\rrouter ospf 1\r" + ospf + "end\r");
     }
     typed.sim->scheduler.advance(20'000);  // the lines come up; a lab file keeps their state
   }
@@ -177,12 +185,6 @@ class ALabThatNeedsTimeToConverge : public ::testing::Test {
     EXPECT_EQ(lab.error, "");
     return std::move(lab.sim);
   }
-  static std::vector<std::string> numbered(const char* last_octet) {
-    std::vector<std::string> v(kRouters + 1);
-    for (int n = 1; n < kRouters; ++n) v[n] = "10.0." + std::to_string(n) + "." + last_octet;
-    return v;
-  }
-  std::vector<std::string> addresses = numbered("1"), far_ends = numbered("2");
   TestSimulation typed{chain()};
   ScriptedHost host;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 namespace zorva {
 namespace {
@@ -73,11 +74,10 @@ TEST(TermCommandLine, OptionsToRunWith) {
   const Outcome o = read({"--script", "labs/walk.zs", "--topology", "t.ini", "--app-dir", "/x",
                           "--behaviour", "real-router"});
   EXPECT_FALSE(o.status);
-  EXPECT_EQ(o.line.options.behaviour, Behaviour::RealRouter);
-  EXPECT_EQ(o.line.script, "labs/walk.zs");
-  EXPECT_EQ(o.line.options.script_dir, "labs");  // where its includes are found
-  EXPECT_EQ(o.line.options.topology, "t.ini");
-  EXPECT_EQ(o.line.options.app_dir, "/x");
+  const ScriptOptions& options = o.line.options;
+  EXPECT_EQ(std::tuple(options.behaviour, o.line.script, options.topology, options.app_dir),
+            std::tuple(Behaviour::RealRouter, "labs/walk.zs", "t.ini", "/x"));
+  EXPECT_EQ(options.script_dir, "labs");  // where its includes are found
 }
 
 }  // namespace

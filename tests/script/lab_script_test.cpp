@@ -33,17 +33,11 @@ class LabScript : public ::testing::Test {
 };
 
 TEST_F(LabScript, OpenGoesBackToWhatWasSaved) {
-  const ScriptRun r =
-      run("line\nline enable\nline conf t\nline hostname Saved\nline end\n"
-          "save " +
-              file("a.zlab") +
-              "\n"
-              "line conf t\nline hostname Changed\nline end\n"
-              "open " +
-              file("a.zlab") +
-              "\n"
-              "line enable\nline show running-config\n",
-          options);
+  const std::string lab = file("a.zlab");
+  const ScriptRun r = run("line\nline enable\nline conf t\nline hostname Saved\nline end\nsave " +
+                              lab + "\nline conf t\nline hostname Changed\nline end\nopen " + lab +
+                              "\nline enable\nline show running-config\n",
+                          options);
   ASSERT_EQ(r.status, 0) << r.err;
   // The transcript was saved with the lab, and the console goes on after it in user EXEC mode:
   // the mode a console was in is not part of the lab.
@@ -53,12 +47,10 @@ TEST_F(LabScript, OpenGoesBackToWhatWasSaved) {
 }
 
 TEST_F(LabScript, TheLabOptionOpensALabInsteadOfATopology) {
-  ASSERT_EQ(run("line\nline enable\nline conf t\nline hostname FromLab\nline end\nsave " +
-                    file("b.zlab") + "\n",
-                options)
-                .status,
-            0);
-  options.lab = file("b.zlab");
+  const std::string lab = file("b.zlab");
+  const std::string typed = "line\nline enable\nline conf t\nline hostname FromLab\nline end\n";
+  ASSERT_EQ(run(typed + "save " + lab + "\n", options).status, 0);
+  options.lab = lab;
   const ScriptRun r = run("router 1\nline\n", options);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("--- input: FromLab>"), std::string::npos) << r.out;

@@ -22,6 +22,7 @@ namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::file_text;
 
 std::vector<std::string> scenario_names() {
   std::vector<std::string> names;
@@ -31,13 +32,6 @@ std::vector<std::string> scenario_names() {
     if (entry.path().extension() == ".zs") names.push_back(entry.path().stem().string());
   std::sort(names.begin(), names.end());
   return names;
-}
-
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 // The value of a "# key: value" header line, or "".
@@ -85,7 +79,7 @@ class Scenario : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Scenario, TranscriptMatches) {
   const fs::path base = testing::source_dir() / "tests" / "scenarios" / GetParam();
-  const std::string script = read_file(base.string() + ".zs");
+  const std::string script = file_text(base.string() + ".zs");
   testing::TempDir dir;
   ScriptOptions options;
   options.app_dir = testing::bin_dir();
@@ -109,7 +103,7 @@ TEST_P(Scenario, TranscriptMatches) {
     GTEST_SKIP() << "wrote " << expected_file;
   }
   ASSERT_TRUE(fs::exists(expected_file)) << "no expected transcript " << expected_file;
-  std::istringstream want(read_file(expected_file)), got(transcript);
+  std::istringstream want(file_text(expected_file)), got(transcript);
   std::string w, g;
   int line = 0;
   while (true) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,23 +15,28 @@ namespace {
 
 struct ScriptResult {
   int status;
-  std::string out;
-  std::string err;
+  std::string out, err;
+  std::string topology;  // the topology file written for the run
 };
 
-ScriptResult run_text(const std::string& script, const std::string& topology_text = "") {
+// Runs `script` on a topology of `topology_text` (the default one when empty), with included
+// scripts read from `script_dir` and the program's data in `app_dir`.
+ScriptResult run_text(const std::string& script, const std::string& topology_text = "",
+                      const std::filesystem::path& script_dir = {},
+                      const std::filesystem::path& app_dir = testing::bin_dir()) {
   testing::TempDir dir;
   ScriptOptions options;
-  options.app_dir = testing::bin_dir();
+  options.app_dir = app_dir;
   options.log_file = dir.path() / "zorva.log";
+  options.script_dir = script_dir;
   if (!topology_text.empty()) options.topology = dir.write("t.ini", topology_text);
   std::istringstream in(script);
   std::ostringstream out, err;
   const int status = run_script(in, options, out, err);
-  return {status, out.str(), err.str()};
+  return {status, out.str(), err.str(), options.topology};
 }
 
-TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
+TEST(ScriptRunner, MalformedLinesAndRoutersOutsideTheTopologyStopWithTheirLineNumber) {
   const std::pair<const char*, const char*> cases[] = {
       {"line x\nfrobnicate\n", "script line 2"},
       {"key Enter Nope\n", "script line 1"},
@@ -50,6 +56,10 @@ TEST(ScriptRunner, MalformedLinesStopWithTheirLineNumber) {
       {"behaviour\n", "script line 1"},
       // The behaviour is chosen before the routers see any key.
       {"behaviour classic\nline x\nbehaviour real-router\n", "script line 3"},
+      // Routers outside the topology.
+      {"router 0\n", "script line 1: there is no router"},
+      {"router 99\n", "script line 1: there is no router"},
+      {"router 4\n", "script line 1: there is no router"},
   };
   for (const auto& [script, where] : cases) {
     const ScriptResult r = run_text(script);
@@ -74,26 +84,12 @@ TEST(ScriptRunner, IncludedScriptsRunInPlaceAndNameTheirFaults) {
       {"include\n", "script line 1: 'include' needs a script file name"},
   };
   for (const auto& [script, error] : cases) {
-    ScriptOptions options;
-    options.app_dir = testing::bin_dir();
-    options.log_file = dir.path() / "zorva.log";
-    options.script_dir = dir.path();
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    const int status = run_script(in, options, out, err);
-    EXPECT_EQ(status, *error ? 2 : 0) << script << err.str();
-    EXPECT_NE(err.str().find(error), std::string::npos) << err.str();
+    const ScriptResult r = run_text(script, "", dir.path());
+    EXPECT_EQ(r.status, *error ? 2 : 0) << script << r.err;
+    EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
     if (!*error) {
-      EXPECT_NE(out.str().find("Router#show clock"), std::string::npos) << out.str();
+      EXPECT_NE(r.out.find("Router#show clock"), std::string::npos) << r.out;
     }
-  }
-}
-
-TEST(ScriptRunner, RouterOutsideTheTopologyStopsTheRun) {
-  for (const char* script : {"router 0\n", "router 99\n", "router 4\n"}) {
-    const ScriptResult r = run_text(script);
-    EXPECT_EQ(r.status, 2) << script;
-    EXPECT_NE(r.err.find("script line 1: there is no router"), std::string::npos) << r.err;
   }
 }
 
@@ -129,14 +125,8 @@ TEST(ScriptRunner, ConnectorsNamingNoRouterOrInterfaceAreNamedWithTheirLine) {
       "[CONNECTOR3]\r\ndev1name=Router3\r\ndev1interface=Serial0\r\n"     // 20-22
       "dev2name=Rooter2\r\ndev2interface=Serial0\r\n"                     // 23-24
       "[CONNECTOR4]\r\ndev1name=Router1\r\ndev2name=Router2\r\ndev2interface=Ethernet0\r\n";
-  testing::TempDir dir;
-  ScriptOptions options;
-  options.app_dir = testing::bin_dir();
-  options.log_file = dir.path() / "zorva.log";
-  options.topology = dir.write("t.ini", topology);
-  std::istringstream in("line\n");
-  std::ostringstream out, err;
-  EXPECT_EQ(run_script(in, options, out, err), 0);
+  const ScriptResult r = run_text("line\n", topology);
+  EXPECT_EQ(r.status, 0);
   const std::vector<std::string> said{
       ", line 19 (dev2interface=Serail0): Router2 has no interface Serail0 (it has Serial0), so "
       "the cable of [CONNECTOR2] carries nothing.",
@@ -148,25 +138,18 @@ TEST(ScriptRunner, ConnectorsNamingNoRouterOrInterfaceAreNamedWithTheirLine) {
       ", line 28 (dev2interface=Ethernet0): Router2 has no interface Ethernet0 (it has Serial0), "
       "so the cable of [CONNECTOR4] carries nothing."};
   std::string expected;
-  for (const std::string& s : said)
-    expected += "zorva-term: The topology " + options.topology + s + "\n";
-  EXPECT_EQ(err.str(), expected);
+  for (const std::string& s : said) expected += "zorva-term: The topology " + r.topology + s + "\n";
+  EXPECT_EQ(r.err, expected);
 }
 
 TEST(ScriptRunner, AMissingCommandDatabaseIsNamedOnceAtStartUp) {
-  testing::TempDir app;
-  ScriptOptions options;
-  options.app_dir = app.path();  // no zorva.mdb here
-  options.log_file = app.path() / "zorva.log";
-  options.topology = app.write("t.ini", testing::topology(1, 1, 0));
-  std::istringstream in("line show clock\nline enable\n");
-  std::ostringstream out, err;
-  EXPECT_EQ(run_script(in, options, out, err), 0);
-  const std::string expected = "zorva-term: The command database " +
-                               (app.path() / "zorva.mdb").string() +
-                               " is missing: no command will be recognised.\n";
-  EXPECT_EQ(err.str(), expected);
-  EXPECT_NE(out.str().find("Router>show clock\n% Invalid input detected at '^' marker."),
+  testing::TempDir app;  // no zorva.mdb here
+  const ScriptResult r =
+      run_text("line show clock\nline enable\n", testing::topology(1, 1, 0), {}, app.path());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "zorva-term: The command database " + (app.path() / "zorva.mdb").string() +
+                       " is missing: no command will be recognised.\n");
+  EXPECT_NE(r.out.find("Router>show clock\n% Invalid input detected at '^' marker."),
             std::string::npos);
 }
 

@@ -3,6 +3,10 @@
 // tables built into the program.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "console/key_handler.h"
 #include "parser/new_parse.h"
 #include "tests/support/command_stores.h"
@@ -40,50 +44,44 @@ class ParserOnStore : public Parser, public ::testing::WithParamInterface<StoreK
 INSTANTIATE_TEST_SUITE_P(Stores, ParserOnStore, ::testing::ValuesIn(testing::kBothStores),
                          testing::store_kind_name);
 
-TEST_F(Parser, ChopUpKeepsEmptyWordsAndRemovesNo) {
+TEST_F(Parser, ChopUpKeepsEmptyWordsRemovesNoAndStopsAtTheTwentySixthWord) {
   ParsedCommand pc;
   std::string line = "  NO  Shutdown now ";
   chop_up_command(t.sim->log, pc, line);
   EXPECT_EQ(line, "NO  Shutdown now");  // trimmed in the caller's variable
   EXPECT_EQ(pc.Line, "  NO  Shutdown now ");
-  EXPECT_EQ(pc.Negated, kTrue);
-  EXPECT_EQ(pc.WordCount, 3);
-  EXPECT_EQ(pc.Words[1], "");
-  EXPECT_EQ(pc.Words[2], "shutdown");
-  EXPECT_EQ(pc.Words[4], "now");  // the last word keeps its old place as well
-  EXPECT_EQ(pc.RawWords[1], "NO");
-  EXPECT_EQ(pc.RawWords[3], "Shutdown");
-}
+  EXPECT_EQ(std::tuple(pc.Negated, pc.WordCount), std::tuple(kTrue, Int16{3}));
+  // The last word keeps its old place as well.
+  EXPECT_EQ((std::vector<std::string>{pc.Words[1], pc.Words[2], pc.Words[4]}),
+            (std::vector<std::string>{"", "shutdown", "now"}));
+  EXPECT_EQ(std::pair(pc.RawWords[1], pc.RawWords[3]),
+            (std::pair<std::string, std::string>("NO", "Shutdown")));
 
-TEST_F(Parser, EmptyLineGivesOneEmptyWord) {
-  ParsedCommand pc;
-  std::string line = "   ";
-  chop_up_command(t.sim->log, pc, line);
-  EXPECT_EQ(pc.WordCount, 1);
-  EXPECT_EQ(pc.Words[1], "");
-}
+  ParsedCommand blank;
+  line = "   ";
+  chop_up_command(t.sim->log, blank, line);
+  EXPECT_EQ(std::pair(blank.WordCount, blank.Words[1]), std::pair(Int16{1}, std::string()));
 
-TEST_F(Parser, WordsPastTheTwentySixthAreIgnored) {
-  ParsedCommand pc;
-  std::string line;
+  ParsedCommand many;
+  line.clear();
   for (int i = 1; i <= 30; ++i) line += "w" + std::to_string(i) + " ";
-  chop_up_command(t.sim->log, pc, line);
-  EXPECT_EQ(pc.WordCount, kMaxWords);
-  EXPECT_EQ(pc.Words[26], "w26");
+  chop_up_command(t.sim->log, many, line);
+  EXPECT_EQ(std::pair(many.WordCount, many.Words[26]),
+            std::pair(Int16{kMaxWords}, std::string("w26")));
 }
 
 // Tab, and the messages for unknown, ambiguous and incomplete lines, are in console_help.out;
 // "no shutdown" resolving without its "no" is in every transcript that brings an interface up;
 // typed wildcards matching only themselves is a store question (command_database_test.cpp). Both
 // stores answer alike (command_store_agreement_test.cpp).
-TEST_P(ParserOnStore, ArgumentAtWordTwoExecutesAtOnce) {
+TEST_P(ParserOnStore, ArgumentsApostrophesAndDoubleBlanks) {
   parse("hostname Lab1 and more words", ParseAction::Execute, 4);
-  EXPECT_EQ(rec.hostname, "Lab1");
-}
-
-TEST_P(ParserOnStore, ApostrophesAreIgnoredInWords) {
+  EXPECT_EQ(rec.hostname, "Lab1");  // an argument at word two executes at once
   parse("con'figure termin'al", ParseAction::Execute, 3);
-  EXPECT_EQ(rec.mode, 4);
+  EXPECT_EQ(rec.mode, 4);  // apostrophes are ignored in words
+  // Two blanks make an empty word, which matches everything.
+  EXPECT_EQ(parse("show  version", ParseAction::Execute, 3).message,
+            "\r\n% Ambiguous command:  \"show  version\"");
 }
 
 TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
@@ -117,11 +115,6 @@ TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
   t.sim->behaviour = Behaviour::Classic;
   // The store is read-only: whatever was typed, the tree is still there.
   EXPECT_EQ(parse("show version", ParseAction::Execute, 3).show_message, kFalse);
-}
-
-TEST_P(ParserOnStore, TwoBlanksMakeAnEmptyWordThatMatchesEverything) {
-  EXPECT_EQ(parse("show  version", ParseAction::Execute, 3).message,
-            "\r\n% Ambiguous command:  \"show  version\"");
 }
 
 // Rows marked '+' exist for real-router lines only: a classic line never finds, completes or

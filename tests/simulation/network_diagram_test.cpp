@@ -40,11 +40,6 @@ std::string topology_text(int routers, const std::vector<Connector>& connectors,
   return s;
 }
 
-void type_lines(TestSimulation& t, int router, const std::vector<std::string>& lines) {
-  t.sim->active_router = router;
-  for (const std::string& l : lines) t.line(l);
-}
-
 // A connector repeated back to front, one to a router that does not exist and one from an
 // interface to itself add no lines.
 TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
@@ -54,18 +49,14 @@ TEST(NetworkDiagram, OddCablingGivesNoExtraLines) {
                                      {"Router3", "Serial0", "Router3", "Serial0"},
                                      {"Router3", "Serial1", "Router2", "Serial1"}}));
   const NetworkDiagram d = network_diagram(*t.sim);
-  ASSERT_EQ(d.cables.size(), 2u);
   // Each cable is named from its lower end, in the order of those ends.
-  EXPECT_EQ(d.cables[0].a.router, 1);
-  EXPECT_EQ(d.cables[0].a.interface, 1);
-  EXPECT_EQ(d.cables[0].a.interface_name, "Serial0");
-  EXPECT_EQ(d.cables[0].b.router, 2);
-  EXPECT_EQ(d.cables[0].b.interface_name, "Serial0");
-  EXPECT_EQ(d.cables[1].a.router, 2);
-  EXPECT_EQ(d.cables[1].a.interface, 2);
-  EXPECT_EQ(d.cables[1].a.interface_name, "Serial1");
-  EXPECT_EQ(d.cables[1].b.router, 3);
-  EXPECT_EQ(d.cables[1].b.interface_name, "Serial1");
+  std::vector<std::string> cables;
+  for (const DiagramCable& c : d.cables)
+    cables.push_back(std::to_string(c.a.router) + "." + std::to_string(c.a.interface) + " " +
+                     c.a.interface_name + " - " + std::to_string(c.b.router) + " " +
+                     c.b.interface_name);
+  EXPECT_EQ(cables,
+            (std::vector<std::string>{"1.1 Serial0 - 2 Serial0", "2.2 Serial1 - 3 Serial1"}));
   EXPECT_EQ(d.caption, "3 routers, 2 cables - " + t.sim->topology_file);
 }
 
@@ -96,19 +87,20 @@ TEST(NetworkDiagram, RefreshTakesUpEndStatesAndHostNames) {
   };
   using S = CableEndState;
   EXPECT_EQ(states(), std::pair(S::AdminDown, S::AdminDown));
-  type_lines(t, 1,
-             {"", "enable", "configure terminal", "interface serial 0",
-              "ip address 10.1.1.1 255.255.255.252", "no shutdown", "end"});
+  t.type(
+      "\renable\rconfigure terminal\rinterface serial 0\r"
+      "ip address 10.1.1.1 255.255.255.252\rno shutdown\rend\r");
   EXPECT_EQ(states(), std::pair(S::Up, S::AdminDown));
   t.sim->scheduler.advance(10'000);
   EXPECT_EQ(states(), std::pair(S::Down, S::AdminDown));
-  type_lines(t, 2,
-             {"", "enable", "configure terminal", "interface serial 0",
-              "ip address 10.1.1.2 255.255.255.252", "no shutdown", "hostname Edge", "end"});
+  t.sim->active_router = 2;
+  t.type(
+      "\renable\rconfigure terminal\rinterface serial 0\r"
+      "ip address 10.1.1.2 255.255.255.252\rno shutdown\rhostname Edge\rend\r");
   t.sim->scheduler.advance(10'000);
   EXPECT_EQ(states(), std::pair(S::Up, S::Up));
-  EXPECT_EQ(d.routers[0].label, "Router");
-  EXPECT_EQ(d.routers[1].label, "Edge");
+  EXPECT_EQ(std::pair(d.routers[0].label, d.routers[1].label),
+            (std::pair<std::string, std::string>("Router", "Edge")));
   // A refresh moves nothing and cables nothing anew.
   ASSERT_EQ(d.routers.size(), placed.size());
   for (std::size_t i = 0; i < placed.size(); ++i)

@@ -60,15 +60,21 @@ TEST(LoadTopology, NoRoutersComesWithAReasonForTheUser) {
   EXPECT_EQ(some.sim->no_routers_reason, "");
 }
 
-TEST(LoadTopology, DevicesAsTopologyFinishAtOnceWithNoRouters) {
-  for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+TEST(LoadTopology, DevicesAndMissingFilesGiveNoRoutersAndSayWhy) {
+  TempDir d;
+  const std::string missing = (d.path() / "nothing.ini").string();
+  const std::pair<std::string, std::string> cases[] = {
+      {"/dev/zero", "/dev/zero is not a regular file."},  // reading it would never finish
+      {"/dev/urandom", "/dev/urandom is not a regular file."},
+      {missing, "the file " + missing + " does not exist."},
+  };
+  for (const auto& [file, reason] : cases) {
     ScriptedHost host;
-    TempDir d;
     Simulation sim(host, {d.path(), d.path() / "zorva.log"});
-    sim.start(device);
-    EXPECT_EQ(sim.router_count, 0);
-    EXPECT_EQ(sim.no_routers_reason,
-              std::string("The topology gives no routers: ") + device + " is not a regular file.");
+    sim.start(file);
+    EXPECT_EQ(sim.router_count, 0) << file;
+    EXPECT_EQ(sim.connectors.connector_count, 0) << file;
+    EXPECT_EQ(sim.no_routers_reason, "The topology gives no routers: " + reason);
   }
 }
 
@@ -78,17 +84,6 @@ TEST(LoadTopology, SixtyRoutersStopAtFiftyWithOneBoxEach) {
   EXPECT_EQ(t.sim->number_of_routers, 50);
   ASSERT_EQ(t.host.boxes.size(), 10u);
   EXPECT_EQ(t.host.boxes[0].text, "This version is limited to 50 routers");
-}
-
-TEST(LoadTopology, MissingFileGivesNoRouters) {
-  ScriptedHost host;
-  TempDir d;
-  Simulation sim(host, {d.path(), d.path() / "zorva.log"});
-  sim.start((d.path() / "nothing.ini").string());
-  EXPECT_EQ(sim.router_count, 0);
-  EXPECT_EQ(sim.connectors.connector_count, 0);
-  EXPECT_EQ(sim.no_routers_reason, "The topology gives no routers: the file " +
-                                       (d.path() / "nothing.ini").string() + " does not exist.");
 }
 
 TEST(ReadConnectors, PastTwoHundredLoggedNeverStored) {

@@ -10,15 +10,6 @@
 #include "tools/mdbgen/command_tree_source.h"
 
 namespace zorva::testing {
-namespace {
-
-std::string read_text(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
-
 std::string store_kind_name(const ::testing::TestParamInfo<StoreKind>& info) {
   return info.param == StoreKind::SqliteFile ? "SqliteFile" : "MemoryTables";
 }
@@ -34,8 +25,8 @@ CommandTables tables_from_text(const std::string& tree_text, const std::string& 
 
 CommandTables shipped_tables() {
   const std::filesystem::path data = source_dir() / "data";
-  return tables_from_text(read_text(data / "command_tree.txt"),
-                          read_text(data / "report_templates.txt"));
+  return tables_from_text(file_text(data / "command_tree.txt"),
+                          file_text(data / "report_templates.txt"));
 }
 
 bool open_as(CommandDatabase& db, StoreKind kind, const CommandTables& tables,

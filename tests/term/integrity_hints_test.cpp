@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using testing::file_text;
 using testing::TestSimulation;
 
 // kTwoRouters written as another editor would: comments, other section order and case, the
@@ -30,13 +31,6 @@ const char* kSameTopologyRewritten =
     "dev2interface=Serial0\r\n[ROUTER2]\r\nSerial=1\r\nEthernet=1\r\nx=40\r\n"
     "[ROUTER1]\r\nSerial=2\r\nEthernet=1\r\nBri=0\r\n[GENERAL]\r\nnumberofconnectors=2\r\n"
     "numberofrouters=2\r\n";
-
-std::string read(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class IntegrityHints : public ::testing::Test {
  protected:
@@ -115,15 +109,16 @@ TEST_F(IntegrityHints, TheClassTableNamesEachHintAndNothingElse) {
   EXPECT_NE(table.find("Hints (worth a closer look; not verdicts):"), std::string::npos);
 
   // The CSV's last column and the overview carry the hints; a student's own page never does.
-  EXPECT_NE(read(csv).find(",configuration not typed: no transcript shows router 1's host name "
-                           "Forged; same transcript as ann and ben\n"),
-            std::string::npos)
-      << read(csv);
-  const std::string index = read(report / "index.html");
+  EXPECT_NE(
+      file_text(csv).find(",configuration not typed: no transcript shows router 1's host name "
+                          "Forged; same transcript as ann and ben\n"),
+      std::string::npos)
+      << file_text(csv);
+  const std::string index = file_text(report / "index.html");
   EXPECT_NE(index.find("<td class=\"hint\">same configuration as ben; same transcript as ben and "
                        "cat</td>"),
             std::string::npos);
-  EXPECT_EQ(read(report / "3-cat.html").find("not typed"), std::string::npos);
+  EXPECT_EQ(file_text(report / "3-cat.html").find("not typed"), std::string::npos);
 }
 
 TEST_F(IntegrityHints, AnExpectedTopologyThatCannotBeReadStopsTheGrading) {

@@ -9,9 +9,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-#include <deque>
 #include <string>
 
 #include "simulation/simulation.h"
@@ -21,8 +18,6 @@
 
 namespace zorva {
 namespace {
-
-using Rows = std::vector<std::string>;
 
 class TerminalFaceTest : public ::testing::Test {
  protected:
@@ -43,20 +38,6 @@ class TerminalFaceTest : public ::testing::Test {
     return running;
   }
   Simulation& sim() { return *face.simulation(); }
-  // The rows of the last frame written, read back from the drawing: each row is written after
-  // "ESC [ row ; 1 H ESC [ 2 K".
-  Rows last_frame_rows() {
-    const std::size_t start = term.output.rfind("\x1b[?25l");
-    Rows rows;
-    std::size_t at = term.output.find("\x1b[2K", start);
-    while (at != std::string::npos) {
-      const std::size_t from = at + 4;
-      const std::size_t to = term.output.find('\x1b', from);
-      rows.push_back(term.output.substr(from, to - from));
-      at = term.output.find("\x1b[2K", from);
-    }
-    return rows;
-  }
   std::string input_row() { return face.current_frame().lines.back(); }
 
   testing::TempDir dir;

@@ -281,10 +281,7 @@ constexpr const char* kGoodTemplates =
     "===\n";
 
 TEST(MdbgenSource, TheShippedSourcesPass) {
-  auto read = [](const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
+  const auto read = testing::file_text;
   const fs::path data = fs::path(ZORVA_SOURCE_DIR) / "data";
   std::vector<SourceError> errors;
   CommandTree tree = read_command_tree(read(data / "command_tree.txt"), "command_tree.txt", errors);

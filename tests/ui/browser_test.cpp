@@ -120,10 +120,9 @@ class BrowserTest : public QObject {
     QTest::keyClick(browser_->page(), Qt::Key_F3);
     QTest::keyClick(browser_->address_box()->lineEdit(), Qt::Key_F4);  // F4 would open the list
     click_link("router:2");
-    QCOMPARE(spy.size(), 3);
-    QCOMPARE(spy.at(0).at(0).toInt(), 3);
-    QCOMPARE(spy.at(1).at(0).toInt(), 4);
-    QCOMPARE(spy.at(2).at(0).toInt(), 2);
+    QList<int> keys;
+    for (const QList<QVariant>& signal : spy) keys << signal.at(0).toInt();
+    QCOMPARE(keys, QList<int>({3, 4, 2}));
     QVERIFY(!browser_->address_box()->view()->isVisible());
   }
 

@@ -32,6 +32,13 @@ class DiagramTest : public QObject, MainWindowRig {
     w_->session().set_real_time(false);
   }
   void type(int n, const QString& text) { w_->type_text(n, text); }
+  // The diagram of `file`, shown at 800x600.
+  DiagramView* shown_at_800x600(const QString& file) {
+    start(file);
+    w_->show_diagram();
+    w_->diagram_window()->resize(800, 600);
+    return w_->diagram()->view();
+  }
   CableItem* cable_between(int a, int b) {
     for (CableItem* c : w_->diagram()->cables()) {
       const int x = c->node(0)->number();
@@ -90,12 +97,10 @@ class DiagramTest : public QObject, MainWindowRig {
     start(topology("default.ini"));
     w_->show_diagram();
     frmDiagram* d = w_->diagram();
-    type(1,
-         "\nenable\nconfigure terminal\ninterface serial0\nip address 10.1.1.1 255.255.255.0\n"
-         "no shutdown\nend\n");
-    type(2,
-         "\nenable\nconfigure terminal\ninterface serial0\nip address 10.1.1.2 255.255.255.0\n"
-         "no shutdown\nend\n");
+    for (int n : {1, 2})
+      type(n, QStringLiteral("\nenable\nconfigure terminal\ninterface serial0\n"
+                             "ip address 10.1.1.%1 255.255.255.0\nno shutdown\nend\n")
+                  .arg(n));
     w_->session().run_for(30000);
     CableItem* c = cable_between(1, 2);
     QVERIFY(c);
@@ -140,11 +145,8 @@ class DiagramTest : public QObject, MainWindowRig {
     QVERIFY(QFile::copy(topology("topologies/square.ini"), file));
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     const TopologyDocument before = read_topology_document(file);
-    start(file);
-    w_->show_diagram();
-    w_->diagram_window()->resize(800, 600);
+    DiagramView* v = shown_at_800x600(file);
     frmDiagram* d = w_->diagram();
-    DiagramView* v = d->view();
     RouterNode* n2 = d->node(2);
     const QPoint from = v->mapFromScene(n2->pos());
     const QPoint to = from + QPoint(40, 25);
@@ -177,10 +179,7 @@ class DiagramTest : public QObject, MainWindowRig {
   }
 
   void double_click_opens_the_console() {
-    start(topology("default.ini"));
-    w_->show_diagram();
-    w_->diagram_window()->resize(800, 600);
-    DiagramView* v = w_->diagram()->view();
+    DiagramView* v = shown_at_800x600(topology("default.ini"));
     const QPoint at = v->mapFromScene(w_->diagram()->node(3)->pos());
     QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(w_->mdi_area()->activeSubWindow(), w_->router_window(3));
@@ -188,10 +187,7 @@ class DiagramTest : public QObject, MainWindowRig {
   }
 
   void zoom_and_fit() {
-    start(topology("topologies/ring50.ini"));
-    w_->show_diagram();
-    w_->diagram_window()->resize(800, 600);
-    DiagramView* v = w_->diagram()->view();
+    DiagramView* v = shown_at_800x600(topology("topologies/ring50.ini"));
     v->fit();
     const QRectF all = w_->diagram()->scene()->itemsBoundingRect();
     QVERIFY(v->mapToScene(v->viewport()->rect()).boundingRect().contains(all));

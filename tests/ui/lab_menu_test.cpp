@@ -42,6 +42,7 @@ class LabMenuTest : public QObject, MainWindowRig {
 
  private:
   QTemporaryDir dir_;
+  QtHost core_host_;                            // the host of the labs the core opens
   QString chosen_;                              // what the file dialogs answer
   std::optional<std::optional<QString>> name_;  // what the name question answers, when set
 
@@ -57,6 +58,17 @@ class LabMenuTest : public QObject, MainWindowRig {
   LabMenu& labs() { return *w_->lab_menu(); }
   QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
   std::string transcript(int n) { return w_->sim().router(n)->console.transcript(); }
+  // The lab in `lab_file` as the core opens it.
+  OpenedLab open_core(const QString& lab_file) {
+    return open_lab_file(lab_file.toStdString(), core_host_,
+                         SimulationPaths{bin_dir().toStdString(), {}});
+  }
+  // Writes `bytes` to `name` in the test's folder; its path, or "" when it cannot be written.
+  QString write(const char* name, const QByteArray& bytes) const {
+    QFile f(file(name));
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
+                                                                          : QString();
+  }
 
   // A lab of two routers saved by the core alone: router 1 named Alpha, router 2 Bravo.
   QString core_lab() {
@@ -101,12 +113,11 @@ class LabMenuTest : public QObject, MainWindowRig {
     start();
     w_->type_text(1, "\nenable\n");
     const std::string before = transcript(1);
-    QFile bad(file("bad.zlab"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("{\"format\": \"zorva-lab\", \"version\": 1, \"routers\": [");
-    bad.close();
+    const QString bad =
+        write("bad.zlab", "{\"format\": \"zorva-lab\", \"version\": 1, \"routers\": [");
+    QVERIFY(!bad.isEmpty());
     boxes_.queue(Answer::No);  // the changed lab is not saved first
-    QVERIFY(!labs().open_file(bad.fileName()));
+    QVERIFY(!labs().open_file(bad));
     QCOMPARE(boxes_.boxes.size(), std::size_t{2});
     QVERIFY(boxes_.boxes[1].text.starts_with("Cannot open "));
     QCOMPARE(w_->sim().number_of_routers, Int16{3});
@@ -129,9 +140,7 @@ class LabMenuTest : public QObject, MainWindowRig {
     labs().save_as_action()->trigger();  // Save As always asks, and goes on with the new file
     QVERIFY(QFile::exists(chosen_));
     QCOMPARE(labs().file(), chosen_);
-    QtHost host;
-    OpenedLab reopened = open_lab_file(file("mine.zlab").toStdString(), host,
-                                       SimulationPaths{bin_dir().toStdString(), {}});
+    OpenedLab reopened = open_core(file("mine.zlab"));
     QVERIFY(reopened.sim != nullptr);
     QCOMPARE(reopened.sim->router(1)->record.hostname, std::string("Lima"));
   }
@@ -140,19 +149,14 @@ class LabMenuTest : public QObject, MainWindowRig {
     start();
     w_->type_text(1, "\nenable\nconfigure terminal\nhostname Alpha\nend\n");
     // A lab page that names its check file.
-    QFile checks(file("mine.checks"));
-    QVERIFY(checks.open(QIODevice::WriteOnly));
-    checks.write(
-        "# two checks\nrouter 1 running-config has \"hostname Alpha\"\n"
-        "wait 5\nrouter 2 running-config has \"hostname Bravo\"\n");
-    checks.close();
-    QFile page(file("page.htm"));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write(
-        "<html><head><meta name=\"zorva-checks\" content=\"mine.checks\"></head>"
-        "<body>Lab</body></html>");
-    page.close();
-    w_->lab_navigator()->navigate(QUrl::fromLocalFile(page.fileName()));
+    QVERIFY(!write("mine.checks",
+                   "# two checks\nrouter 1 running-config has \"hostname Alpha\"\n"
+                   "wait 5\nrouter 2 running-config has \"hostname Bravo\"\n")
+                 .isEmpty());
+    const QString page = write("page.htm",
+                               "<html><head><meta name=\"zorva-checks\" content=\"mine.checks\">"
+                               "</head><body>Lab</body></html>");
+    w_->lab_navigator()->navigate(QUrl::fromLocalFile(page));
     const std::string live = transcript(1);
     const int clock = w_->sim().sim_clock;
     labs().check_action()->trigger();
@@ -177,9 +181,7 @@ class LabMenuTest : public QObject, MainWindowRig {
   // A bundle shows its page in the Lab Navigator and Check My Work runs the checks it carries; the
   // first save asks the name and writes beside the bundle, never over it.
   void a_bundle_shows_its_page_runs_its_checks_and_is_never_saved_over() {
-    QtHost host;
-    OpenedLab made =
-        open_lab_file(core_lab().toStdString(), host, SimulationPaths{bin_dir().toStdString(), {}});
+    OpenedLab made = open_core(core_lab());
     QVERIFY(made.sim != nullptr);
     const QString bundle = file("lab06.zlab");
     const LabBundle parts{"Lab 6",
@@ -206,11 +208,9 @@ class LabMenuTest : public QObject, MainWindowRig {
     QVERIFY(!labs().save());
     chosen_ = file("lab06-Ann.zlab");
     QVERIFY(labs().save());
-    OpenedLab handed_out =
-        open_lab_file(bundle.toStdString(), host, SimulationPaths{bin_dir().toStdString(), {}});
+    OpenedLab handed_out = open_core(bundle);
     QCOMPARE(handed_out.sim->router(1)->record.hostname, std::string("Alpha"));
-    OpenedLab work =
-        open_lab_file(chosen_.toStdString(), host, SimulationPaths{bin_dir().toStdString(), {}});
+    OpenedLab work = open_core(chosen_);
     QCOMPARE(work.sim->router(1)->record.hostname, std::string("Kilo"));
     QCOMPARE(work.sim->student, std::string("Ann"));
     QCOMPARE(work.bundle, parts);
@@ -266,9 +266,7 @@ class LabMenuTest : public QObject, MainWindowRig {
     w_->type_text(1, "\nenable\nconfigure terminal\nhostname Romeo\nend\n");
     labs().write_recovery();
     QVERIFY(QFile::exists(LabMenu::recovery_file()));
-    QtHost host;
-    OpenedLab saved = open_lab_file(LabMenu::recovery_file().toStdString(), host,
-                                    SimulationPaths{bin_dir().toStdString(), {}});
+    OpenedLab saved = open_core(LabMenu::recovery_file());
     QVERIFY(saved.sim != nullptr);
     QCOMPARE(saved.sim->router(1)->record.hostname, std::string("Romeo"));
     boxes_.queue(Answer::Ok);
