@@ -1,6 +1,7 @@
 # topology: topologies/two_routers.ini
 # The calendar clock runs from the boot time (starred: not set) until `clock set` gives it a date,
-# day and month in either order; a date that does not exist is invalid input, and the time alone
+# day and month in either order, months by three letters or more in any case; a time or date that
+# does not exist is invalid input, and the time alone
 # is incomplete. `terminal length 0` prints a long report without pausing, and `terminal length 5`
 # pauses every five lines. OSPF areas typed in dotted form are the same areas as their numbers,
 # and `no network ... area N` removes one statement. Lines worksheets print for timestamps, the
@@ -17,6 +18,14 @@ line show clock
 line clock set 08:30:00 Mar 1 2027
 line show clock
 line clock set 23:59:59 Feb 29 2027
+line clock set 7:00:00 1 March 2027
+line clock set 10:0a:00 1 March 2027
+line clock set 24:00:00 1 March 2027
+line clock set 10:00:00 1 Ma 2027
+line clock set 10:00:00 Smarch 1 2027
+line clock set 10:00:00 31 April 2027
+line clock set 23:59:59 29 FEBRUARY 2028
+line show clock
 line clock set 10:00:00
 line configure terminal
 line service timestamps debug datetime msec

@@ -50,7 +50,8 @@ line end
 line show running-config
 key Space
 # Users as configurations print them: a type-0 or type-7 password is the password itself, a
-# secret is shown hashed, and a privilege level is kept.
+# secret is shown hashed, and a privilege level is kept. A type-7 text that is not a scrambled
+# password is taken as it stands.
 line configure terminal
 line username R2 password 0 kolvo
 line username R3 password 7 11021609011D
@@ -58,4 +59,11 @@ line username admin privilege 15 secret Adm1n
 line username guest secret guest
 line do show running-config | include username
 line no username guest
+line username odd password 7 123
+line do show running-config | include odd
+line no username odd
+line username far password 7 99AB
+line do show running-config | include far
+line no username far
+line username hex password 7 02ZZ
 line do show running-config | include username
