@@ -75,4 +75,9 @@ std::string typed_password(const CommandContext& cmd, int at) {
   return first;
 }
 
+std::string password_argument(const CommandContext& cmd, int at) {
+  if (!real_router(cmd)) return word(cmd.pc, at);
+  return negated(cmd) ? std::string() : typed_password(cmd, at);
+}
+
 }  // namespace zorva

@@ -49,6 +49,10 @@ std::string ospf_area_word(const CommandContext& cmd, int i);
 // password TEXT scrambles, anything else the word itself. Case is kept.
 std::string typed_password(const CommandContext& cmd, int at);
 
+// The password argument of a password command at word `at`: in classic the word as the parser
+// keeps it (lower case); in real-router the typed password read as above, "" for a `no` line.
+std::string password_argument(const CommandContext& cmd, int at);
+
 // The interface selected by the last `interface` command. An index outside the table is logged
 // under `procedure` and gives nullptr, so the caller skips the step.
 InterfaceEntry* selected_interface(CommandContext& cmd, std::string_view procedure);

@@ -73,9 +73,7 @@ void banner_command(CommandContext& cmd) {
 void password_command(CommandContext& cmd) {
   RouterRecord& r = cmd.router;
   // Real-router `no password` removes the line's password: the empty word does that below.
-  static const std::string kNone;
-  const std::string& password =
-      cmd.behaviour == Behaviour::RealRouter && is_set(cmd.pc.Negated) ? kNone : word(cmd.pc, 2);
+  const std::string password = password_argument(cmd, 2);
   switch (r.mode) {
     case kModeConsole:
       r.console_password = password;

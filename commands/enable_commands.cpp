@@ -36,9 +36,9 @@ void enable_commands(CommandContext& cmd) {
     return;
   }
   if (r.mode == kModeGlobal && second == "password") {
-    r.enable_password = word(cmd.pc, 3);
+    r.enable_password = password_argument(cmd, 3);
   } else if (r.mode == kModeGlobal && second == "secret") {
-    if (std::optional<std::string> stored = transform_secret(word(cmd.pc, 3))) {
+    if (std::optional<std::string> stored = transform_secret(password_argument(cmd, 3))) {
       r.enable_secret = std::move(*stored);
     } else {
       cmd.log.log(kLogName, RuntimeError::InvalidProcedureCall);

@@ -67,3 +67,14 @@ line do show running-config | include far
 line no username far
 line username hex password 7 02ZZ
 line do show running-config | include username
+# Passwords keep their case: the enable secret Kolvo5 refuses kolvo5. A line password given in
+# its scrambled form is the password it stands for.
+line enable secret Kolvo5
+line line console 0
+line password 7 11021609011D
+line do show running-config | include password
+line end
+line disable
+line enable
+line kolvo5
+line Kolvo5
