@@ -13,6 +13,7 @@
 #include "reports/report_text.h"
 #include "state/ipv4.h"
 #include "state/router_record.h"
+#include "state/summary_route.h"
 
 namespace zorva {
 
@@ -33,7 +34,7 @@ void append_sources(std::string& out, const RouterRecord& r, char code, Int16 di
   std::map<Ipv4, Int32> heard;
   for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k) {
     const RouteEntry& c = r.learned_routes[k];
-    if (c.code != code) continue;
+    if (c.code != code || is_summary_route(c)) continue;  // a summary is heard from nobody
     Int32& last = heard[c.next_hop];
     last = std::max(last, c.refreshed_at);
   }
@@ -125,6 +126,27 @@ void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
 }
 
 // IGRP and EIGRP: the composite-metric protocols of one AS.
+// EIGRP's automatic summaries and the interfaces each is sent out of: those EIGRP covers that lie
+// outside the summarised major network.
+void append_eigrp_summaries(std::string& out, const RouterRecord& r) {
+  bool heading = false;
+  for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (!is_summary_route(c)) continue;
+    std::string interfaces;
+    for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+      const InterfaceEntry& e = r.interfaces[i];
+      if (!is_set(e.eigrp_state) || classful_network(e.network_value) == c.network) continue;
+      interfaces += (interfaces.empty() ? "" : ", ") + e.name;
+    }
+    if (!heading) add_line(out, "  Automatic address summarization:");
+    heading = true;
+    add_line(out, "    ", dotted(c.network), "/", plain_number(c.prefix_length), " for ",
+             interfaces);
+    add_line(out, "      Summarizing with metric ", plain_number(c.metric));
+  }
+}
+
 void append_igrp_family(std::string& out, const RouterRecord& r, bool eigrp, Int32 now) {
   const ProtocolBlock& p = r.protocols;
   const std::string name = eigrp ? "eigrp" : "igrp";
@@ -144,9 +166,11 @@ void append_igrp_family(std::string& out, const RouterRecord& r, bool eigrp, Int
   add_line(out, "  ", upper, " maximum hopcount 100");
   add_line(out, "  ", upper, " maximum metric variance 1");
   add_line(out, "  Redistributing: ", name, " ", as);
-  if (eigrp)
+  if (eigrp) {
     add_line(out, "  Automatic network summarization is ",
              is_set(p.eigrp_no_auto_summary) ? "not " : "", "in effect");
+    append_eigrp_summaries(out, r);
+  }
   add_line(out, "  Maximum path: 4");
   if (eigrp) {
     append_classful_networks(out, p.eigrp_networks, p.eigrp_network_count);

@@ -58,6 +58,8 @@ line show ip route
 router 1
 line show ip route
 line show ip eigrp topology
+line show ip protocols
+key Space
 line show ip route 172.16.9.9
 line ping 172.16.9.9
 wait 12
