@@ -9,8 +9,8 @@
 #include "console/dialogues.h"
 #include "console/history.h"
 #include "console/network_work.h"
-#include "console/ping_dialogue.h"
 #include "console/output_filter.h"
+#include "console/ping_dialogue.h"
 #include "console/reload.h"
 #include "network/network.h"
 #include "network/real_routing.h"
@@ -211,7 +211,13 @@ void KeyPress::answer_save_question() {
   output_text(r_, "\r\n" + std::string(open_question(rec_)) + line_);
   if (rec_.pending_action == PendingAction::ClearOspfQuestion) {
     const std::string answer = to_lower(trim(line_));
-    if (answer == "y" || answer == "yes") reset_ospf_process(rec_);
+    if (answer == "y" || answer == "yes") {
+      reset_ospf_process(rec_);
+      // The neighbours it dropped are logged at once, as the reset happens.
+      for (const std::string& message : rec_.routing_bookkeeping.console_messages)
+        output_text(r_, "\r\n" + message);
+      rec_.routing_bookkeeping.console_messages.clear();
+    }
   } else {
     output_text(r_, "\r\nBuilding configuration...\r\n[OK]");
     rec_.startup_config = build_real_router_config(rec_);  // only real-router asks

@@ -767,8 +767,12 @@ void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
 void reset_ospf_process(RouterRecord& r) {
   ProtocolBlock& p = r.protocols;
   p.ospf_active_router_id.clear();
-  drop_neighbors_if(p.ospf_neighbors, p.ospf_neighbor_count,
-                    [](const OspfNeighborEntry&) { return true; });
+  drop_neighbors_if(p.ospf_neighbors, p.ospf_neighbor_count, [&](const OspfNeighborEntry& n) {
+    r.routing_bookkeeping.console_messages.push_back(
+        ospf_change(p, n.router_id, n.local_interface,
+                    "FULL to DOWN, Neighbor Down: Interface down or detached"));
+    return true;
+  });
   for (int k = candidates_in_use(r); k >= 1; --k)
     if (r.learned_routes[k].code == 'O') remove_candidate_at(r, k);
   note_candidates_changed(r);

@@ -56,8 +56,9 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now);
 // none after `no auto-summary`. Called on every routing tick.
 void refresh_eigrp_summaries(RouterRecord& r, Int32 now);
 
-// `clear ip ospf process` answered yes: the process forgets its router ID, its neighbours and its
-// routes, and starts again (choosing its router ID anew) at its next update.
+// `clear ip ospf process` answered yes: the process forgets its router ID, its neighbours (each
+// logged as gone) and its routes, and starts again (choosing its router ID anew) at its next
+// update.
 void reset_ospf_process(RouterRecord& r);
 
 }  // namespace zorva
