@@ -1,11 +1,11 @@
 // The real-router rules of the routing engine: coverage, carried routes, received updates, the
-// choice of routes and the removal of routes that can no longer be used.
+// removal of routes that can no longer be used and the OSPF reset. The choice of the table is in
+// real_route_choice.cpp, EIGRP's summaries in eigrp_summaries.cpp.
 #include "network/real_routing.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <map>
 #include <set>
 #include <string_view>
 #include <utility>
@@ -13,6 +13,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/real_rip.h"
+#include "network/real_routing_basics.h"
 #include "network/rip_debug.h"
 #include "network/routing_table.h"
 #include "network/table_capacity.h"
@@ -23,32 +24,12 @@
 
 namespace zorva {
 
+using namespace real_routing;
+
 namespace {
 
 constexpr std::string_view kUpdateRoutesName = "Update Routes()";
 constexpr Int32 kNoArea = -1;  // an interface that no OSPF statement covers
-
-int interfaces_in_use(const RouterRecord& r) {
-  return std::clamp<int>(r.interface_count, 0, kMaxInterfaces);
-}
-
-int candidates_in_use(const RouterRecord& r) {
-  return std::clamp<int>(r.learned_route_count, 0, kMaxRoutes);
-}
-
-bool line_up(const InterfaceEntry& e) {
-  return e.line_protocol == LinkState::Up && !is_set(e.shutdown);
-}
-
-// An address is anything but blanks; checked without building a trimmed copy, since the routing
-// passes ask it for every route of every update.
-bool has_address(const InterfaceEntry& e) {
-  return e.ip_address.find_first_not_of(" \t") != std::string::npos;
-}
-
-const InterfaceEntry* interface_at(const RouterRecord& r, int index) {
-  return index >= 1 && index <= interfaces_in_use(r) ? &r.interfaces[index] : nullptr;
-}
 
 // The classful network of the interface's address, or nothing when the address does not read.
 std::optional<Ipv4> classful_of(const InterfaceEntry& e) {
@@ -305,26 +286,6 @@ bool drop_neighbors_if(std::array<Entry, kMaxProtocolNeighbors + 1>& table, Int1
   return kept != n;
 }
 
-void remove_candidate_at(RouterRecord& r, int slot) {
-  const int count = candidates_in_use(r);
-  for (int k = slot; k < count; ++k) r.learned_routes[k] = std::move(r.learned_routes[k + 1]);
-  r.learned_routes[count] = RouteEntry{};
-  r.learned_route_count = static_cast<Int16>(count - 1);
-}
-
-// The installed route (not static) with the longest prefix holding `address`, or nothing.
-const RouteEntry* resolving_candidate(const RouterRecord& r, Ipv4 address,
-                                      const std::vector<bool>& usable) {
-  const RouteEntry* best = nullptr;
-  for (int k = 1; k <= candidates_in_use(r); ++k) {
-    const RouteEntry& c = r.learned_routes[k];
-    if (!usable[k] || c.code == 'S') continue;
-    if ((address & mask_for_length(c.prefix_length)) != c.network) continue;
-    if (best == nullptr || c.prefix_length > best->prefix_length) best = &c;
-  }
-  return best;
-}
-
 // Split horizon: a network with several equal paths is not sent back out of any interface one of
 // its paths leaves by. The paths of one network stand next to each other in the table.
 bool leaves_by(const RouterRecord& r, int slot, int index) {
@@ -343,22 +304,14 @@ bool leaves_by(const RouterRecord& r, int slot, int index) {
   return false;
 }
 
-std::uint64_t digest_of(const RouterRecord& r) {
-  std::uint64_t h = 1469598103934665603ull;
-  auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-  for (int k = 1; k <= r.route_count; ++k) {
-    const RouteEntry& e = r.routes[k];
-    mix(e.network);
-    mix(static_cast<std::uint64_t>(e.prefix_length));
-    mix(static_cast<std::uint64_t>(e.metric));
-    mix(static_cast<std::uint64_t>(e.code));
-    mix(e.next_hop);
-    mix(static_cast<std::uint64_t>(e.out_index));
-  }
-  return h;
-}
-
 }  // namespace
+
+void real_routing::remove_candidate_at(RouterRecord& r, int slot) {
+  const int count = candidates_in_use(r);
+  for (int k = slot; k < count; ++k) r.learned_routes[k] = std::move(r.learned_routes[k + 1]);
+  r.learned_routes[count] = RouteEntry{};
+  r.learned_route_count = static_cast<Int16>(count - 1);
+}
 
 bool real_covers(const RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e) {
   const ProtocolTraits& t = traits_of(protocol);
@@ -560,79 +513,6 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
   Calculate_Routing_Table(r, Behaviour::RealRouter);
 }
 
-void choose_real_routes(RouterRecord& r) {
-  const int count = candidates_in_use(r);
-  std::vector<bool> usable(static_cast<std::size_t>(count) + 1, false);
-  std::vector<Int16> out(static_cast<std::size_t>(count) + 1, 0);
-  for (int k = 1; k <= count; ++k) {
-    const RouteEntry& c = r.learned_routes[k];
-    if (c.code == 'S') continue;
-    const InterfaceEntry* e = interface_at(r, c.out_index);
-    usable[k] = is_summary_route(c) || (e != nullptr && line_up(*e));
-    out[k] = c.out_index;
-  }
-  // A static route leaves by its exit interface while that is up, or by the route that holds its
-  // next hop; without one it stays out of the table.
-  for (int k = 1; k <= count; ++k) {
-    const RouteEntry& c = r.learned_routes[k];
-    if (c.code != 'S') continue;
-    if (!c.interface_name.empty()) {
-      const InterfaceEntry* e = interface_at(r, c.out_index);
-      usable[k] = e != nullptr && line_up(*e);
-      out[k] = c.out_index;
-    } else if (const RouteEntry* via = resolving_candidate(r, c.next_hop, usable)) {
-      usable[k] = true;
-      out[k] = via->out_index;
-    }
-  }
-  std::vector<int> order;
-  for (int k = 1; k <= count; ++k)
-    if (usable[k]) order.push_back(k);
-  std::stable_sort(order.begin(), order.end(), [&r](int a, int b) {
-    const RouteEntry& x = r.learned_routes[a];
-    const RouteEntry& y = r.learned_routes[b];
-    if (x.network != y.network) return x.network < y.network;
-    return x.prefix_length < y.prefix_length;
-  });
-  r.route_count = 0;
-  for (std::size_t g = 0; g < order.size();) {
-    std::size_t end = g;
-    const RouteEntry& first = r.learned_routes[order[g]];
-    while (end < order.size() && r.learned_routes[order[end]].network == first.network &&
-           r.learned_routes[order[end]].prefix_length == first.prefix_length)
-      ++end;
-    Int16 best_distance = r.learned_routes[order[g]].distance;
-    for (std::size_t k = g; k < end; ++k)
-      best_distance = std::min(best_distance, r.learned_routes[order[k]].distance);
-    Int32 best_metric = 0;
-    bool any = false;
-    for (std::size_t k = g; k < end; ++k) {
-      const RouteEntry& c = r.learned_routes[order[k]];
-      if (c.distance != best_distance) continue;
-      if (!any || c.metric < best_metric) best_metric = c.metric;
-      any = true;
-    }
-    int paths = 0;
-    for (std::size_t k = g; k < end && paths < kMaxEqualPaths; ++k) {
-      const int slot = order[k];
-      const RouteEntry& c = r.learned_routes[slot];
-      if (c.distance != best_distance || c.metric != best_metric) continue;
-      ++paths;
-      r.route_count = static_cast<Int16>(r.route_count + 1);
-      RouteEntry& installed = r.routes[r.route_count];
-      installed = c;
-      installed.out_index = out[slot];
-      if (c.code == 'S') installed.interface_index = out[slot];
-      r.routing_bookkeeping.installed_from[r.route_count] = static_cast<Int16>(slot);
-    }
-    g = end;
-  }
-  RoutingBookkeeping& b = r.routing_bookkeeping;
-  const std::uint64_t digest = digest_of(r);
-  if (digest != b.table_digest) b.triggered = true;
-  b.table_digest = digest;
-}
-
 bool drop_unusable_routes(RouterRecord& r, Int32 now) {
   bool dropped = false;
   for (int k = candidates_in_use(r); k >= 1; --k) {
@@ -694,74 +574,6 @@ bool drop_unusable_routes(RouterRecord& r, Int32 now) {
       });
   if (dropped) note_candidates_changed(r);
   return dropped;
-}
-
-void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
-  const ProtocolBlock& p = r.protocols;
-  // Each major network with a subnet EIGRP carries, at the best metric of those subnets, and the
-  // major networks of the covered interfaces.
-  std::map<Ipv4, RouteEntry> components;  // the best subnet of each major network
-  std::set<Ipv4> covered_majors;
-  const auto offer = [&components](Ipv4 major, const RouteEntry& subnet) {
-    auto [at, fresh] = components.try_emplace(major, subnet);
-    if (!fresh && subnet.metric < at->second.metric) at->second = subnet;
-  };
-  const bool summarising = is_set(p.eigrp_enabled) && !is_set(p.eigrp_no_auto_summary);
-  for (int i = 1; summarising && i <= interfaces_in_use(r); ++i) {
-    const InterfaceEntry& e = r.interfaces[i];
-    if (!real_covers(r, RoutingProtocol::Eigrp, e)) continue;
-    const Ipv4 major = classful_network(e.network_value);
-    covered_majors.insert(major);
-    if (e.prefix_length <= classful_length(major)) continue;
-    RouteEntry subnet;
-    subnet.bandwidth = interface_bandwidth(e);
-    subnet.delay = interface_delay(e);
-    subnet.metric = eigrp_metric(subnet.bandwidth, subnet.delay);
-    offer(major, subnet);
-  }
-  for (int k = 1; summarising && k <= candidates_in_use(r); ++k) {
-    const RouteEntry& c = r.learned_routes[k];
-    const Ipv4 major = classful_network(c.network);
-    if (c.code != 'D' || is_summary_route(c) || c.prefix_length <= classful_length(major) ||
-        !covered_majors.contains(major))
-      continue;
-    offer(major, c);
-  }
-  // A summary is made only where a covered interface lies outside its major network.
-  std::erase_if(components, [&](const auto& item) {
-    return std::none_of(covered_majors.begin(), covered_majors.end(),
-                        [&](Ipv4 major) { return major != item.first; });
-  });
-  bool changed = false;
-  for (int k = candidates_in_use(r); k >= 1; --k) {
-    const RouteEntry& c = r.learned_routes[k];
-    if (!is_summary_route(c)) continue;
-    const auto wanted = components.find(c.network);
-    if (wanted != components.end() && wanted->second.metric == c.metric) {
-      components.erase(wanted);  // already in place, its age running on
-      continue;
-    }
-    remove_candidate_at(r, k);
-    changed = true;
-  }
-  for (const auto& [major, best] : components) {
-    const int count = candidates_in_use(r);
-    if (count >= kMaxRoutes) break;
-    RouteEntry& n = r.learned_routes[count + 1];
-    n = RouteEntry{};
-    n.code = 'D';
-    n.distance = kSummaryDistance;
-    n.network = major;
-    n.prefix_length = static_cast<Int16>(classful_length(major));
-    n.metric = best.metric;
-    n.bandwidth = best.bandwidth;
-    n.delay = best.delay;
-    n.interface_name = std::string(kNullInterface);
-    n.learned_at = n.refreshed_at = now;
-    r.learned_route_count = static_cast<Int16>(count + 1);
-    changed = true;
-  }
-  if (changed) note_candidates_changed(r);
 }
 
 void reset_ospf_process(RouterRecord& r) {

@@ -1,0 +1,87 @@
+// EIGRP's automatic summaries in the real-router behaviour: the classful network a router
+// advertises for its subnets across a major-network boundary, kept in its own table towards Null0.
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+#include "network/real_routing.h"
+#include "network/real_routing_basics.h"
+#include "network/routing_table.h"
+#include "state/ipv4.h"
+#include "state/route_metrics.h"
+#include "state/summary_route.h"
+
+namespace zorva {
+
+using namespace real_routing;
+
+void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
+  const ProtocolBlock& p = r.protocols;
+  // Each major network with a subnet EIGRP carries, at the best metric of those subnets, and the
+  // major networks of the covered interfaces.
+  std::map<Ipv4, RouteEntry> components;  // the best subnet of each major network
+  std::set<Ipv4> covered_majors;
+  const auto offer = [&components](Ipv4 major, const RouteEntry& subnet) {
+    auto [at, fresh] = components.try_emplace(major, subnet);
+    if (!fresh && subnet.metric < at->second.metric) at->second = subnet;
+  };
+  const bool summarising = is_set(p.eigrp_enabled) && !is_set(p.eigrp_no_auto_summary);
+  for (int i = 1; summarising && i <= interfaces_in_use(r); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!real_covers(r, RoutingProtocol::Eigrp, e)) continue;
+    const Ipv4 major = classful_network(e.network_value);
+    covered_majors.insert(major);
+    if (e.prefix_length <= classful_length(major)) continue;
+    RouteEntry subnet;
+    subnet.bandwidth = interface_bandwidth(e);
+    subnet.delay = interface_delay(e);
+    subnet.metric = eigrp_metric(subnet.bandwidth, subnet.delay);
+    offer(major, subnet);
+  }
+  for (int k = 1; summarising && k <= candidates_in_use(r); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    const Ipv4 major = classful_network(c.network);
+    if (c.code != 'D' || is_summary_route(c) || c.prefix_length <= classful_length(major) ||
+        !covered_majors.contains(major))
+      continue;
+    offer(major, c);
+  }
+  // A summary is made only where a covered interface lies outside its major network.
+  std::erase_if(components, [&](const auto& item) {
+    return std::none_of(covered_majors.begin(), covered_majors.end(),
+                        [&](Ipv4 major) { return major != item.first; });
+  });
+  bool changed = false;
+  for (int k = candidates_in_use(r); k >= 1; --k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (!is_summary_route(c)) continue;
+    const auto wanted = components.find(c.network);
+    if (wanted != components.end() && wanted->second.metric == c.metric) {
+      components.erase(wanted);  // already in place, its age running on
+      continue;
+    }
+    remove_candidate_at(r, k);
+    changed = true;
+  }
+  for (const auto& [major, best] : components) {
+    const int count = candidates_in_use(r);
+    if (count >= kMaxRoutes) break;
+    RouteEntry& n = r.learned_routes[count + 1];
+    n = RouteEntry{};
+    n.code = 'D';
+    n.distance = kSummaryDistance;
+    n.network = major;
+    n.prefix_length = static_cast<Int16>(classful_length(major));
+    n.metric = best.metric;
+    n.bandwidth = best.bandwidth;
+    n.delay = best.delay;
+    n.interface_name = std::string(kNullInterface);
+    n.learned_at = n.refreshed_at = now;
+    r.learned_route_count = static_cast<Int16>(count + 1);
+    changed = true;
+  }
+  if (changed) note_candidates_changed(r);
+}
+
+}  // namespace zorva
