@@ -2,8 +2,11 @@
 #include "reports/display_name.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
+#include "base/number_text.h"
+#include "parser/parsed_command.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -58,6 +61,13 @@ std::string short_interface_name(const std::string& name) {
   const std::size_t digits = name.find_first_of("0123456789");
   if (digits == std::string::npos) return name;
   return name.substr(0, std::min<std::size_t>(2, digits)) + name.substr(digits);
+}
+
+std::string interface_named_on_line(const ParsedCommand& pc, int at) {
+  std::string name = to_lower(trim(pc.FullWords[static_cast<std::size_t>(at)]));
+  if (name.empty()) return name;
+  name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  return name + trim(pc.Words[static_cast<std::size_t>(at) + 1]);
 }
 
 }  // namespace zorva

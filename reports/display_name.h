@@ -11,6 +11,7 @@
 namespace zorva {
 
 struct InterfaceEntry;
+struct ParsedCommand;
 
 // "Serial", "Ethernet", "Bri" or "Loopback" for those types; "" otherwise.
 std::string_view type_name_word(InterfaceType type);
@@ -37,6 +38,10 @@ std::string display_name_text(DisplayName name);
 
 // "Se0", "Et1", "Lo0": an interface name as the EIGRP and OSPF brief tables shorten it.
 std::string short_interface_name(const std::string& name);
+
+// The interface a command line names by its type keyword at word `at` and its number after it
+// ("Serial0" from `show ip interface serial 0`), or "" when the line names none.
+std::string interface_named_on_line(const ParsedCommand& pc, int at);
 
 // The display name and the state phrase, without a line end: "Serial0 is up, line protocol is
 // down", or "... is administratively down, line protocol is down" for a shut-down interface.

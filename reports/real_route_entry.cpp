@@ -98,8 +98,7 @@ void append_block(std::string& out, const RouterRecord& r, const RouteEntry& e, 
   } else if (e.code == 'S') {
     add_line(out, mark, dotted(e.next_hop));
   } else {
-    const bool periodic = e.code == 'R' || e.code == 'I';
-    const long long age = static_cast<long long>(now) - (periodic ? e.refreshed_at : e.learned_at);
+    const long long age = route_age_seconds(e, now);
     const std::string from = e.code == 'O' ? ospf_source_of(r, e) : dotted(e.next_hop);
     add_line(out, mark, dotted(e.next_hop), ", from ", from, ", ", route_age_text(age),
              " ago, via ", route_interface_name(r, e));
@@ -127,10 +126,8 @@ std::string build_real_route_entry(const RouterRecord& r, Ipv4 address, std::opt
            e.prefix_length < classful_length(e.network) ? ", supernet" : "");
   append_known_via(out, r, e);
   if (!directly_connected(e) && e.code != 'S') {
-    const bool periodic = e.code == 'R' || e.code == 'I';
-    const long long age = static_cast<long long>(now) - (periodic ? e.refreshed_at : e.learned_at);
     add_line(out, "  Last update from ", dotted(e.next_hop), " on ", route_interface_name(r, e),
-             ", ", route_age_text(age), " ago");
+             ", ", route_age_text(route_age_seconds(e, now)), " ago");
   }
   add_line(out, "  Routing Descriptor Blocks:");
   for (std::size_t k = 0; k < paths.size(); ++k) append_block(out, r, *paths[k], k == 0, now);

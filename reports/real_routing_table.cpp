@@ -55,11 +55,8 @@ std::string path_text(const RouterRecord& r, const RouteEntry& e, Int32 now) {
   std::string text =
       "[" + plain_number(e.distance) + "/" + plain_number(e.metric) + "] via " + dotted(e.next_hop);
   if (e.code == 'S') return text;
-  // Distance-vector routes age from their last update, link-state and EIGRP routes from when they
-  // were learned.
-  const bool periodic = e.code == 'R' || e.code == 'I';
-  const long long age = static_cast<long long>(now) - (periodic ? e.refreshed_at : e.learned_at);
-  return text + ", " + route_age_text(age) + ", " + route_interface_name(r, e);
+  return text + ", " + route_age_text(route_age_seconds(e, now)) + ", " +
+         route_interface_name(r, e);
 }
 
 // One network with its paths: the first on the code's line, the others beneath its "[".
@@ -89,6 +86,11 @@ std::string route_age_text(long long seconds) {
     return std::to_string(seconds / 86400) + "d" + (seconds % 86400 / 3600 < 10 ? "0" : "") +
            std::to_string(seconds % 86400 / 3600) + "h";
   return std::to_string(seconds / (7 * 86400)) + "w" + std::to_string(seconds / 86400 % 7) + "d";
+}
+
+long long route_age_seconds(const RouteEntry& e, Int32 now) {
+  const bool periodic = e.code == 'R' || e.code == 'I';
+  return static_cast<long long>(now) - (periodic ? e.refreshed_at : e.learned_at);
 }
 
 std::string route_interface_name(const RouterRecord& r, const RouteEntry& e) {

@@ -29,6 +29,9 @@ std::string build_real_route_entry(const RouterRecord& r, Ipv4 address, std::opt
 // Shared by the two real-router route reports: a route's age as real routers print it (hh:mm:ss
 // below a day, then days and hours, then weeks), and the name of the interface it leaves by.
 std::string route_age_text(long long seconds);
+// Seconds since a route was heard of: distance-vector routes age from their last update,
+// link-state and EIGRP routes from when they were learned.
+long long route_age_seconds(const RouteEntry& e, Int32 now);
 std::string route_interface_name(const RouterRecord& r, const RouteEntry& e);
 
 }  // namespace zorva

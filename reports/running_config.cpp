@@ -315,10 +315,14 @@ std::string build_real_router_config(const RouterRecord& r) {
   return configuration_text(r, true).substr(kLineEnd.size());  // "!" comes first
 }
 
-std::string show_real_router_running_config(const RouterRecord& r) {
-  const std::string text = build_real_router_config(r);
+// What `show running-config` prints before a configuration text: its size in bytes.
+std::string with_byte_count(const std::string& text) {
   return "\r\nBuilding configuration...\r\n\r\nCurrent configuration : " +
          std::to_string(text.size()) + " bytes\r\n" + text;
+}
+
+std::string show_real_router_running_config(const RouterRecord& r) {
+  return with_byte_count(build_real_router_config(r));
 }
 
 std::string show_real_router_startup_config(const std::string& saved) {
@@ -332,9 +336,7 @@ std::string show_real_router_interface_config(const RouterRecord& r, const std::
   if (found == std::string::npos) return "\r\n% Invalid interface type and number\r\n";
   const std::size_t start = found + kLineEnd.size();
   const std::size_t end = text.find("\r\n!", start);  // the block runs to the next "!" line
-  const std::string block = "!\r\n" + text.substr(start, end + kLineEnd.size() - start) + "end\r\n";
-  return "\r\nBuilding configuration...\r\n\r\nCurrent configuration : " +
-         std::to_string(block.size()) + " bytes\r\n" + block;
+  return with_byte_count("!\r\n" + text.substr(start, end + kLineEnd.size() - start) + "end\r\n");
 }
 
 void show_running_config_command(CommandContext& cmd) {
@@ -342,9 +344,7 @@ void show_running_config_command(CommandContext& cmd) {
   r.output_pending = kTrue;
   if (cmd.behaviour == Behaviour::RealRouter &&
       to_lower(trim(cmd.pc.FullWords[3])) == "interface") {
-    std::string name = to_lower(trim(cmd.pc.FullWords[4]));
-    if (!name.empty()) name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    r.output_buffer = show_real_router_interface_config(r, name + trim(cmd.pc.Words[5]));
+    r.output_buffer = show_real_router_interface_config(r, interface_named_on_line(cmd.pc, 4));
     return;
   }
   r.output_buffer = cmd.behaviour == Behaviour::RealRouter ? show_real_router_running_config(r)

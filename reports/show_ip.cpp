@@ -3,7 +3,6 @@
 // neighbours as real routers do.
 #include "reports/show_ip.h"
 
-#include <cctype>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -11,6 +10,7 @@
 #include "base/number_text.h"
 #include "parser/command_context.h"
 #include "parser/command_database.h"
+#include "reports/display_name.h"
 #include "reports/eigrp_reports.h"
 #include "reports/ip_interface_reports.h"
 #include "reports/ip_protocols_report.h"
@@ -75,21 +75,12 @@ std::string routes_of_source(const std::string& table, const std::string& source
   return out.empty() ? out : "\r\n" + out;  // no route of the source: nothing at all
 }
 
-// The interface a report names by its type at word `at` and number after it ("Serial0"), or ""
-// when the line names none.
-std::string interface_named(const ParsedCommand& pc, int at) {
-  std::string name = to_lower(trim(pc.FullWords[static_cast<std::size_t>(at)]));
-  if (name.empty()) return name;
-  name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-  return name + trim(pc.Words[static_cast<std::size_t>(at) + 1]);
-}
-
 }  // namespace
 
 // `show ip interface`: every interface, its lines from the command's template; in real-router,
 // or the one interface named by type and number (`show ip interface serial 0`).
 void show_ip_interface_command(CommandContext& cmd) {
-  const std::string name = real_router(cmd) ? interface_named(cmd.pc, 4) : std::string();
+  const std::string name = real_router(cmd) ? interface_named_on_line(cmd.pc, 4) : std::string();
   // The template belongs to `show ip interface` itself, not to the type word after it.
   ParsedCommand first_words = cmd.pc;
   if (!name.empty()) cmd.db.sql_get_command_text(first_words, 3);
@@ -173,7 +164,7 @@ void show_ip_ospf_interface_command(CommandContext& cmd) {
     leave_report(cmd, build_real_ospf_interface_brief(cmd.router));
     return;
   }
-  leave_report(cmd, build_real_ospf_interface(cmd.router, interface_named(cmd.pc, 5)));
+  leave_report(cmd, build_real_ospf_interface(cmd.router, interface_named_on_line(cmd.pc, 5)));
 }
 
 // `show ip ospf neighbor [detail]`. The fifth word is compared as typed: an abbreviated "det"
