@@ -35,6 +35,21 @@ void set_output(ConsoleSession& r, std::string text) {
   r.output_pending = kTrue;
 }
 
+std::string invalid_input_at(const CommandContext& cmd, int i) {
+  const std::string& line = cmd.pc.Line;
+  // The i-th blank-separated word of the line as typed, counting the "no" the parser removed.
+  int wanted = i + (negated(cmd) ? 1 : 0);
+  std::size_t at = 0;
+  for (int n = 0; at < line.size();) {
+    while (at < line.size() && line[at] == ' ') ++at;
+    if (at >= line.size() || ++n == wanted) break;
+    while (at < line.size() && line[at] != ' ') ++at;
+  }
+  const std::size_t column = cmd.router.hostname.size() + cmd.router.prompt.size() + at;
+  return std::string(kCrLf) + std::string(column, ' ') + "^" + std::string(kCrLf) +
+         std::string(kInvalidInputText);
+}
+
 void set_mode(CommandContext& cmd, int mode) {
   enter_mode(cmd.router, cmd.modes, mode);
 }

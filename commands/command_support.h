@@ -31,6 +31,10 @@ bool negated(const CommandContext& cmd);
 // Leaves `text` in the output buffer for the console to print after the command.
 void set_output(ConsoleSession& r, std::string text);
 
+// A real router's refusal of word `i` of the line (the first word after a leading "no" is 1): a
+// caret under that word of the echoed line, then "% Invalid input detected at '^' marker.".
+std::string invalid_input_at(const CommandContext& cmd, int i);
+
 // Enters `mode` and shows its prompt.
 void set_mode(CommandContext& cmd, int mode);
 

@@ -13,6 +13,7 @@
 #include "commands/command_support.h"
 #include "commands/real_router_settings.h"
 #include "parser/command_context.h"
+#include "reports/password_scramble.h"
 #include "state/ip_routines.h"
 #include "state/ipv4.h"
 #include "state/mode_tables.h"
@@ -107,18 +108,37 @@ void set_pap_sent_username(CommandContext& cmd, InterfaceEntry& e) {
   e.pap_password.clear();
   if (is_set(cmd.pc.Negated) || at + 1 >= words.size()) return;
   e.pap_username = words[at + 1];
-  std::size_t secret = at + 3;                                      // after NAME and "password"
-  if (secret + 1 < words.size() && words[secret] == "0") ++secret;  // "0": an unencrypted secret
-  if (secret < words.size()) e.pap_password = words[secret];
+  const std::size_t secret = at + 3;  // after NAME and "password"
+  if (secret >= words.size()) return;
+  // "0 TEXT" is the secret in clear, "7 SCRAMBLED" as the configuration shows it encrypted.
+  const std::string& rest = secret + 1 < words.size() ? words[secret + 1] : std::string();
+  if (words[secret] == "7" && !rest.empty())
+    e.pap_password = unscramble_password(rest).value_or(rest);
+  else
+    e.pap_password = words[secret] == "0" && !rest.empty() ? rest : words[secret];
 }
 
-// `ppp authentication chap|pap` and `ppp pap sent-username ...`; `no` undoes each.
+// `ppp chap hostname NAME` and `ppp chap password [0|7] SECRET`: the name this end answers a
+// challenge with, and the secret it answers with when it holds no user for the challenger.
+void set_chap_parameter(CommandContext& cmd, InterfaceEntry& e) {
+  const bool off = is_set(cmd.pc.Negated);
+  if (full_word(cmd.pc, 3) == "hostname")
+    e.chap_hostname = off ? "" : raw_word(cmd.pc, 4);
+  else if (full_word(cmd.pc, 3) == "password")
+    e.chap_password = off ? "" : typed_password(cmd, 4);
+}
+
+// `ppp authentication chap|pap`, `ppp pap sent-username ...` and `ppp chap ...`; `no` undoes each.
 void real_ppp_command(CommandContext& cmd) {
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
   const std::string second = full_word(cmd.pc, 2);
   if (second == "pap") {
     set_pap_sent_username(cmd, *e);
+    return;
+  }
+  if (second == "chap") {
+    set_chap_parameter(cmd, *e);
     return;
   }
   if (second != "authentication") return;

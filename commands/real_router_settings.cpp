@@ -35,9 +35,27 @@ Int32 number_or(const std::string& text, Int32 fallback) {
 
 }  // namespace
 
+// `service password-encryption`, and `service timestamps debug|log uptime|datetime [msec]
+// [localtime]`, kept as the configuration writes it: datetime, then msec, then localtime.
 void service_command(CommandContext& cmd) {
-  if (!real_router(cmd) || full_word(cmd.pc, 2) != "password-encryption") return;
-  cmd.router.password_encryption = negated(cmd) ? kFalse : kTrue;
+  if (!real_router(cmd)) return;
+  const std::string what = full_word(cmd.pc, 2);
+  if (what == "password-encryption") {
+    cmd.router.password_encryption = negated(cmd) ? kFalse : kTrue;
+    return;
+  }
+  const std::string kind = full_word(cmd.pc, 3);
+  if (what != "timestamps" || (kind != "debug" && kind != "log")) return;
+  std::string& stamp = kind == "debug" ? cmd.router.timestamps_debug : cmd.router.timestamps_log;
+  if (negated(cmd) || full_word(cmd.pc, 4) != "datetime") {
+    stamp = "uptime";
+    return;
+  }
+  const auto given = [&](const char* option) {
+    return full_word(cmd.pc, 5) == option || full_word(cmd.pc, 6) == option;
+  };
+  stamp = std::string("datetime") + (given("msec") ? " msec" : "") +
+          (given("localtime") ? " localtime" : "");
 }
 
 // `exec-timeout M [S]`, `logging synchronous` and `login` in a line mode; `no` restores the
@@ -56,6 +74,21 @@ void line_setting_command(CommandContext& cmd) {
   }
 }
 
+namespace {
+
+// The word of a refused `clock set` line a caret points at: the time, else the year, else the day
+// and month (words 3, 6 and 4), found by trying each with a value known to be good.
+int bad_clock_word(const CommandContext& cmd) {
+  const auto valid = [&](std::string_view time, std::string_view year) {
+    return calendar_seconds(time, raw_word(cmd.pc, 4), raw_word(cmd.pc, 5), year).has_value();
+  };
+  if (valid("00:00:00", word(cmd.pc, 6))) return 3;
+  if (valid(word(cmd.pc, 3), "2000")) return 6;
+  return 4;
+}
+
+}  // namespace
+
 // `clock set hh:mm:ss D MONTH YYYY` (or MONTH D): the calendar clock runs on from that time. The
 // classic form with the time alone is incomplete on a real router.
 void clock_set_command(CommandContext& cmd) {
@@ -67,7 +100,7 @@ void clock_set_command(CommandContext& cmd) {
   const std::optional<std::int64_t> at =
       calendar_seconds(word(cmd.pc, 3), raw_word(cmd.pc, 4), raw_word(cmd.pc, 5), word(cmd.pc, 6));
   if (!at) {
-    set_output(r, "\r\n% Invalid input detected at '^' marker.\r\n");
+    set_output(r, invalid_input_at(cmd, bad_clock_word(cmd)) + "\r\n");
     return;
   }
   r.clock_set = kTrue;

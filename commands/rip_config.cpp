@@ -77,4 +77,18 @@ void passive_interface_command(CommandContext& cmd) {
   passive = static_cast<Int16>(negated(cmd) ? passive & ~bit : passive | bit);
 }
 
+// `maximum-paths N`: the routing mode's protocol keeps up to N equal paths to a network; `no`
+// goes back to four. The key is the code its routes carry, as the table's choice reads it.
+void maximum_paths_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  const int mode = cmd.router.mode;
+  if (mode < kModeRip || mode > kModeOspf) return;
+  constexpr char kCodes[] = {'R', 'I', 'D', 'O'};  // in the order of the routing modes
+  const char code = kCodes[mode - kModeRip];
+  if (negated(cmd) || !is_numeric(word(cmd.pc, 2)))
+    cmd.router.protocols.maximum_paths.erase(code);
+  else
+    cmd.router.protocols.maximum_paths[code] = static_cast<Int16>(leading_number(word(cmd.pc, 2)));
+}
+
 }  // namespace zorva

@@ -1,5 +1,6 @@
 // The real-router RIP settings (`version`, `auto-summary`, `default-information originate`,
-// `ip summary-address rip` on an interface) and `passive-interface` in every routing mode. Classic
+// `ip summary-address rip` on an interface), and `passive-interface` and `maximum-paths` in every
+// routing mode. Classic
 // takes these lines and changes nothing, as it always has.
 #pragma once
 
@@ -12,5 +13,6 @@ void auto_summary_command(CommandContext& cmd);
 void default_information_command(CommandContext& cmd);
 void ip_summary_address_command(CommandContext& cmd);
 void passive_interface_command(CommandContext& cmd);
+void maximum_paths_command(CommandContext& cmd);
 
 }  // namespace zorva

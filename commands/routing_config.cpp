@@ -114,8 +114,13 @@ void router_command(CommandContext& cmd) {
   } else if (protocol == "eigrp") {
     if (negated) {
       p.eigrp_enabled = kFalse;
-    } else if (enter_numbered_mode(cmd, n, kModeEigrp, true, p.eigrp_process_numbers)) {
-      p.eigrp_neighbor_count = 0;
+    } else {
+      // A real router keeps its neighbours when its process's mode is entered again; only
+      // another AS number starts afresh.
+      const Int16 before = p.eigrp_process_numbers[1];
+      if (enter_numbered_mode(cmd, n, kModeEigrp, true, p.eigrp_process_numbers) &&
+          (!real_router(cmd) || p.eigrp_process_numbers[1] != before))
+        p.eigrp_neighbor_count = 0;
     }
   } else if (protocol == "ospf") {
     if (negated) {

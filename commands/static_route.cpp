@@ -93,7 +93,7 @@ std::optional<StaticRoute> real_route(CommandContext& cmd) {
     distance_word = word(cmd.pc, 7);
   }
   if (!network || !length || (!gateway && exit == 0)) {
-    set_output(cmd.router, kInvalidRoute);
+    set_output(cmd.router, invalid_input_at(cmd, !network ? 3 : !length ? 4 : 5) + "\r\n");
     return std::nullopt;
   }
   if ((*network & mask_for_length(*length)) != *network) {

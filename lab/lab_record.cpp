@@ -121,6 +121,8 @@ json interface_settings_to_json(const InterfaceEntry& e) {
   if (on(e.ospf_point_to_point)) out["ospf_point_to_point"] = true;
   if (!e.pap_username.empty() || !e.pap_password.empty())
     out["pap_sent"] = {{"username", e.pap_username}, {"password", e.pap_password}};
+  if (!e.chap_hostname.empty()) out["chap_hostname"] = e.chap_hostname;
+  if (!e.chap_password.empty()) out["chap_password"] = e.chap_password;
   if (e.rip_summary_length > 0)
     out["rip_summary"] = dotted(e.rip_summary_network) + "/" + std::to_string(e.rip_summary_length);
   if (e.passive_protocols != 0) out["passive_protocols"] = e.passive_protocols;
@@ -137,6 +139,8 @@ void interface_settings_from_json(const JsonIn& in, InterfaceEntry& e) {
   const JsonIn pap = in.object("pap_sent");
   e.pap_username = pap.text("username", e.pap_username);
   e.pap_password = pap.text("password", e.pap_password);
+  e.chap_hostname = in.text("chap_hostname", e.chap_hostname);
+  e.chap_password = in.text("chap_password", e.chap_password);
   if (in.has("rip_summary")) {
     const std::string summary = in.text("rip_summary", "");
     const std::size_t slash = summary.find('/');
@@ -372,6 +376,14 @@ json router_settings_to_json(const RouterRecord& r) {
       areas.push_back({{"area", area}, {"authentication", ospf_authentication_name(kind)}});
     out["ospf_area_authentication"] = std::move(areas);
   }
+  // "maximum-paths" by protocol: {"R": 2, "O": 1}.
+  if (!p.maximum_paths.empty()) {
+    json paths = json::object();
+    for (const auto& [code, n] : p.maximum_paths) paths[std::string(1, code)] = n;
+    out["maximum_paths"] = std::move(paths);
+  }
+  if (r.timestamps_debug != "uptime") out["timestamps_debug"] = r.timestamps_debug;
+  if (r.timestamps_log != "uptime") out["timestamps_log"] = r.timestamps_log;
   return out;
 }
 
@@ -411,6 +423,14 @@ void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
       p.ospf_area_authentication[area] = kind;
     }
   }
+  const JsonIn paths = in.object("maximum_paths");
+  for (const char code : {'R', 'I', 'D', 'O'}) {
+    const std::string key(1, code);
+    if (paths.has(key.c_str()))
+      p.maximum_paths[code] = static_cast<Int16>(paths.whole(key.c_str(), 1, 6, 4));
+  }
+  r.timestamps_debug = in.text("timestamps_debug", r.timestamps_debug);
+  r.timestamps_log = in.text("timestamps_log", r.timestamps_log);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Real-router PPP authentication: CHAP secrets shared under each other's host name, PAP names and
+// Real-router PPP authentication: CHAP secrets shared under each other's names, PAP names and
 // passwords checked against the authenticator's users.
 #include "network/ppp_link.h"
 
@@ -23,12 +23,17 @@ std::optional<std::string> password_of(const RouterRecord& r, const std::string&
   return std::nullopt;
 }
 
-bool chap_accepts(const RouterRecord& r, const PacketRecord& frame) {
-  const std::optional<std::string> expected = password_of(r, frame.sender_hostname);
+// The authenticator `r` challenges under its CHAP name (its interface's `ppp chap hostname`, else
+// its host name); the peer answers with the secret it holds under that name, else with its
+// `ppp chap password`. The answer must equal what `r` holds under the name the peer gives.
+bool chap_accepts(const RouterRecord& r, const InterfaceEntry& e, const PacketRecord& frame) {
+  const std::optional<std::string> expected = password_of(r, frame.chap_name);
   if (!expected) return false;
+  const std::string& challenger = e.chap_hostname.empty() ? r.hostname : e.chap_hostname;
   for (const auto& [user, password] : frame.sender_users)
-    if (same_name(user, r.hostname)) return password == *expected;
-  return false;  // the peer has no secret for this router: it cannot answer the challenge
+    if (same_name(user, challenger)) return password == *expected;
+  // Without a secret for this router the peer can answer only with its default one.
+  return !frame.chap_password.empty() && frame.chap_password == *expected;
 }
 
 bool pap_accepts(const RouterRecord& r, const PacketRecord& frame) {
@@ -44,6 +49,8 @@ void fill_ppp_credentials(const RouterRecord& sender, const InterfaceEntry& e,
   frame.sender_users.clear();
   for (int j = 1; j <= std::min<int>(sender.username_count, kMaxUsers); ++j)
     frame.sender_users.emplace_back(sender.usernames[j], sender.user_passwords[j]);
+  frame.chap_name = e.chap_hostname.empty() ? sender.hostname : e.chap_hostname;
+  frame.chap_password = e.chap_password;
   frame.pap_username = e.pap_username;
   frame.pap_password = e.pap_password;
 }
@@ -54,7 +61,7 @@ bool ppp_peer_accepted(const RouterRecord& receiver, const InterfaceEntry& e,
     case PppAuthentication::None:
       return true;
     case PppAuthentication::Chap:
-      return chap_accepts(receiver, frame);
+      return chap_accepts(receiver, e, frame);
     case PppAuthentication::Pap:
       return pap_accepts(receiver, frame);
   }

@@ -6,13 +6,14 @@
 
 namespace zorva {
 
-// The sender's credentials: its `username` entries (CHAP answers come from them) and the PAP
-// name and password of the sending interface.
+// The sender's credentials: its `username` entries (CHAP answers come from them), the CHAP name
+// and default secret of the sending interface, and its PAP name and password.
 void fill_ppp_credentials(const RouterRecord& sender, const InterfaceEntry& e, PacketRecord& frame);
 
 // The receiving interface's authentication accepts the peer that sent `frame`.
-// CHAP: the receiver holds `username <peer's host name> password S`, and the peer holds
-// `username <receiver's host name> password S` with the same S. PAP: the name and password the
+// CHAP: the receiver holds `username <peer's CHAP name> password S`, and the peer holds
+// `username <receiver's CHAP name> password S` with the same S, or has `ppp chap password S`.
+// A CHAP name is the interface's `ppp chap hostname`, else the router's host name. PAP: the name and password the
 // peer sends are one of the receiver's `username` entries. Without authentication: always.
 bool ppp_peer_accepted(const RouterRecord& receiver, const InterfaceEntry& e,
                        const PacketRecord& frame);

@@ -17,7 +17,13 @@
 namespace zorva {
 namespace {
 
-constexpr int kLastQueryDepth = 6;       // the queries look words up at depths 1..6
+constexpr int kLastQueryDepth = 6;  // the queries look words up at depths 1..6
+// A real-router line may also look up its seventh word (a static route's distance after an exit
+// interface): the tables hold seven levels, and nothing lies below the seventh, so the queries
+// that read the level after the word (completeness, the next words) stop at six for both.
+constexpr int last_lookup_depth(const ParsedCommand& pc) {
+  return pc.behaviour == Behaviour::RealRouter ? kLastQueryDepth + 1 : kLastQueryDepth;
+}
 constexpr size_t kMaxRemembered = 4096;  // answers kept before the memory starts afresh
 constexpr size_t kHelpColumn = 20;       // "?" listings put the help text at this column
 
@@ -284,7 +290,7 @@ Int16 CommandDatabase::sql_count_commands(const ParsedCommand& pc, int d) {
 }
 
 void CommandDatabase::sql_get_command_text(ParsedCommand& pc, int d) {
-  if (d < 1 || d > kLastQueryDepth) return;
+  if (d < 1 || d > last_lookup_depth(pc)) return;
   std::string k = impl_->key(Query::CommandText, d, pc, pc.Words, 1, d);
   const Answer* a = impl_->recall(k);
   Answer found;
@@ -384,7 +390,7 @@ bool CommandDatabase::sql_check_for_special_cases(const ParsedCommand& pc, int d
 }
 
 std::vector<WordRow> CommandDatabase::sql_arguments(const ParsedCommand& pc, int d) {
-  if (d < 2 || d > kLastQueryDepth) return {};
+  if (d < 2 || d > last_lookup_depth(pc)) return {};
   std::string k = impl_->key(Query::Arguments, d, pc, pc.Words, 1, d - 1);
   if (const Answer* a = impl_->recall(k)) return a->rows;
 
@@ -446,7 +452,7 @@ std::vector<std::string> keywords_beginning(const std::vector<std::string>& keyw
 
 std::vector<std::string> CommandDatabase::sql_keywords_beginning(const ParsedCommand& pc, int d,
                                                                  std::string_view typed) {
-  if (d < 1 || d > kLastQueryDepth) return {};
+  if (d < 1 || d > last_lookup_depth(pc)) return {};
   std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d - 1);
   k += "keywords";  // the list sql_keywords remembers
   if (const Answer* a = impl_->recall(k)) return keywords_beginning(a->words, typed);
@@ -454,7 +460,7 @@ std::vector<std::string> CommandDatabase::sql_keywords_beginning(const ParsedCom
 }
 
 std::vector<std::string> CommandDatabase::sql_keywords(const ParsedCommand& pc, int d) {
-  if (d < 1 || d > kLastQueryDepth) return {};
+  if (d < 1 || d > last_lookup_depth(pc)) return {};
   std::string k = impl_->key(Query::HelpQuestion, d, pc, pc.Words, 1, d - 1);
   k += "keywords";  // not the listing remembered for the same query
   if (const Answer* a = impl_->recall(k)) return a->words;

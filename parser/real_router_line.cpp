@@ -16,7 +16,8 @@
 namespace zorva {
 namespace {
 
-constexpr int kLastDepth = 6;  // the queries look words up at depths 1..6
+constexpr int kLastDepth = 6;    // the deepest word whose next level the queries can read
+constexpr int kDeepestWord = 7;  // the deepest word the tree holds: only an argument ends there
 constexpr const char* kEnd = "<cr>";
 
 // Command words are ASCII: lowering a letter needs no locale, and this runs for every character
@@ -218,7 +219,7 @@ std::vector<WordRow> RealRouterLine::arguments_at(int d) {
 
 bool RealRouterLine::resolve(int d) {
   const auto at = static_cast<std::size_t>(d);
-  if (d > kLastDepth) {
+  if (d > kDeepestWord) {
     fail_at(d, 0);
     return false;
   }
@@ -266,7 +267,7 @@ bool RealRouterLine::split_glued_number(int d, const std::vector<std::string>& k
   std::size_t letters = 0;
   while (letters < typed.size() && std::isalpha(static_cast<unsigned char>(typed[letters])))
     ++letters;
-  if (d >= kLastDepth || pc_.WordCount >= kMaxWords || letters == 0 || letters == typed.size() ||
+  if (d >= kDeepestWord || pc_.WordCount >= kMaxWords || letters == 0 || letters == typed.size() ||
       !std::isdigit(static_cast<unsigned char>(typed[letters])))
     return false;
   const std::vector<std::string> found = matching(keywords, typed.substr(0, letters));
@@ -308,7 +309,8 @@ void RealRouterLine::execute_line() {
   const int n = pc_.WordCount;
   // A line begun with "no" needs none of the values the command takes: "no ip address" undoes
   // whatever address was set, "no username NAME" the user of that name.
-  const bool complete = rest_taken_ || (n >= 1 && db_.sql_is_command_complete(query_, n)) ||
+  const bool complete = rest_taken_ || n == kDeepestWord ||
+                        (n >= 1 && db_.sql_is_command_complete(query_, n)) ||
                         (is_set(pc_.Negated) && n >= 1);
   if (!complete) {
     result_.message = kIncomplete;
@@ -338,7 +340,7 @@ void RealRouterLine::complete_word() {
   const std::string& typed = pc_.Line;
   if (typed.empty() || typed.back() == ' ' || !walk(1) || rest_taken_) return;
   const int d = pc_.WordCount;
-  if (d < 1 || d > kLastDepth) return;
+  if (d < 1 || d > kDeepestWord) return;
   const std::vector<std::string> found =
       matching(keywords_at(d), pc_.Words[static_cast<size_t>(d)]);
   if (found.size() != 1) return;
@@ -354,7 +356,7 @@ void RealRouterLine::list_words_beginning() {
   const int d = pc_.WordCount;
   const auto at = static_cast<std::size_t>(d);
   std::vector<std::string> words;
-  if (d >= 1 && d <= kLastDepth && !rest_taken_) {
+  if (d >= 1 && d <= kDeepestWord && !rest_taken_) {
     for (const std::string& k : keywords_at(d))
       if (begins_with(k, pc_.Words[at])) words.push_back(k);
     std::sort(words.begin(), words.end(), word_less);
@@ -383,12 +385,12 @@ void RealRouterLine::list_next_words() {
   }
   const int n = pc_.WordCount;
   std::vector<WordRow> arguments, keywords;
-  bool ends = rest_taken_;
+  bool ends = rest_taken_ || n == kDeepestWord;
   if (!rest_taken_ && n <= kLastDepth) {
     for (int i = 1; i <= n; ++i)
       query_.FullWords[static_cast<size_t>(i)] = query_.Words[static_cast<size_t>(i)];
     const std::vector<WordRow> placeholders =
-        n + 1 <= kLastDepth ? arguments_at(n + 1) : std::vector<WordRow>{};
+        n + 1 <= kDeepestWord ? arguments_at(n + 1) : std::vector<WordRow>{};
     for (const WordRow& row : db_.sql_next_words(query_, n)) {
       if (row.word == kEnd) {
         ends = true;

@@ -108,6 +108,12 @@ void append_rip_versions(std::string& out, const RouterRecord& r) {
   }
 }
 
+// The equal paths the protocol whose routes carry `code` keeps: its `maximum-paths`, else 4.
+std::string maximum_paths(const RouterRecord& r, char code) {
+  const auto it = r.protocols.maximum_paths.find(code);
+  return plain_number(it == r.protocols.maximum_paths.end() ? 4 : it->second);
+}
+
 void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
   add_line(out, "Routing Protocol is \"rip\"");
   add_line(out, "  Sending updates every 30 seconds, next due in ", plain_number(30 - now % 30),
@@ -118,7 +124,7 @@ void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
   append_rip_versions(out, r);
   const bool summarising = r.protocols.rip_version != 2 || !is_set(r.protocols.rip_no_auto_summary);
   add_line(out, "  Automatic network summarization is ", summarising ? "" : "not ", "in effect");
-  add_line(out, "  Maximum path: 4");
+  add_line(out, "  Maximum path: ", maximum_paths(r, 'R'));
   append_classful_networks(out, r.protocols.rip_networks, r.protocols.rip_network_count);
   append_passive(out, r, kRipBit);
   append_sources(out, r, 'R', 120, now);
@@ -171,7 +177,7 @@ void append_igrp_family(std::string& out, const RouterRecord& r, bool eigrp, Int
              is_set(p.eigrp_no_auto_summary) ? "not " : "", "in effect");
     append_eigrp_summaries(out, r);
   }
-  add_line(out, "  Maximum path: 4");
+  add_line(out, "  Maximum path: ", maximum_paths(r, eigrp ? 'D' : 'I'));
   if (eigrp) {
     append_classful_networks(out, p.eigrp_networks, p.eigrp_network_count);
     append_passive(out, r, kEigrpBit);
@@ -195,7 +201,7 @@ void append_ospf(std::string& out, const RouterRecord& r, Int32 now) {
     areas[p.ospf_networks[i].area] = true;
   const std::string n = plain_number(static_cast<long long>(areas.size()));
   add_line(out, "  Number of areas in this router is ", n, ". ", n, " normal 0 stub 0 nssa");
-  add_line(out, "  Maximum path: 4");
+  add_line(out, "  Maximum path: ", maximum_paths(r, 'O'));
   add_line(out, "  Routing for Networks:");
   for (int i = 1; i <= std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks); ++i) {
     const OspfNetworkEntry& e = p.ospf_networks[i];

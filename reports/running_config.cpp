@@ -28,6 +28,11 @@ std::string shown_password(const RouterRecord& r, bool real, const std::string& 
   return real && is_set(r.password_encryption) ? "7 " + scramble_password(password) : password;
 }
 
+// A real router's secret with its type: "0 TEXT" in clear, "7 ..." once encryption is on.
+std::string typed_secret(const RouterRecord& r, const std::string& secret) {
+  return is_set(r.password_encryption) ? shown_password(r, true, secret) : "0 " + secret;
+}
+
 // "username NAME password PASS"; a real router's also with its privilege, and a secret hashed.
 void add_user(std::string& out, const RouterRecord& r, int i, bool real) {
   out.append("username ").append(r.usernames[static_cast<std::size_t>(i)]);
@@ -51,8 +56,8 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
   if (!real) add_line(out, "Current configuration : 677 bytes");
   add_line(out, "!");
   add_line(out, real ? "version 12.1" : "Version 12.1");
-  add_line(out, "service timestamps debug uptime");
-  add_line(out, "service timestamps log uptime");
+  add_line(out, "service timestamps debug ", real ? r.timestamps_debug : "uptime");
+  add_line(out, "service timestamps log ", real ? r.timestamps_log : "uptime");
   add_line(out, real && is_set(r.password_encryption) ? "service password-encryption"
                                                       : "no service password-encryption");
   add_line(out, "!");
@@ -130,8 +135,12 @@ void add_interface(std::string& out, const RouterRecord& r, DisplayName name,
   if (e.encapsulation == Encapsulation::Ppp) add_line(out, " encapsulation ppp");
   if (e.ppp_authentication != PppAuthentication::None)
     add_line(out, " ppp authentication ", to_lower(std::string(text_of(e.ppp_authentication))));
+  if (real && !e.chap_hostname.empty()) add_line(out, " ppp chap hostname ", e.chap_hostname);
+  if (real && !e.chap_password.empty())
+    add_line(out, " ppp chap password ", typed_secret(r, e.chap_password));
   if (real && !e.pap_username.empty())
-    add_line(out, " ppp pap sent-username ", e.pap_username, " password 0 ", e.pap_password);
+    add_line(out, " ppp pap sent-username ", e.pap_username, " password ",
+             typed_secret(r, e.pap_password));
   if (real && e.clock_rate > 0) add_line(out, " clock rate ", std::to_string(e.clock_rate));
   if (is_set(e.shutdown)) add_line(out, " shutdown");
 }
@@ -163,6 +172,13 @@ void add_classful_networks(std::string& out, const std::array<std::string, N>& n
   for (int i = 1; i <= n; ++i) add_line(out, real ? " network " : " ", networks[i]);
 }
 
+// A real router's `maximum-paths`, where it differs from the four a protocol keeps unasked.
+void add_maximum_paths(std::string& out, const ProtocolBlock& p, char code) {
+  const auto it = p.maximum_paths.find(code);
+  if (it != p.maximum_paths.end() && it->second != 4)
+    add_line(out, " maximum-paths ", plain_number(it->second));
+}
+
 // Bits of InterfaceEntry::passive_protocols, in the order of the routing modes.
 constexpr int kPassiveRip = 1;
 constexpr int kPassiveIgrp = 2;
@@ -179,12 +195,14 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
     add_classful_networks(out, p.rip_networks, p.rip_network_count, real);
     if (real && is_set(p.rip_default_originate)) add_line(out, " default-information originate");
     if (real && is_set(p.rip_no_auto_summary)) add_line(out, " no auto-summary");
+    if (real) add_maximum_paths(out, p, 'R');
   }
   if (is_set(p.igrp_enabled)) {
     add_line(out, "!");
     add_line(out, "router igrp ", plain_number(p.igrp_process_numbers[1]));
     if (real) add_passive_interfaces(out, r, kPassiveIgrp);
     add_classful_networks(out, p.igrp_networks, p.igrp_network_count, real);
+    if (real) add_maximum_paths(out, p, 'I');
   }
   if (is_set(p.eigrp_enabled)) {
     add_line(out, "!");
@@ -192,6 +210,7 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
     if (real) add_passive_interfaces(out, r, kPassiveEigrp);
     add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count, real);
     if (real && is_set(p.eigrp_no_auto_summary)) add_line(out, " no auto-summary");
+    if (real) add_maximum_paths(out, p, 'D');
   }
   if (is_set(p.ospf_enabled)) {
     add_line(out, "!");
@@ -208,6 +227,7 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
       add_line(out, " network ", net.network, " ", net.wildcard, " area ", net.area);
     }
     if (real && is_set(p.ospf_default_originate)) add_line(out, " default-information originate");
+    if (real) add_maximum_paths(out, p, 'O');
   }
 }
 

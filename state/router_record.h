@@ -106,6 +106,8 @@ struct PacketRecord {
   // Real-router PPP CHAP: the sender's `username` entries (name, password), from which the
   // receiver takes the secret the sender would answer its challenge with.
   std::vector<std::pair<std::string, std::string>> sender_users;
+  std::string chap_name;      // the name the sender answers with: "ppp chap hostname" or its own
+  std::string chap_password;  // "ppp chap password": its answer to a peer it holds no user for
   Int16 rip_version = 0;      // RIP: the version of the update, 1 or 2
   OspfHelloTerms ospf_terms;  // OSPF: the sending interface's timers and authentication
 };
@@ -180,6 +182,8 @@ struct InterfaceEntry {
   Flag ospf_point_to_point = kFalse;   // "ip ospf network point-to-point"
   std::string pap_username;            // "ppp pap sent-username" name
   std::string pap_password;            // "ppp pap sent-username" password
+  std::string chap_hostname;           // "ppp chap hostname": the CHAP name sent instead
+  std::string chap_password;           // "ppp chap password": the default CHAP secret
   // "ip summary-address rip A M": RIP advertises this summary on the interface instead of the
   // routes it holds; a prefix length of 0 means none.
   Ipv4 rip_summary_network = 0;
@@ -256,6 +260,9 @@ struct ProtocolBlock {
   Flag eigrp_no_auto_summary = kFalse;  // real-router EIGRP "no auto-summary"
   // Real-router OSPF "area N authentication [message-digest]": Simple or MessageDigest by area.
   std::map<Int32, OspfAuthentication> ospf_area_authentication;
+  // Real-router "maximum-paths N" by the code of the protocol's routes ('R', 'I', 'D', 'O');
+  // a protocol not named keeps four equal paths.
+  std::map<char, Int16> maximum_paths;
 };
 
 // The console dialogue a command leaves behind for the console to carry out once the command is
@@ -329,6 +336,9 @@ struct RouterConfig {
   // Real-router only: "service password-encryption", the lines' settings by TerminalLine, and
   // the last vty line configured (`line vty 0 15` reaches 15).
   Flag password_encryption = kFalse;
+  // "service timestamps debug|log ...": what follows the kind word ("uptime" until changed).
+  std::string timestamps_debug = "uptime";
+  std::string timestamps_log = "uptime";
   std::array<LineSettings, 3> line_settings{};
   Int16 vty_last_line = 4;
 };

@@ -112,8 +112,9 @@ TEST_F(ExecCmd, NetworkWorkIsRequestedWithTypedValues) {
       {kR, "ip route 10.0.0.0 255.0.0.0 serial 1 5", "route 10.0.0.0/8 via =0.0.0.0 if 2 distance 5"},
       {kR, "no ip route 10.0.0.0 255.0.0.0 1.1.1.1", "remove 10.0.0.0/8 via 1.1.1.1=1.1.1.1 if 0 distance 1"},
       {kR, "ip route 10.0.0.1 255.0.0.0 1.1.1.1", "", "\r\n%Inconsistent address and mask"},
-      {kR, "ip route 10.0.0.0 255.0.255.0 1.1.1.1", "", kInvalid},
-      {kR, "ip route 10.0.0.0 255.0.0.0 serial 7", "", kInvalid},
+      // A real router points at the word it refuses, under "Router(config)#" and the line.
+      {kR, "ip route 10.0.0.0 255.0.255.0 1.1.1.1", "", "\r\n                                 ^\r\n% Invalid input detected at '^' marker.\r\n"},
+      {kR, "ip route 10.0.0.0 255.0.0.0 serial 7", "", "\r\n                                           ^\r\n% Invalid input detected at '^' marker.\r\n"},
   };
   // clang-format on
   for (const Case& c : cases) {

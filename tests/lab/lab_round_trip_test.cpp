@@ -107,24 +107,28 @@ TEST_F(LabRoundTrip, EveryByteOfTypedTextComesBack) {
   EXPECT_EQ(opened.sim->router(2)->record.hostname, utf8);
 }
 
-// A real-router lab keeps what only real routers have: clock rates, bandwidths, PAP names, passive
-// interfaces, line settings, RIP's version and options, OSPF's router ID, scrambled passwords, and
-// loopbacks (no part of the topology: saved after its interfaces and created again in their
-// places). Its configuration comes back line for line, and a classic lab's file holds none of it.
+// A real-router lab keeps what only real routers have: clock rates, bandwidths, PAP and CHAP names,
+// passive interfaces, line settings, RIP's version and options, OSPF's router ID, equal paths,
+// scrambled passwords, timestamps, and loopbacks (no part of the topology: saved after its
+// interfaces and created again in their places). Its configuration comes back line for line, and
+// a classic lab's file holds none of it.
 TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   TestSimulation live{testing::kTwoRouters};
   live.sim->behaviour = Behaviour::RealRouter;
   live.sim->active_router = 1;
   live.type(
       "\renable\rconfigure terminal\rservice password-encryption\r"
+      "service timestamps log datetime msec\r"
       "username admin privilege 15 secret Adm1n\rline con 0\rpassword kolvo\r"
       "logging synchronous\rexec-timeout 0 0\rlogin\rline vty 0 15\rlogin\rinterface serial 0\r"
       "ip address 10.1.1.1 255.255.255.0\rclock rate 64000\rbandwidth 128\rdelay 2000\r"
       "encapsulation ppp\rppp authentication pap\rppp pap sent-username R1 password papR1\r"
+      "ppp chap hostname SITE1\rppp chap password 0 Chap1\r"
       "ip summary-address rip 10.0.0.0 255.0.0.0\rip ospf authentication null\r"
       "ip ospf message-digest-key 2 md5 Key2\rip ospf hello-interval 5\r"
       "ip ospf dead-interval 30\rno shutdown\rrouter rip\rversion 2\rno auto-summary\r"
-      "default-information originate\rnetwork 10.0.0.0\rpassive-interface serial 0\r"
+      "default-information originate\rnetwork 10.0.0.0\rpassive-interface serial 0\rmaximum-paths "
+      "2\r"
       "router ospf 1\rrouter-id 1.1.1.1\rauto-cost reference-bandwidth 1000\r"
       "area 0 authentication message-digest\rarea 51 authentication\r"
       "network 10.1.1.0 0.0.0.255 area 0\rinterface loopback 5\r"
@@ -136,12 +140,26 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
       open_lab_text(text, host, {testing::bin_dir(), live.dir.path() / "x.log"});
   ASSERT_TRUE(opened.sim) << opened.error;
   const std::string before = show_real_router_running_config(live.router(1).record);
-  for (const char* line :
-       {"clock rate 64000", "bandwidth 128", "password 7 ", "logging synchronous", "line vty 5 15",
-        "version 2", "passive-interface Serial0", "router-id", "auto-cost reference-bandwidth 1000",
-        "ip ospf authentication null", "message-digest-key 2 md5 7 ", "hello-interval 5",
-        "dead-interval 30", "area 0 authentication message-digest", "area 51 authentication\r\n",
-        "username admin privilege 15 secret 5 "})
+  for (const char* line : {"clock rate 64000",
+                           "bandwidth 128",
+                           "password 7 ",
+                           "logging synchronous",
+                           "line vty 5 15",
+                           "version 2",
+                           "passive-interface Serial0",
+                           "router-id",
+                           "auto-cost reference-bandwidth 1000",
+                           "ip ospf authentication null",
+                           "message-digest-key 2 md5 7 ",
+                           "hello-interval 5",
+                           "dead-interval 30",
+                           "area 0 authentication message-digest",
+                           "area 51 authentication\r\n",
+                           "username admin privilege 15 secret 5 ",
+                           "ppp chap hostname SITE1",
+                           "ppp chap password 7 ",
+                           "maximum-paths 2",
+                           "timestamps log datetime msec"})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
   EXPECT_EQ(lab_text(*opened.sim, false), text);

@@ -28,3 +28,9 @@ line do show controllers serial 0
 line interface serial 0
 line ip ospf authentication bogus
 line ip ospf authentication-key bogus
+# Values the command itself refuses, pointed at: an exit interface the router lacks, a date that
+# does not exist.
+line ip route 10.9.0.0 255.255.0.0 serial 7
+line end
+line clock set 10:00:00 31 February 2026
+line clock set 25:00:00 1 March 2026

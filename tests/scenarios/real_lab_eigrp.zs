@@ -111,3 +111,14 @@ line show ip route 10.99.0.0 255.255.0.0
 line sh ip int e0
 key Space
 line show ip interface serial 0
+# The link comes back and R1 keeps one path per network: maximum-paths 1.
+key q
+line conf t
+line int s0
+line no shutdown
+line router eigrp 100
+line maximum-paths 1
+line end
+wait 30
+line show ip route eigrp
+line show running-config | begin router eigrp

@@ -86,3 +86,29 @@ line ppp authentication chap pap
 line end
 wait 20
 line show ip interface brief
+# R1 answers on Serial0 under another CHAP name: R2 holds no user of that name and refuses it,
+# until it has one.
+router 1
+line configure terminal
+line interface serial 0
+line ppp chap hostname SITE1
+line end
+router 2
+wait 30
+line show ip interface brief
+line configure terminal
+line username SITE1 password kolvo
+line end
+wait 30
+line show ip interface brief
+# One-way CHAP: R2 stops checking R1 and, holding no user for SITE1, answers its challenge with
+# its default secret.
+line configure terminal
+line no username SITE1
+line interface s0
+line no ppp authentication
+line ppp chap password kolvo
+line end
+wait 30
+line show ip interface brief
+line show running-config interface serial 0

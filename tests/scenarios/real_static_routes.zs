@@ -83,3 +83,16 @@ line end
 line show ip route
 line ping 192.168.3.1
 wait 10
+# A floating static route: a distance after the exit interface keeps the route out of the table
+# while a better one to the same network stands, and puts it in when that one goes.
+router 2
+line conf t
+line ip route 192.168.3.0 255.255.255.0 10.1.23.3
+line ip route 192.168.3.0 255.255.255.0 serial1 5
+line end
+line show ip route static
+line show running-config | include ip route
+line conf t
+line no ip route 192.168.3.0 255.255.255.0 10.1.23.3
+line end
+line show ip route static

@@ -82,10 +82,14 @@ class BindingWalker {
     }
   }
 
-  // The ends directly below `rows`, or failing those every end further down.
+  // The ends directly below `rows`, or failing those every end further down. A row with nothing
+  // below it (an argument at the deepest word) ends the command itself.
   int handler_of(const std::vector<int>& rows) const {
     std::set<std::string> direct, all;
-    for (int r : rows) collect(r, 0, direct, all);
+    for (int r : rows) {
+      if (at(r).children.empty()) direct.insert(effective_[static_cast<size_t>(r)]);
+      collect(r, 0, direct, all);
+    }
     const std::set<std::string>& ends = direct.empty() ? all : direct;
     if (ends.size() != 1) return -1;
     for (size_t i = 0; i < names_.size(); ++i)
