@@ -42,6 +42,10 @@ void NetworkWork::print_arp_table() {
   work_.emplace_back(ShowArp{});
 }
 
+void NetworkWork::print_ospf_database() {
+  work_.emplace_back(ShowOspfDatabase{});
+}
+
 void NetworkWork::carry_out(Network& network, Router& r) {
   // Taken first: the work may run a command's effects that reach the console again.
   const std::vector<Work> work = std::exchange(work_, {});
@@ -53,6 +57,7 @@ void NetworkWork::carry_out(Network& network, Router& r) {
             [&](const StaticRoute& route) { network.set_static_route(r, route); },
             [&](const ClearArp&) { network.Clear_Arp_Table(r); },
             [&](const ShowArp&) { network.Build_Show_Arp(r); },
+            [&](const ShowOspfDatabase&) { network.print_ospf_database(r); },
         },
         w);
   }

@@ -23,6 +23,7 @@ class NetworkWork final : public NetworkRequests {
   void set_static_route(const StaticRoute& route) override;
   void clear_arp_cache() override;
   void print_arp_table() override;
+  void print_ospf_database() override;
 
   // Forgets work no console will carry out (a line run outside a console).
   void clear() { work_.clear(); }
@@ -40,7 +41,8 @@ class NetworkWork final : public NetworkRequests {
   };
   struct ClearArp {};
   struct ShowArp {};
-  using Work = std::variant<Ping, Traceroute, StaticRoute, ClearArp, ShowArp>;
+  struct ShowOspfDatabase {};
+  using Work = std::variant<Ping, Traceroute, StaticRoute, ClearArp, ShowArp, ShowOspfDatabase>;
 
   std::vector<Work> work_;
 };

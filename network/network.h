@@ -9,6 +9,8 @@
 // cabling text.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,8 @@ namespace zorva {
 class ErrorLog;
 class IpRoutines;
 class LastCommandRouter;
+struct LinkStateLine;
+struct OspfDatabaseView;
 
 // One end of a cable: router number and interface index, both from 1.
 struct CableEnd {
@@ -69,6 +73,8 @@ class Network {
   void set_static_route(Router& r, const StaticRoute& route);
   void Clear_Arp_Table(Router& r);
   void Build_Show_Arp(Router& r);
+  // Real-router `show ip ospf database` (network/ospf_database.cpp).
+  void print_ospf_database(Router& r);
 
   // The timers' work, public so that tests can run one tick of one router.
   void TimerEthernetKeepAlive();
@@ -118,6 +124,15 @@ class Network {
   Task real_traceroute(Router& r, std::string destination);
   // The router whose interface holds `address`, or nullptr.
   Router* router_with_address(const std::string& address) const;
+  // The real-router OSPF link-state database of r, read off the routers it reaches.
+  OspfDatabaseView ospf_database_of(const Router& r) const;
+  std::vector<const Router*> ospf_routers_from(const Router& r, std::optional<Int32> area) const;
+  void append_network_links(const Router& x, Int32 area, std::vector<LinkStateLine>& out) const;
+  void append_summaries(const Router& x, Int32 area, std::vector<LinkStateLine>& out) const;
+  // Real-router OSPF: a router originates its advertisements anew whenever what they say changes
+  // (an interface, an address, a neighbour); each tick compares a digest of that with the last.
+  void note_ospf_origin(const Router& r);
+  LinkStateLine origin_line(const Router& x, const std::string& link_id) const;
 
   RouterTable& routers_;
   Scheduler& scheduler_;
@@ -134,7 +149,13 @@ class Network {
   // clock_end_[n][i]: the DCE end that must give the clock to the serial line on interface i of
   // router n; unresolved when the line needs no clock rate.
   std::vector<std::vector<CableEnd>> clock_end_;
-  bool ping_reply_received_ = false;  // a ping reply reached the router it was meant for
+  struct OspfOrigin {
+    std::uint64_t digest = 0;
+    Int32 changed_at = 0;  // sim_clock when the router last originated its advertisements
+    Int32 originated = 0;  // how many times it has, the sequence number's count
+  };
+  std::vector<OspfOrigin> ospf_origins_;  // by router number
+  bool ping_reply_received_ = false;      // a ping reply reached the router it was meant for
   // Real-router: a router on the way had no route for an echo request and can tell its source
   // ("host unreachable", the ping's "U").
   bool ping_unreachable_ = false;

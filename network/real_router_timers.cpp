@@ -67,6 +67,7 @@ void Network::real_routing_tick(Router& r) {
   }
   send_real_updates(r, due);
   Calculate_Routing_Table(rec, behaviour_);
+  note_ospf_origin(r);
   print_routing_messages(r);  // what `debug ip rip` logged of the updates just sent
 }
 

@@ -37,6 +37,8 @@ class NetworkRequests {
   virtual void clear_arp_cache() = 0;
   // Prints the router's ARP cache as `show arp` shows it.
   virtual void print_arp_table() = 0;
+  // Real-router: prints the router's OSPF link-state database, which the whole network decides.
+  virtual void print_ospf_database() = 0;
 
  protected:
   ~NetworkRequests() = default;

@@ -10,6 +10,7 @@
 #include "base/number_text.h"
 #include "parser/command_context.h"
 #include "parser/command_database.h"
+#include "parser/network_requests.h"
 #include "reports/display_name.h"
 #include "reports/eigrp_reports.h"
 #include "reports/ip_interface_reports.h"
@@ -149,7 +150,12 @@ void show_ip_ospf_command(CommandContext& cmd) {
       cmd, real_router(cmd) ? build_real_show_ip_ospf(cmd.router) : build_show_ip_ospf(cmd.router));
 }
 
+// Real-router: the database depends on the routers this one reaches, which the network knows.
 void show_ip_ospf_database_command(CommandContext& cmd) {
+  if (real_router(cmd)) {
+    cmd.network.print_ospf_database();
+    return;
+  }
   leave_report(cmd, build_show_ospf_database(cmd.router, cmd.sim_clock));
 }
 

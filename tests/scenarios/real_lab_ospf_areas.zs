@@ -68,3 +68,10 @@ line show ip route
 line show ip ospf
 router 3
 line show ip route
+# The link-state databases: router 1 holds area 1's router links and router 2's summaries of
+# area 0; router 2 holds both areas; router 3's default route is an external advertisement.
+router 1
+line show ip ospf database
+router 2
+line terminal length 0
+line show ip ospf database
