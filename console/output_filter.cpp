@@ -1,6 +1,7 @@
 // Show output filters (see the header).
 #include "console/output_filter.h"
 
+#include <algorithm>
 #include <regex>
 #include <vector>
 
@@ -60,6 +61,22 @@ class LineMatcher {
   std::optional<std::regex> expression_;
 };
 
+// `| section`: a section is a line that begins at the margin with the indented lines below it;
+// every section with a line that matches is printed whole.
+std::string sections_matching(const std::vector<std::string>& lines, const LineMatcher& matcher) {
+  std::string out;
+  for (std::size_t first = 0; first < lines.size();) {
+    std::size_t end = first + 1;
+    while (end < lines.size() && lines[end].starts_with(' ')) ++end;
+    if (std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                    lines.begin() + static_cast<std::ptrdiff_t>(end),
+                    [&](const std::string& line) { return matcher.matches(line); }))
+      for (std::size_t k = first; k < end; ++k) out.append(kLineEnd).append(lines[k]);
+    first = end;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<OutputFilter> split_output_filter(std::string_view line) {
@@ -79,6 +96,8 @@ std::optional<OutputFilter> split_output_filter(std::string_view line) {
     filter.kind = OutputFilter::Kind::Exclude;
   } else if (abbreviates(word, "begin", 1)) {
     filter.kind = OutputFilter::Kind::Begin;
+  } else if (abbreviates(word, "section", 1)) {
+    filter.kind = OutputFilter::Kind::Section;
   } else {
     return std::nullopt;
   }
@@ -97,6 +116,7 @@ std::string apply_output_filter(const OutputFilter& filter, const std::string& o
     at = end + kLineEnd.size();
   }
   const LineMatcher matcher(filter.pattern);
+  if (filter.kind == OutputFilter::Kind::Section) return sections_matching(lines, matcher);
   std::string out;
   bool begun = false;
   for (const std::string& line : lines) {
@@ -111,6 +131,8 @@ std::string apply_output_filter(const OutputFilter& filter, const std::string& o
       case OutputFilter::Kind::Begin:
         begun = begun || matcher.matches(line);
         keep = begun;
+        break;
+      case OutputFilter::Kind::Section:
         break;
     }
     if (keep) out.append(kLineEnd).append(line);

@@ -1,6 +1,7 @@
 // The output filters of a real router's show commands: `show running-config | include WORD`,
-// `| exclude WORD` and `| begin WORD` print only the lines of the report that match (or do not
-// match, or from the first that matches). The pattern is the rest of the line, as a regular
+// `| exclude WORD`, `| begin WORD` and `| section WORD` print only the lines of the report that
+// match (or do not match, or from the first that matches, or the sections with a line that
+// matches). The pattern is the rest of the line, as a regular
 // expression.
 #pragma once
 
@@ -11,7 +12,7 @@
 namespace zorva {
 
 struct OutputFilter {
-  enum class Kind { Include, Exclude, Begin };
+  enum class Kind { Include, Exclude, Begin, Section };
   std::string command;  // the line before the '|', the command that makes the report
   Kind kind = Kind::Include;
   std::string pattern;

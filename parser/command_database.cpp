@@ -263,6 +263,24 @@ void CommandDatabase::set_remember_answers(bool on) {
   if (!on) impl_->answers.clear();
 }
 
+namespace {
+std::string listing_key_suffix(const ParsedCommand& pc) {
+  return is_set(pc.Negated) ? "listing-no" : "listing";
+}
+}  // namespace
+
+const std::string* CommandDatabase::remembered_listing(const ParsedCommand& pc, int d) const {
+  const Answer* a = impl_->recall(impl_->key(Query::HelpSpaceQuestion, d, pc, pc.FullWords, 1, d) +
+                                  listing_key_suffix(pc));
+  return a ? &a->text : nullptr;
+}
+
+void CommandDatabase::remember_listing(const ParsedCommand& pc, int d, std::string listing) {
+  impl_->keep(
+      impl_->key(Query::HelpSpaceQuestion, d, pc, pc.FullWords, 1, d) + listing_key_suffix(pc),
+      {0, std::move(listing), ""});
+}
+
 long long CommandDatabase::statements_run() const {
   return impl_->statements_run;
 }

@@ -67,15 +67,20 @@ class CommandDatabase {
   // For real-router lines: the argument rows at depth d under the words before it (matched by
   // prefix, as every query does), in tree order; and the rows that may follow FullWords(1..d)
   // (each matched exactly), with their help, in the order of sql_help_space_question.
-  std::vector<WordRow> sql_arguments(const ParsedCommand& pc, int d);   // 2..6
+  std::vector<WordRow> sql_arguments(const ParsedCommand& pc, int d);   // 2..7 in real-router
   std::vector<WordRow> sql_next_words(const ParsedCommand& pc, int d);  // 0..6
   // The keywords at depth d under the words before it (matched by prefix), in tree order: every
   // word there but the arguments and <cr>.
-  std::vector<std::string> sql_keywords(const ParsedCommand& pc, int d);  // 1..6
+  std::vector<std::string> sql_keywords(const ParsedCommand& pc, int d);  // 1..7 in real-router
   // Those of them that `typed` begins (without regard to case), narrowed to the one it equals if
   // any: the real-router match of one word, taken from the remembered list without copying it.
   std::vector<std::string> sql_keywords_beginning(const ParsedCommand& pc, int d,
                                                   std::string_view typed);
+
+  // A real-router "words ?" listing for FullWords(1..d) of `pc` (and whether the line began with
+  // "no"), kept with the remembered answers since the tree never changes: nullptr until kept.
+  const std::string* remembered_listing(const ParsedCommand& pc, int d) const;
+  void remember_listing(const ParsedCommand& pc, int d, std::string listing);
 
   long long statements_run() const;  // queries put to the store (for tests and benches)
 

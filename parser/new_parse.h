@@ -31,13 +31,16 @@ struct CommandParser {
                 const Behaviour& b)
       : db(d), log(l), modes(m), runner(r), behaviour(b) {}
 
-  CommandDatabase& db;          // the command tree
-  ErrorLog& log;                // where failures go; it also remembers the last line's words
-  const ModeTables& modes;      // mode names for the queries
-  CommandRunner& runner;        // what runs a complete command
-  const Behaviour& behaviour;   // the simulation's: real-router lines may use every row
-  ParsedCommand parsed;         // the line being resolved
-  SpecialWords special_word{};  // which depths were arguments
+  CommandDatabase& db;         // the command tree
+  ErrorLog& log;               // where failures go; it also remembers the last line's words
+  const ModeTables& modes;     // mode names for the queries
+  CommandRunner& runner;       // what runs a complete command
+  const Behaviour& behaviour;  // the simulation's: real-router lines may use every row
+  ParsedCommand parsed;        // the line being resolved
+  // A real-router line's words as the tree holds them; kept here rather than built for every
+  // line, since a ParsedCommand holds some eighty strings. Read only before the command runs.
+  ParsedCommand real_query;
+  SpecialWords special_word{};                 // which depths were arguments
   std::span<const CommandHandler> handlers{};  // in the order of the handler list
 };
 

@@ -68,6 +68,7 @@ class RealRouterLine {
       : parser_(parser),
         db_(parser.db),
         pc_(parser.parsed),
+        query_(parser.real_query),
         mode_(mode),
         line_(line),
         record_(record),
@@ -81,7 +82,7 @@ class RealRouterLine {
   void take_do();
   bool walk(int left_out);
   bool resolve(int d);
-  bool split_glued_number(int d, const std::vector<std::string>& keywords);
+  bool split_glued_number(int d);
   std::vector<std::string> keywords_at(int d);
   std::vector<WordRow> arguments_at(int d);
   void fail_at(int d, std::size_t bad);
@@ -93,18 +94,20 @@ class RealRouterLine {
   CommandParser& parser_;
   CommandDatabase& db_;
   ParsedCommand& pc_;
-  ParsedCommand query_;  // the words as the tree holds them: keywords in full, arguments as their
-                         // placeholders, so the queries follow the rows the line went through
+  ParsedCommand&
+      query_;  // the words as the tree holds them: keywords in full, arguments as
+               // their placeholders, so the queries follow the rows the line went through
   const int mode_;
   std::string& line_;
   RouterRecord& record_;
   const ParseAction action_;
   ParseResult result_;
-  std::string error_;                // the message of the first word that failed
-  std::vector<std::size_t> offset_;  // per word, where it begins in pc_.Line
-  bool rest_taken_ = false;          // a LINE argument took the rest of the line
-  bool exec_from_config_ = false;    // "do": an EXEC command typed in a configuration mode
-  int resolved_ = 0;                 // how many words the walk resolved
+  std::string error_;  // the message of the first word that failed
+  std::array<std::size_t, kMaxWords + 2>
+      offset_;                     // per word, where it begins in pc_.Line (set by split_line)
+  bool rest_taken_ = false;        // a LINE argument took the rest of the line
+  bool exec_from_config_ = false;  // "do": an EXEC command typed in a configuration mode
+  int resolved_ = 0;               // how many words the walk resolved
 };
 
 ParseResult RealRouterLine::run() {
@@ -117,6 +120,11 @@ ParseResult RealRouterLine::run() {
   for (int i = 1; i <= kMaxDepth; ++i) std::erase(pc_.Words[i], '\'');
   for (int i = 1; i <= kMaxDepth; ++i) pc_.FullWords[i].clear();  // no word of an earlier line
   pc_.TopText.clear();
+  for (int i = 1; i <= kDeepestWord; ++i) {
+    query_.Words[static_cast<size_t>(i)].clear();
+    query_.FullWords[static_cast<size_t>(i)].clear();
+  }
+  query_.Negated = kFalse;
   take_do();
   db_.begin_line();
   pc_.Device = "router";
@@ -153,7 +161,10 @@ ParseResult RealRouterLine::run() {
 void RealRouterLine::split_line() {
   const std::string& typed = pc_.Line;
   // Where each word begins and how long it is; words past the last kept are dropped.
-  std::array<std::pair<std::size_t, std::size_t>, kMaxWords> found{};
+  struct Span {
+    std::size_t at, length;
+  };
+  std::array<Span, kMaxWords> found;  // left unset: only the first `count` are read
   std::size_t count = 0;
   for (std::size_t i = 0; i < typed.size() && count < found.size();) {
     if (typed[i] == ' ') {
@@ -164,11 +175,11 @@ void RealRouterLine::split_line() {
     found[count++] = {i, end - i};
     i = end;
   }
-  const bool negated = count > 0 && found[0].second == 2 &&
-                       ascii_lower(typed[found[0].first]) == 'n' &&
-                       ascii_lower(typed[found[0].first + 1]) == 'o';
+  const bool negated = count > 0 && found[0].length == 2 &&
+                       ascii_lower(typed[found[0].at]) == 'n' &&
+                       ascii_lower(typed[found[0].at + 1]) == 'o';
   const std::size_t shift = negated ? 1 : 0;
-  offset_.assign(kMaxWords + 2, typed.size());
+  offset_.fill(typed.size());
   for (std::size_t i = 1; i <= kMaxWords; ++i) {
     pc_.Words[i].clear();
     pc_.RawWords[i].clear();
@@ -199,7 +210,7 @@ void RealRouterLine::take_do() {
   pc_.Words[kMaxWords].clear();
   pc_.RawWords[kMaxWords].clear();
   pc_.WordCount -= 1;
-  offset_.erase(offset_.begin() + 1);
+  std::copy(offset_.begin() + 2, offset_.end(), offset_.begin() + 1);
 }
 
 // Resolves the words 1 .. WordCount - left_out; false, with error_ set, at the first that fails.
@@ -251,9 +262,9 @@ bool RealRouterLine::resolve(int d) {
     }
     bad = std::max(bad, here);
   }
+  if (split_glued_number(d)) return resolve(d);
   // Only a word that is neither keyword nor argument needs the whole list.
   const std::vector<std::string> keywords = keywords_at(d);
-  if (split_glued_number(d, keywords)) return resolve(d);
   for (const std::string& k : keywords) bad = std::max(bad, common_prefix(k, typed));
   fail_at(d, bad);
   return false;
@@ -261,7 +272,7 @@ bool RealRouterLine::resolve(int d) {
 
 // A keyword with its number run on (s0, serial0, e1): when the letters name one keyword and the
 // digits fit an argument under it, the word becomes the two words, as if typed apart.
-bool RealRouterLine::split_glued_number(int d, const std::vector<std::string>& keywords) {
+bool RealRouterLine::split_glued_number(int d) {
   const auto at = static_cast<std::size_t>(d);
   const std::string typed = pc_.Words[at];
   std::size_t letters = 0;
@@ -270,7 +281,8 @@ bool RealRouterLine::split_glued_number(int d, const std::vector<std::string>& k
   if (d >= kDeepestWord || pc_.WordCount >= kMaxWords || letters == 0 || letters == typed.size() ||
       !std::isdigit(static_cast<unsigned char>(typed[letters])))
     return false;
-  const std::vector<std::string> found = matching(keywords, typed.substr(0, letters));
+  const std::vector<std::string> found =
+      db_.sql_keywords_beginning(query_, d, typed.substr(0, letters));
   if (found.size() != 1) return false;
   query_.Words[at] = found.front();
   const std::string number = typed.substr(letters);
@@ -289,7 +301,9 @@ bool RealRouterLine::split_glued_number(int d, const std::vector<std::string>& k
   pc_.RawWords[raw] = raw_word.substr(0, letters);
   if (raw + 1 <= kMaxWords) pc_.RawWords[raw + 1] = raw_word.substr(letters);
   pc_.WordCount += 1;
-  offset_.insert(offset_.begin() + static_cast<std::ptrdiff_t>(at) + 1, offset_[at] + letters);
+  std::copy_backward(offset_.begin() + static_cast<std::ptrdiff_t>(at) + 1, offset_.end() - 1,
+                     offset_.end());
+  offset_[at + 1] = offset_[at] + letters;
   return true;
 }
 
@@ -389,6 +403,11 @@ void RealRouterLine::list_next_words() {
   if (!rest_taken_ && n <= kLastDepth) {
     for (int i = 1; i <= n; ++i)
       query_.FullWords[static_cast<size_t>(i)] = query_.Words[static_cast<size_t>(i)];
+    query_.Negated = pc_.Negated;
+    if (const std::string* kept = db_.remembered_listing(query_, n)) {
+      result_.help_text = *kept;
+      return;
+    }
     const std::vector<WordRow> placeholders =
         n + 1 <= kDeepestWord ? arguments_at(n + 1) : std::vector<WordRow>{};
     for (const WordRow& row : db_.sql_next_words(query_, n)) {
@@ -415,6 +434,7 @@ void RealRouterLine::list_next_words() {
   }
   if (ends) listing += "  <cr>\r\n";
   result_.help_text = rows.empty() && !ends ? std::string(kUnrecognized) : listing;
+  if (!rest_taken_ && n <= kLastDepth) db_.remember_listing(query_, n, result_.help_text);
 }
 
 }  // namespace

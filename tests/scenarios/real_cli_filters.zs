@@ -2,7 +2,8 @@ behaviour real-router
 # topology: topologies/two_routers.ini
 # Output filters on show commands, as students check one part of a long report: | include
 # prints the lines that match (abbreviated "| i" too), | exclude the others, | begin everything
-# from the first line that matches; in configuration mode they follow do show. A filter that
+# from the first line that matches, | section the blocks with a line that matches; in
+# configuration mode they follow do show. A filter that
 # matches nothing prints nothing. A filter after a command that is not show, without a pattern
 # or of an unknown kind is refused. Interface numbers the router lacks (it has Serial0 and
 # Ethernet0) are named invalid, as on real routers.
@@ -28,6 +29,7 @@ line show ip interface brief | include Serial
 line ping 10.1.12.2 | include Success
 line show running-config | include
 line show running-config | section rip
+line show running-config | grep rip
 line show interfaces serial 7
 line show controllers serial 3
 line configure terminal
