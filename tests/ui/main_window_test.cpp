@@ -96,6 +96,16 @@ class MainWindowTest : public QObject, MainWindowRig {
     }
   }
 
+  void status_bar_says_typing_only_while_a_console_has_the_keyboard() {
+    start("default.ini");
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    w_->command("mnuCurrentLab")->trigger();
+    w_->lab_navigator()->page()->setFocus();
+    QTRY_VERIFY(status_text().startsWith(QStringLiteral("Not typing into a router")));
+    w_->command("mnuRouter2")->trigger();
+    QTRY_COMPARE(status_text().left(25), QStringLiteral("Typing into Router 2 of 3"));
+  }
+
   // At start the consoles stand in rows at the left, each wide enough for a report's 80 columns,
   // and the Lab Navigator has the column beside them: nothing covers anything. Tiling keeps the
   // navigator's column; without the navigator the consoles take the whole frame.
