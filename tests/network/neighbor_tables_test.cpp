@@ -1,5 +1,6 @@
-// The EIGRP and OSPF neighbour tables: what an update stores, when silent neighbours go, and a
-// full table. A neighbour moved into a freed slot waiting for the next pass is in net_ospf.out and
+// The EIGRP and OSPF neighbour tables at their edges: when silent neighbours go, and a full table.
+// What an update stores is in the neighbour reports of net_ospf.out and net_igrp_eigrp.out. A
+// neighbour moved into a freed slot waiting for the next pass is in net_ospf.out and
 // net_ospf_database_silent.out.
 #include "network/neighbor_tables.h"
 
@@ -31,23 +32,6 @@ class NeighborTablesTest : public RoutingTest {
   }
   RouterRecord r_ = new_router_record();
 };
-
-// Mask and priority come from the interface at cur_if_index, whichever interface heard the
-// update; a repeated update only refreshes last heard.
-TEST_F(NeighborTablesTest, FirstUpdateStoresTheNeighborAndRepeatsOnlyRefreshIt) {
-  add_ospf_neighbors(r_, update_from("10.1.1.2", "10.9.9.9"), 40000, log_);
-  add_eigrp_neighbors(r_, update_from("10.1.1.2"), 40000, log_);
-  r_.cur_if_index = 1;
-  add_ospf_neighbors(r_, update_from("10.1.1.2", "10.7.7.7"), 40008, log_);
-  const ProtocolBlock& p = r_.protocols;
-  ASSERT_EQ(p.ospf_neighbor_count, 1);
-  const OspfNeighborEntry& o = p.ospf_neighbors[1];
-  EXPECT_EQ(std::tuple(o.interface, o.first_heard, o.last_heard, o.router_id, o.priority, o.mask),
-            std::tuple("Serial1", 40000, 40008, "10.9.9.9", 7, "255.255.255.192"));
-  ASSERT_EQ(p.eigrp_neighbor_count, 1);
-  EXPECT_EQ(std::tuple(p.eigrp_neighbors[1].srtt, p.eigrp_neighbors[1].mask),
-            std::tuple(1123, "255.255.255.192"));
-}
 
 // With maintenance every 10 seconds, whatever the phase of the last update, a silent neighbour
 // goes 16 to 25 seconds after it was last heard, and one still talking stays.

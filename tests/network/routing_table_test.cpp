@@ -1,11 +1,9 @@
-// The routing table: which candidate wins for a network, refresh and aging of candidates, the full
-// candidate table, that a skipped rebuild never gives another table than a full one, and that
-// a received update taken whole equals taking its routes one by one.
+// The routing table at its edges: which candidate wins for a network, refresh and aging of
+// candidates, and the full candidate table.
 #include "network/routing_table.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -121,86 +119,6 @@ TEST_F(RoutingTableTest, FullCandidateTableRefusesAndLogsOncePerSpell) {
   Maintain_Routing_Table(r);  // frees one slot
   for (Ipv4 n = 200; n <= 202; ++n) learn_network(n);
   EXPECT_EQ(logged("Update Routes()"), 2);
-}
-
-bool same_route(const RouteEntry& a, const RouteEntry& b) {
-  return a.distance == b.distance && a.superseded == b.superseded && a.age == b.age &&
-         a.code == b.code && a.network == b.network && a.prefix_length == b.prefix_length &&
-         a.metric == b.metric && a.interface_index == b.interface_index &&
-         a.interface_name == b.interface_name && a.interface_address == b.interface_address &&
-         a.out_index == b.out_index;
-}
-
-// Random learning, refreshing, aging, and a reset that empties the tables directly: after every
-// Calculate_Routing_Table the table equals one rebuilt from scratch.
-TEST_F(RoutingTableTest, SkippedRebuildGivesTheSameTableAsAFullRebuild) {
-  std::mt19937 random(7);
-  const auto pick = [&random](int n) { return static_cast<int>(random() % n); };
-  const char codes[] = {'C', 'S', 'R', 'O', 'D'};
-  const Int16 distances[] = {0, 1, 120, 110, 90};
-  const char* names[] = {"Serial0", "Serial1", "Ethernet0"};
-  RouterRecord r = new_router_record();
-  for (int step = 0; step < 4000; ++step) {
-    const int op = pick(10), kind = pick(5);
-    if (op < 6) {
-      update_routes(r, static_cast<Ipv4>(pick(6)) << 24, names[pick(3)],
-                    static_cast<Int16>(8 + 8 * pick(2)), distances[kind], codes[kind], pick(3),
-                    "10.0.0.1", 1, log_);
-    } else if (op < 8) {
-      Maintain_Routing_Table(r);
-    } else if (op == 8 && pick(20) == 0) {
-      r.learned_route_count = r.route_count = 0;
-    }
-    RouterRecord fresh = r;
-    rebuild_routing_table(fresh);
-    Calculate_Routing_Table(r);
-    ASSERT_EQ(r.route_count, fresh.route_count) << "step " << step;
-    for (int k = 1; k <= r.route_count; ++k)
-      ASSERT_TRUE(same_route(r.routes[k], fresh.routes[k])) << "step " << step << " route " << k;
-  }
-}
-
-// A received update taken as a whole gives the same candidates, versions, full-table state and
-// log as taking its routes one by one: duplicates in the update, candidates of the same network on
-// other interfaces or distances, a table filling up part-way and a count outside the table.
-TEST_F(RoutingTableTest, WholeUpdateEqualsRouteByRoute) {
-  std::mt19937 random(11);
-  const auto pick = [&random](int n) { return static_cast<int>(random() % n); };
-  const char* names[] = {"Serial0", "Serial1", "Serial10"};
-  const Int16 distances[] = {110, 120};
-  for (int round = 0; round < 300; ++round) {
-    RouterRecord one = new_router_record();
-    const int start = pick(kMaxRoutes + 1);
-    for (int k = 0; k < start; ++k)
-      update_routes(one, static_cast<Ipv4>(pick(40)) << 16, names[pick(3)],
-                    static_cast<Int16>(16 + 8 * pick(2)), distances[pick(2)], 'O', 1, "10.0.0.1", 1,
-                    log_);
-    for (int k = 1; k <= one.learned_route_count; ++k)
-      one.learned_routes[k].age = static_cast<Int16>(3 * pick(3));
-    if (pick(20) == 0) one.learned_route_count = -3;
-    RouterRecord whole = one;
-    std::vector<RouteEntry> update(static_cast<std::size_t>(pick(kMaxPacketRoutes + 1)));
-    for (RouteEntry& e : update) {
-      e.network = static_cast<Ipv4>(pick(60)) << 16;
-      e.prefix_length = static_cast<Int16>(16 + 8 * pick(2));
-    }
-    const char* name = names[pick(3)];
-    const Int16 distance = distances[pick(2)];
-    const int logged_before = logged("Update Routes()");
-    for (const RouteEntry& e : update)
-      update_routes(one, e.network, name, e.prefix_length, distance, 'O', 65, "10.1.1.2", 2, log_);
-    const int logged_one = logged("Update Routes()") - logged_before;
-    update_routes_through(whole, update, name, distance, 'O', 65, "10.1.1.2", 2, log_);
-    ASSERT_EQ(logged("Update Routes()") - logged_before - logged_one, logged_one) << round;
-    ASSERT_EQ(whole.learned_route_count, one.learned_route_count) << round;
-    const RoutingBookkeeping &a = one.routing_bookkeeping, &b = whole.routing_bookkeeping;
-    ASSERT_EQ(b.candidates_version, a.candidates_version) << round;
-    ASSERT_EQ(b.ages_version, a.ages_version) << round;
-    ASSERT_EQ(b.full_logged, a.full_logged) << round;
-    for (int k = 1; k <= kMaxRoutes; ++k)
-      ASSERT_TRUE(same_route(whole.learned_routes[k], one.learned_routes[k]))
-          << "round " << round << " candidate " << k;
-  }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// Tests of the six command-database queries on a small generated tree, on both stores (the SQLite
-// file and the tables in memory): the count-then-exact rule, privileged mode seeing user-mode rows,
-// "?" listings, argument levels, literal matching of typed wildcards, remembered answers. Broken
-// database files are a matter of the SQLite file only.
+// Tests of the command-database queries on a small generated tree in the SQLite file: the
+// count-then-exact rule, privileged mode seeing user-mode rows, "?" listings, argument levels,
+// remembered answers switched off or reopened per line, depths out of range, a pattern too long
+// for LIKE, and closed or broken files. The memory tables give the same answers to the same
+// questions (command_store_agreement_test.cpp).
 #include "parser/command_database.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::file_text;
-using testing::StoreKind;
 
 constexpr const char* kPrivileged = "usermode,privmode";  // the two modes privileged mode offers
 
@@ -85,7 +85,7 @@ void run_sql(const fs::path& db_file, const std::string& sql) {
   sqlite3_close(db);
 }
 
-// The fixture on one store: the SQLite file unless a parameterized test says otherwise.
+// The queries on the SQLite file; the memory tables answer alike (command_store_agreement_test).
 class CommandDatabaseFixture : public ::testing::Test {
  protected:
   CommandDatabaseFixture() { log_.start_afresh(); }
@@ -94,7 +94,7 @@ class CommandDatabaseFixture : public ::testing::Test {
   void open_small(const std::function<void(CommandTables&)>& edit = {}) {
     tables_ = testing::tables_from_text(kSmallTree, kSmallTemplates);
     if (edit) edit(tables_);
-    ASSERT_TRUE(testing::open_as(db_, kind_, tables_, dir_ / "test.mdb"));
+    ASSERT_TRUE(testing::open_as(db_, testing::StoreKind::SqliteFile, tables_, dir_ / "test.mdb"));
   }
 
   // A line of `words` in the modes named by `modes` (names separated by commas).
@@ -143,7 +143,6 @@ class CommandDatabaseFixture : public ::testing::Test {
     EXPECT_EQ(std::tuple(pc.FullWords[1], pc.TopText), std::tuple("kept", "kept"));
   }
 
-  StoreKind kind_ = StoreKind::SqliteFile;
   testing::TempDir tmp_;
   const fs::path dir_ = tmp_.path();
   ScriptedHost host_;
@@ -152,18 +151,9 @@ class CommandDatabaseFixture : public ::testing::Test {
   CommandDatabase db_{log_};
 };
 
-class CommandDatabaseTest : public CommandDatabaseFixture,
-                            public ::testing::WithParamInterface<StoreKind> {
- protected:
-  CommandDatabaseTest() { kind_ = GetParam(); }
-};
+using CommandDatabaseTest = CommandDatabaseFixture;
 
-using CommandDatabaseFileTest = CommandDatabaseFixture;
-
-INSTANTIATE_TEST_SUITE_P(Stores, CommandDatabaseTest, ::testing::ValuesIn(testing::kBothStores),
-                         testing::store_kind_name);
-
-TEST_P(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
+TEST_F(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
   open_small();
   struct Case {
     const char* modes;
@@ -193,29 +183,7 @@ TEST_P(CommandDatabaseTest, CountFollowsPrefixThenExactRule) {
   EXPECT_EQ(log_.lines_written(), 0);
 }
 
-TEST_P(CommandDatabaseTest, TypedWildcardsAndQuotesMatchLiterally) {
-  open_small();
-  const std::string file_before = file_text(dir_ / "test.mdb");  // none for the memory store
-  const std::pair<std::string, int> cases[] = {
-      {"50%", 1},   // the row 50%_off begins with these characters
-      {"5_", 0},    // _ is no single-character wildcard
-      {"%", 0},     // % is no wildcard: nothing begins with it
-      {"h%e", 0},   // would match hostname if % were a wildcard
-      {"it's", 0},  // an apostrophe never breaks the statement
-      {"a';drop table cmd1;--", 0},
-  };
-  for (const auto& [word, expected] : cases) {
-    ParsedCommand pc = line("globmode", {word});
-    EXPECT_EQ(db_.sql_count_commands(pc, 1), expected) << word;
-    EXPECT_EQ(db_.sql_help_question(pc, 1), expected ? "\r\n50%_off \r\n" : "\r\n\r\n") << word;
-  }
-  ParsedCommand pc = line("globmode", {"hostname"});
-  EXPECT_EQ(db_.sql_count_commands(pc, 1), 1);  // the database still answers
-  EXPECT_EQ(log_.lines_written(), 0);
-  EXPECT_EQ(file_text(dir_ / "test.mdb"), file_before);  // and is unchanged
-}
-
-TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAMiss) {
+TEST_F(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAMiss) {
   open_small([](CommandTables& t) {
     for (CommandRow& row : t.levels[2]) {
       if (row.command != "running-config") continue;
@@ -246,7 +214,7 @@ TEST_P(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   EXPECT_NE(last_log_line().find("sql get command text()"), std::string::npos);
 }
 
-TEST_P(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivilegedTrees) {
+TEST_F(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivilegedTrees) {
   open_small();
   SpecialWords special{};
   ParsedCommand pc = line("globmode", {""});
@@ -268,7 +236,7 @@ TEST_P(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivileg
             "write               Write running configuration\r\n");
 }
 
-TEST_P(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord) {
+TEST_F(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord) {
   open_small();
   SpecialWords special{};
   ParsedCommand pc = line("globmode", {"ip", ""});
@@ -284,38 +252,7 @@ TEST_P(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord)
   EXPECT_EQ(pc.FullWords[2], "%");
 }
 
-TEST_P(CommandDatabaseTest, IsCommandCompleteNeedsACrRowBelow) {
-  open_small();
-  struct Case {
-    const char* modes;
-    std::vector<std::string> words;
-    bool expected;
-  };
-  const Case cases[] = {
-      {"usermode", {"show"}, false},  {"usermode", {"sh", "ver"}, true},
-      {kPrivileged, {"write"}, true}, {kPrivileged, {"wr", "mem"}, true},
-      {"usermode", {"write"}, false}, {"globmode", {"banner"}, false},
-  };
-  for (const Case& c : cases) {
-    ParsedCommand pc = line(c.modes, c.words);
-    EXPECT_EQ(db_.sql_is_command_complete(pc, static_cast<int>(c.words.size())), c.expected)
-        << c.words[0];
-  }
-}
-
-TEST_P(CommandDatabaseTest, CheckForSpecialCasesLooksOnlyAtTheLevelUnderThePath) {
-  open_small();
-  ParsedCommand pc = line("globmode", {"hostname", "anything"});
-  EXPECT_TRUE(db_.sql_check_for_special_cases(pc, 2));
-  pc = line("globmode", {"ip", "route"});
-  EXPECT_FALSE(db_.sql_check_for_special_cases(pc, 2));
-  pc = line("globmode", {"banner", "motd", "x"});
-  EXPECT_TRUE(db_.sql_check_for_special_cases(pc, 3));
-  pc = line("globmode", {"banner", "m"});
-  EXPECT_FALSE(db_.sql_check_for_special_cases(pc, 2));
-}
-
-TEST_P(CommandDatabaseTest, DepthsOutsideTheirRangesBuildNoQuery) {
+TEST_F(CommandDatabaseTest, DepthsOutsideTheirRangesBuildNoQuery) {
   open_small();
   ParsedCommand pc = line("usermode", {"show", "version", "a", "b", "c", "d", "e"});
   for (int d : {0, 7}) {
@@ -332,26 +269,7 @@ TEST_P(CommandDatabaseTest, DepthsOutsideTheirRangesBuildNoQuery) {
   EXPECT_EQ(log_.lines_written(), 0);
 }
 
-TEST_P(CommandDatabaseTest, AnswersAreRememberedPerModeList) {
-  open_small();
-  ParsedCommand pc = line(kPrivileged, {"s"});
-  EXPECT_EQ(db_.sql_count_commands(pc, 1), 3);
-  EXPECT_EQ(db_.statements_run(), 2);  // the prefix count, then the exact count
-  EXPECT_EQ(db_.sql_count_commands(pc, 1), 3);
-  EXPECT_EQ(db_.statements_run(), 2);
-  pc.Modes = {"usermode"};  // the same word in another mode is another question
-  EXPECT_EQ(db_.sql_count_commands(pc, 1), 2);
-
-  ParsedCommand first = line("usermode", {"sh", "ver"});
-  ParsedCommand again = first;
-  db_.sql_get_command_text(first, 2);
-  const long long runs = db_.statements_run();
-  db_.sql_get_command_text(again, 2);
-  EXPECT_EQ(db_.statements_run(), runs);
-  EXPECT_EQ(std::tuple(again.FullWords[2], again.TopText), std::tuple("version", kVersionText));
-}
-
-TEST_P(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
+TEST_F(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
   open_small();
   ParsedCommand pc = line("usermode", {"show"});
   const auto statements_for_two_lines = [&] {
@@ -374,7 +292,7 @@ TEST_P(CommandDatabaseTest, BeginLineReopensAndForgetsOnlyWhenAsked) {
 
 // A pattern SQLite refuses as too long fails the query in either store, but only where LIKE
 // meets a row: a word under parents that match nothing is simply not found.
-TEST_P(CommandDatabaseTest, AWordTooLongForLikeFailsTheQueryAndIsLogged) {
+TEST_F(CommandDatabaseTest, AWordTooLongForLikeFailsTheQueryAndIsLogged) {
   open_small();
   const std::string longest(kLikePatternLimit - 1, 'x');  // with its % the pattern is at the limit
   EXPECT_EQ(db_.sql_count_commands(line("usermode", {longest}), 1), 0);
@@ -388,7 +306,7 @@ TEST_P(CommandDatabaseTest, AWordTooLongForLikeFailsTheQueryAndIsLogged) {
   EXPECT_EQ(db_.sql_count_commands(line("usermode", {"sh"}), 1), 1);  // the store still answers
 }
 
-TEST_P(CommandDatabaseTest, ClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
+TEST_F(CommandDatabaseTest, ClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
   open_small();
   EXPECT_EQ(std::tuple(db_.status(), db_.problem()), std::tuple(CommandDatabase::Status::Open, ""));
   db_.close();
@@ -396,17 +314,7 @@ TEST_P(CommandDatabaseTest, ClosedDatabaseMakesEveryQueryYieldNothingAndLog) {
   expect_every_query_fails_quietly();
 }
 
-TEST_F(CommandDatabaseFileTest, ReopeningEveryLineFindsAFileThatAppeared) {
-  open_small();
-  db_.set_reopen_every_line(true);
-  EXPECT_FALSE(db_.open(dir_ / "late.mdb"));
-  fs::copy_file(dir_ / "test.mdb", dir_ / "late.mdb");
-  db_.begin_line();
-  EXPECT_TRUE(db_.is_open());
-  EXPECT_EQ(db_.sql_count_commands(line("usermode", {"sh"}), 1), 1);
-}
-
-TEST_F(CommandDatabaseFileTest, UnusableDatabaseMakesEveryQueryYieldNothingAndLog) {
+TEST_F(CommandDatabaseTest, UnusableDatabaseMakesEveryQueryYieldNothingAndLog) {
   std::ofstream(dir_ / "empty.mdb").close();
   std::ofstream(dir_ / "garbage.mdb") << std::string(4096, 'x');
   run_sql(dir_ / "other.mdb", "CREATE TABLE device (ID INTEGER, device TEXT);");
@@ -438,20 +346,6 @@ TEST_F(CommandDatabaseFileTest, UnusableDatabaseMakesEveryQueryYieldNothingAndLo
     expect_every_query_fails_quietly();
   }
   EXPECT_FALSE(fs::exists(dir_ / "absent.mdb"));  // opening never creates the file
-}
-
-// The tables compiled into the program open without a file and answer the shipped tree; opening
-// them after a missing file clears the problem.
-TEST_F(CommandDatabaseFileTest, BuiltinTablesOpenWithoutAFile) {
-  EXPECT_FALSE(db_.open(dir_ / "absent.mdb"));
-  ASSERT_TRUE(db_.open_builtin());
-  EXPECT_TRUE(db_.is_open());
-  EXPECT_EQ(std::tuple(db_.status(), db_.problem()), std::tuple(CommandDatabase::Status::Open, ""));
-  ParsedCommand pc = line("usermode", {"sh", "ver"});
-  EXPECT_EQ(db_.sql_count_commands(pc, 2), 1);
-  db_.sql_get_command_text(pc, 2);
-  EXPECT_EQ(pc.FullWords[2], "version");
-  EXPECT_FALSE(pc.TopText.empty());  // the version report's template
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The parser: splitting a line, the depth walk and its messages, and lines no student should be
-// able to break it with. The walk runs on both command stores: the shipped zorva.mdb and the
-// tables built into the program.
+// able to break it with, on the shipped zorva.mdb (the built-in tables answer alike).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,7 +14,6 @@
 namespace zorva {
 namespace {
 
-using testing::StoreKind;
 using testing::TestSimulation;
 
 class Parser : public ::testing::Test {
@@ -29,20 +27,6 @@ class Parser : public ::testing::Test {
     return new_parse_the_command(t.sim->parser, "router", mode, line, rec);
   }
 };
-
-// The parser on the store of the parameter: the simulation opened zorva.mdb; the memory kind
-// switches it to the built-in tables.
-class ParserOnStore : public Parser, public ::testing::WithParamInterface<StoreKind> {
- protected:
-  ParserOnStore() {
-    if (GetParam() == StoreKind::MemoryTables) {
-      EXPECT_TRUE(t.sim->db.open_builtin());
-    }
-  }
-};
-
-INSTANTIATE_TEST_SUITE_P(Stores, ParserOnStore, ::testing::ValuesIn(testing::kBothStores),
-                         testing::store_kind_name);
 
 TEST_F(Parser, ChopUpKeepsEmptyWordsRemovesNoAndStopsAtTheTwentySixthWord) {
   ParsedCommand pc;
@@ -72,9 +56,9 @@ TEST_F(Parser, ChopUpKeepsEmptyWordsRemovesNoAndStopsAtTheTwentySixthWord) {
 
 // Tab, and the messages for unknown, ambiguous and incomplete lines, are in console_help.out;
 // "no shutdown" resolving without its "no" is in every transcript that brings an interface up;
-// typed wildcards matching only themselves is a store question (command_database_test.cpp). Both
-// stores answer alike (command_store_agreement_test.cpp).
-TEST_P(ParserOnStore, ArgumentsApostrophesAndDoubleBlanks) {
+// typed wildcards matching only themselves is a store question. Both stores answer alike
+// (command_store_agreement_test.cpp), so the parser runs on the simulation's zorva.mdb alone.
+TEST_F(Parser, ArgumentsApostrophesAndDoubleBlanks) {
   parse("hostname Lab1 and more words", ParseAction::Execute, 4);
   EXPECT_EQ(rec.hostname, "Lab1");  // an argument at word two executes at once
   parse("con'figure termin'al", ParseAction::Execute, 3);
@@ -84,7 +68,7 @@ TEST_P(ParserOnStore, ArgumentsApostrophesAndDoubleBlanks) {
             "\r\n% Ambiguous command:  \"show  version\"");
 }
 
-TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
+TEST_F(Parser, HostileLinesGiveAMessageNeverACrash) {
   const std::string hostile[] = {
       std::string(10000, 'x'),
       std::string(10000, ' ') + "show",
@@ -120,7 +104,7 @@ TEST_P(ParserOnStore, HostileLinesGiveAMessageNeverACrash) {
 // Rows marked '+' exist for real-router lines only: a classic line never finds, completes or
 // lists them, and the answers remembered for one behaviour are not given to the other. (Real-router
 // lines also complete and list in their own way: real_cli_help.out.)
-TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
+TEST_F(Parser, MarkedRowsServeRealRouterLinesOnly) {
   const CommandTables tables = testing::tables_from_text(
       "mode privmode\n"
       "  show  Show\n"
@@ -138,7 +122,8 @@ TEST_P(ParserOnStore, MarkedRowsServeRealRouterLinesOnly) {
       "      <cr>\n"
       "    +<cr>\n",
       "");
-  ASSERT_TRUE(testing::open_as(t.sim->db, GetParam(), tables, t.dir.path() / "marked.mdb"));
+  ASSERT_TRUE(testing::open_as(t.sim->db, testing::StoreKind::SqliteFile, tables,
+                               t.dir.path() / "marked.mdb"));
   struct Case {
     const char* line;
     ParseAction action;

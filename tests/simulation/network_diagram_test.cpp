@@ -1,6 +1,6 @@
 // The network diagram's model: a node per router and each cable once; odd cabling (repeated,
-// dangling, looped, re-cabled) gives no extra lines; saved positions win over the layout; and the
-// end states and host names follow the routers when the model is refreshed.
+// dangling, looped, re-cabled) gives no extra lines; saved positions win over the layout. The end
+// states and host names following the routers are in the browser and desktop diagram tests.
 #include "simulation/network_diagram.h"
 
 #include <gtest/gtest.h>
@@ -73,39 +73,6 @@ TEST(NetworkDiagram, SavedPositionsWinOverTheLayoutUntilLaidOutAgain) {
   EXPECT_EQ(d.routers[2].position, automatic[2]);
   lay_out_automatically(d);
   EXPECT_EQ(d.routers[1].position, automatic[1]);
-}
-
-// Router 1 brings its end up alone: up at once, down when no keepalive comes back; router 2's end
-// stays administratively down until it too says no shutdown, and then both are up.
-TEST(NetworkDiagram, RefreshTakesUpEndStatesAndHostNames) {
-  TestSimulation t(topology_text(2, {{"Router1", "Serial0", "Router2", "Serial0"}}));
-  NetworkDiagram d = network_diagram(*t.sim);
-  const std::vector<DiagramRouter> placed = d.routers;
-  const auto states = [&] {
-    refresh_network_diagram(d, *t.sim);
-    return std::pair{d.cables[0].a.state, d.cables[0].b.state};
-  };
-  using S = CableEndState;
-  EXPECT_EQ(states(), std::pair(S::AdminDown, S::AdminDown));
-  t.type(
-      "\renable\rconfigure terminal\rinterface serial 0\r"
-      "ip address 10.1.1.1 255.255.255.252\rno shutdown\rend\r");
-  EXPECT_EQ(states(), std::pair(S::Up, S::AdminDown));
-  t.sim->scheduler.advance(10'000);
-  EXPECT_EQ(states(), std::pair(S::Down, S::AdminDown));
-  t.sim->active_router = 2;
-  t.type(
-      "\renable\rconfigure terminal\rinterface serial 0\r"
-      "ip address 10.1.1.2 255.255.255.252\rno shutdown\rhostname Edge\rend\r");
-  t.sim->scheduler.advance(10'000);
-  EXPECT_EQ(states(), std::pair(S::Up, S::Up));
-  EXPECT_EQ(std::pair(d.routers[0].label, d.routers[1].label),
-            (std::pair<std::string, std::string>("Router", "Edge")));
-  // A refresh moves nothing and cables nothing anew.
-  ASSERT_EQ(d.routers.size(), placed.size());
-  for (std::size_t i = 0; i < placed.size(); ++i)
-    EXPECT_EQ(d.routers[i].position, placed[i].position);
-  EXPECT_EQ(d.cables.size(), 1u);
 }
 
 }  // namespace

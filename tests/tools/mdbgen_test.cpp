@@ -1,27 +1,17 @@
-// Tests of the command-database generator: rejecting each kind of source mistake with its file and
-// line, writing the SQLite file (IDs in file order, NULLs where nothing was given, never a
-// half-written file) and the source of the built-in tables (every byte escaped so that the
-// compiler reads it back). Also checks that the shipped sources pass and that the built-in tables
-// of this build are those of the shipped sources.
+// Tests of the command-database generator: each kind of mistake in the command tree is rejected
+// with its line, and a small tree is written to a SQLite file and read back
+// (IDs in file order, NULLs where nothing was given, no temporary file left behind).
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "parser/command_tables.h"
-#include "parser/new_parse.h"
-#include "state/mode_tables.h"
-#include "tests/support/command_stores.h"
 #include "tests/support/test_paths.h"
-#include "tools/mdbgen/command_bindings_source.h"
 #include "tools/mdbgen/command_database_writer.h"
 #include "tools/mdbgen/command_tables_from_tree.h"
-#include "tools/mdbgen/command_tables_source.h"
 #include "tools/mdbgen/command_tree_source.h"
 
 namespace zorva {
@@ -114,143 +104,16 @@ const MistakeCase kTreeMistakes[] = {
     {"block using itself", "block echo\n  use echo\nmode usermode\n  use echo\n", 2, "uses itself"},
 };
 
-// Mistakes between the tree's handler names and the handler list.
-struct HandlerMistake {
-  const char* name;     // what the case shows
-  const char* tree;     // the tree text
-  const char* list;     // the handler list text
-  const char* file;     // the file the first error names
-  int line;             // the line it names
-  const char* message;  // a piece of its message
-};
-
-const HandlerMistake kHandlerMistakes[] = {
-    {"row naming a handler the list lacks", "mode usermode\n  ping  Ping  => pong\n    <cr>\n",
-     "ZORVA_HANDLER(ping, ping_command)\n", "tree.txt", 2, "no handler 'pong' in list.def"},
-    {"listed handler no row names", "mode usermode\n  ping  Ping  => ping\n    <cr>\n",
-     "ZORVA_HANDLER(ping, ping_command)\nZORVA_HANDLER(trace, trace_command)\n", "list.def", 2,
-     "handler 'trace' is run by no command"},
-    {"listed handler named only above ends that name another",
-     "mode usermode\n  ping  Ping  => trace\n    <cr>  => ping\n",
-     "ZORVA_HANDLER(ping, p)\nZORVA_HANDLER(trace, t)\n", "list.def", 2,
-     "handler 'trace' is run by no command"},
-    {"handler listed twice", "mode usermode\n  ping  Ping  => ping\n    <cr>\n",
-     "// the list\nZORVA_HANDLER(ping, p)\nZORVA_HANDLER(ping, q)\n", "list.def", 3,
-     "is listed at line 2"},
-    {"list line of another form", "mode usermode\n  ping  Ping  => ping\n    <cr>\n",
-     "ZORVA_HANDLER(ping, p)\nping\n", "list.def", 2, "expected 'ZORVA_HANDLER(name, function)'"},
-};
-
-std::vector<SourceError> load_with_handlers(const std::string& tree_text, const std::string& list,
-                                            std::vector<HandlerName>* names = nullptr,
-                                            CommandTree* out = nullptr) {
-  CommandTree tree;
-  std::vector<SourceError> errors = load(tree_text, "", &tree);
-  std::vector<HandlerName> read = read_handler_names(list, "list.def", errors);
-  if (errors.empty()) check_handlers(tree, read, "tree.txt", "list.def", errors);
-  if (names) *names = std::move(read);
-  if (out) *out = std::move(tree);
-  return errors;
-}
-
-// Template mistakes, read against a tree holding only "usermode show".
-const MistakeCase kTemplateMistakes[] = {
-    {"template for a path that does not exist", "# comment\n=== usermode show version\ntext\n===\n",
-     2, "no row 'usermode show version'"},
-    {"template given twice", "=== usermode show\na\n===\n\n=== usermode show\nb\n===\n", 5,
-     "second template for this row (the first is at line 1)"},
-    {"template not closed", "=== usermode show\ntext\n", 1, "not closed"},
-    {"template header without a path", "=== usermode\ntext\n===\n", 1,
-     "names a mode and a command path"},
-    {"stray template line", "text\n", 1, "expected '=== MODE WORD"},
-    {"stray closing line", "===\n", 1, "none is open"},
-};
-
-TEST(MdbgenSource, EachMistakeIsRejectedWithItsFileAndLine) {
-  const auto expect_first_error = [](const std::vector<SourceError>& errors, const char* file,
-                                     int line, const char* name, const char* message) {
-    ASSERT_FALSE(errors.empty()) << name;
-    EXPECT_EQ(errors[0].file, file) << name << "\n" << describe(errors);
-    EXPECT_EQ(errors[0].line, line) << name << "\n" << describe(errors);
-    EXPECT_NE(errors[0].message.find(message), std::string::npos) << name << "\n"
-                                                                  << describe(errors);
-  };
-  for (const MistakeCase& c : kTreeMistakes)
-    expect_first_error(load(c.text, ""), "tree.txt", c.line, c.name, c.message);
-  for (const MistakeCase& c : kTemplateMistakes)
-    expect_first_error(load("mode usermode\n  show  Show\n    <cr>\n", c.text), "templates.txt",
-                       c.line, c.name, c.message);
-  for (const HandlerMistake& c : kHandlerMistakes)
-    expect_first_error(load_with_handlers(c.tree, c.list), c.file, c.line, c.name, c.message);
-}
-
-// A block gives exactly the rows its text would give written out where it is used.
-TEST(MdbgenSource, UsedBlocksGiveTheRowsWrittenOut) {
-  const char* written =
-      "mode globmode\n  hostname  Name\n    WORD {WORD}  Name\n      <cr>\n  end  End\n"
-      "    <cr>\nmode ripmode\n  end  End\n    <cr>\n  hostname  Name\n    WORD {WORD}  Name\n"
-      "      <cr>\n    +<cr>\n";
-  const char* shared =
-      "block name\n  hostname  Name\n    use word\nblock word\n  WORD {WORD}  Name\n"
-      "    <cr>\nmode globmode\n  use name\n  end  End\n    <cr>\nmode ripmode\n  end  End\n"
-      "    <cr>\n  use name\n    +<cr>\n";
-  CommandTree plain, blocks;
-  ASSERT_EQ(describe(load(written, "", &plain)), "");
-  ASSERT_EQ(describe(load(shared, "", &blocks)), "");
-  EXPECT_EQ(command_tables_from_tree(plain), command_tables_from_tree(blocks));
-}
-
-// What each resolved path runs: the '<cr>' directly below it, else the one handler every end
-// below it shares; privileged mode sees the user-mode rows; classic leaves the '+' rows out.
-TEST(MdbgenBindings, EachPathRunsTheHandlerOfItsEnds) {
-  const char* tree =
-      "mode usermode\n"
-      "  show  Show  => show\n"
-      "    clock  Clock\n      <cr>\n"
-      "    version  Version  => show_version\n      <cr>\n      +detail  More\n        <cr>\n"
-      "mode privmode\n"
-      "  show  Show  => show\n    running  Running  => show_running\n      <cr>\n"
-      "mode globmode\n"
-      "  ip  IP\n"
-      "    route  Route  => ip_route\n      A.B.C.D {IP}  Prefix\n        <cr>\n"
-      "    name  Name\n      WORD {WORD}  Name\n        <cr>\n"
-      "    domain  Domain  => ip_domain\n      <cr>\n      +WORD {WORD}  Name  => show\n"
-      "        <cr>\n";
-  const char* list =
-      "ZORVA_HANDLER(show, a)\nZORVA_HANDLER(show_version, b)\nZORVA_HANDLER(show_running, c)\n"
-      "ZORVA_HANDLER(ip_route, d)\nZORVA_HANDLER(ip_domain, e)\n";
-  std::vector<HandlerName> names;
-  CommandTree parsed;
-  ASSERT_EQ(describe(load_with_handlers(tree, list, &names, &parsed)), "");
-  struct Case {
-    const char* key;
-    int classic;      // index in the list, -1 for none
-    int real_router;  // the same in real-router
-  };
-  const Case cases[] = {
-      {"usermode show clock", 0, 0},            // inherited from the first word
-      {"usermode show version", 1, 1},          // its own '<cr>' wins over the '+' row below
-      {"usermode show version detail", -1, 1},  // only real-router has the row
-      {"privmode show version", 1, 1},          // privileged mode through the user-mode rows
-      {"privmode show running", 2, 2},
-      {"usermode show running", -1, -1},  // user mode does not see it
-      {"globmode ip route {}", 3, 3},     // an argument: every end below it
-      {"globmode ip route", 3, 3},
-      {"globmode ip name {}", -1, -1},  // a command without handler changes nothing
-      {"globmode ip", -1, -1},          // ends of several handlers
-      {"globmode ip domain", 4, 4},
-      {"globmode ip domain {}", -1, 0},  // the '+' argument names its own
-  };
-  const std::vector<Binding> bindings = command_bindings(parsed, names);
-  for (const Case& c : cases) {
-    const auto it = std::find_if(bindings.begin(), bindings.end(),
-                                 [&](const Binding& b) { return b.key == c.key; });
-    const Binding found = it == bindings.end() ? Binding{c.key} : *it;
-    EXPECT_EQ(found.classic, c.classic) << c.key;
-    EXPECT_EQ(found.real_router, c.real_router) << c.key;
+TEST(MdbgenSource, EachMistakeIsRejectedWithItsLine) {
+  for (const MistakeCase& c : kTreeMistakes) {
+    const std::vector<SourceError> errors = load(c.text, "");
+    ASSERT_FALSE(errors.empty()) << c.name;
+    EXPECT_EQ(std::tuple(errors[0].file, errors[0].line), std::tuple("tree.txt", c.line))
+        << c.name << "\n"
+        << describe(errors);
+    EXPECT_NE(errors[0].message.find(c.message), std::string::npos) << c.name << "\n"
+                                                                    << describe(errors);
   }
-  EXPECT_TRUE(std::is_sorted(bindings.begin(), bindings.end(),
-                             [](const Binding& a, const Binding& b) { return a.key < b.key; }));
 }
 
 constexpr const char* kGoodTree =
@@ -279,36 +142,6 @@ constexpr const char* kGoodTemplates =
     "  first line with blanks  \n"
     "# not a comment inside a block\n"
     "===\n";
-
-TEST(MdbgenSource, TheShippedSourcesPass) {
-  const auto read = testing::file_text;
-  const fs::path data = fs::path(ZORVA_SOURCE_DIR) / "data";
-  std::vector<SourceError> errors;
-  CommandTree tree = read_command_tree(read(data / "command_tree.txt"), "command_tree.txt", errors);
-  read_report_templates(read(data / "report_templates.txt"), "report_templates.txt", tree, errors);
-  check_command_tree(tree, "command_tree.txt", true, errors);
-  const std::vector<HandlerName> handlers = read_handler_names(
-      read(fs::path(ZORVA_SOURCE_DIR) / "commands" / "command_handlers.def"), "handlers", errors);
-  check_handlers(tree, handlers, "command_tree.txt", "handlers", errors);
-  EXPECT_TRUE(errors.empty()) << describe(errors);
-  EXPECT_EQ(tree.modes.size(), 14u);
-}
-
-// The built-in tables compiled into this build are the tables of the shipped sources: a generated
-// file left over from an older tree fails here. The first differing row is named.
-TEST(MdbgenTables, TheBuiltinTablesAreThoseOfTheShippedSources) {
-  const CommandTables shipped = testing::shipped_tables();
-  const CommandTables& builtin = builtin_command_tables();
-  EXPECT_EQ(builtin.modes, shipped.modes);
-  for (int level = 1; level <= kCommandLevels; ++level) {
-    const auto& want = shipped.levels[static_cast<size_t>(level)];
-    const auto& have = builtin.levels[static_cast<size_t>(level)];
-    ASSERT_EQ(have.size(), want.size()) << "cmd" << level;
-    for (size_t i = 0; i < want.size(); ++i)
-      ASSERT_TRUE(have[i] == want[i]) << "cmd" << level << " ID " << want[i].id << " '"
-                                      << want[i].command.value_or("NULL") << "'";
-  }
-}
 
 class MdbgenWriteTest : public ::testing::Test {
  protected:
@@ -363,41 +196,6 @@ TEST_F(MdbgenWriteTest, WritesTheTablesWithIdsRefsAndNulls) {
   EXPECT_EQ(rows(out, "SELECT count(*) FROM cmd7"), std::vector<std::string>{"0"});
   EXPECT_EQ(rows(out, "SELECT count(*) FROM sqlite_master WHERE type = 'index'"),
             std::vector<std::string>{"7"});
-}
-
-TEST_F(MdbgenWriteTest, ReplacesAnOlderFileWholeAndLeavesNothingWhenItCannot) {
-  CommandTree tree;
-  ASSERT_TRUE(load(kGoodTree, "", &tree).empty());
-  const CommandTables tables = command_tables_from_tree(tree);
-  std::string error;
-  std::ofstream(dir_ / "zorva.mdb") << "an older file";
-  ASSERT_TRUE(write_command_database(tables, dir_ / "zorva.mdb", error)) << error;
-  EXPECT_EQ(rows(dir_ / "zorva.mdb", "SELECT count(*) FROM cmd1"), std::vector<std::string>{"3"});
-
-  fs::create_directories(dir_ / "occupied" / "inside");  // a directory cannot be replaced
-  error.clear();
-  EXPECT_FALSE(write_command_database(tables, dir_ / "occupied", error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(fs::exists(dir_ / "occupied.tmp"));
-  EXPECT_TRUE(fs::is_directory(dir_ / "occupied"));
-}
-
-// The literal for awkward text, and the same literal as code: the compiler reading it back gives
-// the original bytes, so the generated file means what the tree says.
-TEST(MdbgenTablesSource, LiteralsEscapeEveryAwkwardByte) {
-  using namespace std::string_view_literals;
-  const std::string text = std::string(
-                               "say \"hi\"\\ ok??\r\n\tcaf\xc3\xa9 \x01"
-                               "7\x7f\xff") +
-                           '\0' + "end\n";
-  EXPECT_EQ(cpp_string_literal(text),
-            "\"say \\\"hi\\\"\\\\ ok\\?\\?\\r\\n\"\n"
-            "        \"\\tcaf\\303\\251 \\0017\\177\\377\\000end\\n\"");
-  EXPECT_EQ(
-      "say \"hi\"\\ ok\?\?\r\n"
-      "\tcaf\303\251 \0017\177\377\000end\n"sv,
-      text);
-  EXPECT_EQ(cpp_string_literal(""), "\"\"");
 }
 
 }  // namespace

@@ -187,23 +187,6 @@ class DialogsTest : public QObject {
     QVERIFY(topology_file_filters().contains(QStringLiteral("*.ini")));
   }
 
-  // Check My Work's findings can be long: they wrap onto more lines of their row, never cut.
-  void a_long_finding_wraps_in_its_row() {
-    std::vector<Check> checks(2);
-    checks[0].text = "router 1 route 10.1.3.0/24";
-    checks[1].text = "router 2 can ping 10.1.1.1";
-    CheckReport report;
-    const std::string longer =
-        "no route to 10.1.3.0/24; the routing table holds C 10.1.12.0/24 is directly connected, "
-        "Serial0 and C 192.168.1.0/24 is directly connected, Ethernet0";
-    report.results = {{&checks[0], false, longer}, {&checks[1], false, "no reply"}};
-    frmCheckResults dialog(QStringLiteral("lab.checks"), report);
-    dialog.show();
-    QTreeWidget* list = dialog.list();
-    const int one_line = list->visualItemRect(list->topLevelItem(1)).height();
-    QVERIFY(list->visualItemRect(list->topLevelItem(0)).height() >= 2 * one_line);
-  }
-
   // "Make a new topology" opens our editor over the chooser (no outside program is started);
   // a topology saved there and accepted is the one start-up goes on with, and closing the editor
   // without that leaves the chooser waiting.

@@ -13,32 +13,6 @@ class LayoutAndOptionsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void tiles_cover_the_area_without_overlap_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("tiling");
-    for (int n : {1, 2, 3, 4, 5, 7, 12, 50}) {
-      QTest::newRow(qPrintable(QStringLiteral("%1 vertical").arg(n)))
-          << n << static_cast<int>(Tiling::Vertical);
-      QTest::newRow(qPrintable(QStringLiteral("%1 horizontal").arg(n)))
-          << n << static_cast<int>(Tiling::Horizontal);
-    }
-  }
-
-  void tiles_cover_the_area_without_overlap() {
-    QFETCH(int, count);
-    QFETCH(int, tiling);
-    const QRect area(10, 20, 1001, 733);
-    const std::vector<QRect> rects = tile_rects(count, area, static_cast<Tiling>(tiling));
-    QCOMPARE(static_cast<int>(rects.size()), count);
-    long long covered = 0;
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-      QVERIFY(area.contains(rects[i]));
-      covered += static_cast<long long>(rects[i].width()) * rects[i].height();
-      for (std::size_t j = i + 1; j < rects.size(); ++j) QVERIFY(!rects[i].intersects(rects[j]));
-    }
-    QCOMPARE(covered, static_cast<long long>(area.width()) * area.height());
-  }
-
   void three_windows_tile_as_equal_columns_or_rows() {
     const QRect area(0, 0, 900, 600);
     QVERIFY(tile_rects(3, area, Tiling::Vertical) ==
