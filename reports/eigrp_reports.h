@@ -31,4 +31,10 @@ std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock, b
 // "via 10.1.12.2 (FD/RD), Serial0" or "via Connected, Ethernet0".
 std::string build_real_eigrp_topology(const RouterRecord& r);
 
+// Real-router `show ip eigrp interfaces`: the interfaces the process sends hellos on, with their
+// neighbours; and `show ip eigrp traffic`, the classic text under the real AS number. Both print
+// nothing while no EIGRP network is configured.
+std::string build_real_eigrp_interfaces(const RouterRecord& r);
+std::string real_eigrp_traffic(const RouterRecord& r, const std::string& classic_text);
+
 }  // namespace zorva

@@ -22,6 +22,7 @@ void show_protocols_command(CommandContext& cmd);
 void show_running_config_command(CommandContext& cmd);
 void show_startup_config_command(CommandContext& cmd);
 void show_interfaces_command(CommandContext& cmd);
+void show_interfaces_description_command(CommandContext& cmd);
 // `show interfaces TYPE NUMBER`: the one interface.
 void show_interface_command(CommandContext& cmd);
 // Real-router `show controllers serial NUMBER`.

@@ -161,4 +161,29 @@ void show_interface_command(CommandContext& cmd) {
     cmd.router.output_buffer = "\r\n% Invalid interface type and number\r\n";
 }
 
+// Real-router `show interfaces description`: one line per interface with its state, its line
+// protocol and its description.
+void show_interfaces_description_command(CommandContext& cmd) {
+  const RouterRecord& r = cmd.router;
+  std::string out(kLineEnd);
+  out.append("Interface                      Status         Protocol Description").append(kLineEnd);
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    const std::string status = is_set(e.shutdown)          ? "admin down"
+                               : e.status == LinkState::Up ? "up"
+                                                           : "down";
+    std::string line = short_interface_name(e.name);
+    line.resize(std::max<std::size_t>(line.size() + 1, 31), ' ');
+    line += status;
+    line.resize(46, ' ');
+    line += e.line_protocol == LinkState::Up ? "up" : "down";
+    line.resize(55, ' ');
+    line += e.description;
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out.append(line).append(kLineEnd);
+  }
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = std::move(out);
+}
+
 }  // namespace zorva

@@ -122,7 +122,14 @@ void show_ip_protocols_command(CommandContext& cmd) {
 }
 
 void show_ip_eigrp_interfaces_command(CommandContext& cmd) {
-  leave_report(cmd, build_show_eigrp_interfaces(cmd.router));
+  leave_report(cmd, real_router(cmd) ? build_real_eigrp_interfaces(cmd.router)
+                                     : build_show_eigrp_interfaces(cmd.router));
+}
+
+// `show ip eigrp traffic`: the template, in real-router under the process's own AS number.
+void show_ip_eigrp_traffic_command(CommandContext& cmd) {
+  const std::string text = cmd.pc.TopText + "\r\n";
+  leave_report(cmd, real_router(cmd) ? real_eigrp_traffic(cmd.router, text) : text);
 }
 
 // `show ip eigrp neighbors [detail]`. The version line needs a fifth word "details"; the command

@@ -14,6 +14,7 @@ void show_ip_route_command(CommandContext& cmd);
 void show_ip_protocols_command(CommandContext& cmd);
 void show_ip_rip_database_command(CommandContext& cmd);  // real-router only
 void show_ip_eigrp_interfaces_command(CommandContext& cmd);
+void show_ip_eigrp_traffic_command(CommandContext& cmd);
 void show_ip_eigrp_neighbors_command(CommandContext& cmd);
 void show_ip_eigrp_topology_command(CommandContext& cmd);
 void show_ip_ospf_command(CommandContext& cmd);

@@ -122,3 +122,5 @@ line end
 wait 30
 line show ip route eigrp
 line show running-config | begin router eigrp
+line show ip eigrp interfaces
+line show ip eigrp traffic

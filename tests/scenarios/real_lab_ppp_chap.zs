@@ -112,3 +112,4 @@ line end
 wait 30
 line show ip interface brief
 line show running-config interface serial 0
+line show interfaces description
