@@ -6,6 +6,7 @@
 #include "commands/command_support.h"
 #include "parser/command_context.h"
 #include "reports/password_scramble.h"
+#include "state/console_login.h"
 #include "state/mode_tables.h"
 #include "state/router_record.h"
 
@@ -23,7 +24,7 @@ void enter_privileged_or_ask(CommandContext& cmd) {
     return;
   }
   r.password_tries = 0;
-  r.password_state = 1;
+  r.password_state = kEnablePasswordAsked;
 }
 
 }  // namespace

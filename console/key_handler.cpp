@@ -18,6 +18,7 @@
 #include "reports/real_router_config.h"
 #include "router/output.h"
 #include "router/router.h"
+#include "state/console_login.h"
 #include "state/mode_tables.h"
 
 namespace zorva {
@@ -266,10 +267,10 @@ void KeyPress::redraw() {
   if (banner_entry(rec_)) shown_prompt.clear();
   if (save_question(rec_)) shown_prompt = open_question(rec_);
   if (asking_ping_questions(rec_)) shown_prompt = ping_question_text(rec_);
-  if (rec_.password_state < 1) {
+  if (rec_.password_state == kNoPasswordAsked) {
     c_.set_input(rec_.paging_state != 0 ? std::string(kMoreMarker) : shown_prompt + line_);
   } else {
-    c_.set_input("Password:");
+    c_.set_input(rec_.password_state == kSessionEnded ? "" : "Password:");
   }
   sim_.typed_line = std::move(line_);
   carry_out_pending_action();

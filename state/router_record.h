@@ -353,7 +353,7 @@ struct ConsoleSession {
   InterfaceType cur_if_type = InterfaceType::None;     // type of the interface being configured
   std::string banner_delimiter;                        // delimiter of the banner being entered
   PendingAction pending_action = PendingAction::None;  // console work a command leaves
-  Int16 password_state = 0;  // 1 while the console waits for the enable password
+  Int16 password_state = 0;  // what the keys answer besides commands: state/console_login.h
   Int16 password_tries = 0;  // failed enable-password attempts
   HistoryBlock history;      // command history
   ParseAction parse_action = ParseAction::None;  // what the console asked of the parser
