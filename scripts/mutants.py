@@ -124,6 +124,13 @@ def copy_tree(source, work):
         os.makedirs(os.path.dirname(dest), exist_ok=True)
         if not os.path.exists(dest) or open(os.path.join(source, rel), "rb").read() != open(dest, "rb").read():
             shutil.copy2(os.path.join(source, rel), dest)
+    # A file the source no longer has must leave the copy too, or the build still compiles it.
+    kept = set(files)
+    for folder, _, names in os.walk(work):
+        for name in names:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, work) not in kept:
+                os.remove(path)
 
 
 def build(work, build_dir, quiet=True):
