@@ -1,10 +1,13 @@
-// The EIGRP neighbour, topology and interface reports.
+// The EIGRP neighbour, topology, interface and traffic reports.
 #include "reports/eigrp_reports.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 
 #include "base/number_text.h"
 #include "reports/column_text.h"
+#include "reports/display_name.h"
 #include "reports/ipv4_text.h"
 #include "reports/report_text.h"
 #include "state/router_record.h"
@@ -81,7 +84,33 @@ std::string build_show_eigrp_topology(const RouterRecord& r) {
   return out;
 }
 
-std::string build_show_eigrp_interfaces(const RouterRecord& r) {
+namespace {
+
+// A real router's row: only the interfaces the process sends hellos on (covered, up, not
+// passive), each with the neighbours heard there.
+std::optional<std::string> real_interface_row(const RouterRecord& r, const InterfaceEntry& e) {
+  constexpr int kEigrpPassiveBit = 4;  // InterfaceEntry::passive_protocols, in routing-mode order
+  if (!is_set(e.eigrp_state) || (e.passive_protocols & kEigrpPassiveBit) != 0) return std::nullopt;
+  int peers = 0;
+  int srtt = 0;
+  const ProtocolBlock& p = r.protocols;
+  for (int j = 1; j <= neighbors_in_use(p); ++j) {
+    if (p.eigrp_neighbors[j].local_interface != e.name) continue;
+    ++peers;
+    srtt = std::max<int>(srtt, p.eigrp_neighbors[j].srtt);
+  }
+  // Pacing follows the bandwidth: a serial line's hellos are paced more slowly than a LAN's.
+  const bool slow = e.type == InterfaceType::Serial || e.type == InterfaceType::Bri;
+  char row[128];
+  std::snprintf(row, sizeof row, "%-13s%3d%11s%10d%11s%12d%12d",
+                short_interface_name(e.name).c_str(), peers, "0/0", srtt, slow ? "0/15" : "0/10",
+                peers > 0 ? 50 : 0, 0);
+  return row;
+}
+
+}  // namespace
+
+std::string build_show_eigrp_interfaces(const RouterRecord& r, bool real) {
   const ProtocolBlock& p = r.protocols;
   if (!is_set(p.eigrp_enabled)) return "";
   std::string out(kLineEnd);
@@ -89,14 +118,29 @@ std::string build_show_eigrp_interfaces(const RouterRecord& r) {
   out.append(kLineEnd);
   add_line(out, "                    Xmit Queue   Mean   Pacing Time   Multicast    Pending");
   add_line(out, "Interface    Peers  Un/Reliable  SRTT   Un/Reliable   Flow Timer   Routes");
-  // Every interface that is up and addressed is listed, covered by an EIGRP network or not.
+  // Classic lists every interface that is up and addressed, covered by an EIGRP network or not.
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
     if (e.line_protocol != LinkState::Up || e.ip_address.empty()) continue;
-    add_line(out, short_name(e.name), "            1        0/0      1968       ",
-             "0/10           0           0");
+    if (!real) {
+      add_line(out, short_name(e.name), "            1        0/0      1968       ",
+               "0/10           0           0");
+    } else if (const std::optional<std::string> row = real_interface_row(r, e)) {
+      add_line(out, *row);
+    }
   }
   return out;
+}
+
+std::string real_eigrp_traffic(const RouterRecord& r, const std::string& classic_text) {
+  if (!is_set(r.protocols.eigrp_enabled)) return "";
+  const std::string classic_process = "for process 10";
+  std::string text = classic_text;
+  const std::size_t at = text.find(classic_process);
+  if (at != std::string::npos)
+    text.replace(at, classic_process.size(),
+                 "for process " + plain_number(r.protocols.eigrp_process_numbers[1]));
+  return text;
 }
 
 }  // namespace zorva

@@ -17,8 +17,10 @@ std::string build_show_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock, b
 // EIGRP is not configured.
 std::string build_show_eigrp_topology(const RouterRecord& r);
 
-// One line per interface that is up and has an address. Empty when EIGRP is not configured.
-std::string build_show_eigrp_interfaces(const RouterRecord& r);
+// One line per interface that is up and has an address; a real router's only for those the
+// process sends hellos on (covered, not passive), with the neighbours heard on each. Empty when
+// EIGRP is not configured.
+std::string build_show_eigrp_interfaces(const RouterRecord& r, bool real);
 
 // `show ip eigrp neighbors` as a real router prints it (reports/real_neighbor_reports.cpp): the
 // table of the real AS number, each neighbour on the interface it was heard on, with the hold
@@ -31,10 +33,8 @@ std::string build_real_eigrp_neighbors(const RouterRecord& r, Int32 sim_clock, b
 // "via 10.1.12.2 (FD/RD), Serial0" or "via Connected, Ethernet0".
 std::string build_real_eigrp_topology(const RouterRecord& r);
 
-// Real-router `show ip eigrp interfaces`: the interfaces the process sends hellos on, with their
-// neighbours; and `show ip eigrp traffic`, the classic text under the real AS number. Both print
-// nothing while no EIGRP network is configured.
-std::string build_real_eigrp_interfaces(const RouterRecord& r);
+// Real-router `show ip eigrp traffic`: the classic text under the real AS number; nothing while
+// no EIGRP network is configured.
 std::string real_eigrp_traffic(const RouterRecord& r, const std::string& classic_text);
 
 }  // namespace zorva

@@ -122,8 +122,7 @@ void show_ip_protocols_command(CommandContext& cmd) {
 }
 
 void show_ip_eigrp_interfaces_command(CommandContext& cmd) {
-  leave_report(cmd, real_router(cmd) ? build_real_eigrp_interfaces(cmd.router)
-                                     : build_show_eigrp_interfaces(cmd.router));
+  leave_report(cmd, build_show_eigrp_interfaces(cmd.router, real_router(cmd)));
 }
 
 // `show ip eigrp traffic`: the template, in real-router under the process's own AS number.
