@@ -14,6 +14,16 @@
 
 namespace zorva {
 
+namespace {
+
+// The code of the routes a routing mode's protocol learns: R, I, D, O, in the order of the modes.
+char route_code_of_mode(int mode) {
+  constexpr char kCodes[] = {'R', 'I', 'D', 'O'};
+  return kCodes[mode - kModeRip];
+}
+
+}  // namespace
+
 // `version 1|2`; `no version` goes back to sending 1 and receiving both.
 void rip_version_command(CommandContext& cmd) {
   if (!real_router(cmd)) return;
@@ -83,12 +93,29 @@ void maximum_paths_command(CommandContext& cmd) {
   if (!real_router(cmd)) return;
   const int mode = cmd.router.mode;
   if (mode < kModeRip || mode > kModeOspf) return;
-  constexpr char kCodes[] = {'R', 'I', 'D', 'O'};  // in the order of the routing modes
-  const char code = kCodes[mode - kModeRip];
+  const char code = route_code_of_mode(mode);
   if (negated(cmd) || !is_numeric(word(cmd.pc, 2)))
     cmd.router.protocols.maximum_paths.erase(code);
   else
     cmd.router.protocols.maximum_paths[code] = static_cast<Int16>(leading_number(word(cmd.pc, 2)));
+}
+
+// `redistribute static|connected [metric N]` (RIP) or `[subnets]` (OSPF); `no redistribute
+// static` stops taking in static routes. EIGRP takes the plain forms.
+void redistribute_command(CommandContext& cmd) {
+  if (!real_router(cmd)) return;
+  const int mode = cmd.router.mode;
+  if (mode < kModeRip || mode > kModeOspf || mode == kModeIgrp) return;
+  const char code = route_code_of_mode(mode);
+  Redistribution& r = cmd.router.protocols.redistribution[code];
+  const std::string source = full_word(cmd.pc, 2);
+  const bool on = !negated(cmd);
+  if (source == "static") r.static_routes = on;
+  if (source == "connected") r.connected = on;
+  if (full_word(cmd.pc, 3) == "subnets") r.subnets = on;
+  if (full_word(cmd.pc, 3) == "metric" && is_numeric(word(cmd.pc, 4)))
+    r.metric = on ? static_cast<Int32>(leading_number(word(cmd.pc, 4))) : 0;
+  if (!r.any()) cmd.router.protocols.redistribution.erase(code);
 }
 
 }  // namespace zorva

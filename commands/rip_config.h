@@ -1,6 +1,6 @@
 // The real-router RIP settings (`version`, `auto-summary`, `default-information originate`,
 // `ip summary-address rip` on an interface), and `passive-interface` and `maximum-paths` in every
-// routing mode. Classic
+// routing mode, and `redistribute static|connected` in RIP, EIGRP and OSPF. Classic
 // takes these lines and changes nothing, as it always has.
 #pragma once
 
@@ -14,5 +14,6 @@ void default_information_command(CommandContext& cmd);
 void ip_summary_address_command(CommandContext& cmd);
 void passive_interface_command(CommandContext& cmd);
 void maximum_paths_command(CommandContext& cmd);
+void redistribute_command(CommandContext& cmd);
 
 }  // namespace zorva

@@ -382,6 +382,16 @@ json router_settings_to_json(const RouterRecord& r) {
     for (const auto& [code, n] : p.maximum_paths) paths[std::string(1, code)] = n;
     out["maximum_paths"] = std::move(paths);
   }
+  // "redistribute ..." by protocol: {"D": {"static": true, "connected": false, ...}}.
+  if (!p.redistribution.empty()) {
+    json taken = json::object();
+    for (const auto& [code, d] : p.redistribution)
+      taken[std::string(1, code)] = {{"static", d.static_routes},
+                                     {"connected", d.connected},
+                                     {"subnets", d.subnets},
+                                     {"metric", d.metric}};
+    out["redistribution"] = std::move(taken);
+  }
   if (r.timestamps_debug != "uptime") out["timestamps_debug"] = r.timestamps_debug;
   if (r.timestamps_log != "uptime") out["timestamps_log"] = r.timestamps_log;
   return out;
@@ -428,6 +438,17 @@ void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
     const std::string key(1, code);
     if (paths.has(key.c_str()))
       p.maximum_paths[code] = static_cast<Int16>(paths.whole(key.c_str(), 1, 6, 4));
+  }
+  const JsonIn taken = in.object("redistribution");
+  for (const char code : {'R', 'D', 'O'}) {
+    const std::string key(1, code);
+    if (!taken.has(key.c_str())) continue;
+    const JsonIn d = taken.object(key.c_str());
+    Redistribution& into = p.redistribution[code];
+    into.static_routes = d.flag("static", false);
+    into.connected = d.flag("connected", false);
+    into.subnets = d.flag("subnets", false);
+    into.metric = static_cast<Int32>(d.whole("metric", 0, 16, 0));
   }
   r.timestamps_debug = in.text("timestamps_debug", r.timestamps_debug);
   r.timestamps_log = in.text("timestamps_log", r.timestamps_log);

@@ -29,6 +29,7 @@ using namespace real_routing;
 namespace {
 
 constexpr std::string_view kUpdateRoutesName = "Update Routes()";
+constexpr Int16 kEigrpExternalDistance = 170;
 constexpr Int32 kNoArea = -1;  // an interface that no OSPF statement covers
 
 // The classful network of the interface's address, or nothing when the address does not read.
@@ -264,6 +265,46 @@ bool originates_default(const RouterRecord& r, const RouteEntry& route) {
          route.prefix_length == 0 && route.code != 'O';
 }
 
+// `redistribute static|connected`: the process advertises a static route or a network it does
+// not cover. OSPF takes neither the default route (that is `default-information originate`)
+// nor, without `subnets`, a network smaller than its class.
+bool redistributes(const RouterRecord& r, RoutingProtocol protocol, const RouteEntry& route) {
+  const auto it = r.protocols.redistribution.find(traits_of(protocol).code);
+  if (it == r.protocols.redistribution.end()) return false;
+  const Redistribution& d = it->second;
+  if (!(route.code == 'S' ? d.static_routes : route.code == 'C' && d.connected)) return false;
+  if (protocol != RoutingProtocol::Ospf) return true;
+  if (route.prefix_length == 0) return false;
+  return d.subnets || route.prefix_length == classful_length(classful_network(route.network));
+}
+
+// A redistributed route as the update carries it: RIP at its `metric` (1 unless given), EIGRP as
+// an external route costed by the interface it leaves by, OSPF as external type 2 at 20.
+RouteEntry redistributed(const RouterRecord& r, RoutingProtocol protocol, const RouteEntry& route) {
+  RouteEntry c = advertised(route);
+  switch (protocol) {
+    case RoutingProtocol::Rip: {
+      const Int32 metric = r.protocols.redistribution.at('R').metric;
+      c.metric = (metric > 0 ? metric : 1) - 1;  // each receiver adds its hop
+      break;
+    }
+    case RoutingProtocol::Igrp:
+    case RoutingProtocol::Eigrp:
+      if (const InterfaceEntry* e = interface_at(r, route.out_index)) {
+        c.bandwidth = interface_bandwidth(*e);
+        c.delay = interface_delay(*e);
+      }
+      c.metric = eigrp_metric(c.bandwidth, c.delay);
+      c.external = kTrue;
+      break;
+    case RoutingProtocol::Ospf:
+      c.metric = 20;
+      c.external = kTrue;
+      break;
+  }
+  return c;
+}
+
 RouteEntry external_default() {
   RouteEntry c;
   c.code = 'O';
@@ -363,8 +404,14 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
     if (route.code == 'C') {
       // Coverage as the sending pass settled it for this update.
       const InterfaceEntry* e = interface_at(r, route.interface_index);
-      if (e == nullptr || e->*t.interface_flag != kTrue || !line_up(*e) || !has_address(*e))
+      if (e == nullptr || !line_up(*e) || !has_address(*e)) continue;
+      if (e->*t.interface_flag != kTrue) {
+        // A network the process does not cover goes out only as a redistributed one.
+        if (!redistributes(r, protocol, route)) continue;
+        c = redistributed(r, protocol, route);
+        carry(carried, c);
         continue;
+      }
       // Split horizon: RIP does not tell a network's own routers about it.
       if (rip && route.interface_index == index) continue;
       set_connected_metric(c, protocol, *e, r.protocols,
@@ -374,6 +421,8 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
         as_host_route(c, *e);
     } else if (protocol == RoutingProtocol::Ospf && originates_default(r, route)) {
       c = external_default();
+    } else if (route.code == 'S' && redistributes(r, protocol, route)) {
+      c = redistributed(r, protocol, route);
     } else if (route.code != t.code || leaves_by(r, k, index) || is_summary_route(route)) {
       continue;  // another protocol's route, split horizon, or a summary its subnets make again
     }
@@ -497,7 +546,13 @@ void real_take_update(RouterRecord& r, RoutingProtocol protocol, int index,
     c.delay = path.delay;
     c.area = area;
     c.inter_area = inter;
-    c.external = protocol == RoutingProtocol::Ospf ? carried.external : kFalse;
+    c.external = protocol == RoutingProtocol::Ospf || protocol == RoutingProtocol::Eigrp
+                     ? carried.external
+                     : kFalse;
+    // EIGRP's external routes stand at distance 170, its internal ones at 90.
+    c.distance = protocol == RoutingProtocol::Eigrp && is_set(carried.external)
+                     ? kEigrpExternalDistance
+                     : t.distance;
     c.refreshed_at = now;
   }
   for (int k = candidates_in_use(r); k >= 1; --k) {

@@ -108,6 +108,14 @@ void append_rip_versions(std::string& out, const RouterRecord& r) {
   }
 }
 
+// What the process whose routes carry `code` takes in besides its own: ", static, connected".
+std::string redistributed_sources(const RouterRecord& r, char code) {
+  const auto it = r.protocols.redistribution.find(code);
+  if (it == r.protocols.redistribution.end()) return "";
+  return std::string(it->second.static_routes ? ", static" : "") +
+         (it->second.connected ? ", connected" : "");
+}
+
 // The equal paths the protocol whose routes carry `code` keeps: its `maximum-paths`, else 4.
 std::string maximum_paths(const RouterRecord& r, char code) {
   const auto it = r.protocols.maximum_paths.find(code);
@@ -120,7 +128,7 @@ void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
            " seconds");
   add_line(out, "  Invalid after 180 seconds, hold down 180, flushed after 240");
   append_filters(out);
-  add_line(out, "  Redistributing: rip");
+  add_line(out, "  Redistributing: rip", redistributed_sources(r, 'R'));
   append_rip_versions(out, r);
   const bool summarising = r.protocols.rip_version != 2 || !is_set(r.protocols.rip_no_auto_summary);
   add_line(out, "  Automatic network summarization is ", summarising ? "" : "not ", "in effect");
@@ -171,7 +179,7 @@ void append_igrp_family(std::string& out, const RouterRecord& r, bool eigrp, Int
   add_line(out, "  ", upper, " metric weight K1=1, K2=0, K3=1, K4=0, K5=0");
   add_line(out, "  ", upper, " maximum hopcount 100");
   add_line(out, "  ", upper, " maximum metric variance 1");
-  add_line(out, "  Redistributing: ", name, " ", as);
+  add_line(out, "  Redistributing: ", name, " ", as, redistributed_sources(r, eigrp ? 'D' : 'I'));
   if (eigrp) {
     add_line(out, "  Automatic network summarization is ",
              is_set(p.eigrp_no_auto_summary) ? "not " : "", "in effect");
@@ -196,6 +204,11 @@ void append_ospf(std::string& out, const RouterRecord& r, Int32 now) {
   add_line(out, "Routing Protocol is \"ospf ", plain_number(p.ospf_process_numbers[1]), "\"");
   append_filters(out);
   add_line(out, "  Router ID ", p.ospf_active_router_id);
+  if (const std::string from = redistributed_sources(r, 'O'); !from.empty()) {
+    const bool subnets = p.redistribution.at('O').subnets;
+    add_line(out, "  Redistributing External Routes from,");
+    add_line(out, "    ", from.substr(2), subnets ? ", includes subnets in redistribution" : "");
+  }
   std::map<std::string, bool> areas;
   for (int i = 1; i <= std::clamp<int>(p.ospf_network_count, 0, kMaxOspfNetworks); ++i)
     areas[p.ospf_networks[i].area] = true;

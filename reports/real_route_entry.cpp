@@ -83,7 +83,7 @@ void append_known_via(std::string& out, const RouterRecord& r, const RouteEntry&
     line += is_set(e.external)     ? ", type extern 2, forward metric " + plain_number(e.metric)
             : is_set(e.inter_area) ? ", type inter area"
                                    : ", type intra area";
-  if (e.code == 'D') line += ", type internal";
+  if (e.code == 'D') line += is_set(e.external) ? ", type external" : ", type internal";
   if (e.network == 0 && e.prefix_length == 0) line += ", candidate default path";
   add_line(out, line);
   if (e.code == 'R' || e.code == 'I' || e.code == 'D')

@@ -35,11 +35,15 @@ bool is_default(const RouteEntry& e) {
   return e.network == 0 && e.prefix_length == 0;
 }
 
-// "C", "S*", "O IA", "O*E2": the letter, a star for a candidate default, the OSPF kind.
+// "C", "S*", "O IA", "O E2", "O*E2", "D EX", "D*EX": the letter, a star for a candidate default
+// (else a blank before an external kind), the OSPF or EIGRP kind.
 std::string code_text(const RouteEntry& e) {
   std::string code(1, e.code);
-  if (is_default(e)) code += '*';
-  if (is_set(e.external)) code += "E2";
+  if (is_default(e))
+    code += '*';
+  else if (is_set(e.external))
+    code += ' ';
+  if (is_set(e.external)) code += e.code == 'D' ? "EX" : "E2";
   if (is_set(e.inter_area)) code += " IA";
   return code;
 }

@@ -179,6 +179,17 @@ void add_maximum_paths(std::string& out, const ProtocolBlock& p, char code) {
     add_line(out, " maximum-paths ", plain_number(it->second));
 }
 
+// A real router's `redistribute` lines for the process whose routes carry `code`.
+void add_redistribution(std::string& out, const ProtocolBlock& p, char code) {
+  const auto it = p.redistribution.find(code);
+  if (it == p.redistribution.end()) return;
+  const Redistribution& d = it->second;
+  const std::string options = (d.metric > 0 ? " metric " + plain_number(d.metric) : "") +
+                              std::string(d.subnets ? " subnets" : "");
+  if (d.connected) add_line(out, " redistribute connected", options);
+  if (d.static_routes) add_line(out, " redistribute static", options);
+}
+
 // Bits of InterfaceEntry::passive_protocols, in the order of the routing modes.
 constexpr int kPassiveRip = 1;
 constexpr int kPassiveIgrp = 2;
@@ -191,6 +202,7 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
     add_line(out, "!");
     add_line(out, "router rip");
     if (real && p.rip_version != 0) add_line(out, " version ", plain_number(p.rip_version));
+    if (real) add_redistribution(out, p, 'R');
     if (real) add_passive_interfaces(out, r, kPassiveRip);
     add_classful_networks(out, p.rip_networks, p.rip_network_count, real);
     if (real && is_set(p.rip_default_originate)) add_line(out, " default-information originate");
@@ -207,6 +219,7 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
   if (is_set(p.eigrp_enabled)) {
     add_line(out, "!");
     add_line(out, "router eigrp ", plain_number(p.eigrp_process_numbers[1]));
+    if (real) add_redistribution(out, p, 'D');
     if (real) add_passive_interfaces(out, r, kPassiveEigrp);
     add_classful_networks(out, p.eigrp_networks, p.eigrp_network_count, real);
     if (real && is_set(p.eigrp_no_auto_summary)) add_line(out, " no auto-summary");
@@ -219,6 +232,7 @@ void add_routing(std::string& out, const RouterRecord& r, bool real) {
       add_line(out, " router-id ", p.ospf_configured_router_id);
     if (real && p.ospf_reference_bandwidth != 100)
       add_line(out, " auto-cost reference-bandwidth ", plain_number(p.ospf_reference_bandwidth));
+    if (real) add_redistribution(out, p, 'O');
     if (real) add_passive_interfaces(out, r, kPassiveOspf);
     if (real) add_area_authentication(out, p);
     const int n = entries_in_use(p.ospf_network_count, kMaxOspfNetworks);

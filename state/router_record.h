@@ -13,6 +13,7 @@
 
 #include "base/types.h"
 #include "state/record_enums.h"
+#include "state/redistribution.h"
 #include "state/routing_bookkeeping.h"
 
 namespace zorva {
@@ -263,6 +264,8 @@ struct ProtocolBlock {
   // Real-router "maximum-paths N" by the code of the protocol's routes ('R', 'I', 'D', 'O');
   // a protocol not named keeps four equal paths.
   std::map<char, Int16> maximum_paths;
+  // Real-router `redistribute ...` by the code of the process's routes ('R', 'D', 'O').
+  std::map<char, Redistribution> redistribution;
 };
 
 // The console dialogue a command leaves behind for the console to carry out once the command is

@@ -109,9 +109,9 @@ TEST_F(LabRoundTrip, EveryByteOfTypedTextComesBack) {
 
 // A real-router lab keeps what only real routers have: clock rates, bandwidths, PAP and CHAP names,
 // passive interfaces, line settings, RIP's version and options, OSPF's router ID, equal paths,
-// scrambled passwords, timestamps, and loopbacks (no part of the topology: saved after its
-// interfaces and created again in their places). Its configuration comes back line for line, and
-// a classic lab's file holds none of it.
+// redistribution, scrambled passwords, timestamps, and loopbacks (no part of the topology: saved
+// after its interfaces and created again in their places). Its configuration comes back line for
+// line, and a classic lab's file holds none of it.
 TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   TestSimulation live{testing::kTwoRouters};
   live.sim->behaviour = Behaviour::RealRouter;
@@ -127,8 +127,8 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
       "ip summary-address rip 10.0.0.0 255.0.0.0\rip ospf authentication null\r"
       "ip ospf message-digest-key 2 md5 Key2\rip ospf hello-interval 5\r"
       "ip ospf dead-interval 30\rno shutdown\rrouter rip\rversion 2\rno auto-summary\r"
-      "default-information originate\rnetwork 10.0.0.0\rpassive-interface serial 0\rmaximum-paths "
-      "2\r"
+      "default-information originate\rnetwork 10.0.0.0\rpassive-interface serial 0\r"
+      "maximum-paths 2\rredistribute static metric 3\r"
       "router ospf 1\rrouter-id 1.1.1.1\rauto-cost reference-bandwidth 1000\r"
       "area 0 authentication message-digest\rarea 51 authentication\r"
       "network 10.1.1.0 0.0.0.255 area 0\rinterface loopback 5\r"
@@ -159,6 +159,7 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "ppp chap hostname SITE1",
                            "ppp chap password 7 ",
                            "maximum-paths 2",
+                           "redistribute static metric 3",
                            "timestamps log datetime msec"})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);

@@ -1,0 +1,78 @@
+behaviour real-router
+# topology: topologies/chain3_lan.ini
+# Default-route propagation as EIGRP worksheets teach it, on a three-router chain: router 3 holds
+# static routes towards its LAN's gateway (a default route and 172.16.0.0/16) and redistributes
+# them; router 1 learns both as external EIGRP routes ("D*EX", "D EX", distance 170) at the
+# metric of router 3's Ethernet plus two serial lines, and takes the default as its gateway of
+# last resort. Redistributing connected networks brings in router 3's LAN, which EIGRP does not
+# cover; without redistribute static the external routes go.
+line
+line enable
+line conf t
+line hostname R1
+line int e0
+line ip address 192.168.1.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.12.1 255.255.255.0
+line clock rate 64000
+line no shut
+line router eigrp 100
+line network 10.0.0.0
+line network 192.168.1.0
+line no auto-summary
+line end
+router 2
+line
+line enable
+line conf t
+line hostname R2
+line int e0
+line ip address 192.168.2.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.12.2 255.255.255.0
+line no shut
+line int s1
+line ip address 10.1.23.2 255.255.255.0
+line clock rate 64000
+line no shut
+line router eigrp 100
+line network 10.0.0.0
+line network 192.168.2.0
+line no auto-summary
+line end
+router 3
+line
+line enable
+line conf t
+line hostname R3
+line int e0
+line ip address 192.168.3.1 255.255.255.0
+line no shut
+line int s0
+line ip address 10.1.23.3 255.255.255.0
+line no shut
+line exit
+line ip route 0.0.0.0 0.0.0.0 192.168.3.254
+line ip route 172.16.0.0 255.255.0.0 192.168.3.254
+line router eigrp 100
+line network 10.0.0.0
+line no auto-summary
+line redistribute static
+line end
+wait 30
+line show ip protocols
+router 1
+line show ip route
+line show ip route 0.0.0.0
+router 3
+line conf t
+line router eigrp 100
+line redistribute connected
+line no redistribute static
+line end
+line show running-config | section eigrp
+wait 15
+router 1
+line show ip route eigrp
