@@ -50,27 +50,33 @@ void default_information_command(CommandContext& cmd) {
   cmd.router.protocols.rip_default_originate = negated(cmd) ? kFalse : kTrue;
 }
 
-// `ip summary-address rip A M` on the selected interface; `no ip summary-address rip ...` removes
-// it. A mask that is not contiguous ones is refused at the mask.
+// `ip summary-address rip A M` or `ip summary-address eigrp AS A M` on the selected interface;
+// the `no` form removes it. A mask that is not contiguous ones is refused at the mask. The router
+// runs one EIGRP process: the AS number is kept only for the configuration to show.
 void ip_summary_address_command(CommandContext& cmd) {
   if (!real_router(cmd)) return;
   InterfaceEntry* e = selected_interface(cmd, kExecCmdLogName);
   if (e == nullptr) return;
+  const bool eigrp = full_word(cmd.pc, 3) == "eigrp";
+  Ipv4& network = eigrp ? e->eigrp_summary_network : e->rip_summary_network;
+  Int16& prefix = eigrp ? e->eigrp_summary_length : e->rip_summary_length;
   if (negated(cmd)) {
-    e->rip_summary_network = 0;
-    e->rip_summary_length = 0;
+    network = 0;
+    prefix = 0;
     return;
   }
-  const std::optional<Ipv4> address = parse_dotted(word(cmd.pc, 4));
-  const std::optional<Ipv4> mask = parse_dotted(word(cmd.pc, 5));
+  const int at = eigrp ? 5 : 4;  // after the AS number for EIGRP
+  const std::optional<Ipv4> address = parse_dotted(word(cmd.pc, at));
+  const std::optional<Ipv4> mask = parse_dotted(word(cmd.pc, at + 1));
   if (!address || !mask) return;
   const int length = std::popcount(*mask);
   if (mask_for_length(length) != *mask || length == 0) {
     set_output(cmd.router, std::string(kCrLf) + "% Invalid mask" + std::string(kCrLf));
     return;
   }
-  e->rip_summary_network = *address & *mask;
-  e->rip_summary_length = static_cast<Int16>(length);
+  network = *address & *mask;
+  prefix = static_cast<Int16>(length);
+  if (eigrp) e->eigrp_summary_as = static_cast<Int32>(leading_number(word(cmd.pc, 4)));
 }
 
 // `passive-interface NAME` in a routing mode: the protocol sends no updates on that interface

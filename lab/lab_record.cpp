@@ -110,6 +110,18 @@ void ospf_settings_from_json(const JsonIn& in, OspfInterfaceSettings& o) {
   o.md5_key = key.text("key", o.md5_key);
 }
 
+// A summary address written "172.16.0.0/16" under `key`, when the file has one.
+void summary_from_json(const JsonIn& in, const char* key, Ipv4& network, Int16& length) {
+  if (!in.has(key)) return;
+  const std::string summary = in.text(key, "");
+  const std::size_t slash = summary.find('/');
+  const std::optional<Ipv4> address = parse_dotted(summary.substr(0, slash));
+  if (!address || slash == std::string::npos || !is_numeric(summary.substr(slash + 1)))
+    in.fail(key, "a network and length such as 172.16.0.0/16 was expected");
+  network = *address;
+  length = static_cast<Int16>(std::clamp(leading_number(summary.substr(slash + 1)), 0.0, 32.0));
+}
+
 // The real-router interface settings, saved under "real_router" only when one is set, so a classic
 // lab is written exactly as before and an older file reads as none set.
 json interface_settings_to_json(const InterfaceEntry& e) {
@@ -125,6 +137,10 @@ json interface_settings_to_json(const InterfaceEntry& e) {
   if (!e.chap_password.empty()) out["chap_password"] = e.chap_password;
   if (e.rip_summary_length > 0)
     out["rip_summary"] = dotted(e.rip_summary_network) + "/" + std::to_string(e.rip_summary_length);
+  if (e.eigrp_summary_length > 0)
+    out["eigrp_summary"] =
+        dotted(e.eigrp_summary_network) + "/" + std::to_string(e.eigrp_summary_length);
+  if (e.eigrp_summary_length > 0) out["eigrp_summary_as"] = e.eigrp_summary_as;
   if (e.passive_protocols != 0) out["passive_protocols"] = e.passive_protocols;
   if (json ospf = ospf_settings_to_json(e.ospf); !ospf.empty()) out["ospf"] = std::move(ospf);
   return out;
@@ -141,16 +157,10 @@ void interface_settings_from_json(const JsonIn& in, InterfaceEntry& e) {
   e.pap_password = pap.text("password", e.pap_password);
   e.chap_hostname = in.text("chap_hostname", e.chap_hostname);
   e.chap_password = in.text("chap_password", e.chap_password);
-  if (in.has("rip_summary")) {
-    const std::string summary = in.text("rip_summary", "");
-    const std::size_t slash = summary.find('/');
-    const std::optional<Ipv4> network = parse_dotted(summary.substr(0, slash));
-    if (!network || slash == std::string::npos || !is_numeric(summary.substr(slash + 1)))
-      in.fail("rip_summary", "a network and length such as 172.16.0.0/16 was expected");
-    e.rip_summary_network = *network;
-    e.rip_summary_length =
-        static_cast<Int16>(std::clamp(leading_number(summary.substr(slash + 1)), 0.0, 32.0));
-  }
+  summary_from_json(in, "rip_summary", e.rip_summary_network, e.rip_summary_length);
+  summary_from_json(in, "eigrp_summary", e.eigrp_summary_network, e.eigrp_summary_length);
+  e.eigrp_summary_as =
+      static_cast<Int32>(in.whole("eigrp_summary_as", 0, 65535, e.eigrp_summary_as));
   e.passive_protocols =
       static_cast<Int16>(in.whole("passive_protocols", 0, 15, e.passive_protocols));
   ospf_settings_from_json(in.object("ospf"), e.ospf);

@@ -1,5 +1,6 @@
-// EIGRP's automatic summaries in the real-router behaviour: the classful network a router
-// advertises for its subnets across a major-network boundary, kept in its own table towards Null0.
+// EIGRP's summaries in the real-router behaviour, each kept in the table towards Null0: the
+// automatic ones (the classful network a router advertises for its subnets across a
+// major-network boundary) and those an interface's `ip summary-address eigrp` asks for.
 #include <algorithm>
 #include <map>
 #include <set>
@@ -16,14 +17,54 @@ namespace zorva {
 
 using namespace real_routing;
 
+namespace {
+
+using Prefix = std::pair<Ipv4, Int16>;
+
+// The manual summaries of the covered interfaces, each at the best metric of the EIGRP routes and
+// covered networks inside it; one with nothing inside is not made.
+std::map<Prefix, RouteEntry> manual_summaries(const RouterRecord& r) {
+  std::map<Prefix, RouteEntry> found;
+  std::set<Prefix> wanted;
+  for (int i = 1; i <= interfaces_in_use(r); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (e.eigrp_summary_length > 0 && real_covers(r, RoutingProtocol::Eigrp, e))
+      wanted.insert({e.eigrp_summary_network, e.eigrp_summary_length});
+  }
+  const auto offer = [&](const RouteEntry& inside, Ipv4 network, Int16 length) {
+    for (const Prefix& summary : wanted) {
+      if (length <= summary.second || (network & mask_for_length(summary.second)) != summary.first)
+        continue;
+      auto [at, fresh] = found.try_emplace(summary, inside);
+      if (!fresh && inside.metric < at->second.metric) at->second = inside;
+    }
+  };
+  for (int i = 1; !wanted.empty() && i <= interfaces_in_use(r); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (!real_covers(r, RoutingProtocol::Eigrp, e)) continue;
+    RouteEntry subnet;
+    subnet.bandwidth = interface_bandwidth(e);
+    subnet.delay = interface_delay(e);
+    subnet.metric = eigrp_metric(subnet.bandwidth, subnet.delay);
+    offer(subnet, e.network_value, e.prefix_length);
+  }
+  for (int k = 1; !wanted.empty() && k <= candidates_in_use(r); ++k) {
+    const RouteEntry& c = r.learned_routes[k];
+    if (c.code == 'D' && !is_summary_route(c)) offer(c, c.network, c.prefix_length);
+  }
+  return found;
+}
+
+}  // namespace
+
 void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
   const ProtocolBlock& p = r.protocols;
   // Each major network with a subnet EIGRP carries, at the best metric of those subnets, and the
   // major networks of the covered interfaces.
-  std::map<Ipv4, RouteEntry> components;  // the best subnet of each major network
+  std::map<Ipv4, RouteEntry> automatic;  // the best subnet of each major network
   std::set<Ipv4> covered_majors;
-  const auto offer = [&components](Ipv4 major, const RouteEntry& subnet) {
-    auto [at, fresh] = components.try_emplace(major, subnet);
+  const auto offer = [&automatic](Ipv4 major, const RouteEntry& subnet) {
+    auto [at, fresh] = automatic.try_emplace(major, subnet);
     if (!fresh && subnet.metric < at->second.metric) at->second = subnet;
   };
   const bool summarising = is_set(p.eigrp_enabled) && !is_set(p.eigrp_no_auto_summary);
@@ -48,15 +89,18 @@ void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
     offer(major, c);
   }
   // A summary is made only where a covered interface lies outside its major network.
-  std::erase_if(components, [&](const auto& item) {
+  std::erase_if(automatic, [&](const auto& item) {
     return std::none_of(covered_majors.begin(), covered_majors.end(),
                         [&](Ipv4 major) { return major != item.first; });
   });
+  std::map<Prefix, RouteEntry> components = manual_summaries(r);
+  for (const auto& [major, best] : automatic)
+    components.try_emplace({major, static_cast<Int16>(classful_length(major))}, best);
   bool changed = false;
   for (int k = candidates_in_use(r); k >= 1; --k) {
     const RouteEntry& c = r.learned_routes[k];
     if (!is_summary_route(c)) continue;
-    const auto wanted = components.find(c.network);
+    const auto wanted = components.find({c.network, c.prefix_length});
     if (wanted != components.end() && wanted->second.metric == c.metric) {
       components.erase(wanted);  // already in place, its age running on
       continue;
@@ -64,15 +108,15 @@ void refresh_eigrp_summaries(RouterRecord& r, Int32 now) {
     remove_candidate_at(r, k);
     changed = true;
   }
-  for (const auto& [major, best] : components) {
+  for (const auto& [summary, best] : components) {
     const int count = candidates_in_use(r);
     if (count >= kMaxRoutes) break;
     RouteEntry& n = r.learned_routes[count + 1];
     n = RouteEntry{};
     n.code = 'D';
     n.distance = kSummaryDistance;
-    n.network = major;
-    n.prefix_length = static_cast<Int16>(classful_length(major));
+    n.network = summary.first;
+    n.prefix_length = summary.second;
     n.metric = best.metric;
     n.bandwidth = best.bandwidth;
     n.delay = best.delay;

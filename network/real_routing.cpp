@@ -265,6 +265,11 @@ bool originates_default(const RouterRecord& r, const RouteEntry& route) {
          route.prefix_length == 0 && route.code != 'O';
 }
 
+bool inside_eigrp_summary(const InterfaceEntry& out, const RouteEntry& c) {
+  return out.eigrp_summary_length > 0 && c.prefix_length > out.eigrp_summary_length &&
+         (c.network & mask_for_length(out.eigrp_summary_length)) == out.eigrp_summary_network;
+}
+
 // `redistribute static|connected`: the process advertises a static route or a network it does
 // not cover. OSPF takes neither the default route (that is `default-information originate`)
 // nor, without `subnets`, a network smaller than its class.
@@ -429,6 +434,13 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
     if (protocol == RoutingProtocol::Ospf && c.area != out_area && !is_set(c.external))
       c.inter_area = kTrue;
     if (rip && !rip_v1_carries(r.protocols, out, c)) continue;
+    // `ip summary-address eigrp` on the interface sends one route for all the routes inside it.
+    if (protocol == RoutingProtocol::Eigrp && inside_eigrp_summary(out, c)) {
+      c.network = out.eigrp_summary_network;
+      c.prefix_length = out.eigrp_summary_length;
+      carry(carried, c);
+      continue;
+    }
     const Ipv4 major = classful_network(c.network);
     if (summarises && c.prefix_length > 0 && major != classful_network(out.network_value) &&
         (!eigrp_summarises || own_majors.contains(major))) {

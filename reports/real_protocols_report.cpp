@@ -142,22 +142,39 @@ void append_rip(std::string& out, const RouterRecord& r, Int32 now) {
 // IGRP and EIGRP: the composite-metric protocols of one AS.
 // EIGRP's automatic summaries and the interfaces each is sent out of: those EIGRP covers that lie
 // outside the summarised major network.
-void append_eigrp_summaries(std::string& out, const RouterRecord& r) {
-  bool heading = false;
-  for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k) {
-    const RouteEntry& c = r.learned_routes[k];
-    if (!is_summary_route(c)) continue;
-    std::string interfaces;
-    for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
-      const InterfaceEntry& e = r.interfaces[i];
-      if (!is_set(e.eigrp_state) || classful_network(e.network_value) == c.network) continue;
+// The interfaces whose `ip summary-address eigrp` asks for the summary `c`, or "" for none.
+std::string manual_summary_interfaces(const RouterRecord& r, const RouteEntry& c) {
+  std::string interfaces;
+  for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+    const InterfaceEntry& e = r.interfaces[i];
+    if (e.eigrp_summary_length == c.prefix_length && e.eigrp_summary_network == c.network)
       interfaces += (interfaces.empty() ? "" : ", ") + e.name;
+  }
+  return interfaces;
+}
+
+// EIGRP's summaries towards Null0: those the interfaces ask for ("Address Summarization"), then
+// the automatic ones, each for the covered interfaces outside its major network.
+void append_eigrp_summaries(std::string& out, const RouterRecord& r) {
+  for (const bool manual : {true, false}) {
+    bool heading = false;
+    for (int k = 1; k <= std::clamp<int>(r.learned_route_count, 0, kMaxRoutes); ++k) {
+      const RouteEntry& c = r.learned_routes[k];
+      if (!is_summary_route(c)) continue;
+      std::string interfaces = manual_summary_interfaces(r, c);
+      if (manual != !interfaces.empty()) continue;
+      for (int i = 1; !manual && i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i) {
+        const InterfaceEntry& e = r.interfaces[i];
+        if (!is_set(e.eigrp_state) || classful_network(e.network_value) == c.network) continue;
+        interfaces += (interfaces.empty() ? "" : ", ") + e.name;
+      }
+      if (!heading)
+        add_line(out, manual ? "  Address Summarization:" : "  Automatic address summarization:");
+      heading = true;
+      add_line(out, "    ", dotted(c.network), "/", plain_number(c.prefix_length), " for ",
+               interfaces);
+      add_line(out, "      Summarizing with metric ", plain_number(c.metric));
     }
-    if (!heading) add_line(out, "  Automatic address summarization:");
-    heading = true;
-    add_line(out, "    ", dotted(c.network), "/", plain_number(c.prefix_length), " for ",
-             interfaces);
-    add_line(out, "      Summarizing with metric ", plain_number(c.metric));
   }
 }
 

@@ -129,6 +129,9 @@ void add_interface(std::string& out, const RouterRecord& r, DisplayName name,
   if (real && e.rip_summary_length > 0)
     add_line(out, " ip summary-address rip ", dotted(e.rip_summary_network), " ",
              dotted(mask_for_length(e.rip_summary_length)));
+  if (real && e.eigrp_summary_length > 0)
+    add_line(out, " ip summary-address eigrp ", plain_number(e.eigrp_summary_as), " ",
+             dotted(e.eigrp_summary_network), " ", dotted(mask_for_length(e.eigrp_summary_length)));
   add_ospf_lines(out, e, ospf_on, real);
   if (real && is_set(e.ospf_point_to_point)) add_line(out, " ip ospf network point-to-point");
   if (real) add_real_ospf_lines(out, r, e);

@@ -189,6 +189,11 @@ struct InterfaceEntry {
   // routes it holds; a prefix length of 0 means none.
   Ipv4 rip_summary_network = 0;
   Int16 rip_summary_length = 0;
+  // "ip summary-address eigrp AS A M": EIGRP advertises this summary on the interface instead of
+  // the routes inside it, and routes the summary to Null0; a prefix length of 0 means none.
+  Ipv4 eigrp_summary_network = 0;
+  Int16 eigrp_summary_length = 0;
+  Int32 eigrp_summary_as = 0;  // the AS number typed with it
   // "passive-interface" per routing protocol: bit k for RoutingProtocol k.
   Int16 passive_protocols = 0;
   OspfInterfaceSettings ospf;  // real-router OSPF timers and authentication

@@ -124,7 +124,8 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
       "ip address 10.1.1.1 255.255.255.0\rclock rate 64000\rbandwidth 128\rdelay 2000\r"
       "encapsulation ppp\rppp authentication pap\rppp pap sent-username R1 password papR1\r"
       "ppp chap hostname SITE1\rppp chap password 0 Chap1\r"
-      "ip summary-address rip 10.0.0.0 255.0.0.0\rip ospf authentication null\r"
+      "ip summary-address rip 10.0.0.0 255.0.0.0\rip summary-address eigrp 9 10.0.0.0 "
+      "255.0.0.0\rip ospf authentication null\r"
       "ip ospf message-digest-key 2 md5 Key2\rip ospf hello-interval 5\r"
       "ip ospf dead-interval 30\rno shutdown\rrouter rip\rversion 2\rno auto-summary\r"
       "default-information originate\rnetwork 10.0.0.0\rpassive-interface serial 0\r"
@@ -160,6 +161,7 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "ppp chap password 7 ",
                            "maximum-paths 2",
                            "redistribute static metric 3",
+                           "summary-address eigrp 9 10.0.0.0 255.0.0.0",
                            "timestamps log datetime msec"})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
