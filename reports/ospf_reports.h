@@ -36,6 +36,9 @@ std::string build_show_ospf_database(RouterRecord& r, Int32 sim_clock);
 // neighbour's router ID, priority, FULL state with its role on the network, the dead time left,
 // its address and the interface it was heard on.
 std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 sim_clock);
+// `show ip ospf neighbor detail` as a real router prints it: a block per neighbour with its area
+// and interface, priority, the network's designated routers, dead timer and uptime.
+std::string build_real_ospf_neighbors_detail(const RouterRecord& r, Int32 sim_clock);
 
 // `show ip ospf interface` as a real router prints it (reports/real_ospf_interface.cpp): a block
 // per up interface that a network statement puts in an area.

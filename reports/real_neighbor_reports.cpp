@@ -13,6 +13,7 @@
 #include "reports/report_text.h"
 #include "state/ipv4.h"
 #include "state/ospf_hello_terms.h"
+#include "state/route_metrics.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -53,7 +54,56 @@ std::string ospf_role(const RouterRecord& r, const OspfNeighborEntry& n) {
   return "DROTHER";
 }
 
+// The designated and backup routers of a broadcast network as the detail names them: the
+// interface address of each, "0.0.0.0" for none (and on a point-to-point line).
+std::pair<std::string, std::string> designated_addresses(const RouterRecord& r,
+                                                         const OspfNeighborEntry& n) {
+  const InterfaceEntry* e = local_interface_of(r, n);
+  if (e == nullptr || e->type != InterfaceType::Ethernet) return {"0.0.0.0", "0.0.0.0"};
+  std::vector<std::pair<Ipv4, std::string>> members = {
+      {value_of(r.protocols.ospf_active_router_id), e->ip_address}};
+  for (int j = 1; j <= std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
+       ++j) {
+    const OspfNeighborEntry& other = r.protocols.ospf_neighbors[j];
+    if (other.local_interface == n.local_interface)
+      members.emplace_back(value_of(other.router_id), other.address);
+  }
+  std::sort(members.rbegin(), members.rend());
+  return {members[0].second, members.size() > 1 ? members[1].second : "0.0.0.0"};
+}
+
 }  // namespace
+
+// `show ip ospf neighbor detail`: a block per neighbour.
+std::string build_real_ospf_neighbors_detail(const RouterRecord& r, Int32 now) {
+  std::string out;
+  const ProtocolBlock& p = r.protocols;
+  for (int j = 1; j <= std::clamp<int>(p.ospf_neighbor_count, 0, kMaxProtocolNeighbors); ++j) {
+    const OspfNeighborEntry& n = p.ospf_neighbors[j];
+    const InterfaceEntry* e = local_interface_of(r, n);
+    const std::optional<Int32> area = e != nullptr ? ospf_area_of(p, *e) : std::nullopt;
+    const long long dead = e != nullptr ? ospf_dead_interval(*e) : 40;
+    const auto [dr, bdr] = designated_addresses(r, n);
+    out.append(kLineEnd);
+    add_line(out, " Neighbor ", n.router_id, ", interface address ", n.address);
+    add_line(out, "    In the area ", plain_number(area.value_or(0)), " via interface ",
+             n.local_interface);
+    add_line(out, "    Neighbor priority is ", plain_number(n.priority),
+             ", State is FULL, 6 state changes");
+    add_line(out, "    DR is ", dr, " BDR is ", bdr);
+    add_line(out, "    Options is 0x2");
+    add_line(out, "    Dead timer due in ",
+             elapsed_text(std::max(0LL, dead - (now - n.last_heard))));
+    add_line(out, "    Neighbor is up for ",
+             elapsed_text(std::max(0LL, static_cast<long long>(now - n.first_heard))));
+    add_line(out, "    Index ", plain_number(j), "/", plain_number(j),
+             ", retransmission queue length 0, number of retransmission 0");
+    add_line(out, "    First 0x0(0)/0x0(0) Next 0x0(0)/0x0(0)");
+    add_line(out, "    Last retransmission scan length is 0, maximum is 0");
+    add_line(out, "    Last retransmission scan time is 0 msec, maximum is 0 msec");
+  }
+  return out;
+}
 
 std::string build_real_ospf_neighbors(const RouterRecord& r, Int32 now) {
   std::string out(kLineEnd);

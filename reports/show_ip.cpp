@@ -179,10 +179,14 @@ void show_ip_ospf_interface_command(CommandContext& cmd) {
   leave_report(cmd, build_real_ospf_interface(cmd.router, interface_named_on_line(cmd.pc, 5)));
 }
 
-// `show ip ospf neighbor [detail]`. The fifth word is compared as typed: an abbreviated "det"
-// prints nothing. Real-router prints its own table for the plain form.
+// `show ip ospf neighbor [detail]`. The fifth word is compared as typed: in classic an
+// abbreviated "det" prints nothing. Real-router prints its own table and detail.
 void show_ip_ospf_neighbor_command(CommandContext& cmd) {
   const std::string& typed5 = cmd.pc.Words[5];
+  if (real_router(cmd) && !typed5.empty()) {  // `det` stands for detail on a real router
+    leave_report(cmd, build_real_ospf_neighbors_detail(cmd.router, cmd.sim_clock));
+    return;
+  }
   if (typed5.empty()) {
     leave_report(cmd, real_router(cmd) ? build_real_ospf_neighbors(cmd.router, cmd.sim_clock)
                                        : build_show_ospf_neighbors(cmd.router, cmd.sim_clock));

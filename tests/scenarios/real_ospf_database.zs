@@ -4,7 +4,8 @@ behaviour real-router
 # holds both routers' link advertisements (three links each: the segment, and the serial line as
 # a point-to-point link and a stub network) and one network advertisement for the segment, sent
 # by its designated router, router 2 (the higher router ID). Shut, the segment's advertisement
-# goes and each router counts one link fewer.
+# goes and each router counts one link fewer. The neighbour detail names the segment's
+# designated routers by their addresses.
 line
 line enable
 line configure terminal
@@ -35,7 +36,9 @@ line network 10.0.0.0 0.255.255.255 area 0
 line end
 wait 60
 router 1
+line terminal length 0
 line show ip ospf database
+line show ip ospf neighbor det
 line configure terminal
 line interface ethernet 0
 line shutdown
