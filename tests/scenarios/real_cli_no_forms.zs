@@ -78,3 +78,20 @@ line disable
 line enable
 line kolvo5
 line Kolvo5
+# The no forms of timestamps, CHAP names, equal paths and redistribution; a PAP password given in
+# its scrambled form.
+line configure terminal
+line service timestamps debug datetime localtime
+line no service timestamps log
+line interface serial 0
+line ppp chap hostname SITE1
+line no ppp chap hostname
+line ppp pap sent-username R1 password 7 11021609011D
+line router rip
+line maximum-paths 2
+line no maximum-paths
+line redistribute connected metric 5
+line no redistribute connected metric 5
+line redistribute static
+line end
+line show running-config | include timestamps|ppp|redistribute|maximum
