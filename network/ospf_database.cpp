@@ -89,23 +89,28 @@ std::pair<Ipv4, Int16> advertised_network(const InterfaceEntry& e) {
   return {e.network_value, e.prefix_length};
 }
 
-// What a router's advertisements say, as a number: its router ID, and each OSPF interface with
-// its area, address and neighbours.
+// What a router's advertisements say, as a number: its router ID, each interface OSPF covers
+// (as its last sending pass settled it) with its address, and its neighbours. Read on every
+// routing tick, so it parses nothing.
 std::uint64_t origin_digest(const RouterRecord& r) {
   std::uint64_t h = 1469598103934665603ull;
   const auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-  for (char c : r.protocols.ospf_active_router_id) mix(static_cast<unsigned char>(c));
+  const auto mix_text = [&mix](const std::string& text) {
+    for (char c : text) mix(static_cast<unsigned char>(c));
+    mix(0);
+  };
+  mix_text(r.protocols.ospf_active_router_id);
   for (int i = 1; i <= interfaces_in_use(r); ++i) {
     const InterfaceEntry& e = r.interfaces[i];
-    const std::optional<Int32> area = ospf_area(r, e);
-    if (!area) continue;
+    if (!is_set(e.ospf_state) || !line_up(e)) continue;
     mix(static_cast<std::uint64_t>(i));
-    mix(static_cast<std::uint64_t>(*area));
     mix(e.network_value);
     mix(static_cast<std::uint64_t>(e.prefix_length));
-    for (const OspfNeighborEntry* nb : neighbors_in(r, area))
-      if (nb->local_interface == e.name)
-        for (char c : nb->router_id) mix(static_cast<unsigned char>(c));
+  }
+  const int n = std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
+  for (int j = 1; j <= n; ++j) {
+    mix_text(r.protocols.ospf_neighbors[j].router_id);
+    mix_text(r.protocols.ospf_neighbors[j].local_interface);
   }
   return h;
 }
