@@ -7,7 +7,6 @@
 // number count from when its router last originated it: anew whenever what it says changes, and
 // every 30 minutes.
 #include <algorithm>
-#include <map>
 #include <optional>
 #include <set>
 #include <span>
