@@ -5,6 +5,7 @@
 #include "parser/command_context.h"
 #include "reports/real_router_config.h"
 #include "reports/reports.h"
+#include "state/console_login.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -43,8 +44,18 @@ void write_command(CommandContext& cmd) {
   }
 }
 
+// `erase startup-config`: at once in classic; a real router asks first, and the console erases
+// when the answer confirms it.
 void erase_command(CommandContext& cmd) {
-  if (full_word(cmd.pc, 2) == "startup-config") cmd.router.startup_config.clear();
+  if (full_word(cmd.pc, 2) != "startup-config") return;
+  if (cmd.behaviour != Behaviour::RealRouter) {
+    cmd.router.startup_config.clear();
+    return;
+  }
+  cmd.router.password_state = kEraseConfirmAsked;
+  set_output(cmd.router,
+             "\r\nErasing the nvram filesystem will remove all configuration files! Continue? "
+             "[confirm]");
 }
 
 }  // namespace zorva

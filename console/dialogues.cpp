@@ -74,8 +74,25 @@ bool password_is_right(const RouterRecord& rec, const std::string& typed) {
 
 }  // namespace
 
+// The answer to erase startup-config's "[confirm]": RETURN or y erases, anything else keeps it.
+void erase_confirm_key(Router& r, int key) {
+  RouterRecord& rec = r.record;
+  rec.password_state = kNoPasswordAsked;
+  if (key == 13 || key == 'y' || key == 'Y') {
+    rec.startup_config.clear();
+    output_text(r, "\r\n[OK]\r\nErase of nvram: complete\r\n");
+  } else {
+    output_text(r, "\r\n");
+  }
+  show_prompt(r);
+}
+
 void password_handle(ConsoleContext& sim, Router& r, int key) {
   RouterRecord& rec = r.record;
+  if (rec.password_state == kEraseConfirmAsked) {
+    erase_confirm_key(r, key);
+    return;
+  }
   if (rec.password_state == kSessionEnded) {
     if (key == 13) start_login(sim, r);
     return;

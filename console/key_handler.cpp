@@ -270,7 +270,9 @@ void KeyPress::redraw() {
   if (rec_.password_state == kNoPasswordAsked) {
     c_.set_input(rec_.paging_state != 0 ? std::string(kMoreMarker) : shown_prompt + line_);
   } else {
-    c_.set_input(rec_.password_state == kSessionEnded ? "" : "Password:");
+    const bool asks_password =
+        rec_.password_state == kEnablePasswordAsked || rec_.password_state == kLoginPasswordAsked;
+    c_.set_input(asks_password ? "Password:" : "");
   }
   sim_.typed_line = std::move(line_);
   carry_out_pending_action();

@@ -391,11 +391,14 @@ void show_running_config_command(CommandContext& cmd) {
 void show_startup_config_command(CommandContext& cmd) {
   RouterRecord& r = cmd.router;
   r.output_pending = kTrue;
-  const bool real_saved = cmd.behaviour == Behaviour::RealRouter && !r.startup_config.empty();
-  r.output_buffer = real_saved ? show_real_router_startup_config(r.startup_config)
-                    : r.startup_config.empty()
-                        ? "%% Non-volatile configuration memory is not present\r\n"
-                        : r.startup_config;
+  const bool real = cmd.behaviour == Behaviour::RealRouter;
+  // A real router prints the message on a line of its own; classic runs it on from the prompt.
+  constexpr std::string_view kNothingSaved =
+      "%% Non-volatile configuration memory is not present\r\n";
+  if (r.startup_config.empty())
+    r.output_buffer = (real ? "\r\n" : "") + std::string(kNothingSaved);
+  else
+    r.output_buffer = real ? show_real_router_startup_config(r.startup_config) : r.startup_config;
 }
 
 }  // namespace zorva

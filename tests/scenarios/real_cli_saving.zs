@@ -3,7 +3,8 @@
 # takes the default) and then builds the configuration; write memory and write print the same.
 # Banners take their delimiter on the same line, or run over several lines; no banner motd
 # removes the banner. show startup-config says how many bytes were saved and shows them as saved:
-# "version" and "end" in lower case, the banner between its ^C marks.
+# "version" and "end" in lower case, the banner between its ^C marks. erase startup-config asks
+# to confirm.
 behaviour real-router
 line enable
 line copy running-config startup-config
@@ -24,3 +25,9 @@ line no banner motd
 line end
 line show startup-config
 key Space
+# Erasing the saved configuration asks first: n keeps it, RETURN erases it.
+line erase startup-config
+key n
+line erase startup-config
+line
+line show startup-config
