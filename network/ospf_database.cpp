@@ -17,6 +17,7 @@
 #include "reports/ospf_database_report.h"
 #include "router/output.h"
 #include "state/ipv4.h"
+#include "state/ospf_segment.h"
 #include "state/route_metrics.h"
 
 namespace zorva {
@@ -194,23 +195,17 @@ OspfDatabaseView Network::ospf_database_of(const Router& r) const {
   return view;
 }
 
-// The network links of the Ethernet segments in `area` where x is the designated router: the
-// highest router ID among x and its neighbours there.
+// The network links of the Ethernet segments in `area` where x is the designated router and has
+// a neighbour.
 void Network::append_network_links(const Router& x, Int32 area,
                                    std::vector<LinkStateLine>& out) const {
   const RouterRecord& xr = x.record;
-  const Ipv4 own = parse_dotted(xr.protocols.ospf_active_router_id).value_or(0);
   for (int i = 1; i <= interfaces_in_use(xr); ++i) {
     const InterfaceEntry& e = xr.interfaces[i];
     if (e.type != InterfaceType::Ethernet || ospf_area(xr, e) != area) continue;
-    bool designated = true;
-    int members = 0;
-    for (const OspfNeighborEntry* nb : neighbors_in(xr, area)) {
-      if (nb->local_interface != e.name) continue;
-      ++members;
-      if (parse_dotted(nb->router_id).value_or(0) > own) designated = false;
-    }
-    if (members > 0 && designated) out.push_back(origin_line(x, e.ip_address));
+    const std::vector<SegmentMember> members = ospf_segment_members(xr, e);
+    if (members.size() > 1 && members[0].id_text == xr.protocols.ospf_active_router_id)
+      out.push_back(origin_line(x, e.ip_address));
   }
 }
 

@@ -13,6 +13,7 @@
 #include "reports/report_text.h"
 #include "state/ipv4.h"
 #include "state/ospf_hello_terms.h"
+#include "state/ospf_segment.h"
 #include "state/route_metrics.h"
 #include "state/router_record.h"
 
@@ -26,32 +27,17 @@ std::string right_aligned(const std::string& text, std::size_t width) {
   return std::string(width - std::min(width, text.size()), ' ') + text;
 }
 
-Ipv4 value_of(const std::string& dotted_text) {
-  return parse_dotted(dotted_text).value_or(0);
-}
-
 const InterfaceEntry* local_interface_of(const RouterRecord& r, const OspfNeighborEntry& n) {
   for (int i = 1; i <= std::clamp<int>(r.interface_count, 0, kMaxInterfaces); ++i)
     if (r.interfaces[i].name == n.local_interface) return &r.interfaces[i];
   return nullptr;
 }
 
-// On a broadcast network the highest router ID is the designated router and the next the backup;
-// a point-to-point line has neither ("  -").
+// A neighbour's role on a broadcast network; a point-to-point line has none ("  -").
 std::string ospf_role(const RouterRecord& r, const OspfNeighborEntry& n) {
   const InterfaceEntry* e = local_interface_of(r, n);
   if (e == nullptr || e->type != InterfaceType::Ethernet) return "  -";
-  std::vector<Ipv4> ids = {value_of(r.protocols.ospf_active_router_id)};
-  for (int j = 1; j <= std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
-       ++j) {
-    const OspfNeighborEntry& other = r.protocols.ospf_neighbors[j];
-    if (other.local_interface == n.local_interface) ids.push_back(value_of(other.router_id));
-  }
-  std::sort(ids.rbegin(), ids.rend());
-  const Ipv4 id = value_of(n.router_id);
-  if (id == ids[0]) return "DR";
-  if (ids.size() > 1 && id == ids[1]) return "BDR";
-  return "DROTHER";
+  return std::string(ospf_segment_role(ospf_segment_members(r, *e), n.router_id));
 }
 
 // The designated and backup routers of a broadcast network as the detail names them: the
@@ -60,16 +46,8 @@ std::pair<std::string, std::string> designated_addresses(const RouterRecord& r,
                                                          const OspfNeighborEntry& n) {
   const InterfaceEntry* e = local_interface_of(r, n);
   if (e == nullptr || e->type != InterfaceType::Ethernet) return {"0.0.0.0", "0.0.0.0"};
-  std::vector<std::pair<Ipv4, std::string>> members = {
-      {value_of(r.protocols.ospf_active_router_id), e->ip_address}};
-  for (int j = 1; j <= std::clamp<int>(r.protocols.ospf_neighbor_count, 0, kMaxProtocolNeighbors);
-       ++j) {
-    const OspfNeighborEntry& other = r.protocols.ospf_neighbors[j];
-    if (other.local_interface == n.local_interface)
-      members.emplace_back(value_of(other.router_id), other.address);
-  }
-  std::sort(members.rbegin(), members.rend());
-  return {members[0].second, members.size() > 1 ? members[1].second : "0.0.0.0"};
+  const std::vector<SegmentMember> members = ospf_segment_members(r, *e);
+  return {members[0].address, members.size() > 1 ? members[1].address : "0.0.0.0"};
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "reports/report_text.h"
 #include "state/ipv4.h"
 #include "state/ospf_hello_terms.h"
+#include "state/ospf_segment.h"
 #include "state/route_metrics.h"
 #include "state/router_record.h"
 
@@ -28,23 +29,11 @@ std::vector<const OspfNeighborEntry*> neighbors_on(const RouterRecord& r, const 
   return found;
 }
 
-// On a broadcast network the highest router ID is the designated router, the next the backup.
-void append_broadcast_roles(std::string& out, const RouterRecord& r, const InterfaceEntry& e,
-                            const std::vector<const OspfNeighborEntry*>& neighbors) {
-  struct Member {
-    Ipv4 id;
-    std::string id_text, address;
-  };
-  const std::string& own = r.protocols.ospf_active_router_id;
-  std::vector<Member> members = {{parse_dotted(own).value_or(0), own, e.ip_address}};
-  for (const OspfNeighborEntry* n : neighbors)
-    members.push_back({parse_dotted(n->router_id).value_or(0), n->router_id, n->address});
-  std::sort(members.begin(), members.end(),
-            [](const Member& a, const Member& b) { return a.id > b.id; });
-  const char* state = members[0].id_text == own                         ? "DR"
-                      : members.size() > 1 && members[1].id_text == own ? "BDR"
-                                                                        : "DROTHER";
-  add_line(out, "  Transmit Delay is 1 sec, State ", state, ", Priority ",
+// On a broadcast network: this router's state, and the designated and backup routers.
+void append_broadcast_roles(std::string& out, const RouterRecord& r, const InterfaceEntry& e) {
+  const std::vector<SegmentMember> members = ospf_segment_members(r, e);
+  add_line(out, "  Transmit Delay is 1 sec, State ",
+           ospf_segment_role(members, r.protocols.ospf_active_router_id), ", Priority ",
            plain_number(e.ospf_priority));
   add_line(out, "  Designated Router (ID) ", members[0].id_text, ", Interface address ",
            members[0].address);
@@ -92,7 +81,7 @@ void append_block(std::string& out, const RouterRecord& r, const InterfaceEntry&
   }
   const std::vector<const OspfNeighborEntry*> neighbors = neighbors_on(r, e);
   if (broadcast)
-    append_broadcast_roles(out, r, e, neighbors);
+    append_broadcast_roles(out, r, e);
   else
     add_line(out, "  Transmit Delay is 1 sec, State POINT_TO_POINT,");
   const std::string dead = plain_number(ospf_dead_interval(e));
@@ -150,12 +139,11 @@ std::string build_real_ospf_interface_brief(const RouterRecord& r) {
     if (!area) continue;
     const std::vector<const OspfNeighborEntry*> neighbors = neighbors_on(r, e);
     const bool loopback = e.type == InterfaceType::Loopback && !is_set(e.ospf_point_to_point);
-    std::string state = loopback ? "LOOP" : e.type != InterfaceType::Ethernet ? "P2P" : "DR";
-    if (state == "DR") {
-      const std::string own = p.ospf_active_router_id;
-      for (const OspfNeighborEntry* n : neighbors)
-        if (parse_dotted(n->router_id).value_or(0) > parse_dotted(own).value_or(0)) state = "BDR";
-    }
+    const std::string state =
+        loopback ? "LOOP"
+        : e.type != InterfaceType::Ethernet
+            ? "P2P"
+            : std::string(ospf_segment_role(ospf_segment_members(r, e), p.ospf_active_router_id));
     std::string line;
     append_padded(line, short_interface_name(e.name), 13);
     append_padded(line, plain_number(p.ospf_process_numbers[1]), 6);
