@@ -8,6 +8,7 @@
 #include "network/real_routing.h"
 #include "network/real_routing_basics.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 #include "state/summary_route.h"
 
 namespace zorva {
@@ -15,12 +16,6 @@ namespace zorva {
 using namespace real_routing;
 
 namespace {
-
-// The equal paths a protocol keeps for one network: its `maximum-paths`, else four.
-int paths_kept(const RouterRecord& r, char code) {
-  const auto it = r.protocols.maximum_paths.find(code);
-  return it == r.protocols.maximum_paths.end() ? kMaxEqualPaths : it->second;
-}
 
 // The installed route (not static) with the longest prefix holding `address`, or nothing.
 const RouteEntry* resolving_candidate(const RouterRecord& r, Ipv4 address,
@@ -105,12 +100,12 @@ void choose_real_routes(RouterRecord& r) {
       any = true;
     }
     int paths = 0;
-    int most = kMaxEqualPaths;
+    int most = kDefaultEqualPaths;
     for (std::size_t k = g; k < end && paths < most; ++k) {
       const int slot = order[k];
       const RouteEntry& c = r.learned_routes[slot];
       if (c.distance != best_distance || c.metric != best_metric) continue;
-      most = paths_kept(r, c.code);
+      most = equal_paths_kept(r.protocols, c.code);
       ++paths;
       r.route_count = static_cast<Int16>(r.route_count + 1);
       RouteEntry& installed = r.routes[r.route_count];

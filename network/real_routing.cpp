@@ -293,7 +293,7 @@ RouteEntry redistributed(const RouterRecord& r, RoutingProtocol protocol, const 
       c.metric = (metric > 0 ? metric : 1) - 1;  // each receiver adds its hop
       break;
     }
-    case RoutingProtocol::Igrp:
+    case RoutingProtocol::Igrp:  // IGRP takes nothing in: its mode has no `redistribute`
     case RoutingProtocol::Eigrp:
       if (const InterfaceEntry* e = interface_at(r, route.out_index)) {
         c.bandwidth = interface_bandwidth(*e);

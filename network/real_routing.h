@@ -18,8 +18,6 @@ namespace zorva {
 
 class ErrorLog;
 
-inline constexpr int kMaxEqualPaths = 4;  // equal-cost paths a real router keeps for one network
-
 // The protocol is switched on and covers the interface, which is up with an address.
 bool real_covers(const RouterRecord& r, RoutingProtocol protocol, const InterfaceEntry& e);
 

@@ -12,6 +12,7 @@
 #include "reports/ip_protocols_report.h"
 #include "reports/report_text.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 #include "state/router_record.h"
 #include "state/summary_route.h"
 
@@ -118,8 +119,7 @@ std::string redistributed_sources(const RouterRecord& r, char code) {
 
 // The equal paths the protocol whose routes carry `code` keeps: its `maximum-paths`, else 4.
 std::string maximum_paths(const RouterRecord& r, char code) {
-  const auto it = r.protocols.maximum_paths.find(code);
-  return plain_number(it == r.protocols.maximum_paths.end() ? 4 : it->second);
+  return plain_number(equal_paths_kept(r.protocols, code));
 }
 
 void append_rip(std::string& out, const RouterRecord& r, Int32 now) {

@@ -11,6 +11,7 @@
 #include "reports/reports.h"
 #include "reports/show_commands.h"
 #include "state/ipv4.h"
+#include "state/route_metrics.h"
 #include "state/router_record.h"
 
 namespace zorva {
@@ -177,9 +178,8 @@ void add_classful_networks(std::string& out, const std::array<std::string, N>& n
 
 // A real router's `maximum-paths`, where it differs from the four a protocol keeps unasked.
 void add_maximum_paths(std::string& out, const ProtocolBlock& p, char code) {
-  const auto it = p.maximum_paths.find(code);
-  if (it != p.maximum_paths.end() && it->second != 4)
-    add_line(out, " maximum-paths ", plain_number(it->second));
+  const Int16 paths = equal_paths_kept(p, code);
+  if (paths != kDefaultEqualPaths) add_line(out, " maximum-paths ", plain_number(paths));
 }
 
 // A real router's `redistribute` lines for the process whose routes carry `code`.

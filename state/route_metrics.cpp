@@ -65,4 +65,9 @@ std::optional<Int32> ospf_area_of(const ProtocolBlock& p, const InterfaceEntry& 
   return std::nullopt;
 }
 
+Int16 equal_paths_kept(const ProtocolBlock& p, char code) {
+  const auto it = p.maximum_paths.find(code);
+  return it == p.maximum_paths.end() ? kDefaultEqualPaths : it->second;
+}
+
 }  // namespace zorva

@@ -13,7 +13,12 @@ namespace zorva {
 struct InterfaceEntry;
 struct ProtocolBlock;
 
-inline constexpr Int32 kRipInfinity = 16;  // a RIP metric of 16 hops is unreachable
+inline constexpr Int32 kRipInfinity = 16;       // a RIP metric of 16 hops is unreachable
+inline constexpr Int16 kDefaultEqualPaths = 4;  // equal paths a protocol keeps unless told
+
+// The equal paths kept for one network by the protocol whose routes carry `code` ('R', 'I', 'D',
+// 'O'): its `maximum-paths`, else four.
+Int16 equal_paths_kept(const ProtocolBlock& p, char code);
 
 // kbit/s: serial 1544, Ethernet 10 000, BRI 64, loopback 8 000 000, or the configured value.
 Int32 interface_bandwidth(const InterfaceEntry& e);
