@@ -3,7 +3,8 @@ behaviour real-router
 # Logging in on the console as worksheets have students check it: with a banner and `login` and a
 # password on line con 0, exit ends the session; RETURN shows the banner and asks the line's
 # password, again after a wrong one. exit in privileged mode ends the session too; three wrong
-# passwords end the login attempt. Without `login`, RETURN leads straight to the prompt.
+# passwords end the login attempt. Without `login`, RETURN leads straight to the prompt;
+# after exit, keys other than RETURN do nothing.
 line
 line enable
 line configure terminal
@@ -33,3 +34,6 @@ line end
 line logout
 line
 line show users
+line exit
+key x
+line

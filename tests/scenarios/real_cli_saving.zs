@@ -4,7 +4,7 @@
 # Banners take their delimiter on the same line, or run over several lines; no banner motd
 # removes the banner. show startup-config says how many bytes were saved and shows them as saved:
 # "version" and "end" in lower case, the banner between its ^C marks. erase startup-config asks
-# to confirm.
+# to confirm: n keeps the configuration, RETURN or y erases it.
 behaviour real-router
 line enable
 line copy running-config startup-config
@@ -30,4 +30,9 @@ line erase startup-config
 key n
 line erase startup-config
 line
+line show startup-config
+line copy run start
+line
+line erase startup-config
+key y
 line show startup-config
