@@ -4,17 +4,7 @@ behaviour real-router
 # R2's LAN at 256 x (10^7/1544 + 2000 + 100) = 2195456, R3's over two equal paths at 2707456.
 # When R1's link to R2 goes down, R2's routes come back through R4. R4 names its networks with
 # wildcard bits, as many worksheets do; they cover the same interfaces.
-line
-line enable
-line conf t
-line hostname R1
-line int e0
-line ip address 192.168.1.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.12.1 255.255.255.0
-line clock rate 64000
-line no shut
+include openings/real_chain3_r1.zs
 line int s1
 line ip address 10.1.41.1 255.255.255.0
 line no shut

@@ -19,21 +19,7 @@ line router rip
 line network 172.16.0.0
 line network 10.0.0.0
 line end
-router 2
-line
-line enable
-line conf t
-line hostname R2
-line int e0
-line ip address 192.168.2.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.12.2 255.255.255.0
-line no shut
-line int s1
-line ip address 10.1.23.2 255.255.255.0
-line clock rate 64000
-line no shut
+include openings/real_chain3_r2.zs
 line router rip
 line network 10.0.0.0
 line network 192.168.2.0

@@ -6,53 +6,19 @@ behaviour real-router
 # metric of router 3's Ethernet plus two serial lines, and takes the default as its gateway of
 # last resort. Redistributing connected networks brings in router 3's LAN, which EIGRP does not
 # cover; without redistribute static the external routes go.
-line
-line enable
-line conf t
-line hostname R1
-line int e0
-line ip address 192.168.1.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.12.1 255.255.255.0
-line clock rate 64000
-line no shut
+include openings/real_chain3_r1.zs
 line router eigrp 100
 line network 10.0.0.0
 line network 192.168.1.0
 line no auto-summary
 line end
-router 2
-line
-line enable
-line conf t
-line hostname R2
-line int e0
-line ip address 192.168.2.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.12.2 255.255.255.0
-line no shut
-line int s1
-line ip address 10.1.23.2 255.255.255.0
-line clock rate 64000
-line no shut
+include openings/real_chain3_r2.zs
 line router eigrp 100
 line network 10.0.0.0
 line network 192.168.2.0
 line no auto-summary
 line end
-router 3
-line
-line enable
-line conf t
-line hostname R3
-line int e0
-line ip address 192.168.3.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.23.3 255.255.255.0
-line no shut
+include openings/real_chain3_r3.zs
 line exit
 line ip route 0.0.0.0 0.0.0.0 192.168.3.254
 line ip route 172.16.0.0 255.255.0.0 192.168.3.254

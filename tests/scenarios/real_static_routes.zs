@@ -7,36 +7,12 @@ behaviour real-router
 # its Serial0; router 2 has a route to each LAN, one by next hop and one by exit interface.
 # A route whose next hop no connected network holds stays out of the table; a second next hop
 # for the same network stands beside the first; no ip route removes exactly the route it names.
-line
-line enable
-line conf t
-line hostname R1
-line int e0
-line ip address 192.168.1.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.12.1 255.255.255.0
-line clock rate 64000
-line no shut
+include openings/real_chain3_r1.zs
 line exit
 line ip route 0.0.0.0 0.0.0.0 10.1.12.2
 line ip route 10.1.1.1 255.255.255.0 10.1.12.2
 line end
-router 2
-line
-line enable
-line conf t
-line hostname R2
-line int e0
-line ip address 192.168.2.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.12.2 255.255.255.0
-line no shut
-line int s1
-line ip address 10.1.23.2 255.255.255.0
-line clock rate 64000
-line no shut
+include openings/real_chain3_r2.zs
 line exit
 line ip route 192.168.1.0 255.255.255.0 10.1.12.1
 line ip route 192.168.3.0 255.255.255.0 serial1
@@ -44,17 +20,7 @@ line ip route 172.16.0.0 255.255.0.0 10.1.12.1
 line ip route 172.16.0.0 255.255.0.0 10.1.23.3
 line ip route 172.31.0.0 255.255.0.0 10.9.9.9
 line end
-router 3
-line
-line enable
-line conf t
-line hostname R3
-line int e0
-line ip address 192.168.3.1 255.255.255.0
-line no shut
-line int s0
-line ip address 10.1.23.3 255.255.255.0
-line no shut
+include openings/real_chain3_r3.zs
 line exit
 line ip route 0.0.0.0 0.0.0.0 s0
 line end
