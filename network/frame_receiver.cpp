@@ -4,6 +4,7 @@
 #include "base/error_log.h"
 #include "base/number_text.h"
 #include "network/network.h"
+#include "network/ppp_debug.h"
 #include "network/ppp_link.h"
 #include "network/routing_protocols.h"
 #include "network/table_capacity.h"
@@ -15,6 +16,12 @@ namespace {
 
 constexpr std::string_view kReceiverLogName = "Packet from patchpanel to router()";
 
+// Keepalives go out every layer-2 tick; a failing PPP authentication is tried again each
+// keepalive period a real router reports ("keepalive set (10 sec)").
+// The simulation clock counts seconds.
+constexpr Int32 kLayer2TickSeconds = 2;
+constexpr Int32 kPppRetrySeconds = 10;
+
 // The CHAP check of a PPP keepalive: the receiver knows the sender's host name as a user (any
 // case) whose password is exactly the secret offered.
 bool chap_accepts(const RouterRecord& r, const PacketRecord& frame) {
@@ -22,6 +29,39 @@ bool chap_accepts(const RouterRecord& r, const PacketRecord& frame) {
   for (int j = 1; j <= std::min<int>(r.username_count, kMaxUsers); ++j)
     if (to_upper(r.usernames[j]) == sender && r.user_passwords[j] == frame.chap_secret) return true;
   return false;
+}
+
+// What this end knows after a PPP keepalive from its peer.
+struct PppAttempt {
+  PppVerdict verdict;    // this end's verdict on the peer
+  bool peer_accepts;     // the peer's keepalive says it accepts this end
+  bool accepted_before;  // this end had accepted the peer before this keepalive
+  bool open;             // both ends accept each other: the link comes or stays up
+};
+
+// `debug ppp authentication`: the exchange that brings the link up or takes it down, and while
+// it fails, one attempt every keepalive period with a new identifier. A link that stays up is
+// not authenticated again. Says whether it logged anything.
+bool log_ppp_authentication(RouterRecord& r, const InterfaceEntry& e, const PacketRecord& frame,
+                            const PppAttempt& attempt, Int32 now) {
+  if (!debugging_ppp_authentication(r)) return false;
+  if (e.ppp_authentication == PppAuthentication::None &&
+      frame.ppp_authentication == PppAuthentication::None)
+    return false;
+  const bool was_up = e.line_protocol == LinkState::Up;
+  // The peer has refused this end once it has heard this end accept it; before that it may not
+  // have judged yet.
+  const bool peer_refused = !attempt.peer_accepts && attempt.accepted_before;
+  const bool failing = attempt.verdict != PppVerdict::Accepted || peer_refused;
+  if (attempt.open ? was_up : !failing) return false;
+  // The attempt that takes an open link down is shown; a closed link retries once a period.
+  if (!attempt.open && !was_up && now % kPppRetrySeconds >= kLayer2TickSeconds) return false;
+  const int id = static_cast<int>(now / kPppRetrySeconds % 255) + 1;
+  // The peer's verdict is shown once it is sure: its acceptance when the link opens, its refusal
+  // as above; while this end refuses the peer, the peer's own verdict may still change.
+  log_ppp_exchange(r, e, frame,
+                   {attempt.verdict, attempt.peer_accepts, attempt.open || peer_refused, id});
+  return true;
 }
 
 }  // namespace
@@ -81,11 +121,18 @@ void Network::receive_keepalive(Router& r, InterfaceEntry& e, const PacketRecord
 // reports its own in every keepalive.
 void Network::receive_real_ppp_keepalive(Router& r, InterfaceEntry& e, const PacketRecord& frame) {
   e.keepalive_misses = 0;
-  e.keepalive_seen = ppp_peer_accepted(r.record, e, frame) ? kTrue : kFalse;
+  const bool accepted_before = is_set(e.keepalive_seen);
+  const PppVerdict verdict = ppp_peer_verdict(r.record, e, frame);
+  e.keepalive_seen = verdict == PppVerdict::Accepted ? kTrue : kFalse;
   const int index = static_cast<int>(&e - &r.record.interfaces[0]);
   const bool open = is_set(e.keepalive_seen) && is_set(frame.sender_keepalive_seen) &&
                     line_clocked(r.number, index);
-  if (e.status != LinkState::Up || open == (e.line_protocol == LinkState::Up)) return;
+  if (e.status != LinkState::Up) return;
+  if (log_ppp_authentication(r.record, e, frame,
+                             {verdict, is_set(frame.sender_keepalive_seen), accepted_before, open},
+                             sim_clock_))
+    print_routing_messages(r);
+  if (open == (e.line_protocol == LinkState::Up)) return;
   e.line_protocol = open ? LinkState::Up : LinkState::Down;
   output_text(r, "\r\n%LINEPROTO-5-UPDOWN: Line protocol on Interface " + e.name +
                      ", changed state to " + std::string(text_of(e.line_protocol)));

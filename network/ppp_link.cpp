@@ -26,20 +26,26 @@ std::optional<std::string> password_of(const RouterRecord& r, const std::string&
 // The authenticator `r` challenges under its CHAP name (its interface's `ppp chap hostname`, else
 // its host name); the peer answers with the secret it holds under that name, else with its
 // `ppp chap password`. The answer must equal what `r` holds under the name the peer gives.
-bool chap_accepts(const RouterRecord& r, const InterfaceEntry& e, const PacketRecord& frame) {
+PppVerdict chap_verdict(const RouterRecord& r, const InterfaceEntry& e, const PacketRecord& frame) {
   const std::optional<std::string> expected = password_of(r, frame.chap_name);
-  if (!expected) return false;
+  if (!expected) return PppVerdict::UnknownUser;
   const std::string& challenger = e.chap_hostname.empty() ? r.hostname : e.chap_hostname;
-  for (const auto& [user, password] : frame.sender_users)
-    if (same_name(user, challenger)) return password == *expected;
+  bool right = !frame.chap_password.empty() && frame.chap_password == *expected;
+  for (const auto& [user, password] : frame.sender_users) {
+    if (same_name(user, challenger)) {
+      right = password == *expected;
+      break;
+    }
+  }
   // Without a secret for this router the peer can answer only with its default one.
-  return !frame.chap_password.empty() && frame.chap_password == *expected;
+  return right ? PppVerdict::Accepted : PppVerdict::WrongPassword;
 }
 
-bool pap_accepts(const RouterRecord& r, const PacketRecord& frame) {
-  if (frame.pap_username.empty()) return false;
-  const std::optional<std::string> expected = password_of(r, frame.pap_username);
-  return expected && *expected == frame.pap_password;
+PppVerdict pap_verdict(const RouterRecord& r, const PacketRecord& frame) {
+  const std::optional<std::string> expected =
+      frame.pap_username.empty() ? std::nullopt : password_of(r, frame.pap_username);
+  return expected && *expected == frame.pap_password ? PppVerdict::Accepted
+                                                     : PppVerdict::WrongPassword;
 }
 
 }  // namespace
@@ -55,17 +61,22 @@ void fill_ppp_credentials(const RouterRecord& sender, const InterfaceEntry& e,
   frame.pap_password = e.pap_password;
 }
 
-bool ppp_peer_accepted(const RouterRecord& receiver, const InterfaceEntry& e,
-                       const PacketRecord& frame) {
+PppVerdict ppp_peer_verdict(const RouterRecord& receiver, const InterfaceEntry& e,
+                            const PacketRecord& frame) {
   switch (e.ppp_authentication) {
     case PppAuthentication::None:
-      return true;
+      return PppVerdict::Accepted;
     case PppAuthentication::Chap:
-      return chap_accepts(receiver, e, frame);
+      return chap_verdict(receiver, e, frame);
     case PppAuthentication::Pap:
-      return pap_accepts(receiver, frame);
+      return pap_verdict(receiver, frame);
   }
-  return false;
+  return PppVerdict::WrongPassword;
+}
+
+bool ppp_peer_accepted(const RouterRecord& receiver, const InterfaceEntry& e,
+                       const PacketRecord& frame) {
+  return ppp_peer_verdict(receiver, e, frame) == PppVerdict::Accepted;
 }
 
 }  // namespace zorva

@@ -113,3 +113,28 @@ wait 30
 line show ip interface brief
 line show running-config interface serial 0
 line show interfaces description
+# debug ppp authentication on R2: R1's corrected PAP password brings Serial1 up (both ends send
+# their name and password, both answer AUTH-ACK); Serial0 shut and opened again shows the
+# one-way CHAP exchange, R2 answering SITE1's challenge. R2 then checks SITE1 against a wrong
+# secret: its own verdict fails ("MD/DES compare failed") and the line protocol goes down.
+line debug ppp authentication
+router 1
+line configure terminal
+line interface serial 1
+line ppp pap sent-username R1pap password papR1
+line end
+router 2
+wait 20
+line configure terminal
+line interface s0
+line shutdown
+line no shutdown
+line end
+wait 20
+line configure terminal
+line username SITE1 password wrong
+line interface s0
+line ppp authentication chap
+line end
+wait 12
+line undebug all
