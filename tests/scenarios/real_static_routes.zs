@@ -62,3 +62,8 @@ line conf t
 line no ip route 192.168.3.0 255.255.255.0 10.1.23.3
 line end
 line show ip route static
+# A host route (mask 255.255.255.255) is a /32 of its own beside its network's route.
+line conf t
+line ip route 192.168.1.9 255.255.255.255 10.1.12.1
+line end
+line show ip route 192.168.1.9
