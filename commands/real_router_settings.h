@@ -16,4 +16,8 @@ void line_setting_command(CommandContext& cmd);
 void clock_set_command(CommandContext& cmd);
 void terminal_command(CommandContext& cmd);
 
+// Real-router names for addresses (commands/ip_names.cpp): `ip host NAME A.B.C.D`,
+// `ip domain-name NAME` and `ip domain-lookup`, each undone by its `no` form.
+void ip_names_command(CommandContext& cmd);
+
 }  // namespace zorva

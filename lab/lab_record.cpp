@@ -352,6 +352,30 @@ void add_saved_loopbacks(const std::vector<JsonIn>& interfaces, RouterRecord& r)
   }
 }
 
+// The names a real router keeps for addresses: "domain_lookup" only when turned off, the domain
+// and the host table only when given.
+void add_names(json& out, const NameServices& names) {
+  if (!on(names.domain_lookup)) out["domain_lookup"] = false;
+  if (!names.domain_name.empty()) out["domain_name"] = names.domain_name;
+  if (names.hosts.empty()) return;
+  json hosts = json::array();
+  for (const HostEntry& h : names.hosts)
+    hosts.push_back({{"name", h.name}, {"address", h.address}});
+  out["hosts"] = std::move(hosts);
+}
+
+void names_from_json(const JsonIn& in, NameServices& names) {
+  names.domain_lookup = flag_of(in.flag("domain_lookup", on(names.domain_lookup)));
+  names.domain_name = in.text("domain_name", names.domain_name);
+  const std::vector<JsonIn> hosts = in.objects("hosts", kMaxHosts, "hosts");
+  if (!hosts.empty()) names.hosts.clear();
+  for (const JsonIn& h : hosts) {
+    const std::string address = h.text("address", "");
+    if (!parse_dotted(address)) h.fail("address", "a dotted address such as 10.1.1.1 was expected");
+    names.hosts.push_back({h.text("name", ""), address});
+  }
+}
+
 // The real-router router settings (lines, password scrambling, routing options), saved under
 // "real_router" only when one differs from a fresh router's.
 json router_settings_to_json(const RouterRecord& r) {
@@ -404,6 +428,7 @@ json router_settings_to_json(const RouterRecord& r) {
   }
   if (r.timestamps_debug != "uptime") out["timestamps_debug"] = r.timestamps_debug;
   if (r.timestamps_log != "uptime") out["timestamps_log"] = r.timestamps_log;
+  add_names(out, r.names);
   return out;
 }
 
@@ -462,6 +487,7 @@ void router_settings_from_json(const JsonIn& in, RouterRecord& r) {
   }
   r.timestamps_debug = in.text("timestamps_debug", r.timestamps_debug);
   r.timestamps_log = in.text("timestamps_log", r.timestamps_log);
+  names_from_json(in, r.names);
 }
 
 }  // namespace

@@ -11,7 +11,9 @@
 #include "base/number_text.h"
 #include "parser/argument_check.h"
 #include "parser/command_database.h"
+#include "state/ipv4.h"
 #include "state/mode_tables.h"
+#include "state/name_services.h"
 
 namespace zorva {
 namespace {
@@ -19,6 +21,8 @@ namespace {
 constexpr int kLastDepth = 6;    // the deepest word whose next level the queries can read
 constexpr int kDeepestWord = 7;  // the deepest word the tree holds: only an argument ends there
 constexpr const char* kEnd = "<cr>";
+constexpr const char* kUnknownHost =
+    "\r\n% Unknown command or computer name, or unable to find computer address";
 
 // Command words are ASCII: lowering a letter needs no locale, and this runs for every character
 // of every keyword a word is compared with.
@@ -86,6 +90,7 @@ class RealRouterLine {
   std::vector<std::string> keywords_at(int d);
   std::vector<WordRow> arguments_at(int d);
   void fail_at(int d, std::size_t bad);
+  bool names_a_host() const;
   void execute_line();
   void complete_word();
   void list_words_beginning();
@@ -314,8 +319,24 @@ void RealRouterLine::fail_at(int d, std::size_t bad) {
   error_ = "\r\n" + std::string(column, ' ') + "^" + kInvalidInput;
 }
 
+// A real router takes an EXEC line whose first word is no command for a host to connect to, and
+// tries to translate the word into an address first. A word that could not be a host name, or an
+// address (which needs no translating), keeps the marker under it.
+bool RealRouterLine::names_a_host() const {
+  if (resolved_ != 0 || exec_from_config_ || !is_exec_mode(mode_) || mode_ == kModeLoggedOut ||
+      is_set(pc_.Negated))
+    return false;
+  const std::string& first = pc_.RawWords[1];
+  if (first.empty() || parse_dotted(first) || error_.rfind(kAmbiguousPrefix, 0) == 0) return false;
+  return std::all_of(first.begin(), first.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.';
+  });
+}
+
 void RealRouterLine::execute_line() {
   if (!walk(0)) {
+    if (names_a_host())
+      error_ = "\r\n" + translating_text(record_.names, pc_.RawWords[1]) + kUnknownHost;
     result_.message = error_;
     result_.show_message = kTrue;
     return;

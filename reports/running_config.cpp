@@ -49,6 +49,14 @@ void add_user(std::string& out, const RouterRecord& r, int i, bool real) {
     add_line(out, " password ", shown_password(r, real, password));
 }
 
+// A real router's name settings, under `ip subnet-zero`: lookup when turned off, the domain, then
+// the host table in the order it was given.
+void add_name_lines(std::string& out, const NameServices& names) {
+  if (!is_set(names.domain_lookup)) add_line(out, "no ip domain-lookup");
+  if (!names.domain_name.empty()) add_line(out, "ip domain-name ", names.domain_name);
+  for (const HostEntry& h : names.hosts) add_line(out, "ip host " + h.name + " ", h.address);
+}
+
 // Real routers write "version" and "end" in lower case, the networks of RIP, IGRP and EIGRP with
 // the word `network`, a serial interface's clock rate, and a banner between its ^C marks; the
 // byte count is added by the caller, which knows the size.
@@ -73,6 +81,7 @@ void add_header(std::string& out, const RouterRecord& r, bool real) {
   }
   for (int i = 0; i < 4; ++i) add_line(out, "!");
   add_line(out, "ip subnet-zero");
+  if (real) add_name_lines(out, r.names);
 }
 
 // The OSPF lines show only on an up interface with an address while OSPF runs, and only when the

@@ -1,6 +1,8 @@
 // The `show` commands whose text needs no report of its own: a word that reports nothing, the
 // reports that are the command's template in the command database, and `show arp`, whose table
 // the network prints after the command.
+#include <algorithm>
+
 #include "base/router_calendar.h"
 #include "parser/command_context.h"
 #include "parser/network_requests.h"
@@ -31,6 +33,27 @@ void show_clock_command(CommandContext& cmd) {
   cmd.router.output_pending = kTrue;
   cmd.router.output_buffer =
       std::string("\r\n") + (is_set(r.clock_set) ? "" : "*") + calendar_text(now) + "\r\n";
+}
+
+void show_hosts_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter) {
+    show_template_command(cmd);
+    return;
+  }
+  const NameServices& names = cmd.router.names;
+  const bool lookup = is_set(names.domain_lookup);
+  std::string out = "\r\nDefault domain is ";
+  out += names.domain_name.empty() ? "not set" : names.domain_name;
+  out += lookup ? "\r\nName/address lookup uses domain service\r\nName servers are 255.255.255.255"
+                : "\r\nName/address lookup uses static mappings";
+  out += "\r\n\r\nHost                     Flags      Age Type   Address(es)\r\n";
+  for (const HostEntry& h : names.hosts) {
+    std::string row = h.name;
+    row.resize(std::max<std::size_t>(row.size() + 1, 25), ' ');
+    out += row + "(perm, OK)  0   IP    " + h.address + "\r\n";
+  }
+  cmd.router.output_pending = kTrue;
+  cmd.router.output_buffer = out;
 }
 
 // `show debugging`: the debugging a real router has on, under the heading of its kind.

@@ -14,6 +14,8 @@ void show_cmd(CommandContext& cmd);
 void show_template_command(CommandContext& cmd);
 void show_clock_command(CommandContext& cmd);
 void show_debugging_command(CommandContext& cmd);
+// `show hosts`: the template in classic; a real router's domain, lookup and host table.
+void show_hosts_command(CommandContext& cmd);
 // `show arp`: the network prints the ARP table after the command's output.
 void show_arp_command(CommandContext& cmd);
 void show_version_command(CommandContext& cmd);

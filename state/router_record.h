@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/types.h"
+#include "state/name_services.h"
 #include "state/record_enums.h"
 #include "state/redistribution.h"
 #include "state/routing_bookkeeping.h"
@@ -347,6 +348,7 @@ struct RouterConfig {
   // "service timestamps debug|log ...": what follows the kind word ("uptime" until changed).
   std::string timestamps_debug = "uptime";
   std::string timestamps_log = "uptime";
+  NameServices names;  // real-router `ip host`, `ip domain-name`, `ip domain-lookup`
   std::array<LineSettings, 3> line_settings{};
   Int16 vty_last_line = 4;
 };

@@ -1,7 +1,9 @@
 # topology: topologies/two_routers.ini
 # Real-router errors point at the first bad character with a '^' under the line as echoed: an
 # unknown or misspelt word, a bad address, a bad mask, a number out of its range, a word too many.
-# An unfinished command says so; an ambiguous one names the line.
+# An unfinished command says so; an ambiguous one names the line. At the EXEC prompt a first word
+# that is no command is taken for a host name and translated (asking the name server until
+# `no ip domain-lookup`); `ip host` names addresses for ping, and show hosts lists them.
 behaviour real-router
 line shw ip route
 line show ip rout
@@ -34,3 +36,18 @@ line ip route 10.9.0.0 255.255.0.0 serial 7
 line end
 line clock set 10:00:00 31 February 2026
 line clock set 25:00:00 1 March 2026
+line configure terminal
+line no ip domain-lookup
+line ip domain-name lab.local
+line ip host R2 10.0.0.2
+line ip host r2 10.0.0.9
+line ip host LAB2 192.168.2.1
+line no ip host lab2
+line end
+line shw
+line show hosts
+line ping R2
+wait 12
+line ping R3
+line show running-config | include domain
+line show running-config | include ip host
