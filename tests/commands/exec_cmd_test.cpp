@@ -108,6 +108,7 @@ TEST_F(ExecCmd, NetworkWorkIsRequestedWithTypedValues) {
       {kC, "ip route 10.0.0.0 255.0.0.0 1.1.1.1 40000", "route 10.0.0.0/8 via 1.1.1.1=0.0.0.0 if 0 distance 1"},
       {kC, "ip route 10.0.0.0 255.0.0.0 serial1", "", kInvalid},
       {kR, "ip route 10.0.0.0 255.0.0.0 1.1.1.1", "route 10.0.0.0/8 via 1.1.1.1=1.1.1.1 if 0 distance 1"},
+      {kR, "ip route 10.1.1.1 255.255.255.255 1.1.1.1", "route 10.1.1.1/32 via 1.1.1.1=1.1.1.1 if 0 distance 1"},
       {kR, "ip route 0.0.0.0 0.0.0.0 s1 250", "route 0.0.0.0/0 via =0.0.0.0 if 2 distance 250"},
       {kR, "ip route 10.0.0.0 255.0.0.0 serial 1 5", "route 10.0.0.0/8 via =0.0.0.0 if 2 distance 5"},
       {kR, "no ip route 10.0.0.0 255.0.0.0 1.1.1.1", "remove 10.0.0.0/8 via 1.1.1.1=1.1.1.1 if 0 distance 1"},

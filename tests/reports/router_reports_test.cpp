@@ -7,7 +7,6 @@
 #include "reports/ip_protocols_report.h"
 #include "reports/reports.h"
 #include "reports/routing_table_report.h"
-#include "tests/reports/report_records.h"
 #include "tests/support/record_fixture.h"
 
 namespace zorva::testing {
@@ -52,6 +51,17 @@ TEST_F(ShowHistory, CountBeyondTheHistoryIsLoggedNotRead) {
   const std::string r = report();
   EXPECT_EQ(r.substr(r.size() - 8), "  cmd100");  // lines 93..100 listed, 101 and 102 logged
   EXPECT_NE(log_text().find("build show history() - 9 - "), std::string::npos);
+}
+
+RouteEntry& add_route(RouterRecord& r, char code, Ipv4 network, Int16 prefix,
+                      const std::string& via, Int16 distance = 0) {
+  RouteEntry& route = r.routes[++r.route_count];
+  route.code = code;
+  route.network = network;
+  route.prefix_length = prefix;
+  route.interface_address = via;
+  route.distance = distance;
+  return route;
 }
 
 bool has(const std::string& text, const std::string& part) {

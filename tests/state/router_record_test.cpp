@@ -1,4 +1,5 @@
-// Building a fresh router's interfaces at their edges: none at all, and the 50-interface limit.
+// Building a fresh router's interfaces at their edges (none at all, the 50-interface limit), and
+// the record's enum texts read back as lab files save them.
 #include "state/router_record.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,25 @@ TEST_F(CreateInterface, FiftyFirstInterfaceIsRefusedAndLogged) {
   createinterface(rec, InterfaceType::Bri, 1000000, random, log, "Router 1");
   EXPECT_EQ(rec.interface_count, kMaxInterfaces);
   EXPECT_EQ(log.lines_written(), 2);
+}
+
+// Each value saved as its text reads back as itself; a text in another case is no value.
+template <typename Enum, typename Named>
+void expect_round_trip(std::initializer_list<Enum> values, Named named, const char* wrong) {
+  for (const Enum v : values) EXPECT_EQ(named(text_of(v)), v) << text_of(v);
+  EXPECT_FALSE(named(wrong).has_value()) << wrong;
+}
+
+TEST(RecordEnums, SavedTextsReadBackAsTheirValues) {
+  expect_round_trip({LinkState::Down, LinkState::Up}, link_state_named, "Up");
+  expect_round_trip({InterfaceType::None, InterfaceType::Serial, InterfaceType::Ethernet,
+                     InterfaceType::Bri, InterfaceType::Loopback},
+                    interface_type_named, "serial");
+  expect_round_trip({Encapsulation::None, Encapsulation::Hdlc, Encapsulation::Ppp,
+                     Encapsulation::Arpa, Encapsulation::Ethernet},
+                    encapsulation_named, "ppp");
+  expect_round_trip({PppAuthentication::None, PppAuthentication::Chap, PppAuthentication::Pap},
+                    ppp_authentication_named, "chap");
 }
 
 }  // namespace

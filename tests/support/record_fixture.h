@@ -88,7 +88,6 @@ class RecordFixture : public ::testing::Test {
   }
 
   std::string output() const { return record_.output_buffer; }
-  bool output_pending() const { return is_set(record_.output_pending); }
   std::string log_text() const { return file_text(tmp_.path() / "zorva.log"); }
 
   TempDir tmp_;
