@@ -46,11 +46,5 @@ TEST(BoxPrompt, KeyGivesItsAnswerOrNone) {
   }
 }
 
-TEST(BoxPrompt, LeavingAnswersCancelOrOkWhenThatIsTheOnlyButton) {
-  EXPECT_EQ(box_default_answer(Buttons::Ok), Answer::Ok);
-  EXPECT_EQ(box_default_answer(Buttons::OkCancel), Answer::Cancel);
-  EXPECT_EQ(box_default_answer(Buttons::YesNoCancel), Answer::Cancel);
-}
-
 }  // namespace
 }  // namespace zorva

@@ -3,14 +3,22 @@
 // Ctrl+Q asks before it stops the loop (the end of input stops it at once), PageUp scrolls back,
 // questions are asked on the input line, real time advances the simulated clock (but not while a
 // question waits), the screen is drawn only when something changed, and a pipe gets the transcript
-// at the end.
+// at the end. Then lab files: --lab opens one, Ctrl+S saves (asking for the student's name and a
+// file on the input line the first time, never over the lab handed out), Alt+L shows the lab's
+// page as text, and a recovery file left behind by an unclean exit is offered at the next start.
+// When a changed lab asks to be saved and when the recovery copy is written is the lab session's
+// own rule (lab_session_test).
 #include "term/terminal_face.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
 #include <string>
 
+#include "base/scripted_host.h"
+#include "lab/lab_file.h"
 #include "simulation/simulation.h"
 #include "term/key_help_screen.h"
 #include "tests/support/test_simulation.h"
@@ -19,43 +27,59 @@
 namespace zorva {
 namespace {
 
-class TerminalFaceTest : public ::testing::Test {
- protected:
-  explicit TerminalFaceTest(bool screen = true) : face(term, screen, 7, false) {}
+namespace fs = std::filesystem;
 
-  void SetUp() override {
-    ScriptOptions options;
+// A terminal face on a fresh fake terminal, its topology, log and recovery copy in a folder of
+// the test's own.
+struct FaceRig {
+  FaceRig() {
     options.app_dir = testing::bin_dir();
     options.topology = dir.write("topology.ini", testing::topology(2, 1, 1));
     options.log_file = dir.path() / "zorva.log";
-    face.set_recovery_file(dir.path() / "recovery.zlab");
-    face.start(options);
+  }
+  // A new face (drawing a screen, or piped when not `screen`) started with `options`; `typed`
+  // waits in its input.
+  TerminalFace& start(const std::string& typed = "", bool screen = true) {
+    face.reset();
+    term = FakeTerminal();
+    if (!typed.empty()) term.type(typed);
+    face = std::make_unique<TerminalFace>(term, screen, 7, false);
+    face->set_recovery_file(recovery());
+    face->start(options);
+    return *face;
   }
   // Runs turns until the queued input is used up or the face stops; true while it runs.
   bool run_queued() {
     bool running = true;
-    while (running && !term.steps.empty()) running = face.turn();
+    while (running && !term.steps.empty()) running = face->turn();
     return running;
   }
-  Simulation& sim() { return *face.simulation(); }
-  std::string input_row() { return face.current_frame().lines.back(); }
+  fs::path recovery() const { return dir.path() / "config" / "recovery.zlab"; }
+  Simulation& sim() { return *face->simulation(); }
+  std::string input_row() { return face->current_frame().lines.back(); }
 
   testing::TempDir dir;
+  ScriptOptions options;
   FakeTerminal term;
-  TerminalFace face;
+  std::unique_ptr<TerminalFace> face;
+};
+
+class TerminalFaceTest : public ::testing::Test, public FaceRig {
+ protected:
+  void SetUp() override { start(); }
 };
 
 TEST_F(TerminalFaceTest, DrawsOnlyWhenSomethingChangedAndAtMostOnceAFrameInterval) {
   for (int i = 0; i < 3; ++i) term.gap(20);
   run_queued();
-  EXPECT_EQ(face.frames_drawn(), 1);
-  EXPECT_EQ(face.current_frame().status,
+  EXPECT_EQ(face->frames_drawn(), 1);
+  EXPECT_EQ(face->current_frame().status,
             "Router 1 of 2 | 00:00:00 1x classic | Ctrl+G router | Alt+H keys");
   EXPECT_NE(term.output.find("Press Enter to Start"), std::string::npos);
   for (int i = 0; i < 10; ++i) term.type("a");  // ten changes within ten milliseconds
   for (int i = 0; i < 3; ++i) term.gap(20);
   run_queued();
-  EXPECT_EQ(face.frames_drawn(), 3);  // one for the first change, one for the rest of the burst
+  EXPECT_EQ(face->frames_drawn(), 3);  // one for the first change, one for the rest of the burst
 }
 
 // Keys reach the active console, control keys without an editing meaning too, and a lone Esc
@@ -65,10 +89,10 @@ TEST_F(TerminalFaceTest, TypedKeysReachTheActiveConsoleAndTheCaretFollows) {
   run_queued();
   EXPECT_EQ(sim().typed_line, "sh");
   EXPECT_TRUE(input_row().ends_with("sh")) << input_row();
-  EXPECT_EQ(face.current_frame().cursor_col, static_cast<int>(input_row().size()));
+  EXPECT_EQ(face->current_frame().cursor_col, static_cast<int>(input_row().size()));
   term.type("\x1b[D");  // left arrow
   run_queued();
-  EXPECT_EQ(face.current_frame().cursor_col, static_cast<int>(input_row().size()) - 1);
+  EXPECT_EQ(face->current_frame().cursor_col, static_cast<int>(input_row().size()) - 1);
   term.type("\x1b[C\x03\x04\x1c\x1b");  // right arrow, then the controls
   term.gap(100);
   term.type("[A");
@@ -87,7 +111,7 @@ TEST_F(TerminalFaceTest, CtrlQAsksFirstAndOnlyOkLeaves) {
   EXPECT_FALSE(run_queued());
   EXPECT_NE(term.output.find("Exit: Are you sure? [Enter] OK/[c]ancel"), std::string::npos);
   EXPECT_EQ(sim().typed_line, "abd");
-  EXPECT_FALSE(face.turn());
+  EXPECT_FALSE(face->turn());
 }
 
 TEST_F(TerminalFaceTest, WindowSizeChangeRedrawsAtTheNewSize) {
@@ -98,7 +122,7 @@ TEST_F(TerminalFaceTest, WindowSizeChangeRedrawsAtTheNewSize) {
   term.output.clear();
   term.gap(20);
   run_queued();
-  EXPECT_EQ(face.frames_drawn(), 2);
+  EXPECT_EQ(face->frames_drawn(), 2);
   EXPECT_EQ(term.output.rfind("\x1b[2J", 0), 0u);
   EXPECT_NE(term.output.find("\x1b[5;1H"), std::string::npos);
   EXPECT_EQ(term.output.find("\x1b[6;1H"), std::string::npos);
@@ -110,7 +134,7 @@ TEST_F(TerminalFaceTest, QuestionIsAskedOnTheInputLineAndKeysAfterTheAnswerAreTy
   term.gap(5000);
   term.type("Nab");
   const SimMillis before = sim().scheduler.now();
-  EXPECT_EQ(face.message_box("Reload the Router", "Save?", Buttons::YesNoCancel), Answer::No);
+  EXPECT_EQ(face->message_box("Reload the Router", "Save?", Buttons::YesNoCancel), Answer::No);
   EXPECT_NE(term.output.find("Reload the Router: Save? [y]es/[n]o/[c]ancel"), std::string::npos);
   EXPECT_LE(sim().scheduler.now() - before, 2);
   term.gap(1);
@@ -121,10 +145,10 @@ TEST_F(TerminalFaceTest, QuestionIsAskedOnTheInputLineAndKeysAfterTheAnswerAreTy
 
 TEST_F(TerminalFaceTest, QuitKeyDuringAQuestionCancelsItThenAsksWhetherToQuit) {
   term.type("\x11");
-  EXPECT_EQ(face.message_box("Q", "?", Buttons::YesNoCancel), Answer::Cancel);
+  EXPECT_EQ(face->message_box("Q", "?", Buttons::YesNoCancel), Answer::Cancel);
   term.type("\x11");  // the quit question is already asked
   term.type("\r");
-  EXPECT_FALSE(face.turn());
+  EXPECT_FALSE(face->turn());
 }
 
 TEST_F(TerminalFaceTest, CtrlGOrAltZeroAsksForAnyRouterNumber) {
@@ -164,33 +188,33 @@ TEST_F(TerminalFaceTest, PageUpScrollsBackTypingReturnsToTheEnd) {
   term.type("\r");
   for (char c = 'a'; c <= 'l'; ++c) term.type(std::string(1, c) + "\r");
   run_queued();
-  const Frame end = face.current_frame();
+  const Frame end = face->current_frame();
   term.type("\x1b[5~");
   run_queued();
-  const Frame f = face.current_frame();
+  const Frame f = face->current_frame();
   EXPECT_EQ(f.scroll_back, 8);  // a screen of 10 rows less the input line and one row kept
   EXPECT_EQ(f.lines[8], end.lines[0]);
   const std::string end_row = end.lines[8];
   EXPECT_EQ(f.status.rfind("Back 8 lines", 0), 0u) << f.status;
   term.type("\x1b[5;2~\x1b[6~");  // Shift+PageUp, then PageDown
   run_queued();
-  EXPECT_EQ(face.current_frame().scroll_back, 8);
+  EXPECT_EQ(face->current_frame().scroll_back, 8);
   term.type("\x1b[5~x");
   run_queued();
-  EXPECT_EQ(face.current_frame().scroll_back, 0);
-  EXPECT_EQ(face.current_frame().lines[8], end_row);
+  EXPECT_EQ(face->current_frame().scroll_back, 0);
+  EXPECT_EQ(face->current_frame().lines[8], end_row);
 }
 
 TEST_F(TerminalFaceTest, EscCancelsAfterItsPauseAndTheEndOfInputLeavesWithOk) {
   term.type("\x1b");
   term.gap(100);
-  EXPECT_EQ(face.message_box("Q", "?", Buttons::OkCancel), Answer::Cancel);
-  EXPECT_EQ(face.message_box("Zorva", "Note", Buttons::Ok), Answer::Ok);
-  EXPECT_FALSE(face.turn());
+  EXPECT_EQ(face->message_box("Q", "?", Buttons::OkCancel), Answer::Cancel);
+  EXPECT_EQ(face->message_box("Zorva", "Note", Buttons::Ok), Answer::Ok);
+  EXPECT_FALSE(face->turn());
 }
 
 TEST_F(TerminalFaceTest, DateTimeTextIsDayMonthYearAndTime) {
-  EXPECT_THAT(face.date_time_text(),
+  EXPECT_THAT(face->date_time_text(),
               ::testing::MatchesRegex("[0-9]{2}/[0-9]{2}/[0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}"));
 }
 
@@ -200,13 +224,13 @@ TEST_F(TerminalFaceTest, ClockKeysSetTheSpeedAndSkipAhead) {
   term.screen = {10, 200};
   term.gap(1);
   run_queued();
-  EXPECT_NE(face.current_frame().status.find("Ctrl+T speed | Ctrl+K/L +1/+5 min"),
+  EXPECT_NE(face->current_frame().status.find("Ctrl+T speed | Ctrl+K/L +1/+5 min"),
             std::string::npos)
-      << face.current_frame().status;
+      << face->current_frame().status;
   const SimMillis start = sim().scheduler.now();
   term.type("\x14");  // arrives after 1 ms at 1x, then the speed is 10x
   run_queued();
-  EXPECT_EQ(face.clock_speed().factor(), 10);
+  EXPECT_EQ(face->clock_speed().factor(), 10);
   term.gap(1000);
   run_queued();
   EXPECT_EQ(sim().scheduler.now(), start + 1 + 10000);
@@ -219,12 +243,12 @@ TEST_F(TerminalFaceTest, ClockKeysSetTheSpeedAndSkipAhead) {
   EXPECT_EQ(sim().sim_clock, sim().scheduler.now() / 1000);
   term.type("\x14\x14");  // 60x, then back to 1x
   run_queued();
-  EXPECT_EQ(face.clock_speed().factor(), 1);
+  EXPECT_EQ(face->clock_speed().factor(), 1);
   term.type("\x14\x14");
   run_queued();
-  EXPECT_EQ(face.clock_speed().factor(), 60);
+  EXPECT_EQ(face->clock_speed().factor(), 60);
   EXPECT_EQ(sim().typed_line, "");
-  const std::string status = face.current_frame().status;
+  const std::string status = face->current_frame().status;
   const std::string clock = clock_text(sim().sim_clock) + " 60x classic";
   EXPECT_EQ(status.rfind("Router 1 of 2 | " + clock + " | ", 0), 0u) << status;
 }
@@ -253,13 +277,13 @@ TEST_F(TerminalFaceTest, CtrlOOpensAnotherTopologyAfterAsking) {
   EXPECT_EQ(sim().router_count, 3);
   EXPECT_EQ(sim().topology_file, three);
   EXPECT_EQ(sim().typed_line, "");
-  EXPECT_EQ(face.current_frame().status.rfind("Router 1 of 3", 0), 0u)
-      << face.current_frame().status;
+  EXPECT_EQ(face->current_frame().status.rfind("Router 1 of 3", 0), 0u)
+      << face->current_frame().status;
   term.type("\x1bOR");  // F3 reaches the new third router
   term.type("\r");
   run_queued();
   EXPECT_EQ(sim().active_router, 3);
-  EXPECT_NE(face.current_frame().lines.size(), 0u);
+  EXPECT_NE(face->current_frame().lines.size(), 0u);
 }
 
 // Alt+H (or Alt+?) shows every key in place of the console at 80x24; the next key only closes
@@ -269,7 +293,7 @@ TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
   term.type("sh");
   term.type("\x1bh");
   run_queued();
-  Frame f = face.current_frame();
+  Frame f = face->current_frame();
   std::string shown;
   for (const std::string& row : f.lines) shown += row + "\n";
   // Every line of the list stands whole on a row of its own: none is wrapped at 80 columns.
@@ -282,30 +306,167 @@ TEST_F(TerminalFaceTest, AltHListsEveryKeyAndAnyKeyGoesBack) {
   EXPECT_TRUE(input_row().ends_with("sh")) << input_row();
   term.type("\x1b?");
   run_queued();
-  EXPECT_EQ(face.current_frame().status, f.status);
+  EXPECT_EQ(face->current_frame().status, f.status);
   term.type("x\x1bOP");  // F1 where router 1 is forward: the list again
   run_queued();
-  EXPECT_EQ(face.current_frame().status, f.status);
+  EXPECT_EQ(face->current_frame().status, f.status);
 }
 
-class TerminalFacePipedTest : public TerminalFaceTest {
+class TerminalFacePipedTest : public ::testing::Test, public FaceRig {
  protected:
-  TerminalFacePipedTest() : TerminalFaceTest(false) {}
+  void SetUp() override { start("", false); }
 };
 
 TEST_F(TerminalFacePipedTest, PrintsAnswersThenTheActiveTranscriptWithoutEscapes) {
   term.type("c");
-  EXPECT_EQ(face.message_box("Reload the Router", "Save?", Buttons::YesNoCancel), Answer::Cancel);
+  EXPECT_EQ(face->message_box("Reload the Router", "Save?", Buttons::YesNoCancel), Answer::Cancel);
   EXPECT_EQ(term.output, "[box] Reload the Router: Save? -> Cancel\n");
   term.type("\x1bOQ");
-  EXPECT_FALSE(run_queued() && face.turn());
+  EXPECT_FALSE(run_queued() && face->turn());
   term.output.clear();
-  EXPECT_EQ(face.finish(), 0);
-  EXPECT_EQ(face.frames_drawn(), 0);
+  EXPECT_EQ(face->finish(), 0);
+  EXPECT_EQ(face->frames_drawn(), 0);
   EXPECT_NE(term.output.find("Press Enter to Start\n"), std::string::npos);
   EXPECT_EQ(term.output.find('\r'), std::string::npos);
   EXPECT_EQ(term.output.find('\x1b'), std::string::npos);
   EXPECT_EQ(sim().active_router, 2);
+}
+
+class TerminalLabTest : public ::testing::Test, public FaceRig {
+ protected:
+  std::string hostname_in(const fs::path& file) {
+    OpenedLab lab = open_lab_file(file, host, SimulationPaths{testing::bin_dir(), {}});
+    return lab.sim ? lab.sim->router(1)->record.hostname : "(" + lab.error + ")";
+  }
+  // A lab saved by the core, router 1 named `name`.
+  fs::path core_lab(const std::string& name) {
+    testing::TestSimulation sim(testing::topology(2, 1, 1));
+    sim.type("\renable\rconfigure terminal\rhostname " + name + "\rend\r");
+    const fs::path file = dir.path() / (name + ".zlab");
+    EXPECT_EQ(save_lab(*sim.sim, file, false), "");
+    return file;
+  }
+
+  ScriptedHost host;
+};
+
+TEST_F(TerminalLabTest, LabOptionOpensTheLabAndCtrlSSavesBesideItUnderTheStudentsName) {
+  options.lab = core_lab("Alpha");
+  start();
+  EXPECT_EQ(sim().router(1)->record.hostname, "Alpha");
+  EXPECT_EQ(face->lab_file(), options.lab);
+  EXPECT_FALSE(face->changed());
+  term.type("\renable\rconfigure terminal\rhostname Bravo\rend\r");
+  run_queued();
+  EXPECT_TRUE(face->changed());
+  term.type("\x13");  // Ctrl+S: the name, then Enter takes the file proposed beside the lab
+  term.type("Ann Lee\r");
+  term.type("\r");
+  run_queued();
+  EXPECT_NE(term.output.find("Your name, saved in the lab"), std::string::npos);
+  EXPECT_FALSE(face->changed());
+  EXPECT_EQ(hostname_in(options.lab), "Alpha");  // the lab handed out stays as it was
+  EXPECT_EQ(face->lab_file(), dir.path() / "Alpha-Ann_Lee.zlab");
+  EXPECT_EQ(hostname_in(face->lab_file()), "Bravo");
+  EXPECT_EQ(sim().student, "Ann Lee");
+  EXPECT_EQ(sim().typed_line, "");  // the keys were not typed into the console
+  // Alt+N edits the name; the next Ctrl+S saves to the student's file without a question.
+  term.type("\x1bn\x7f\x7f\x7fLi\r\x13");
+  run_queued();
+  EXPECT_EQ(sim().student, "Ann Li");
+  EXPECT_FALSE(face->changed());
+}
+
+TEST_F(TerminalLabTest, AltLShowsTheLabsPageAsTextAndEscGoesBack) {
+  testing::TestSimulation made(testing::topology(2, 1, 1));
+  const LabBundle bundle{"Lab 6", "<h1>Area zero</h1><p>Cable <b>both</b> routers.</p>", ""};
+  options.lab = dir.path() / "lab06.zlab";
+  ASSERT_EQ(save_lab(*made.sim, options.lab, false, bundle), "");
+  start();
+  term.screen = {24, 80};
+  term.type("\x1bl");
+  run_queued();
+  Frame page = face->current_frame();
+  ASSERT_GE(page.lines.size(), 4u);
+  EXPECT_EQ(std::vector(page.lines.begin(), page.lines.begin() + 4),
+            (std::vector<std::string>{"Area zero", "=========", "", "Cable both routers."}));
+  EXPECT_TRUE(page.status.starts_with("Lab 6 (1/")) << page.status;
+  term.type("n");  // the next page: the first lab the program ships
+  run_queued();
+  EXPECT_TRUE(face->current_frame().status.starts_with("Lab 1: Basic router configuration"))
+      << face->current_frame().status;
+  term.type("\x1b");
+  term.gap(100);
+  term.type("x");
+  run_queued();
+  EXPECT_EQ(sim().typed_line, "x");  // Esc closed the page; keys reach the console
+}
+
+TEST_F(TerminalLabTest, AnotherTopologyIsNotSavedOverTheLabItReplaced) {
+  options.lab = core_lab("Alpha");
+  start();
+  const std::string topology = dir.write("other.ini", testing::topology(3, 1, 0));
+  term.type("\x0f" + topology + "\r");  // Ctrl+O, the file, Enter: nothing changed to save
+  run_queued();
+  ASSERT_EQ(sim().router_count, 3);
+  EXPECT_TRUE(face->lab_file().empty());
+  EXPECT_FALSE(face->changed());
+  term.type("\x13\r");  // Ctrl+S, no student's name: a file is asked, not Alpha's lab
+  run_queued();
+  EXPECT_NE(term.output.find("Save the lab as"), std::string::npos);
+  EXPECT_EQ(hostname_in(options.lab), "Alpha");
+}
+
+TEST_F(TerminalLabTest, ALabThatCannotBeOpenedEndsTheRunWithStatusTwo) {
+  options.lab = dir.write("broken.zlab", "{\"format\": \"zorva-lab\", \"version\": 1, \"rou");
+  start();
+  EXPECT_EQ(sim().router_count, 0);  // nothing was started
+  EXPECT_FALSE(face->turn());
+  EXPECT_EQ(face->run(options), 2);
+}
+
+TEST_F(TerminalLabTest, FirstSaveAsksForAFileNameOnTheInputLineAndEscGivesUp) {
+  start();
+  term.type("\renable\rconfigure terminal\rhostname Kilo\rend\r");
+  term.type("\023abc");  // Ctrl+S, then a name
+  term.type("\x1b");
+  term.gap(100);  // a lone Esc after its pause gives the name question up, saving nothing
+  run_queued();
+  EXPECT_TRUE(face->lab_file().empty());
+  EXPECT_TRUE(face->changed());
+  EXPECT_EQ(face->current_frame().lines.back().find("Save the lab as"), std::string::npos);
+  term.type("\x13");
+  term.type("\r");  // no student's name
+  const fs::path name = dir.path() / "mine";
+  term.type(name.string() + "x");
+  term.type("\x7f");  // Backspace takes the x back
+  term.type("\r");
+  run_queued();
+  EXPECT_NE(term.output.find("Save the lab as"), std::string::npos);
+  EXPECT_EQ(face->lab_file(), dir.path() / "mine.zlab");
+  EXPECT_EQ(hostname_in(dir.path() / "mine.zlab"), "Kilo");
+  EXPECT_FALSE(face->changed());
+  // Keys go to the console again.
+  term.type("sh");
+  run_queued();
+  EXPECT_EQ(sim().typed_line, "sh");
+}
+
+TEST_F(TerminalLabTest, RecoveryFileLeftBehindIsOfferedAtTheNextStart) {
+  fs::create_directories(recovery().parent_path());
+  fs::copy_file(core_lab("Papa"), recovery());
+  start("y");
+  EXPECT_NE(term.output.find("did not close normally"), std::string::npos);
+  EXPECT_EQ(sim().router(1)->record.hostname, "Papa");
+  EXPECT_TRUE(face->changed());  // never saved by the user
+  EXPECT_TRUE(face->lab_file().empty());
+
+  // Declined: set aside, and the topology starts.
+  fs::copy_file(core_lab("Quebec"), recovery(), fs::copy_options::overwrite_existing);
+  start("n");
+  EXPECT_EQ(sim().router(1)->record.hostname, "Router");
+  EXPECT_FALSE(fs::exists(recovery()));
+  EXPECT_TRUE(fs::exists(fs::path(recovery().string() + ".old")));
 }
 
 }  // namespace

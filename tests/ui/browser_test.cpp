@@ -1,5 +1,5 @@
-// The lab browser windows: what an address means, the address list, captions, the function keys
-// and where web links go.
+// The lab browser windows: what an address means, the address list, the function keys and where
+// web links go. Their captions are checked where the main window lists and opens them.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,7 +8,6 @@
 
 #include "ui/browser_address.h"
 #include "ui/frm_browser.h"
-#include "ui/frm_topology_browser.h"
 #include "ui/qt_host.h"
 #include "ui_test_support.h"
 
@@ -98,21 +97,6 @@ class BrowserTest : public QObject {
     QVERIFY(on("lab01_basic.htm"));
     browser_->tool(QStringLiteral("Home"))->trigger();
     QVERIFY(on("labs/ccna_home.htm"));
-  }
-
-  void captions_name_the_window_or_the_page_and_stop_leaves_it() {
-    go("lab04_rip.htm");
-    QCOMPARE(browser_->windowTitle(), QStringLiteral("Lab Navigator"));
-    frmTopologyBrowser b(host_, bin_dir());
-    b.navigate_to_address(lab("topology.htm"));
-    QCOMPARE(b.windowTitle(), QStringLiteral("Topology"));
-    b.navigate_to_address(lab("lab03_static.htm"));
-    QCOMPARE(b.windowTitle(), QStringLiteral("Lab 3: Static routes"));
-    go("training.htm");
-    browser_->page()->set_busy(true);
-    browser_->tool(QStringLiteral("Stop"))->trigger();
-    QCOMPARE(browser_->windowTitle(), QStringLiteral("Command reference"));
-    QVERIFY(!browser_->page()->busy());
   }
 
   void function_keys_and_router_links_jump_to_consoles() {

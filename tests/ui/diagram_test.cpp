@@ -1,7 +1,7 @@
-// The network diagram on the desktop: it draws the core's model (which tests/simulation checks
-// against the topologies), a cable end changes colour in the same tick its line changes state (and
-// nothing else is repainted), dragged positions are kept in the topology file without making it
-// unreadable, and a double-click opens the router's console.
+// The network diagram on the desktop, drawn from the core's model (which tests/simulation checks
+// against the topologies): a cable end changes colour in the same tick its line changes state (and
+// nothing else is repainted), a host name reaches its node, dragged positions are kept in the
+// topology file without making it unreadable, and a double-click opens the router's console.
 #include <QGraphicsScene>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -50,44 +50,6 @@ class DiagramTest : public QObject, MainWindowRig {
 
  private slots:
   void cleanup() { w_.reset(); }
-
-  void the_scene_draws_the_model_data() {
-    QTest::addColumn<QString>("file");
-    QTest::newRow("default") << "default.ini";
-    QTest::newRow("square") << "topologies/square.ini";
-    QTest::newRow("ring of fifty") << "topologies/ring50.ini";
-  }
-
-  // A node per router of the model where the model puts it, a line per cable with the model's
-  // interface names and states, and the model's caption under the picture.
-  void the_scene_draws_the_model() {
-    QFETCH(QString, file);
-    start(topology(qPrintable(file)));
-    w_->show_diagram();
-    frmDiagram* d = w_->diagram();
-    QVERIFY(d);
-    QVERIFY(w_->diagram_window()->isVisible());
-    const NetworkDiagram& model = d->model();
-    QCOMPARE(static_cast<int>(model.routers.size()), w_->sim().router_count);
-    QCOMPARE(d->nodes().size(), model.routers.size());
-    for (std::size_t i = 0; i < model.routers.size(); ++i) {
-      const DiagramRouter& r = model.routers[i];
-      QCOMPARE(d->nodes()[i]->number(), r.number);
-      QCOMPARE(d->nodes()[i]->label(), QString::fromLatin1(r.label.c_str()));
-      QCOMPARE(d->nodes()[i]->pos(), QPointF(r.position.x, r.position.y));
-    }
-    QCOMPARE(d->cables().size(), model.cables.size());
-    for (std::size_t i = 0; i < model.cables.size(); ++i) {
-      const CableItem* c = d->cables()[i];
-      const DiagramCableEnd* ends[2] = {&model.cables[i].a, &model.cables[i].b};
-      for (int end = 0; end < 2; ++end) {
-        QCOMPARE(c->node(end)->number(), ends[end]->router);
-        QCOMPARE(c->end_label(end), QString::fromLatin1(ends[end]->interface_name.c_str()));
-        QCOMPARE(c->end_colour_shown(end), end_colour(ends[end]->state));
-      }
-    }
-    QCOMPARE(d->message(), QString::fromLatin1(model.caption.c_str()));
-  }
 
   // Router 1 Serial0 to Router 2 Serial0 is brought up; then Router 2 shuts its end. Its dot turns
   // grey as soon as the command is in, and Router 1's turns red in the very tick in which Router 1

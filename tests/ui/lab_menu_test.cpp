@@ -12,6 +12,8 @@
 
 #include "lab/lab_file.h"
 #include "simulation/simulation.h"
+#include "ui/app_settings.h"
+#include "ui/console_input.h"
 #include "ui/core_session.h"
 #include "ui/frm_browser.h"
 #include "ui/frm_check_results.h"
@@ -229,7 +231,22 @@ class LabMenuTest : public QObject, MainWindowRig {
     QVERIFY(labs().results()->summary()->text().startsWith(QStringLiteral("0 passed, ")));
   }
 
+  // File, Exit asks first: Cancel keeps everything; OK leaves (offering to save a changed lab) and
+  // keeps the window's placement for the next start.
   void exit_question_offers_to_save_only_after_changes() {
+    start();
+    w_->resize(900, 640);
+    w_->type_text(1, "sh");
+    w_->command("mnuFileExit")->trigger();  // Cancel
+    QVERIFY(w_->isVisible());
+    QCOMPARE(w_->document(1)->txtin()->text(), QStringLiteral("Router>sh"));
+    boxes_.queue(Answer::Ok);
+    boxes_.queue(Answer::No);
+    w_->command("mnuFileExit")->trigger();
+    QVERIFY(!w_->isVisible());
+    QCOMPARE(boxes_.boxes[0].text, std::string("Are you sure?"));
+    QCOMPARE(QSize(read_placement()->width, read_placement()->height), QSize(900, 640));
+
     start();
     boxes_.queue(Answer::Ok);
     QVERIFY(w_->close());  // nothing typed: the one question
@@ -241,7 +258,6 @@ class LabMenuTest : public QObject, MainWindowRig {
     boxes_.queue(Answer::Cancel);
     QVERIFY(!w_->close());
     QCOMPARE(boxes_.boxes.size(), std::size_t{2});
-    QCOMPARE(boxes_.boxes[0].text, std::string("Are you sure?"));
     QCOMPARE(boxes_.boxes[1].buttons, Buttons::YesNoCancel);
     QVERIFY(boxes_.boxes[1].text.find("Save it before leaving?") != std::string::npos);
     // Yes, with a file named: saved, then gone.

@@ -1,9 +1,8 @@
-// Pure rules of the desktop face: where tiled and iconised windows go, the command line and saved
-// transcripts.
+// Pure rules of the desktop face: the lab's column beside the consoles, the command line, and the
+// message without a display. Tiling, icons and saved transcripts are the main window's tests.
 #include <QtTest>
 
 #include "ui/start_options.h"
-#include "ui/transcript_file.h"
 #include "ui/window_arrangement.h"
 #include "ui_test_support.h"
 
@@ -13,16 +12,6 @@ class LayoutAndOptionsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void three_windows_tile_as_equal_columns_or_rows() {
-    const QRect area(0, 0, 900, 600);
-    QVERIFY(tile_rects(3, area, Tiling::Vertical) ==
-            (std::vector<QRect>{{0, 0, 300, 600}, {300, 0, 300, 600}, {600, 0, 300, 600}}));
-    QVERIFY(tile_rects(3, area, Tiling::Horizontal) ==
-            (std::vector<QRect>{{0, 0, 900, 200}, {0, 200, 900, 200}, {0, 400, 900, 200}}));
-    QVERIFY(tile_rects(0, area, Tiling::Vertical).empty());
-    QVERIFY(tile_rects(3, QRect(), Tiling::Vertical).empty());
-  }
-
   // The lab's column gets what the consoles leave, within a floor and half the frame.
   void the_lab_column_is_what_the_consoles_leave_within_bounds() {
     const struct {
@@ -37,15 +26,6 @@ class LayoutAndOptionsTest : public QObject {
       const QRect c = side_column(QRect(0, 10, t.area, 500), t.consoles);
       QCOMPARE(c, QRect(t.area - t.width, 10, t.width, 500));
     }
-  }
-
-  void icons_line_up_from_the_bottom_left() {
-    const std::vector<QPoint> p = icon_positions(5, QRect(0, 0, 500, 400), QSize(200, 30));
-    // Two fit in a row; the third starts the row above.
-    QCOMPARE(QList<QPoint>(p.begin(), p.end()),
-             QList<QPoint>({{0, 370}, {200, 370}, {0, 340}, {200, 340}, {0, 310}}));
-    // Icons wider than the area stack up.
-    QCOMPARE(icon_positions(2, QRect(0, 0, 100, 400), QSize(200, 30))[1], QPoint(0, 340));
   }
 
   void parses_the_command_line() {
@@ -90,19 +70,6 @@ class LayoutAndOptionsTest : public QObject {
     }
     QVERIFY(start_options_version().startsWith(QStringLiteral("Kolvo Router Simulator ")));
     QVERIFY(start_options_usage().contains(QStringLiteral("--version")));
-  }
-
-  void a_transcript_is_saved_as_plain_lines() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(transcript_file_name(2));
-    QVERIFY(path.endsWith(QStringLiteral("Router2.txt")));
-    QVERIFY(save_transcript(path, QStringLiteral("Router>enable\nRouter#")));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("Router>enable\nRouter#\n"));
-    QVERIFY(!save_transcript(QString(), QStringLiteral("x")));
-    QVERIFY(!save_transcript(dir.filePath(QStringLiteral("no/such/folder/t.txt")),
-                             QStringLiteral("x")));
   }
 };
 

@@ -1,12 +1,17 @@
 // The main window: start-up on a chosen topology, the router toolbar, switching consoles with the
-// function keys, the main commands and their questions, and closing.
+// function keys, the main commands, their dialogs and questions, the Window menu, and closing.
 #include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -15,8 +20,11 @@
 #include "ui/console_input.h"
 #include "ui/core_session.h"
 #include "ui/frm_browser.h"
+#include "ui/frm_choose_topo.h"
 #include "ui/frm_document.h"
 #include "ui/frm_main.h"
+#include "ui/frm_splash.h"
+#include "ui/frm_tip.h"
 #include "ui/frm_topology_browser.h"
 #include "ui_test_support.h"
 
@@ -154,6 +162,27 @@ class MainWindowTest : public QObject, MainWindowRig {
     QCOMPARE(input(3), QStringLiteral("Router>"));
   }
 
+  // The input line shows the core's line and caret: editing keys and a Ctrl letter go to the core
+  // (before any shortcut), a mouse click does not move the caret, and a line break split across
+  // two appends shows as one.
+  void the_console_shows_the_cores_line_and_caret() {
+    start("default.ini");
+    ConsoleInput* in = w_->document(1)->txtin();
+    QTest::keyClicks(in, QStringLiteral("shxow"));
+    for (const Qt::Key k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Backspace}) QTest::keyClick(in, k);
+    QCOMPARE(input(1), QStringLiteral("Router>show"));
+    QCOMPARE(in->cursorPosition(), input(1).size() - 2);
+    QTest::mouseClick(in, Qt::LeftButton, Qt::NoModifier, QPoint(2, 5));
+    QCOMPARE(in->cursorPosition(), input(1).size() - 2);
+    QVERIFY(!in->hasSelectedText());
+    QKeyEvent ctrl_p(QEvent::ShortcutOverride, Qt::Key_P, Qt::ControlModifier, "\x10");
+    QApplication::sendEvent(in, &ctrl_p);
+    QVERIFY(ctrl_p.isAccepted());
+    w_->sim().router(1)->console.append("split\r");
+    w_->sim().router(1)->console.append("\nnext");
+    QVERIFY(w_->document(1)->transcript_text().endsWith(QStringLiteral("\nsplit\nnext")));
+  }
+
   void lab_buttons_return_to_the_lab_start_over_when_confirmed_or_open_the_topology() {
     start("default.ini");
     w_->lab_navigator()->navigate_to_address(QStringLiteral("lab02_interfaces.htm"));
@@ -186,30 +215,7 @@ class MainWindowTest : public QObject, MainWindowRig {
     verify_beside(w_->browser_window(first));
   }
 
-  void file_exit_cancel_keeps_every_router_and_ok_saves_the_placement() {
-    start("default.ini");
-    w_->move(40, 30);
-    w_->resize(900, 640);
-    QTest::keyClicks(w_->document(1)->txtin(), QStringLiteral("sh"));
-    const std::string transcript = w_->sim().router(1)->console.transcript();
-    boxes_.queue(Answer::Cancel);
-    w_->command("mnuFileExit")->trigger();
-    QVERIFY(w_->isVisible());
-    QCOMPARE(boxes_.boxes.back().title, std::string("Exit"));
-    QCOMPARE(boxes_.boxes.back().text, std::string("Are you sure?"));
-    QCOMPARE(w_->sim().number_of_routers, Int16{3});
-    QCOMPARE(w_->sim().router(1)->console.transcript(), transcript);
-    QCOMPARE(input(1), QStringLiteral("Router>sh"));
-    boxes_.queue(Answer::Ok);
-    boxes_.queue(Answer::No);  // keys were typed: leave without saving the lab
-    w_->command("mnuFileExit")->trigger();
-    QVERIFY(!w_->isVisible());
-    const std::optional<Placement> p = read_placement();
-    QVERIFY(p.has_value());
-    QCOMPARE(QSize(p->width, p->height), QSize(900, 640));
-  }
-
-  void help_says_so_create_topology_opens_the_editor_and_the_toolbar_toggles() {
+  void help_says_so_and_the_toolbar_toggles() {
     start("default.ini");
     w_->command("mnuHelpContents")->trigger();
     w_->command("mnuHelpSearch")->trigger();
@@ -219,21 +225,128 @@ class MainWindowTest : public QObject, MainWindowRig {
     QCOMPARE(
         boxes_.boxes[1].text,
         std::string("Unable to display Help Contents. A help file is currently in production."));
-    // Our own editor, modal over the main window, in place of an outside program.
-    QString shown;
-    QTimer::singleShot(0, this, [&shown] {
-      if (QWidget* m = QApplication::activeModalWidget()) {
-        shown = m->objectName();
-        m->close();
-      }
-    });
-    w_->command("mnuCreateTopology")->trigger();
-    QCOMPARE(shown, QStringLiteral("frmTopologyEditor"));
-    QCOMPARE(boxes_.boxes.size(), std::size_t{2});
     w_->command("mnuViewToolbar")->trigger();
     QVERIFY(!w_->toolbar()->isVisible());
     w_->command("mnuViewToolbar")->trigger();
     QVERIFY(w_->toolbar()->isVisible());
+  }
+
+  void menu_commands_open_their_dialogs_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("options") << "mnuViewOptions"
+                             << "zorva::ui::frmOptions";
+    QTest::newRow("about") << "mnuHelpAbout"
+                           << "zorva::ui::frmAbout";
+    // Our own editor, in place of an outside program.
+    QTest::newRow("create topology") << "mnuCreateTopology"
+                                     << "zorva::ui::frmTopologyEditor";
+    QTest::newRow("open topology") << "mnuFileOpenTopology"
+                                   << "QFileDialog";
+    QTest::newRow("open lab") << "mnuFileOpenLab"
+                              << "QFileDialog";
+    QTest::newRow("export bundle") << "mnuFileExportBundle"
+                                   << "QFileDialog";
+    QTest::newRow("your name") << "mnuFileStudent"
+                               << "QInputDialog";
+    QTest::newRow("save transcript") << "mnuFileSaveAs"
+                                     << "QFileDialog";
+    QTest::newRow("print") << "mnuFilePrint"
+                           << "QPrintDialog";
+    QTest::newRow("page setup") << "mnuFilePageSetup"
+                                << "QPageSetupDialog";
+  }
+
+  // Each dialog is modal over the main window; given up, it leaves the lab as it was.
+  void menu_commands_open_their_dialogs() {
+    QFETCH(QString, command);
+    QFETCH(QString, dialog);
+    start("default.ini");
+    w_->type_text(1, "\nenable\n");
+    const std::string transcript = w_->sim().router(1)->console.transcript();
+    QCOMPARE(through_modal([&] { w_->findChild<QAction*>(command)->trigger(); }), dialog);
+    QCOMPARE(w_->sim().router(1)->console.transcript(), transcript);
+    QCOMPARE(w_->sim().number_of_routers, Int16{3});
+    QVERIFY(boxes_.boxes.empty());
+  }
+
+  // A transcript is saved as the console shows it; Select All and Copy take it to the clipboard,
+  // and Paste as Typing types the clipboard into the console.
+  void file_and_edit_commands_act_on_the_active_console() {
+    start("default.ini");
+    w_->type_text(2, "\nenable\n");
+    w_->activate_router(2);
+    w_->command("mnuEditSelectAll")->trigger();
+    w_->command("mnuEditCopy")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), w_->document(2)->transcript_text());
+    QGuiApplication::clipboard()->setText(QStringLiteral("show clock\r\n"));
+    w_->command("mnuEditPaste")->trigger();
+    const QString shown = w_->document(2)->transcript_text();
+    QVERIFY(shown.contains(QStringLiteral("\nRouter#show clock\n")));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("router2.txt"));
+    through_modal([&] { w_->command("mnuFileSaveAs")->trigger(); },
+                  [&](QWidget* d) {
+                    auto* f = qobject_cast<QFileDialog*>(d);
+                    f->selectFile(file);
+                    static_cast<QDialog*>(f)->accept();
+                  });
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLatin1(saved.readAll()), shown);  // which ends with its line break
+  }
+
+  // The View menu's pages open in the Lab Navigator; the Window menu lists the windows shown, and
+  // its commands cascade them and line up icons.
+  void window_menu_lists_and_arranges_the_windows() {
+    start("default.ini");
+    w_->command("mnuViewWebBrowser")->trigger();
+    QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/training.htm")));
+    w_->command("mnuViewHomePage")->trigger();
+    QVERIFY(lab_page().toLocalFile().endsWith(QStringLiteral("labs/kolvo.htm")));
+    verify_beside(w_->browser_window(w_->lab_navigator()));
+    QMenu* menu = nullptr;
+    for (QAction* a : w_->menuBar()->actions())
+      if (a->text() == QStringLiteral("&Window")) menu = a->menu();
+    QVERIFY(menu);
+    emit menu->aboutToShow();
+    QStringList listed;
+    for (QAction* a : menu->actions())
+      if (a->isCheckable()) listed << a->text();
+    QCOMPARE(listed,
+             QStringList({"&1 Router 1", "&2 Router 2", "&3 Router 3", "&4 Lab Navigator"}));
+    for (QAction* a : menu->actions())
+      if (a->text() == QStringLiteral("&3 Router 3")) a->trigger();
+    QCOMPARE(active(), w_->router_window(3));
+    w_->command("mnuWindowCascade")->trigger();
+    QCOMPARE(w_->router_window(2)->pos() - w_->router_window(1)->pos(), QPoint(26, 26));
+    for (int n = 1; n <= 3; ++n) w_->router_window(n)->showMinimized();
+    w_->command("mnuWindowArrange")->trigger();
+    const QRect area = w_->mdi_area()->viewport()->rect();
+    QCOMPARE(w_->router_window(1)->geometry().bottomLeft(), QPoint(0, area.bottom()));
+  }
+
+  // Without a topology named, start-up shows the splash, then asks for the topology; the tip of the
+  // day follows, and Help's Tip of the Day brings the same window forward.
+  void a_plain_start_asks_for_the_topology_and_shows_the_tip() {
+    write_show_tips(1);
+    StartOptions o = quiet_start(QString());
+    o.show_splash = o.show_tips = true;
+    w_ = std::make_unique<frmMain>(o);
+    boxes_.attach(w_->host());
+    const QString asked = through_modal(
+        [&] { w_->start_up(); },
+        [](QWidget* d) {
+          qobject_cast<frmChooseTopo*>(d)->pick_button()->click();  // the default topology
+        });
+    QCOMPARE(asked, QStringLiteral("zorva::ui::frmChooseTopo"));
+    QCOMPARE(w_->sim().number_of_routers, Int16{3});
+    for (QWidget* top : QApplication::topLevelWidgets())
+      QVERIFY(!qobject_cast<frmSplash*>(top) || !top->isVisible());
+    frmTip* tip = w_->findChild<frmTip*>();
+    QVERIFY(tip && tip->isVisible());
+    w_->command("mnuHelpTip")->trigger();
+    QCOMPARE(w_->findChildren<frmTip*>().size(), 1);
   }
 
   void the_clock_waits_while_the_core_is_busy_and_runs_at_most_a_minute_a_tick() {

@@ -1,11 +1,14 @@
 // Shared pieces of the desktop tests: registering a Qt Test class, the program directory of the
-// build, start options for a quiet start-up, a recorder that answers message boxes, and a main
-// window started on a topology with its boxes recorded and its clock in the test's hands.
+// build, start options for a quiet start-up, a recorder that answers message boxes, answering a
+// modal dialog, and a main window started on a topology with its boxes recorded and its clock in
+// the test's hands.
 #pragma once
 
+#include <QApplication>
 #include <QDir>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -51,6 +54,25 @@ inline ui::StartOptions quiet_start(const QString& topology_file) {
   o.show_splash = false;
   o.show_tips = false;
   return o;
+}
+
+// Runs `open`, which shows a modal dialog, and hands the dialog to `answer` from within its event
+// loop; a dialog still open after that is closed. Returns the dialog's class name, "" when none
+// came.
+inline QString through_modal(const std::function<void()>& open,
+                             const std::function<void(QWidget*)>& answer = {}) {
+  QString shown;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* m = QApplication::activeModalWidget();
+    if (!m || !shown.isEmpty()) return;
+    shown = QString::fromLatin1(m->metaObject()->className());
+    if (answer) answer(m);
+    if (m->isVisible()) m->close();
+  });
+  poll.start(0);
+  open();
+  return shown;
 }
 
 // Answers the boxes of a QtHost from a queue (then Cancel, or Ok for OK-only boxes) and records

@@ -1,13 +1,17 @@
 // Grading a class as a learning platform hands it back: a folder per student, stray files, damaged
-// and hostile hand-ins; the table, the CSV and the report read back.
-#include "lab/grading.h"
-
+// and hostile hand-ins; the table, the CSV and the report read back. Then the integrity hints over
+// such a class: an edited topology, a configuration edited into the file rather than typed,
+// hand-ins with identical configurations or transcripts, and labs that only look different (the
+// same topology written another way, an untouched lab) that get no hint.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "lab/grading.h"
+#include "lab/integrity_hints.h"
 #include "lab/lab_file.h"
 #include "term/check_command.h"
 #include "tests/lab/lab_fixture.h"
@@ -16,9 +20,34 @@ namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
+using nlohmann::json;
 using testing::checks_of;
 using testing::file_text;
 using testing::TestSimulation;
+
+// A class's hand-ins, in a folder beside the lab a student typed in full and an untouched one.
+class ClassFolder : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::type_full_lab(done); }
+  fs::path dir() const { return done.dir.path(); }
+  fs::path root() const { return dir() / "class"; }
+  void write(const std::string& name, const std::string& text) const {
+    fs::create_directories((root() / name).parent_path());
+    std::ofstream(root() / name, std::ios::binary) << text;
+  }
+  // zorva-term --grade with the class's check file and `args`: its exit status.
+  int grade(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--grade", checks.string()});
+    out.str("");
+    err.str("");
+    return *run_check_command(args, testing::bin_dir(), out, err);
+  }
+
+  TestSimulation done{testing::kTwoRouters};
+  TestSimulation untouched{testing::kTwoRouters};
+  fs::path checks;  // the check file, written by each class's set-up
+  std::ostringstream out, err;
+};
 
 // The rows of a CSV text, each a list of its fields.
 std::vector<std::vector<std::string>> csv_rows(const std::string& text) {
@@ -42,10 +71,10 @@ std::vector<std::vector<std::string>> csv_rows(const std::string& text) {
   return rows;
 }
 
-class Grading : public ::testing::Test {
+class Grading : public ClassFolder {
  protected:
   void SetUp() override {
-    testing::type_full_lab(done);
+    ClassFolder::SetUp();
     const std::string good = lab_text(*done.sim, false);
     const std::string fresh = lab_text(*untouched.sim, false);
     write("ann/lab06.zlab", good);
@@ -63,33 +92,19 @@ class Grading : public ::testing::Test {
     write(".hidden/lab06.zlab", good);
     fs::create_directories(root() / "dave");
     fs::create_symlink(root() / "dave" / "gone.zlab", root() / "dave" / "lab06.zlab");
-    std::ofstream(checks_file(), std::ios::binary) << checks_text;
-  }
-  fs::path checks_file() const { return done.dir.path() / "lab06.checks"; }
-  fs::path root() const { return done.dir.path() / "class"; }
-  void write(const std::string& name, const std::string& text) const {
-    fs::create_directories((root() / name).parent_path());
-    std::ofstream(root() / name, std::ios::binary) << text;
-  }
-  int grade(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--grade", checks_file().string()});
-    out.str("");
-    err.str("");
-    return *run_check_command(args, testing::bin_dir(), out, err);
+    checks = dir() / "lab06.checks";
+    std::ofstream(checks, std::ios::binary) << checks_text;
   }
 
-  TestSimulation done{testing::kTwoRouters};
-  TestSimulation untouched{testing::kTwoRouters};
   const std::string checks_text =
       "router 1 running-config has \"hostname AlphaAfterSave\"  # part A\r\n"
       "wait 10\r\n"
       "router 1 can ping 10.1.1.2\r\n"
       "router 2 interface Ethernet0 line protocol up\r\n";
-  std::ostringstream out, err;
 };
 
 TEST_F(Grading, AFolderTreeIsGradedWithTheCsvAndReportReadBack) {
-  const fs::path csv = done.dir.path() / "grades.csv", report = done.dir.path() / "report";
+  const fs::path csv = dir() / "grades.csv", report = dir() / "report";
   EXPECT_EQ(grade({root().string(), "--csv", csv.string(), "--report", report.string()}), 1)
       << err.str();
   const std::string table = out.str();
@@ -172,7 +187,7 @@ TEST_F(Grading, ExitStatusAndFilesThatCannotBeWritten) {
             std::string::npos)
       << err.str();
 
-  std::ofstream(checks_file(), std::ios::binary) << "# nothing to check\n";
+  std::ofstream(checks, std::ios::binary) << "# nothing to check\n";
   EXPECT_EQ(grade({ann}), 2);
   EXPECT_NE(err.str().find("holds no checks"), std::string::npos) << err.str();
 }
@@ -182,6 +197,103 @@ TEST_F(Grading, TheSameResultsOnOneThreadAndOnMany) {
   const std::vector<Check> checks = checks_of(checks_text);
   EXPECT_EQ(grade_csv(grade_labs(files.labs, checks, testing::bin_dir(), 1), checks),
             grade_csv(grade_labs(files.labs, checks, testing::bin_dir(), 0), checks));
+}
+
+// kTwoRouters written as another editor would: comments, other section order and case, the
+// cables' ends swapped, diagram positions.
+const char* kSameTopologyRewritten =
+    "; the same two routers\r\n[connector2]\r\ndev1name=ROUTER2\r\ndev1interface=ethernet0\r\n"
+    "dev2name=router1\r\ndev2interface=ETHERNET0\r\nconnectortype=ethernet\r\n"
+    "[CONNECTOR1]\r\ndev1name=Router2\r\ndev1interface=Serial0\r\ndev2name=Router1\r\n"
+    "dev2interface=Serial0\r\n[ROUTER2]\r\nSerial=1\r\nEthernet=1\r\nx=40\r\n"
+    "[ROUTER1]\r\nSerial=2\r\nEthernet=1\r\nBri=0\r\n[GENERAL]\r\nnumberofconnectors=2\r\n"
+    "numberofrouters=2\r\n";
+
+class IntegrityHints : public ClassFolder {
+ protected:
+  void SetUp() override {
+    ClassFolder::SetUp();
+    const json typed = json::parse(lab_text(*done.sim, true));
+    const json fresh = json::parse(lab_text(*untouched.sim, true));
+    write("ann/lab.zlab", typed.dump(2));
+    write("ben/lab.zlab", typed.dump(2));  // handed in twice
+    json forged = typed;                   // a host name edited into the file
+    forged["routers"][0]["hostname"] = "Forged";
+    write("cat/lab.zlab", forged.dump(2));
+    json cut = fresh;  // the Ethernet cable taken out of the topology
+    std::string topology = testing::kTwoRouters;
+    topology.replace(topology.find("numberofconnectors=2"), 20, "numberofconnectors=1");
+    cut["topology"] = topology;
+    write("dan/lab.zlab", cut.dump(2));
+    json rewritten = fresh;
+    rewritten["topology"] = kSameTopologyRewritten;
+    write("eve/lab.zlab", rewritten.dump(2));
+    write("fay.zlab", "{\"format\": \"zorva-lab\", \"routers\": [");
+    checks = dir() / "lab.checks";
+    std::ofstream(checks) << "router 1 running-config has \"hostname Forged\"\n";
+    std::ofstream(dir() / "given.ini") << testing::kTwoRouters;
+  }
+};
+
+TEST_F(IntegrityHints, TheClassTableNamesEachHintAndNothingElse) {
+  const fs::path csv = dir() / "grades.csv", report = dir() / "report";
+  EXPECT_EQ(grade({root().string(), "--topology", (dir() / "given.ini").string(), "--csv",
+                   csv.string(), "--report", report.string()}),
+            1)
+      << err.str();
+  const std::string table = out.str();
+
+  struct Row {
+    const char* student;
+    const char* column;  // the hints' column of the row, "" for none
+    const char* hint;    // a hint in words, "" for none
+  };
+  const Row rows[] = {
+      // cat's file is ann's with a host name edited in: the same transcript, another configuration.
+      {"ann", "identical", "ann: same configuration as ben; same transcript as ben and cat"},
+      {"ben", "identical", "ben: same configuration as ann; same transcript as ann and cat"},
+      {"cat", "untyped,identical",
+       "cat: configuration not typed: no transcript shows router 1's host name Forged"},
+      {"cat", "untyped,identical", "cat: same transcript as ann and ben"},
+      {"dan", "topology",
+       "dan: topology differs from given.ini: no cable Router1 Ethernet0 - Router2 Ethernet0"},
+      {"eve", "", ""},
+      {"fay.zlab", "", ""},
+  };
+  for (const Row& r : rows) {
+    std::istringstream lines(table);
+    std::string line;
+    while (std::getline(lines, line) && !line.starts_with(r.student + std::string(" "))) {
+    }
+    const std::string column = line.size() > 26 ? line.substr(26) : "";
+    EXPECT_EQ(column.substr(0, column.find(' ')), r.column) << r.student << "\n" << table;
+    if (*r.hint) {
+      EXPECT_NE(table.find("\n  " + std::string(r.hint) + "\n"), std::string::npos) << table;
+    } else {
+      EXPECT_EQ(table.find("\n  " + std::string(r.student) + ": "), std::string::npos) << table;
+    }
+  }
+  EXPECT_NE(table.find("Hints (worth a closer look; not verdicts):"), std::string::npos);
+
+  // The CSV's last column and the overview carry the hints; a student's own page never does.
+  EXPECT_NE(
+      file_text(csv).find(",configuration not typed: no transcript shows router 1's host name "
+                          "Forged; same transcript as ann and ben\n"),
+      std::string::npos)
+      << file_text(csv);
+  const std::string index = file_text(report / "index.html");
+  EXPECT_NE(index.find("<td class=\"hint\">same configuration as ben; same transcript as ben and "
+                       "cat</td>"),
+            std::string::npos);
+  EXPECT_EQ(file_text(report / "3-cat.html").find("not typed"), std::string::npos);
+}
+
+TEST_F(IntegrityHints, AnExpectedTopologyThatCannotBeReadStopsTheGrading) {
+  const std::string missing = (dir() / "missing.ini").string();
+  EXPECT_EQ(grade({root().string(), "--topology", missing}), 2);
+  EXPECT_NE(err.str().find("cannot use the topology " + missing + ": "), std::string::npos)
+      << err.str();
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace
