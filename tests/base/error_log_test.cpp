@@ -13,11 +13,18 @@ namespace zorva {
 namespace {
 
 using testing::file_text;
-TEST(ErrorLog, LineCarriesTimeCommandWordsProcedureAndError) {
+
+// A log in a private folder, its lines stamped with a fixed time.
+class ErrorLogTest : public ::testing::Test {
+ protected:
+  ErrorLogTest() { host.date_time = "05/12/2026 10:11:12"; }
   testing::TempDir d;
   ScriptedHost host;
-  host.date_time = "05/12/2026 10:11:12";
-  ErrorLog log(host, d.path() / "zorva.log");
+  const std::filesystem::path file = d.path() / "zorva.log";
+};
+
+TEST_F(ErrorLogTest, LineCarriesTimeCommandWordsProcedureAndError) {
+  ErrorLog log(host, file);
   log.set_last_command_words({"ip", "ospf", "cost", "99999"});
   EXPECT_EQ(log.format_line("exec cmd()", RuntimeError::Overflow, std::nullopt),
             "05/12/2026 10:11:12 - cmd: ip ospf cost 99999 -- exec cmd() - 6 - Overflow");
@@ -29,24 +36,21 @@ TEST(ErrorLog, LineCarriesTimeCommandWordsProcedureAndError) {
             "05/12/2026 10:11:12 - cmd:     -- x() - 6 - Overflow");
 }
 
-TEST(ErrorLog, AppendsLinesAndStartsAfreshEachRun) {
-  testing::TempDir d;
-  ScriptedHost host;
-  ErrorLog log(host, d.path() / "zorva.log");
+TEST_F(ErrorLogTest, AppendsLinesAndStartsAfreshEachRun) {
+  ErrorLog log(host, file);
   log.log("a()", RuntimeError::TypeMismatch);
   log.log("b()", RuntimeError::FileNotFound);
-  std::ifstream in(d.path() / "zorva.log");
+  std::ifstream in(file);
   std::string l1, l2;
   std::getline(in, l1);
   std::getline(in, l2);
   EXPECT_NE(l1.find("a() - 13 - Type mismatch"), std::string::npos);
   EXPECT_NE(l2.find("b() - 53 - File not found"), std::string::npos);
   log.start_afresh();
-  EXPECT_FALSE(std::filesystem::exists(d.path() / "zorva.log"));
+  EXPECT_FALSE(std::filesystem::exists(file));
 }
 
-TEST(ErrorLog, UnwritableLogDoesNotStopAnything) {
-  ScriptedHost host;
+TEST_F(ErrorLogTest, UnwritableLogDoesNotStopAnything) {
   ErrorLog log(host, "/nonexistent-folder/zorva.log");
   log.log("x()", RuntimeError::Overflow);
   EXPECT_EQ(log.lines_written(), 1);
@@ -54,11 +58,7 @@ TEST(ErrorLog, UnwritableLogDoesNotStopAnything) {
 
 // A log of 162 bytes takes the three lines that fill it exactly, then one line saying that logging
 // stopped, then nothing until it starts afresh.
-TEST(ErrorLog, StopsWithOneLastLineAtItsLimitUntilTheNextStart) {
-  testing::TempDir d;
-  ScriptedHost host;
-  host.date_time = "05/12/2026 10:11:12";
-  const std::filesystem::path file = d.path() / "zorva.log";
+TEST_F(ErrorLogTest, StopsWithOneLastLineAtItsLimitUntilTheNextStart) {
   ErrorLog log(host, file, 162);
   const std::string line = log.format_line("x()", RuntimeError::Overflow, std::nullopt) + "\r\n";
   ASSERT_EQ(line.size(), 54u);
@@ -76,11 +76,8 @@ TEST(ErrorLog, StopsWithOneLastLineAtItsLimitUntilTheNextStart) {
   EXPECT_FALSE(log.stopped());
 }
 
-TEST(ErrorLog, StopLineNamesTheShippedLimitInMegabytes) {
-  testing::TempDir d;
-  ScriptedHost host;
+TEST_F(ErrorLogTest, StopLineNamesTheShippedLimitInMegabytes) {
   host.date_time = "t";
-  const std::filesystem::path file = d.path() / "zorva.log";
   std::filesystem::resize_file(d.write("zorva.log", ""), kErrorLogSizeLimit - 10);
   ErrorLog log(host, file);
   log.log("x()", RuntimeError::Overflow);
@@ -90,13 +87,12 @@ TEST(ErrorLog, StopLineNamesTheShippedLimitInMegabytes) {
   EXPECT_TRUE(log.stopped());
 }
 
-TEST(AppPaths, AlwaysEndsWithOneSeparator) {
+// The program folder ends with one separator, whatever the folder given; the default topology
+// lies in it.
+TEST(AppPaths, ProgramFolderAndDefaultTopology) {
   EXPECT_EQ(app_path_of("/opt/zorva"), "/opt/zorva/");
   EXPECT_EQ(app_path_of("/opt/zorva/"), "/opt/zorva/");
   EXPECT_EQ(app_path_of("/"), "/");
-}
-
-TEST(AppPaths, DefaultTopologyBesideTheProgram) {
   EXPECT_EQ(default_topology_file("/sim"), "/sim/default.ini");
   EXPECT_EQ(default_topology_file("/"), "/default.ini");
 }
