@@ -1,7 +1,6 @@
 // The topology loader: how many routers, interfaces and connectors a file gives, and what a bad
 // file never does.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 

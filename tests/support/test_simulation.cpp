@@ -29,5 +29,4 @@ std::string TestSimulation::log_text() const {
   return file_text(dir.path() / "zorva.log");
 }
 
-
 }  // namespace zorva::testing
