@@ -25,7 +25,6 @@ struct RecordingFace : LabSessionFace {
   std::vector<std::optional<fs::path>> names;  // answers to "save as", in order
   std::vector<std::string> told;
   int asked_names = 0;
-  std::vector<fs::path> suggested;                 // what each "save as" proposed
   bool take_suggested = false;                     // answer "save as" with what it proposes
   std::optional<std::optional<std::string>> text;  // the answer to a text question, if set
   int asked_texts = 0;
@@ -36,7 +35,6 @@ struct RecordingFace : LabSessionFace {
   }
   void ask_save_file(const fs::path& proposed,
                      std::function<void(std::optional<fs::path>)> then) override {
-    suggested.push_back(proposed);
     ++asked_names;
     std::optional<fs::path> name = take_suggested ? std::optional(proposed) : std::nullopt;
     if (!take_suggested && !names.empty()) {
@@ -56,10 +54,9 @@ class LabSessionTest : public ::testing::Test {
     settings.paths = SimulationPaths{testing::bin_dir(), dir.path() / "zorva.log"};
     settings.recovery_file = dir.path() / "config" / "term-recovery-1.zlab";
   }
-  LabSession& start() {
+  void start() {
     session = std::make_unique<LabSession>(host, face, settings);
     session->start_topology(topology);
-    return *session;
   }
   void type(const std::string& text) {
     for (unsigned char c : text) session->key(c);
