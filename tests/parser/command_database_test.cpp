@@ -7,13 +7,11 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -214,7 +212,9 @@ TEST_F(CommandDatabaseTest, GetCommandTextTakesFirstMatchPrefersBottextAndLogsAM
   EXPECT_NE(last_log_line().find("sql get command text()"), std::string::npos);
 }
 
-TEST_F(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivilegedTrees) {
+// An empty line's listing is sorted, padded and joins the two privileged trees; after full words
+// the listing matches them exactly and arguments as any word.
+TEST_F(CommandDatabaseTest, ListingsOfEmptyLinesAndOfLinesOfFullWords) {
   open_small();
   SpecialWords special{};
   ParsedCommand pc = line("globmode", {""});
@@ -234,12 +234,8 @@ TEST_F(CommandDatabaseTest, EmptyLineListingIsSortedPaddedAndJoinsTheTwoPrivileg
             "show                Show running system information\r\n"
             "systat              Display information about terminal lines\r\n"
             "write               Write running configuration\r\n");
-}
 
-TEST_F(CommandDatabaseTest, ListingMatchesFullWordsExactlyAndArgumentsAsAnyWord) {
-  open_small();
-  SpecialWords special{};
-  ParsedCommand pc = line("globmode", {"ip", ""});
+  pc = line("globmode", {"ip", ""});
   pc.FullWords[1] = "ip";  // exact: ipx's children stay out
   EXPECT_EQ(db_.sql_help_space_question(pc, special, 1),
             "\r\nroute               Establish static routes\r\n");

@@ -122,9 +122,6 @@ class StoreAgreement : public ::testing::Test {
     for (Query q : kAllQueries) agree(q, d, pattern_count(q, d) == d ? with_top : below, modes);
   }
 
-  size_t asked() const { return asked_.size(); }
-  int differences() const { return differences_; }
-
   testing::TempDir dir_;
   std::unique_ptr<CommandStore> sqlite_;
   std::unique_ptr<CommandStore> memory_;
@@ -145,7 +142,6 @@ const std::vector<std::string> kHostileWords = {
 
 // A row of the shipped tree with the words of its ancestors.
 struct Path {
-  const CommandRow* row = nullptr;
   std::vector<std::string> words;  // the commands of levels 1..depth, the row's own last
   std::vector<bool> arguments;     // per level, whether that row is an argument
   int mode = 0;                    // the mode ID the first word hangs under
@@ -166,7 +162,6 @@ std::vector<std::vector<Path>> paths_of(const CommandTables& tables) {
       } else {
         p.mode = row.ref;
       }
-      p.row = &row;
       p.words.push_back(row.command.value_or(""));
       p.arguments.push_back(row.special.has_value());
       here[row.id] = p;
@@ -227,8 +222,8 @@ TEST_F(ShippedTreeAgreement, EveryPrefixOfEveryWordUnderItsRealParents) {
       }
     }
   }
-  EXPECT_GT(asked(), 10000u);
-  EXPECT_EQ(differences(), 0);
+  EXPECT_GT(asked_.size(), 10000u);
+  EXPECT_EQ(differences_, 0);
 }
 
 // Hostile words typed under every real parent, as the parser escapes them, and as raw patterns
@@ -253,8 +248,8 @@ TEST_F(ShippedTreeAgreement, HostileWordsUnderEveryParent) {
         agree_at_depth(d, hostile, Patterns(static_cast<size_t>(d - 1), hostile), modes);
     }
   }
-  EXPECT_GT(asked(), 10000u);
-  EXPECT_EQ(differences(), 0);
+  EXPECT_GT(asked_.size(), 10000u);
+  EXPECT_EQ(differences_, 0);
 }
 
 // Tables no tree would give: the same word in several spellings under one parent and under
@@ -348,7 +343,7 @@ TEST_F(StoreAgreement, WildcardPatternsOverAwkwardTables) {
     agree(Query::Count, 2, {"%", p}, {"usermode"});
     agree(Query::Count, 2, {p, "nothing"}, {"usermode"});
   }
-  EXPECT_EQ(differences(), 0);
+  EXPECT_EQ(differences_, 0);
 }
 
 }  // namespace

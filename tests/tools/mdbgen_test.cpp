@@ -143,41 +143,35 @@ constexpr const char* kGoodTemplates =
     "# not a comment inside a block\n"
     "===\n";
 
-class MdbgenWriteTest : public ::testing::Test {
- protected:
-  // The rows of a query, each row's columns joined by "|" with NULL shown as "NULL".
-  static std::vector<std::string> rows(const fs::path& file, const std::string& sql) {
-    std::vector<std::string> out;
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open_v2(file.string().c_str(), &db, SQLITE_OPEN_READONLY, nullptr),
-              SQLITE_OK);
-    sqlite3_stmt* s = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr), SQLITE_OK) << sql;
-    while (s && sqlite3_step(s) == SQLITE_ROW) {
-      std::string row;
-      for (int c = 0; c < sqlite3_column_count(s); ++c) {
-        if (c) row += "|";
-        const unsigned char* t = sqlite3_column_text(s, c);
-        row += t ? reinterpret_cast<const char*>(t) : "NULL";
-      }
-      out.push_back(row);
+// The rows of a query, each row's columns joined by "|" with NULL shown as "NULL".
+std::vector<std::string> rows(const fs::path& file, const std::string& sql) {
+  std::vector<std::string> out;
+  sqlite3* db = nullptr;
+  EXPECT_EQ(sqlite3_open_v2(file.string().c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  sqlite3_stmt* s = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr), SQLITE_OK) << sql;
+  while (s && sqlite3_step(s) == SQLITE_ROW) {
+    std::string row;
+    for (int c = 0; c < sqlite3_column_count(s); ++c) {
+      if (c) row += "|";
+      const unsigned char* t = sqlite3_column_text(s, c);
+      row += t ? reinterpret_cast<const char*>(t) : "NULL";
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    return out;
+    out.push_back(row);
   }
+  sqlite3_finalize(s);
+  sqlite3_close(db);
+  return out;
+}
 
-  testing::TempDir tmp_;
-  const fs::path dir_ = tmp_.path();
-};
-
-TEST_F(MdbgenWriteTest, WritesTheTablesWithIdsRefsAndNulls) {
+TEST(MdbgenWrite, WritesTheTablesWithIdsRefsAndNulls) {
+  testing::TempDir dir;
   CommandTree tree;
   ASSERT_TRUE(load(kGoodTree, kGoodTemplates, &tree).empty());
-  fs::path out = dir_ / "zorva.mdb";
+  fs::path out = dir.path() / "zorva.mdb";
   std::string error;
   ASSERT_TRUE(write_command_database(command_tables_from_tree(tree), out, error)) << error;
-  EXPECT_FALSE(fs::exists(dir_ / "zorva.mdb.tmp"));
+  EXPECT_FALSE(fs::exists(dir.path() / "zorva.mdb.tmp"));
 
   EXPECT_EQ(rows(out, "SELECT ID, device FROM device"), std::vector<std::string>{"1|router"});
   EXPECT_EQ(rows(out, "SELECT ID, mode, ref FROM mode ORDER BY ID"),
