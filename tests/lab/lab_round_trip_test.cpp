@@ -109,16 +109,16 @@ TEST_F(LabRoundTrip, EveryByteOfTypedTextComesBack) {
 
 // A real-router lab keeps what only real routers have: clock rates, bandwidths, PAP and CHAP names,
 // passive interfaces, line settings, RIP's version and options, OSPF's router ID, equal paths,
-// redistribution, scrambled passwords, timestamps, and loopbacks (no part of the topology: saved
-// after its interfaces and created again in their places). Its configuration comes back line for
-// line, and a classic lab's file holds none of it.
+// redistribution, scrambled passwords, timestamps, host names, and loopbacks (no part of the
+// topology: saved after its interfaces and created again in their places). Its configuration comes
+// back line for line, and a classic lab's file holds none of it.
 TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
   TestSimulation live{testing::kTwoRouters};
   live.sim->behaviour = Behaviour::RealRouter;
   live.sim->active_router = 1;
   live.type(
       "\renable\rconfigure terminal\rservice password-encryption\r"
-      "service timestamps log datetime msec\r"
+      "service timestamps log datetime msec\rno ip domain-lookup\rip host Lab2 10.1.1.2\r"
       "username admin privilege 15 secret Adm1n\rline con 0\rpassword kolvo\r"
       "logging synchronous\rexec-timeout 0 0\rlogin\rline vty 0 15\rlogin\rinterface serial 0\r"
       "ip address 10.1.1.1 255.255.255.0\rclock rate 64000\rbandwidth 128\rdelay 2000\r"
@@ -162,7 +162,9 @@ TEST(RealRouterLabRoundTrip, KeepsWhatOnlyRealRoutersHave) {
                            "maximum-paths 2",
                            "redistribute static metric 3",
                            "summary-address eigrp 9 10.0.0.0 255.0.0.0",
-                           "timestamps log datetime msec"})
+                           "timestamps log datetime msec",
+                           "no ip domain-lookup",
+                           "ip host Lab2 10.1.1.2"})
     EXPECT_NE(before.find(line), std::string::npos) << line;
   EXPECT_EQ(show_real_router_running_config(opened.sim->router(1)->record), before);
   EXPECT_EQ(lab_text(*opened.sim, false), text);
