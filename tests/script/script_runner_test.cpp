@@ -50,6 +50,8 @@ TEST(ScriptRunner, MalformedLinesAndRoutersOutsideTheTopologyStopWithTheirLineNu
       {"answer maybe\n", "script line 1"},
       {"router one\n", "script line 1"},
       {"key\n", "script line 1"},
+      {"type\n", "script line 1: 'type' needs text"},
+      {"wait 2e9\n", "script line 1"},  // past any simulated day a lesson needs
       // Numbers too large for any router number are malformed, not converted.
       {"line x\nrouter 1e20\n", "script line 2"},
       {"router 1e400\n", "script line 1"},
