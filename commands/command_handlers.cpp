@@ -29,11 +29,12 @@ namespace zorva {
 namespace {
 
 // A global configuration command that the interface, router and line modes take as well. As on a
-// real router, one typed there leaves the sub-mode first: `hostname` or `ip route` returns to
-// global configuration. (`interface`, `router` and `line` go straight on to their own mode.)
+// real router, one typed there leaves the sub-mode first: `hostname` returns to global
+// configuration. (`interface`, `router` and `line` go straight on to their own mode; `ip route`
+// leaves it only once the route is accepted.)
 template <CommandHandler handler>
 void in_global(CommandContext& cmd) {
-  if (cmd.router.mode > kModeGlobal) set_mode(cmd, kModeGlobal);
+  leave_for_global(cmd);
   handler(cmd);
 }
 

@@ -54,6 +54,10 @@ void set_mode(CommandContext& cmd, int mode) {
   enter_mode(cmd.router, cmd.modes, mode);
 }
 
+void leave_for_global(CommandContext& cmd) {
+  if (cmd.router.mode > kModeGlobal) set_mode(cmd, kModeGlobal);
+}
+
 std::string full_word(const ParsedCommand& pc, int i) {
   return in_word_range(i) ? to_lower(trim(pc.FullWords[i])) : std::string();
 }

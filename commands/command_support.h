@@ -37,6 +37,9 @@ std::string invalid_input_at(const CommandContext& cmd, int i);
 
 // Enters `mode` and shows its prompt.
 void set_mode(CommandContext& cmd, int mode);
+// A global configuration command typed in an interface, router or line mode leaves that mode for
+// global configuration first, as on a real router.
+void leave_for_global(CommandContext& cmd);
 
 // FullWords(i), trimmed and in lower case; "" outside 1..kMaxWords.
 std::string full_word(const ParsedCommand& pc, int i);

@@ -76,15 +76,23 @@ void line_setting_command(CommandContext& cmd) {
 
 namespace {
 
-// The word of a refused `clock set` line a caret points at: the time, else the year, else the day
-// and month (words 3, 6 and 4), found by trying each with a value known to be good.
+// The word of a refused `clock set` line a caret points at: the time (word 3), else the year
+// (word 6), else the month or the day (words 4 and 5, in either order), found by trying each with
+// a value known to be good.
 int bad_clock_word(const CommandContext& cmd) {
   const auto valid = [&](std::string_view time, std::string_view year) {
     return calendar_seconds(time, raw_word(cmd.pc, 4), raw_word(cmd.pc, 5), year).has_value();
   };
   if (valid("00:00:00", word(cmd.pc, 6))) return 3;
   if (valid(word(cmd.pc, 3), "2000")) return 6;
-  return 4;
+  // Day and month come in either order: the word that is no month, else the day that month lacks.
+  const bool day_first = is_numeric(raw_word(cmd.pc, 4));
+  const int day_at = day_first ? 4 : 5;
+  const int month_at = day_first ? 5 : 4;
+  const std::string_view month = raw_word(cmd.pc, month_at);
+  const bool month_reads = day_first ? calendar_seconds("00:00:00", "1", month, "2000").has_value()
+                                     : calendar_seconds("00:00:00", month, "1", "2000").has_value();
+  return month_reads ? day_at : month_at;
 }
 
 }  // namespace

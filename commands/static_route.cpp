@@ -96,6 +96,8 @@ std::optional<StaticRoute> real_route(CommandContext& cmd) {
     set_output(cmd.router, invalid_input_at(cmd, !network ? 3 : !length ? 4 : 5) + "\r\n");
     return std::nullopt;
   }
+  // The words read: the line is taken, and typed in a sub-mode it leaves it.
+  leave_for_global(cmd);
   if ((*network & mask_for_length(*length)) != *network) {
     set_output(cmd.router, "\r\n%Inconsistent address and mask");
     return std::nullopt;
@@ -114,7 +116,10 @@ std::optional<StaticRoute> real_route(CommandContext& cmd) {
 
 }  // namespace
 
+// Typed in a sub-mode, the line leaves it for global configuration. A real router refuses words
+// that do not read before the line runs, so such a line keeps the mode it was typed in.
 void ip_route_command(CommandContext& cmd) {
+  if (cmd.behaviour != Behaviour::RealRouter) leave_for_global(cmd);
   const std::optional<StaticRoute> route =
       cmd.behaviour == Behaviour::RealRouter ? real_route(cmd) : classic_route(cmd);
   if (route) cmd.network.set_static_route(*route);
