@@ -110,6 +110,11 @@ void ospf_settings_from_json(const JsonIn& in, OspfInterfaceSettings& o) {
   o.md5_key = key.text("key", o.md5_key);
 }
 
+// A summary address as the file writes it: "172.16.0.0/16".
+std::string summary_text(Ipv4 network, Int16 length) {
+  return dotted(network) + "/" + std::to_string(length);
+}
+
 // A summary address written "172.16.0.0/16" under `key`, when the file has one.
 void summary_from_json(const JsonIn& in, const char* key, Ipv4& network, Int16& length) {
   if (!in.has(key)) return;
@@ -136,11 +141,11 @@ json interface_settings_to_json(const InterfaceEntry& e) {
   if (!e.chap_hostname.empty()) out["chap_hostname"] = e.chap_hostname;
   if (!e.chap_password.empty()) out["chap_password"] = e.chap_password;
   if (e.rip_summary_length > 0)
-    out["rip_summary"] = dotted(e.rip_summary_network) + "/" + std::to_string(e.rip_summary_length);
-  if (e.eigrp_summary_length > 0)
-    out["eigrp_summary"] =
-        dotted(e.eigrp_summary_network) + "/" + std::to_string(e.eigrp_summary_length);
-  if (e.eigrp_summary_length > 0) out["eigrp_summary_as"] = e.eigrp_summary_as;
+    out["rip_summary"] = summary_text(e.rip_summary_network, e.rip_summary_length);
+  if (e.eigrp_summary_length > 0) {
+    out["eigrp_summary"] = summary_text(e.eigrp_summary_network, e.eigrp_summary_length);
+    out["eigrp_summary_as"] = e.eigrp_summary_as;
+  }
   if (e.passive_protocols != 0) out["passive_protocols"] = e.passive_protocols;
   if (json ospf = ospf_settings_to_json(e.ospf); !ospf.empty()) out["ospf"] = std::move(ospf);
   return out;

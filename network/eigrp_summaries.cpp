@@ -33,8 +33,7 @@ std::map<Prefix, RouteEntry> manual_summaries(const RouterRecord& r) {
   }
   const auto offer = [&](const RouteEntry& inside, Ipv4 network, Int16 length) {
     for (const Prefix& summary : wanted) {
-      if (length <= summary.second || (network & mask_for_length(summary.second)) != summary.first)
-        continue;
+      if (!summarised_by(network, length, summary.first, summary.second)) continue;
       auto [at, fresh] = found.try_emplace(summary, inside);
       if (!fresh && inside.metric < at->second.metric) at->second = inside;
     }

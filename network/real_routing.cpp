@@ -266,8 +266,9 @@ bool originates_default(const RouterRecord& r, const RouteEntry& route) {
 }
 
 bool inside_eigrp_summary(const InterfaceEntry& out, const RouteEntry& c) {
-  return out.eigrp_summary_length > 0 && c.prefix_length > out.eigrp_summary_length &&
-         (c.network & mask_for_length(out.eigrp_summary_length)) == out.eigrp_summary_network;
+  return out.eigrp_summary_length > 0 &&
+         summarised_by(c.network, c.prefix_length, out.eigrp_summary_network,
+                       out.eigrp_summary_length);
 }
 
 // `redistribute static|connected`: the process advertises a static route or a network it does
