@@ -68,6 +68,16 @@ std::optional<ScriptError> parse_line(const std::string& raw, int n,
     step.kind = ScriptStep::Kind::Answer;
     step.text = trim(arg);
     if (!answer_named(step.text)) return error("'answer' takes yes, no, cancel or ok");
+  } else if (word == "start") {
+    // Wakes the console and climbs to a mode by typing what a student types, so the transcript
+    // shows the same lines as when they are written out one by one.
+    const std::string mode = trim(arg);
+    if (mode != "enable" && mode != "configure") return error("'start' takes enable or configure");
+    for (const char* text : {"", "enable", "configure terminal"}) {
+      steps.push_back({ScriptStep::Kind::Line, n, text, {}, 0});
+      if (mode == "enable" && std::string(text) == "enable") break;
+    }
+    return std::nullopt;
   } else if (word == "behaviour") {
     step.kind = ScriptStep::Kind::Behaviour;
     step.text = trim(arg);

@@ -1,5 +1,5 @@
 // The script runner: drives a whole simulation from a file of commands (behaviour, router, type,
-// line, key, wait, answer, save, open, include) without a display, then prints every router's
+// line, start, key, wait, answer, save, open, include) without a display, then prints every router's
 // transcript and input line.
 #pragma once
 

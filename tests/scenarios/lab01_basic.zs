@@ -1,8 +1,6 @@
 # Lab 1 (labs/lab01_basic.htm) typed as a student follows the page, step by step.
 # Part A: name the router.
-line
-line enable
-line configure terminal
+start configure
 line hostname Alpha
 # Part B: passwords, lines and the banner (on two lines, as the page shows it).
 line enable secret class
@@ -32,8 +30,7 @@ line class
 line show history
 # Part D: Router 2 and Router 3 the same way, with abbreviations.
 router 2
-line
-line enable
+start enable
 line conf t
 line host Bravo
 line enable secret class

@@ -13,8 +13,7 @@
 # Challenge: HDLC on router 2 against PPP on router 1 takes the link down on both ends about
 # 8 s later; back to PPP, both ends come up again and each prints the up pair.
 # Part A, step 1: press F1, then Enter.
-line
-line enable
+start enable
 line show ip interface brief
 # Part A, step 2.
 line configure terminal
@@ -36,9 +35,7 @@ wait 10
 line show interfaces serial 0
 # Part B, step 1: router 2, with abbreviations.
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line interface e0
 line description LAN of Router 2

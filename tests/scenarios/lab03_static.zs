@@ -11,8 +11,7 @@
 # LANs' connected routes have left (no keepalives on Ethernet0). "no ip route" does not take a
 # static route away: router 3 keeps it, and router 1's ping still succeeds. Every router saves.
 # Part A, step 1: address the routers.
-line
-line enable
+start enable
 line conf t
 line int e0
 line ip address 192.168.1.1 255.255.255.0
@@ -21,8 +20,7 @@ line int s0
 line ip address 192.168.12.1 255.255.255.0
 line no shut
 router 2
-line
-line enable
+start enable
 line conf t
 line int e0
 line ip address 192.168.2.1 255.255.255.0
@@ -34,8 +32,7 @@ line int s1
 line ip address 192.168.23.2 255.255.255.0
 line no shut
 router 3
-line
-line enable
+start enable
 line conf t
 line int e0
 line ip address 192.168.3.1 255.255.255.0

@@ -12,8 +12,7 @@
 # router: at about four minutes it reaches router 1's Serial1 through its own Serial0, and a ping
 # each way round the square succeeds. no shutdown brings the link back and the four routers save.
 # Part A, step 1: address the square.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int e0
@@ -27,8 +26,7 @@ line ip address 192.168.41.1 255.255.255.0
 line no shut
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int e0
@@ -42,8 +40,7 @@ line ip address 192.168.12.2 255.255.255.0
 line no shut
 line end
 router 3
-line
-line enable
+start enable
 line conf t
 line hostname R3
 line int e0
@@ -57,8 +54,7 @@ line ip address 192.168.23.3 255.255.255.0
 line no shut
 line end
 router 4
-line
-line enable
+start enable
 line conf t
 line hostname R4
 line int e0

@@ -1,8 +1,7 @@
 # topology: topologies/two_routers.ini
 # Lab 5 (labs/lab05_reload.htm) typed as a student follows the page, step by step.
 # Part A: two configurations.
-line
-line enable
+start enable
 line conf t
 line hostname Saved
 line int e0
@@ -23,20 +22,17 @@ answer yes
 line reload
 wait 5
 router 2
-line
-line enable
+start enable
 router 1
 wait 45
-line
-line enable
+start enable
 line show startup-config
 key Space
 # Part C: back to factory defaults.
 answer no
 line reload
 wait 40
-line
-line enable
+start enable
 line show running-config
 key Space
 line show startup-config

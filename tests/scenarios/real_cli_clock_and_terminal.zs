@@ -7,8 +7,7 @@
 # and `no network ... area N` removes one statement. Lines worksheets print for timestamps, the
 # configuration service and RIP's four timers are taken.
 behaviour real-router
-line
-line enable
+start enable
 wait 90
 line show clock
 line clock set 10:00:00 6 December 2026

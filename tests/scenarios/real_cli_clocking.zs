@@ -5,18 +5,14 @@ behaviour real-router
 # Without a clock rate both ends stay "up, line protocol is down" and show controllers says why;
 # clock rate 64000 on router 2 brings both line protocols up within a tick, and a ping answers;
 # no clock rate takes them down again.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line interface serial 0
 line ip address 10.1.12.1 255.255.255.0
 line no shutdown
 line end
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line interface serial 0
 line ip address 10.1.12.2 255.255.255.0
@@ -26,9 +22,7 @@ line ip address 10.1.23.2 255.255.255.0
 line no shutdown
 line end
 router 3
-line
-line enable
-line configure terminal
+start configure
 line hostname R3
 line interface serial 0
 line ip address 10.1.23.3 255.255.255.0

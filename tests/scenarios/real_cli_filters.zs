@@ -7,9 +7,7 @@ behaviour real-router
 # matches nothing prints nothing. A filter after a command that is not show, without a pattern
 # or of an unknown kind is refused. Interface numbers the router lacks (it has Serial0 and
 # Ethernet0) are named invalid, as on real routers.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line interface serial 0
 line ip address 10.1.12.1 255.255.255.0

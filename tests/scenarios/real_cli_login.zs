@@ -5,9 +5,7 @@ behaviour real-router
 # password, again after a wrong one. exit in privileged mode ends the session too; three wrong
 # passwords end the login attempt. Without `login`, RETURN leads straight to the prompt;
 # after exit, keys other than RETURN do nothing.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line banner motd # Authorized students only #
 line line con 0

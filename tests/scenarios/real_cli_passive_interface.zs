@@ -3,8 +3,7 @@ behaviour real-router
 # passive-interface in RIP: router 1 makes Serial0 passive, so no update of its goes out there.
 # Router 2 never learns router 1's LAN, while router 1 still hears router 2 and learns
 # 192.168.2.0. After no passive-interface serial0, router 2 learns 192.168.1.0 within a period.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int e0
@@ -20,8 +19,7 @@ line network 192.168.1.0
 line network 192.168.12.0
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int e0

@@ -9,9 +9,7 @@ behaviour real-router
 # shows each of them as a real router writes it, the passwords scrambled ("password 7 ..."), the
 # vty lines in their two groups. Saved with copy run start and reloaded keeping it, the running
 # configuration is exactly what show startup-config shows was saved, byte count included.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line enable secret class
 line enable password kolvo
@@ -54,8 +52,7 @@ key Enter
 answer yes
 line reload
 wait 60
-line
-line enable
+start enable
 line class
 line show running-config
 key Space

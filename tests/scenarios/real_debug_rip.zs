@@ -5,8 +5,7 @@ behaviour real-router
 # they travel with) and every one it receives (in how many hops), once version 2 is set the
 # classless form (224.0.0.9, prefixes, "via 0.0.0.0"); show debugging names it; undebug all ends
 # it. Other debug switches only say they are on or off.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int e0
@@ -21,8 +20,7 @@ line network 192.168.1.0
 line network 10.0.0.0
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int s0

@@ -5,8 +5,7 @@ behaviour real-router
 # both send R2 the classful 172.16.0.0/16, which R2 keeps as two equal paths, so half of R2's
 # pings to R1's LAN go to R3; R1 and R3 keep their summary towards Null0. With `no auto-summary`
 # on R1 and R3 each subnet has its own route and the summaries go.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int e0
@@ -21,8 +20,7 @@ line network 172.16.0.0
 line network 10.0.0.0
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int s0
@@ -36,8 +34,7 @@ line router eigrp 10
 line network 10.0.0.0
 line end
 router 3
-line
-line enable
+start enable
 line conf t
 line hostname R3
 line int e0

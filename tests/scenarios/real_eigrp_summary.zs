@@ -5,8 +5,7 @@ behaviour real-router
 # at the best metric inside it (a loopback's, plus the serial line: 2297856); router 1 routes the
 # summary itself to Null0 and lists it under Address Summarization. Without the summary, router 2
 # learns the four networks again.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int lo0
@@ -28,8 +27,7 @@ line network 192.168.0.0 0.0.3.255
 line no auto-summary
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int s0

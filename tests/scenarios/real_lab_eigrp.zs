@@ -14,8 +14,7 @@ line network 192.168.1.0
 line no auto-summary
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int e0
@@ -34,8 +33,7 @@ line network 192.168.2.0
 line no auto-summary
 line end
 router 3
-line
-line enable
+start enable
 line conf t
 line hostname R3
 line int e0
@@ -54,8 +52,7 @@ line network 192.168.3.0
 line no auto-summary
 line end
 router 4
-line
-line enable
+start enable
 line conf t
 line hostname R4
 line int e0

@@ -6,9 +6,7 @@ behaviour real-router
 # networks as inter-area routes ("O IA") and the default as an external type-2 route ("O*E2",
 # metric 1, gateway of last resort router 2). Router 3 learns area 1's networks as "O IA". show ip
 # ospf on router 2 names it an area border router with an interface count per area.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line interface ethernet 0
 line ip address 192.168.1.1 255.255.255.0
@@ -22,9 +20,7 @@ line network 192.168.1.0 0.0.0.255 area 1
 line network 10.1.12.0 0.0.0.255 area 1
 line end
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line interface ethernet 0
 line ip address 192.168.2.1 255.255.255.0
@@ -42,9 +38,7 @@ line network 10.1.12.0 0.0.0.255 area 1
 line network 10.1.23.0 0.0.0.255 area 0
 line end
 router 3
-line
-line enable
-line configure terminal
+start configure
 line hostname R3
 line interface ethernet 0
 line ip address 192.168.3.1 255.255.255.0

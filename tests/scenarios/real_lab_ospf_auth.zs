@@ -9,9 +9,7 @@ behaviour real-router
 # area's. Router 2 then sends hellos every 5 seconds on its line to router 3: the neighbours part
 # until router 3 changes its timers to match. The reports show the authentication and timers, and
 # the configuration keeps them (scrambled on router 2, which encrypts its passwords).
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line interface ethernet 0
 line ip address 192.168.1.1 255.255.255.0
@@ -27,9 +25,7 @@ line network 192.168.1.0 0.0.0.255 area 0
 line network 172.16.12.0 0.0.0.3 area 0
 line end
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line service password-encryption
 line interface e0
@@ -47,9 +43,7 @@ line network 192.168.2.0 0.0.0.255 area 0
 line network 172.16.0.0 0.0.255.255 area 0
 line end
 router 3
-line
-line enable
-line configure terminal
+start configure
 line hostname R3
 line interface e0
 line ip address 192.168.3.1 255.255.255.0

@@ -11,9 +11,7 @@ behaviour real-router
 # serial lines. Then router 1 is given router-id 1.1.1.1: it keeps 10.1.1.1 until
 # `clear ip ospf process` (refused once with "no", then answered "yes"). Router 3 removes a
 # loopback it made by mistake with `no interface loopback 1`.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line enable secret class
 line line con 0
@@ -42,9 +40,7 @@ line network 172.16.12.0 0.0.0.3 area 0
 line network 10.1.1.0 0.0.0.255 area 0
 line end
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line enable secret class
 line interface lo0
@@ -70,9 +66,7 @@ line network 172.16.23.0 0.0.0.3 area 0
 line network 10.2.2.0 0.0.0.255 area 0
 line end
 router 3
-line
-line enable
-line configure terminal
+start configure
 line hostname R3
 line enable secret class
 line interface loopback0

@@ -6,9 +6,7 @@ behaviour real-router
 # protocol comes up within a keepalive exchange and a ping crosses. Serial1 runs PPP with PAP:
 # each end sends `ppp pap sent-username` and checks the far end's name and password against its
 # own users; a wrong PAP password brings it down again.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line enable secret class
 line username R2 password kolvo
@@ -30,9 +28,7 @@ line clock rate 64000
 line no shutdown
 line end
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line enable secret class
 line username R1 password k0lvo

@@ -4,8 +4,7 @@ behaviour real-router
 # Version 1 summarises both to 172.16.0.0/16 (R2: two paths, sent to neither); version 2 with no
 # auto-summary carries the masks (R2's RIP database is shown under both). Then R2 originates a
 # default route, R3 a summary address.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int e0
@@ -25,8 +24,7 @@ line network 10.0.0.0
 line network 192.168.2.0
 line end
 router 3
-line
-line enable
+start enable
 line conf t
 line hostname R3
 line int e0

@@ -5,8 +5,7 @@ behaviour real-router
 # R1 pings R3's LAN while R3 has no way back: each echo times out by itself, and once R3's
 # default route is typed the rest come back. Traceroute shows each hop by the address of its
 # interface facing R1. R2 answers the questions of `ping` typed without an address.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line enable secret class
@@ -21,8 +20,7 @@ line exit
 line ip route 0.0.0.0 0.0.0.0 192.168.12.2
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line enable secret class
@@ -41,8 +39,7 @@ line ip route 192.168.1.0 255.255.255.0 192.168.12.1
 line ip route 192.168.3.0 255.255.255.0 192.168.23.3
 line end
 router 3
-line
-line enable
+start enable
 line conf t
 line hostname R3
 line enable secret class

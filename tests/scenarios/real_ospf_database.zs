@@ -6,9 +6,7 @@ behaviour real-router
 # by its designated router, router 2 (the higher router ID). Shut, the segment's advertisement
 # goes and each router counts one link fewer. The neighbour detail names the segment's
 # designated routers by their addresses.
-line
-line enable
-line configure terminal
+start configure
 line hostname R1
 line interface ethernet 0
 line ip address 10.0.0.1 255.255.255.0
@@ -21,9 +19,7 @@ line router ospf 1
 line network 10.0.0.0 0.255.255.255 area 0
 line end
 router 2
-line
-line enable
-line configure terminal
+start configure
 line hostname R2
 line interface ethernet 0
 line ip address 10.0.0.2 255.255.255.0

@@ -6,8 +6,7 @@ behaviour real-router
 # LAN in two, each via router 2's address 192.168.12.2; show ip protocols names router 2 as the
 # source. Convergence: router 2 shuts Serial1; within five seconds router 1 has lost 192.168.23.0
 # and 192.168.3.0 (router 2's triggered update), and a ping to router 3 fails at once.
-line
-line enable
+start enable
 line conf t
 line hostname R1
 line int e0
@@ -22,8 +21,7 @@ line network 192.168.1.0
 line network 192.168.12.0
 line end
 router 2
-line
-line enable
+start enable
 line conf t
 line hostname R2
 line int e0
@@ -42,8 +40,7 @@ line network 192.168.12.0
 line network 192.168.23.0
 line end
 router 3
-line
-line enable
+start enable
 line conf t
 line hostname R3
 line int e0

@@ -61,6 +61,7 @@ TEST(ScriptRunner, MalformedLinesAndRoutersOutsideTheTopologyStopWithTheirLineNu
       {"router\n", "script line 1"},
       {"behaviour realistic\n", "script line 1"},
       {"behaviour\n", "script line 1"},
+      {"start config\n", "script line 1: 'start' takes enable or configure"},
       // The behaviour is chosen before the routers see any key.
       {"behaviour classic\nline x\nbehaviour real-router\n", "script line 3"},
       // Routers outside the topology.
