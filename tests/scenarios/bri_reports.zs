@@ -1,10 +1,8 @@
 # topology: topologies/one_with_bri.ini
-# A router with a BRI as well. show version counts each kind of interface. Serial0 is brought up
-# uncabled and goes down, Serial1 too, Ethernet0 stays shut down with its address, the BRI is up.
-# Before the lines go down, RIP lists the interfaces whose line protocol is up (not the shut
-# Ethernet); after, show interfaces lists the BRI last and show ip interface gives addressed
-# interfaces their template (the shut one after "Internet protocol processing disabled") and the
-# others one line.
+# show version counts the BRI. The uncabled serial lines come up and go down; the BRI is up. Before
+# they go down RIP lists the interfaces whose line protocol is up (not the shut Ethernet); after,
+# show interfaces lists the BRI last; show ip interface gives addressed interfaces their template
+# (the shut one after "Internet protocol processing disabled"), others one line.
 line enable
 line show version
 key Space

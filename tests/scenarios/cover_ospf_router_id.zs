@@ -1,9 +1,7 @@
 # topology: topologies/two_routers.ini
-# The OSPF router ID is the address of an up interface whose digits, dots left out, make the
-# largest number: Serial0's 9.255.255.255 (ten digits) beats Ethernet0's 10.0.0.200 (seven)
-# though the address is lower; Serial0's 192.168.100.100 beats Ethernet0's 192.168.100.99 though
-# both numbers are past 32 bits. Of equal digits (1.11.1.1 and 11.1.1.1) the first interface's
-# address, Serial0's, wins.
+# The OSPF router ID is the address of an up interface whose digits, dots left out, make the largest
+# number. 9.255.255.255 (ten digits) beats the higher 10.0.0.200 (seven), 192.168.100.100 beats
+# 192.168.100.99 (both past 32 bits), and a tie (1.11.1.1, 11.1.1.1) goes to the first interface.
 line enable
 line configure terminal
 line interface ethernet 0

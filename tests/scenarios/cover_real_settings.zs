@@ -1,18 +1,12 @@
 # topology: topologies/two_routers.ini
-# Real-router settings taken back with their no forms, and the answers that end a dialogue early.
-# On Serial0: a description, bandwidth, delay, PPP with PAP and its sent username, the clock rate
-# and OSPF's point-to-point network type, each set and taken back, and a RIP summary (a mask of no
-# ones is refused). A user (named twice, then removed; removing one never named says nothing), a
-# banner over two lines, password encryption, the aux line's timeout, synchronous logging, login,
-# RIP's version, auto-summary and default route, EIGRP's auto-summary and a wildcard network
-# (given twice, it is kept once), OSPF's reference bandwidth and default route likewise: the
-# configuration at the end holds none of them. A passive interface the router lacks is refused.
-# With router 2 on the line OSPF runs, and a router ID changed while the process runs takes effect
-# only after a reload or a clear (the same ID again says nothing). Filters: a pattern that is no
-# valid expression (an unclosed parenthesis) is looked for as plain text, trailing blanks of a
-# pattern do not count, and a bar with no filter after it is invalid input. The extended ping
-# stops at an unknown protocol (a '?' is typed as an answer, not asked), a target that is no
-# address and a repeat count of 0.
+# Real-router settings, and answers that end a dialogue early. Whatever a no form takes back is gone
+# from the final configuration: a user named twice goes with one no form, removing one never named
+# says nothing, and an EIGRP network given twice is kept once. Refused: a RIP summary mask of no
+# ones, a passive interface the router lacks. A router ID changed while OSPF runs takes effect only
+# after a reload or a clear (the same ID again says nothing). Filters: a pattern that is no valid
+# expression (an unclosed parenthesis) is matched as plain text, trailing blanks of a pattern do not
+# count, and a bar with no filter is invalid input. The extended ping stops at an unknown protocol
+# ('?' is an answer there, not help), a target that is no address and a repeat count of 0.
 behaviour real-router
 line enable
 line configure terminal

@@ -1,7 +1,6 @@
 # topology: topologies/two_routers.ini
-# An address typed with a plus sign is taken as it was typed, but its digits do not count towards
-# the OSPF router ID: the reading stops at the sign. Serial0's +192.168.2.2 would beat Ethernet0's
-# 10.1.1.1 on digits; with the sign, 10.1.1.1 is the router ID.
+# An address typed with a plus sign is kept as typed, but the router ID's reading of its digits
+# stops at the sign: +192.168.2.2 would beat 10.1.1.1 on digits, yet 10.1.1.1 is the router ID.
 line enable
 line configure terminal
 line interface ethernet 0

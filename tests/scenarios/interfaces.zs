@@ -1,12 +1,9 @@
 # topology: topologies/two_routers.ini
-# Selecting interfaces by their many spellings, addresses, descriptions, shutdown and the reports.
-# Then the configuration lines the running configuration shows: an interface named in capitals or
-# with a subinterface number; a refused address keeps the old one; "no description old text"
-# makes "description old text" the description; frame-relay keeps PPP, "no encapsulation ppp" goes
-# back to HDLC while CHAP stays; an OSPF cost of 2.5 is 2; "router ospf" without a usable number;
-# RIP switched off keeps its networks and comes back only with a network not yet listed; IGRP
-# keeps one classful network; the OSPF network refusals; a CDP timer that is no number, "no cdp
-# timer" (complained about, yet back to 60), CDP off on one interface, and the CDP lines.
+# Interface spellings (capitals, a subinterface number), then what the running configuration shows:
+# a refused address keeps the old one; "no description old text" makes the description "description
+# old text"; frame-relay keeps PPP, "no encapsulation ppp" goes back to HDLC while CHAP stays; an
+# OSPF cost of 2.5 is 2; RIP switched off keeps its networks and comes back only with a new one;
+# IGRP keeps one classful network; "no cdp timer" complains, yet restores 60.
 line enable
 line configure terminal
 line interface serial10

@@ -1,17 +1,11 @@
 # topology: topologies/two_routers.ini
-# Lab 2 (labs/lab02_interfaces.htm) typed as a student follows the page, every step of it.
-# Part A on router 1 at 0 s: every interface starts administratively down; no shutdown brings
-# Ethernet0 and Serial0 up at once, and with nobody sending to them both go down again on the
-# fourth layer-2 tick (8 s): the far router is not configured yet and this topology cables no LAN
-# to Ethernet0. show interfaces serial 0 then reads down, with PPP framing.
-# Part B at 10 s: router 2, configured with abbreviations ("interface s0" typed while Ethernet0
-# is being configured), reports its own Serial0 up at once and never down again; router 1's
-# Serial0 comes back up one PPP exchange later, and only router 1 prints the up pair.
-# Part C: Serial0 up and up in both interface reports and show protocols; ping over the link
-# succeeds, ping to router 2's LAN fails (router 1 has no route to it). CDP lists router 2 once
-# the first advertisements have gone out (25 s). Both routers save.
-# Challenge: HDLC on router 2 against PPP on router 1 takes the link down on both ends about
-# 8 s later; back to PPP, both ends come up again and each prints the up pair.
+# Lab 2 (labs/lab02_interfaces.htm) typed as a student follows the page, every step of it. Part A:
+# Ethernet0 and Serial0 come up at once and, with nobody sending to them, go down on the fourth
+# layer-2 tick (8 s). Part B at 10 s: router 2's Serial0 comes up at once and stays up; router 1's
+# comes back one PPP exchange later, and only router 1 prints the up pair. Part C: ping to router
+# 2's LAN fails (no route to it); CDP lists router 2 once the first advertisements are out (25 s).
+# Challenge: HDLC against PPP takes the link down on both ends about 8 s later; back to PPP, both
+# ends come up again and each prints the up pair.
 # Part A, step 1: press F1, then Enter.
 start enable
 line show ip interface brief

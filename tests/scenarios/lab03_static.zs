@@ -1,15 +1,10 @@
 # topology: default.ini
-# Lab 3 (labs/lab03_static.htm) typed as a student follows the page, every step of it.
-# Part A at 0 s: the three routers are addressed and their serial lines come up together; every
-# Ethernet0 goes down 8 s later, as no LAN is cabled to it in this topology. At 10 s router 1
-# knows only its connected networks: Serial0's, and its LAN's, which stays on after Ethernet0
-# went down.
-# Part B: static routes on routers 1 and 2. A ping from router 1 to router 3's LAN leaves by
-# Serial0 with 192.168.12.1 as its source: it reaches router 3, which has no route back to
-# 192.168.12.0, and fails. With router 3's routes in place the same ping succeeds.
-# Part C: each routing table lists the static routes (S, [1/0], via the next hop); by 120 s the
-# LANs' connected routes have left (no keepalives on Ethernet0). "no ip route" does not take a
-# static route away: router 3 keeps it, and router 1's ping still succeeds. Every router saves.
+# Lab 3 (labs/lab03_static.htm) typed as a student follows the page, every step of it. Part A: every
+# Ethernet0 goes down 8 s after the lines come up (no LAN cabled), yet at 10 s router 1 still lists
+# its LAN as connected. Part B: router 1's ping to router 3's LAN, sent from 192.168.12.1, fails
+# until router 3 has a route back to 192.168.12.0. Part C: by 120 s the LANs' connected routes have
+# left (no keepalives on Ethernet0). "no ip route" does not take a static route away: router 3 keeps
+# it, and router 1's ping still succeeds.
 # Part A, step 1: address the routers.
 start enable
 line conf t

@@ -1,16 +1,11 @@
 # topology: topologies/square.ini
-# Lab 4 (labs/lab04_rip.htm) typed as a student follows the page, every step of it.
-# Part A at 0 s: four routers addressed; the serial lines stay up, every Ethernet0 goes down at
-# 8 s (no LAN cabled to it in this topology).
-# Part B: RIP on the four routers; show ip protocols and show protocols on router 1.
-# Part C: a minute on, router 1 holds RIP routes to every network of the square, [120/1] (the
-# program counts every RIP route as one hop), via its own address on the receiving interface;
-# 192.168.3.0 is listed once. Pings across the square succeed.
-# Part D: router 1 shuts Serial0 at 74 s; router 2's Serial1 goes down 8 s later. Router 1 already
-# routed through Serial1 and keeps doing so; its Serial0 network and LAN come back to it as R
-# routes heard round the square. Router 2's routes through the broken link age out router by
-# router: at about four minutes it reaches router 1's Serial1 through its own Serial0, and a ping
-# each way round the square succeeds. no shutdown brings the link back and the four routers save.
+# Lab 4 (labs/lab04_rip.htm) typed as a student follows the page, every step of it. Every Ethernet0
+# goes down at 8 s (no LAN cabled). Part C, a minute on: every RIP route on router 1 is [120/1]
+# (each counts as one hop) via its own address on the receiving interface, and 192.168.3.0 is listed
+# once. Part D: router 1 shuts Serial0 at 74 s; router 2's Serial1 goes down 8 s later. Router 1
+# keeps routing through Serial1 and hears its Serial0 network and LAN back as R routes. Router 2's
+# routes through the broken link age out router by router: at about four minutes it reaches router
+# 1's Serial1 through its own Serial0, and a ping each way round succeeds.
 # Part A, step 1: address the square.
 start enable
 line conf t

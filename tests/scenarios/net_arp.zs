@@ -1,9 +1,8 @@
 # topology: topologies/ethernet_pair.ini
-# The ARP cache. With nothing learned, show arp lists only the router's own Ethernet addresses;
-# a serial interface with an address never appears. A ping over the serial line teaches
-# nothing (serial frames carry no hardware address). A ping over the Ethernet teaches both
-# routers the other's Ethernet address, with age 0 and the sender's interface; a second ping
-# adds nothing. clear arp-cache leaves the router's own lines only.
+# show arp lists only the router's own Ethernet addresses until something is learned, never an
+# addressed serial interface, and a serial ping teaches nothing (serial frames carry no hardware
+# address). An Ethernet ping teaches both routers the other's address, age 0, on the sender's
+# interface; a second adds nothing. clear arp-cache leaves only the router's own lines.
 line enable
 line configure terminal
 line interface e0

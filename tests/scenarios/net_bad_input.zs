@@ -1,11 +1,10 @@
 # topology: topologies/two_routers.ini
-# Mistyped routing commands. ip route refuses an interface name as next hop, a mask that is not
-# a mask and a bad address with the invalid-input message; a distance that is not a number or
-# does not fit in 16 bits prints nothing and the route is stored with distance 1; 130 is taken.
-# A default route is refused too: 0.0.0.0 is not in the mask table. network refuses bad addresses in RIP and OSPF mode, OSPF
-# without an area prints "% Incomplete commmand.", and a non-numeric area stores nothing; the
-# sixteenth OSPF network is not stored. router igrp without a number stays in global
-# configuration; router eigrp without one is incomplete. ping refuses what is not an address.
+# Mistyped routing commands. ip route gives invalid input for an interface as next hop, a bad mask
+# or address, and a default route (0.0.0.0 is not in the mask table); a distance that is no number
+# or past 16 bits is silently stored as 1, while 130 is taken. network refuses bad addresses for RIP
+# and OSPF; OSPF without an area prints "% Incomplete commmand.", a non-numeric area stores nothing,
+# and a sixteenth network is not stored. router igrp without a number stays in global configuration,
+# router eigrp without one is incomplete; ping refuses what is not an address.
 line enable
 line configure terminal
 line interface s0

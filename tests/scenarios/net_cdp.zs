@@ -1,11 +1,8 @@
 # topology: topologies/two_routers.ini
-# CDP between two routers on a serial line. Nobody is listed before the 5th CDP tick (25 s);
-# then each router lists the other with a hold time of 180 that counts down between the
-# advertisements (every 20 s). show cdp entry finds a device only by its exact name. Router 2
-# stops CDP at 36 s: router 1 drops it at 205 s, 180 s after last hearing it, on a CDP tick.
-# Router 1 stops CDP too: router 2, not running CDP, keeps router 1 for good, its hold time at 0.
-# Last, the ranges of cdp timer (5..254) and cdp holdtime (10..255) and their no forms. Also: a
-# neighbour's detail, an entry asked by a prefix, the interface report with CDP off, CDPv2 off.
+# None is listed before the 5th CDP tick (25 s); then each lists the other, hold time 180 counting
+# down between advertisements (every 20 s). show cdp entry needs the exact name. Router 2 stops CDP
+# at 36 s; router 1 drops it at 205 s, 180 s after last hearing it, on a CDP tick. Router 2, without
+# CDP, keeps router 1 for good, hold time 0. Ranges: cdp timer 5..254, holdtime 10..255.
 line enable
 line configure terminal
 line interface s0

@@ -1,12 +1,8 @@
 # topology: topologies/chain3_lan.ini
-# IGRP, then EIGRP on three routers in a chain. With IGRP alone router 1 learns IGRP routes
-# (100/1) and a ping across the three routers succeeds. Once EIGRP runs as well its routes (90)
-# replace the IGRP ones and the ping still succeeds. Router 2 lists both EIGRP neighbours.
-# The Hold column is the last-heard second modulo 15. Router 3 shuts its serial line at 61 s,
-# after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s and has
-# dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1. The EIGRP reports
-# print only their headers before EIGRP runs, and router 2's once it has both neighbours, with its
-# IGRP and EIGRP protocols.
+# IGRP routes (100/1), then EIGRP's (90) replacing them; the EIGRP reports print only their headers
+# before EIGRP runs. The Hold column is the last-heard second modulo 15. Router 3 shuts its serial
+# line at 61 s, after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s
+# and has dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router igrp 10

@@ -1,16 +1,11 @@
 # topology: topologies/chain3_lan.ini
-# OSPF and RIP side by side on three routers in a chain. OSPF (110) beats RIP (120): router 1
-# lists OSPF routes only. Costs add up along the way: router 2 sends its first OSPF update with
-# path cost 64 and its second with 128, so router 1 has metric 128 and router 3 metric 192 for
-# router 2's networks. A ping across the three routers succeeds over OSPF. Neighbours carry the
-# router ID of the router that ran the last command. no router ospf on router 1 while it has a
-# neighbour: the neighbour stays until a maintenance pass finds it silent for more than 15 s
-# (here at 60 s, 20 s after the last accepted update at 40 s); the OSPF routes, last refreshed
-# at 40 s, are still there at 129 s. The pass of 130 s removes them, except the one that moved
-# into a freed slot, which waits for the pass of 140 s; RIP routes take their places, but none
-# to 172.16.3.0, for which router 2 itself uses OSPF and so sends no RIP route. Router 2's OSPF
-# reports with both neighbours: the neighbour details, the process and its interfaces, then its
-# RIP and OSPF protocols.
+# OSPF (110) beats RIP (120). Costs add up: router 2's first update carries path cost 64, its second
+# 128, so router 1 has metric 128 and router 3 192 for router 2's networks. Neighbours carry the
+# router ID of the router that ran the last command. After no router ospf on router 1 its neighbour
+# stays until a pass finds it silent for more than 15 s (60 s; last update accepted at 40 s), and
+# the OSPF routes, last refreshed at 40 s, stay until the pass of 130 s, except the one that moved
+# into a freed slot, gone at 140 s. RIP routes replace them, but none to 172.16.3.0: router 2 uses
+# OSPF for it and so sends no RIP route.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip

@@ -1,10 +1,8 @@
 # topology: topologies/chain3.ini
-# The OSPF database of router 2, in the middle of the chain, with two neighbours and after both
-# fall silent. Router 1 and router 3 shut their serial interfaces at the same moment. The first
-# maintenance pass that finds them silent removes the neighbour in slot 1 and moves the other one
-# down into it; the next pass removes that one too. The table keeps the address left in slot 1, so
-# the report with no neighbours still ends with it, without a line end. (The router ID is empty
-# by then: with both serial lines down, router 2 has no interface up.)
+# Router 2's OSPF database before and after both neighbours fall silent at once. The first pass that
+# finds them silent removes the neighbour in slot 1 and moves the other down into it; the next
+# removes that one. The table keeps the address left in slot 1, so the empty report still ends with
+# it, without a line end; the router ID is empty, no interface being up.
 line enable
 line configure terminal
 line interface s0

@@ -1,12 +1,10 @@
 # topology: topologies/serial_pairs.ini
-# Framing and CHAP decide whether a serial line comes up (four cables between two routers).
-# Router 2 is set up first and its lines go down after 8 s; router 1 follows at 10 s.
-# Serial3, HDLC on both ends, comes back up on router 2 at 12 s; Serial1, PPP on both ends, and
-# Serial2, PPP with CHAP where each router knows the other's host name (in another case) with its
-# enable secret, one exchange later at 14 s. Serial0, HDLC against PPP, never comes up on either
-# end. Then router 1 offers a wrong secret (another enable secret), and later an unknown name
-# (another host name): Serial2 goes down on both ends each time; between the two the right
-# secret brings it back. Empty lines mark the seconds.
+# Framing and CHAP decide whether a serial line comes up. Router 2, set up first, loses its lines at
+# 8 s; router 1 follows at 10 s. On router 2 Serial3 (HDLC) comes back at 12 s, Serial1 (PPP) and
+# Serial2 (CHAP: each router knows the other's host name, in another case, with its enable secret)
+# one exchange later at 14 s; Serial0, HDLC against PPP, never comes up on either end. A wrong
+# secret, and later an unknown name, take Serial2 down on both ends; the right secret in between
+# brings it back. Empty lines mark the seconds.
 router 2
 line enable
 line configure terminal

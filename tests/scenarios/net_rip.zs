@@ -1,13 +1,10 @@
 # topology: topologies/chain3_lan.ini
-# RIP on three routers in a chain. After two protocol passes router 1 has RIP routes (distance
-# 120, metric 1) to every other network, but its static route to 172.16.3.0/24 beats the RIP one;
-# a ping across the three routers succeeds. show ip protocols lists the RIP interfaces,
-# networks and sources. Split horizon: router 1's Ethernet is shut down at 31 s; 100 s later its
-# network has left router 1 and nobody has handed it back as a RIP route, while router 2, which
-# heard it last at 110 s, still lists it (each router keeps a route 80 s after its last refresh).
-# After no router rip router 2 keeps sending (router 3 keeps its routes through router 2) but
-# accepts nothing: its RIP routes age out. Last, router 3 stops hearing router 2: its RIP sources
-# age by 3 on each pass (00:00:09, 00:00:24) and then leave.
+# After two RIP passes router 1 has RIP routes [120/1] to every other network, but its static route
+# to 172.16.3.0/24 beats the RIP one. Split horizon: 100 s after router 1's Ethernet is shut (31 s)
+# its network has left router 1 and nobody hands it back, while router 2, which heard it last at
+# 110 s, still lists it (a route is kept 80 s after its last refresh). After no router rip router 2
+# still sends (router 3 keeps its routes) but accepts nothing: its RIP routes age out. When router 3
+# stops hearing router 2, its RIP sources age by 3 each pass (00:00:09, 00:00:24) and then leave.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip

@@ -1,12 +1,10 @@
 # topology: topologies/chain3_lan.ini
-# Connected and static routes and ping over them. Before the first five-second tick router 1
-# has no route; after it, its two connected networks. Static routes carry a ping across three
-# routers; before router 3 has a route back the same ping fails. An address nobody routes is
-# unreachable. Two static routes pointing at each other make a loop that ends: "....." again.
-# Of 10.0.0.0/8 (towards the LAN, where frames are lost) and 10.1.0.0/16 the longer match
-# carries a ping to 10.1.23.3, though the /8 was entered first; 10.9.9.9 takes the /8 and is lost.
-# Router 1's Ethernet is shut down at 26 s and its line goes down at 34 s; its connected network,
-# last refreshed at 30 s, stays until the maintenance pass at which its age passes 24 (110 s).
+# Router 1 has no route before the first five-second tick, then its two connected networks. A ping
+# across the chain over static routes fails until router 3 has a route back; an unrouted address is
+# unreachable, and a loop of two static routes ends: "....." again. The longer 10.1.0.0/16 carries a
+# ping to 10.1.23.3 though 10.0.0.0/8 (to the LAN, where frames are lost) came first; 10.9.9.9 takes
+# the /8 and is lost. Router 1's Ethernet, shut at 26 s, goes down at 34 s; its connected network,
+# last refreshed at 30 s, stays until the pass at which its age passes 24 (110 s).
 include openings/chain3_lan_addressed.zs
 router 1
 line show ip route
