@@ -1,11 +1,9 @@
 # topology: topologies/two_routers.ini
-# The calendar clock runs from the boot time (starred: not set) until `clock set` gives it a date,
-# day and month in either order, months by three letters or more in any case; a time or date that
-# does not exist is invalid input, and the time alone
-# is incomplete. `terminal length 0` prints a long report without pausing, and `terminal length 5`
-# pauses every five lines. OSPF areas typed in dotted form are the same areas as their numbers,
-# and `no network ... area N` removes one statement. Lines worksheets print for timestamps, the
-# configuration service and RIP's four timers are taken.
+# The clock runs from boot (starred: not set) until `clock set`: day and month in either order,
+# months by three or more letters in any case; a time not written hh:mm:ss or a time or date that
+# does not exist is invalid input, the time alone incomplete. Terminal length 0 never pauses, 5
+# pauses every five lines. A dotted OSPF area is its number; `no network ... area N` removes one
+# statement. Worksheets' lines for timestamps, the configuration service and RIP timers are taken.
 behaviour real-router
 start enable
 wait 90

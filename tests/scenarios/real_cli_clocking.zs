@@ -1,10 +1,9 @@
 behaviour real-router
 # topology: topologies/clocking3.ini
-# A serial line takes its clock from its DCE end: router 2's end of the line to router 1
-# (dce=dev2); the line to router 3 is provider-clocked (clocked=yes) and comes up without one.
-# Without a clock rate both ends stay "up, line protocol is down" and show controllers says why;
-# clock rate 64000 on router 2 brings both line protocols up within a tick, and a ping answers;
-# no clock rate takes them down again.
+# A serial line takes its clock from its DCE end, here router 2's end of the line to router 1; the
+# provider-clocked line to router 3 comes up without one. Without a clock rate both ends stay "up,
+# line protocol is down" and show controllers says why; clock rate 64000 on router 2 brings both
+# line protocols up within a tick and a ping answers; no clock rate takes them down again.
 start configure
 line hostname R1
 line interface serial 0

@@ -1,9 +1,8 @@
 # topology: topologies/two_routers.ini
-# Real-router errors point at the first bad character with a '^' under the line as echoed: an
-# unknown or misspelt word, a bad address, a bad mask, a number out of its range, a word too many.
-# An unfinished command says so; an ambiguous one names the line. At the EXEC prompt a first word
-# that is no command is taken for a host name and translated (asking the name server until
-# `no ip domain-lookup`); `ip host` names addresses for ping, and show hosts lists them.
+# Errors put a '^' under the first bad character of the echoed line: an unknown or misspelt word, a
+# bad address or mask, a number out of range, a word too many. An unfinished command says so, an
+# ambiguous one names the line. An unknown first word at the EXEC prompt is a host name to translate
+# (asking the name server until `no ip domain-lookup`); `ip host` names serve ping and show hosts.
 behaviour real-router
 line shw ip route
 line show ip rout

@@ -1,12 +1,9 @@
 behaviour real-router
 # topology: topologies/two_routers.ini
-# Output filters on show commands, as students check one part of a long report: | include
-# prints the lines that match (abbreviated "| i" too), | exclude the others, | begin everything
-# from the first line that matches, | section the blocks with a line that matches; in
-# configuration mode they follow do show. A filter that
-# matches nothing prints nothing. A filter after a command that is not show, without a pattern
-# or of an unknown kind is refused. Interface numbers the router lacks (it has Serial0 and
-# Ethernet0) are named invalid, as on real routers.
+# Show output filters, also after do show, the pattern a regular expression: | include (or | i)
+# keeps matching lines, | exclude the rest, | begin all from the first match, | section each block
+# holding a match; no match prints nothing. A filter after a command other than show, without a
+# pattern or of an unknown kind is refused. Interface numbers the router lacks are named invalid.
 start configure
 line hostname R1
 line interface serial 0

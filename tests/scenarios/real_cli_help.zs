@@ -1,8 +1,7 @@
 # topology: topologies/two_routers.ini
-# Real-router help and completion, typed as a student would. Tab completes the word under the
-# caret and keeps the words before it as typed; a word it cannot complete leaves the line alone.
-# "word?" lists the words it begins; "?" after a blank lists what may follow, arguments first
-# (A.B.C.D, WORD, <1-65535>), then keywords, then <cr> where the command may end.
+# Real-router help and completion: Tab completes the word under the caret, keeping earlier words as
+# typed, and leaves a word it cannot complete alone. "word?" lists the words it begins; "?" after a
+# blank lists what may follow: arguments, keywords, then <cr> where the command may end.
 behaviour real-router
 type en
 key Tab

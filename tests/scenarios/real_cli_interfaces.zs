@@ -1,9 +1,8 @@
 # topology: topologies/two_routers.ini
 # Real-router interface names as students write them (s0, serial0, serial 0, e0), "do" in the
-# configuration modes, show ip route by source, show controllers serial N and clock rate: the
-# DCE end of the cable (its first device) shows the clock rate it gives the line, or that it
-# gives none; the DTE end sees the clocks. Router 2's end is left down, so no route is learnt
-# and none goes by Serial0.
+# configuration modes, show ip route by source, and clock rate: the DCE end of the cable (its first
+# device) shows the clock rate it gives the line, or that it gives none; the DTE end sees the
+# clocks. Router 2's end is left down, so no route is learnt and none goes by Serial0.
 behaviour real-router
 line enable
 line show controllers serial 0

@@ -1,10 +1,9 @@
 behaviour real-router
 # topology: topologies/two_routers.ini
-# Logging in on the console as worksheets have students check it: with a banner and `login` and a
-# password on line con 0, exit ends the session; RETURN shows the banner and asks the line's
-# password, again after a wrong one. exit in privileged mode ends the session too; three wrong
-# passwords end the login attempt. Without `login`, RETURN leads straight to the prompt;
-# after exit, keys other than RETURN do nothing.
+# Console login as worksheets check it, with a banner, `login` and a password on line con 0: exit or
+# logout, in privileged or user mode, ends the session; RETURN shows the banner and asks the
+# password, again after a wrong one, and three wrong ones end the attempt. Without `login` RETURN
+# leads straight to the prompt. After exit, keys other than RETURN do nothing.
 start configure
 line hostname R1
 line banner motd # Authorized students only #

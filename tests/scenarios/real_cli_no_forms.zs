@@ -1,8 +1,7 @@
 # topology: topologies/two_routers.ini
-# Real-router "no" forms undo what their command did: the host name goes back to Router, users,
-# passwords and the banner go, an interface loses its description, address, encapsulation,
-# authentication and clock rate, a RIP network leaves the list. A repeated username changes the
-# user's password instead of adding the name again.
+# Real-router "no" forms undo their command: the host name goes back to Router; users, passwords and
+# the banner go; an interface loses its description, address, encapsulation, authentication and
+# clock rate; a RIP network leaves the list. A repeated username only changes that user's password.
 behaviour real-router
 line enable
 line configure terminal

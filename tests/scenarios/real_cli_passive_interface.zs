@@ -1,8 +1,8 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# passive-interface in RIP: router 1 makes Serial0 passive, so no update of its goes out there.
-# Router 2 never learns router 1's LAN, while router 1 still hears router 2 and learns
-# 192.168.2.0. After no passive-interface serial0, router 2 learns 192.168.1.0 within a period.
+# RIP passive-interface: router 1's passive Serial0 sends no updates, so router 2 never learns
+# router 1's LAN while router 1 still learns 192.168.2.0 from it. After no passive-interface
+# serial0, router 2 learns 192.168.1.0 within an update period.
 start enable
 line conf t
 line hostname R1

@@ -1,14 +1,9 @@
 behaviour real-router
 # topology: topologies/two_routers.ini
-# A basic-configuration worksheet typed in full on router 1, using every setting the
-# configuration keeps: host name, enable secret and password, service password-encryption, a
-# user, a one-line banner, both interfaces with descriptions, bandwidth, delay, PPP and the
-# clock rate of the DCE end, RIP version 2 with a passive interface and no auto-summary, a static
-# route by next hop, one with a distance and a default route by exit interface, the console line
-# with exec-timeout, logging synchronous and login, and all sixteen vty lines. The configuration
-# shows each of them as a real router writes it, the passwords scrambled ("password 7 ..."), the
-# vty lines in their two groups. Saved with copy run start and reloaded keeping it, the running
-# configuration is exactly what show startup-config shows was saved, byte count included.
+# A basic-configuration worksheet typed in full on router 1 uses every setting the configuration
+# keeps, each written as a real router writes it: passwords scrambled ("password 7 ..."), the
+# sixteen vty lines in their two groups. Saved and reloaded keeping it, the running configuration is
+# exactly what show startup-config shows was saved, byte count included.
 start configure
 line hostname R1
 line enable secret class

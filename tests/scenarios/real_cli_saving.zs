@@ -1,10 +1,9 @@
 # topology: topologies/two_routers.ini
-# Real-router saving says so: copy running-config startup-config asks for the destination (Enter
-# takes the default) and then builds the configuration; write memory and write print the same.
-# Banners take their delimiter on the same line, or run over several lines; no banner motd
-# removes the banner. show startup-config says how many bytes were saved and shows them as saved:
-# "version" and "end" in lower case, the banner between its ^C marks. erase startup-config asks
-# to confirm: n keeps the configuration, RETURN or y erases it.
+# copy running-config startup-config asks for the destination (Enter takes the default), then, as
+# write memory and write do, says it builds the configuration. A banner ends at its delimiter, on
+# its line or a later one. show startup-config gives the bytes and text saved (a banner since
+# removed too), "version" and "end" in lower case, the banner between ^C marks. erase startup-config
+# asks first: n keeps it, RETURN or y erases it.
 behaviour real-router
 line enable
 line copy running-config startup-config
@@ -25,7 +24,6 @@ line no banner motd
 line end
 line show startup-config
 key Space
-# Erasing the saved configuration asks first: n keeps it, RETURN erases it.
 line erase startup-config
 key n
 line erase startup-config

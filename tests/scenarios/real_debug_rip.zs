@@ -1,10 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# `debug ip rip` on a two-router RIP link, as RIP worksheets have students watch it: R2 prints
-# every update it sends (version 1 to the broadcast address, networks and subnets with the metric
-# they travel with) and every one it receives (in how many hops), once version 2 is set the
-# classless form (224.0.0.9, prefixes, "via 0.0.0.0"); show debugging names it; undebug all ends
-# it. Other debug switches only say they are on or off.
+# `debug ip rip` on a RIP link: R2 prints each update it sends (version 1 to the broadcast address,
+# networks and subnets at the metric they travel with) and receives (in hops), the classless form
+# once version 2 is set (224.0.0.9, prefixes, "via 0.0.0.0"); show debugging names it, undebug all
+# ends it. Other debug switches only say they are on or off.
 start enable
 line conf t
 line hostname R1

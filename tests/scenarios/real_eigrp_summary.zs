@@ -1,10 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# Manual EIGRP summarisation as worksheets teach it: router 1 has four loopback networks
-# 192.168.0.0/24 to 192.168.3.0/24 and sends router 2 one summary 192.168.0.0/22 out of Serial0,
-# at the best metric inside it (a loopback's, plus the serial line: 2297856); router 1 routes the
-# summary itself to Null0 and lists it under Address Summarization. Without the summary, router 2
-# learns the four networks again.
+# Manual EIGRP summarisation: router 1's four loopback networks 192.168.0.0/24 to 192.168.3.0/24
+# reach router 2 as one summary 192.168.0.0/22 out of Serial0, at the best metric inside it (a
+# loopback's plus the serial line: 2297856). Router 1 routes the summary itself to Null0 and lists
+# it under Address Summarization. Without the summary, router 2 learns the four networks again.
 start enable
 line conf t
 line hostname R1

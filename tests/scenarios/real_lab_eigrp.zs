@@ -1,9 +1,8 @@
 behaviour real-router
 # topology: topologies/square_lan.ini
-# EIGRP AS 100 on a square (links 10.1.12.0/24 ... 10.1.41.0/24, LANs 192.168.N.0/24): R1 reaches
-# R2's LAN at 256 x (10^7/1544 + 2000 + 100) = 2195456, R3's over two equal paths at 2707456.
-# When R1's link to R2 goes down, R2's routes come back through R4. R4 names its networks with
-# wildcard bits, as many worksheets do; they cover the same interfaces.
+# EIGRP AS 100 on a square: R1 reaches R2's LAN at 256 x (10^7/1544 + 2000 + 100) = 2195456, R3's
+# over two equal paths at 2707456. When R1's link to R2 goes down, R2's routes come back through R4.
+# R4 names its networks with wildcard bits, as many worksheets do, covering the same interfaces.
 include openings/real_chain3_r1.zs
 line int s1
 line ip address 10.1.41.1 255.255.255.0

@@ -1,11 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# Multi-area OSPF on a three-router chain: router 1 is in area 1 only, router 2 is the border
-# router (Serial0 and its LAN in area 1, Serial1 in area 0), router 3 is in area 0 and holds the
-# default route towards its LAN's gateway, which it originates into OSPF. Router 1 learns area 0's
-# networks as inter-area routes ("O IA") and the default as an external type-2 route ("O*E2",
-# metric 1, gateway of last resort router 2). Router 3 learns area 1's networks as "O IA". show ip
-# ospf on router 2 names it an area border router with an interface count per area.
+# Multi-area OSPF: router 1 in area 1 only, router 2 the border router, router 3 in area 0
+# originating its default route to its LAN's gateway. Router 1 learns area 0's networks as "O IA"
+# and the default as "O*E2" (metric 1, gateway of last resort router 2); router 3 learns area 1's as
+# "O IA". show ip ospf calls router 2 an area border router, interfaces counted per area.
 start configure
 line hostname R1
 line interface ethernet 0

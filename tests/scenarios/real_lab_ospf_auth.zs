@@ -1,14 +1,10 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# An OSPF authentication and timers worksheet on a three-router chain, typed as printed: single
-# area 0 over 172.16.12.0/30 and 172.16.23.0/30 with a LAN on each router. Once all are FULL,
-# router 1 turns on message-digest authentication for area 0 and keys its serial line: router 2
-# no longer hears it, and after the dead interval each drops the other. Router 2 does the same
-# on both its lines, and router 1 and 2 are neighbours again; router 3 is not, until it keys its
-# line too (first with a wrong key, then the right one), by interface commands instead of the
-# area's. Router 2 then sends hellos every 5 seconds on its line to router 3: the neighbours part
-# until router 3 changes its timers to match. The reports show the authentication and timers, and
-# the configuration keeps them (scrambled on router 2, which encrypts its passwords).
+# Once all are FULL, router 1 authenticates OSPF area 0 by message digest and keys its serial line:
+# router 2 stops hearing it, and after the dead interval each drops the other. Keyed alike on both
+# lines, router 2 is router 1's neighbour again, and router 3's once it keys its line by interface
+# commands (a wrong key first). Hellos every 5 s on router 2's end alone part it from router 3 until
+# router 3's timers match. Reports and configuration show keys and timers, router 2's scrambled.
 start configure
 line hostname R1
 line interface ethernet 0

@@ -1,16 +1,10 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# A single-area OSPF worksheet on a three-router chain, typed as printed: LANs 192.168.1.0/24,
-# 192.168.2.0/24 and 192.168.3.0/24, serial links 172.16.12.0/30 and 172.16.23.0/30 (clocked at
-# router 1 and router 2), and a loopback on each router (10.1.1.1/24, 10.2.2.2/24, 10.3.3.3/32).
-# Each router takes its loopback address as its router ID. A minute later every router has every
-# network: the other routers' loopbacks as /32 host routes at cost 64 + 1 per serial hop, the LANs
-# at 64 + 10, and pings to the loopbacks succeed; show ip ospf names router 1's loopback as its
-# ID. Router 1's loopback runs as an OSPF point-to-point network (show ip ospf interface loopback
-# 0 says so): the others learn 10.1.1.0/24, not a host route. Router 2 lists both neighbours, FULL on its
-# serial lines. Then router 1 is given router-id 1.1.1.1: it keeps 10.1.1.1 until
-# `clear ip ospf process` (refused once with "no", then answered "yes"). Router 3 removes a
-# loopback it made by mistake with `no interface loopback 1`.
+# Single-area OSPF with a loopback on each router, its address the router ID. A minute later every
+# router has every network, the other loopbacks as /32 host routes at 64 per serial hop plus 1, the
+# LANs at 64 per hop plus 10, and pings reach the loopbacks; router 2 has both neighbours FULL.
+# Router 1's loopback is an OSPF point-to-point network, so the others learn 10.1.1.0/24, not a host
+# route. router-id 1.1.1.1 takes effect only when `clear ip ospf process` is answered "yes".
 start configure
 line hostname R1
 line enable secret class

@@ -1,11 +1,10 @@
 behaviour real-router
 # topology: topologies/serial_pairs.ini
-# A PPP worksheet on two routers, typed as printed. Serial0 runs PPP with CHAP: each router holds
-# `username <the other router> password kolvo`, but R2 first mistypes the secret (k0lvo), so the
-# link is up and its line protocol stays down on both ends (LCP Closed). Corrected, the line
-# protocol comes up within a keepalive exchange and a ping crosses. Serial1 runs PPP with PAP:
-# each end sends `ppp pap sent-username` and checks the far end's name and password against its
-# own users; a wrong PAP password brings it down again.
+# Serial0 runs PPP with CHAP, each router holding `username <the other router> password kolvo`:
+# while R2 holds the mistyped k0lvo the link is up and both line protocols down (LCP Closed);
+# corrected, the line protocol comes up within a keepalive exchange and a ping crosses. Serial1 runs
+# PAP, each end sending `ppp pap sent-username` and checking the far end's name and password against
+# its users; a wrong PAP password brings it down again.
 start configure
 line hostname R1
 line enable secret class

@@ -1,9 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# RIP: discontiguous 172.16.1.0/24 (R1) and 172.16.3.0/25 (R3) across 10.1.12.0/24 and 10.1.23.0/24.
-# Version 1 summarises both to 172.16.0.0/16 (R2: two paths, sent to neither); version 2 with no
-# auto-summary carries the masks (R2's RIP database is shown under both). Then R2 originates a
-# default route, R3 a summary address.
+# RIP between R1's 172.16.1.0/24 and R3's 172.16.3.0/25, parted by 10.0.0.0 links: version 1
+# summarises both to 172.16.0.0/16 (R2: two paths, sent to neither), version 2 with no auto-summary
+# carries the masks (R2's RIP database shown under both). R2 then originates a default route, R3 a
+# summary address.
 start enable
 line conf t
 line hostname R1

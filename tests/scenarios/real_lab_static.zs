@@ -1,10 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# Static routing on three routers: R1 and R3 are stubs with a default route (by next hop, by exit
-# interface), R2 has a route to each LAN. LANs 192.168.N.0/24, links 192.168.12.0 and .23.0.
-# R1 pings R3's LAN while R3 has no way back: each echo times out by itself, and once R3's
-# default route is typed the rest come back. Traceroute shows each hop by the address of its
-# interface facing R1. R2 answers the questions of `ping` typed without an address.
+# Static routing: R1 and R3 are stubs with a default route (by next hop, by exit interface), R2 has
+# a route to each LAN. R1 pings R3's LAN while R3 has no way back: each echo times out by itself,
+# and once R3's default route is typed the rest come back. Traceroute shows each hop by the address
+# of its interface facing R1.
 start enable
 line conf t
 line hostname R1

@@ -1,11 +1,10 @@
 behaviour real-router
 # topology: topologies/ethernet_pair.ini
-# Two routers in OSPF area 0 over an Ethernet segment and a serial line. Each router's database
-# holds both routers' link advertisements (three links each: the segment, and the serial line as
-# a point-to-point link and a stub network) and one network advertisement for the segment, sent
-# by its designated router, router 2 (the higher router ID). Shut, the segment's advertisement
-# goes and each router counts one link fewer. The neighbour detail names the segment's
-# designated routers by their addresses.
+# Each router's OSPF database holds both routers' link advertisements (three links each: the
+# Ethernet segment, and the serial line as a point-to-point link and a stub network) and the
+# segment's network advertisement from its designated router, router 2 (the higher ID). Shut, the
+# segment's advertisement goes and each router counts one link fewer. Neighbour detail names the
+# segment's designated routers by address.
 start configure
 line hostname R1
 line interface ethernet 0

@@ -1,10 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# OSPF (one area, network statements under their wildcards) and EIGRP on a three-router chain in
-# the real-router behaviour. Router 3 runs EIGRP in AS 200 and so has no EIGRP neighbour: routers 1
-# and 2 (AS 100) exchange EIGRP routes with metrics 256 x (10^7/bandwidth + delays), and router 1
-# reaches router 3's LAN by OSPF at cost 64 + 64 + 10. CDP lists the local interface, then the
-# neighbour's port.
+# OSPF in one area and EIGRP together. Router 3 runs EIGRP in AS 200 and so has no EIGRP neighbour;
+# routers 1 and 2 (AS 100) exchange EIGRP routes with metrics 256 x (10^7/bandwidth + delays), and
+# router 1 reaches router 3's LAN by OSPF at cost 64 + 64 + 10. CDP lists the local interface, then
+# the neighbour's port.
 include openings/real_chain3_r1.zs
 line router ospf 1
 line network 10.0.0.0 0.255.255.255 area 0

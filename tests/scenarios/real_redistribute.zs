@@ -1,11 +1,10 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# Default-route propagation as EIGRP worksheets teach it, on a three-router chain: router 3 holds
-# static routes towards its LAN's gateway (a default route and 172.16.0.0/16) and redistributes
-# them; router 1 learns both as external EIGRP routes ("D*EX", "D EX", distance 170) at the
-# metric of router 3's Ethernet plus two serial lines, and takes the default as its gateway of
-# last resort. Redistributing connected networks brings in router 3's LAN, which EIGRP does not
-# cover; without redistribute static the external routes go.
+# Router 3 redistributes into EIGRP its static routes to its LAN's gateway (a default and
+# 172.16.0.0/16); router 1 learns them as externals ("D*EX", "D EX", distance 170) at the metric of
+# router 3's Ethernet plus two serial lines, the default its gateway of last resort. redistribute
+# connected brings in router 3's LAN, which EIGRP does not cover; without redistribute static the
+# externals go.
 include openings/real_chain3_r1.zs
 line router eigrp 100
 line network 10.0.0.0

@@ -1,11 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# A RIP worksheet on a three-router chain, in the real-router behaviour: LANs 192.168.1.0/24,
-# 192.168.2.0/24 and 192.168.3.0/24, serial links 192.168.12.0/24 and 192.168.23.0/24.
-# A minute after RIP is configured, router 1 reaches router 2's networks in one hop and router 3's
-# LAN in two, each via router 2's address 192.168.12.2; show ip protocols names router 2 as the
-# source. Convergence: router 2 shuts Serial1; within five seconds router 1 has lost 192.168.23.0
-# and 192.168.3.0 (router 2's triggered update), and a ping to router 3 fails at once.
+# A RIP worksheet: a minute after RIP is configured, router 1 reaches router 2's networks in one hop
+# and router 3's LAN in two, each via router 2's 192.168.12.2, and show ip protocols names router 2
+# as the source. When router 2 shuts Serial1, router 1 has lost 192.168.23.0 and 192.168.3.0 within
+# five seconds (router 2's triggered update), and a ping to router 3 fails at once.
 start enable
 line conf t
 line hostname R1

@@ -1,12 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
-# Static and default routes on a three-router chain, typed as a student follows a static-routing
-# worksheet, in the real-router behaviour. Serial links 10.1.12.0/24 and 10.1.23.0/24, LANs
-# 192.168.1.0/24, 192.168.2.0/24 and 192.168.3.0/24.
-# Router 1 reaches everything by a default route to router 2; router 3 by a default route out of
-# its Serial0; router 2 has a route to each LAN, one by next hop and one by exit interface.
-# A route whose next hop no connected network holds stays out of the table; a second next hop
-# for the same network stands beside the first; no ip route removes exactly the route it names.
+# Router 1 reaches everything by a default route to router 2, router 3 by one out of Serial0; router
+# 2 has a route to each LAN, by next hop and by exit interface. A route whose next hop no connected
+# network holds stays out of the table; a second next hop for a network stands beside the first; no
+# ip route removes exactly the route it names; an address with bits outside its mask is refused.
 include openings/real_chain3_r1.zs
 line exit
 line ip route 0.0.0.0 0.0.0.0 10.1.12.2

@@ -1,6 +1,5 @@
 # Router 1 of topologies/chain3_lan.ini (or square_lan.ini) named R1 and addressed as routing
-# worksheets do: Ethernet0 192.168.1.1/24, Serial0 10.1.12.1/24 (the DCE end, clock rate 64000);
-# ends in interface mode.
+# worksheets do, Serial0 the DCE end clocked at 64000; ends in interface mode.
 start enable
 line conf t
 line hostname R1

@@ -1,5 +1,5 @@
-# Router 2 of topologies/chain3_lan.ini named R2 and addressed: Ethernet0 192.168.2.1/24, Serial0
-# 10.1.12.2/24, Serial1 10.1.23.2/24 (the DCE end, clock rate 64000); ends in interface mode.
+# Router 2 of topologies/chain3_lan.ini named R2 and addressed, Serial1 the DCE end clocked at
+# 64000; ends in interface mode.
 router 2
 start enable
 line conf t

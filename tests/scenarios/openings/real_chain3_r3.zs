@@ -1,5 +1,4 @@
-# Router 3 of topologies/chain3_lan.ini named R3 and addressed: Ethernet0 192.168.3.1/24, Serial0
-# 10.1.23.3/24; ends in interface mode.
+# Router 3 of topologies/chain3_lan.ini named R3 and addressed; ends in interface mode.
 router 3
 start enable
 line conf t
