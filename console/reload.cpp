@@ -9,6 +9,7 @@
 #include "reports/reports.h"
 #include "router/output.h"
 #include "router/router.h"
+#include "state/console_login.h"
 #include "state/mode_tables.h"
 
 namespace zorva {
@@ -62,7 +63,16 @@ Task boot_sequence(ConsoleContext& sim, Router& r, bool keep_configuration) {
                      breaks(5));
   co_await seconds(2);
   r.record.mode = kModeUser;
-  show_prompt(r);
+  if (sim.behaviour == Behaviour::RealRouter) {
+    // A real router's console waits for RETURN after booting, then shows the banner and asks the
+    // console line's password, as after a session that ended.
+    output_text(r, "\r\nPress RETURN to get started!\r\n");
+    r.record.password_tries = 0;
+    r.record.password_state = kSessionEnded;
+    r.console.set_input("");
+  } else {
+    show_prompt(r);
+  }
   r.record.pending_action = PendingAction::None;
   r.reloading = false;
 }

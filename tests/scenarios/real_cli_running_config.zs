@@ -3,7 +3,8 @@ behaviour real-router
 # A basic-configuration worksheet typed in full on router 1 uses every setting the configuration
 # keeps, each written as a real router writes it: passwords scrambled ("password 7 ..."), the
 # sixteen vty lines in their two groups. Saved and reloaded keeping it, the running configuration is
-# exactly what show startup-config shows was saved, byte count included.
+# exactly what show startup-config shows was saved, byte count included. After the reload the
+# console waits for RETURN, then shows the banner and asks the console password.
 start configure
 line hostname R1
 line enable secret class
@@ -47,7 +48,9 @@ key Enter
 answer yes
 line reload
 wait 60
-start enable
+line
+line console
+line enable
 line class
 line show running-config
 key Space
