@@ -199,6 +199,8 @@ void KeyPress::enter() {
   if (filter) line_ = filter->command;
   const ParseResult result = parse(ParseAction::Execute);
   sim_.network.after_command(r_);
+  // Reports the network writes reach a real router's output filter like any other output.
+  if (sim_.behaviour == Behaviour::RealRouter) sim_.network_work.leave_reports(sim_.network, r_);
   if (is_set(result.show_message)) output_text(r_, result.message + "\r\n");
   if (rec_.output_pending == kTrue)
     output_text(r_, filter ? apply_output_filter(*filter, rec_.output_buffer) : rec_.output_buffer);

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "network/network.h"
+#include "router/output.h"
+#include "router/router.h"
 
 namespace zorva {
 
@@ -46,6 +48,29 @@ void NetworkWork::print_ospf_database() {
   work_.emplace_back(ShowOspfDatabase{});
 }
 
+void NetworkWork::print_ospf_process() {
+  work_.emplace_back(ShowOspfProcess{});
+}
+
+std::optional<std::string> NetworkWork::report_text(const Network& network, const Router& r,
+                                                    const Work& w) {
+  if (std::holds_alternative<ShowArp>(w)) return network.arp_text(r);
+  if (std::holds_alternative<ShowOspfDatabase>(w)) return network.ospf_database_text(r);
+  if (std::holds_alternative<ShowOspfProcess>(w)) return network.ospf_process_text(r);
+  return std::nullopt;
+}
+
+void NetworkWork::leave_reports(const Network& network, Router& r) {
+  std::erase_if(work_, [&](const Work& w) {
+    const std::optional<std::string> text = report_text(network, r, w);
+    if (!text) return false;
+    if (r.record.output_pending != kTrue) r.record.output_buffer.clear();  // an old command's
+    r.record.output_buffer += *text;
+    r.record.output_pending = kTrue;
+    return true;
+  });
+}
+
 void NetworkWork::carry_out(Network& network, Router& r) {
   // Taken first: the work may run a command's effects that reach the console again.
   const std::vector<Work> work = std::exchange(work_, {});
@@ -57,7 +82,7 @@ void NetworkWork::carry_out(Network& network, Router& r) {
             [&](const StaticRoute& route) { network.set_static_route(r, route); },
             [&](const ClearArp&) { network.Clear_Arp_Table(r); },
             [&](const ShowArp&) { network.Build_Show_Arp(r); },
-            [&](const ShowOspfDatabase&) { network.print_ospf_database(r); },
+            [&](const auto& report) { output_text(r, *report_text(network, r, report)); },
         },
         w);
   }

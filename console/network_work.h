@@ -3,6 +3,7 @@
 // router whose console typed the command, in the order the command made them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -24,11 +25,15 @@ class NetworkWork final : public NetworkRequests {
   void clear_arp_cache() override;
   void print_arp_table() override;
   void print_ospf_database() override;
+  void print_ospf_process() override;
 
   // Forgets work no console will carry out (a line run outside a console).
   void clear() { work_.clear(); }
   // Hands the waiting work to the network on router r, and forgets it.
   void carry_out(Network& network, Router& r);
+  // Takes the reports out of the waiting work and leaves their text as router r's command output,
+  // where a real router's output filter applies to it.
+  void leave_reports(const Network& network, Router& r);
 
  private:
   struct Ping {
@@ -42,7 +47,13 @@ class NetworkWork final : public NetworkRequests {
   struct ClearArp {};
   struct ShowArp {};
   struct ShowOspfDatabase {};
-  using Work = std::variant<Ping, Traceroute, StaticRoute, ClearArp, ShowArp, ShowOspfDatabase>;
+  struct ShowOspfProcess {};
+  using Work = std::variant<Ping, Traceroute, StaticRoute, ClearArp, ShowArp, ShowOspfDatabase,
+                            ShowOspfProcess>;
+
+  // The text of a report, or nullopt for work that is no report.
+  static std::optional<std::string> report_text(const Network& network, const Router& r,
+                                                const Work& w);
 
   std::vector<Work> work_;
 };

@@ -72,9 +72,13 @@ void Network::Clear_Arp_Table(Router& r) {
 }
 
 void Network::Build_Show_Arp(Router& r) {
+  output_text(r, arp_text(r));
+}
+
+std::string Network::arp_text(const Router& r) const {
   const std::span<const ArpEntry> used(r.arp_table.data() + 1,
                                        static_cast<std::size_t>(r.arp_count));
-  output_text(r, build_show_arp(used, r.record));
+  return build_show_arp(used, r.record);
 }
 
 }  // namespace zorva

@@ -73,8 +73,10 @@ class Network {
   void set_static_route(Router& r, const StaticRoute& route);
   void Clear_Arp_Table(Router& r);
   void Build_Show_Arp(Router& r);
-  // Real-router `show ip ospf database` (network/ospf_database.cpp).
-  void print_ospf_database(Router& r);
+  std::string arp_text(const Router& r) const;
+  // Real-router `show ip ospf database` and `show ip ospf` (network/ospf_database.cpp).
+  std::string ospf_database_text(const Router& r) const;
+  std::string ospf_process_text(const Router& r) const;
 
   // The timers' work, public so that tests can run one tick of one router.
   void TimerEthernetKeepAlive();

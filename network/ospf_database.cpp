@@ -15,6 +15,7 @@
 #include "network/network.h"
 #include "network/real_routing_basics.h"
 #include "reports/ospf_database_report.h"
+#include "reports/ospf_reports.h"
 #include "router/output.h"
 #include "state/ipv4.h"
 #include "state/ospf_segment.h"
@@ -230,8 +231,12 @@ void Network::append_summaries(const Router& x, Int32 area, std::vector<LinkStat
   for (const auto& [network, length] : networks) out.push_back(origin_line(x, dotted(network)));
 }
 
-void Network::print_ospf_database(Router& r) {
-  output_text(r, build_real_show_ospf_database(ospf_database_of(r)));
+std::string Network::ospf_database_text(const Router& r) const {
+  return build_real_show_ospf_database(ospf_database_of(r));
+}
+
+std::string Network::ospf_process_text(const Router& r) const {
+  return build_real_show_ip_ospf(r.record, ospf_database_of(r).externals);
 }
 
 }  // namespace zorva

@@ -39,6 +39,8 @@ class NetworkRequests {
   virtual void print_arp_table() = 0;
   // Real-router: prints the router's OSPF link-state database, which the whole network decides.
   virtual void print_ospf_database() = 0;
+  // Real-router: prints `show ip ospf`, whose count of external advertisements the network decides.
+  virtual void print_ospf_process() = 0;
 
  protected:
   ~NetworkRequests() = default;

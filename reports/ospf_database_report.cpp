@@ -21,9 +21,11 @@ std::string hex(unsigned value, int digits) {
   return text;
 }
 
+}  // namespace
+
 // A checksum of the advertisement's contents, stable from one report to the next: a real
 // router's changes whenever the sequence number does.
-unsigned checksum(const LinkStateLine& l, char type) {
+unsigned link_state_checksum(const LinkStateLine& l, char type) {
   unsigned h = 2166136261u;
   const auto mix = [&h](std::string_view s) {
     for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
@@ -33,6 +35,8 @@ unsigned checksum(const LinkStateLine& l, char type) {
   mix(std::string(1, type) + std::to_string(l.sequence) + std::to_string(l.link_count));
   return (h ^ (h >> 16)) & 0xFFFF;
 }
+
+namespace {
 
 void append_section(std::string& out, const std::string& title, std::vector<LinkStateLine> lines,
                     char type, const char* last_column) {
@@ -53,7 +57,7 @@ void append_section(std::string& out, const std::string& title, std::vector<Link
     append_padded(out, l.advertising_router, kIdWidth);
     append_padded(out, std::to_string(l.age), kAgeWidth);
     out.append(hex(0x80000001u + static_cast<unsigned>(l.sequence), 8)).append(" ");
-    out.append(hex(checksum(l, type), 6));
+    out.append(hex(link_state_checksum(l, type), 6));
     if (type == '1' || type == '5') out.append(" ").append(std::to_string(l.link_count));
     out.append(kLineEnd);
   }

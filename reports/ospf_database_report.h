@@ -33,6 +33,9 @@ struct OspfDatabaseView {
   std::vector<LinkStateLine> externals;  // type 5
 };
 
+// The checksum the report prints for an advertisement of `type` ('1', '2', '3' or '5').
+unsigned link_state_checksum(const LinkStateLine& l, char type);
+
 // The report; each section lists its advertisements in the order of their link IDs. A router
 // whose OSPF process has no router ID yet prints nothing.
 std::string build_real_show_ospf_database(const OspfDatabaseView& view);

@@ -4,8 +4,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/types.h"
+#include "reports/ospf_database_report.h"
 
 namespace zorva {
 
@@ -50,6 +52,7 @@ std::string build_real_ospf_interface_brief(const RouterRecord& r);
 
 // `show ip ospf` as a real router prints it: the process with the router ID it runs with, then
 // each area with the number of interfaces in it (reports/real_ospf_interface.cpp).
-std::string build_real_show_ip_ospf(const RouterRecord& r);
+std::string build_real_show_ip_ospf(const RouterRecord& r,
+                                    const std::vector<LinkStateLine>& externals);
 
 }  // namespace zorva

@@ -2,6 +2,7 @@
 // its area, cost and network type (point-to-point on serial lines, broadcast with a designated
 // router on Ethernet, a stub host on a loopback) and the neighbours adjacent over it.
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <vector>
@@ -157,7 +158,8 @@ std::string build_real_ospf_interface_brief(const RouterRecord& r) {
   return out;
 }
 
-std::string build_real_show_ip_ospf(const RouterRecord& r) {
+std::string build_real_show_ip_ospf(const RouterRecord& r,
+                                    const std::vector<LinkStateLine>& externals) {
   const ProtocolBlock& p = r.protocols;
   // Each area this router has an interface in, with its interfaces and how many are loopbacks.
   std::map<Int32, std::pair<int, int>> areas;
@@ -176,8 +178,13 @@ std::string build_real_show_ip_ospf(const RouterRecord& r) {
       " Supports only single TOS(TOS0) routes\r\n"
       " Supports opaque LSA\r\n"
       " SPF schedule delay 5 secs, Hold time between two SPFs 10 secs\r\n"
-      " Minimum LSA interval 5 secs. Minimum LSA arrival 1 secs\r\n"
-      " Number of external LSA 0. Checksum Sum 0x000000\r\n");
+      " Minimum LSA interval 5 secs. Minimum LSA arrival 1 secs\r\n");
+  unsigned checksum_sum = 0;
+  for (const LinkStateLine& l : externals) checksum_sum += link_state_checksum(l, '5');
+  char sum[16];
+  std::snprintf(sum, sizeof sum, "0x%06X", checksum_sum);
+  add_line(out, " Number of external LSA ", plain_number(static_cast<long long>(externals.size())),
+           ". Checksum Sum ", sum);
   const std::string n = plain_number(static_cast<long long>(areas.size()));
   add_line(out, " Number of areas in this router is ", n, ". ", n, " normal 0 stub 0 nssa");
   if (areas.size() > 1) add_line(out, " It is an area border router");

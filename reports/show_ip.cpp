@@ -151,9 +151,13 @@ void show_ip_eigrp_topology_command(CommandContext& cmd) {
   leave_report(cmd, build_show_eigrp_topology(cmd.router));
 }
 
+// Real-router: the process counts the external advertisements of the whole network's database.
 void show_ip_ospf_command(CommandContext& cmd) {
-  leave_report(
-      cmd, real_router(cmd) ? build_real_show_ip_ospf(cmd.router) : build_show_ip_ospf(cmd.router));
+  if (real_router(cmd)) {
+    cmd.network.print_ospf_process();
+    return;
+  }
+  leave_report(cmd, build_show_ip_ospf(cmd.router));
 }
 
 // Real-router: the database depends on the routers this one reaches, which the network knows.

@@ -67,3 +67,6 @@ line show ip ospf database
 router 2
 line terminal length 0
 line show ip ospf database
+# Filters apply to these reports too: router 2's external advertisement, and its count.
+line show ip ospf database | begin Type-5
+line show ip ospf | include external

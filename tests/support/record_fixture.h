@@ -41,6 +41,7 @@ struct RecordedRequests final : NetworkRequests {
   void clear_arp_cache() override { calls.push_back("clear arp"); }
   void print_arp_table() override { calls.push_back("show arp"); }
   void print_ospf_database() override { calls.push_back("show ip ospf database"); }
+  void print_ospf_process() override { calls.push_back("show ip ospf"); }
 };
 
 class RecordFixture : public ::testing::Test {
