@@ -351,6 +351,32 @@ bool leaves_by(const RouterRecord& r, int slot, int index) {
   return false;
 }
 
+// Link-state flooding hands on every OSPF route a router knows, also one whose network its table
+// takes from a protocol of lower distance (an EIGRP route beside OSPF): the OSPF candidates of the
+// networks no installed OSPF route carries, except those heard on the interface sent on.
+void carry_unused_ospf_candidates(const RouterRecord& r, int index, Int32 out_area,
+                                  std::vector<RouteEntry>& carried) {
+  const int installed = std::clamp<int>(r.route_count, 0, kMaxRoutes);
+  const auto installed_by_ospf = [&](const RouteEntry& c) {
+    for (int k = 1; k <= installed; ++k) {
+      const RouteEntry& route = r.routes[k];
+      if (route.network == c.network && route.prefix_length == c.prefix_length &&
+          (route.code == 'O' || route.code == 'C'))
+        return true;
+    }
+    return false;
+  };
+  for (int k = 1; k <= candidates_in_use(r); ++k) {
+    const RouteEntry& candidate = r.learned_routes[k];
+    if (candidate.code != 'O' || candidate.out_index == index) continue;
+    const InterfaceEntry* e = interface_at(r, candidate.out_index);
+    if (e == nullptr || !line_up(*e) || installed_by_ospf(candidate)) continue;
+    RouteEntry c = advertised(candidate);
+    if (c.area != out_area && !is_set(c.external)) c.inter_area = kTrue;
+    carry(carried, c);
+  }
+}
+
 }  // namespace
 
 void real_routing::remove_candidate_at(RouterRecord& r, int slot) {
@@ -450,6 +476,7 @@ std::vector<RouteEntry> real_carried_routes(RouterRecord& r, RoutingProtocol pro
     }
     carry(carried, c);
   }
+  if (ospf) carry_unused_ospf_candidates(r, index, out_area, carried);
   if (rip) finish_rip_update(r.protocols, out, carried);
   if (protocol == RoutingProtocol::Rip) {
     for (const auto& [network, prefix] : r.routing_bookkeeping.rip_poisoned) {

@@ -3,7 +3,8 @@ behaviour real-router
 # OSPF in one area and EIGRP together. Router 3 runs EIGRP in AS 200 and so has no EIGRP neighbour;
 # routers 1 and 2 (AS 100) exchange EIGRP routes with metrics 256 x (10^7/bandwidth + delays), and
 # router 1 reaches router 3's LAN by OSPF at cost 64 + 64 + 10. CDP lists the local interface, then
-# the neighbour's port.
+# the neighbour's port. Router 3 learns router 1's LAN by OSPF though router 2 reaches it by EIGRP:
+# OSPF hands on every network its area holds, and a ping crosses.
 include openings/real_chain3_r1.zs
 line router ospf 1
 line network 10.0.0.0 0.255.255.255 area 0
@@ -38,3 +39,5 @@ router 3
 line show ip route
 line show ip ospf neighbor
 line show ip eigrp neighbors
+line ping 192.168.1.1
+wait 3
