@@ -1,5 +1,5 @@
 # topology: topologies/one_with_bri.ini
-# show version counts the BRI. The uncabled serial lines come up and go down; the BRI is up. Before
+# show version counts the BRI. The uncabled serial lines and the BRI come up and go down. Before
 # they go down RIP lists the interfaces whose line protocol is up (not the shut Ethernet); after,
 # show interfaces lists the BRI last; show ip interface gives addressed interfaces their template
 # (the shut one after "Internet protocol processing disabled"), others one line.

@@ -1,6 +1,6 @@
 # topology: topologies/chain3_lan.ini
-# IGRP routes (100/1), then EIGRP's (90) replacing them; the EIGRP reports print only their headers
-# before EIGRP runs. The Hold column is the last-heard second modulo 15. Router 3 shuts its serial
+# IGRP routes (100/1), then EIGRP's (90) replacing them; before EIGRP runs, its neighbour report
+# prints only its header, the topology and interface reports nothing. The Hold column is the last-heard second modulo 15. Router 3 shuts its serial
 # line at 61 s, after router 2 last heard it at 60 s: router 2 still lists it at the pass of 70 s
 # and has dropped it at the pass of 80 s (silent for more than 15 s), keeping router 1.
 include openings/chain3_lan_addressed.zs

@@ -4,7 +4,7 @@
 # its network has left router 1 and nobody hands it back, while router 2, which heard it last at
 # 110 s, still lists it (a route is kept 80 s after its last refresh). After no router rip router 2
 # still sends (router 3 keeps its routes) but accepts nothing: its RIP routes age out. When router 3
-# stops hearing router 2, its RIP sources age by 3 each pass (00:00:09, 00:00:24) and then leave.
+# stops hearing router 2, its RIP sources list each route with its age until the routes leave.
 include openings/chain3_lan_addressed.zs
 line configure terminal
 line router rip

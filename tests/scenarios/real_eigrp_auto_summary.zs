@@ -1,9 +1,9 @@
 behaviour real-router
 # topology: topologies/chain3_lan.ini
 # EIGRP auto-summary with R1's LAN 172.16.1.0/24 and R3's 172.16.3.0/24 parted by 10.0.0.0 links: by
-# default both send R2 the classful 172.16.0.0/16, which R2 keeps as two equal paths (so half its
-# pings to R1's LAN go to R3), and R1 and R3 keep their summary towards Null0. With `no
-# auto-summary` on R1 and R3 each subnet has its own route and the summaries go.
+# default both send R2 the classful 172.16.0.0/16, which R2 keeps as two equal paths, and R1 and R3
+# keep their summary towards Null0. With `no auto-summary` on R1 and R3 each subnet has its own
+# route and the summaries go.
 start enable
 line conf t
 line hostname R1

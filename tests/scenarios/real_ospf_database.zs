@@ -2,9 +2,10 @@ behaviour real-router
 # topology: topologies/ethernet_pair.ini
 # Each router's OSPF database holds both routers' link advertisements (three links each: the
 # Ethernet segment, and the serial line as a point-to-point link and a stub network) and the
-# segment's network advertisement from its designated router, router 2 (the higher ID). Shut, the
-# segment's advertisement goes and each router counts one link fewer. Neighbour detail names the
-# segment's designated routers by address.
+# segment's network advertisement from its designated router, router 2 (the higher ID). When router
+# 1 shuts its Ethernet it counts one link fewer at once; router 2, which hears of no change until
+# its dead interval ends, still counts three links and still advertises the segment. Neighbour
+# detail names the segment's designated routers by address.
 start configure
 line hostname R1
 line interface ethernet 0

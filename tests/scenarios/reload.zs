@@ -1,6 +1,6 @@
 # topology: topologies/two_routers.ini
-# reload asks whether to save: Cancel changes nothing; Yes keeps the configuration and takes 45
-# seconds; No returns to factory state but keeps OSPF. Keys typed during the boot are ignored, and
+# reload asks whether to save: Cancel keeps the configuration, though the console has already
+# dropped to user mode; Yes keeps the configuration and takes 45 seconds; No returns to factory state but keeps OSPF. Keys typed during the boot are ignored, and
 # the other router's console keeps working meanwhile.
 line enable
 line configure terminal
