@@ -32,6 +32,21 @@ inline std::filesystem::path source_dir() {
 // The whole content of a file, bytes as they are ("" when it cannot be read).
 std::string file_text(const std::filesystem::path& file);
 
+// Sweeps over a whole table (every word of the shipped command tree) take every case in the
+// optimized build, which checks what they compute, and one case in eight under the sanitizers,
+// which check memory and run ten times slower: the code paths are the same for every case.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr std::size_t kSweepStride = 8;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr std::size_t kSweepStride = 8;
+#else
+inline constexpr std::size_t kSweepStride = 1;
+#endif
+#else
+inline constexpr std::size_t kSweepStride = 1;
+#endif
+
 // A topology text with `n` routers, each with the given interface counts, and no cables.
 std::string topology(int routers, int serial, int ethernet, int bri = 0);
 
