@@ -8,6 +8,7 @@
 
 #include "base/error_log.h"
 #include "base/scripted_host.h"
+#include "state/ospf_router_id.h"
 #include "tests/support/test_paths.h"
 
 namespace zorva {
@@ -65,6 +66,27 @@ TEST(RecordEnums, SavedTextsReadBackAsTheirValues) {
                     encapsulation_named, "ppp");
   expect_round_trip({PppAuthentication::None, PppAuthentication::Chap, PppAuthentication::Pap},
                     ppp_authentication_named, "chap");
+}
+
+// The classic OSPF router ID: the up interface whose address, dots left out, is the largest
+// number. Ten digits beat seven though the address is lower; numbers past 32 bits still compare;
+// equal numbers leave the earlier interface's address; a shut interface does not count.
+TEST(OspfRouterId, IsTheAddressWhoseDigitsMakeTheLargestNumber) {
+  const struct {
+    const char *first, *second, *id;
+  } table[] = {{"10.0.0.200", "9.255.255.255", "9.255.255.255"},
+               {"192.168.100.99", "192.168.100.100", "192.168.100.100"},
+               {"1.11.1.1", "11.1.1.1", "1.11.1.1"},
+               {"99999.99999.99999.99999.9", "1.1.1.1", "99999.99999.99999.99999.9"}};
+  for (const auto& t : table) {
+    RouterRecord r;
+    r.interface_count = 3;
+    r.interfaces[1].ip_address = t.first;
+    r.interfaces[2].ip_address = t.second;
+    r.interfaces[3].ip_address = "999.999.999.999";  // down: it would win
+    r.interfaces[1].line_protocol = r.interfaces[2].line_protocol = LinkState::Up;
+    EXPECT_EQ(ospf_router_id_of(r), t.id) << t.first << " and " << t.second;
+  }
 }
 
 }  // namespace
