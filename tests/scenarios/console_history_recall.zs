@@ -25,7 +25,6 @@ key Up Up Up Up Up Up Up Up Up Up Up
 key Enter
 key Up Up Down Down Down
 key Enter
-line enable
-line configure terminal
+start configure
 line hostname R1
 key Up Up

@@ -8,8 +8,7 @@
 # count, and a bar with no filter is invalid input. The extended ping stops at an unknown protocol
 # ('?' is an answer there, not help), a target that is no address and a repeat count of 0.
 behaviour real-router
-line enable
-line configure terminal
+start configure
 line service password-encryption
 line no service password-encryption
 line username ann password one
@@ -76,8 +75,7 @@ line default-information originate
 line no default-information originate
 line end
 router 2
-line enable
-line configure terminal
+start configure
 line interface serial 0
 line ip address 10.1.1.2 255.255.255.0
 line no shutdown

@@ -3,8 +3,7 @@
 # addressed serial interface, and a serial ping teaches nothing (serial frames carry no hardware
 # address). An Ethernet ping teaches both routers the other's address, age 0, on the sender's
 # interface; a second adds nothing. clear arp-cache leaves only the router's own lines.
-line enable
-line configure terminal
+start configure
 line interface e0
 line ip address 192.168.1.1 255.255.255.0
 line no shutdown
@@ -15,8 +14,7 @@ line no shutdown
 line end
 line show arp
 router 2
-line enable
-line configure terminal
+start configure
 line interface e0
 line ip address 192.168.1.2 255.255.255.0
 line no shutdown

@@ -3,8 +3,7 @@
 # reaches router 12, and router 2's Serial0, uncabled, goes down 8 s after no shutdown and stays
 # down. The panel alone keeps router 1's Ethernet up though router 2's end is shut. Router 3's
 # Serial0, in two cables, hears routers 4 and 5, but only router 5 hears it, so router 4 stays down.
-line enable
-line configure terminal
+start configure
 line interface s0
 line no shutdown
 line exit
@@ -12,32 +11,27 @@ line interface e0
 line no shutdown
 line end
 router 12
-line enable
-line configure terminal
+start configure
 line interface s0
 line no shutdown
 line end
 router 2
-line enable
-line configure terminal
+start configure
 line interface s0
 line no shutdown
 line end
 router 3
-line enable
-line configure terminal
+start configure
 line interface s0
 line no shutdown
 line end
 router 4
-line enable
-line configure terminal
+start configure
 line interface s0
 line no shutdown
 line end
 router 5
-line enable
-line configure terminal
+start configure
 line interface s0
 line no shutdown
 line end

@@ -6,8 +6,7 @@
 # secret, and later an unknown name, take Serial2 down on both ends; the right secret in between
 # brings it back. Empty lines mark the seconds.
 router 2
-line enable
-line configure terminal
+start configure
 line hostname Right
 line enable secret bravo
 line username left password alpha
@@ -29,8 +28,7 @@ line no shutdown
 line end
 wait 10
 router 1
-line enable
-line configure terminal
+start configure
 line hostname Left
 line enable secret alpha
 line username RIGHT password bravo

@@ -8,8 +8,7 @@ line shw ip route
 line show ip rout
 line show ip routes
 line s
-line enable
-line configure terminal
+start configure
 line interface serial 0
 line ip address 10.0.0.256 255.255.255.0
 line ip address 10.0.0.1 255.255.0.255

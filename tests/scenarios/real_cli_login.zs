@@ -23,8 +23,7 @@ line bad2
 line bad3
 line
 line kolvo
-line enable
-line configure terminal
+start configure
 line line con 0
 line no login
 line end

@@ -3,8 +3,7 @@
 # the banner go; an interface loses its description, address, encapsulation, authentication and
 # clock rate; a RIP network leaves the list. A repeated username only changes that user's password.
 behaviour real-router
-line enable
-line configure terminal
+start configure
 line hostname Lab1
 line enable secret class
 line username student password kolvo
