@@ -1,5 +1,5 @@
-// The topology loader: how many routers, interfaces and connectors a file gives, and what a bad
-// file never does.
+// The topology loader: how many routers, interfaces and connectors a file gives, where each cable
+// leads, and what a bad file never does.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -99,6 +99,34 @@ TEST(ReadConnectors, ConnectorsToNowhereAreHarmless) {
   EXPECT_EQ(t.sim->router_count, 1);
   EXPECT_EQ(t.sim->connectors.entries[1].dev1name, "Router7");
   EXPECT_EQ(t.sim->connectors.entries[2].dev1name, "");
+}
+
+// Where the patch panel sends each interface's frames: names match in any case, "router12" is not
+// router 1, and of two cables listing one interface the later decides where it sends, while both
+// far ends send to it.
+TEST(ReadConnectors, ThePanelFindsEachCablesFarEnd) {
+  std::string text = testing::topology(12, 1, 1);
+  text.insert(text.find('\n') + 1, "numberofconnectors=4\n");  // into [GENERAL]
+  const char* cables[][4] = {{"Router1", "Serial0", "router12", "SERIAL0"},
+                             {"Router1", "Ethernet0", "Router2", "Ethernet0"},
+                             {"Router3", "Serial0", "Router4", "Serial0"},
+                             {"Router3", "Serial0", "Router5", "Serial0"}};
+  for (int c = 0; c < 4; ++c)
+    text += "[CONNECTOR" + std::to_string(c + 1) + "]\ndev1name=" + cables[c][0] +
+            "\ndev1interface=" + cables[c][1] + "\ndev2name=" + cables[c][2] +
+            "\ndev2interface=" + cables[c][3] + "\n";
+  TestSimulation t(text);
+  const auto far = [&](int router, int interface) {
+    const CableEnd& end = t.sim->network.far_end(router, interface);
+    return std::pair(end.router, end.interface);
+  };
+  EXPECT_EQ(far(1, 1), std::pair(12, 1));
+  EXPECT_EQ(far(12, 1), std::pair(1, 1));
+  EXPECT_EQ(far(1, 2), std::pair(2, 2));
+  EXPECT_EQ(far(3, 1), std::pair(5, 1));
+  EXPECT_EQ(far(4, 1), std::pair(3, 1));
+  EXPECT_EQ(far(5, 1), std::pair(3, 1));
+  EXPECT_FALSE(t.sim->network.far_end(2, 1).resolved());
 }
 
 TEST(Startup, MissingProgramDirectoryStillStarts) {
