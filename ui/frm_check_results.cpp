@@ -44,7 +44,8 @@ frmCheckResults::frmCheckResults(const QString& check_file, const CheckReport& r
     summary_->setText(
         tr("The lab could not be checked: %1").arg(QString::fromStdString(report.error)));
   } else if (report.failed() == 0) {
-    summary_->setText(tr("All %1 checks passed.").arg(report.passed()));
+    summary_->setText(report.passed() == 1 ? tr("The check passed.")
+                                           : tr("All %1 checks passed.").arg(report.passed()));
   } else {
     summary_->setText(tr("%1 passed, %2 failed").arg(report.passed()).arg(report.failed()));
   }
