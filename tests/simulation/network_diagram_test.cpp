@@ -1,10 +1,7 @@
-// The network diagram: its model (a node per router and each cable once; odd cabling -- repeated,
-// dangling, looped, re-cabled -- gives no extra lines; saved positions win over the layout), the
-// automatic layout (the shapes it recognises, with their boundaries; rings, chains and stars that
-// read well; no two nodes ever overlapping), and the position saved in the topology file, which
-// both keys must give as one finite decimal number or the router has none and the layout places
-// it. The end states and host names following the routers are in the browser and desktop diagram
-// tests.
+// The network diagram: its model (a node per router, each cable once however odd the cabling,
+// saved positions before the layout), the automatic layout (the shapes it recognises, no two nodes
+// overlapping), and saved positions (both keys one finite decimal number, or the layout places the
+// router). End states and host names following the routers are the faces' diagram tests.
 #include "simulation/network_diagram.h"
 
 #include <gtest/gtest.h>

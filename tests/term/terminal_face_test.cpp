@@ -1,13 +1,7 @@
-// The terminal face's loop driven by a fake terminal: bytes in, frames out, a fake clock. Proves
-// that keys reach the active console, the router number question switches routers,
-// Ctrl+Q asks before it stops the loop (the end of input stops it at once), PageUp scrolls back,
-// questions are asked on the input line, real time advances the simulated clock (but not while a
-// question waits), the screen is drawn only when something changed, and a pipe gets the transcript
-// at the end. Then lab files: --lab opens one, Ctrl+S saves (asking for the student's name and a
-// file on the input line the first time, never over the lab handed out), Alt+L shows the lab's
-// page as text, and a recovery file left behind by an unclean exit is offered at the next start.
-// When a changed lab asks to be saved and when the recovery copy is written is the lab session's
-// own rule (lab_session_test).
+// The terminal face's loop driven by a fake terminal (bytes in, frames out, a fake clock): its keys,
+// questions on the input line, the clock, drawing, a pipe's transcript, and its lab files. When a
+// changed lab asks to be saved and when the recovery copy is written is the lab session's own rule
+// (lab_session_test).
 #include "term/terminal_face.h"
 
 #include <gmock/gmock.h>
