@@ -222,14 +222,6 @@ TEST_F(Session, ShippedTopologiesAreListedAndTheTopologyPageDescribesTheLoadedOn
             std::string::npos);
 }
 
-TEST_F(Session, SpeedAndSkipsMoveTheClockText) {
-  changes();
-  EXPECT_TRUE(session.set_speed(10));
-  session.skip_minutes(2);
-  EXPECT_EQ(changes()["clock"], "00:02:00 10x");
-  EXPECT_FALSE(session.set_speed(7));
-}
-
 // The tab's storage as the page keeps it: one own copy, and copies of closed tabs.
 struct MemoryStorage : RecoveryStore {
   std::string own;
