@@ -64,7 +64,8 @@ void NetworkWork::leave_reports(const Network& network, Router& r) {
   std::erase_if(work_, [&](const Work& w) {
     const std::optional<std::string> text = report_text(network, r, w);
     if (!text) return false;
-    if (r.record.output_pending != kTrue) r.record.output_buffer.clear();  // an old command's
+    // Text left in the buffer while nothing was pending is an earlier command's.
+    if (r.record.output_pending != kTrue) r.record.output_buffer.clear();
     r.record.output_buffer += *text;
     r.record.output_pending = kTrue;
     return true;
@@ -82,6 +83,7 @@ void NetworkWork::carry_out(Network& network, Router& r) {
             [&](const StaticRoute& route) { network.set_static_route(r, route); },
             [&](const ClearArp&) { network.Clear_Arp_Table(r); },
             [&](const ShowArp&) { network.Build_Show_Arp(r); },
+            // The OSPF reports, which only real-router asks for.
             [&](const auto& report) { output_text(r, *report_text(network, r, report)); },
         },
         w);
