@@ -356,21 +356,22 @@ bool leaves_by(const RouterRecord& r, int slot, int index) {
 // networks no installed OSPF route carries, except those heard on the interface sent on.
 void carry_unused_ospf_candidates(const RouterRecord& r, int index, Int32 out_area,
                                   std::vector<RouteEntry>& carried) {
-  const int installed = std::clamp<int>(r.route_count, 0, kMaxRoutes);
-  const auto installed_by_ospf = [&](const RouteEntry& c) {
-    for (int k = 1; k <= installed; ++k) {
-      const RouteEntry& route = r.routes[k];
-      if (route.network == c.network && route.prefix_length == c.prefix_length &&
-          (route.code == 'O' || route.code == 'C'))
-        return true;
-    }
-    return false;
-  };
+  // The networks the table takes from OSPF or as connected ones, sorted for lookups.
+  std::vector<std::pair<Ipv4, Int16>> by_ospf;
+  for (int k = 1; k <= std::clamp<int>(r.route_count, 0, kMaxRoutes); ++k) {
+    const RouteEntry& route = r.routes[k];
+    if (route.code == 'O' || route.code == 'C')
+      by_ospf.emplace_back(route.network, route.prefix_length);
+  }
+  std::sort(by_ospf.begin(), by_ospf.end());
   for (int k = 1; k <= candidates_in_use(r); ++k) {
     const RouteEntry& candidate = r.learned_routes[k];
     if (candidate.code != 'O' || candidate.out_index == index) continue;
+    if (std::binary_search(by_ospf.begin(), by_ospf.end(),
+                           std::pair(candidate.network, candidate.prefix_length)))
+      continue;
     const InterfaceEntry* e = interface_at(r, candidate.out_index);
-    if (e == nullptr || !line_up(*e) || installed_by_ospf(candidate)) continue;
+    if (e == nullptr || !line_up(*e)) continue;
     RouteEntry c = advertised(candidate);
     if (c.area != out_area && !is_set(c.external)) c.inter_area = kTrue;
     carry(carried, c);
