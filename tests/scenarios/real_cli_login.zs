@@ -3,7 +3,7 @@ behaviour real-router
 # Console login as worksheets check it, with a banner, `login` and a password on line con 0: exit or
 # logout, in privileged or user mode, ends the session; RETURN shows the banner and asks the
 # password, again after a wrong one, and three wrong ones end the attempt. Without `login` RETURN
-# leads straight to the prompt. After exit, keys other than RETURN do nothing.
+# leads straight to the prompt. After exit, keys other than RETURN do nothing and no prompt shows.
 start configure
 line hostname R1
 line banner motd # Authorized students only #
@@ -33,3 +33,4 @@ line show users
 line exit
 key x
 line
+line exit
