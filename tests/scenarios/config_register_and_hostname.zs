@@ -1,7 +1,8 @@
 # topology: topologies/two_routers.ini
 # The configuration register takes 0x and up to eight lower-case hexadecimal digits; the host name
 # keeps its capitals and "no hostname" restores Router.
-start configure
+line enable
+line configure terminal
 line config-register 0x2142
 line config-register 2142
 line config-register 0x214G

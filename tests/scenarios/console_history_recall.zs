@@ -25,6 +25,7 @@ key Up Up Up Up Up Up Up Up Up Up Up
 key Enter
 key Up Up Down Down Down
 key Enter
-start configure
+line enable
+line configure terminal
 line hostname R1
 key Up Up

@@ -4,7 +4,8 @@
 # old text"; frame-relay keeps PPP, "no encapsulation ppp" goes back to HDLC while CHAP stays; an
 # OSPF cost of 2.5 is 2; RIP switched off keeps its networks and comes back only with a new one;
 # IGRP keeps one classful network; "no cdp timer" complains, yet restores 60.
-start configure
+line enable
+line configure terminal
 line interface serial10
 line interface x0
 line interface s9

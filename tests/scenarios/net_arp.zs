@@ -3,7 +3,8 @@
 # addressed serial interface, and a serial ping teaches nothing (serial frames carry no hardware
 # address). An Ethernet ping teaches both routers the other's address, age 0, on the sender's
 # interface; a second adds nothing. clear arp-cache leaves only the router's own lines.
-start configure
+line enable
+line configure terminal
 line interface e0
 line ip address 192.168.1.1 255.255.255.0
 line no shutdown
@@ -14,7 +15,8 @@ line no shutdown
 line end
 line show arp
 router 2
-start configure
+line enable
+line configure terminal
 line interface e0
 line ip address 192.168.1.2 255.255.255.0
 line no shutdown

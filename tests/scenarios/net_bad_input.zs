@@ -5,7 +5,8 @@
 # and OSPF; OSPF without an area prints "% Incomplete commmand.", a non-numeric area stores nothing,
 # and a sixteenth network is not stored. router igrp without a number stays in global configuration,
 # router eigrp without one is incomplete; ping refuses what is not an address.
-start configure
+line enable
+line configure terminal
 line interface s0
 line ip address 10.1.1.1 255.255.255.0
 line no shutdown

@@ -3,13 +3,15 @@
 # down between advertisements (every 20 s). show cdp entry needs the exact name. Router 2 stops CDP
 # at 36 s; router 1 drops it at 205 s, 180 s after last hearing it, on a CDP tick. Router 2, without
 # CDP, keeps router 1 for good, hold time 0. Ranges: cdp timer 5..254, holdtime 10..255.
-start configure
+line enable
+line configure terminal
 line interface s0
 line ip address 10.1.1.1 255.255.255.252
 line no shutdown
 line end
 router 2
-start configure
+line enable
+line configure terminal
 line hostname Bravo
 line interface s0
 line ip address 10.1.1.2 255.255.255.252

@@ -3,7 +3,8 @@
 # finds them silent removes the neighbour in slot 1 and moves the other down into it; the next
 # removes that one. The table keeps the address left in slot 1, so the empty report still ends with
 # it, without a line end; the router ID is empty, no interface being up.
-start configure
+line enable
+line configure terminal
 line interface s0
 line ip address 10.1.12.1 255.255.255.0
 line no shutdown
@@ -12,7 +13,8 @@ line router ospf 1
 line network 10.1.12.0 0.0.0.255 area 0
 line end
 router 3
-start configure
+line enable
+line configure terminal
 line interface s0
 line ip address 10.1.23.3 255.255.255.0
 line no shutdown
@@ -21,7 +23,8 @@ line router ospf 1
 line network 10.1.23.0 0.0.0.255 area 0
 line end
 router 2
-start configure
+line enable
+line configure terminal
 line interface s0
 line ip address 10.1.12.2 255.255.255.0
 line no shutdown

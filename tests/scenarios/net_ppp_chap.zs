@@ -6,7 +6,8 @@
 # secret, and later an unknown name, take Serial2 down on both ends; the right secret in between
 # brings it back. Empty lines mark the seconds.
 router 2
-start configure
+line enable
+line configure terminal
 line hostname Right
 line enable secret bravo
 line username left password alpha
@@ -28,7 +29,8 @@ line no shutdown
 line end
 wait 10
 router 1
-start configure
+line enable
+line configure terminal
 line hostname Left
 line enable secret alpha
 line username RIGHT password bravo

@@ -2,7 +2,8 @@
 # reload asks whether to save: Cancel keeps the configuration, though the console has already
 # dropped to user mode; Yes keeps the configuration and takes 45 seconds; No returns to factory
 # state but keeps OSPF. Keys typed during the boot are ignored.
-start configure
+line enable
+line configure terminal
 line hostname Keep
 line enable password secret1
 line interface e0

@@ -226,27 +226,18 @@ class MainWindowTest : public QObject, MainWindowRig {
   void menu_commands_open_their_dialogs_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("options") << "mnuViewOptions"
-                             << "zorva::ui::frmOptions";
-    QTest::newRow("about") << "mnuHelpAbout"
-                           << "zorva::ui::frmAbout";
-    // Our own editor, in place of an outside program.
-    QTest::newRow("create topology") << "mnuCreateTopology"
-                                     << "zorva::ui::frmTopologyEditor";
-    QTest::newRow("open topology") << "mnuFileOpenTopology"
-                                   << "QFileDialog";
-    QTest::newRow("open lab") << "mnuFileOpenLab"
-                              << "QFileDialog";
-    QTest::newRow("export bundle") << "mnuFileExportBundle"
-                                   << "QFileDialog";
-    QTest::newRow("your name") << "mnuFileStudent"
-                               << "QInputDialog";
-    QTest::newRow("save transcript") << "mnuFileSaveAs"
-                                     << "QFileDialog";
-    QTest::newRow("print") << "mnuFilePrint"
-                           << "QPrintDialog";
-    QTest::newRow("page setup") << "mnuFilePageSetup"
-                                << "QPageSetupDialog";
+    // Creating a topology opens our own editor, in place of an outside program.
+    const char* rows[][2] = {{"mnuViewOptions", "zorva::ui::frmOptions"},
+                             {"mnuHelpAbout", "zorva::ui::frmAbout"},
+                             {"mnuCreateTopology", "zorva::ui::frmTopologyEditor"},
+                             {"mnuFileOpenTopology", "QFileDialog"},
+                             {"mnuFileOpenLab", "QFileDialog"},
+                             {"mnuFileExportBundle", "QFileDialog"},
+                             {"mnuFileStudent", "QInputDialog"},
+                             {"mnuFileSaveAs", "QFileDialog"},
+                             {"mnuFilePrint", "QPrintDialog"},
+                             {"mnuFilePageSetup", "QPageSetupDialog"}};
+    for (const auto& [command, dialog] : rows) QTest::newRow(command) << command << dialog;
   }
 
   // Each dialog is modal over the main window; given up, it leaves the lab as it was.
